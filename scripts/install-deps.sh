@@ -8,13 +8,22 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  locales
 )
+
+# Tests check that a locale with a decimal comma changes no number.
+ensure_comma_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  command -v localedef >/dev/null || return 0
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ "${#missing[@]}" -eq 0 ]; then
+  ensure_comma_locale
   exit 0
 fi
 
@@ -24,3 +33,4 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+ensure_comma_locale

@@ -1,0 +1,85 @@
+// SolveExp: the expression unit of Tessel.
+//
+// Cuts an expression text into tokens, evaluates it strictly from left to
+// right (all four operators of equal priority, nine functions, brackets) and
+// writes the values of X and Z into the text as bracketed numbers. Nothing
+// here throws, touches process-wide state or depends on the locale.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace SolveExp {
+
+// Token codes returned by GetToken. 16 and 32..41 are operands, 17..20
+// operators; an operator's pending-operator value is its code minus 16.
+inline constexpr uint16_t tkError = 0;
+inline constexpr uint16_t tkEnd = 1;
+inline constexpr uint16_t tkOutOfRange = 2;
+inline constexpr uint16_t tkNumber = 16;
+inline constexpr uint16_t tkPlus = 17;
+inline constexpr uint16_t tkMinus = 18;
+inline constexpr uint16_t tkMultiply = 19;
+inline constexpr uint16_t tkDivide = 20;
+inline constexpr uint16_t tkBracket = 32;
+inline constexpr uint16_t tkExp = 33;
+inline constexpr uint16_t tkSin = 34;
+inline constexpr uint16_t tkCos = 35;
+inline constexpr uint16_t tkLoge = 36;
+inline constexpr uint16_t tkFac = 37;
+inline constexpr uint16_t tkArcSin = 38;
+inline constexpr uint16_t tkArcCos = 39;
+inline constexpr uint16_t tkAbs = 40;
+inline constexpr uint16_t tkSqrt = 41;
+
+// Pending-operator codes of the evaluator.
+inline constexpr uint16_t opNone = 0;
+inline constexpr uint16_t opAdd = 1;
+inline constexpr uint16_t opSubtract = 2;
+inline constexpr uint16_t opMultiply = 3;
+inline constexpr uint16_t opDivide = 4;
+
+// The two reserved results of EvaluateExpression, compared by exact equality.
+inline constexpr double SyntaxErrorValue = std::bit_cast<double>(uint64_t{0xA4E30FB16065163D});
+inline constexpr double UndefinedValue = std::bit_cast<double>(uint64_t{0xF1D4D5FEEFAA9BF4});
+
+// The extended value nearest to 1.7E308: biased exponent 0x43FE (2^1023),
+// significand 0xF2168983B9DBB273, i.e. significand * 2^(1023 - 63).
+inline constexpr long double MaxNumberMagnitude =
+    static_cast<long double>(uint64_t{0xF2168983B9DBB273}) * 0x1p960L;
+
+// Parameter substitution: the most one letter lengthens the text, the
+// significant digits and the minimum exponent digits of a written value.
+inline constexpr int32_t ParamTextGrowth = 22;
+inline constexpr int32_t ParamPrecision = 14;
+inline constexpr int32_t ParamExponentDigits = 3;
+
+// Reads the token at Pos of the zero-terminated Text. TokenStart/TokenEnd
+// bound an operand's inner text (inclusive); NextPos is where the following
+// token begins, -1 after tkEnd, tkOutOfRange and tkError.
+uint16_t GetToken(const char* Text, int32_t Pos, int32_t& TokenStart, int32_t& TokenEnd,
+                  int32_t& NextPos);
+
+// Removes every space (code 32) from Text in place.
+void RemoveSpaces(char* Text);
+
+// Copies Src[First..Last] into Dest (which holds Last - First + 2 bytes) and
+// terminates it; returns Dest, or nullptr without copying for a bad range.
+char* CopySubstring(char* Dest, const char* Src, int32_t First, int32_t Last);
+
+// The value of a blank-free, letter-free expression text, or SyntaxErrorValue
+// for a malformed text, or UndefinedValue where the value does not exist.
+// The first failure met from left to right decides.
+double EvaluateExpression(const char* Text);
+
+// 1 for X <= 1, -1 for X > 170, otherwise the running product 1*2*...*floor(X)
+// rounded to double after every step.
+double Factorial(double X);
+
+// Replaces every parameter letter (X/x not followed by p/P, Z/z) of Buffer by
+// its value written as '(d.ddddddddddddd E±eee)' without the blank. Buffer
+// holds Capacity bytes. False when Capacity <= 0, a substitution would not fit
+// or a value cannot be written; the text then keeps the substitutions so far.
+bool SubstituteParameters(char* Buffer, int32_t Capacity, double X, double Z);
+
+}  // namespace SolveExp

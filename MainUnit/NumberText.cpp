@@ -117,7 +117,7 @@ bool ReadInteger(std::string_view Text, int32_t& Value) {
   return true;
 }
 
-std::string FormatReal(double Value) {
+std::string FormatReal(long double Value) {
   if (std::isnan(Value)) return "NAN";
   if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
   if (Value == 0.0) return "0";

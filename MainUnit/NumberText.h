@@ -25,6 +25,7 @@ bool ReadInteger(std::string_view Text, int32_t& Value);
 
 // General format: at most 15 significant digits, no trailing zeros; fixed
 // notation when 0.0001 <= |v| < 1e15 after rounding, otherwise 1E-5 / 1.5E20.
-std::string FormatReal(double Value);
+// Takes a long double so that an extended intermediate is rounded only once.
+std::string FormatReal(long double Value);
 
 }  // namespace MainUnit

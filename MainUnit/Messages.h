@@ -1,0 +1,39 @@
+// Every text the main window shows in a message box or its status line, in
+// one place so that the handlers and the tests use the very same strings.
+#pragma once
+
+namespace MainUnit {
+
+// Refusals of "Calculate results", in the order of the checks.
+inline constexpr const char* MsgPointsToShow =
+    "'Number of points to show' must be integer value between 10 and 1000000.";
+inline constexpr const char* MsgXZInterval = "'X Interval' and 'Z Interval' must be valid real numbers.";
+inline constexpr const char* MsgYInterval =
+    "'Y Interval' should be valid real numbers, or it must be undefined.";
+inline constexpr const char* MsgExpressionLength =
+    "Maximum length of function expression ('Y = F(X, Z) =') is 255 characters.";
+inline constexpr const char* MsgParameterCount =
+    "Maximum number of parameters in function expression ('Y = F(X, Z) =') is 10.";
+inline constexpr const char* MsgSyntaxError = "Syntax error in function expression ('Y = F(X, Z) =').";
+inline constexpr const char* MsgCannotAllocate = "Cannot allocate necessary memory.";
+inline constexpr const char* MsgCalculated = "Resulting points were successfully calculated.";
+
+// Refusals of a repaint, in the order of the checks.
+inline constexpr const char* MsgNoResults = "There are no calculated results to show.";
+inline constexpr const char* MsgViewNumbers =
+    "'Horizontal angle', 'Vertical angle', 'Distance' and 'Zoom' must be valid real numbers.";
+inline constexpr const char* MsgHorAngle = "'Horizontal angle' must be valid real number between -1000 and 1000.";
+inline constexpr const char* MsgVerAngle = "'Vertical angle' must be valid real number between -PI/2 and PI/2.";
+inline constexpr const char* MsgZoom = "'Zoom' must be valid real number greater than 0.";
+inline constexpr const char* MsgDistanceHead = "'Distance' must be greater than ";
+inline constexpr const char* MsgDistanceTail =
+    " (for these function settings) to prevent the graph from deformations. To set it to the "
+    "minimal possible value use 'Min->' button.";
+inline constexpr const char* MsgViewPlane = "ViewPlane calculation error.";
+inline constexpr const char* MsgZBuffer = "Cannot allocate memory for Z-Buffer.";
+
+// Status line while the window is busy.
+inline constexpr const char* StatusCalculating = "Calculating results, please wait...";
+inline constexpr const char* StatusRepainting = "Repainting graph, please wait...";
+
+}  // namespace MainUnit

@@ -1,6 +1,6 @@
-#include "LegendText.h"
+#include "MainUnit/LegendText.h"
 
-#include "NumberText.h"
+#include "MainUnit/NumberText.h"
 
 namespace MainUnit {
 

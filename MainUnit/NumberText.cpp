@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "MainUnit/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ViewSettings.h"
+#include "MainUnit/ViewSettings.h"
 
-#include "Messages.h"
-#include "NumberText.h"
+#include "MainUnit/Messages.h"
+#include "MainUnit/NumberText.h"
 
 namespace MainUnit {
 

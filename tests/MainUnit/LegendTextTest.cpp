@@ -1,6 +1,6 @@
 // The legend's texts after a calculation.
-#include "LegendText.h"
-#include "NumberText.h"
+#include "MainUnit/LegendText.h"
+#include "MainUnit/NumberText.h"
 
 #include <gtest/gtest.h>
 

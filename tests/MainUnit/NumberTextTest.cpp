@@ -1,5 +1,5 @@
 // Reading and writing the numbers of the window's fields.
-#include "NumberText.h"
+#include "MainUnit/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The repaint's checks of the four view fields and the step buttons.
-#include "Messages.h"
-#include "ViewSettings.h"
+#include "MainUnit/Messages.h"
+#include "MainUnit/ViewSettings.h"
 
 #include <gtest/gtest.h>
 

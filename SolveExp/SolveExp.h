@@ -48,6 +48,10 @@ inline constexpr double UndefinedValue = std::bit_cast<double>(uint64_t{0xF1D4D5
 inline constexpr long double MaxNumberMagnitude =
     static_cast<long double>(uint64_t{0xF2168983B9DBB273}) * 0x1p960L;
 
+// The deepest bracket nesting evaluated; deeper gives SyntaxErrorValue. A
+// 255-character expression with ten substituted letters stays below 250.
+inline constexpr int32_t MaxNestingDepth = 1000;
+
 // Parameter substitution: the most one letter lengthens the text, the
 // significant digits and the minimum exponent digits of a written value.
 inline constexpr int32_t ParamTextGrowth = 22;
@@ -71,6 +75,16 @@ char* CopySubstring(char* Dest, const char* Src, int32_t First, int32_t Last);
 // for a malformed text, or UndefinedValue where the value does not exist.
 // The first failure met from left to right decides.
 double EvaluateExpression(const char* Text);
+
+// False exactly when the text holds a syntax error anywhere that
+// EvaluateExpression reports as SyntaxErrorValue once evaluation reaches it
+// (malformed tokens, misplaced operators, empty arguments, literals that do
+// not convert, nesting beyond MaxNestingDepth), whatever values come before
+// it. Values are ignored: '1/0+1' and 'loge(0)' are well formed, '1/0+' is
+// not. Pass the text as EvaluateExpression gets it: blank-free, with the
+// parameter letters substituted (any values will do; the token structure
+// does not depend on them).
+bool IsWellFormed(const char* Text);
 
 // 1 for X <= 1, -1 for X > 170, otherwise the running product 1*2*...*floor(X)
 // rounded to double after every step.

@@ -1,0 +1,30 @@
+// Exact comparison of doubles for the expression unit's tests: the reserved
+// results and the arithmetic are defined to the bit.
+#pragma once
+
+#include "SolveExp/SolveExp.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace SolveExpTest {
+
+inline std::string Describe(double v)
+{
+    if (std::bit_cast<uint64_t>(v) == std::bit_cast<uint64_t>(SolveExp::SyntaxErrorValue))
+        return "SyntaxErrorValue";
+    if (std::bit_cast<uint64_t>(v) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue))
+        return "UndefinedValue";
+    char Text[64];
+    std::snprintf(Text, sizeof Text, "%.17g (0x%016llx)", v,
+                  static_cast<unsigned long long>(std::bit_cast<uint64_t>(v)));
+    return Text;
+}
+
+// Equal bits, printed readably on failure.
+#define EXPECT_SAME_BITS(Actual, Expected) \
+    EXPECT_EQ(SolveExpTest::Describe(Actual), SolveExpTest::Describe(Expected))
+
+}  // namespace SolveExpTest

@@ -1,0 +1,45 @@
+// The point loop of a repaint: every result point as one pixel, coloured by
+// height, optionally hidden and darkened by the depth buffer, into a
+// true-colour picture held as Width x Height colours 0x00BBGGRR, row by row
+// (pixel (x, y) at index y * Width + x). The window fills the picture black,
+// calls this, and draws the axes sketch itself.
+#pragma once
+
+#include <cstdint>
+
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/ResultSet.h"
+#include "Proc3D/Proc3D.h"
+
+namespace MainUnit {
+
+struct TPicture {
+  uint32_t* Pixels = nullptr;
+  int32_t Width = 0;
+  int32_t Height = 0;
+};
+
+inline constexpr uint32_t UndefinedColor = 0xFFFFFF;
+
+// Colour steps per unit of Y: (1535 - ColorIndexReserve) / (YTo - YFrom), or 0
+// for a range without width.
+long double HeightScale(double YFrom, double YTo);
+
+// Ramp index of a Y inside [YFrom, YTo]: (Y - YFrom) x Scale truncated. A Y
+// outside gives 0 below and at most 1536 (white) above, never an overflow.
+uint32_t HeightIndex(double Y, double YFrom, long double Scale);
+
+// Sets every pixel to Color.
+void FillPicture(const TPicture& Picture, uint32_t Color);
+
+// Paints points 0 .. PointCount - 1 of Results seen through View: undefined
+// points white at height 0 when ShowUndefined, defined points only inside
+// the Y interval, each clipped to the picture, later points over earlier
+// ones. With a DepthBuffer of the picture's size, it is cleared first and a
+// point is drawn only when nearer than what its pixel already shows, darkened
+// by its distance. False, painting nothing, when the picture has no pixels or
+// the depth buffer a different size.
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
+                bool ShowUndefined, TDepthBuffer* DepthBuffer);
+
+}  // namespace MainUnit

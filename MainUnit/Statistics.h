@@ -1,0 +1,28 @@
+// The statistics kept with a result set (its Y range and bounding radius)
+// and the camera distance that suits a new result set.
+#pragma once
+
+#include "MainUnit/Evaluation.h"
+#include "MainUnit/ResultSet.h"
+
+namespace MainUnit {
+
+// Clips the stored Y interval to the defined results:
+// YIntervalFrom = max(YIntervalFrom, Ymin), YIntervalTo = min(YIntervalTo, Ymax).
+void ClipYInterval(TResultSet& Results, const TYRange& Range);
+
+// Distance from the origin to the farthest corner of the stored box,
+// computed in extended precision; 0.001 when it comes out exactly 0.
+double CalcBoundingRadius(const TResultSet& Results);
+
+struct TDistanceCorrection {
+  bool Replace = false;
+  double Distance = 0;  // the new distance when Replace
+};
+
+// The distance typed (DistanceValid false when the text did not parse) is kept
+// when BoundingRadius < Distance < 1000 x BoundingRadius, and otherwise
+// replaced by 1.5 x BoundingRadius.
+TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid, double Distance);
+
+}  // namespace MainUnit

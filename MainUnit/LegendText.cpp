@@ -1,14 +1,15 @@
 #include "MainUnit/LegendText.h"
 
 #include "MainUnit/NumberText.h"
+#include "Proc3D/Proc3D.h"
 
 namespace MainUnit {
 
 namespace {
 
-// The height ramp has 1536 steps; the top 60 are kept for white, the colour
-// of undefined results, so Y values use the indices 0 to 1475.
-constexpr int32_t HighestYIndex = 1535 - 60;
+// The height ramp has 1536 steps; the top ones are kept for white, the
+// colour of undefined results, so Y values use the indices 0 to 1475.
+constexpr int32_t HighestYIndex = 1535 - static_cast<int32_t>(Proc3D::ColorIndexReserve);
 
 std::string Interval(const char* Name, double From, double To) {
   return std::string(Name) + " = <" + FormatReal(From) + " ;" + FormatReal(To) + ">";

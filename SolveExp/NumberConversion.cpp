@@ -104,10 +104,10 @@ int32_t WriteParamValue(char* Dest, double V)
                                       std::chars_format::scientific, 13);
     if (Result.ec != std::errc())
         return 0;
-    const char* e = Result.ptr;
+    const char* e = Result.ptr - 1;
     while (e != Text && *e != 'e')
         --e;
-    if (*e != 'e')
+    if (*e != 'e' || Result.ptr - e < 3)
         return 0;
     int32_t n = 0;
     for (const char* p = Text; p != e; ++p)

@@ -1,0 +1,72 @@
+// Fast evaluation of one expression at many points: the text is compiled
+// once into a flat postfix program whose result, for every X and Z, has the
+// same bits as the text path (copy the blank-free text into a buffer,
+// SubstituteParameters with capacity length + 10 * ParamTextGrowth + 1,
+// EvaluateExpression).
+//
+// A grid is evaluated with one RoundParameter per distinct X and per
+// distinct Z, and one Evaluate per point:
+//
+//     const TCompiledExpression Program = Compile(Text);   // once
+//     std::vector<TParamValue> Xs(Cols);                   // once per column
+//     for (i...) Xs[i] = RoundParameter(X[i]);
+//     ... Y = Evaluate(Program, Xs[i], Zs[j]);              // per point
+//
+// Evaluate is const and keeps no state, so threads may share one program.
+#pragma once
+
+#include "SolveExp.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace SolveExp {
+
+// A parameter as the evaluator sees it after substitution: rounded to 14
+// significant digits, read back in extended and rounded to double.
+struct TParamValue {
+    double Value = 0.0;   // the substituted value; the result itself when Stops
+    double Raw = 0.0;     // the value passed in
+    bool Stops = false;   // reaching this parameter ends the evaluation with Value
+    bool Finite = true;   // false: Raw cannot be written, the text path decides
+};
+
+// Exactly what writing V as '(d.ddddddddddddd E±eee)' and evaluating that
+// text gives: a literal of 1.7E308 or more stops with UndefinedValue, a
+// value equal to a reserved result stops with it. Costs tens of
+// nanoseconds for 1E-14 <= |V| < 1E41, about a microsecond elsewhere.
+TParamValue RoundParameter(double V);
+
+enum class TOpCode : uint8_t {
+    LoadX, LoadZ, Const,           // push a value
+    Start, Negate,                 // first operand of a level: 0 + v, 0 - v
+    Add, Subtract, Multiply, Divide,
+    Check,                         // a reserved value ends the evaluation with itself
+    Exp, Sin, Cos, Loge, Fac, ArcSin, ArcCos, Abs, Sqrt,
+    Syntax, Undefined, Return,     // end of the program
+};
+
+struct TInstruction {
+    TOpCode Op = TOpCode::Syntax;
+    double Value = 0.0;  // the constant of Const
+};
+
+struct TCompiledExpression {
+    std::vector<TInstruction> Code;  // ends in Syntax, Undefined or Return
+    std::string Text;                // the source, for parameters that are not finite
+    int32_t StackSize = 0;           // deepest value stack the code needs
+};
+
+// Compiles the blank-free text with its parameter letters, as the calculation
+// driver holds it before substitution. Never fails: a malformed text compiles
+// to a program that gives SyntaxErrorValue where the text path does.
+TCompiledExpression Compile(const char* Text);
+
+// The value of the program at the rounded parameters X and Z.
+double Evaluate(const TCompiledExpression& Program, const TParamValue& X, const TParamValue& Z);
+
+// The same for plain values, rounding both on every call.
+double Evaluate(const TCompiledExpression& Program, double X, double Z);
+
+}  // namespace SolveExp

@@ -1,0 +1,219 @@
+// Compile: walks the text exactly as the evaluator does and writes down, in
+// evaluation order, what the evaluator would compute. The walk stops where
+// the evaluator would stop for every X and Z (a syntax error, a literal out
+// of range); failures that depend on the values stay in the code as checks.
+#include "CompiledExpression.h"
+
+#include "NumberConversion.h"
+#include "TokenScan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace SolveExp {
+namespace {
+
+constexpr int32_t MaxParameters = 10;  // what the substitution's room allows
+
+// The text with its first ten parameter letters replaced by a bracketed
+// placeholder literal, as SubstituteParameters writes them, and where each
+// placeholder's digits begin. The token structure does not depend on the
+// values: only a minus inside the brackets differs, and that gives the same
+// signed value.
+struct TPlaceholderText {
+    std::string Text;
+    int32_t LiteralAt[MaxParameters] = {};
+    TOpCode Load[MaxParameters] = {};
+    int32_t Count = 0;
+};
+
+void InsertPlaceholders(const std::string& Source, TPlaceholderText& Out)
+{
+    static constexpr char Placeholder[] = "(0.0000000000000E+000)";
+    for (size_t i = 0; i < Source.size(); ++i) {
+        const char c = Source[i];
+        const char After = i + 1 < Source.size() ? Source[i + 1] : '\0';
+        const bool IsX = (c == 'X' || c == 'x') && After != 'p' && After != 'P';
+        const bool IsZ = c == 'Z' || c == 'z';
+        if ((!IsX && !IsZ) || Out.Count == MaxParameters) {
+            Out.Text += c;  // the eleventh letter on stays a letter
+            continue;
+        }
+        Out.LiteralAt[Out.Count] = static_cast<int32_t>(Out.Text.size()) + 1;
+        Out.Load[Out.Count++] = IsX ? TOpCode::LoadX : TOpCode::LoadZ;
+        Out.Text += Placeholder;
+    }
+}
+
+// What is known of the value on top of the stack, so that steps that cannot
+// change it are left out.
+struct TFacts {
+    bool MayBeNegativeZero = true;
+    bool MayBeReserved = true;
+};
+
+constexpr TFacts Clean{false, false};
+
+TFacts FactsAfter(TOpCode Function, TFacts Argument)
+{
+    switch (Function) {
+    case TOpCode::Abs: case TOpCode::Exp: case TOpCode::Fac: case TOpCode::ArcCos:
+        return Clean;  // never negative: the reserved values are both negative
+    case TOpCode::Sqrt:
+        return {Argument.MayBeNegativeZero, false};  // sqrt(-0) is -0
+    default:
+        return TFacts{};
+    }
+}
+
+TOpCode FunctionOp(uint16_t Code)
+{
+    switch (Code) {
+    case tkExp: return TOpCode::Exp;
+    case tkSin: return TOpCode::Sin;
+    case tkCos: return TOpCode::Cos;
+    case tkLoge: return TOpCode::Loge;
+    case tkFac: return TOpCode::Fac;
+    case tkArcSin: return TOpCode::ArcSin;
+    case tkArcCos: return TOpCode::ArcCos;
+    case tkAbs: return TOpCode::Abs;
+    default: return TOpCode::Sqrt;
+    }
+}
+
+struct TCompiler {
+    const TPlaceholderText& Source;
+    std::vector<TInstruction>& Code;
+    int32_t Stack = 0;
+    int32_t MaxStack = 0;
+
+    void Emit(TOpCode Op, double Value = 0.0) { Code.push_back({Op, Value}); }
+    void Push() { MaxStack = std::max(MaxStack, ++Stack); }
+
+    // False after a terminating instruction has been emitted.
+    bool Fail(TOpCode Op) { Emit(Op); return false; }
+
+    bool Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts);
+    bool Operand(uint16_t Code, int32_t First, int32_t Last, int32_t Depth, TFacts& Facts);
+    void Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts);
+};
+
+bool TCompiler::Operand(uint16_t TokenCode, int32_t First, int32_t Last, int32_t Depth,
+                        TFacts& Facts)
+{
+    if (TokenCode == tkNumber) {
+        for (int32_t p = 0; p < Source.Count; ++p)
+            if (Source.LiteralAt[p] == First) {
+                Emit(Source.Load[p]);  // checks range and reserved values itself
+                Push();
+                Facts = Clean;
+                return true;
+            }
+        long double v = 0.0L;
+        if (!ConvertLiteral(Source.Text.data() + First, Source.Text.data() + Last + 1, v))
+            return Fail(TOpCode::Syntax);
+        if (!(std::fabs(v) < MaxNumberMagnitude))
+            return Fail(TOpCode::Undefined);
+        Emit(TOpCode::Const, static_cast<double>(v));  // never -0, never negative
+        Push();
+        Facts = Clean;
+        return true;
+    }
+    if (Depth >= MaxNestingDepth)
+        return Fail(TOpCode::Syntax);
+    TFacts Inner;
+    if (!Level(Last + 1, First, Depth + 1, Inner))
+        return false;
+    if (Inner.MayBeReserved)
+        Emit(TOpCode::Check);
+    Facts = Inner;
+    if (TokenCode != tkBracket) {
+        Emit(FunctionOp(TokenCode));
+        Facts = FactsAfter(FunctionOp(TokenCode), Inner);
+    }
+    return true;
+}
+
+void TCompiler::Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts)
+{
+    if (FirstOperand) {
+        // 0 + v is v except that -0 becomes +0; 0 - v is exact and never -0.
+        if (PendingOp == opSubtract) {
+            Emit(TOpCode::Negate);
+            Facts = {false, true};
+        } else if (Facts.MayBeNegativeZero) {
+            Emit(TOpCode::Start);
+            Facts.MayBeNegativeZero = false;
+        }
+        return;
+    }
+    static constexpr TOpCode Binary[] = {TOpCode::Add, TOpCode::Add, TOpCode::Subtract,
+                                         TOpCode::Multiply, TOpCode::Divide};
+    Emit(Binary[PendingOp]);
+    --Stack;
+    Facts = TFacts{};
+}
+
+bool TCompiler::Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts)
+{
+    const char* Text = Source.Text.c_str();
+    uint16_t PendingOp = opAdd;
+    bool FirstOperand = true;
+    for (;;) {
+        int32_t First = 0, Last = 0, Next = -1;
+        const uint16_t Token = ScanToken(Text, End, Pos, First, Last, Next);
+        if (Token == tkEnd)
+            return PendingOp == opNone || Fail(TOpCode::Syntax);
+        if (Token == tkNumber || (Token >= tkBracket && Token <= tkSqrt)) {
+            if (PendingOp == opNone)
+                return Fail(TOpCode::Syntax);
+            TFacts Value;
+            if (!Operand(Token, First, Last, Depth, Value))
+                return false;
+            Combine(PendingOp, FirstOperand, Value);
+            Facts = Value;
+            FirstOperand = false;
+            PendingOp = opNone;
+        } else if (Token >= tkPlus && Token <= tkDivide) {
+            if (PendingOp != opNone && (PendingOp != opAdd || Token != tkMinus))
+                return Fail(TOpCode::Syntax);
+            PendingOp = static_cast<uint16_t>(Token - 16);
+        } else {
+            return Fail(TOpCode::Syntax);
+        }
+        Pos = Next;
+    }
+}
+
+void CompileInto(const char* Text, TCompiledExpression& Program)
+{
+    Program.Text = Text;
+    TPlaceholderText Source;
+    InsertPlaceholders(Program.Text, Source);
+    TCompiler Compiler{Source, Program.Code};
+    TFacts Facts;
+    const int32_t Length = static_cast<int32_t>(std::min<size_t>(Source.Text.size(), INT32_MAX));
+    if (Compiler.Level(Length, 0, 0, Facts))
+        Compiler.Emit(TOpCode::Return);
+    Program.StackSize = Compiler.MaxStack;
+}
+
+}  // namespace
+
+TCompiledExpression Compile(const char* Text)
+{
+    TCompiledExpression Program;  // empty code evaluates to SyntaxErrorValue
+    if (Text == nullptr)
+        return Program;
+    try {
+        CompileInto(Text, Program);
+    } catch (...) {  // out of memory: like a token's text that cannot be allocated
+        Program.Code.clear();
+        Program.Text.clear();
+        Program.StackSize = 0;
+    }
+    return Program;
+}
+
+}  // namespace SolveExp

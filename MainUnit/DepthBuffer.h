@@ -43,13 +43,21 @@ uint8_t DepthFactor(const TDepthRange& Range, long double Distance);
 inline constexpr float MaxStoredDepth = 3.4e38f;
 
 // Test and store for a pixel inside the picture: false when a point at least
-// as far was drawn there before (the pixel stays); otherwise records Distance
-// and returns true.
+// as far was drawn there before (the pixel and its entry stay); otherwise
+// records Distance and returns true.
+//
+// The distance is rounded to the entry's 32-bit precision before it is
+// compared. Comparing the unrounded distance would let a later point at the
+// same distance win whenever the rounding had gone up, so the outcome for
+// equal distances would depend on the distance itself; rounded, the first
+// point drawn at a distance always keeps its pixel.
 inline bool DepthTestAndStore(TDepthBuffer& Buffer, int32_t X, int32_t Y, long double Distance) {
   float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
                                static_cast<size_t>(Y)];
-  if (Entry != 0.0f && Distance >= Entry) return false;
-  Entry = Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
+  // Clamped first: a distance beyond the float range must not be converted.
+  const float Stored = Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
+  if (Entry != 0.0f && Stored >= Entry) return false;
+  Entry = Stored;
   return true;
 }
 

@@ -27,10 +27,12 @@ double CalcBoundingRadius(const TResultSet& R) {
 }
 
 TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid, double Distance) {
-  const long double Radius = BoundingRadius;
-  const bool InRange = DistanceValid && Distance > Radius && Distance < 1000.0L * Radius;
+  // The upper limit is the double 1000 x BoundingRadius, so that a radius of
+  // 0.001 admits exactly the open interval (0.001, 1).
+  const double UpperLimit = 1000.0 * BoundingRadius;
+  const bool InRange = DistanceValid && Distance > BoundingRadius && Distance < UpperLimit;
   if (InRange) return {false, Distance};
-  return {true, static_cast<double>(1.5L * Radius)};
+  return {true, static_cast<double>(1.5L * BoundingRadius)};
 }
 
 }  // namespace MainUnit

@@ -2,6 +2,12 @@
 # The two Quick start commands of the README:
 #   ./dev.sh run    install what is missing, build, start Tessel
 #   ./dev.sh test   install what is missing, build, run every test
+#
+# "test" runs, in this order: the normal suite (preset "default"); the same
+# suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer (preset "asan"), where any sanitizer report fails the test
+# that made it; and a short run of every libFuzzer target (preset "fuzz"),
+# TESSEL_FUZZ_SECONDS seconds each (30 unless set; 0 skips the fuzz runs).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +15,44 @@ build() {
   scripts/install-deps.sh
   cmake --preset default >/dev/null
   cmake --build --preset default -j "$(nproc)"
+}
+
+sanitized_suite() {
+  echo "== Sanitized build and suite (build/asan)"
+  cmake --preset asan >/dev/null
+  cmake --build --preset asan -j "$(nproc)"
+  ctest --preset asan -j "$(nproc)"
+}
+
+# Each target starts from the seeds kept in the tree, copied so that the run
+# never changes the repository; a crash or a failed check leaves its input in
+# build/fuzz/artifacts and fails the run.
+fuzz_short() {
+  local seconds="${TESSEL_FUZZ_SECONDS:-30}"
+  [ "$seconds" -gt 0 ] || return 0
+  echo "== Fuzz targets, ${seconds} s each (build/fuzz)"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz --target fuzzers -j "$(nproc)"
+  local dir=build/fuzz/tests/Fuzz
+  mkdir -p build/fuzz/artifacts
+  local target
+  for target in $(cat "$dir/fuzz_targets.txt"); do
+    local corpus="build/fuzz/corpus/$target"
+    rm -rf "$corpus"
+    mkdir -p "$corpus"
+    cp tests/Fuzz/corpus/"$target"/* "$corpus"/
+    local dict=()
+    [ -f "tests/Fuzz/$target.dict" ] && dict=("-dict=tests/Fuzz/$target.dict")
+    local log="build/fuzz/artifacts/$target.log"
+    if ! "$dir/$target" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix=build/fuzz/artifacts/"$target"- "$corpus" >"$log" 2>&1; then
+      tail -n 80 "$log" >&2
+      echo "fuzz target $target failed; input and log in build/fuzz/artifacts" >&2
+      return 1
+    fi
+    echo "-- $target: $(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}') inputs run, no failure"
+  done
 }
 
 case "${1:-}" in
@@ -19,6 +63,8 @@ case "${1:-}" in
   test)
     build
     ctest --preset default -j "$(nproc)"
+    sanitized_suite
+    fuzz_short
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   locales
+  clang-14 libclang-rt-14-dev llvm-14  # libFuzzer, sanitizer runtimes, symbolizer
 )
 
 # Tests check that a locale with a decimal comma changes no number.

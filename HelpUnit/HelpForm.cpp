@@ -1,0 +1,74 @@
+#include "HelpForm.h"
+
+#include "HelpText.h"
+#include "Platform/Application.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace HelpUnit {
+
+namespace {
+
+QLabel* MakeTitleLabel(QWidget* Parent, int Top, const QString& Text)
+{
+    auto* Label = new QLabel(Text, Parent);
+    Label->setTextFormat(Qt::PlainText);
+    Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label->setFont(Platform::ProgramFont(17));
+    Label->setGeometry(8, Top, 537, 25);
+    return Label;
+}
+
+}  // namespace
+
+THelpForm::THelpForm()
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(QStringLiteral("Help"));
+    setFixedSize(570, 423);
+    setModal(true);
+    move(188, 86);
+
+    Label1 = MakeTitleLabel(this, 8, QStringLiteral("Tessel version 1.00"));
+    Label2 = MakeTitleLabel(this, 32, QStringLiteral("Contact: the issue tracker of the Tessel version 1.00 project"));
+
+    HelpMemo = new QPlainTextEdit(this);
+    HelpMemo->setReadOnly(true);
+    HelpMemo->setPlainText(QString::fromUtf8(HelpText));
+    HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    HelpMemo->setGeometry(8, 64, 553, 297);
+
+    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton->setGeometry(408, 376, 129, 33);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+
+    setTabOrder(HelpMemo, OKButton);
+}
+
+void THelpForm::ShowModal()
+{
+    exec();
+}
+
+void THelpForm::FormActivate()
+{
+    OKButton->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void THelpForm::OKButtonClick()
+{
+    accept();
+}
+
+void THelpForm::showEvent(QShowEvent* Event)
+{
+    QDialog::showEvent(Event);
+    FormActivate();
+}
+
+}  // namespace HelpUnit

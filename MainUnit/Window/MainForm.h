@@ -1,0 +1,149 @@
+// The main window: function settings, view settings, the graph with its axes
+// sketch and legend, the status line, Help and Close.
+#pragma once
+
+#include "MainUnit/ResultSet.h"
+#include "Platform/Edit.h"
+#include "Platform/Form.h"
+#include "Platform/Picture.h"
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace HelpUnit {
+class THelpForm;
+}
+
+namespace MainUnit {
+
+// Caption of the main window and the application's title.
+inline constexpr const char* ApplicationTitle = "Tessel version 1.00";
+inline constexpr const char* MainFormCaption = "Tessel version 1.00 - F(X, Z) function graph";
+inline constexpr int MainFormWidth = 792;
+inline constexpr int MainFormHeight = 569;
+
+// The input controls that are locked while the window is busy.
+inline constexpr int LockedControlCount = 29;
+
+class TMainForm : public Platform::TForm {
+public:
+    TMainForm();
+
+    // The help window that "&Help" shows; created after this window.
+    HelpUnit::THelpForm* HelpForm = nullptr;
+
+    // " Function settings "
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label15 = nullptr;
+    Platform::TEdit* FunctionExpressionEdit = nullptr;
+    QLabel* Label2 = nullptr;
+    Platform::TEdit* XIntervalFromEdit = nullptr;
+    QLabel* Label4 = nullptr;
+    Platform::TEdit* XIntervalToEdit = nullptr;
+    QLabel* Label3 = nullptr;
+    Platform::TEdit* YIntervalFromEdit = nullptr;
+    QLabel* Label6 = nullptr;
+    Platform::TEdit* YIntervalToEdit = nullptr;
+    QLabel* Label5 = nullptr;
+    Platform::TEdit* ZIntervalFromEdit = nullptr;
+    QLabel* Label7 = nullptr;
+    Platform::TEdit* ZIntervalToEdit = nullptr;
+    QLabel* Label8 = nullptr;
+    Platform::TEdit* PointsToShowEdit = nullptr;
+    QFrame* Panel1 = nullptr;
+    QRadioButton* SquareRadioButton = nullptr;
+    QRadioButton* RandomRadioButton = nullptr;
+    QPushButton* CalculateResultsButton = nullptr;
+
+    // " Graph-View settings "
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label13 = nullptr;
+    Platform::TEdit* HorAngleEdit = nullptr;
+    QPushButton* HorAngleIncButton = nullptr;
+    QPushButton* HorAngleDecButton = nullptr;
+    QLabel* Label14 = nullptr;
+    Platform::TEdit* VerAngleEdit = nullptr;
+    QPushButton* VerAngleIncButton = nullptr;
+    QPushButton* VerAngleDecButton = nullptr;
+    QLabel* Label19 = nullptr;
+    QPushButton* MinDistanceButton = nullptr;
+    Platform::TEdit* DistanceEdit = nullptr;
+    QPushButton* DistanceIncButton = nullptr;
+    QPushButton* DistanceDecButton = nullptr;
+    QLabel* Label20 = nullptr;
+    Platform::TEdit* ZoomEdit = nullptr;
+    QPushButton* ZoomIncButton = nullptr;
+    QPushButton* ZoomDecButton = nullptr;
+    QFrame* Panel3 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label24 = nullptr;
+    QLineEdit* CameraYEdit = nullptr;
+    QLabel* Label22 = nullptr;
+    QLineEdit* CameraXEdit = nullptr;
+    QLabel* Label23 = nullptr;
+    QLineEdit* CameraZEdit = nullptr;
+    QCheckBox* UndefResultsCheckBox = nullptr;
+    QCheckBox* ZBufferCheckBox = nullptr;
+    QCheckBox* Outline3DCheckBox = nullptr;
+
+    // " Graph window "
+    QGroupBox* GroupBox4 = nullptr;
+    Platform::TPicture* GraphImage = nullptr;
+    Platform::TPicture* OutLineImage = nullptr;
+    Platform::TPicture* AxisesImage = nullptr;
+    Platform::TPicture* LegendImage = nullptr;
+    QLabel* FunctionExpressionLabel = nullptr;
+    QLabel* XIntervalLabel = nullptr;
+    QLabel* ZIntervalLabel = nullptr;
+    QLabel* PointsLabel = nullptr;
+    QLabel* RedWhiteLabel = nullptr;
+    QLabel* RedLabel = nullptr;
+    QLabel* YellowLabel = nullptr;
+    QLabel* GreenLabel = nullptr;
+    QLabel* LightBlueLabel = nullptr;
+    QLabel* BlueLabel = nullptr;
+    QLabel* PurpleLabel = nullptr;
+    QLabel* UndefinedLabel = nullptr;
+
+    // " Status "
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* StatusLabel = nullptr;
+
+    QPushButton* HelpButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+    // The result set; only the calculation and FormCreate write it.
+    TResultSet Results;
+
+    // Start-up and state.
+    void FormCreate();
+    void FormActivate();
+    void ClearImages();
+    void SetControlsEnabled(bool Enabled);
+    void DisableControls();
+    void EnableControls();
+    void CloseButtonClick();
+    void HelpButtonClick();
+
+    // The 29 locked controls, in the order SetControlsEnabled walks them.
+    std::array<QWidget*, LockedControlCount> LockedControls() const;
+
+private:
+    void CreateFunctionSettings();
+    void CreateViewSettings();
+    void CreateCameraPanel();
+    void CreateGraphWindow();
+    void CreateLegendLabels();
+    void CreateStatusAndButtons();
+    void SetTabOrder();
+    void ConnectEvents();
+};
+
+}  // namespace MainUnit

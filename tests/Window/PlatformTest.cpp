@@ -1,0 +1,155 @@
+// The platform layer: the canvas and pixel buffer of a picture, and the
+// edit's selection, exit and key events.
+#include "Platform/Edit.h"
+#include "Platform/Picture.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PictureTest : testing::Test {
+    QWidget Window;
+    Platform::TPicture* Picture = new Platform::TPicture(&Window, 3, 4, 40, 30);
+    Platform::TCanvas& Canvas = Picture->Canvas();
+};
+
+}  // namespace
+
+TEST_F(PictureTest, StartsBlackAtItsPlaceAndSize)
+{
+    EXPECT_EQ(Picture->geometry(), QRect(3, 4, 40, 30));
+    EXPECT_EQ(Picture->ImageWidth(), 40);
+    EXPECT_EQ(Picture->ImageHeight(), 30);
+    EXPECT_EQ(Canvas.Pixel(0, 0), 0u);
+    EXPECT_EQ(Canvas.Pixel(39, 29), 0u);
+}
+
+TEST_F(PictureTest, FillRectCoversLeftTopButNotRightBottom)
+{
+    Canvas.SetBrushColor(0x0000FF);
+    Canvas.FillRect(2, 3, 6, 8);
+    const struct {
+        int X, Y;
+        uint32_t Color;
+    } Probes[] = {{2, 3, 0x0000FF}, {5, 7, 0x0000FF}, {6, 7, 0}, {5, 8, 0}, {1, 3, 0}, {2, 2, 0}};
+    for (const auto& P : Probes)
+        EXPECT_EQ(Canvas.Pixel(P.X, P.Y), P.Color) << P.X << "," << P.Y;
+}
+
+TEST_F(PictureTest, PixelBufferIsRowMajorBgrWithRedInTheLowByte)
+{
+    uint32_t* Pixels = Picture->Pixels();
+    Pixels[7 * 40 + 5] = 0x00112233;  // red 0x33, green 0x22, blue 0x11
+    Picture->PixelsWritten();
+    EXPECT_EQ(Canvas.Pixel(5, 7), 0x112233u);
+    const QImage Shown = Picture->grab().toImage();
+    EXPECT_EQ(Shown.pixelColor(5, 7), QColor(0x33, 0x22, 0x11));
+    EXPECT_EQ(Shown.pixelColor(6, 7), QColor(0, 0, 0));
+    Canvas.SetPixel(1, 2, 0x00FF00);
+    EXPECT_EQ(Pixels[2 * 40 + 1] & 0xFFFFFFu, 0x00FF00u);
+    // Outside the picture nothing is drawn and nothing is read.
+    Canvas.SetPixel(40, 0, 0xFFFFFF);
+    Canvas.SetPixel(-1, 5, 0xFFFFFF);
+    EXPECT_EQ(Canvas.Pixel(40, 0), 0u);
+    EXPECT_EQ(Canvas.Pixel(0, 1), 0u);
+}
+
+TEST_F(PictureTest, LinesFollowAndMoveThePen)
+{
+    Canvas.SetPenColor(0x00FF00);
+    Canvas.MoveTo(4, 5);
+    EXPECT_EQ(Canvas.PenPos(), QPoint(4, 5));
+    EXPECT_EQ(Canvas.Pixel(4, 5), 0u);  // moving draws nothing
+    Canvas.LineTo(14, 5);
+    EXPECT_EQ(Canvas.PenPos(), QPoint(14, 5));
+    for (int X = 4; X < 14; ++X)
+        EXPECT_EQ(Canvas.Pixel(X, 5), 0x00FF00u) << X;
+    EXPECT_EQ(Canvas.Pixel(9, 4), 0u);
+    EXPECT_EQ(Canvas.Pixel(9, 6), 0u);
+    Canvas.SetPenWidth(2);
+    Canvas.MoveTo(20, 10);
+    Canvas.LineTo(20, 20);
+    int Wide = 0;
+    for (int X = 17; X <= 23; ++X)
+        Wide += Canvas.Pixel(X, 15) == 0x00FF00u;
+    EXPECT_EQ(Wide, 2);
+}
+
+TEST_F(PictureTest, PolygonIsFilledWithTheBrushAndOutlinedWithThePen)
+{
+    Canvas.SetPenColor(0xFFFFFF);
+    Canvas.SetBrushColor(0xFF0000);
+    const QPoint Corners[] = {{5, 5}, {25, 5}, {25, 20}, {5, 20}};
+    Canvas.Polygon(Corners);
+    EXPECT_EQ(Canvas.Pixel(15, 12), 0xFF0000u);
+    EXPECT_EQ(Canvas.Pixel(15, 5), 0xFFFFFFu);
+    EXPECT_EQ(Canvas.Pixel(5, 12), 0xFFFFFFu);
+    EXPECT_EQ(Canvas.Pixel(30, 12), 0u);
+}
+
+namespace {
+
+struct EditTest : testing::Test {
+    QWidget Window;
+    Platform::TEdit* Edit = new Platform::TEdit(&Window);
+    Platform::TEdit* Other = new Platform::TEdit(&Window);
+    int Exits = 0;
+    std::string Keys;
+
+    void SetUp() override
+    {
+        Other->move(0, 40);
+        Edit->OnExit = [this] { ++Exits; };
+        Edit->OnKeyPress = [this](char Key) { Keys.push_back(Key); };
+        Window.show();
+        Window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    }
+};
+
+}  // namespace
+
+TEST_F(EditTest, KeepsItsSelectionWhenTheFocusLeavesAndComesBackByTab)
+{
+    Edit->setText(QStringLiteral("abcdef"));
+    Edit->setFocus();
+    Edit->setSelection(1, 3);
+    Other->setFocus();
+    EXPECT_EQ(Edit->selectedText(), QStringLiteral("bcd"));
+    EXPECT_EQ(Exits, 1);
+    QTest::keyClick(Other, Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), Edit);
+    EXPECT_EQ(Edit->selectedText(), QStringLiteral("bcd"));
+    Edit->deselect();
+    Other->setFocus();
+    QTest::keyClick(Other, Qt::Key_Backtab);
+    EXPECT_FALSE(Edit->hasSelectedText());  // reached by Tab, the text is not all selected
+}
+
+TEST_F(EditTest, ExitIsNotRaisedWhenOnlyTheWindowLosesActivation)
+{
+    Edit->setFocus();
+    QFocusEvent Deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(Edit, &Deactivated);
+    EXPECT_EQ(Exits, 0);
+    Other->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Exits, 1);
+}
+
+TEST_F(EditTest, KeyPressCarriesTheCharacterAndEnterAsCarriageReturn)
+{
+    Edit->setFocus();
+    EXPECT_FALSE(Edit->isModified());
+    QTest::keyClicks(Edit, QStringLiteral("1.5"));
+    QTest::keyClick(Edit, Qt::Key_Return);
+    QTest::keyClick(Edit, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Keys, std::string("1.5\r\r"));
+    EXPECT_EQ(Edit->text(), QStringLiteral("1.5"));
+    EXPECT_TRUE(Edit->isModified());
+    Edit->setModified(false);
+    Edit->setText(QStringLiteral("2"));
+    EXPECT_FALSE(Edit->isModified());  // the program's writes are no typing
+}

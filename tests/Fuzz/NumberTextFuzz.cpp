@@ -168,7 +168,8 @@ void CheckFormat(double Value) {
     Require(std::fabs(Value) >= 1.797693134862315e308, "a written number does not read back", View);
     return;
   }
-  Require(std::fabs(Back - Value) <= 5.000001e-15 * std::fabs(Value) + 5e-324,
+  // Half a unit of the 15th digit, plus the rounding of the read-back value.
+  Require(std::fabs(Back - Value) <= 5.12e-15 * std::fabs(Value) + 5e-324,
           "a written number is not the value rounded to 15 digits", View);
   Require(MainUnit::FormatReal(Back) == Text, "writing the read-back value changes the text", View);
 }

@@ -1,0 +1,46 @@
+// Fuzz target: the compiled evaluation against the text path.
+//
+// For a blank-free expression of at most 255 characters and any X and Z,
+// the compiled program must give exactly the bits of the driver's text
+// path (copy, substitute with room for ten letters, evaluate), whenever
+// that path can substitute at all; and its result is always finite.
+#include "FuzzCheck.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/SolveExp.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using FuzzCheck::Require;
+
+bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
+  FuzzCheck::TInput Input{Data, Size};
+  const double X = Input.Take<double>();
+  const double Z = Input.Take<double>();
+  std::string Text;
+  for (char C : FuzzCheck::UpToZero(Input.Rest()))
+    if (C != ' ') Text += C;
+  if (Text.size() > 255) Text.resize(255);
+
+  const SolveExp::TCompiledExpression Program = SolveExp::Compile(Text.c_str());
+  const double Fast = SolveExp::Evaluate(Program, X, Z);
+  Require(std::isfinite(Fast), "a compiled result that is not finite", Text);
+  const double Rounded =
+      SolveExp::Evaluate(Program, SolveExp::RoundParameter(X), SolveExp::RoundParameter(Z));
+  Require(SameBits(Fast, Rounded), "rounding the parameters once changes the compiled result", Text);
+
+  char Work[476] = {};
+  std::memcpy(Work, Text.data(), Text.size());
+  const int32_t Capacity = static_cast<int32_t>(Text.size()) + 10 * SolveExp::ParamTextGrowth + 1;
+  if (!SolveExp::SubstituteParameters(Work, Capacity, X, Z)) return 0;  // the driver refuses this text
+  const double Slow = SolveExp::EvaluateExpression(Work);
+  Require(SameBits(Fast, Slow), "the compiled and the text evaluation differ", Text);
+  return 0;
+}

@@ -27,7 +27,12 @@ long double HeightScale(double YFrom, double YTo);
 
 // Ramp index of a Y inside [YFrom, YTo]: (Y - YFrom) x Scale truncated. A Y
 // outside gives 0 below and at most 1536 (white) above, never an overflow.
-uint32_t HeightIndex(double Y, double YFrom, long double Scale);
+inline uint32_t HeightIndex(double Y, double YFrom, long double Scale) {
+  const long double Index = (static_cast<long double>(Y) - YFrom) * Scale;
+  if (!(Index > 0.0L)) return 0;
+  if (Index >= 1536.0L) return 1536;
+  return static_cast<uint32_t>(Index);  // truncates toward zero
+}
 
 // Sets every pixel to Color.
 void FillPicture(const TPicture& Picture, uint32_t Color);
@@ -41,5 +46,11 @@ void FillPicture(const TPicture& Picture, uint32_t Color);
 // the depth buffer a different size.
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
                 bool ShowUndefined, TDepthBuffer* DepthBuffer);
+
+// The same picture, painted point by point through ProjectPoint and the
+// depth buffer's test with nothing prepared ahead: the reference that the
+// fast loop is checked and measured against.
+bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                         const TPicture& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
 
 }  // namespace MainUnit

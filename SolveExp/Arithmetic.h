@@ -6,68 +6,162 @@
 
 #include "SolveExp.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
 namespace SolveExp {
 
-// Accumulator (op) Operand for a pending operator opAdd..opDivide. The sum,
-// difference, product or quotient of two doubles is formed in extended and
-// then rounded to double; a non-finite double means the rounding overflowed
-// (the operands are always finite).
+// Rounding an exact result first to extended and then to double differs
+// from rounding it to double once only when the extended value falls on a
+// midpoint between two doubles. With the exact error Error of the double
+// result R (R + Error is the exact result) that needs |Error| within half an
+// extended spacing of half an ulp of R; below that, R is the answer and the
+// slower extended operation is not needed. Zero, subnormal and infinite
+// results (bound 0 or infinite, error 0, infinite or NaN) always fail the
+// test and go the slow way.
+inline bool DoubleRoundingSafe(double R, double Error)
+{
+    // 2^exponent(R), then half an ulp less 2^-10 of it.
+    const double Binade = std::bit_cast<double>(std::bit_cast<uint64_t>(R) & 0x7FF0000000000000);
+    return std::fabs(Error) < Binade * (0x1p-53 - 0x1p-63);
+}
+
+// The exact error a * b - p of the double product p once |p| >= 2^-1000
+// (below, the error may not be representable). The fused multiply-add is
+// one instruction where the processor has it (see CompiledEvaluation.cpp)
+// and exact, if slower, everywhere else.
+inline double ProductError(double a, double b, double p) { return std::fma(a, b, -p); }
+
+// One step of extended arithmetic: the sum, difference, product or quotient
+// of two doubles formed in extended and rounded to double. A non-finite
+// double means the rounding overflowed (the operands are always finite).
+inline bool SumExtended(double a, double b, double& Result)
+{
+    Result = static_cast<double>(static_cast<long double>(a) + b);
+    return std::isfinite(Result);
+}
+
+inline bool ProductExtended(double a, double b, double& Result)
+{
+    Result = static_cast<double>(static_cast<long double>(a) * b);
+    return std::isfinite(Result);
+}
+
+inline bool Quotient(double a, double b, double& Result)
+{
+    if (b == 0.0)
+        return false;  // x/0 and 0/0 alike
+    Result = static_cast<double>(static_cast<long double>(a) / b);
+    return std::isfinite(Result);
+}
+
+// The same results, mostly without extended arithmetic: the double
+// operation and its exact error show when the double result already is the
+// doubly rounded one.
+inline bool Sum(double a, double b, double& Result)
+{
+    const double s = a + b;
+    const double bVirtual = s - a;  // TwoSum: s + Error is exactly a + b
+    const double Error = (a - (s - bVirtual)) + (b - bVirtual);  // exact at every magnitude
+    if (DoubleRoundingSafe(s, Error)) {
+        Result = s;
+        return true;
+    }
+    return SumExtended(a, b, Result);
+}
+
+inline bool Difference(double a, double b, double& Result) { return Sum(a, -b, Result); }
+
+inline bool Product(double a, double b, double& Result)
+{
+    const double p = a * b;
+    if (std::fabs(p) >= 0x1p-1000 && DoubleRoundingSafe(p, ProductError(a, b, p))) {
+        Result = p;
+        return true;
+    }
+    return ProductExtended(a, b, Result);
+}
+
+// Accumulator (op) Operand for a pending operator opAdd..opDivide.
 inline bool ApplyOperator(uint16_t Op, double Accumulator, double Operand, double& Result)
 {
-    const long double a = Accumulator;
     switch (Op) {
-    case opAdd: Result = static_cast<double>(a + Operand); break;
-    case opSubtract: Result = static_cast<double>(a - Operand); break;
-    case opMultiply: Result = static_cast<double>(a * Operand); break;
-    case opDivide:
-        if (Operand == 0.0)
-            return false;  // x/0 and 0/0 alike
-        Result = static_cast<double>(a / Operand);
-        break;
+    case opAdd: return Sum(Accumulator, Operand, Result);
+    case opSubtract: return Difference(Accumulator, Operand, Result);
+    case opMultiply: return Product(Accumulator, Operand, Result);
+    case opDivide: return Quotient(Accumulator, Operand, Result);
     default: return false;
     }
-    return std::isfinite(Result);
+}
+
+// The plain extended form of ApplyOperator, which it must always equal.
+inline bool ApplyOperatorExtended(uint16_t Op, double Accumulator, double Operand, double& Result)
+{
+    switch (Op) {
+    case opAdd: return SumExtended(Accumulator, Operand, Result);
+    case opSubtract: return SumExtended(Accumulator, -Operand, Result);
+    case opMultiply: return ProductExtended(Accumulator, Operand, Result);
+    case opDivide: return Quotient(Accumulator, Operand, Result);
+    default: return false;
+    }
 }
 
 // Sine and cosine treat arguments of magnitude 2^63 and more as having lost
 // every digit of their phase.
 inline constexpr double TrigLimit = 0x1p63;
 
-// The function of token Code applied to V. The library's double functions
-// are within one ulp of the true value; the domains and limits are checked
-// on the argument or on the result.
+// The functions of the language. The library's double functions are within
+// one ulp of the true value; domains and limits are checked on the argument
+// or on the result.
+inline bool ExpOf(double v, double& r) { r = std::exp(v); return std::isfinite(r); }  // overflow above ~709.78
+inline bool SinOf(double v, double& r) { r = std::fabs(v) >= TrigLimit ? 0.0 : std::sin(v); return true; }
+inline bool CosOf(double v, double& r) { r = std::fabs(v) >= TrigLimit ? 0.0 : std::cos(v); return true; }
+inline bool LogeOf(double v, double& r)
+{
+    if (!(v > 0.0))
+        return false;
+    r = std::log(v);
+    return true;
+}
+inline bool FacOf(double v, double& r) { r = Factorial(v); return r != -1.0; }
+inline bool ArcSinOf(double v, double& r)
+{
+    if (std::fabs(v) > 1.0)
+        return false;
+    r = std::asin(v);
+    return true;
+}
+inline bool ArcCosOf(double v, double& r)
+{
+    if (std::fabs(v) > 1.0)
+        return false;
+    r = std::acos(v);
+    return true;
+}
+inline bool AbsOf(double v, double& r) { r = std::fabs(v); return true; }
+inline bool SqrtOf(double v, double& r)
+{
+    if (v < 0.0)
+        return false;
+    r = std::sqrt(v);  // sqrt(-0) is -0, no error
+    return true;
+}
+
+// The function of token Code applied to V.
 inline bool ApplyFunction(uint16_t Code, double V, double& Result)
 {
     switch (Code) {
     case tkBracket: Result = V; return true;
-    case tkExp: Result = std::exp(V); return std::isfinite(Result);  // overflow above ~709.78
-    case tkSin: Result = std::fabs(V) >= TrigLimit ? 0.0 : std::sin(V); return true;
-    case tkCos: Result = std::fabs(V) >= TrigLimit ? 0.0 : std::cos(V); return true;
-    case tkLoge:
-        if (!(V > 0.0))
-            return false;
-        Result = std::log(V);
-        return true;
-    case tkFac: Result = Factorial(V); return Result != -1.0;
-    case tkArcSin:
-        if (std::fabs(V) > 1.0)
-            return false;
-        Result = std::asin(V);
-        return true;
-    case tkArcCos:
-        if (std::fabs(V) > 1.0)
-            return false;
-        Result = std::acos(V);
-        return true;
-    case tkAbs: Result = std::fabs(V); return true;
-    case tkSqrt:
-        if (V < 0.0)
-            return false;
-        Result = std::sqrt(V);  // sqrt(-0) is -0, no error
-        return true;
+    case tkExp: return ExpOf(V, Result);
+    case tkSin: return SinOf(V, Result);
+    case tkCos: return CosOf(V, Result);
+    case tkLoge: return LogeOf(V, Result);
+    case tkFac: return FacOf(V, Result);
+    case tkArcSin: return ArcSinOf(V, Result);
+    case tkArcCos: return ArcCosOf(V, Result);
+    case tkAbs: return AbsOf(V, Result);
+    case tkSqrt: return SqrtOf(V, Result);
     default: return false;
     }
 }

@@ -30,61 +30,116 @@ double EvaluateAsText(const std::string& Text, double X, double Z)
     return EvaluateExpression(Buffer.get());
 }
 
-#define SOLVEEXP_BINARY(Operator)                                    \
-    {                                                                \
-        const double Right = *Top--;                                 \
-        if (!ApplyOperator(Operator, *Top, Right, *Top))             \
-            return UndefinedValue;                                   \
-        break;                                                       \
+// The operand of an instruction from a parameter or a constant; a parameter
+// that stops the evaluation does it here, at its place in the text.
+#define SOLVEEXP_FETCH(Source, Into)                                             \
+    if constexpr (Source == TSource::X) {                                        \
+        if (X.Stops) return X.Value;                                             \
+        Into = X.Value;                                                          \
+    } else if constexpr (Source == TSource::Z) {                                 \
+        if (Z.Stops) return Z.Value;                                             \
+        Into = Z.Value;                                                          \
+    } else {                                                                     \
+        Into = Step->Value;                                                      \
     }
 
-#define SOLVEEXP_FUNCTION(Token)                                     \
-    if (!ApplyFunction(Token, *Top, *Top))                           \
-        return UndefinedValue;                                       \
-    break;
+// A binary operator: the right operand popped or fetched, the left on top.
+#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
+    case Key(TOpCode::Op, Source): {                                             \
+        double Right;                                                            \
+        if constexpr (Source == TSource::Stack) {                                \
+            if (Step->CheckFirst && IsReserved(*Top)) return *Top;               \
+            Right = *Top--;                                                      \
+        } else {                                                                 \
+            SOLVEEXP_FETCH(Source, Right)                                        \
+        }                                                                        \
+        if (!Operation(*Top, Right, *Top)) return UndefinedValue;                \
+        break;                                                                   \
+    }
 
+// A function (or Start, Negate): applied to the top, or to a fetched operand
+// whose result is pushed.
+#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                             \
+    case Key(TOpCode::Op, Source): {                                             \
+        double Argument;                                                         \
+        if constexpr (Source == TSource::Stack) {                                \
+            if (Step->CheckFirst && IsReserved(*Top)) return *Top;               \
+            Argument = *Top;                                                     \
+        } else {                                                                 \
+            SOLVEEXP_FETCH(Source, Argument)                                     \
+            ++Top;                                                               \
+        }                                                                        \
+        if (!Function(Argument, *Top)) return UndefinedValue;                    \
+        break;                                                                   \
+    }
+
+#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                               \
+    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)        \
+    Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
+
+constexpr unsigned Key(TOpCode Op, TSource Source)
+{
+    return static_cast<unsigned>(Op) * 4 + static_cast<unsigned>(Source);
+}
+
+// 0 + v is exact: it only turns -0 into +0. 0 - v is exact as well.
+inline bool StartOf(double v, double& r) { return Sum(0.0, v, r); }
+inline bool NegateOf(double v, double& r) { return Difference(0.0, v, r); }
+
+// Where the processor has fused multiply-add, a second copy of the loop uses
+// it for the exact error of products (the results are the same bits).
+#if defined(__GNUC__) && defined(__x86_64__)
+#define SOLVEEXP_WITH_FMA_COPY __attribute__((target_clones("fma", "default")))
+#else
+#define SOLVEEXP_WITH_FMA_COPY
+#endif
+
+SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 {
     double Stack[StackCapacity];
     double* Top = Stack - 1;
     for (;; ++Step) {
-        switch (Step->Op) {
-        case TOpCode::LoadX:
+        switch (Step->Dispatch) {
+        case Key(TOpCode::LoadX, TSource::Stack):
             if (X.Stops) return X.Value;
             *++Top = X.Value;
             break;
-        case TOpCode::LoadZ:
+        case Key(TOpCode::LoadZ, TSource::Stack):
             if (Z.Stops) return Z.Value;
             *++Top = Z.Value;
             break;
-        case TOpCode::Const: *++Top = Step->Value; break;
-        case TOpCode::Start: ApplyOperator(opAdd, 0.0, *Top, *Top); break;
-        case TOpCode::Negate: ApplyOperator(opSubtract, 0.0, *Top, *Top); break;
-        case TOpCode::Add: SOLVEEXP_BINARY(opAdd)
-        case TOpCode::Subtract: SOLVEEXP_BINARY(opSubtract)
-        case TOpCode::Multiply: SOLVEEXP_BINARY(opMultiply)
-        case TOpCode::Divide: SOLVEEXP_BINARY(opDivide)
-        case TOpCode::Check:
+        case Key(TOpCode::Const, TSource::Stack): *++Top = Step->Value; break;
+        case Key(TOpCode::Check, TSource::Stack):
             if (IsReserved(*Top)) return *Top;
             break;
-        case TOpCode::Exp: SOLVEEXP_FUNCTION(tkExp)
-        case TOpCode::Sin: SOLVEEXP_FUNCTION(tkSin)
-        case TOpCode::Cos: SOLVEEXP_FUNCTION(tkCos)
-        case TOpCode::Loge: SOLVEEXP_FUNCTION(tkLoge)
-        case TOpCode::Fac: SOLVEEXP_FUNCTION(tkFac)
-        case TOpCode::ArcSin: SOLVEEXP_FUNCTION(tkArcSin)
-        case TOpCode::ArcCos: SOLVEEXP_FUNCTION(tkArcCos)
-        case TOpCode::Abs: SOLVEEXP_FUNCTION(tkAbs)
-        case TOpCode::Sqrt: SOLVEEXP_FUNCTION(tkSqrt)
-        case TOpCode::Syntax: return SyntaxErrorValue;
-        case TOpCode::Undefined: return UndefinedValue;
-        case TOpCode::Return: return *Top;
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Add, Sum)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Subtract, Difference)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Multiply, Product)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Divide, Quotient)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Start, StartOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Negate, NegateOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Exp, ExpOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Sin, SinOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Cos, CosOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Loge, LogeOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Fac, FacOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, ArcSin, ArcSinOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, ArcCos, ArcCosOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Abs, AbsOf)
+        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Sqrt, SqrtOf)
+        case Key(TOpCode::Undefined, TSource::Stack): return UndefinedValue;
+        case Key(TOpCode::Return, TSource::Stack): return *Top;
+        default: return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
         }
     }
 }
 
-#undef SOLVEEXP_BINARY
-#undef SOLVEEXP_FUNCTION
+#undef SOLVEEXP_FETCH
+#undef SOLVEEXP_BINARY_FROM
+#undef SOLVEEXP_FUNCTION_FROM
+#undef SOLVEEXP_ALL_SOURCES
+#undef SOLVEEXP_WITH_FMA_COPY
 
 }  // namespace
 

@@ -47,9 +47,17 @@ enum class TOpCode : uint8_t {
     Syntax, Undefined, Return,     // end of the program
 };
 
+// Where a function, Start, Negate or a binary operator takes its operand
+// (the right one for an operator): popped from the stack, or a parameter or
+// constant read directly, which saves the separate push.
+enum class TSource : uint8_t { Stack, X, Z, Const };
+
 struct TInstruction {
     TOpCode Op = TOpCode::Syntax;
-    double Value = 0.0;  // the constant of Const
+    TSource Source = TSource::Stack;
+    bool CheckFirst = false;  // Check the stack's top before the operation
+    uint8_t Dispatch = 0;     // Op * 4 + Source, set by Compile
+    double Value = 0.0;       // the constant of Const or of a Const source
 };
 
 struct TCompiledExpression {

@@ -62,8 +62,10 @@ TFacts FactsAfter(TOpCode Function, TFacts Argument)
         return Clean;  // never negative: the reserved values are both negative
     case TOpCode::Sqrt:
         return {Argument.MayBeNegativeZero, false};  // sqrt(-0) is -0
+    case TOpCode::Sin: case TOpCode::ArcSin:
+        return {Argument.MayBeNegativeZero, true};  // zero only at a zero argument
     default:
-        return TFacts{};
+        return {false, true};  // cos and loge: never -0
     }
 }
 
@@ -88,7 +90,40 @@ struct TCompiler {
     int32_t Stack = 0;
     int32_t MaxStack = 0;
 
-    void Emit(TOpCode Op, double Value = 0.0) { Code.push_back({Op, Value}); }
+    bool PendingCheck = false;  // a Check not yet written or merged
+
+    // Writes an instruction that takes no operand from the stack.
+    void Emit(TOpCode Op, double Value = 0.0)
+    {
+        FlushCheck();
+        Code.push_back({Op, TSource::Stack, false, 0, Value});
+    }
+    void FlushCheck()
+    {
+        if (PendingCheck)
+            Code.push_back({TOpCode::Check, TSource::Stack, false, 0, 0.0});
+        PendingCheck = false;
+    }
+    // Writes an instruction that takes its operand from the stack, merged
+    // with the Check before it or with the push of its operand just before.
+    void EmitOperation(TOpCode Op)
+    {
+        TInstruction Step{Op, TSource::Stack, PendingCheck, 0, 0.0};
+        PendingCheck = false;
+        if (!Step.CheckFirst && !Code.empty()) {
+            const TInstruction& Last = Code.back();
+            const TSource Source = Last.Op == TOpCode::LoadX ? TSource::X
+                                   : Last.Op == TOpCode::LoadZ ? TSource::Z
+                                   : Last.Op == TOpCode::Const ? TSource::Const
+                                                               : TSource::Stack;
+            if (Source != TSource::Stack) {
+                Step.Source = Source;
+                Step.Value = Last.Value;
+                Code.pop_back();
+            }
+        }
+        Code.push_back(Step);
+    }
     void Push() { MaxStack = std::max(MaxStack, ++Stack); }
 
     // False after a terminating instruction has been emitted.
@@ -125,11 +160,10 @@ bool TCompiler::Operand(uint16_t TokenCode, int32_t First, int32_t Last, int32_t
     TFacts Inner;
     if (!Level(Last + 1, First, Depth + 1, Inner))
         return false;
-    if (Inner.MayBeReserved)
-        Emit(TOpCode::Check);
+    PendingCheck = PendingCheck || Inner.MayBeReserved;  // the same value if both
     Facts = Inner;
     if (TokenCode != tkBracket) {
-        Emit(FunctionOp(TokenCode));
+        EmitOperation(FunctionOp(TokenCode));
         Facts = FactsAfter(FunctionOp(TokenCode), Inner);
     }
     return true;
@@ -140,17 +174,17 @@ void TCompiler::Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts)
     if (FirstOperand) {
         // 0 + v is v except that -0 becomes +0; 0 - v is exact and never -0.
         if (PendingOp == opSubtract) {
-            Emit(TOpCode::Negate);
+            EmitOperation(TOpCode::Negate);
             Facts = {false, true};
         } else if (Facts.MayBeNegativeZero) {
-            Emit(TOpCode::Start);
+            EmitOperation(TOpCode::Start);
             Facts.MayBeNegativeZero = false;
         }
         return;
     }
     static constexpr TOpCode Binary[] = {TOpCode::Add, TOpCode::Add, TOpCode::Subtract,
                                          TOpCode::Multiply, TOpCode::Divide};
-    Emit(Binary[PendingOp]);
+    EmitOperation(Binary[PendingOp]);
     --Stack;
     Facts = TFacts{};
 }
@@ -197,6 +231,9 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
     if (Compiler.Level(Length, 0, 0, Facts))
         Compiler.Emit(TOpCode::Return);
     Program.StackSize = Compiler.MaxStack;
+    for (TInstruction& Step : Program.Code)
+        Step.Dispatch = static_cast<uint8_t>(static_cast<unsigned>(Step.Op) * 4 +
+                                             static_cast<unsigned>(Step.Source));
 }
 
 }  // namespace

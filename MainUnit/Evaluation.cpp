@@ -1,59 +1,98 @@
+// The fast evaluation loop: the expression compiled once, each distinct X
+// and Z rounded once, the points split over two cores.
 #include "MainUnit/Evaluation.h"
 
-#include <bit>
 #include <cstring>
+#include <new>
+#include <stdexcept>
+#include <vector>
 
+#include "MainUnit/EvaluationRules.h"
+#include "MainUnit/TwoCores.h"
+#include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 
 namespace MainUnit {
 
-static_assert(WorkBufferSize == MaxBlankFreeLength + 10 * SolveExp::ParamTextGrowth + 1);
-
 namespace {
 
-bool IsUndefined(double Y) {
-  return std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue);
+// True when the text path can write every parameter letter of Expression:
+// at most ten of them (the capacity decides, as for every point).
+bool LettersFit(const char* Expression) {
+  char Work[WorkBufferSize];
+  const size_t Length = std::strlen(Expression);
+  std::memcpy(Work, Expression, Length + 1);
+  return SolveExp::SubstituteParameters(Work, static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1,
+                                        1.0, 1.0);
 }
 
-// One point through the text path: copy, substitute, evaluate.
-double EvaluateAt(const char* Expression, size_t Length, int32_t Capacity, double X, double Z) {
-  char Work[WorkBufferSize];
-  std::memcpy(Work, Expression, Length + 1);
-  if (!SolveExp::SubstituteParameters(Work, Capacity, X, Z)) return SolveExp::UndefinedValue;
-  const double Y = SolveExp::EvaluateExpression(Work);
-  // The caller has refused malformed texts, so SyntaxErrorValue can only be
-  // a true value that happens to have the reserved bit pattern. Stored as it
-  // is, every reader would take it for a syntax error that cannot exist here
-  // and it would pose as a tiny defined Y; the point has no value that can
-  // be told apart, so it is stored as undefined.
-  if (std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::SyntaxErrorValue)) {
-    return SolveExp::UndefinedValue;
+// The rounded Z of the first period of entries; empty when there is no
+// period or no memory for it (each Z is then rounded at its point).
+std::vector<SolveExp::TParamValue> RoundedPeriod(const TResultSet& Results, int32_t ZPeriod) {
+  std::vector<SolveExp::TParamValue> Zs;
+  if (ZPeriod <= 0 || ZPeriod > Results.PointCount) return Zs;
+  try {
+    Zs.resize(static_cast<size_t>(ZPeriod));
+  } catch (const std::bad_alloc&) {
+    return {};
+  } catch (const std::length_error&) {
+    return {};
   }
-  return Y;
+  for (size_t J = 0; J < Zs.size(); ++J) Zs[J] = SolveExp::RoundParameter(Results.Points[J].Z);
+  return Zs;
+}
+
+struct TStretch {
+  const SolveExp::TCompiledExpression* Program;
+  const std::vector<SolveExp::TParamValue>* Zs;
+};
+
+// Entries First .. Last - 1. Each X is rounded when it differs from the X
+// before it (a grid column shares one); each Z is taken from the period when
+// its bits are those the period was rounded from.
+TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) {
+  TYRange Range;
+  SolveExp::TParamValue X;
+  bool HaveX = false;
+  const size_t Period = S.Zs->size();
+  size_t J = Period > 0 ? First % Period : 0;
+  for (size_t I = First; I < Last; ++I) {
+    Proc3D::TPoint3D& P = Results.Points[I];
+    if (!HaveX || !SameBits(P.X, X.Raw)) {
+      X = SolveExp::RoundParameter(P.X);
+      HaveX = true;
+    }
+    if (Period > 0 && SameBits(P.Z, (*S.Zs)[J].Raw)) {
+      P.Y = StoredY(SolveExp::Evaluate(*S.Program, X, (*S.Zs)[J]));
+    } else {
+      P.Y = StoredY(SolveExp::Evaluate(*S.Program, X, SolveExp::RoundParameter(P.Z)));
+    }
+    TakeIntoRange(Range, P.Y);
+    if (Period > 0 && ++J == Period) J = 0;
+  }
+  return Range;
 }
 
 }  // namespace
 
-bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range) {
+bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod) {
   Range = TYRange{};
-  const size_t Length = std::strlen(Expression);
-  if (Length > static_cast<size_t>(MaxBlankFreeLength) || Results.PointCount < 0 ||
-      static_cast<size_t>(Results.PointCount) > Results.Points.size()) {
-    return false;
+  if (!EvaluationArgumentsValid(Results, Expression)) return false;
+  if (!LettersFit(Expression)) return EvaluatePointsByText(Results, Expression, Range);
+  SolveExp::TCompiledExpression Program;
+  try {
+    Program = SolveExp::Compile(Expression);
+  } catch (...) {
+    return EvaluatePointsByText(Results, Expression, Range);  // no memory for the program
   }
-  const int32_t Capacity = static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1;
-  for (int32_t I = 0; I < Results.PointCount; ++I) {
-    Proc3D::TPoint3D& P = Results.Points[static_cast<size_t>(I)];
-    P.Y = EvaluateAt(Expression, Length, Capacity, P.X, P.Z);
-    if (IsUndefined(P.Y)) continue;
-    if (!Range.AnyDefined) {
-      Range = {P.Y, P.Y, true};
-    } else if (P.Y > Range.Ymax) {
-      Range.Ymax = P.Y;
-    } else if (P.Y < Range.Ymin) {
-      Range.Ymin = P.Y;
-    }
-  }
+  const std::vector<SolveExp::TParamValue> Zs = RoundedPeriod(Results, ZPeriod);
+  const TStretch Stretch{&Program, &Zs};
+  TYRange Parts[2];
+  RunOnTwoCores(static_cast<size_t>(Results.PointCount), [&](size_t First, size_t Last, int Part) {
+    Parts[Part] = EvaluateStretch(Results, Stretch, First, Last);
+  });
+  Range = Parts[0];
+  MergeLaterRange(Range, Parts[1]);
   return true;
 }
 

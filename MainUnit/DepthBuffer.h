@@ -42,6 +42,21 @@ uint8_t DepthFactor(const TDepthRange& Range, long double Distance);
 // The largest distance an entry records.
 inline constexpr float MaxStoredDepth = 3.4e38f;
 
+// The value an entry records for Distance. Clamped first: a distance beyond
+// the float range must not be converted.
+inline float DepthEntryValue(long double Distance) {
+  return Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
+}
+
+// Test and store with the entry's value already computed.
+inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored) {
+  float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
+                               static_cast<size_t>(Y)];
+  if (Entry != 0.0f && Stored >= Entry) return false;
+  Entry = Stored;
+  return true;
+}
+
 // Test and store for a pixel inside the picture: false when a point at least
 // as far was drawn there before (the pixel and its entry stay); otherwise
 // records Distance and returns true.
@@ -52,13 +67,7 @@ inline constexpr float MaxStoredDepth = 3.4e38f;
 // equal distances would depend on the distance itself; rounded, the first
 // point drawn at a distance always keeps its pixel.
 inline bool DepthTestAndStore(TDepthBuffer& Buffer, int32_t X, int32_t Y, long double Distance) {
-  float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
-                               static_cast<size_t>(Y)];
-  // Clamped first: a distance beyond the float range must not be converted.
-  const float Stored = Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
-  if (Entry != 0.0f && Stored >= Entry) return false;
-  Entry = Stored;
-  return true;
+  return DepthTestAndStoreValue(Buffer, X, Y, DepthEntryValue(Distance));
 }
 
 // Test and store, then the colour to draw: Color darkened by the depth factor.

@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <cstddef>
 
+#include "MainUnit/TwoCores.h"
 #include "MainUnit/PointPlace.h"
 #include "Proc3D/HoistedProjection.h"
 #include "Proc3D/ScreenedProjection.h"
@@ -46,35 +50,125 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View, con
   }
 }
 
-// Points First .. Last - 1, painted in index order.
-void PaintRange(const TResultSet& Results, const TPaintContext& Context, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer, size_t First, size_t Last) {
-  const Proc3D::TPoint3D* Points = Results.Points.data();
-  const auto Width = static_cast<uint32_t>(Picture.Width);
-  const auto Height = static_cast<uint32_t>(Picture.Height);
-  for (size_t I = First; I < Last; ++I) {
-    const Proc3D::TPoint3D& P = Points[I];
-    Proc3D::TPoint3D Place;
-    bool Undefined = false;
-    if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) continue;
-    int32_t X = 0, Y = 0;
-    const Proc3D::TScreenResult Estimate = Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Place, X, Y)
-                                                                 : Proc3D::TScreenResult::Unsure;
-    if (Estimate == Proc3D::TScreenResult::Outside) continue;
-    if (Estimate == Proc3D::TScreenResult::Unsure) {
-      if (!Proc3D::Project(Context.Projector, Place, X, Y)) continue;
-      // One unsigned comparison per axis also rejects negative coordinates.
-      if (static_cast<uint32_t>(X) >= Width || static_cast<uint32_t>(Y) >= Height) continue;
+// One point ready to be drawn: its pixel, its colour (shaded when the depth
+// buffer is used) and the value its depth entry would record. Everything in
+// it depends on the point alone, so it can be worked out ahead, in any order.
+struct TDot {
+  int32_t X = -1;  // -1: the point is not drawn
+  int32_t Y = 0;
+  uint32_t Color = 0;
+  float Depth = 0;
+};
+
+void PrepareDot(const TResultSet& Results, const TPaintContext& Context, const TPicture& Picture,
+                bool ShowUndefined, bool UseDepth, const Proc3D::TPoint3D& P, TDot& Dot) {
+  Dot.X = -1;
+  Proc3D::TPoint3D Place;
+  bool Undefined = false;
+  if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) return;
+  int32_t X = 0, Y = 0;
+  const Proc3D::TScreenResult Estimate = Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Place, X, Y)
+                                                               : Proc3D::TScreenResult::Unsure;
+  if (Estimate == Proc3D::TScreenResult::Outside) return;
+  if (Estimate == Proc3D::TScreenResult::Unsure) {
+    if (!Proc3D::Project(Context.Projector, Place, X, Y)) return;
+    // One unsigned comparison per axis also rejects negative coordinates.
+    if (static_cast<uint32_t>(X) >= static_cast<uint32_t>(Picture.Width) ||
+        static_cast<uint32_t>(Y) >= static_cast<uint32_t>(Picture.Height)) {
+      return;
     }
-    uint32_t Color = Undefined ? UndefinedColor
-                               : Context.Ramp[HeightIndex(P.Y, Results.YIntervalFrom, Context.Scale)];
-    if (DepthBuffer != nullptr &&
-        !DepthTest(*DepthBuffer, Context.Range, X, Y, Proc3D::DistanceBetween(Place, Context.Projector.Camera),
-                   Color, Color)) {
-      continue;
-    }
-    Picture.Pixels[static_cast<size_t>(Y) * Width + static_cast<size_t>(X)] = Color;
   }
+  Dot.Color = Undefined ? UndefinedColor : Context.Ramp[HeightIndex(P.Y, Results.YIntervalFrom, Context.Scale)];
+  if (UseDepth) {
+    const long double Distance = Proc3D::DistanceBetween(Place, Context.Projector.Camera);
+    Dot.Depth = DepthEntryValue(Distance);
+    Dot.Color = Proc3D::ShadeColor(Dot.Color, DepthFactor(Context.Range, Distance));
+  }
+  Dot.X = X;
+  Dot.Y = Y;
+}
+
+// The part that depends on the order: the depth test and the pixel itself.
+inline void CommitDot(const TDot& Dot, const TPicture& Picture, TDepthBuffer* DepthBuffer) {
+  if (Dot.X < 0) return;
+  if (DepthBuffer != nullptr && !DepthTestAndStoreValue(*DepthBuffer, Dot.X, Dot.Y, Dot.Depth)) return;
+  Picture.Pixels[static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) + static_cast<size_t>(Dot.X)] =
+      Dot.Color;
+}
+
+struct TPaintJob {
+  const TResultSet& Results;
+  const TPaintContext& Context;
+  const TPicture& Picture;
+  bool ShowUndefined;
+  TDepthBuffer* DepthBuffer;
+
+  void Prepare(size_t First, size_t Last, TDot* Dots) const {
+    for (size_t I = First; I < Last; ++I) {
+      PrepareDot(Results, Context, Picture, ShowUndefined, DepthBuffer != nullptr, Results.Points[I], Dots[I - First]);
+    }
+  }
+};
+
+// All points on the calling thread, one after the other.
+void PaintInOrder(const TPaintJob& Job, size_t Count) {
+  for (size_t I = 0; I < Count; ++I) {
+    TDot Dot;
+    Job.Prepare(I, I + 1, &Dot);
+    CommitDot(Dot, Job.Picture, Job.DepthBuffer);
+  }
+}
+
+// Waits until Counter has reached Target.
+void WaitFor(const std::atomic<size_t>& Counter, size_t Target) noexcept {
+  for (size_t Seen = Counter.load(); Seen < Target; Seen = Counter.load()) Counter.wait(Seen);
+}
+
+constexpr size_t ChunkSize = 16384;
+
+// The points in chunks: both threads prepare parts of each chunk ahead (the
+// work that depends on the point alone), and the calling thread commits every
+// chunk in index order, so later points overwrite earlier ones and the depth
+// buffer sees them in the same order as in one pass. Two buffers let the
+// second thread run one chunk ahead. False, with nothing painted, when the
+// loop is short, the machine has one core, or no memory or thread is to be had.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept {
+  if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
+  std::vector<TDot> Dots;
+  try {
+    Dots.resize(2 * ChunkSize);
+  } catch (...) {
+    return false;
+  }
+  const size_t Chunks = (Count + ChunkSize - 1) / ChunkSize;
+  // The calling thread also commits, so it prepares the smaller part.
+  auto Split = [Count](size_t K) { return std::min(K * ChunkSize + ChunkSize * 2 / 5, Count); };
+  auto Buffer = [&Dots](size_t K) { return Dots.data() + (K % 2) * ChunkSize; };
+  std::atomic<size_t> Prepared{0}, Committed{0};  // chunks the second thread prepared, the first committed
+  std::thread Second;
+  try {
+    Second = std::thread([&] {
+      for (size_t K = 0; K < Chunks; ++K) {
+        if (K >= 2) WaitFor(Committed, K - 1);  // chunk K - 2 has left this buffer
+        const size_t First = K * ChunkSize, Last = std::min(First + ChunkSize, Count);
+        Job.Prepare(Split(K), Last, Buffer(K) + (Split(K) - First));
+        Prepared.store(K + 1);
+        Prepared.notify_one();
+      }
+    });
+  } catch (...) {
+    return false;
+  }
+  for (size_t K = 0; K < Chunks; ++K) {
+    const size_t First = K * ChunkSize, Last = std::min(First + ChunkSize, Count);
+    Job.Prepare(First, Split(K), Buffer(K));
+    WaitFor(Prepared, K + 1);
+    for (size_t I = 0; I < Last - First; ++I) CommitDot(Buffer(K)[I], Job.Picture, Job.DepthBuffer);
+    Committed.store(K + 1);
+    Committed.notify_one();
+  }
+  Second.join();
+  return true;
 }
 
 }  // namespace
@@ -85,7 +179,8 @@ bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const
   TPaintContext Context;
   PreparePaint(Results, View, Picture, DepthBuffer, Context);
   const size_t Count = std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-  PaintRange(Results, Context, Picture, ShowUndefined, DepthBuffer, 0, Count);
+  const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer};
+  if (!PaintOnTwoCores(Job, Count)) PaintInOrder(Job, Count);
   return true;
 }
 

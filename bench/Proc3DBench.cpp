@@ -72,7 +72,7 @@ void BM_Repaint(benchmark::State& State) {
 }  // namespace
 
 // Arguments: view (0 or 1), depth buffer (0 off, 1 on).
-BENCHMARK_TEMPLATE(BM_Repaint, true)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"view", "zbuffer"})->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Repaint, false)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"view", "zbuffer"})->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Repaint, true)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"view", "zbuffer"})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_TEMPLATE(BM_Repaint, false)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"view", "zbuffer"})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -100,6 +100,24 @@ TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews) {
   }
 }
 
+// Enough points for the loop to be split over two cores: many land on the
+// same pixels, so any change of order would show.
+TEST(FastRepaint, SamePictureWhenSplitOverTwoCores) {
+  std::mt19937_64 Random(4);
+  const TResultSet R = RandomResults(Random, 2.0, 150000);
+  struct {
+    double Ver, Hor, Zoom;
+  } const Views[] = {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}};
+  for (const auto& V : Views) {
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 6.0, View));
+    for (bool Depth : {false, true}) {
+      EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << V.Ver << " " << V.Hor << " " << Depth;
+    }
+  }
+}
+
 TEST(FastRepaint, SamePictureAtOddPictureSizes) {
   std::mt19937_64 Random(5);
   const TResultSet R = RandomResults(Random, 3.0, 5000);

@@ -2,7 +2,7 @@
 // the same arithmetic and functions as the text path, so the bits agree.
 #include "CompiledExpression.h"
 
-#include "Arithmetic.h"
+#include "InstructionSet.h"
 
 #include <cstring>
 #include <memory>
@@ -14,7 +14,8 @@ namespace {
 // Each bracket level holds one value while the next level is computed.
 constexpr int32_t StackCapacity = MaxNestingDepth + 4;
 
-// The text path itself, for parameters that cannot be written as numbers.
+}  // namespace
+
 double EvaluateAsText(const std::string& Text, double X, double Z)
 {
     const size_t Capacity = Text.size() + 10 * ParamTextGrowth + 1;
@@ -29,6 +30,8 @@ double EvaluateAsText(const std::string& Text, double X, double Z)
     SubstituteParameters(Buffer.get(), static_cast<int32_t>(Capacity), X, Z);
     return EvaluateExpression(Buffer.get());
 }
+
+namespace {
 
 // The operand of an instruction from a parameter or a constant; a parameter
 // that stops the evaluation does it here, at its place in the text.
@@ -76,23 +79,8 @@ double EvaluateAsText(const std::string& Text, double X, double Z)
 #define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                               \
     Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)        \
     Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
-
-constexpr unsigned Key(TOpCode Op, TSource Source)
-{
-    return static_cast<unsigned>(Op) * 4 + static_cast<unsigned>(Source);
-}
-
-// 0 + v is exact: it only turns -0 into +0. 0 - v is exact as well.
-inline bool StartOf(double v, double& r) { return Sum(0.0, v, r); }
-inline bool NegateOf(double v, double& r) { return Difference(0.0, v, r); }
-
-// Where the processor has fused multiply-add, a second copy of the loop uses
-// it for the exact error of products (the results are the same bits).
-#if defined(__GNUC__) && defined(__x86_64__)
-#define SOLVEEXP_WITH_FMA_COPY __attribute__((target_clones("fma", "default")))
-#else
-#define SOLVEEXP_WITH_FMA_COPY
-#endif
+#define SOLVEEXP_BINARY_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
+#define SOLVEEXP_FUNCTION_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
 
 SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
@@ -113,21 +101,8 @@ double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
         case Key(TOpCode::Check, TSource::Stack):
             if (IsReserved(*Top)) return *Top;
             break;
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Add, Sum)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Subtract, Difference)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Multiply, Product)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Divide, Quotient)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Start, StartOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Negate, NegateOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Exp, ExpOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Sin, SinOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Cos, CosOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Loge, LogeOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Fac, FacOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, ArcSin, ArcSinOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, ArcCos, ArcCosOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Abs, AbsOf)
-        SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Sqrt, SqrtOf)
+        SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
+        SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
         case Key(TOpCode::Undefined, TSource::Stack): return UndefinedValue;
         case Key(TOpCode::Return, TSource::Stack): return *Top;
         default: return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
@@ -139,7 +114,8 @@ double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 #undef SOLVEEXP_BINARY_FROM
 #undef SOLVEEXP_FUNCTION_FROM
 #undef SOLVEEXP_ALL_SOURCES
-#undef SOLVEEXP_WITH_FMA_COPY
+#undef SOLVEEXP_BINARY_CASES
+#undef SOLVEEXP_FUNCTION_CASES
 
 }  // namespace
 

@@ -11,12 +11,17 @@
 //     std::vector<TParamValue> Xs(Cols);                   // once per column
 //     for (i...) Xs[i] = RoundParameter(X[i]);
 //     ... Y = Evaluate(Program, Xs[i], Zs[j]);              // per point
+//     or, faster, a row at a time:
+//     EvaluateRow(Program, Xs.data(), Zs[j], &Y[j * Cols], Cols);
+//
+// Random pairs go through EvaluateMany with their rounded X and Z.
 //
 // Evaluate is const and keeps no state, so threads may share one program.
 #pragma once
 
 #include "SolveExp.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -76,5 +81,14 @@ double Evaluate(const TCompiledExpression& Program, const TParamValue& X, const 
 
 // The same for plain values, rounding both on every call.
 double Evaluate(const TCompiledExpression& Program, double X, double Z);
+
+// Y[i] = Evaluate(Program, X[i], Z[i]) for i < Count, with the same bits,
+// several times faster: each instruction runs over a batch of points.
+void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, const TParamValue* Z,
+                  double* Y, size_t Count);
+
+// Y[i] = Evaluate(Program, X[i], Z) for i < Count: one row of a grid.
+void EvaluateRow(const TCompiledExpression& Program, const TParamValue* X, const TParamValue& Z,
+                 double* Y, size_t Count);
 
 }  // namespace SolveExp

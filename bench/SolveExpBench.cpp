@@ -64,19 +64,42 @@ void TextPath(benchmark::State& State)
     PerPoint(State);
 }
 
-// Parameters rounded once per distinct value, as on a square grid.
+struct TRounded {
+    std::vector<TParamValue> X, Z;
+    explicit TRounded(const TPoints& Points) : X(PointsPerBatch), Z(PointsPerBatch)
+    {
+        for (int i = 0; i < PointsPerBatch; ++i) {
+            X[i] = RoundParameter(Points.X[i]);
+            Z[i] = RoundParameter(Points.Z[i]);
+        }
+    }
+};
+
+// The fast path: parameters rounded once per distinct value (as on a square
+// grid, where there are only Cols + Rows of them), points evaluated in batches.
 void FastPath(benchmark::State& State)
 {
     const TCompiledExpression Program = Compile(Expressions[State.range(0)]);
     const TPoints Points;
-    std::vector<TParamValue> X(PointsPerBatch), Z(PointsPerBatch);
-    for (int i = 0; i < PointsPerBatch; ++i) {
-        X[i] = RoundParameter(Points.X[i]);
-        Z[i] = RoundParameter(Points.Z[i]);
+    const TRounded Rounded(Points);
+    std::vector<double> Y(PointsPerBatch);
+    for (auto _ : State) {
+        EvaluateMany(Program, Rounded.X.data(), Rounded.Z.data(), Y.data(), PointsPerBatch);
+        benchmark::DoNotOptimize(Y.data());
+        benchmark::ClobberMemory();
     }
+    PerPoint(State);
+}
+
+// The compiled program one point at a time.
+void FastPathSinglePoints(benchmark::State& State)
+{
+    const TCompiledExpression Program = Compile(Expressions[State.range(0)]);
+    const TPoints Points;
+    const TRounded Rounded(Points);
     for (auto _ : State)
         for (int i = 0; i < PointsPerBatch; ++i)
-            benchmark::DoNotOptimize(Evaluate(Program, X[i], Z[i]));
+            benchmark::DoNotOptimize(Evaluate(Program, Rounded.X[i], Rounded.Z[i]));
     PerPoint(State);
 }
 
@@ -85,9 +108,17 @@ void FastPathRoundingEachPoint(benchmark::State& State)
 {
     const TCompiledExpression Program = Compile(Expressions[State.range(0)]);
     const TPoints Points;
-    for (auto _ : State)
-        for (int i = 0; i < PointsPerBatch; ++i)
-            benchmark::DoNotOptimize(Evaluate(Program, Points.X[i], Points.Z[i]));
+    std::vector<TParamValue> X(PointsPerBatch), Z(PointsPerBatch);
+    std::vector<double> Y(PointsPerBatch);
+    for (auto _ : State) {
+        for (int i = 0; i < PointsPerBatch; ++i) {
+            X[i] = RoundParameter(Points.X[i]);
+            Z[i] = RoundParameter(Points.Z[i]);
+        }
+        EvaluateMany(Program, X.data(), Z.data(), Y.data(), PointsPerBatch);
+        benchmark::DoNotOptimize(Y.data());
+        benchmark::ClobberMemory();
+    }
     PerPoint(State);
 }
 
@@ -126,6 +157,7 @@ double Fastest(const std::vector<double>& Values)
 
 BENCHMARK(TextPath)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
 BENCHMARK(FastPath)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
+BENCHMARK(FastPathSinglePoints)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
 BENCHMARK(FastPathRoundingEachPoint)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
 BENCHMARK(BareLoop)->ComputeStatistics("min", Fastest);
 BENCHMARK(RoundParameterOnly)->ComputeStatistics("min", Fastest);

@@ -1,0 +1,192 @@
+// EvaluateMany and EvaluateRow: the compiled program run over a batch of
+// points, one instruction for all of them before the next, so that the cost
+// of stepping through the program is shared. Each point keeps its own first
+// failure: once it has a result, later steps compute on for it but never
+// change that result (no traps, so the values computed meanwhile are harmless).
+#include "CompiledExpression.h"
+
+#include "InstructionSet.h"
+
+#include <algorithm>
+
+namespace SolveExp {
+namespace {
+
+constexpr int BatchSize = 64;
+constexpr int BatchDepth = 16;  // deeper programs go point by point
+
+struct TBatch {
+    const TParamValue* X;
+    const TParamValue* Z;
+    double* Y;
+    int Count;
+    bool Done[BatchSize];
+
+    void Fail(int i, double Result)
+    {
+        if (!Done[i]) {
+            Done[i] = true;
+            Y[i] = Result;
+        }
+    }
+    void CheckReserved(const double* Values)
+    {
+        for (int i = 0; i < Count; ++i)
+            if (IsReserved(Values[i]))
+                Fail(i, Values[i]);
+    }
+};
+
+// The operand of point i from a parameter or a constant.
+#define SOLVEEXP_FETCH(Source, i, Into)                                          \
+    if constexpr (Source == TSource::X) {                                        \
+        if (MayStop && B.X[i].Stops) B.Fail(i, B.X[i].Value);                    \
+        Into = B.X[i].Value;                                                     \
+    } else if constexpr (Source == TSource::Z) {                                 \
+        if (MayStop && B.Z[i].Stops) B.Fail(i, B.Z[i].Value);                    \
+        Into = B.Z[i].Value;                                                     \
+    } else {                                                                     \
+        Into = Step->Value;                                                      \
+    }
+
+#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
+    case Key(TOpCode::Op, Source): {                                             \
+        const double* Right = nullptr;                                           \
+        if constexpr (Source == TSource::Stack) {                                \
+            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                   \
+            Right = Stack[Top--];                                                \
+        }                                                                        \
+        double* Left = Stack[Top];                                               \
+        for (int i = 0; i < n; ++i) {                                            \
+            double r;                                                            \
+            if constexpr (Source == TSource::Stack) {                            \
+                r = Right[i];                                                    \
+            } else {                                                             \
+                SOLVEEXP_FETCH(Source, i, r)                                     \
+            }                                                                    \
+            if (!Operation(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);      \
+        }                                                                        \
+        break;                                                                   \
+    }
+
+#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                             \
+    case Key(TOpCode::Op, Source): {                                             \
+        if constexpr (Source == TSource::Stack) {                                \
+            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                   \
+        } else {                                                                 \
+            ++Top;                                                               \
+        }                                                                        \
+        double* Values = Stack[Top];                                             \
+        for (int i = 0; i < n; ++i) {                                            \
+            double Argument;                                                     \
+            if constexpr (Source == TSource::Stack) {                            \
+                Argument = Values[i];                                            \
+            } else {                                                             \
+                SOLVEEXP_FETCH(Source, i, Argument)                              \
+            }                                                                    \
+            if (!Function(Argument, Values[i])) B.Fail(i, UndefinedValue);       \
+        }                                                                        \
+        break;                                                                   \
+    }
+
+#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                               \
+    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)        \
+    Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
+#define SOLVEEXP_BINARY_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
+#define SOLVEEXP_FUNCTION_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
+
+// Pushes a parameter for every point.
+template <bool MayStop>
+void Load(TBatch& B, const TParamValue* P, double* Into)
+{
+    for (int i = 0; i < B.Count; ++i) {
+        if (MayStop && P[i].Stops)
+            B.Fail(i, P[i].Value);
+        Into[i] = P[i].Value;
+    }
+}
+
+// Gives every point still without a result the value Result.
+void FinishAll(TBatch& B, double Result)
+{
+    for (int i = 0; i < B.Count; ++i)
+        B.Fail(i, Result);
+}
+
+// MayStop: some parameter of the batch ends its point's evaluation. Inlined
+// into both copies of the dispatcher below, so that each gets its own
+// arithmetic.
+template <bool MayStop>
+[[gnu::always_inline]] inline void RunBatch(const TInstruction* Step, TBatch& B)
+{
+    double Stack[BatchDepth][BatchSize];
+    int Top = -1;
+    const int n = B.Count;
+    for (;; ++Step) {
+        switch (Step->Dispatch) {
+        case Key(TOpCode::LoadX, TSource::Stack): Load<MayStop>(B, B.X, Stack[++Top]); break;
+        case Key(TOpCode::LoadZ, TSource::Stack): Load<MayStop>(B, B.Z, Stack[++Top]); break;
+        case Key(TOpCode::Const, TSource::Stack):
+            std::fill_n(Stack[++Top], n, Step->Value);
+            break;
+        case Key(TOpCode::Check, TSource::Stack): B.CheckReserved(Stack[Top]); break;
+        SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
+        SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
+        case Key(TOpCode::Undefined, TSource::Stack): FinishAll(B, UndefinedValue); return;
+        case Key(TOpCode::Return, TSource::Stack):
+            for (int i = 0; i < n; ++i)
+                B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
+            return;
+        default: FinishAll(B, SyntaxErrorValue); return;  // TOpCode::Syntax
+        }
+    }
+}
+
+SOLVEEXP_WITH_FMA_COPY
+void RunBatch(const TInstruction* Code, TBatch& B, bool MayStop)
+{
+    if (MayStop)
+        RunBatch<true>(Code, B);
+    else
+        RunBatch<false>(Code, B);
+}
+
+#undef SOLVEEXP_FETCH
+#undef SOLVEEXP_BINARY_FROM
+#undef SOLVEEXP_FUNCTION_FROM
+#undef SOLVEEXP_ALL_SOURCES
+#undef SOLVEEXP_BINARY_CASES
+#undef SOLVEEXP_FUNCTION_CASES
+
+}  // namespace
+
+void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, const TParamValue* Z,
+                  double* Y, size_t Count)
+{
+    if (Program.Code.empty() || Program.StackSize > BatchDepth) {
+        for (size_t i = 0; i < Count; ++i)
+            Y[i] = Evaluate(Program, X[i], Z[i]);
+        return;
+    }
+    for (size_t First = 0; First < Count; First += BatchSize) {
+        TBatch B{X + First, Z + First, Y + First, static_cast<int>(std::min<size_t>(BatchSize, Count - First)), {}};
+        bool MayStop = false;
+        for (int i = 0; i < B.Count; ++i) {
+            if (!B.X[i].Finite || !B.Z[i].Finite)
+                B.Fail(i, EvaluateAsText(Program.Text, B.X[i].Raw, B.Z[i].Raw));
+            MayStop = MayStop || B.X[i].Stops || B.Z[i].Stops;
+        }
+        RunBatch(Program.Code.data(), B, MayStop);
+    }
+}
+
+void EvaluateRow(const TCompiledExpression& Program, const TParamValue* X, const TParamValue& Z,
+                 double* Y, size_t Count)
+{
+    TParamValue Zs[BatchSize];
+    std::fill_n(Zs, BatchSize, Z);
+    for (size_t First = 0; First < Count; First += BatchSize)
+        EvaluateMany(Program, X + First, Zs, Y + First, std::min<size_t>(BatchSize, Count - First));
+}
+
+}  // namespace SolveExp

@@ -40,8 +40,10 @@ void TEdit::focusOutEvent(QFocusEvent* Event)
     const TSelection Selection = SaveSelection();
     QLineEdit::focusOutEvent(Event);
     RestoreSelection(Selection);
+    // Losing the focus with the window's activation, to a popup, or because
+    // the edit itself was disabled is no move to another control.
     const Qt::FocusReason Reason = Event->reason();
-    if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason && OnExit)
+    if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason && isEnabled() && OnExit)
         OnExit();
 }
 

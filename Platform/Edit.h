@@ -12,7 +12,8 @@ public:
     explicit TEdit(QWidget* Parent);
 
     // The focus moved from this edit to another control of its window (not
-    // raised when the whole window loses activation).
+    // raised when the whole window loses activation, nor when the edit is
+    // disabled while it has the focus).
     std::function<void()> OnExit;
     // A character was typed; Enter arrives as '\r'. The key then goes on to
     // the edit's own handling.

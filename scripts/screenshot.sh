@@ -2,6 +2,7 @@
 # Takes PNG screenshots of the real program under a virtual X server:
 #   docs/screenshots/main-window.png  the main window at start
 #   docs/screenshots/help-window.png  the help window (Alt+H)
+#   docs/screenshots/graph.png        sin(x)*cos(z) calculated, turned, Z-buffer on
 # Usage: scripts/screenshot.sh [path/to/tessel]   (default build/default/tessel)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -71,3 +72,25 @@ xdotool key --clearmodifiers alt+h
 help=$(find_window '^Help$')
 shoot "$help" help-window.png
 xdotool key Return
+sleep 0.5
+
+# Closing the help put the focus back into the expression field.
+xdotool type --delay 20 'sin(x)*cos(z)'
+xdotool key --clearmodifiers alt+r
+info=$(find_window '^Information$')
+sleep 0.3
+xdotool key Return
+sleep 0.5
+# Replace a view field's text: select it all, type, Enter repaints.
+set_field() {
+  xdotool key --clearmodifiers "alt+$1"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  sleep 0.5
+}
+set_field v 0.5
+set_field a 0.7
+xdotool key --clearmodifiers alt+u
+sleep 0.5
+shoot "$main" graph.png

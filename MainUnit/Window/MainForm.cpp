@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <utility>
 
 namespace MainUnit {
 
@@ -26,8 +28,41 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
 
 void TMainForm::ConnectEvents()
 {
-    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
-    connect(CloseButton, &QPushButton::clicked, this, [this] { CloseButtonClick(); });
+    const std::pair<QAbstractButton*, void (TMainForm::*)()> Clicks[] = {
+        {CalculateResultsButton, &TMainForm::CalculateResultsButtonClick},
+        {UndefResultsCheckBox, &TMainForm::UndefResultsCheckBoxClick},
+        {ZBufferCheckBox, &TMainForm::ZBufferCheckBoxClick},
+        {Outline3DCheckBox, &TMainForm::Outline3DCheckBoxClick},
+        {HelpButton, &TMainForm::HelpButtonClick},
+        {CloseButton, &TMainForm::CloseButtonClick}};
+    for (const auto& [Button, Handler] : Clicks)
+        connect(Button, &QAbstractButton::clicked, this, [this, Handler = Handler] { (this->*Handler)(); });
+    ConnectViewControls();
+}
+
+void TMainForm::ConnectViewControls()
+{
+    const std::pair<QAbstractButton*, void (TMainForm::*)()> Clicks[] = {
+        {HorAngleIncButton, &TMainForm::HorAngleIncButtonClick},
+        {HorAngleDecButton, &TMainForm::HorAngleDecButtonClick},
+        {VerAngleIncButton, &TMainForm::VerAngleIncButtonClick},
+        {VerAngleDecButton, &TMainForm::VerAngleDecButtonClick},
+        {DistanceIncButton, &TMainForm::DistanceIncButtonClick},
+        {DistanceDecButton, &TMainForm::DistanceDecButtonClick},
+        {ZoomIncButton, &TMainForm::ZoomIncButtonClick},
+        {ZoomDecButton, &TMainForm::ZoomDecButtonClick},
+        {MinDistanceButton, &TMainForm::MinDistanceButtonClick}};
+    for (const auto& [Button, Handler] : Clicks)
+        connect(Button, &QAbstractButton::clicked, this, [this, Handler = Handler] { (this->*Handler)(); });
+
+    HorAngleEdit->OnExit = [this] { HorAngleEditExit(); };
+    VerAngleEdit->OnExit = [this] { VerAngleEditExit(); };
+    DistanceEdit->OnExit = [this] { DistanceEditExit(); };
+    ZoomEdit->OnExit = [this] { ZoomEditExit(); };
+    HorAngleEdit->OnKeyPress = [this](char Key) { HorAngleEditKeyPress(Key); };
+    VerAngleEdit->OnKeyPress = [this](char Key) { VerAngleEditKeyPress(Key); };
+    DistanceEdit->OnKeyPress = [this](char Key) { DistanceEditKeyPress(Key); };
+    ZoomEdit->OnKeyPress = [this](char Key) { ZoomEditKeyPress(Key); };
 }
 
 void TMainForm::FormCreate()
@@ -67,8 +102,21 @@ std::array<QWidget*, LockedControlCount> TMainForm::LockedControls() const
 
 void TMainForm::SetControlsEnabled(bool Enabled)
 {
-    for (QWidget* Control : LockedControls())
+    const auto Locked = LockedControls();
+    // Qt hands the focus of a control being disabled to the next control
+    // still enabled, in the end to a camera field, which would select its
+    // text. While locked, the camera fields take no focus, so the focus is
+    // simply dropped; it goes back where it was when the lock ends.
+    if (!Enabled && std::find(Locked.begin(), Locked.end(), focusWidget()) != Locked.end())
+        FocusBeforeLock = focusWidget();
+    for (QLineEdit* Camera : {CameraXEdit, CameraYEdit, CameraZEdit})
+        Camera->setFocusPolicy(Enabled ? Qt::StrongFocus : Qt::NoFocus);
+    for (QWidget* Control : Locked)
         Control->setEnabled(Enabled);
+    if (Enabled && FocusBeforeLock) {
+        FocusBeforeLock->setFocus(Qt::OtherFocusReason);
+        FocusBeforeLock = nullptr;
+    }
 }
 
 void TMainForm::DisableControls()

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "MainUnit/ResultSet.h"
+#include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
 #include "Platform/Form.h"
 #include "Platform/Picture.h"
 
 #include <array>
+#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -19,6 +21,10 @@ class QRadioButton;
 
 namespace HelpUnit {
 class THelpForm;
+}
+
+namespace Proc3D {
+struct TViewPlane;
 }
 
 namespace MainUnit {
@@ -135,6 +141,35 @@ public:
     // The 29 locked controls, in the order SetControlsEnabled walks them.
     std::array<QWidget*, LockedControlCount> LockedControls() const;
 
+    // Calculation, graph, axes sketch and legend.
+    void CalculateResultsButtonClick();
+    void RepaintGraph();
+    void UndefResultsCheckBoxClick();
+    void ZBufferCheckBoxClick();
+    void Outline3DCheckBoxClick();
+    void DrawOutline(const Proc3D::TViewPlane& ViewPlane);
+    // Expression null empties all twelve legend labels.
+    void UpdateLegend(const char* Expression);
+
+    // View controls.
+    void HorAngleIncButtonClick();
+    void HorAngleDecButtonClick();
+    void VerAngleIncButtonClick();
+    void VerAngleDecButtonClick();
+    void DistanceIncButtonClick();
+    void DistanceDecButtonClick();
+    void ZoomIncButtonClick();
+    void ZoomDecButtonClick();
+    void MinDistanceButtonClick();
+    void HorAngleEditExit();
+    void VerAngleEditExit();
+    void DistanceEditExit();
+    void ZoomEditExit();
+    void HorAngleEditKeyPress(char Key);
+    void VerAngleEditKeyPress(char Key);
+    void DistanceEditKeyPress(char Key);
+    void ZoomEditKeyPress(char Key);
+
 private:
     void CreateFunctionSettings();
     void CreateViewSettings();
@@ -144,6 +179,20 @@ private:
     void CreateStatusAndButtons();
     void SetTabOrder();
     void ConnectEvents();
+    void ConnectViewControls();
+
+    void ReportStorageFailure();
+    // The locked control that had the focus when the lock began.
+    QWidget* FocusBeforeLock = nullptr;
+    void ApplyStep(QLineEdit* Edit, const TStep& Step);
+    void ViewEditExit(QLineEdit* Edit);
+    void ViewEditKeyPress(char Key);
 };
+
+// The text of a field as the computing code reads it: one 8-bit character
+// per character of the field, '?' for those beyond Latin-1.
+std::string FieldText(const QLineEdit* Edit);
+// Writes a text the program made, showing its beginning.
+void SetFieldText(QLineEdit* Edit, const std::string& Text);
 
 }  // namespace MainUnit

@@ -1,0 +1,106 @@
+// "Calculate results": check the function settings, reserve the result set,
+// evaluate every point while the window is busy, correct the camera
+// distance, then show the new graph and legend.
+#include "MainForm.h"
+
+#include "MainUnit/Calculation.h"
+#include "MainUnit/FunctionSettings.h"
+#include "MainUnit/Messages.h"
+#include "MainUnit/NumberText.h"
+#include "MainUnit/PointStorage.h"
+#include "MainUnit/Sampling.h"
+#include "MainUnit/Statistics.h"
+#include "Platform/Clock.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace MainUnit {
+
+using Platform::TMessageKind;
+
+std::string FieldText(const QLineEdit* Edit)
+{
+    return Edit->text().toLatin1().toStdString();
+}
+
+void SetFieldText(QLineEdit* Edit, const std::string& Text)
+{
+    Edit->setText(QString::fromStdString(Text));
+    Edit->setCursorPosition(0);
+}
+
+void TMainForm::ReportStorageFailure()
+{
+    // The old graph is still on screen while the box is open.
+    ShowMessage(TMessageKind::mkError, MsgCannotAllocate);
+    ReleasePoints(Results);
+    ClearImages();
+    UpdateLegend(nullptr);
+}
+
+void TMainForm::CalculateResultsButtonClick()
+{
+    const std::string Texts[] = {FieldText(PointsToShowEdit),  FieldText(XIntervalFromEdit),
+                                 FieldText(XIntervalToEdit),   FieldText(YIntervalFromEdit),
+                                 FieldText(YIntervalToEdit),   FieldText(ZIntervalFromEdit),
+                                 FieldText(ZIntervalToEdit),   FieldText(FunctionExpressionEdit)};
+    TFunctionSettings Settings;
+    const std::string Refusal = CheckFunctionSettings(
+        {Texts[0], Texts[1], Texts[2], Texts[3], Texts[4], Texts[5], Texts[6], Texts[7]}, Settings);
+    if (!Refusal.empty()) {
+        ShowMessage(TMessageKind::mkWarning, Refusal);
+        return;
+    }
+
+    // Widths that overflow and grids beyond 32 bits or beyond memory all
+    // end here, before anything of the old set is replaced but its storage.
+    const TGridPlan Plan = PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
+                                    Settings.ZIntervalFrom, Settings.ZIntervalTo);
+    if (!ReservePoints(Results, Plan)) {
+        ReportStorageFailure();
+        return;
+    }
+
+    DisableControls();
+    StatusLabel->setText(QString::fromLatin1(StatusCalculating));
+    RedrawNow();
+
+    const Platform::TUtcTime Now = Platform::CurrentUtcTime();
+    TCalculationRequest Request;
+    Request.RequestedCount = Settings.PointCount;
+    Request.XIntervalFrom = Settings.XIntervalFrom;
+    Request.XIntervalTo = Settings.XIntervalTo;
+    Request.YIntervalFrom = Settings.YIntervalFrom;
+    Request.YIntervalTo = Settings.YIntervalTo;
+    Request.ZIntervalFrom = Settings.ZIntervalFrom;
+    Request.ZIntervalTo = Settings.ZIntervalTo;
+    Request.SquareOrder = SquareRadioButton->isChecked();
+    Request.RandomSeed = RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
+    Request.Expression = Settings.Expression.data();
+    const bool Calculated = CalculateResults(Results, Request, Plan);
+
+    if (Calculated) {
+        double Distance = 0;
+        const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
+        const TDistanceCorrection Correction =
+            CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+        if (Correction.Replace)
+            SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
+    }
+
+    EnableControls();
+    StatusLabel->clear();
+    RedrawNow();
+    if (!Calculated) {
+        ReportStorageFailure();
+        return;
+    }
+
+    ShowMessage(TMessageKind::mkInformation, MsgCalculated);
+    RepaintGraph();
+    UpdateLegend(Settings.Expression.data());
+}
+
+}  // namespace MainUnit

@@ -1,0 +1,37 @@
+// The legend beside the graph: the function, the intervals, the number of
+// points and the Y value of each colour swatch.
+#include "MainForm.h"
+
+#include "MainUnit/LegendText.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+namespace MainUnit {
+
+void TMainForm::UpdateLegend(const char* Expression)
+{
+    TLegendInput Input;
+    Input.Expression = Expression;
+    Input.XIntervalFrom = Results.XIntervalFrom;
+    Input.XIntervalTo = Results.XIntervalTo;
+    Input.YIntervalFrom = Results.YIntervalFrom;
+    Input.YIntervalTo = Results.YIntervalTo;
+    Input.ZIntervalFrom = Results.ZIntervalFrom;
+    Input.ZIntervalTo = Results.ZIntervalTo;
+    Input.PointCount = Results.PointCount;
+    Input.SquareOrder = SquareRadioButton->isChecked();
+    const TLegendTexts Texts = MakeLegendTexts(Input);
+
+    const std::pair<QLabel*, const std::string*> Labels[] = {
+        {FunctionExpressionLabel, &Texts.FunctionExpression}, {XIntervalLabel, &Texts.XInterval},
+        {ZIntervalLabel, &Texts.ZInterval},                   {PointsLabel, &Texts.Points},
+        {RedWhiteLabel, &Texts.RedWhite},                     {RedLabel, &Texts.Red},
+        {YellowLabel, &Texts.Yellow},                         {GreenLabel, &Texts.Green},
+        {LightBlueLabel, &Texts.LightBlue},                   {BlueLabel, &Texts.Blue},
+        {PurpleLabel, &Texts.Purple},                         {UndefinedLabel, &Texts.Undefined}};
+    for (const auto& [Label, Text] : Labels)
+        Label->setText(QString::fromLatin1(Text->data(), qsizetype(Text->size())));
+}
+
+}  // namespace MainUnit

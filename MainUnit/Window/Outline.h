@@ -1,0 +1,23 @@
+// Arrows on a canvas, for the axes sketch under the graph.
+#pragma once
+
+#include "Platform/Canvas.h"
+
+#include <cstdint>
+
+namespace MainUnit {
+
+// Arrow head of the sketch: length along the shaft, half-width across it.
+inline constexpr long double ArrowHeadLength = 8.0L;
+inline constexpr long double ArrowHeadHalfWidth = 2.5L;
+
+// Nearest integer, halves to even, held within the 32-bit range.
+int32_t RoundHalfEven(long double Value);
+
+// A shaft from the tail to the tip with the current pen, and a head at the
+// tip: filled (brush set to the pen colour and left so) or open. An arrow of
+// zero length draws nothing. The pen position is left as it was.
+void DrawArrow(Platform::TCanvas& Canvas, int32_t TailX, int32_t TailY, int32_t TipX, int32_t TipY,
+               long double HeadLength, long double HeadHalfWidth, bool Filled);
+
+}  // namespace MainUnit

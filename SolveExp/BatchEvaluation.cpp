@@ -170,13 +170,15 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
     }
     for (size_t First = 0; First < Count; First += BatchSize) {
         TBatch B{X + First, Z + First, Y + First, static_cast<int>(std::min<size_t>(BatchSize, Count - First)), {}};
-        bool MayStop = false;
-        for (int i = 0; i < B.Count; ++i) {
-            if (!B.X[i].Finite || !B.Z[i].Finite)
-                B.Fail(i, EvaluateAsText(Program.Text, B.X[i].Raw, B.Z[i].Raw));
-            MayStop = MayStop || B.X[i].Stops || B.Z[i].Stops;
-        }
-        RunBatch(Program.Code.data(), B, MayStop);
+        // Without branches first: the common batch has no special parameter.
+        bool Special = false;
+        for (int i = 0; i < B.Count; ++i)
+            Special |= B.X[i].Stops | B.Z[i].Stops | !B.X[i].Finite | !B.Z[i].Finite;
+        if (Special)
+            for (int i = 0; i < B.Count; ++i)
+                if (!B.X[i].Finite || !B.Z[i].Finite)
+                    B.Fail(i, EvaluateAsText(Program.Text, B.X[i].Raw, B.Z[i].Raw));
+        RunBatch(Program.Code.data(), B, Special);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "Arithmetic.h"
 #include "NumberConversion.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -27,45 +28,66 @@ constexpr long double Pow10Table[MaxExactPow10 + 1] = {
     Pow10L(14), Pow10L(15), Pow10L(16), Pow10L(17), Pow10L(18), Pow10L(19), Pow10L(20),
     Pow10L(21), Pow10L(22), Pow10L(23), Pow10L(24), Pow10L(25), Pow10L(26), Pow10L(27)};
 
-// a * 10^k as the exact fraction Num / Den, a = M * 2^E with M < 2^53.
-// False when the numbers would not fit 128 bits.
-bool ScaledFraction(uint64_t M, int E, int k, U128& Num, U128& Den)
+// a * 10^k as the exact fraction Num / (Odd * 2^Shift), a = M * 2^E with
+// M < 2^53. False when the numbers would not fit 128 bits.
+bool ScaledFraction(uint64_t M, int E, int k, U128& Num, uint64_t& Odd, int& Shift)
 {
     if (k > 32 || k < -MaxExactPow10)
         return false;  // 5^32 * 2^53 < 2^128; 5^27 < 2^63
     Num = k >= 0 ? U128{M} * Pow5(k) : U128{M};
-    Den = k >= 0 ? U128{1} : U128{Pow5(-k)};
+    Odd = k >= 0 ? 1 : Pow5(-k);
+    Shift = 0;
     const int P = E + k;  // the power of two left over
     if (P >= 0) {
         if (P >= 128 || (Num >> (127 - P)) != 0)
             return false;
         Num <<= P;
     } else {
-        if (-P >= 128 || (Den >> (127 + P)) != 0)
-            return false;
-        Den <<= -P;
+        Shift = -P;
+        if (Shift > (Odd == 1 ? 126 : 64))
+            return false;  // keeps Odd * 2^Shift below 2^127 (Odd < 2^63)
     }
     return true;
 }
 
+// Quotient and remainder of Num / (Odd * 2^Shift); a shift alone in the
+// common case of a power of two.
+void DivideScaled(U128 Num, uint64_t Odd, int Shift, U128& Quotient, U128& Remainder, U128& Divisor)
+{
+    Divisor = U128{Odd} << Shift;
+    if (Odd == 1) {
+        Quotient = Num >> Shift;
+        Remainder = Num & (Divisor - 1);
+    } else {
+        Quotient = Num / Divisor;
+        Remainder = Num - Quotient * Divisor;
+    }
+}
+
 // The 14 significant digits Q (10^13 <= Q <= 10^14 - 1) and decimal exponent
-// of a > 0, rounded to nearest with ties to even as number formatting does.
+// of a normal a > 0, rounded to nearest with ties to even as number
+// formatting does.
 bool RoundTo14Digits(double a, uint64_t& Q, int& Exponent10)
 {
-    int e2 = 0;
-    const double f = std::frexp(a, &e2);  // a = f * 2^e2, 0.5 <= f < 1
-    const uint64_t M = static_cast<uint64_t>(std::ldexp(f, 53));
-    const int E = e2 - 53;
-    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));  // about log10(a)
+    const uint64_t Bits = std::bit_cast<uint64_t>(a);
+    const int Field = static_cast<int>(Bits >> 52);  // a > 0: no sign bit
+    if (Field == 0)
+        return false;  // subnormal: far outside the range handled here
+    const uint64_t M = (Bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const int E = Field - 1075;  // a = M * 2^E, 2^52 <= M < 2^53
+    // About floor(log10(a)): floor((E + 52) * log10(2)) with log10(2) taken
+    // as 78913 / 2^18; the loop corrects an estimate one off either way.
+    int e10 = ((E + 52) * 78913) >> 18;
     for (int Attempt = 0; Attempt < 3; ++Attempt) {
-        U128 Num = 0, Den = 1;
-        if (!ScaledFraction(M, E, 13 - e10, Num, Den))
+        U128 Num = 0, q = 0, r = 0, Divisor = 1;
+        uint64_t Odd = 1;
+        int Shift = 0;
+        if (!ScaledFraction(M, E, 13 - e10, Num, Odd, Shift))
             return false;
-        U128 q = Num / Den;
+        DivideScaled(Num, Odd, Shift, q, r, Divisor);
         if (q < Ten13) { --e10; continue; }   // the estimate was one too high
         if (q >= Ten14) { ++e10; continue; }  // one too low
-        const U128 r = Num - q * Den;
-        if (r > Den - r || (r == Den - r && (q & 1) != 0))
+        if (r > Divisor - r || (r == Divisor - r && (q & 1) != 0))
             ++q;
         if (q == Ten14) {  // 99999999999999.5 and the like carry into a new digit
             q = Ten13;

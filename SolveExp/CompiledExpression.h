@@ -4,19 +4,18 @@
 // SubstituteParameters with capacity length + 10 * ParamTextGrowth + 1,
 // EvaluateExpression).
 //
-// A grid is evaluated with one RoundParameter per distinct X and per
-// distinct Z, and one Evaluate per point:
+// A square grid rounds each distinct X and Z once and evaluates by rows:
 //
-//     const TCompiledExpression Program = Compile(Text);   // once
-//     std::vector<TParamValue> Xs(Cols);                   // once per column
-//     for (i...) Xs[i] = RoundParameter(X[i]);
-//     ... Y = Evaluate(Program, Xs[i], Zs[j]);              // per point
-//     or, faster, a row at a time:
-//     EvaluateRow(Program, Xs.data(), Zs[j], &Y[j * Cols], Cols);
+//     const TCompiledExpression Program = Compile(Text);       // once
+//     for (i < Cols) Xs[i] = RoundParameter(XValue(i));         // Cols roundings
+//     for (j < Rows) {
+//         const TParamValue Z = RoundParameter(ZValue(j));      // Rows roundings
+//         EvaluateRow(Program, Xs.data(), Z, RowResults, Cols);
+//     }
 //
-// Random pairs go through EvaluateMany with their rounded X and Z.
-//
-// Evaluate is const and keeps no state, so threads may share one program.
+// Random pairs round both values per point and go through EvaluateMany in
+// chunks; Evaluate is the same for one point at a time. None of these keeps
+// state, so threads may share one program.
 #pragma once
 
 #include "SolveExp.h"

@@ -191,7 +191,7 @@ TEST(CompiledExpression, FixedCases)
 TEST(CompiledExpression, NestingAsInTheTextPath)
 {
     for (size_t Depth : {size_t{MaxNestingDepth} - 1, size_t{MaxNestingDepth}, size_t{MaxNestingDepth} + 1,
-                         size_t{5000}}) {
+                         size_t{200000}}) {
         const std::string Text = std::string(Depth, '(') + "x" + std::string(Depth, ')');
         EXPECT_SAME_BITS(Evaluate(Compile(Text.c_str()), 2, 3), TextPath(Text, 2, 3)) << Depth;
     }

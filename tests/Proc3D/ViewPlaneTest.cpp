@@ -36,16 +36,6 @@ TEST(FloatMod, TruncatedRemainder) {
   EXPECT_TRUE(std::isnan(FloatMod(3.0, NaN)));
 }
 
-TEST(CrossProduct, RightHanded) {
-  TPoint3D C{};
-  CrossProduct({1, 0, 0}, {0, 1, 0}, C);
-  ExpectPoint(C, 0, 0, 1);
-  CrossProduct({0, 0, 1}, {1, 0, 0}, C);
-  ExpectPoint(C, 0, 1, 0);
-  CrossProduct({1, 2, 3}, {4, 5, 6}, C);
-  ExpectPoint(C, -3, 6, -3);
-}
-
 TEST(IntersectLinePlane, CutsOrRefusesParallel) {
   const TPlane3D Plane{{0, 0, 2}, 4};  // z = -2
   TPoint3D P{9, 9, 9};

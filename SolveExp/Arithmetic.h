@@ -62,6 +62,14 @@ inline bool Quotient(double a, double b, double& Result)
 inline bool Sum(double a, double b, double& Result)
 {
     const double s = a + b;
+    // Exponents at most 10 apart (both operands normal): the exact sum has at
+    // most 53 + 10 + 1 bits, so extended holds it and s is its one rounding.
+    const uint64_t ExponentA = (std::bit_cast<uint64_t>(a) >> 52) & 0x7FF;
+    const uint64_t ExponentB = (std::bit_cast<uint64_t>(b) >> 52) & 0x7FF;
+    if (ExponentA - ExponentB + 10 <= 20 && ExponentA != 0 && ExponentB != 0) {
+        Result = s;
+        return std::isfinite(s);
+    }
     const double bVirtual = s - a;  // TwoSum: s + Error is exactly a + b
     const double Error = (a - (s - bVirtual)) + (b - bVirtual);  // exact at every magnitude
     if (DoubleRoundingSafe(s, Error)) {

@@ -51,12 +51,12 @@ namespace {
     case Key(TOpCode::Op, Source): {                                             \
         double Right;                                                            \
         if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst && IsReserved(*Top)) return *Top;               \
-            Right = *Top--;                                                      \
+            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];   \
+            Right = Stack[Top--];                                                \
         } else {                                                                 \
             SOLVEEXP_FETCH(Source, Right)                                        \
         }                                                                        \
-        if (!Operation(*Top, Right, *Top)) return UndefinedValue;                \
+        if (!Operation(Stack[Top], Right, Stack[Top])) return UndefinedValue;    \
         break;                                                                   \
     }
 
@@ -66,13 +66,13 @@ namespace {
     case Key(TOpCode::Op, Source): {                                             \
         double Argument;                                                         \
         if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst && IsReserved(*Top)) return *Top;               \
-            Argument = *Top;                                                     \
+            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];   \
+            Argument = Stack[Top];                                               \
         } else {                                                                 \
             SOLVEEXP_FETCH(Source, Argument)                                     \
             ++Top;                                                               \
         }                                                                        \
-        if (!Function(Argument, *Top)) return UndefinedValue;                    \
+        if (!Function(Argument, Stack[Top])) return UndefinedValue;              \
         break;                                                                   \
     }
 
@@ -86,25 +86,25 @@ SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 {
     double Stack[StackCapacity];
-    double* Top = Stack - 1;
+    int32_t Top = -1;  // index of the top value
     for (;; ++Step) {
         switch (Step->Dispatch) {
         case Key(TOpCode::LoadX, TSource::Stack):
             if (X.Stops) return X.Value;
-            *++Top = X.Value;
+            Stack[++Top] = X.Value;
             break;
         case Key(TOpCode::LoadZ, TSource::Stack):
             if (Z.Stops) return Z.Value;
-            *++Top = Z.Value;
+            Stack[++Top] = Z.Value;
             break;
-        case Key(TOpCode::Const, TSource::Stack): *++Top = Step->Value; break;
+        case Key(TOpCode::Const, TSource::Stack): Stack[++Top] = Step->Value; break;
         case Key(TOpCode::Check, TSource::Stack):
-            if (IsReserved(*Top)) return *Top;
+            if (IsReserved(Stack[Top])) return Stack[Top];
             break;
         SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
         SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
         case Key(TOpCode::Undefined, TSource::Stack): return UndefinedValue;
-        case Key(TOpCode::Return, TSource::Stack): return *Top;
+        case Key(TOpCode::Return, TSource::Stack): return Stack[Top];
         default: return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
         }
     }

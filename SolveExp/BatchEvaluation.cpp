@@ -20,12 +20,14 @@ struct TBatch {
     const TParamValue* Z;
     double* Y;
     int Count;
+    bool AnyDone;  // some point has its result already
     bool Done[BatchSize];
 
     void Fail(int i, double Result)
     {
         if (!Done[i]) {
             Done[i] = true;
+            AnyDone = true;
             Y[i] = Result;
         }
     }
@@ -134,8 +136,11 @@ template <bool MayStop>
         SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
         case Key(TOpCode::Undefined, TSource::Stack): FinishAll(B, UndefinedValue); return;
         case Key(TOpCode::Return, TSource::Stack):
-            for (int i = 0; i < n; ++i)
-                B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
+            if (!B.AnyDone)
+                std::copy_n(Stack[Top], n, B.Y);
+            else
+                for (int i = 0; i < n; ++i)
+                    B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
             return;
         default: FinishAll(B, SyntaxErrorValue); return;  // TOpCode::Syntax
         }
@@ -169,7 +174,8 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
         return;
     }
     for (size_t First = 0; First < Count; First += BatchSize) {
-        TBatch B{X + First, Z + First, Y + First, static_cast<int>(std::min<size_t>(BatchSize, Count - First)), {}};
+        TBatch B{X + First, Z + First, Y + First,
+                 static_cast<int>(std::min<size_t>(BatchSize, Count - First)), false, {}};
         // Without branches first: the common batch has no special parameter.
         bool Special = false;
         for (int i = 0; i < B.Count; ++i)

@@ -11,6 +11,7 @@
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Statistics.h"
 #include "Platform/Clock.h"
+#include "Platform/Memory.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,20 @@ void SetFieldText(QLineEdit* Edit, const std::string& Text)
     Edit->setText(QString::fromStdString(Text));
     Edit->setCursorPosition(0);
 }
+
+namespace {
+
+// A grid the system has no free memory for is refused before it is
+// reserved: the reservation would be granted on credit, and filling it would
+// get the program killed instead of reported.
+bool FitsFreeMemory(const TGridPlan& Plan)
+{
+    const uint64_t Available = Platform::AvailableMemoryBytes();
+    const uint64_t Needed = uint64_t(int64_t{Plan.Cols} * Plan.Rows) * sizeof(Proc3D::TPoint3D);
+    return Available == 0 || Needed <= Available;
+}
+
+}  // namespace
 
 void TMainForm::ReportStorageFailure()
 {
@@ -58,7 +73,7 @@ void TMainForm::CalculateResultsButtonClick()
     // end here, before anything of the old set is replaced but its storage.
     const TGridPlan Plan = PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
                                     Settings.ZIntervalFrom, Settings.ZIntervalTo);
-    if (!ReservePoints(Results, Plan)) {
+    if (!(Plan.Ok && FitsFreeMemory(Plan) && ReservePoints(Results, Plan))) {
         ReportStorageFailure();
         return;
     }

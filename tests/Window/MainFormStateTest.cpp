@@ -1,6 +1,7 @@
 // Start-up and state of the main window: the input lock, activation after
 // modal windows, the help window, accelerators and Close.
 #include "ModalHelper.h"
+#include "PictureProbe.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -26,21 +27,6 @@ public:
         return false;
     }
 };
-
-void FillPicture(Platform::TPicture* Picture, uint32_t Color)
-{
-    Picture->Canvas().SetBrushColor(Color);
-    Picture->Canvas().FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
-}
-
-bool IsFilled(const Platform::TPicture* Picture, uint32_t Color)
-{
-    for (int Y = 0; Y < Picture->ImageHeight(); Y += 7)
-        for (int X = 0; X < Picture->ImageWidth(); X += 7)
-            if (Picture->Canvas().Pixel(X, Y) != Color)
-                return false;
-    return Picture->Canvas().Pixel(Picture->ImageWidth() - 1, Picture->ImageHeight() - 1) == Color;
-}
 
 }  // namespace
 

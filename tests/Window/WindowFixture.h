@@ -4,10 +4,13 @@
 #pragma once
 
 #include "HelpUnit/HelpForm.h"
+#include "MainUnit/Messages.h"
 #include "MainUnit/Window/MainForm.h"
 
+#include <QPushButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -70,6 +73,27 @@ protected:
         std::vector<TRecordedMessage> Taken;
         Taken.swap(Messages);
         return Taken;
+    }
+
+    // Presses "Calculate results" for Expression with the other settings as
+    // they stand; true when it ended with the information box alone.
+    bool Calculate(const char* Expression)
+    {
+        Form->FunctionExpressionEdit->setText(QString::fromLatin1(Expression));
+        Form->CalculateResultsButton->click();
+        const std::vector<TRecordedMessage> Expected = {
+            {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated}};
+        return TakeMessages() == Expected;
+    }
+
+    static std::vector<TRecordedMessage> Warning(const std::string& Text)
+    {
+        return {{Platform::TMessageKind::mkWarning, Text}};
+    }
+
+    static std::vector<TRecordedMessage> Error(const std::string& Text)
+    {
+        return {{Platform::TMessageKind::mkError, Text}};
     }
 
     std::unique_ptr<MainUnit::TMainForm> Form;

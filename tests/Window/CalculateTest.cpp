@@ -1,0 +1,285 @@
+// "Calculate results" through the window: every refusal in the order of the
+// checks, the storage failure, and the default calculation with its graph,
+// legend and camera.
+#include "PictureProbe.h"
+#include "ReferenceGraph.h"
+#include "WindowFixture.h"
+
+#include "MainUnit/NumberText.h"
+#include "Platform/Memory.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using MainUnit::TMainForm;
+using TField = Platform::TEdit* TMainForm::*;
+
+struct TFieldText {
+    TField Field;
+    const char* Text;
+};
+
+struct TRefusal {
+    const char* Name;
+    std::vector<TFieldText> Fields;
+    const char* Message;
+};
+
+const std::string Long256 = "1" + std::string(254, ' ') + "1";
+
+const TRefusal Refusals[] = {
+    {"ten points", {{&TMainForm::PointsToShowEdit, "10"}}, MainUnit::MsgPointsToShow},
+    {"a million points", {{&TMainForm::PointsToShowEdit, "1000000"}}, MainUnit::MsgPointsToShow},
+    {"points with a decimal point", {{&TMainForm::PointsToShowEdit, "5000.0"}}, MainUnit::MsgPointsToShow},
+    {"points empty", {{&TMainForm::PointsToShowEdit, ""}}, MainUnit::MsgPointsToShow},
+    {"points before intervals", {{&TMainForm::PointsToShowEdit, "7"}, {&TMainForm::XIntervalFromEdit, "a"}},
+     MainUnit::MsgPointsToShow},
+    {"X From not a number", {{&TMainForm::XIntervalFromEdit, "abc"}}, MainUnit::MsgXZInterval},
+    {"Z To beyond the double range", {{&TMainForm::ZIntervalToEdit, "1e400"}}, MainUnit::MsgXZInterval},
+    {"comma is no separator", {{&TMainForm::XIntervalToEdit, "1,5"}}, MainUnit::MsgXZInterval},
+    {"X and Z before Y", {{&TMainForm::ZIntervalFromEdit, ""}, {&TMainForm::YIntervalFromEdit, "q"}},
+     MainUnit::MsgXZInterval},
+    {"Y From of blanks", {{&TMainForm::YIntervalFromEdit, " "}}, MainUnit::MsgYInterval},
+    {"Y To not a number", {{&TMainForm::YIntervalToEdit, "x"}}, MainUnit::MsgYInterval},
+    {"Y From beyond the double range", {{&TMainForm::YIntervalFromEdit, "-1e400"}}, MainUnit::MsgYInterval},
+    {"Y before the expression", {{&TMainForm::YIntervalToEdit, "q"}, {&TMainForm::FunctionExpressionEdit, ""}},
+     MainUnit::MsgYInterval},
+    {"256 characters", {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}}, MainUnit::MsgExpressionLength},
+    {"eleven parameters", {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z"}},
+     MainUnit::MsgParameterCount},
+    {"parameters before syntax", {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z+"}},
+     MainUnit::MsgParameterCount},
+    {"empty expression", {{&TMainForm::FunctionExpressionEdit, ""}}, MainUnit::MsgSyntaxError},
+    {"blanks only", {{&TMainForm::FunctionExpressionEdit, "   "}}, MainUnit::MsgSyntaxError},
+    {"open bracket", {{&TMainForm::FunctionExpressionEdit, "sin(x"}}, MainUnit::MsgSyntaxError},
+    // Undefined at the trial point before the malformed end is reached.
+    {"loge(x-1)+", {{&TMainForm::FunctionExpressionEdit, "loge(x-1)+"}}, MainUnit::MsgSyntaxError},
+    {"sqrt(-1)+", {{&TMainForm::FunctionExpressionEdit, "sqrt(-1)+"}}, MainUnit::MsgSyntaxError},
+    {"1/(x-1)*", {{&TMainForm::FunctionExpressionEdit, "1/(x-1)*"}}, MainUnit::MsgSyntaxError},
+};
+
+struct TSnapshot {
+    size_t Entries;
+    int32_t PointCount;
+    double BoundingRadius, XFrom, YFrom, YTo;
+    QString Legend, Distance;
+    bool operator==(const TSnapshot&) const = default;
+};
+
+TSnapshot Snapshot(const TMainForm& Form)
+{
+    const MainUnit::TResultSet& R = Form.Results;
+    return {R.Points.size(), R.PointCount, R.BoundingRadius, R.XIntervalFrom, R.YIntervalFrom, R.YIntervalTo,
+            Form.PointsLabel->text(), Form.DistanceEdit->text()};
+}
+
+void ResetFields(TMainForm& Form)
+{
+    const TFieldText Defaults[] = {{&TMainForm::PointsToShowEdit, "5000"},  {&TMainForm::XIntervalFromEdit, "-10.0"},
+                                   {&TMainForm::XIntervalToEdit, "10.0"},   {&TMainForm::YIntervalFromEdit, ""},
+                                   {&TMainForm::YIntervalToEdit, ""},       {&TMainForm::ZIntervalFromEdit, "-10.0"},
+                                   {&TMainForm::ZIntervalToEdit, "10.0"}};
+    for (const TFieldText& F : Defaults)
+        (Form.*F.Field)->setText(QString::fromLatin1(F.Text));
+}
+
+// The graph as the window's core should have painted it for the current
+// view settings.
+std::vector<uint32_t> ExpectedGraph(TMainForm& Form)
+{
+    double H = 0, V = 0, D = 0, Z = 0;
+    MainUnit::ReadReal(MainUnit::FieldText(Form.HorAngleEdit), H);
+    MainUnit::ReadReal(MainUnit::FieldText(Form.VerAngleEdit), V);
+    MainUnit::ReadReal(MainUnit::FieldText(Form.DistanceEdit), D);
+    MainUnit::ReadReal(MainUnit::FieldText(Form.ZoomEdit), Z);
+    Proc3D::TPoint3D Camera{0, 0, 0};
+    Proc3D::TViewPlane View{};
+    EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V, H, Z, D, View));
+    return ReferenceGraph(Form.Results, View, 505, 404, Form.UndefResultsCheckBox->isChecked(),
+                          Form.ZBufferCheckBox->isChecked());
+}
+
+int CountDifferences(Platform::TPicture* Picture, const std::vector<uint32_t>& Expected)
+{
+    int Differences = 0;
+    for (int Y = 0; Y < 404; ++Y)
+        for (int X = 0; X < 505; ++X)
+            Differences += Picture->Canvas().Pixel(X, Y) != Expected[size_t(Y) * 505 + X];
+    return Differences;
+}
+
+// The status texts and the lock state each time the status line is painted.
+struct TBusyRecorder : QObject {
+    TMainForm* Form;
+    std::vector<std::pair<QString, bool>> Seen;
+    explicit TBusyRecorder(TMainForm* Form) : Form(Form) { Form->StatusLabel->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Paint && (Seen.empty() || Seen.back().first != Form->StatusLabel->text()))
+            Seen.emplace_back(Form->StatusLabel->text(), Form->CalculateResultsButton->isEnabled());
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, EveryRefusalOfTheCalculationInTheOrderOfTheChecks)
+{
+    ASSERT_TRUE(Calculate("x"));
+    const TSnapshot Before = Snapshot(*Form);
+    for (const TRefusal& Case : Refusals) {
+        SCOPED_TRACE(Case.Name);
+        ResetFields(*Form);
+        Form->FunctionExpressionEdit->setText(QStringLiteral("x"));
+        for (const TFieldText& F : Case.Fields)
+            (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
+        FillPicture(Form->GraphImage, 0xFFFFFF);
+        FillPicture(Form->OutLineImage, 0xFFFFFF);
+        Form->CalculateResultsButton->click();
+        EXPECT_EQ(TakeMessages(), Warning(Case.Message));
+        EXPECT_EQ(Snapshot(*Form), Before);
+        EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
+        EXPECT_TRUE(IsFilled(Form->OutLineImage, 0));
+        EXPECT_EQ(Form->focusWidget(), Form->FunctionExpressionEdit);
+    }
+    // The unchanged set comes back with the next view change.
+    ResetFields(*Form);
+    Form->Outline3DCheckBox->click();
+    EXPECT_GT(CountPixels(Form->GraphImage, 0), 0);
+    EXPECT_FALSE(IsFilled(Form->GraphImage, 0));
+}
+
+TEST_F(WindowTest, GridsThatOverflowOrExceedMemoryEmptyTheSetWithTheErrorBox)
+{
+    // 5000 points over X [0, 1] and Z [0, w] make one column of about
+    // sqrt(5000 w) rows: w = 5.6e14 asks for 1.67e9 entries (40 GB), within
+    // 32 bits; w = 1e16 for 7e9, beyond.
+    const bool MemoryCaseSafe = Platform::AvailableMemoryBytes() < 40'000'000'000ull;
+    const struct {
+        const char* Name;
+        std::vector<TFieldText> Fields;
+        bool Run;
+    } Cases[] = {
+        {"X width overflows", {{&TMainForm::XIntervalFromEdit, "-1e308"}, {&TMainForm::XIntervalToEdit, "1e308"}}, true},
+        {"grid beyond 32 bits",
+         {{&TMainForm::XIntervalFromEdit, "0"}, {&TMainForm::XIntervalToEdit, "1"}, {&TMainForm::ZIntervalToEdit, "1e16"}},
+         true},
+        {"grid beyond free memory",
+         {{&TMainForm::XIntervalFromEdit, "0"}, {&TMainForm::XIntervalToEdit, "1"}, {&TMainForm::ZIntervalToEdit, "5.6e14"}},
+         MemoryCaseSafe},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        if (!Case.Run)
+            continue;
+        ResetFields(*Form);
+        ASSERT_TRUE(Calculate("sin(x)"));
+        for (const TFieldText& F : Case.Fields)
+            (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
+        Form->CalculateResultsButton->click();
+        EXPECT_EQ(TakeMessages(), Error(MainUnit::MsgCannotAllocate));
+        EXPECT_TRUE(Form->Results.Points.empty());
+        EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
+        for (QLabel* Label : Form->GroupBox4->findChildren<QLabel*>())
+            EXPECT_TRUE(Label->text().isEmpty());
+        EXPECT_TRUE(Form->CalculateResultsButton->isEnabled());
+        Form->ZBufferCheckBox->click();
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgNoResults));
+    }
+}
+
+TEST_F(WindowTest, AcceptedEdgesOfTheFunctionSettings)
+{
+    const std::string Blanks = std::string(253, ' ') + "x";  // 254 characters
+    const struct {
+        const char* Points;
+        const char* XFrom;
+        const char* XTo;
+        const char* Expression;
+        size_t Entries;
+        double XIntervalFrom;
+    } Cases[] = {
+        {"11", "-10.0", "10.0", "x", 16, -10},
+        {"$10", "-10.0", "10.0", "x", 16, -10},  // hexadecimal 16
+        {"100", "10", "-10", "1/(x-1)", 100, -10},  // reversed ends, undefined at the trial point
+        {"100", "-10", "10", "x+x+x+x+x+x+x+x+x+z", 100, -10},
+        {"100", "-10", "10", Blanks.c_str(), 100, -10},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Expression);
+        Form->PointsToShowEdit->setText(QString::fromLatin1(Case.Points));
+        Form->XIntervalFromEdit->setText(QString::fromLatin1(Case.XFrom));
+        Form->XIntervalToEdit->setText(QString::fromLatin1(Case.XTo));
+        EXPECT_TRUE(Calculate(Case.Expression));
+        EXPECT_EQ(Form->Results.Points.size(), Case.Entries);
+        EXPECT_EQ(Form->Results.XIntervalFrom, Case.XIntervalFrom);
+        for (const Proc3D::TPoint3D& P : Form->Results.Points)
+            EXPECT_NE(P.Y, SolveExp::SyntaxErrorValue);
+    }
+}
+
+TEST_F(WindowTest, DefaultCalculationOfSinXCosZ)
+{
+    TBusyRecorder Busy(Form.get());
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    const MainUnit::TResultSet& R = Form->Results;
+    EXPECT_EQ(R.Points.size(), 5041u);
+    EXPECT_EQ(R.PointCount, 5041);
+    EXPECT_EQ(R.XIntervalFrom, -10.0);
+    EXPECT_EQ(R.ZIntervalTo, 10.0);
+    EXPECT_GT(R.YIntervalFrom, -1.0);
+    EXPECT_LT(R.YIntervalTo, 1.0);
+    EXPECT_GT(R.YIntervalTo, 0.99);
+    // Distance 0 is not above the radius: replaced by 1.5 x radius; the camera
+    // stands on the Z axis at that distance.
+    EXPECT_EQ(Form->DistanceEdit->text().toStdString(), MainUnit::FormatReal(1.5 * R.BoundingRadius));
+    EXPECT_EQ(Form->CameraXEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form->CameraYEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form->CameraZEdit->text(), Form->DistanceEdit->text());
+    EXPECT_EQ(Form->FunctionExpressionLabel->text(), QStringLiteral("Y = sin(x)*cos(z)"));
+    EXPECT_EQ(Form->XIntervalLabel->text(), QStringLiteral("X = <-10 ;10>"));
+    EXPECT_EQ(Form->ZIntervalLabel->text(), QStringLiteral("Z = <-10 ;10>"));
+    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5041 points (square ordered) really showed"));
+    EXPECT_EQ(Form->UndefinedLabel->text(), QStringLiteral("Y is undefined"));
+    EXPECT_EQ(Form->PurpleLabel->text().toStdString(), "Y = " + MainUnit::FormatReal(R.YIntervalFrom));
+
+    // Busy while calculating and while repainting, idle in between and after.
+    const std::vector<std::pair<QString, bool>> ExpectedBusy = {
+        {QStringLiteral("Calculating results, please wait..."), false}, {QString(), true},
+        {QStringLiteral("Repainting graph, please wait..."), false}, {QString(), true}};
+    EXPECT_EQ(Busy.Seen, ExpectedBusy);
+
+    EXPECT_GT(CountPixels(Form->GraphImage, 0), 0);
+    EXPECT_LT(CountPixels(Form->GraphImage, 0), 505 * 404 - 1000);
+    EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
+    Form->ZBufferCheckBox->click();
+    EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
+    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+    Form->UndefResultsCheckBox->click();
+    EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
+}
+
+TEST_F(WindowTest, AltRCalculatesInRandomOrder)
+{
+    Form->RandomRadioButton->click();
+    Form->FunctionExpressionEdit->setText(QStringLiteral("x*z"));
+    Form->ZoomEdit->setFocus();
+    QTest::keyClick(Form->ZoomEdit, Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
+    EXPECT_EQ(TakeMessages(), (std::vector<TRecordedMessage>{{Platform::TMessageKind::mkInformation,
+                                                               MainUnit::MsgCalculated}}));
+    EXPECT_EQ(Form->Results.PointCount, 5000);
+    EXPECT_EQ(Form->Results.Points.size(), 5041u);
+    for (int I = 0; I < 5000; ++I) {
+        const Proc3D::TPoint3D& P = Form->Results.Points[size_t(I)];
+        ASSERT_TRUE(P.X >= -10 && P.X < 10 && P.Z >= -10 && P.Z < 10) << I;
+    }
+    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5000 points (random ordered) really showed"));
+    EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
+}

@@ -168,7 +168,7 @@ void RunBatch(const TInstruction* Code, TBatch& B, bool MayStop)
 void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, const TParamValue* Z,
                   double* Y, size_t Count)
 {
-    if (Program.Code.empty() || Program.StackSize > BatchDepth) {
+    if (Program.Code.empty() || Program.StackSize > BatchDepth) {  // rare: point by point
         for (size_t i = 0; i < Count; ++i)
             Y[i] = Evaluate(Program, X[i], Z[i]);
         return;
@@ -195,6 +195,15 @@ void EvaluateRow(const TCompiledExpression& Program, const TParamValue* X, const
     std::fill_n(Zs, BatchSize, Z);
     for (size_t First = 0; First < Count; First += BatchSize)
         EvaluateMany(Program, X + First, Zs, Y + First, std::min<size_t>(BatchSize, Count - First));
+}
+
+void EvaluateColumn(const TCompiledExpression& Program, const TParamValue& X, const TParamValue* Z,
+                    double* Y, size_t Count)
+{
+    TParamValue Xs[BatchSize];
+    std::fill_n(Xs, BatchSize, X);
+    for (size_t First = 0; First < Count; First += BatchSize)
+        EvaluateMany(Program, Xs, Z + First, Y + First, std::min<size_t>(BatchSize, Count - First));
 }
 
 }  // namespace SolveExp

@@ -121,9 +121,9 @@ double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 
 double Evaluate(const TCompiledExpression& Program, const TParamValue& X, const TParamValue& Z)
 {
-    if (Program.Code.empty() || Program.StackSize > StackCapacity)
-        return SyntaxErrorValue;
-    if (!X.Finite || !Z.Finite)
+    if (Program.StackSize > StackCapacity)
+        return SyntaxErrorValue;  // no compiled program is that deep
+    if (Program.Code.empty() || !X.Finite || !Z.Finite)
         return EvaluateAsText(Program.Text, X.Raw, Z.Raw);
     return Run(Program.Code.data(), X, Z);
 }

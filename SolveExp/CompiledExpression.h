@@ -13,9 +13,10 @@
 //         EvaluateRow(Program, Xs.data(), Z, RowResults, Cols);
 //     }
 //
-// Random pairs round both values per point and go through EvaluateMany in
-// chunks; Evaluate is the same for one point at a time. None of these keeps
-// state, so threads may share one program.
+// EvaluateColumn does the same with one X and many Z. Random pairs round
+// both values per point and go through EvaluateMany in chunks; Evaluate is
+// the same for one point at a time (slower). None of these keeps state, so
+// threads may share one program.
 #pragma once
 
 #include "SolveExp.h"
@@ -71,8 +72,10 @@ struct TCompiledExpression {
 };
 
 // Compiles the blank-free text with its parameter letters, as the calculation
-// driver holds it before substitution. Never fails: a malformed text compiles
-// to a program that gives SyntaxErrorValue where the text path does.
+// driver holds it before substitution. A malformed text compiles to a program
+// that gives SyntaxErrorValue where the text path does. Never throws: when
+// memory runs out the Code stays empty, and evaluation then takes the text
+// path for every point (slow, but the same results).
 TCompiledExpression Compile(const char* Text);
 
 // The value of the program at the rounded parameters X and Z.
@@ -89,5 +92,9 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
 // Y[i] = Evaluate(Program, X[i], Z) for i < Count: one row of a grid.
 void EvaluateRow(const TCompiledExpression& Program, const TParamValue* X, const TParamValue& Z,
                  double* Y, size_t Count);
+
+// Y[i] = Evaluate(Program, X, Z[i]) for i < Count: one column of a grid.
+void EvaluateColumn(const TCompiledExpression& Program, const TParamValue& X, const TParamValue* Z,
+                    double* Y, size_t Count);
 
 }  // namespace SolveExp

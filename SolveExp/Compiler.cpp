@@ -240,14 +240,13 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
 
 TCompiledExpression Compile(const char* Text)
 {
-    TCompiledExpression Program;  // empty code evaluates to SyntaxErrorValue
+    TCompiledExpression Program;  // a null text: empty code and text, SyntaxErrorValue
     if (Text == nullptr)
         return Program;
     try {
         CompileInto(Text, Program);
-    } catch (...) {  // out of memory: like a token's text that cannot be allocated
+    } catch (...) {  // out of memory: the text path, with the text if it was kept
         Program.Code.clear();
-        Program.Text.clear();
         Program.StackSize = 0;
     }
     return Program;

@@ -133,7 +133,7 @@ TEST(CompiledExpression, SameBitsAsTheTextPath)
     for (int e = 0; e < 1000; ++e) {
         const std::string Text = Maker.Make();
         const TCompiledExpression Program = Compile(Text.c_str());
-        std::vector<double> X(Points), Z(Points), Many(Points), Row(Points);
+        std::vector<double> X(Points), Z(Points), Many(Points), Row(Points), Column(Points);
         std::vector<TParamValue> RoundedX(Points), RoundedZ(Points);
         for (int p = 0; p < Points; ++p) {
             X[p] = RandomPoint(Rng);
@@ -143,6 +143,7 @@ TEST(CompiledExpression, SameBitsAsTheTextPath)
         }
         EvaluateMany(Program, RoundedX.data(), RoundedZ.data(), Many.data(), Points);
         EvaluateRow(Program, RoundedX.data(), RoundedZ[0], Row.data(), Points);
+        EvaluateColumn(Program, RoundedX[0], RoundedZ.data(), Column.data(), Points);
         for (int p = 0; p < Points; ++p) {
             const double Expected = TextPath(Text, X[p], Z[p]);
             const std::string Where = "'" + Text + "' at X = " + SolveExpTest::Describe(X[p]) +
@@ -150,6 +151,7 @@ TEST(CompiledExpression, SameBitsAsTheTextPath)
             EXPECT_SAME_BITS(Evaluate(Program, X[p], Z[p]), Expected) << Where;
             EXPECT_SAME_BITS(Many[p], Expected) << Where << " (batch)";
             EXPECT_SAME_BITS(Row[p], TextPath(Text, X[p], Z[0])) << Where << " (row)";
+            EXPECT_SAME_BITS(Column[p], TextPath(Text, X[0], Z[p])) << Where << " (column)";
             Syntax += Expected == SyntaxErrorValue;
             Undefined += Expected == UndefinedValue;
             Defined += Expected != SyntaxErrorValue && Expected != UndefinedValue;
@@ -186,6 +188,14 @@ TEST(CompiledExpression, FixedCases)
             << "'" << c.Text << "' at " << c.X << ", " << c.Z;
     }
     EXPECT_SAME_BITS(Evaluate(Compile(nullptr), 1, 1), SyntaxErrorValue);
+    // A program whose code could not be built evaluates by its text.
+    TCompiledExpression Uncompiled;
+    Uncompiled.Text = "sin(x)/z";
+    EXPECT_SAME_BITS(Evaluate(Uncompiled, 1.25, 0.5), TextPath("sin(x)/z", 1.25, 0.5));
+    double Y[3] = {};
+    const TParamValue Xs[3] = {RoundParameter(1), RoundParameter(2), RoundParameter(3)};
+    EvaluateRow(Uncompiled, Xs, RoundParameter(0.0), Y, 3);
+    EXPECT_SAME_BITS(Y[2], UndefinedValue);
 }
 
 TEST(CompiledExpression, NestingAsInTheTextPath)

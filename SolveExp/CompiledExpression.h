@@ -37,7 +37,7 @@ struct TParamValue {
     bool Finite = true;   // false: Raw cannot be written, the text path decides
 };
 
-// Exactly what writing V as '(d.ddddddddddddd E±eee)' and evaluating that
+// Exactly what writing V as '(-d.dddddddddddddE+ddd)' and evaluating that
 // text gives: a literal of 1.7E308 or more stops with UndefinedValue, a
 // value equal to a reserved result stops with it. Costs tens of
 // nanoseconds for 1E-14 <= |V| < 1E41, about a microsecond elsewhere.

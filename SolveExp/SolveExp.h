@@ -91,8 +91,8 @@ bool IsWellFormed(const char* Text);
 double Factorial(double X);
 
 // Replaces every parameter letter (X/x not followed by p/P, Z/z) of Buffer by
-// its value written as '(d.ddddddddddddd E±eee)' without the blank. Buffer
-// holds Capacity bytes. False when Capacity <= 0, a substitution would not fit
+// its value in brackets with 14 significant digits and at least three
+// exponent digits, e.g. '(-1.5000000000000E+000)'. Buffer holds Capacity bytes. False when Capacity <= 0, a substitution would not fit
 // or a value cannot be written; the text then keeps the substitutions so far.
 bool SubstituteParameters(char* Buffer, int32_t Capacity, double X, double Z);
 

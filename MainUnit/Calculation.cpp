@@ -29,7 +29,8 @@ bool CalculateResults(TResultSet& Results, const TCalculationRequest& Request, c
     FillRandomOrder(Results, Request.RequestedCount, Request.RandomSeed);
   }
   TYRange Range;
-  if (!EvaluatePoints(Results, Request.Expression, Range, Request.SquareOrder ? Plan.Rows : 0)) {
+  if (!EvaluatePoints(Results, Request.Expression, Range, Request.SquareOrder ? Plan.Rows : 0,
+                      Request.UseTwoCores)) {
     ReleasePoints(Results);
     return false;
   }

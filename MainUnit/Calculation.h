@@ -18,6 +18,7 @@ struct TCalculationRequest {
   bool SquareOrder = true;
   uint32_t RandomSeed = 0;          // RandomSeedFromClock of the moment of the press
   const char* Expression = nullptr;  // blank-free, well formed, at most 255 characters
+  bool UseTwoCores = true;           // false: evaluate on the calling thread alone (same results)
 };
 
 // Stores the intervals, fills the pairs in the requested order, evaluates

@@ -26,9 +26,10 @@ struct TYRange {
 // characters) at X and Z of entries 0 .. PointCount - 1 and stores each result
 // as that entry's Y: a value, or UndefinedValue. ZPeriod > 0 tells that the Z
 // values repeat with that period (the Rows of a square grid), so that each is
-// rounded once; it changes nothing but the speed. False, with nothing
-// evaluated, for a longer text or a PointCount beyond Points.
-bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod = 0);
+// rounded once; it changes nothing but the speed, as does UseTwoCores. False,
+// with nothing evaluated, for a longer text or a PointCount beyond Points.
+bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod = 0,
+                    bool UseTwoCores = true);
 
 // The same results through the text path, point by point.
 bool EvaluatePointsByText(TResultSet& Results, const char* Expression, TYRange& Range);

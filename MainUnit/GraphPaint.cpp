@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <thread>
 #include <vector>
 #include <cstddef>
 
 #include "MainUnit/TwoCores.h"
 #include "MainUnit/PointPlace.h"
+#include "MainUnit/ScreenedShading.h"
 #include "Proc3D/HoistedProjection.h"
 #include "Proc3D/ScreenedProjection.h"
 
@@ -34,7 +36,9 @@ struct TPaintContext {
   Proc3D::TScreen Screen;
   std::array<uint32_t, 1537> Ramp;  // HeightColor of every index HeightIndex gives
   long double Scale;
+  double ScaleEstimate;  // Scale rounded to double
   TDepthRange Range;
+  TDepthScreen DepthScreen;
 };
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
@@ -43,10 +47,12 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View, con
   Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
   for (uint32_t I = 0; I < Context.Ramp.size(); ++I) Context.Ramp[I] = Proc3D::HeightColor(I);
   Context.Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
+  Context.ScaleEstimate = static_cast<double>(Context.Scale);
   Context.Range = TDepthRange{};
   if (DepthBuffer != nullptr) {
     ClearDepthBuffer(*DepthBuffer);
     Context.Range = CalcDepthRange(View.Camera, Results);
+    Context.DepthScreen = MakeDepthScreen(Context.Range);
   }
 }
 
@@ -59,6 +65,20 @@ struct TDot {
   uint32_t Color = 0;
   float Depth = 0;
 };
+
+// The depth entry and the shaded colour of a point drawn at Place.
+void ShadeByDepth(const TPaintContext& Context, const Proc3D::TPoint3D& Place, TDot& Dot) {
+  const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
+  const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
+  const double Estimate = std::sqrt(DX * DX + DY * DY + DZ * DZ);
+  uint8_t Factor = 0;
+  if (!ScreenDepthEntry(Estimate, Dot.Depth) || !ScreenDepthFactor(Context.DepthScreen, Estimate, Factor)) {
+    const long double Distance = Proc3D::DistanceBetween(Place, Eye);
+    Dot.Depth = DepthEntryValue(Distance);
+    Factor = DepthFactor(Context.Range, Distance);
+  }
+  Dot.Color = Proc3D::ShadeColor(Dot.Color, Factor);
+}
 
 void PrepareDot(const TResultSet& Results, const TPaintContext& Context, const TPicture& Picture,
                 bool ShowUndefined, bool UseDepth, const Proc3D::TPoint3D& P, TDot& Dot) {
@@ -78,12 +98,16 @@ void PrepareDot(const TResultSet& Results, const TPaintContext& Context, const T
       return;
     }
   }
-  Dot.Color = Undefined ? UndefinedColor : Context.Ramp[HeightIndex(P.Y, Results.YIntervalFrom, Context.Scale)];
-  if (UseDepth) {
-    const long double Distance = Proc3D::DistanceBetween(Place, Context.Projector.Camera);
-    Dot.Depth = DepthEntryValue(Distance);
-    Dot.Color = Proc3D::ShadeColor(Dot.Color, DepthFactor(Context.Range, Distance));
+  if (Undefined) {
+    Dot.Color = UndefinedColor;
+  } else {
+    uint32_t Index = 0;
+    if (!ScreenHeightIndex(P.Y, Results.YIntervalFrom, Context.ScaleEstimate, Index)) {
+      Index = HeightIndex(P.Y, Results.YIntervalFrom, Context.Scale);
+    }
+    Dot.Color = Context.Ramp[Index];
   }
+  if (UseDepth) ShadeByDepth(Context, Place, Dot);
   Dot.X = X;
   Dot.Y = Y;
 }
@@ -174,13 +198,13 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept {
 }  // namespace
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer) {
+                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores) {
   if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
   TPaintContext Context;
   PreparePaint(Results, View, Picture, DepthBuffer, Context);
   const size_t Count = std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
   const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer};
-  if (!PaintOnTwoCores(Job, Count)) PaintInOrder(Job, Count);
+  if (!UseTwoCores || !PaintOnTwoCores(Job, Count)) PaintInOrder(Job, Count);
   return true;
 }
 

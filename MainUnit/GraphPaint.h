@@ -43,9 +43,10 @@ void FillPicture(const TPicture& Picture, uint32_t Color);
 // ones. With a DepthBuffer of the picture's size, it is cleared first and a
 // point is drawn only when nearer than what its pixel already shows, darkened
 // by its distance. False, painting nothing, when the picture has no pixels or
-// the depth buffer a different size.
+// the depth buffer a different size. With UseTwoCores false the loop runs on
+// the calling thread alone (the picture is the same either way).
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer);
+                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores = true);
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the

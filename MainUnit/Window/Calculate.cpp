@@ -44,7 +44,38 @@ bool FitsFreeMemory(const TGridPlan& Plan)
     return Available == 0 || Needed <= Available;
 }
 
+// What the core needs for one calculation, with the random seed taken from
+// the clock at this moment.
+TCalculationRequest MakeRequest(const TFunctionSettings& Settings, bool SquareOrder)
+{
+    const Platform::TUtcTime Now = Platform::CurrentUtcTime();
+    TCalculationRequest Request;
+    Request.RequestedCount = Settings.PointCount;
+    Request.XIntervalFrom = Settings.XIntervalFrom;
+    Request.XIntervalTo = Settings.XIntervalTo;
+    Request.YIntervalFrom = Settings.YIntervalFrom;
+    Request.YIntervalTo = Settings.YIntervalTo;
+    Request.ZIntervalFrom = Settings.ZIntervalFrom;
+    Request.ZIntervalTo = Settings.ZIntervalTo;
+    Request.SquareOrder = SquareOrder;
+    Request.RandomSeed = RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
+    Request.Expression = Settings.Expression.data();
+    return Request;
+}
+
 }  // namespace
+
+void TMainForm::CorrectCameraDistance()
+{
+    // A distance that is no number, not beyond the new radius or a thousand
+    // radii away or more becomes 1.5 radii.
+    double Distance = 0;
+    const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
+    const TDistanceCorrection Correction =
+        MainUnit::CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+    if (Correction.Replace)
+        SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
+}
 
 void TMainForm::ReportStorageFailure()
 {
@@ -82,28 +113,10 @@ void TMainForm::CalculateResultsButtonClick()
     StatusLabel->setText(QString::fromLatin1(StatusCalculating));
     RedrawNow();
 
-    const Platform::TUtcTime Now = Platform::CurrentUtcTime();
-    TCalculationRequest Request;
-    Request.RequestedCount = Settings.PointCount;
-    Request.XIntervalFrom = Settings.XIntervalFrom;
-    Request.XIntervalTo = Settings.XIntervalTo;
-    Request.YIntervalFrom = Settings.YIntervalFrom;
-    Request.YIntervalTo = Settings.YIntervalTo;
-    Request.ZIntervalFrom = Settings.ZIntervalFrom;
-    Request.ZIntervalTo = Settings.ZIntervalTo;
-    Request.SquareOrder = SquareRadioButton->isChecked();
-    Request.RandomSeed = RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
-    Request.Expression = Settings.Expression.data();
-    const bool Calculated = CalculateResults(Results, Request, Plan);
-
-    if (Calculated) {
-        double Distance = 0;
-        const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
-        const TDistanceCorrection Correction =
-            CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
-        if (Correction.Replace)
-            SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
-    }
+    const bool Calculated =
+        CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
+    if (Calculated)
+        CorrectCameraDistance();
 
     EnableControls();
     StatusLabel->clear();

@@ -182,6 +182,8 @@ private:
     void ConnectViewControls();
 
     void ReportStorageFailure();
+    void CorrectCameraDistance();
+    void DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

@@ -151,6 +151,15 @@ void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
         Canvas.LineTo(YTail.x(), YTail.y());
     }
 
+    DrawAxisArrows(ViewPlane);
+}
+
+void TMainForm::DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane)
+{
+    Platform::TCanvas& Canvas = OutLineImage->Canvas();
+    const int Width = OutLineImage->ImageWidth();
+    const int Height = OutLineImage->ImageHeight();
+    const TSketchScale Scale{Width, Height, GraphImage->ImageWidth(), GraphImage->ImageHeight()};
     const double R = Results.BoundingRadius;
     const Proc3D::TPoint3D Ends[4] = {{-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
     QPoint P[4];
@@ -162,10 +171,11 @@ void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
         Canvas.SetPenColor(ZAxisColor);
         DrawArrow(Canvas, P[2].x(), P[2].y(), P[3].x(), P[3].y(), ArrowHeadLength, ArrowHeadHalfWidth, true);
     } else {
+        const QPoint Centre(Width / 2, Height / 2);
         Canvas.SetPenColor(XAxisColor);
-        DrawFixedArrow(Canvas, P[0], P[1], Centre, Length);
+        DrawFixedArrow(Canvas, P[0], P[1], Centre, Height - SketchMargin);
         Canvas.SetPenColor(ZAxisColor);
-        DrawFixedArrow(Canvas, P[2], P[3], Centre, Length);
+        DrawFixedArrow(Canvas, P[2], P[3], Centre, Height - SketchMargin);
     }
 }
 

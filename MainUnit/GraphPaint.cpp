@@ -1,17 +1,21 @@
-// The fast point loop of a repaint.
+// The fast point loop of a repaint. It paints the picture of
+// PaintGraphReference bit for bit: the view is prepared once (the hoisted
+// projection), each point is first estimated in double precision and computed
+// exactly only where the estimate could be wrong (the screened projection and
+// shading), and the order of the points is kept wherever it matters.
 #include "MainUnit/GraphPaint.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
 #include <thread>
 #include <vector>
-#include <cstddef>
 
-#include "MainUnit/TwoCores.h"
 #include "MainUnit/PointPlace.h"
 #include "MainUnit/ScreenedShading.h"
+#include "MainUnit/TwoCores.h"
 #include "Proc3D/HoistedProjection.h"
 #include "Proc3D/ScreenedProjection.h"
 

@@ -59,9 +59,12 @@ struct TBatch {
 #define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
     case Key(TOpCode::Op, Source): {                                             \
         const double* Right = nullptr;                                           \
+        const TSource LeftFrom = Step->LeftSource;                               \
         if constexpr (Source == TSource::Stack) {                                \
             if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                   \
             Right = Stack[Top--];                                                \
+        } else if (LeftFrom != TSource::Stack) {                                 \
+            ++Top;                                                               \
         }                                                                        \
         double* Left = Stack[Top];                                               \
         for (int i = 0; i < n; ++i) {                                            \
@@ -69,6 +72,11 @@ struct TBatch {
             if constexpr (Source == TSource::Stack) {                            \
                 r = Right[i];                                                    \
             } else {                                                             \
+                if (LeftFrom != TSource::Stack) {                                \
+                    const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i]; \
+                    if (MayStop && P.Stops) B.Fail(i, P.Value);                  \
+                    Left[i] = P.Value;                                           \
+                }                                                                \
                 SOLVEEXP_FETCH(Source, i, r)                                     \
             }                                                                    \
             if (!Operation(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);      \

@@ -54,6 +54,11 @@ namespace {
             if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];   \
             Right = Stack[Top--];                                                \
         } else {                                                                 \
+            if (Step->LeftSource != TSource::Stack) {                            \
+                const TParamValue& P = Step->LeftSource == TSource::X ? X : Z;   \
+                if (P.Stops) return P.Value;                                     \
+                Stack[++Top] = P.Value;                                          \
+            }                                                                    \
             SOLVEEXP_FETCH(Source, Right)                                        \
         }                                                                        \
         if (!Operation(Stack[Top], Right, Stack[Top])) return UndefinedValue;    \

@@ -96,33 +96,40 @@ struct TCompiler {
     void Emit(TOpCode Op, double Value = 0.0)
     {
         FlushCheck();
-        Code.push_back({Op, TSource::Stack, false, 0, Value});
+        Code.push_back({Op, TSource::Stack, false, 0, TSource::Stack, Value});
     }
     void FlushCheck()
     {
         if (PendingCheck)
-            Code.push_back({TOpCode::Check, TSource::Stack, false, 0, 0.0});
+            Code.push_back({TOpCode::Check, TSource::Stack, false, 0, TSource::Stack, 0.0});
         PendingCheck = false;
     }
     // Writes an instruction that takes its operand from the stack, merged
     // with the Check before it or with the push of its operand just before.
-    void EmitOperation(TOpCode Op)
+    void EmitOperation(TOpCode Op, bool Binary = false)
     {
-        TInstruction Step{Op, TSource::Stack, PendingCheck, 0, 0.0};
+        TInstruction Step{Op, TSource::Stack, PendingCheck, 0, TSource::Stack, 0.0};
         PendingCheck = false;
-        if (!Step.CheckFirst && !Code.empty()) {
-            const TInstruction& Last = Code.back();
-            const TSource Source = Last.Op == TOpCode::LoadX ? TSource::X
-                                   : Last.Op == TOpCode::LoadZ ? TSource::Z
-                                   : Last.Op == TOpCode::Const ? TSource::Const
-                                                               : TSource::Stack;
-            if (Source != TSource::Stack) {
-                Step.Source = Source;
-                Step.Value = Last.Value;
+        if (!Step.CheckFirst && (Step.Source = PushedSource()) != TSource::Stack) {
+            Step.Value = Code.back().Value;
+            Code.pop_back();
+            // x*z, z*z: the left operand's push goes in as well.
+            if (Binary && (Step.LeftSource = PushedSource()) != TSource::Const &&
+                Step.LeftSource != TSource::Stack)
                 Code.pop_back();
-            }
+            else
+                Step.LeftSource = TSource::Stack;
         }
         Code.push_back(Step);
+    }
+    // The source whose plain push the last instruction is, else Stack.
+    TSource PushedSource() const
+    {
+        const TOpCode Last = Code.empty() ? TOpCode::Syntax : Code.back().Op;
+        return Last == TOpCode::LoadX ? TSource::X
+               : Last == TOpCode::LoadZ ? TSource::Z
+               : Last == TOpCode::Const ? TSource::Const
+                                        : TSource::Stack;
     }
     void Push() { MaxStack = std::max(MaxStack, ++Stack); }
 
@@ -184,7 +191,7 @@ void TCompiler::Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts)
     }
     static constexpr TOpCode Binary[] = {TOpCode::Add, TOpCode::Add, TOpCode::Subtract,
                                          TOpCode::Multiply, TOpCode::Divide};
-    EmitOperation(Binary[PendingOp]);
+    EmitOperation(Binary[PendingOp], true);
     --Stack;
     Facts = TFacts{};
 }

@@ -2,7 +2,9 @@
 // and Z rounded once, the points split over two cores.
 #include "MainUnit/Evaluation.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <stdexcept>
 #include <vector>
@@ -47,28 +49,58 @@ struct TStretch {
   const std::vector<SolveExp::TParamValue>* Zs;
 };
 
-// Entries First .. Last - 1. Each X is rounded when it differs from the X
-// before it (a grid column shares one); each Z is taken from the period when
-// its bits are those the period was rounded from.
-TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) {
-  TYRange Range;
-  SolveExp::TParamValue X;
-  bool HaveX = false;
+// Points are evaluated in batches of this many; the scratch for one batch is
+// all the memory a stretch takes, whatever its length.
+constexpr size_t BatchSize = 1024;
+
+struct TBatch {
+  SolveExp::TParamValue X[BatchSize];
+  SolveExp::TParamValue Z[BatchSize];
+  double Y[BatchSize];
+};
+
+// The rounded parameters of entries First .. First + Count - 1 into X and Z.
+// Each X is rounded when it differs from the X before it (a grid column
+// shares one); each Z is taken from the period when its bits are those the
+// period was rounded from.
+void RoundParameters(const TResultSet& Results, const TStretch& S, size_t First, size_t Count,
+                     SolveExp::TParamValue* X, SolveExp::TParamValue* Z, SolveExp::TParamValue& LastX,
+                     bool& HaveX) {
   const size_t Period = S.Zs->size();
   size_t J = Period > 0 ? First % Period : 0;
-  for (size_t I = First; I < Last; ++I) {
-    Proc3D::TPoint3D& P = Results.Points[I];
-    if (!HaveX || !SameBits(P.X, X.Raw)) {
-      X = SolveExp::RoundParameter(P.X);
+  for (size_t K = 0; K < Count; ++K) {
+    const Proc3D::TPoint3D& P = Results.Points[First + K];
+    if (!HaveX || !SameBits(P.X, LastX.Raw)) {
+      LastX = SolveExp::RoundParameter(P.X);
       HaveX = true;
     }
-    if (Period > 0 && SameBits(P.Z, (*S.Zs)[J].Raw)) {
-      P.Y = StoredY(SolveExp::Evaluate(*S.Program, X, (*S.Zs)[J]));
-    } else {
-      P.Y = StoredY(SolveExp::Evaluate(*S.Program, X, SolveExp::RoundParameter(P.Z)));
-    }
-    TakeIntoRange(Range, P.Y);
+    X[K] = LastX;
+    Z[K] = Period > 0 && SameBits(P.Z, (*S.Zs)[J].Raw) ? (*S.Zs)[J] : SolveExp::RoundParameter(P.Z);
     if (Period > 0 && ++J == Period) J = 0;
+  }
+}
+
+// Entries First .. Last - 1, in index order: a batch at a time, or one point
+// at a time when there is no memory for a batch.
+TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) noexcept {
+  TYRange Range;
+  const std::unique_ptr<TBatch> Batch(new (std::nothrow) TBatch);
+  SolveExp::TParamValue OneX, OneZ, LastX;
+  double OneY = 0;
+  bool HaveX = false;
+  for (size_t Start = First; Start < Last;) {
+    const size_t Count = Batch ? std::min(BatchSize, Last - Start) : 1;
+    SolveExp::TParamValue* X = Batch ? Batch->X : &OneX;
+    SolveExp::TParamValue* Z = Batch ? Batch->Z : &OneZ;
+    double* Y = Batch ? Batch->Y : &OneY;
+    RoundParameters(Results, S, Start, Count, X, Z, LastX, HaveX);
+    SolveExp::EvaluateMany(*S.Program, X, Z, Y, Count);
+    for (size_t K = 0; K < Count; ++K) {
+      Proc3D::TPoint3D& P = Results.Points[Start + K];
+      P.Y = StoredY(Y[K]);
+      TakeIntoRange(Range, P.Y);
+    }
+    Start += Count;
   }
   return Range;
 }

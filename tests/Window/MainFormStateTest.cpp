@@ -226,3 +226,19 @@ TEST_F(WindowTest, FormCreateEmptiesTheResultSet)
     EXPECT_EQ(Form->Results.PointCount, 0);
     EXPECT_EQ(Form->Results.XIntervalTo, 0.0);
 }
+
+TEST_F(WindowTest, AcceleratorsToggleTheCheckBoxesAndPressMin)
+{
+    // Without results every repaint they ask for reports that.
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
+    EXPECT_FALSE(Form->UndefResultsCheckBox->isChecked());
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_U, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return Messages.size() == 2; }));
+    EXPECT_TRUE(Form->ZBufferCheckBox->isChecked());
+    Form->DistanceEdit->setText(QStringLiteral("55"));
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_M, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return Messages.size() == 3; }));
+    EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(TakeMessages(), std::vector<TRecordedMessage>(3, {TMessageKind::mkWarning, MainUnit::MsgNoResults}));
+}

@@ -36,12 +36,13 @@ namespace {
 
 // A grid the system has no free memory for is refused before it is
 // reserved: the reservation would be granted on credit, and filling it would
-// get the program killed instead of reported.
+// get the program killed instead of reported. Half of what is free is left
+// to the rest of the system, which may claim it while the grid is filled.
 bool FitsFreeMemory(const TGridPlan& Plan)
 {
     const uint64_t Available = Platform::AvailableMemoryBytes();
     const uint64_t Needed = uint64_t(int64_t{Plan.Cols} * Plan.Rows) * sizeof(Proc3D::TPoint3D);
-    return Available == 0 || Needed <= Available;
+    return Available == 0 || Needed <= Available / 2;
 }
 
 // What the core needs for one calculation, with the random seed taken from

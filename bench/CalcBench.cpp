@@ -80,5 +80,3 @@ BENCHMARK(BM_Calculation)
     ->MeasureProcessCPUTime();
 BENCHMARK_TEMPLATE(BM_EvaluationLoop, true)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK_TEMPLATE(BM_EvaluationLoop, false)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
-
-BENCHMARK_MAIN();

@@ -85,5 +85,3 @@ BENCHMARK_TEMPLATE(BM_Repaint, false)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
-
-BENCHMARK_MAIN();

@@ -161,5 +161,3 @@ BENCHMARK(FastPathSinglePoints)->DenseRange(0, ExpressionCount - 1)->ComputeStat
 BENCHMARK(FastPathRoundingEachPoint)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
 BENCHMARK(BareLoop)->ComputeStatistics("min", Fastest);
 BENCHMARK(RoundParameterOnly)->ComputeStatistics("min", Fastest);
-
-BENCHMARK_MAIN();

@@ -17,20 +17,19 @@ std::string Interval(const char* Name, double From, double To) {
 
 }  // namespace
 
-TLegendTexts MakeLegendTexts(const TLegendInput& Input) {
+TLegendTexts MakeLegendTexts(const char* Expression, const TResultSet& Results, bool SquareOrder) {
   TLegendTexts Texts;
-  if (Input.Expression == nullptr) return Texts;
-  Texts.FunctionExpression = std::string("Y = ") + Input.Expression;
-  Texts.XInterval = Interval("X", Input.XIntervalFrom, Input.XIntervalTo);
-  Texts.ZInterval = Interval("Z", Input.ZIntervalFrom, Input.ZIntervalTo);
-  Texts.Points = std::to_string(Input.PointCount) +
-                 (Input.SquareOrder ? " points (square ordered) really showed"
-                                    : " points (random ordered) really showed");
+  if (Expression == nullptr) return Texts;
+  Texts.FunctionExpression = std::string("Y = ") + Expression;
+  Texts.XInterval = Interval("X", Results.XIntervalFrom, Results.XIntervalTo);
+  Texts.ZInterval = Interval("Z", Results.ZIntervalFrom, Results.ZIntervalTo);
+  Texts.Points = std::to_string(Results.PointCount) +
+                 (SquareOrder ? " points (square ordered) really showed" : " points (random ordered) really showed");
   // Y difference between two neighbouring colour indices, kept as a double;
   // the label value n * Step + From is formed in extended precision.
-  const double Step = (static_cast<long double>(Input.YIntervalTo) - Input.YIntervalFrom) / HighestYIndex;
+  const double Step = (static_cast<long double>(Results.YIntervalTo) - Results.YIntervalFrom) / HighestYIndex;
   auto At = [&](int32_t Index) {
-    return "Y = " + FormatReal(static_cast<long double>(Index) * Step + Input.YIntervalFrom);
+    return "Y = " + FormatReal(static_cast<long double>(Index) * Step + Results.YIntervalFrom);
   };
   Texts.RedWhite = At(HighestYIndex);
   Texts.Red = At(1280);

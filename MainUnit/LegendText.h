@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "MainUnit/ResultSet.h"
+
 namespace MainUnit {
 
 struct TLegendTexts {
@@ -22,17 +24,9 @@ struct TLegendTexts {
   std::string Undefined;
 };
 
-// What the legend shows about one calculation.
-struct TLegendInput {
-  const char* Expression = nullptr;  // blank-free; null empties the legend
-  double XIntervalFrom = 0, XIntervalTo = 0;
-  double YIntervalFrom = 0, YIntervalTo = 0;
-  double ZIntervalFrom = 0, ZIntervalTo = 0;
-  int32_t PointCount = 0;
-  bool SquareOrder = true;
-};
-
-// All twelve texts; every one empty when Expression is null.
-TLegendTexts MakeLegendTexts(const TLegendInput& Input);
+// The texts for the result set of the last calculation with its blank-free
+// Expression; every one empty when Expression is null. SquareOrder is the
+// order the window shows at this moment.
+TLegendTexts MakeLegendTexts(const char* Expression, const TResultSet& Results, bool SquareOrder);
 
 }  // namespace MainUnit

@@ -11,17 +11,7 @@ namespace MainUnit {
 
 void TMainForm::UpdateLegend(const char* Expression)
 {
-    TLegendInput Input;
-    Input.Expression = Expression;
-    Input.XIntervalFrom = Results.XIntervalFrom;
-    Input.XIntervalTo = Results.XIntervalTo;
-    Input.YIntervalFrom = Results.YIntervalFrom;
-    Input.YIntervalTo = Results.YIntervalTo;
-    Input.ZIntervalFrom = Results.ZIntervalFrom;
-    Input.ZIntervalTo = Results.ZIntervalTo;
-    Input.PointCount = Results.PointCount;
-    Input.SquareOrder = SquareRadioButton->isChecked();
-    const TLegendTexts Texts = MakeLegendTexts(Input);
+    const TLegendTexts Texts = MakeLegendTexts(Expression, Results, SquareRadioButton->isChecked());
 
     const std::pair<QLabel*, const std::string*> Labels[] = {
         {FunctionExpressionLabel, &Texts.FunctionExpression}, {XIntervalLabel, &Texts.XInterval},

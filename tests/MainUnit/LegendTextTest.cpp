@@ -6,13 +6,21 @@
 
 namespace {
 
-using MainUnit::MakeLegendTexts;
-using MainUnit::TLegendInput;
 using MainUnit::TLegendTexts;
+using MainUnit::TResultSet;
+
+// The legend of a result set, for the expression and order the tests use.
+struct TLegendInput : TResultSet {
+  const char* Expression = "sin(x)*cos(z)";
+  bool SquareOrder = true;
+};
+
+TLegendTexts MakeLegendTexts(const TLegendInput& In) {
+  return MainUnit::MakeLegendTexts(In.Expression, In, In.SquareOrder);
+}
 
 TLegendInput DefaultSquare() {
   TLegendInput In;
-  In.Expression = "sin(x)*cos(z)";
   In.XIntervalFrom = -10, In.XIntervalTo = 10;
   In.ZIntervalFrom = -10, In.ZIntervalTo = 10;
   In.YIntervalFrom = -10, In.YIntervalTo = 10;

@@ -35,7 +35,7 @@ fuzz_short() {
   cmake --build --preset fuzz --target fuzzers -j "$(nproc)"
   local dir=build/fuzz/tests/Fuzz
   mkdir -p build/fuzz/artifacts
-  local target
+  local target passed=0
   for target in $(cat "$dir/fuzz_targets.txt"); do
     local corpus="build/fuzz/corpus/$target"
     rm -rf "$corpus"
@@ -52,7 +52,9 @@ fuzz_short() {
       return 1
     fi
     echo "-- $target: $(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}') inputs run, no failure"
+    passed=$((passed + 1))
   done
+  echo "fuzz: $passed passed, 0 failed"
 }
 
 case "${1:-}" in

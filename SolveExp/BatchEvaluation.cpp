@@ -108,11 +108,6 @@ struct TBatch {
         break;                                                                   \
     }
 
-#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                               \
-    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)        \
-    Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
-#define SOLVEEXP_BINARY_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
-#define SOLVEEXP_FUNCTION_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
 
 // Square roots of a whole batch, two at a time where the processor allows:
 // the same correctly rounded result as one at a time, without the library's
@@ -194,9 +189,6 @@ void RunBatch(const TInstruction* Code, TBatch& B, bool MayStop)
 #undef SOLVEEXP_FETCH
 #undef SOLVEEXP_BINARY_FROM
 #undef SOLVEEXP_FUNCTION_FROM
-#undef SOLVEEXP_ALL_SOURCES
-#undef SOLVEEXP_BINARY_CASES
-#undef SOLVEEXP_FUNCTION_CASES
 
 }  // namespace
 

@@ -81,11 +81,6 @@ namespace {
         break;                                                                   \
     }
 
-#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                               \
-    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)        \
-    Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
-#define SOLVEEXP_BINARY_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
-#define SOLVEEXP_FUNCTION_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
 
 SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
@@ -118,9 +113,6 @@ double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 #undef SOLVEEXP_FETCH
 #undef SOLVEEXP_BINARY_FROM
 #undef SOLVEEXP_FUNCTION_FROM
-#undef SOLVEEXP_ALL_SOURCES
-#undef SOLVEEXP_BINARY_CASES
-#undef SOLVEEXP_FUNCTION_CASES
 
 }  // namespace
 

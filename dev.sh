@@ -26,7 +26,10 @@ sanitized_suite() {
 
 # Each target starts from the seeds kept in the tree, copied so that the run
 # never changes the repository; a crash or a failed check leaves its input in
-# build/fuzz/artifacts and fails the run.
+# build/fuzz/artifacts and fails the run. The mutations follow a fixed seed
+# (TESSEL_FUZZ_SEED, 1 unless set; 0 picks a random one), so that a shorter
+# run on a slower machine repeats a part of a longer run done before it
+# rather than searching somewhere new.
 fuzz_short() {
   local seconds="${TESSEL_FUZZ_SECONDS:-30}"
   [ "$seconds" -gt 0 ] || return 0
@@ -44,7 +47,7 @@ fuzz_short() {
     local dict=()
     [ -f "tests/Fuzz/$target.dict" ] && dict=("-dict=tests/Fuzz/$target.dict")
     local log="build/fuzz/artifacts/$target.log"
-    if ! "$dir/$target" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+    if ! "$dir/$target" "${dict[@]}" -seed="${TESSEL_FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=10 \
       -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix=build/fuzz/artifacts/"$target"- "$corpus" >"$log" 2>&1; then
       tail -n 80 "$log" >&2

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,12 @@ double TextPathY(const char* Expression, double X, double Z) {
 }
 
 void CheckPlacement(const TResultSet& R, const MainUnit::TGridPlan& Plan, bool Square, const std::string& In) {
-  const double SlackX = (R.XIntervalTo - R.XIntervalFrom) * 1e-9, SlackZ = (R.ZIntervalTo - R.ZIntervalFrom) * 1e-9;
+  // The steps are rounded to double before they are multiplied, so the last
+  // line may pass the end by the rounding of each step: a relative trifle for
+  // normal widths, but a few whole units of the last place for subnormal ones.
+  constexpr double Tiny = std::numeric_limits<double>::denorm_min();
+  const double SlackX = (R.XIntervalTo - R.XIntervalFrom) * 1e-9 + Plan.Cols * Tiny;
+  const double SlackZ = (R.ZIntervalTo - R.ZIntervalFrom) * 1e-9 + Plan.Rows * Tiny;
   for (int32_t K = 0; K < R.PointCount; ++K) {
     const auto& P = R.Points[static_cast<std::size_t>(K)];
     Require(P.X >= R.XIntervalFrom && P.X <= R.XIntervalTo + SlackX, "a point outside the X interval", In);

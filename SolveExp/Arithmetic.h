@@ -59,20 +59,32 @@ inline bool Quotient(double a, double b, double& Result)
 // The same results, mostly without extended arithmetic: the double
 // operation and its exact error show when the double result already is the
 // doubly rounded one.
-inline bool Sum(double a, double b, double& Result)
+// True when the double sum s = a + b is the doubly rounded extended sum and
+// finite. Written without branches (& and |, not && and ||) so that the batch
+// interpreter can test a whole batch at once in vector registers.
+inline bool SumIsFinal(double a, double b, double s)
 {
-    const double s = a + b;
     // Exponents at most 10 apart (both operands normal): the exact sum has at
     // most 53 + 10 + 1 bits, so extended holds it and s is its one rounding.
     const uint64_t ExponentA = (std::bit_cast<uint64_t>(a) >> 52) & 0x7FF;
     const uint64_t ExponentB = (std::bit_cast<uint64_t>(b) >> 52) & 0x7FF;
-    if (ExponentA - ExponentB + 10 <= 20 && ExponentA != 0 && ExponentB != 0) {
-        Result = s;
-        return std::isfinite(s);
-    }
+    const bool Close = (ExponentA - ExponentB + 10 <= 20) & (ExponentA != 0) & (ExponentB != 0);
     const double bVirtual = s - a;  // TwoSum: s + Error is exactly a + b
     const double Error = (a - (s - bVirtual)) + (b - bVirtual);  // exact at every magnitude
-    if (DoubleRoundingSafe(s, Error)) {
+    return (Close & std::isfinite(s)) | DoubleRoundingSafe(s, Error);
+}
+
+// True when the double product p = a * b is the doubly rounded extended
+// product and finite (an infinite p has a NaN error and fails the test).
+inline bool ProductIsFinal(double a, double b, double p)
+{
+    return (std::fabs(p) >= 0x1p-1000) & DoubleRoundingSafe(p, ProductError(a, b, p));
+}
+
+inline bool Sum(double a, double b, double& Result)
+{
+    const double s = a + b;
+    if (SumIsFinal(a, b, s)) {
         Result = s;
         return true;
     }
@@ -84,7 +96,7 @@ inline bool Difference(double a, double b, double& Result) { return Sum(a, -b, R
 inline bool Product(double a, double b, double& Result)
 {
     const double p = a * b;
-    if (std::fabs(p) >= 0x1p-1000 && DoubleRoundingSafe(p, ProductError(a, b, p))) {
+    if (ProductIsFinal(a, b, p)) {
         Result = p;
         return true;
     }

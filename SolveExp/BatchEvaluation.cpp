@@ -5,6 +5,7 @@
 // change that result (no traps, so the values computed meanwhile are harmless).
 #include "CompiledExpression.h"
 
+#include "BatchArithmetic.h"
 #include "InstructionSet.h"
 
 #include <algorithm>
@@ -36,8 +37,13 @@ struct TBatch {
             Y[i] = Result;
         }
     }
-    void CheckReserved(const double* Values)
+    // Inlined, like everything the interpreter calls per batch, so that its
+    // vector test is compiled for the processor of the interpreter's copy.
+    [[gnu::always_inline]] void CheckReserved(const double* Values)
     {
+        const auto Reserved = [](auto v) { return (v == SyntaxErrorValue) | (v == UndefinedValue); };
+        if (!Batch::AnyLane(Values, Count, Reserved))
+            return;  // the usual case, found four values at a time
         for (int i = 0; i < Count; ++i)
             if (IsReserved(Values[i]))
                 Fail(i, Values[i]);
@@ -56,6 +62,9 @@ struct TBatch {
         Into = Step->Value;                                                      \
     }
 
+// Without a stopping parameter in the batch, the operands are gathered into
+// plain arrays first and BinaryAll does the operation; with one, each point
+// fetches its operands in text order so that the right parameter stops it.
 #define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
     case Key(TOpCode::Op, Source): {                                             \
         const double* Right = nullptr;                                           \
@@ -67,6 +76,17 @@ struct TBatch {
             ++Top;                                                               \
         }                                                                        \
         double* Left = Stack[Top];                                               \
+        if constexpr (!MayStop) {                                                \
+            double Operand[BatchSize];                                           \
+            if constexpr (Source != TSource::Stack) {                            \
+                FetchAll(B, Source, Step->Value, Operand);                       \
+                Right = Operand;                                                 \
+            }                                                                    \
+            if (LeftFrom != TSource::Stack)                                      \
+                FetchAll(B, LeftFrom, 0.0, Left);                                \
+            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                            \
+            break;                                                               \
+        }                                                                        \
         for (int i = 0; i < n; ++i) {                                            \
             double r;                                                            \
             if constexpr (Source == TSource::Stack) {                            \
@@ -74,7 +94,7 @@ struct TBatch {
             } else {                                                             \
                 if (LeftFrom != TSource::Stack) {                                \
                     const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i]; \
-                    if (MayStop && P.Stops) B.Fail(i, P.Value);                  \
+                    if (P.Stops) B.Fail(i, P.Value);                             \
                     Left[i] = P.Value;                                           \
                 }                                                                \
                 SOLVEEXP_FETCH(Source, i, r)                                     \
@@ -96,6 +116,10 @@ struct TBatch {
             SqrtAll(B, Values);                                                  \
             break;                                                               \
         }                                                                        \
+        if constexpr (TOpCode::Op == TOpCode::Abs && Source == TSource::Stack) { \
+            Batch::AbsAll(Values, n);                                            \
+            break;                                                               \
+        }                                                                        \
         for (int i = 0; i < n; ++i) {                                            \
             double Argument;                                                     \
             if constexpr (Source == TSource::Stack) {                            \
@@ -109,14 +133,49 @@ struct TBatch {
     }
 
 
+// The operand of every point from a parameter or a constant (no parameter of
+// the batch stops).
+[[gnu::always_inline]] inline void FetchAll(const TBatch& B, TSource Source, double Constant, double* Into)
+{
+    if (Source == TSource::Const) {
+        std::fill_n(Into, B.Count, Constant);
+        return;
+    }
+    const TParamValue* P = Source == TSource::X ? B.X : B.Z;
+    for (int i = 0; i < B.Count; ++i)
+        Into[i] = P[i].Value;
+}
+
+// Left[i] = Left[i] (Op) Right[i] for the whole batch: sums, differences and
+// products first as plain double operations four points at a time, which
+// stand when they are final at every point (the usual case by far);
+// otherwise, and for quotients, point by point through the full operation.
+template <TOpCode Op, typename TOperation>
+[[gnu::always_inline]] inline void BinaryAll(TBatch& B, double* Left, const double* Right, TOperation Operation)
+{
+    const int n = B.Count;
+    using Batch::TKind;
+    if constexpr (Op == TOpCode::Add) {
+        if (Batch::TryPlain<TKind::Add, BatchSize>(Left, Right, n)) return;
+    } else if constexpr (Op == TOpCode::Subtract) {
+        if (Batch::TryPlain<TKind::Subtract, BatchSize>(Left, Right, n)) return;
+    } else if constexpr (Op == TOpCode::Multiply) {
+        if (Batch::TryPlain<TKind::Multiply, BatchSize>(Left, Right, n)) return;
+    }
+    for (int i = 0; i < n; ++i)
+        if (!Operation(Left[i], Right[i], Left[i]))
+            B.Fail(i, UndefinedValue);
+}
+
 // Square roots of a whole batch, two at a time where the processor allows:
 // the same correctly rounded result as one at a time, without the library's
 // error-number handling in the way.
-void SqrtAll(TBatch& B, double* Values)
+[[gnu::always_inline]] inline void SqrtAll(TBatch& B, double* Values)
 {
-    for (int i = 0; i < B.Count; ++i)
-        if (Values[i] < 0.0)
-            B.Fail(i, UndefinedValue);  // sqrt(-0) is -0, no error
+    if (Batch::AnyLane(Values, B.Count, [](auto v) { return v < 0.0; }))
+        for (int i = 0; i < B.Count; ++i)
+            if (Values[i] < 0.0)
+                B.Fail(i, UndefinedValue);  // sqrt(-0) is -0, no error
     int i = 0;
 #if defined(__SSE2__)
     for (; i + 2 <= B.Count; i += 2)

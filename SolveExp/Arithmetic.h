@@ -60,25 +60,25 @@ inline bool Quotient(double a, double b, double& Result)
 // operation and its exact error show when the double result already is the
 // doubly rounded one.
 // True when the double sum s = a + b is the doubly rounded extended sum and
-// finite. Written without branches (& and |, not && and ||) so that the batch
-// interpreter can test a whole batch at once in vector registers.
+// finite.
 inline bool SumIsFinal(double a, double b, double s)
 {
     // Exponents at most 10 apart (both operands normal): the exact sum has at
     // most 53 + 10 + 1 bits, so extended holds it and s is its one rounding.
     const uint64_t ExponentA = (std::bit_cast<uint64_t>(a) >> 52) & 0x7FF;
     const uint64_t ExponentB = (std::bit_cast<uint64_t>(b) >> 52) & 0x7FF;
-    const bool Close = (ExponentA - ExponentB + 10 <= 20) & (ExponentA != 0) & (ExponentB != 0);
+    if (ExponentA - ExponentB + 10 <= 20 && ExponentA != 0 && ExponentB != 0 && std::isfinite(s))
+        return true;
     const double bVirtual = s - a;  // TwoSum: s + Error is exactly a + b
     const double Error = (a - (s - bVirtual)) + (b - bVirtual);  // exact at every magnitude
-    return (Close & std::isfinite(s)) | DoubleRoundingSafe(s, Error);
+    return DoubleRoundingSafe(s, Error);
 }
 
 // True when the double product p = a * b is the doubly rounded extended
 // product and finite (an infinite p has a NaN error and fails the test).
 inline bool ProductIsFinal(double a, double b, double p)
 {
-    return (std::fabs(p) >= 0x1p-1000) & DoubleRoundingSafe(p, ProductError(a, b, p));
+    return std::fabs(p) >= 0x1p-1000 && DoubleRoundingSafe(p, ProductError(a, b, p));
 }
 
 inline bool Sum(double a, double b, double& Result)

@@ -3,7 +3,8 @@
 // For a blank-free expression of at most 255 characters and any X and Z,
 // the compiled program must give exactly the bits of the driver's text
 // path (copy, substitute with room for ten letters, evaluate), whenever
-// that path can substitute at all; and its result is always finite.
+// that path can substitute at all, in the one-point and in the batch
+// interpreter; and its result is always finite.
 #include "FuzzCheck.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
@@ -35,6 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
   const double Rounded =
       SolveExp::Evaluate(Program, SolveExp::RoundParameter(X), SolveExp::RoundParameter(Z));
   Require(SameBits(Fast, Rounded), "rounding the parameters once changes the compiled result", Text);
+
+  // The batch interpreter on the same numbers in several lanes and
+  // combinations must agree with the one-point interpreter lane by lane.
+  constexpr int Lanes = 6;
+  const double Xs[Lanes] = {X, Z, X, Z, -X, X}, Zs[Lanes] = {Z, X, X, Z, Z, -Z};
+  SolveExp::TParamValue RoundedX[Lanes], RoundedZ[Lanes];
+  for (int i = 0; i < Lanes; ++i)
+    RoundedX[i] = SolveExp::RoundParameter(Xs[i]), RoundedZ[i] = SolveExp::RoundParameter(Zs[i]);
+  double Many[Lanes];
+  SolveExp::EvaluateMany(Program, RoundedX, RoundedZ, Many, Lanes);
+  for (int i = 0; i < Lanes; ++i)
+    Require(SameBits(Many[i], SolveExp::Evaluate(Program, RoundedX[i], RoundedZ[i])),
+            "the batch and the one-point interpreter differ", Text);
 
   char Work[476] = {};
   std::memcpy(Work, Text.data(), Text.size());

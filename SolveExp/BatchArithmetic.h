@@ -78,8 +78,9 @@ constexpr int64_t ExponentBits = 0x7FF0000000000000;
 
 enum class TKind { Add, Subtract, Multiply };
 
-template <TKind Kind>
-[[gnu::always_inline]] inline TLanes Plain(TLanes a, TLanes b)
+// The plain double operation, on lanes or on one value.
+template <TKind Kind, typename T>
+[[gnu::always_inline]] inline T Plain(T a, T b)
 {
     if constexpr (Kind == TKind::Add)
         return a + b;
@@ -109,17 +110,6 @@ template <TKind Kind>
         return SumIsFinal(a, -b, r);
     else
         return SumIsFinal(a, b, r);
-}
-
-template <TKind Kind>
-[[gnu::always_inline]] inline double ScalarPlain(double a, double b)
-{
-    if constexpr (Kind == TKind::Add)
-        return a + b;
-    else if constexpr (Kind == TKind::Subtract)
-        return a - b;
-    else
-        return a * b;
 }
 
 // True when Test holds for some value of Values[0..Count): Test takes a
@@ -164,7 +154,7 @@ template <TKind Kind, int Capacity>
     }
     bool AllFinal = !(Refused[0] | Refused[1] | Refused[2] | Refused[3]);
     for (; i < Count; ++i) {
-        Result[i] = ScalarPlain<Kind>(Left[i], Right[i]);
+        Result[i] = Plain<Kind>(Left[i], Right[i]);
         AllFinal &= ScalarFinal<Kind>(Left[i], Right[i], Result[i]);
     }
     if (AllFinal)

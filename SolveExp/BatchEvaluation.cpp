@@ -84,7 +84,7 @@ struct TBatch {
             }                                                                    \
             if (LeftFrom != TSource::Stack)                                      \
                 FetchAll(B, LeftFrom, 0.0, Left);                                \
-            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                            \
+            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                   \
             break;                                                               \
         }                                                                        \
         for (int i = 0; i < n; ++i) {                                            \
@@ -94,7 +94,7 @@ struct TBatch {
             } else {                                                             \
                 if (LeftFrom != TSource::Stack) {                                \
                     const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i]; \
-                    if (P.Stops) B.Fail(i, P.Value);                             \
+                    if (MayStop && P.Stops) B.Fail(i, P.Value);                  \
                     Left[i] = P.Value;                                           \
                 }                                                                \
                 SOLVEEXP_FETCH(Source, i, r)                                     \
@@ -154,13 +154,11 @@ template <TOpCode Op, typename TOperation>
 [[gnu::always_inline]] inline void BinaryAll(TBatch& B, double* Left, const double* Right, TOperation Operation)
 {
     const int n = B.Count;
-    using Batch::TKind;
-    if constexpr (Op == TOpCode::Add) {
-        if (Batch::TryPlain<TKind::Add, BatchSize>(Left, Right, n)) return;
-    } else if constexpr (Op == TOpCode::Subtract) {
-        if (Batch::TryPlain<TKind::Subtract, BatchSize>(Left, Right, n)) return;
-    } else if constexpr (Op == TOpCode::Multiply) {
-        if (Batch::TryPlain<TKind::Multiply, BatchSize>(Left, Right, n)) return;
+    if constexpr (Op != TOpCode::Divide) {
+        using Batch::TKind;
+        constexpr TKind Kind = Op == TOpCode::Add ? TKind::Add : Op == TOpCode::Subtract ? TKind::Subtract : TKind::Multiply;
+        if (Batch::TryPlain<Kind, BatchSize>(Left, Right, n))
+            return;
     }
     for (int i = 0; i < n; ++i)
         if (!Operation(Left[i], Right[i], Left[i]))

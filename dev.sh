@@ -2,8 +2,9 @@
 # The two Quick start commands of the README:
 #   ./dev.sh run    install what is missing, build, start Tessel
 #   ./dev.sh test   install what is missing, build, run every test
+#   ./dev.sh lint   check the formatting of every C++ file
 #
-# "test" runs, in this order: the normal suite (preset "default"); the same
+# "test" runs, in this order: the lint check; the normal suite (preset "default"); the same
 # suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer (preset "asan"), where any sanitizer report fails the test
 # that made it; and a short run of every libFuzzer target (preset "fuzz"),
@@ -15,6 +16,17 @@ build() {
   scripts/install-deps.sh
   cmake --preset default >/dev/null
   cmake --build --preset default -j "$(nproc)"
+}
+
+# The whole tree follows .clang-format; a file that does not is listed with
+# the changes the formatter would make, and fails the check.
+format_check() {
+  echo "== Format check (clang-format)"
+  git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
+}
+
+lint() {
+  format_check
 }
 
 sanitized_suite() {
@@ -65,14 +77,20 @@ case "${1:-}" in
     build
     exec build/default/tessel
     ;;
+  lint)
+    scripts/install-deps.sh
+    lint
+    ;;
   test)
+    scripts/install-deps.sh
+    lint
     build
     ctest --preset default -j "$(nproc)"
     sanitized_suite
     fuzz_short
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|lint" >&2
     exit 2
     ;;
 esac

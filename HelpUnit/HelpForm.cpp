@@ -25,8 +25,8 @@ QLabel* MakeTitleLabel(QWidget* Parent, int Top, const QString& Text)
 
 THelpForm::THelpForm()
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint)
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Help"));
     setFixedSize(570, 423);
@@ -34,7 +34,8 @@ THelpForm::THelpForm()
     move(188, 86);
 
     Label1 = MakeTitleLabel(this, 8, QStringLiteral("Tessel version 1.00"));
-    Label2 = MakeTitleLabel(this, 32, QStringLiteral("Contact: the issue tracker of the Tessel version 1.00 project"));
+    Label2 = MakeTitleLabel(
+        this, 32, QStringLiteral("Contact: the issue tracker of the Tessel version 1.00 project"));
 
     HelpMemo = new QPlainTextEdit(this);
     HelpMemo->setReadOnly(true);
@@ -50,20 +51,11 @@ THelpForm::THelpForm()
     setTabOrder(HelpMemo, OKButton);
 }
 
-void THelpForm::ShowModal()
-{
-    exec();
-}
+void THelpForm::ShowModal() { exec(); }
 
-void THelpForm::FormActivate()
-{
-    OKButton->setFocus(Qt::ActiveWindowFocusReason);
-}
+void THelpForm::FormActivate() { OKButton->setFocus(Qt::ActiveWindowFocusReason); }
 
-void THelpForm::OKButtonClick()
-{
-    accept();
-}
+void THelpForm::OKButtonClick() { accept(); }
 
 void THelpForm::showEvent(QShowEvent* Event)
 {

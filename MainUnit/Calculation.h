@@ -3,22 +3,22 @@
 // messages; the window brackets it with its busy state.
 #pragma once
 
-#include <cstdint>
-
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/ResultSet.h"
+
+#include <cstdint>
 
 namespace MainUnit {
 
 struct TCalculationRequest {
-  int32_t RequestedCount = 0;  // N, the points of the random order
-  double XIntervalFrom = 0, XIntervalTo = 0;  // each pair ordered From <= To
-  double YIntervalFrom = 0, YIntervalTo = 0;  // an empty end as -1.7e308 / +1.7e308
-  double ZIntervalFrom = 0, ZIntervalTo = 0;
-  bool SquareOrder = true;
-  uint32_t RandomSeed = 0;          // RandomSeedFromClock of the moment of the press
-  const char* Expression = nullptr;  // blank-free, well formed, at most 255 characters
-  bool UseTwoCores = true;           // false: evaluate on the calling thread alone (same results)
+    int32_t RequestedCount = 0;                 // N, the points of the random order
+    double XIntervalFrom = 0, XIntervalTo = 0;  // each pair ordered From <= To
+    double YIntervalFrom = 0, YIntervalTo = 0;  // an empty end as -1.7e308 / +1.7e308
+    double ZIntervalFrom = 0, ZIntervalTo = 0;
+    bool SquareOrder = true;
+    uint32_t RandomSeed = 0;           // RandomSeedFromClock of the moment of the press
+    const char* Expression = nullptr;  // blank-free, well formed, at most 255 characters
+    bool UseTwoCores = true;           // false: evaluate on the calling thread alone (same results)
 };
 
 // Stores the intervals, fills the pairs in the requested order, evaluates
@@ -26,6 +26,7 @@ struct TCalculationRequest {
 // been reserved for Plan by ReservePoints. False, with the result set
 // released, when the request does not fit the reserved storage or the
 // expression is too long; the window then reports it like a memory failure.
-bool CalculateResults(TResultSet& Results, const TCalculationRequest& Request, const TGridPlan& Plan);
+bool CalculateResults(TResultSet& Results, const TCalculationRequest& Request,
+                      const TGridPlan& Plan);
 
 }  // namespace MainUnit

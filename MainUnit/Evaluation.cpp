@@ -2,6 +2,11 @@
 // and Z rounded once, the points split over two cores.
 #include "MainUnit/Evaluation.h"
 
+#include "MainUnit/EvaluationRules.h"
+#include "MainUnit/TwoCores.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/SolveExp.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -9,44 +14,42 @@
 #include <stdexcept>
 #include <vector>
 
-#include "MainUnit/EvaluationRules.h"
-#include "MainUnit/TwoCores.h"
-#include "SolveExp/CompiledExpression.h"
-#include "SolveExp/SolveExp.h"
-
 namespace MainUnit {
 
 namespace {
 
 // True when the text path can write every parameter letter of Expression:
 // at most ten of them (the capacity decides, as for every point).
-bool LettersFit(const char* Expression) {
-  char Work[WorkBufferSize];
-  const size_t Length = std::strlen(Expression);
-  std::memcpy(Work, Expression, Length + 1);
-  return SolveExp::SubstituteParameters(Work, static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1,
-                                        1.0, 1.0);
+bool LettersFit(const char* Expression)
+{
+    char Work[WorkBufferSize];
+    const size_t Length = std::strlen(Expression);
+    std::memcpy(Work, Expression, Length + 1);
+    return SolveExp::SubstituteParameters(
+        Work, static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1, 1.0, 1.0);
 }
 
 // The rounded Z of the first period of entries; empty when there is no
 // period or no memory for it (each Z is then rounded at its point).
-std::vector<SolveExp::TParamValue> RoundedPeriod(const TResultSet& Results, int32_t ZPeriod) {
-  std::vector<SolveExp::TParamValue> Zs;
-  if (ZPeriod <= 0 || ZPeriod > Results.PointCount) return Zs;
-  try {
-    Zs.resize(static_cast<size_t>(ZPeriod));
-  } catch (const std::bad_alloc&) {
-    return {};
-  } catch (const std::length_error&) {
-    return {};
-  }
-  for (size_t J = 0; J < Zs.size(); ++J) Zs[J] = SolveExp::RoundParameter(Results.Points[J].Z);
-  return Zs;
+std::vector<SolveExp::TParamValue> RoundedPeriod(const TResultSet& Results, int32_t ZPeriod)
+{
+    std::vector<SolveExp::TParamValue> Zs;
+    if (ZPeriod <= 0 || ZPeriod > Results.PointCount) return Zs;
+    try {
+        Zs.resize(static_cast<size_t>(ZPeriod));
+    } catch (const std::bad_alloc&) {
+        return {};
+    } catch (const std::length_error&) {
+        return {};
+    }
+    for (size_t J = 0; J < Zs.size(); ++J)
+        Zs[J] = SolveExp::RoundParameter(Results.Points[J].Z);
+    return Zs;
 }
 
 struct TStretch {
-  const SolveExp::TCompiledExpression* Program;
-  const std::vector<SolveExp::TParamValue>* Zs;
+    const SolveExp::TCompiledExpression* Program;
+    const std::vector<SolveExp::TParamValue>* Zs;
 };
 
 // Points are evaluated in batches of this many; the scratch for one batch is
@@ -54,9 +57,9 @@ struct TStretch {
 constexpr size_t BatchSize = 1024;
 
 struct TBatch {
-  SolveExp::TParamValue X[BatchSize];
-  SolveExp::TParamValue Z[BatchSize];
-  double Y[BatchSize];
+    SolveExp::TParamValue X[BatchSize];
+    SolveExp::TParamValue Z[BatchSize];
+    double Y[BatchSize];
 };
 
 // The rounded parameters of entries First .. First + Count - 1 into X and Z.
@@ -64,76 +67,80 @@ struct TBatch {
 // shares one); each Z is taken from the period when its bits are those the
 // period was rounded from.
 void RoundParameters(const TResultSet& Results, const TStretch& S, size_t First, size_t Count,
-                     SolveExp::TParamValue* X, SolveExp::TParamValue* Z, SolveExp::TParamValue& LastX,
-                     bool& HaveX) {
-  const size_t Period = S.Zs->size();
-  size_t J = Period > 0 ? First % Period : 0;
-  for (size_t K = 0; K < Count; ++K) {
-    const Proc3D::TPoint3D& P = Results.Points[First + K];
-    if (!HaveX || !SameBits(P.X, LastX.Raw)) {
-      LastX = SolveExp::RoundParameter(P.X);
-      HaveX = true;
+                     SolveExp::TParamValue* X, SolveExp::TParamValue* Z,
+                     SolveExp::TParamValue& LastX, bool& HaveX)
+{
+    const size_t Period = S.Zs->size();
+    size_t J = Period > 0 ? First % Period : 0;
+    for (size_t K = 0; K < Count; ++K) {
+        const Proc3D::TPoint3D& P = Results.Points[First + K];
+        if (!HaveX || !SameBits(P.X, LastX.Raw)) {
+            LastX = SolveExp::RoundParameter(P.X);
+            HaveX = true;
+        }
+        X[K] = LastX;
+        Z[K] = Period > 0 && SameBits(P.Z, (*S.Zs)[J].Raw) ? (*S.Zs)[J]
+                                                           : SolveExp::RoundParameter(P.Z);
+        if (Period > 0 && ++J == Period) J = 0;
     }
-    X[K] = LastX;
-    Z[K] = Period > 0 && SameBits(P.Z, (*S.Zs)[J].Raw) ? (*S.Zs)[J] : SolveExp::RoundParameter(P.Z);
-    if (Period > 0 && ++J == Period) J = 0;
-  }
 }
 
 // Entries First .. Last - 1, in index order: a batch at a time, or one point
 // at a time when there is no memory for a batch.
-TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) noexcept {
-  TYRange Range;
-  const std::unique_ptr<TBatch> Batch(new (std::nothrow) TBatch);
-  SolveExp::TParamValue OneX, OneZ, LastX;
-  double OneY = 0;
-  bool HaveX = false;
-  for (size_t Start = First; Start < Last;) {
-    const size_t Count = Batch ? std::min(BatchSize, Last - Start) : 1;
-    SolveExp::TParamValue* X = Batch ? Batch->X : &OneX;
-    SolveExp::TParamValue* Z = Batch ? Batch->Z : &OneZ;
-    double* Y = Batch ? Batch->Y : &OneY;
-    RoundParameters(Results, S, Start, Count, X, Z, LastX, HaveX);
-    SolveExp::EvaluateMany(*S.Program, X, Z, Y, Count);
-    for (size_t K = 0; K < Count; ++K) {
-      Proc3D::TPoint3D& P = Results.Points[Start + K];
-      P.Y = StoredY(Y[K]);
-      TakeIntoRange(Range, P.Y);
+TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) noexcept
+{
+    TYRange Range;
+    const std::unique_ptr<TBatch> Batch(new (std::nothrow) TBatch);
+    SolveExp::TParamValue OneX, OneZ, LastX;
+    double OneY = 0;
+    bool HaveX = false;
+    for (size_t Start = First; Start < Last;) {
+        const size_t Count = Batch ? std::min(BatchSize, Last - Start) : 1;
+        SolveExp::TParamValue* X = Batch ? Batch->X : &OneX;
+        SolveExp::TParamValue* Z = Batch ? Batch->Z : &OneZ;
+        double* Y = Batch ? Batch->Y : &OneY;
+        RoundParameters(Results, S, Start, Count, X, Z, LastX, HaveX);
+        SolveExp::EvaluateMany(*S.Program, X, Z, Y, Count);
+        for (size_t K = 0; K < Count; ++K) {
+            Proc3D::TPoint3D& P = Results.Points[Start + K];
+            P.Y = StoredY(Y[K]);
+            TakeIntoRange(Range, P.Y);
+        }
+        Start += Count;
     }
-    Start += Count;
-  }
-  return Range;
+    return Range;
 }
 
 }  // namespace
 
 bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod,
-                    bool UseTwoCores) {
-  Range = TYRange{};
-  if (!EvaluationArgumentsValid(Results, Expression)) return false;
-  if (!LettersFit(Expression)) return EvaluatePointsByText(Results, Expression, Range);
-  SolveExp::TCompiledExpression Program;
-  try {
-    Program = SolveExp::Compile(Expression);
-  } catch (...) {
-    return EvaluatePointsByText(Results, Expression, Range);  // no memory for the program
-  }
-  const std::vector<SolveExp::TParamValue> Zs = RoundedPeriod(Results, ZPeriod);
-  const TStretch Stretch{&Program, &Zs};
-  TYRange Parts[2];
-  const auto Work = [&](size_t First, size_t Last, int Part) {
-    Parts[Part] = EvaluateStretch(Results, Stretch, First, Last);
-  };
-  const size_t Count = static_cast<size_t>(Results.PointCount);
-  if (UseTwoCores) {
-    RunOnTwoCores(Count, Work);
-  } else {
-    Work(0, Count / 2, 0);
-    Work(Count / 2, Count, 1);
-  }
-  Range = Parts[0];
-  MergeLaterRange(Range, Parts[1]);
-  return true;
+                    bool UseTwoCores)
+{
+    Range = TYRange{};
+    if (!EvaluationArgumentsValid(Results, Expression)) return false;
+    if (!LettersFit(Expression)) return EvaluatePointsByText(Results, Expression, Range);
+    SolveExp::TCompiledExpression Program;
+    try {
+        Program = SolveExp::Compile(Expression);
+    } catch (...) {
+        return EvaluatePointsByText(Results, Expression, Range);  // no memory for the program
+    }
+    const std::vector<SolveExp::TParamValue> Zs = RoundedPeriod(Results, ZPeriod);
+    const TStretch Stretch{&Program, &Zs};
+    TYRange Parts[2];
+    const auto Work = [&](size_t First, size_t Last, int Part) {
+        Parts[Part] = EvaluateStretch(Results, Stretch, First, Last);
+    };
+    const size_t Count = static_cast<size_t>(Results.PointCount);
+    if (UseTwoCores) {
+        RunOnTwoCores(Count, Work);
+    } else {
+        Work(0, Count / 2, 0);
+        Work(Count / 2, Count, 1);
+    }
+    Range = Parts[0];
+    MergeLaterRange(Range, Parts[1]);
+    return true;
 }
 
 }  // namespace MainUnit

@@ -4,9 +4,9 @@
 // text at every point. Both store the same bits.
 #pragma once
 
-#include <cstdint>
-
 #include "MainUnit/ResultSet.h"
+
+#include <cstdint>
 
 namespace MainUnit {
 
@@ -17,9 +17,9 @@ inline constexpr int32_t WorkBufferSize = 476;  // 255 + 10 * ParamTextGrowth + 
 
 // Smallest and largest defined Y of an evaluation; both 0 when no Y was defined.
 struct TYRange {
-  double Ymin = 0;
-  double Ymax = 0;
-  bool AnyDefined = false;
+    double Ymin = 0;
+    double Ymax = 0;
+    bool AnyDefined = false;
 };
 
 // Evaluates Expression (blank-free, well formed as a whole, at most 255
@@ -28,8 +28,8 @@ struct TYRange {
 // values repeat with that period (the Rows of a square grid), so that each is
 // rounded once; it changes nothing but the speed, as does UseTwoCores. False,
 // with nothing evaluated, for a longer text or a PointCount beyond Points.
-bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod = 0,
-                    bool UseTwoCores = true);
+bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range,
+                    int32_t ZPeriod = 0, bool UseTwoCores = true);
 
 // The same results through the text path, point by point.
 bool EvaluatePointsByText(TResultSet& Results, const char* Expression, TYRange& Range);

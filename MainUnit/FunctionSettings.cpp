@@ -20,69 +20,74 @@ constexpr double OpenYEnd = 1.7e308;
 constexpr int32_t ParameterRoom = 10 * SolveExp::ParamTextGrowth;
 constexpr std::size_t WorkBufferSize = MaxExpressionLength + ParameterRoom + 1;
 
-void Order(double& From, double& To) {
-  if (To < From) std::swap(From, To);
+void Order(double& From, double& To)
+{
+    if (To < From) std::swap(From, To);
 }
 
 // Reads a Y end: an empty field is no error, the end is then open.
-bool ReadYEnd(std::string_view Text, double OpenValue, double& Value) {
-  if (Text.empty()) {
-    Value = OpenValue;
-    return true;
-  }
-  return ReadReal(Text, Value);
+bool ReadYEnd(std::string_view Text, double OpenValue, double& Value)
+{
+    if (Text.empty()) {
+        Value = OpenValue;
+        return true;
+    }
+    return ReadReal(Text, Value);
 }
 
-std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings) {
-  if (Text.size() > MaxExpressionLength) return MsgExpressionLength;
-  // A zero byte would silently cut the text short for every routine below.
-  if (Text.find('\0') != std::string_view::npos) return MsgSyntaxError;
-  std::array<char, MaxExpressionLength + 1> Expression{};
-  std::memcpy(Expression.data(), Text.data(), Text.size());
-  SolveExp::RemoveSpaces(Expression.data());
+std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings)
+{
+    if (Text.size() > MaxExpressionLength) return MsgExpressionLength;
+    // A zero byte would silently cut the text short for every routine below.
+    if (Text.find('\0') != std::string_view::npos) return MsgSyntaxError;
+    std::array<char, MaxExpressionLength + 1> Expression{};
+    std::memcpy(Expression.data(), Text.data(), Text.size());
+    SolveExp::RemoveSpaces(Expression.data());
 
-  // Trial substitution at X = Z = 1: it fails when more than ten letters need room.
-  std::array<char, WorkBufferSize> Work{};
-  const auto Length = static_cast<int32_t>(std::strlen(Expression.data()));
-  std::memcpy(Work.data(), Expression.data(), static_cast<std::size_t>(Length) + 1);
-  if (!SolveExp::SubstituteParameters(Work.data(), Length + ParameterRoom + 1, 1.0, 1.0))
-    return MsgParameterCount;
-  // The trial evaluation stops at the first undefined value, so a syntax
-  // error behind it would pass; the whole text is checked as well, so that
-  // no point can ever be stored with the syntax-error value.
-  if (SolveExp::EvaluateExpression(Work.data()) == SolveExp::SyntaxErrorValue ||
-      !SolveExp::IsWellFormed(Work.data()))
-    return MsgSyntaxError;
-  Settings.Expression = Expression;
-  return {};
+    // Trial substitution at X = Z = 1: it fails when more than ten letters need room.
+    std::array<char, WorkBufferSize> Work{};
+    const auto Length = static_cast<int32_t>(std::strlen(Expression.data()));
+    std::memcpy(Work.data(), Expression.data(), static_cast<std::size_t>(Length) + 1);
+    if (!SolveExp::SubstituteParameters(Work.data(), Length + ParameterRoom + 1, 1.0, 1.0))
+        return MsgParameterCount;
+    // The trial evaluation stops at the first undefined value, so a syntax
+    // error behind it would pass; the whole text is checked as well, so that
+    // no point can ever be stored with the syntax-error value.
+    if (SolveExp::EvaluateExpression(Work.data()) == SolveExp::SyntaxErrorValue ||
+        !SolveExp::IsWellFormed(Work.data()))
+        return MsgSyntaxError;
+    Settings.Expression = Expression;
+    return {};
 }
 
 }  // namespace
 
-std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings) {
-  TFunctionSettings Out;
-  int32_t Count = 0;
-  if (!ReadInteger(Texts.PointsToShow, Count) || Count <= FewestPointsRefused || Count >= MostPointsRefused)
-    return MsgPointsToShow;
-  Out.PointCount = Count;
+std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings)
+{
+    TFunctionSettings Out;
+    int32_t Count = 0;
+    if (!ReadInteger(Texts.PointsToShow, Count) || Count <= FewestPointsRefused ||
+        Count >= MostPointsRefused)
+        return MsgPointsToShow;
+    Out.PointCount = Count;
 
-  // All six are read first; a value out of the double range is no number.
-  const bool XFrom = ReadReal(Texts.XIntervalFrom, Out.XIntervalFrom);
-  const bool XTo = ReadReal(Texts.XIntervalTo, Out.XIntervalTo);
-  const bool YFrom = ReadYEnd(Texts.YIntervalFrom, -OpenYEnd, Out.YIntervalFrom);
-  const bool YTo = ReadYEnd(Texts.YIntervalTo, OpenYEnd, Out.YIntervalTo);
-  const bool ZFrom = ReadReal(Texts.ZIntervalFrom, Out.ZIntervalFrom);
-  const bool ZTo = ReadReal(Texts.ZIntervalTo, Out.ZIntervalTo);
-  if (!(XFrom && XTo && ZFrom && ZTo)) return MsgXZInterval;
-  if (!YFrom || !YTo) return MsgYInterval;
-  Order(Out.XIntervalFrom, Out.XIntervalTo);
-  Order(Out.YIntervalFrom, Out.YIntervalTo);
-  Order(Out.ZIntervalFrom, Out.ZIntervalTo);
+    // All six are read first; a value out of the double range is no number.
+    const bool XFrom = ReadReal(Texts.XIntervalFrom, Out.XIntervalFrom);
+    const bool XTo = ReadReal(Texts.XIntervalTo, Out.XIntervalTo);
+    const bool YFrom = ReadYEnd(Texts.YIntervalFrom, -OpenYEnd, Out.YIntervalFrom);
+    const bool YTo = ReadYEnd(Texts.YIntervalTo, OpenYEnd, Out.YIntervalTo);
+    const bool ZFrom = ReadReal(Texts.ZIntervalFrom, Out.ZIntervalFrom);
+    const bool ZTo = ReadReal(Texts.ZIntervalTo, Out.ZIntervalTo);
+    if (!(XFrom && XTo && ZFrom && ZTo)) return MsgXZInterval;
+    if (!YFrom || !YTo) return MsgYInterval;
+    Order(Out.XIntervalFrom, Out.XIntervalTo);
+    Order(Out.YIntervalFrom, Out.YIntervalTo);
+    Order(Out.ZIntervalFrom, Out.ZIntervalTo);
 
-  std::string Message = CheckExpression(Texts.Expression, Out);
-  if (!Message.empty()) return Message;
-  Settings = Out;
-  return {};
+    std::string Message = CheckExpression(Texts.Expression, Out);
+    if (!Message.empty()) return Message;
+    Settings = Out;
+    return {};
 }
 
 }  // namespace MainUnit

@@ -13,11 +13,11 @@ namespace MainUnit {
 // The texts of the fields. Expression is 8-bit text, one byte per character
 // of the field (the window maps characters beyond Latin-1 to '?').
 struct TFunctionSettingsTexts {
-  std::string_view PointsToShow;
-  std::string_view XIntervalFrom, XIntervalTo;
-  std::string_view YIntervalFrom, YIntervalTo;
-  std::string_view ZIntervalFrom, ZIntervalTo;
-  std::string_view Expression;
+    std::string_view PointsToShow;
+    std::string_view XIntervalFrom, XIntervalTo;
+    std::string_view YIntervalFrom, YIntervalTo;
+    std::string_view ZIntervalFrom, ZIntervalTo;
+    std::string_view Expression;
 };
 
 // The longest expression, blanks included.
@@ -26,11 +26,11 @@ inline constexpr std::size_t MaxExpressionLength = 255;
 // Checked settings: each pair ordered From <= To, an empty Y end taken as
 // -1.7e308 or +1.7e308, and the expression with its blanks removed.
 struct TFunctionSettings {
-  int32_t PointCount = 0;
-  double XIntervalFrom = 0, XIntervalTo = 0;
-  double YIntervalFrom = 0, YIntervalTo = 0;
-  double ZIntervalFrom = 0, ZIntervalTo = 0;
-  std::array<char, MaxExpressionLength + 1> Expression{};
+    int32_t PointCount = 0;
+    double XIntervalFrom = 0, XIntervalTo = 0;
+    double YIntervalFrom = 0, YIntervalTo = 0;
+    double ZIntervalFrom = 0, ZIntervalTo = 0;
+    std::array<char, MaxExpressionLength + 1> Expression{};
 };
 
 // Returns the warning text of the first check that fails, or an empty string

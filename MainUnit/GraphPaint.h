@@ -5,18 +5,18 @@
 // calls this, and draws the axes sketch itself.
 #pragma once
 
-#include <cstdint>
-
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/ResultSet.h"
 #include "Proc3D/Proc3D.h"
 
+#include <cstdint>
+
 namespace MainUnit {
 
 struct TPicture {
-  uint32_t* Pixels = nullptr;
-  int32_t Width = 0;
-  int32_t Height = 0;
+    uint32_t* Pixels = nullptr;
+    int32_t Width = 0;
+    int32_t Height = 0;
 };
 
 inline constexpr uint32_t UndefinedColor = 0xFFFFFF;
@@ -27,11 +27,12 @@ long double HeightScale(double YFrom, double YTo);
 
 // Ramp index of a Y inside [YFrom, YTo]: (Y - YFrom) x Scale truncated. A Y
 // outside gives 0 below and at most 1536 (white) above, never an overflow.
-inline uint32_t HeightIndex(double Y, double YFrom, long double Scale) {
-  const long double Index = (static_cast<long double>(Y) - YFrom) * Scale;
-  if (!(Index > 0.0L)) return 0;
-  if (Index >= 1536.0L) return 1536;
-  return static_cast<uint32_t>(Index);  // truncates toward zero
+inline uint32_t HeightIndex(double Y, double YFrom, long double Scale)
+{
+    const long double Index = (static_cast<long double>(Y) - YFrom) * Scale;
+    if (!(Index > 0.0L)) return 0;
+    if (Index >= 1536.0L) return 1536;
+    return static_cast<uint32_t>(Index);  // truncates toward zero
 }
 
 // Sets every pixel to Color.

@@ -2,26 +2,26 @@
 // number of points and the Y value at each colour swatch of the height ramp.
 #pragma once
 
+#include "MainUnit/ResultSet.h"
+
 #include <cstdint>
 #include <string>
-
-#include "MainUnit/ResultSet.h"
 
 namespace MainUnit {
 
 struct TLegendTexts {
-  std::string FunctionExpression;
-  std::string XInterval;
-  std::string ZInterval;
-  std::string Points;
-  std::string RedWhite;   // index 1475, the colour of the highest Y
-  std::string Red;        // 1280
-  std::string Yellow;     // 1024
-  std::string Green;      // 768
-  std::string LightBlue;  // 512
-  std::string Blue;       // 256
-  std::string Purple;     // 0, the colour of the lowest Y
-  std::string Undefined;
+    std::string FunctionExpression;
+    std::string XInterval;
+    std::string ZInterval;
+    std::string Points;
+    std::string RedWhite;   // index 1475, the colour of the highest Y
+    std::string Red;        // 1280
+    std::string Yellow;     // 1024
+    std::string Green;      // 768
+    std::string LightBlue;  // 512
+    std::string Blue;       // 256
+    std::string Purple;     // 0, the colour of the lowest Y
+    std::string Undefined;
 };
 
 // The texts for the result set of the last calculation with its blank-free

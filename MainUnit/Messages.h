@@ -7,14 +7,16 @@ namespace MainUnit {
 // Refusals of "Calculate results", in the order of the checks.
 inline constexpr const char* MsgPointsToShow =
     "'Number of points to show' must be integer value between 10 and 1000000.";
-inline constexpr const char* MsgXZInterval = "'X Interval' and 'Z Interval' must be valid real numbers.";
+inline constexpr const char* MsgXZInterval =
+    "'X Interval' and 'Z Interval' must be valid real numbers.";
 inline constexpr const char* MsgYInterval =
     "'Y Interval' should be valid real numbers, or it must be undefined.";
 inline constexpr const char* MsgExpressionLength =
     "Maximum length of function expression ('Y = F(X, Z) =') is 255 characters.";
 inline constexpr const char* MsgParameterCount =
     "Maximum number of parameters in function expression ('Y = F(X, Z) =') is 10.";
-inline constexpr const char* MsgSyntaxError = "Syntax error in function expression ('Y = F(X, Z) =').";
+inline constexpr const char* MsgSyntaxError =
+    "Syntax error in function expression ('Y = F(X, Z) =').";
 inline constexpr const char* MsgCannotAllocate = "Cannot allocate necessary memory.";
 inline constexpr const char* MsgCalculated = "Resulting points were successfully calculated.";
 
@@ -22,8 +24,10 @@ inline constexpr const char* MsgCalculated = "Resulting points were successfully
 inline constexpr const char* MsgNoResults = "There are no calculated results to show.";
 inline constexpr const char* MsgViewNumbers =
     "'Horizontal angle', 'Vertical angle', 'Distance' and 'Zoom' must be valid real numbers.";
-inline constexpr const char* MsgHorAngle = "'Horizontal angle' must be valid real number between -1000 and 1000.";
-inline constexpr const char* MsgVerAngle = "'Vertical angle' must be valid real number between -PI/2 and PI/2.";
+inline constexpr const char* MsgHorAngle =
+    "'Horizontal angle' must be valid real number between -1000 and 1000.";
+inline constexpr const char* MsgVerAngle =
+    "'Vertical angle' must be valid real number between -PI/2 and PI/2.";
 inline constexpr const char* MsgZoom = "'Zoom' must be valid real number greater than 0.";
 inline constexpr const char* MsgDistanceHead = "'Distance' must be greater than ";
 inline constexpr const char* MsgDistanceTail =

@@ -2,17 +2,18 @@
 // the fast point loop and the straightforward one.
 #pragma once
 
-#include <bit>
-#include <cstdint>
-
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/ResultSet.h"
 #include "SolveExp/SolveExp.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace MainUnit {
 
-inline bool IsUndefinedY(double Y) {
-  return std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue);
+inline bool IsUndefinedY(double Y)
+{
+    return std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue);
 }
 
 // The place of P: (X, 0, Z) for an undefined point when those are shown, P
@@ -20,23 +21,26 @@ inline bool IsUndefinedY(double Y) {
 // is left for the caller: undefined points are white, defined ones take the
 // height colour of their Y.
 inline bool PlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, bool ShowUndefined,
-                         Proc3D::TPoint3D& Place, bool& Undefined) {
-  Undefined = IsUndefinedY(P.Y);
-  if (Undefined) {
-    Place = {P.X, 0.0, P.Z};
-    return ShowUndefined;
-  }
-  if (P.Y > Results.YIntervalTo || P.Y < Results.YIntervalFrom) return false;
-  Place = P;
-  return true;
+                         Proc3D::TPoint3D& Place, bool& Undefined)
+{
+    Undefined = IsUndefinedY(P.Y);
+    if (Undefined) {
+        Place = {P.X, 0.0, P.Z};
+        return ShowUndefined;
+    }
+    if (P.Y > Results.YIntervalTo || P.Y < Results.YIntervalFrom) return false;
+    Place = P;
+    return true;
 }
 
 // The checks both point loops make before painting anything.
-inline bool PaintArgumentsValid(const TPicture& Picture, const TDepthBuffer* DepthBuffer) {
-  if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return false;
-  return DepthBuffer == nullptr ||
-         (DepthBuffer->Width == Picture.Width && DepthBuffer->Height == Picture.Height &&
-          DepthBuffer->Depths.size() == static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height));
+inline bool PaintArgumentsValid(const TPicture& Picture, const TDepthBuffer* DepthBuffer)
+{
+    if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return false;
+    return DepthBuffer == nullptr ||
+           (DepthBuffer->Width == Picture.Width && DepthBuffer->Height == Picture.Height &&
+            DepthBuffer->Depths.size() ==
+                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height));
 }
 
 }  // namespace MainUnit

@@ -2,16 +2,16 @@
 // large allocation of the result set. Failures come back as values.
 #pragma once
 
-#include <cstdint>
-
 #include "MainUnit/ResultSet.h"
+
+#include <cstdint>
 
 namespace MainUnit {
 
 struct TGridPlan {
-  bool Ok = false;  // false: the grid cannot be held (the caller reports the memory failure)
-  int32_t Cols = 0;
-  int32_t Rows = 0;
+    bool Ok = false;  // false: the grid cannot be held (the caller reports the memory failure)
+    int32_t Cols = 0;
+    int32_t Rows = 0;
 };
 
 // CalcGridSize for Count points over the ordered intervals. Not Ok when a

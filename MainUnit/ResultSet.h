@@ -3,28 +3,29 @@
 // owns one; the calculation core writes it, the repaint core reads it.
 #pragma once
 
+#include "Proc3D/Proc3D.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "Proc3D/Proc3D.h"
 
 namespace MainUnit {
 
 struct TResultSet {
-  double XIntervalFrom = 0;
-  double XIntervalTo = 0;
-  double YIntervalFrom = 0;
-  double YIntervalTo = 0;
-  double ZIntervalFrom = 0;
-  double ZIntervalTo = 0;
-  int32_t PointCount = 0;                // valid entries of Points, from entry 0
-  std::vector<Proc3D::TPoint3D> Points;  // empty: there is no result set
-  double BoundingRadius = 0;
+    double XIntervalFrom = 0;
+    double XIntervalTo = 0;
+    double YIntervalFrom = 0;
+    double YIntervalTo = 0;
+    double ZIntervalFrom = 0;
+    double ZIntervalTo = 0;
+    int32_t PointCount = 0;                // valid entries of Points, from entry 0
+    std::vector<Proc3D::TPoint3D> Points;  // empty: there is no result set
+    double BoundingRadius = 0;
 };
 
 // Empties Points and gives its memory back (clear() alone would keep it).
-inline void ReleasePoints(TResultSet& Results) noexcept {
-  std::vector<Proc3D::TPoint3D>().swap(Results.Points);
+inline void ReleasePoints(TResultSet& Results) noexcept
+{
+    std::vector<Proc3D::TPoint3D>().swap(Results.Points);
 }
 
 }  // namespace MainUnit

@@ -2,15 +2,15 @@
 // uniform random pairs, with the random generator that the latter uses.
 #pragma once
 
-#include <cstdint>
-
 #include "MainUnit/ResultSet.h"
+
+#include <cstdint>
 
 namespace MainUnit {
 
 // 32-bit linear congruential generator; the caller seeds it.
 struct TRandomGenerator {
-  uint32_t State = 0;
+    uint32_t State = 0;
 };
 
 // Milliseconds since midnight, the seed of a random fill, from a clock

@@ -16,13 +16,14 @@ void ClipYInterval(TResultSet& Results, const TYRange& Range);
 double CalcBoundingRadius(const TResultSet& Results);
 
 struct TDistanceCorrection {
-  bool Replace = false;
-  double Distance = 0;  // the new distance when Replace
+    bool Replace = false;
+    double Distance = 0;  // the new distance when Replace
 };
 
 // The distance typed (DistanceValid false when the text did not parse) is kept
 // when BoundingRadius < Distance < 1000 x BoundingRadius, and otherwise
 // replaced by 1.5 x BoundingRadius.
-TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid, double Distance);
+TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid,
+                                          double Distance);
 
 }  // namespace MainUnit

@@ -22,73 +22,88 @@ TStep Write(long double Value) { return {TStepAction::WriteAndRepaint, FormatRea
 // will be read back from its 15-digit text, so that rounding cannot carry it
 // onto or across the limit.
 template <typename Allowed>
-TStep LimitedStep(std::string_view Text, long double (*Next)(long double), Allowed IsAllowed) {
-  double Value = 0;
-  if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
-  std::string NewText = FormatReal(Next(Value));
-  double Written = 0;
-  if (ReadReal(NewText, Written) && IsAllowed(static_cast<long double>(Written)))
-    return {TStepAction::WriteAndRepaint, NewText};
-  // Already at or beyond the limit: let the repaint report it.
-  if (!IsAllowed(static_cast<long double>(Value))) return {TStepAction::RepaintOnly, {}};
-  return {TStepAction::Nothing, {}};
+TStep LimitedStep(std::string_view Text, long double (*Next)(long double), Allowed IsAllowed)
+{
+    double Value = 0;
+    if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
+    std::string NewText = FormatReal(Next(Value));
+    double Written = 0;
+    if (ReadReal(NewText, Written) && IsAllowed(static_cast<long double>(Written)))
+        return {TStepAction::WriteAndRepaint, NewText};
+    // Already at or beyond the limit: let the repaint report it.
+    if (!IsAllowed(static_cast<long double>(Value))) return {TStepAction::RepaintOnly, {}};
+    return {TStepAction::Nothing, {}};
 }
 
-TStep PlainStep(std::string_view Text, long double (*Next)(long double)) {
-  double Value = 0;
-  if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
-  return Write(Next(Value));
+TStep PlainStep(std::string_view Text, long double (*Next)(long double))
+{
+    double Value = 0;
+    if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
+    return Write(Next(Value));
 }
 
 }  // namespace
 
 std::string CheckViewSettings(std::string_view HorAngleText, std::string_view VerAngleText,
                               std::string_view DistanceText, std::string_view ZoomText,
-                              double BoundingRadius, TViewSettings& Settings) {
-  TViewSettings Read;
-  // All four are read before any range is looked at, so one unreadable text
-  // gives the joint message even when another value is out of range.
-  bool Readable = ReadReal(HorAngleText, Read.HorAngle);
-  Readable = ReadReal(VerAngleText, Read.VerAngle) && Readable;
-  Readable = ReadReal(DistanceText, Read.Distance) && Readable;
-  Readable = ReadReal(ZoomText, Read.Zoom) && Readable;
-  if (!Readable) return MsgViewNumbers;
-  if (!(Read.HorAngle > -1000.0 && Read.HorAngle < 1000.0)) return MsgHorAngle;
-  long double Vertical = Read.VerAngle;
-  if (!(Vertical > -HalfPi && Vertical < HalfPi)) return MsgVerAngle;
-  if (!(Read.Zoom > 0.0)) return MsgZoom;
-  if (!(Read.Distance > BoundingRadius))
-    return std::string(MsgDistanceHead) + FormatReal(BoundingRadius) + MsgDistanceTail;
-  Settings = Read;
-  return {};
+                              double BoundingRadius, TViewSettings& Settings)
+{
+    TViewSettings Read;
+    // All four are read before any range is looked at, so one unreadable text
+    // gives the joint message even when another value is out of range.
+    bool Readable = ReadReal(HorAngleText, Read.HorAngle);
+    Readable = ReadReal(VerAngleText, Read.VerAngle) && Readable;
+    Readable = ReadReal(DistanceText, Read.Distance) && Readable;
+    Readable = ReadReal(ZoomText, Read.Zoom) && Readable;
+    if (!Readable) return MsgViewNumbers;
+    if (!(Read.HorAngle > -1000.0 && Read.HorAngle < 1000.0)) return MsgHorAngle;
+    long double Vertical = Read.VerAngle;
+    if (!(Vertical > -HalfPi && Vertical < HalfPi)) return MsgVerAngle;
+    if (!(Read.Zoom > 0.0)) return MsgZoom;
+    if (!(Read.Distance > BoundingRadius))
+        return std::string(MsgDistanceHead) + FormatReal(BoundingRadius) + MsgDistanceTail;
+    Settings = Read;
+    return {};
 }
 
-TStep HorAngleStep(std::string_view Text, bool Increase) {
-  return PlainStep(Text, Increase ? +[](long double V) { return V + AngleStep; }
-                                  : +[](long double V) { return V - AngleStep; });
+TStep HorAngleStep(std::string_view Text, bool Increase)
+{
+    return PlainStep(
+        Text, Increase ? +[](long double V) { return V + AngleStep; }
+                       : +[](long double V) { return V - AngleStep; });
 }
 
-TStep VerAngleStep(std::string_view Text, bool Increase) {
-  if (Increase)
-    return LimitedStep(Text, +[](long double V) { return V + AngleStep; },
-                       [](long double V) { return V < HalfPi; });
-  return LimitedStep(Text, +[](long double V) { return V - AngleStep; },
-                     [](long double V) { return V > -HalfPi; });
+TStep VerAngleStep(std::string_view Text, bool Increase)
+{
+    if (Increase)
+        return LimitedStep(
+            Text, +[](long double V) { return V + AngleStep; },
+            [](long double V) { return V < HalfPi; });
+    return LimitedStep(
+        Text, +[](long double V) { return V - AngleStep; },
+        [](long double V) { return V > -HalfPi; });
 }
 
-TStep DistanceStep(std::string_view Text, bool Increase, double BoundingRadius) {
-  if (Increase) return PlainStep(Text, +[](long double V) { return V * GrowFactor; });
-  return LimitedStep(Text, +[](long double V) { return V * ShrinkFactor; },
-                     [BoundingRadius](long double V) { return V > BoundingRadius; });
+TStep DistanceStep(std::string_view Text, bool Increase, double BoundingRadius)
+{
+    if (Increase)
+        return PlainStep(
+            Text, +[](long double V) { return V * GrowFactor; });
+    return LimitedStep(
+        Text, +[](long double V) { return V * ShrinkFactor; },
+        [BoundingRadius](long double V) { return V > BoundingRadius; });
 }
 
-TStep ZoomStep(std::string_view Text, bool Increase) {
-  return PlainStep(Text, Increase ? +[](long double V) { return V * GrowFactor; }
-                                  : +[](long double V) { return V * ShrinkFactor; });
+TStep ZoomStep(std::string_view Text, bool Increase)
+{
+    return PlainStep(
+        Text, Increase ? +[](long double V) { return V * GrowFactor; }
+                       : +[](long double V) { return V * ShrinkFactor; });
 }
 
-std::string MinDistanceText(double BoundingRadius) {
-  return FormatReal(BoundingRadius * MinDistanceFactor);
+std::string MinDistanceText(double BoundingRadius)
+{
+    return FormatReal(BoundingRadius * MinDistanceFactor);
 }
 
 }  // namespace MainUnit

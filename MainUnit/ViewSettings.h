@@ -9,10 +9,10 @@
 namespace MainUnit {
 
 struct TViewSettings {
-  double HorAngle = 0;
-  double VerAngle = 0;
-  double Distance = 0;
-  double Zoom = 0;
+    double HorAngle = 0;
+    double VerAngle = 0;
+    double Distance = 0;
+    double Zoom = 0;
 };
 
 // Reads the four texts and checks them in the repaint's order: all four are
@@ -25,22 +25,23 @@ std::string CheckViewSettings(std::string_view HorAngleText, std::string_view Ve
 
 // What a step button does with its field.
 enum class TStepAction {
-  WriteAndRepaint,  // write NewText into the field, then repaint
-  RepaintOnly,      // leave the text; the repaint reports what is wrong with it
-  Nothing,          // the step would cross its limit: no change, no repaint
+    WriteAndRepaint,  // write NewText into the field, then repaint
+    RepaintOnly,      // leave the text; the repaint reports what is wrong with it
+    Nothing,          // the step would cross its limit: no change, no repaint
 };
 
 struct TStep {
-  TStepAction Action = TStepAction::Nothing;
-  std::string NewText;
+    TStepAction Action = TStepAction::Nothing;
+    std::string NewText;
 };
 
 // The step buttons. Plain steps have no limit of their own; limited steps
 // never carry a value across their limit in the direction of the step.
-TStep HorAngleStep(std::string_view Text, bool Increase);    // +-0.1
-TStep VerAngleStep(std::string_view Text, bool Increase);    // +-0.1, inside (-pi/2, pi/2)
-TStep DistanceStep(std::string_view Text, bool Increase, double BoundingRadius);  // *1.1, *0.9 above the radius
-TStep ZoomStep(std::string_view Text, bool Increase);        // *1.1, *0.9
+TStep HorAngleStep(std::string_view Text, bool Increase);  // +-0.1
+TStep VerAngleStep(std::string_view Text, bool Increase);  // +-0.1, inside (-pi/2, pi/2)
+TStep DistanceStep(std::string_view Text, bool Increase,
+                   double BoundingRadius);             // *1.1, *0.9 above the radius
+TStep ZoomStep(std::string_view Text, bool Increase);  // *1.1, *0.9
 
 // The text "Min->" writes into the distance field: just above the radius.
 std::string MinDistanceText(double BoundingRadius);

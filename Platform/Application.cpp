@@ -17,8 +17,7 @@ void SetUpApplication(QApplication& App, const QString& Title)
 {
     // Fusion looks the same on every desktop, so captions fit the same way
     // everywhere.
-    if (QStyle* Style = QStyleFactory::create(QStringLiteral("Fusion")))
-        App.setStyle(Style);
+    if (QStyle* Style = QStyleFactory::create(QStringLiteral("Fusion"))) App.setStyle(Style);
     App.setFont(ProgramFont());
     // The application name, not the display name: the display name would be
     // appended to every window caption.

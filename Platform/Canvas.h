@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+
 #include <cstdint>
 #include <functional>
 #include <span>

@@ -14,21 +14,19 @@ QLabel* MakeLabel(QWidget* Parent, int Left, int Top, const QString& Caption, QW
     auto* Label = new QLabel(Caption, Parent);
     Label->setTextFormat(Qt::PlainText);
     Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (Buddy)
-        Label->setBuddy(Buddy);
+    if (Buddy) Label->setBuddy(Buddy);
     Label->move(Left, Top);
     Label->adjustSize();
     return Label;
 }
 
-QLabel* MakeFixedLabel(QWidget* Parent, int Left, int Top, int Width, int Height, const QString& Caption,
-                       QWidget* Buddy, bool RightAligned)
+QLabel* MakeFixedLabel(QWidget* Parent, int Left, int Top, int Width, int Height,
+                       const QString& Caption, QWidget* Buddy, bool RightAligned)
 {
     auto* Label = new QLabel(Caption, Parent);
     Label->setTextFormat(Qt::PlainText);
     Label->setAlignment((RightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-    if (Buddy)
-        Label->setBuddy(Buddy);
+    if (Buddy) Label->setBuddy(Buddy);
     Label->setGeometry(Left, Top, Width, Height);
     return Label;
 }
@@ -53,7 +51,8 @@ QLineEdit* MakeReadOnlyEdit(QWidget* Parent, int Left, int Top, int Width, int H
     return Edit;
 }
 
-QPushButton* MakeButton(QWidget* Parent, int Left, int Top, int Width, int Height, const QString& Caption)
+QPushButton* MakeButton(QWidget* Parent, int Left, int Top, int Width, int Height,
+                        const QString& Caption)
 {
     auto* Button = new QPushButton(Caption, Parent);
     Button->setAutoDefault(false);
@@ -61,8 +60,8 @@ QPushButton* MakeButton(QWidget* Parent, int Left, int Top, int Width, int Heigh
     return Button;
 }
 
-QCheckBox* MakeCheckBox(QWidget* Parent, int Left, int Top, int Width, int Height, const QString& Caption,
-                        bool Checked)
+QCheckBox* MakeCheckBox(QWidget* Parent, int Left, int Top, int Width, int Height,
+                        const QString& Caption, bool Checked)
 {
     auto* Box = new QCheckBox(Caption, Parent);
     Box->setChecked(Checked);
@@ -79,7 +78,8 @@ QRadioButton* MakeRadioButton(QWidget* Parent, int Left, int Top, int Width, int
     return Button;
 }
 
-QGroupBox* MakeGroupBox(QWidget* Parent, int Left, int Top, int Width, int Height, const QString& Caption)
+QGroupBox* MakeGroupBox(QWidget* Parent, int Left, int Top, int Width, int Height,
+                        const QString& Caption)
 {
     auto* Box = new QGroupBox(Caption, Parent);
     Box->setGeometry(Left, Top, Width, Height);

@@ -43,7 +43,8 @@ void TEdit::focusOutEvent(QFocusEvent* Event)
     // Losing the focus with the window's activation, to a popup, or because
     // the edit itself was disabled is no move to another control.
     const Qt::FocusReason Reason = Event->reason();
-    if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason && isEnabled() && OnExit)
+    if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason && isEnabled() &&
+        OnExit)
         OnExit();
 }
 
@@ -54,11 +55,9 @@ void TEdit::keyPressEvent(QKeyEvent* Event)
         Key = '\r';
     } else {
         const QString Text = Event->text();
-        if (Text.size() == 1 && Text.at(0).unicode() < 128)
-            Key = char(Text.at(0).unicode());
+        if (Text.size() == 1 && Text.at(0).unicode() < 128) Key = char(Text.at(0).unicode());
     }
-    if (Key != 0 && OnKeyPress)
-        OnKeyPress(Key);
+    if (Key != 0 && OnKeyPress) OnKeyPress(Key);
     QLineEdit::keyPressEvent(Event);
 }
 

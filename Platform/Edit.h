@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLineEdit>
+
 #include <functional>
 
 namespace Platform {

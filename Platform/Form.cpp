@@ -17,8 +17,7 @@ TForm::TForm(int ClientWidth, int ClientHeight)
 void TForm::ShowMessage(TMessageKind Kind, const std::string& Text)
 {
     RunModal([&] {
-        if (MessageBoxFunction)
-            MessageBoxFunction(this, Kind, Text);
+        if (MessageBoxFunction) MessageBoxFunction(this, Kind, Text);
     });
 }
 
@@ -32,16 +31,12 @@ void TForm::RunModal(const std::function<void()>& Modal)
     Activate();
 }
 
-void TForm::RedrawNow()
-{
-    repaint();
-}
+void TForm::RedrawNow() { repaint(); }
 
 void TForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    if (FirstShowDone)
-        return;
+    if (FirstShowDone) return;
     FirstShowDone = true;
     if (const QScreen* Screen = screen()) {
         const QRect Area = Screen->availableGeometry();
@@ -52,8 +47,7 @@ void TForm::showEvent(QShowEvent* Event)
 
 void TForm::Activate()
 {
-    if (OnActivate)
-        OnActivate();
+    if (OnActivate) OnActivate();
 }
 
 }  // namespace Platform

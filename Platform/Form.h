@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 
 #include <QWidget>
+
 #include <functional>
 #include <string>
 

@@ -6,8 +6,7 @@
 namespace Platform {
 
 TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
-    : QWidget(Parent),
-      Image(Width, Height, QImage::Format_RGBX8888),
+    : QWidget(Parent), Image(Width, Height, QImage::Format_RGBX8888),
       CanvasValue(Image, [this] { update(); })
 {
     Image.fill(Qt::black);

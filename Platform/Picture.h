@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+
 #include <cstdint>
 
 namespace Platform {

@@ -1,29 +1,37 @@
 // HeightColor and ShadeColor: the colours of the graph, 0x00BBGGRR.
-#include <cstdint>
-
 #include "Proc3D.h"
+
+#include <cstdint>
 
 namespace Proc3D {
 
-uint32_t HeightColor(uint32_t Index) {
-  if (Index > 1535) return 0xFFFFFF;
-  const uint32_t O = Index & 0xFF;  // step within the segment
-  switch (Index >> 8) {
-    case 0: return 0xFF00FF - O;                    // magenta -> blue
-    case 1: return 0xFF0000 + O * 0x100;            // blue -> cyan
-    case 2: return 0x00FF00 + (255 - O) * 0x10000;  // cyan -> green
-    case 3: return 0x00FF00 + O;                    // green -> yellow
-    case 4: return 0x0000FF + (255 - O) * 0x100;    // yellow -> red
-    default: return 0x0000FF + O * 0x10100;         // red -> white
-  }
+uint32_t HeightColor(uint32_t Index)
+{
+    if (Index > 1535) return 0xFFFFFF;
+    const uint32_t O = Index & 0xFF;  // step within the segment
+    switch (Index >> 8) {
+    case 0:
+        return 0xFF00FF - O;  // magenta -> blue
+    case 1:
+        return 0xFF0000 + O * 0x100;  // blue -> cyan
+    case 2:
+        return 0x00FF00 + (255 - O) * 0x10000;  // cyan -> green
+    case 3:
+        return 0x00FF00 + O;  // green -> yellow
+    case 4:
+        return 0x0000FF + (255 - O) * 0x100;  // yellow -> red
+    default:
+        return 0x0000FF + O * 0x10100;  // red -> white
+    }
 }
 
-uint32_t ShadeColor(uint32_t Color, uint8_t Factor) {
-  const uint32_t K = 255u - Factor;
-  const uint32_t Red = ((Color & 0xFF) * K) >> 8;
-  const uint32_t Green = (((Color >> 8) & 0xFF) * K) >> 8;
-  const uint32_t Blue = (((Color >> 16) & 0xFF) * K) >> 8;
-  return Red | (Green << 8) | (Blue << 16);
+uint32_t ShadeColor(uint32_t Color, uint8_t Factor)
+{
+    const uint32_t K = 255u - Factor;
+    const uint32_t Red = ((Color & 0xFF) * K) >> 8;
+    const uint32_t Green = (((Color >> 8) & 0xFF) * K) >> 8;
+    const uint32_t Blue = (((Color >> 16) & 0xFF) * K) >> 8;
+    return Red | (Green << 8) | (Blue << 16);
 }
 
 }  // namespace Proc3D

@@ -14,34 +14,34 @@ namespace Proc3D {
 
 // A point or a direction vector of space; also one calculated result point.
 struct TPoint3D {
-  double X;
-  double Y;
-  double Z;
+    double X;
+    double Y;
+    double Z;
 };
 static_assert(sizeof(TPoint3D) == 24, "a result point must take exactly 24 bytes");
 
 // The line Origin + t * Direction for every real t.
 struct TLine3D {
-  TPoint3D Origin;
-  TPoint3D Direction;
+    TPoint3D Origin;
+    TPoint3D Direction;
 };
 
 // The plane of all points P with Normal . P + Offset = 0.
 struct TPlane3D {
-  TPoint3D Normal;
-  double Offset;
+    TPoint3D Normal;
+    double Offset;
 };
 
 // Everything a projection needs that depends on the view only; built once per
 // repaint by CalcViewPlane.
 struct TViewPlane {
-  TPoint3D Center;      // the plane's point on the line of sight; maps to (HalfWidth, HalfHeight)
-  TPoint3D Camera;      // the eye
-  TPoint3D Up;          // upward direction of the picture in the plane, Y >= 0
-  TPoint3D Horizontal;  // horizontal direction in the plane, Y exactly 0
-  TPlane3D Plane;       // Normal = Camera - Center (length Zoom), Offset = -(Normal . Center)
-  uint16_t HalfWidth;
-  uint16_t HalfHeight;
+    TPoint3D Center;      // the plane's point on the line of sight; maps to (HalfWidth, HalfHeight)
+    TPoint3D Camera;      // the eye
+    TPoint3D Up;          // upward direction of the picture in the plane, Y >= 0
+    TPoint3D Horizontal;  // horizontal direction in the plane, Y exactly 0
+    TPlane3D Plane;       // Normal = Camera - Center (length Zoom), Offset = -(Normal . Center)
+    uint16_t HalfWidth;
+    uint16_t HalfHeight;
 };
 
 // Y values use the colour indices 0 .. 1535 - ColorIndexReserve, so that the

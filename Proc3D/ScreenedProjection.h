@@ -22,24 +22,24 @@
 // over a hundred thousand times that error.
 #pragma once
 
-#include <cmath>
-#include <cstdint>
-
 #include "HoistedProjection.h"
 #include "Proc3D.h"
+
+#include <cmath>
+#include <cstdint>
 
 namespace Proc3D {
 
 struct TScreen {
-  bool Usable;        // false: the view is too odd for estimates; always project exactly
-  TPoint3D Camera, Center, Normal, Side;
-  TPoint3D UpUnit, HorizontalUnit;
-  double CutNumerator;     // the hoisted -(Normal . Camera + Offset), rounded to double
-  double RightSign;        // sign of (Up x Horizontal) . Side: which side of Horizontal is right
-  double FixedMagnitude;   // 1 + |Camera| + |Center| + |Side|, 1-norms
-  double NormalLength;     // |Normal|, 1-norm
-  double ReachX, ReachY;   // the largest column and row offsets that can stay in the picture
-  int32_t HalfWidth, HalfHeight, Width, Height;
+    bool Usable;  // false: the view is too odd for estimates; always project exactly
+    TPoint3D Camera, Center, Normal, Side;
+    TPoint3D UpUnit, HorizontalUnit;
+    double CutNumerator;    // the hoisted -(Normal . Camera + Offset), rounded to double
+    double RightSign;       // sign of (Up x Horizontal) . Side: which side of Horizontal is right
+    double FixedMagnitude;  // 1 + |Camera| + |Center| + |Side|, 1-norms
+    double NormalLength;    // |Normal|, 1-norm
+    double ReachX, ReachY;  // the largest column and row offsets that can stay in the picture
+    int32_t HalfWidth, HalfHeight, Width, Height;
 };
 
 enum class TScreenResult { Outside, Pixel, Unsure };
@@ -48,75 +48,83 @@ inline double Norm1(const TPoint3D& A) { return std::fabs(A.X) + std::fabs(A.Y) 
 
 inline TPoint3D Scaled(const TPoint3D& A, double K) { return {A.X * K, A.Y * K, A.Z * K}; }
 
-inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height) {
-  TScreen S{};
-  const TPoint3D& Up = P.Up.Direction;
-  const TPoint3D& H = P.Horizontal.Direction;
-  const double UpLength = std::sqrt(Up.X * Up.X + Up.Y * Up.Y + Up.Z * Up.Z);
-  const double HLength = std::sqrt(H.X * H.X + H.Y * H.Y + H.Z * H.Z);
-  S.Camera = P.Camera;
-  S.Center = P.Center;
-  S.Normal = P.Normal;
-  S.Side = P.Side;
-  S.UpUnit = Scaled(Up, 1.0 / UpLength);
-  S.HorizontalUnit = Scaled(H, 1.0 / HLength);
-  S.CutNumerator = static_cast<double>(P.CutNumerator);
-  const TPoint3D& U = S.UpUnit;
-  const TPoint3D& W = S.HorizontalUnit;
-  const double Handedness = (U.Y * W.Z - U.Z * W.Y) * S.Side.X + (U.Z * W.X - U.X * W.Z) * S.Side.Y +
-                            (U.X * W.Y - U.Y * W.X) * S.Side.Z;
-  const double SideLength = std::sqrt(S.Side.X * S.Side.X + S.Side.Y * S.Side.Y + S.Side.Z * S.Side.Z);
-  S.RightSign = Handedness < 0.0 ? 1.0 : -1.0;
-  S.FixedMagnitude = 1.0 + Norm1(S.Camera) + Norm1(S.Center) + Norm1(S.Side);
-  S.NormalLength = Norm1(S.Normal);
-  S.HalfWidth = P.HalfWidth;
-  S.HalfHeight = P.HalfHeight;
-  S.Width = Width;
-  S.Height = Height;
-  S.ReachX = std::fmax(P.HalfWidth, Width - 1 - P.HalfWidth) + 0.5;
-  S.ReachY = std::fmax(P.HalfHeight, Height - 1 - P.HalfHeight) + 0.5;
-  // Up, Horizontal and the normal must be a sound, nearly orthogonal frame
-  // with Up pointing up; |Handedness| is then close to |Side|.
-  S.Usable = std::isfinite(S.FixedMagnitude) && std::isfinite(S.CutNumerator) && UpLength > 0.0 &&
-             HLength > 0.0 && std::isfinite(UpLength * HLength) && U.Y > 1e-6 &&
-             std::fabs(Handedness) > 0.99 * SideLength && std::fabs(W.Y) == 0.0;
-  return S;
+inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
+{
+    TScreen S{};
+    const TPoint3D& Up = P.Up.Direction;
+    const TPoint3D& H = P.Horizontal.Direction;
+    const double UpLength = std::sqrt(Up.X * Up.X + Up.Y * Up.Y + Up.Z * Up.Z);
+    const double HLength = std::sqrt(H.X * H.X + H.Y * H.Y + H.Z * H.Z);
+    S.Camera = P.Camera;
+    S.Center = P.Center;
+    S.Normal = P.Normal;
+    S.Side = P.Side;
+    S.UpUnit = Scaled(Up, 1.0 / UpLength);
+    S.HorizontalUnit = Scaled(H, 1.0 / HLength);
+    S.CutNumerator = static_cast<double>(P.CutNumerator);
+    const TPoint3D& U = S.UpUnit;
+    const TPoint3D& W = S.HorizontalUnit;
+    const double Handedness = (U.Y * W.Z - U.Z * W.Y) * S.Side.X +
+                              (U.Z * W.X - U.X * W.Z) * S.Side.Y +
+                              (U.X * W.Y - U.Y * W.X) * S.Side.Z;
+    const double SideLength =
+        std::sqrt(S.Side.X * S.Side.X + S.Side.Y * S.Side.Y + S.Side.Z * S.Side.Z);
+    S.RightSign = Handedness < 0.0 ? 1.0 : -1.0;
+    S.FixedMagnitude = 1.0 + Norm1(S.Camera) + Norm1(S.Center) + Norm1(S.Side);
+    S.NormalLength = Norm1(S.Normal);
+    S.HalfWidth = P.HalfWidth;
+    S.HalfHeight = P.HalfHeight;
+    S.Width = Width;
+    S.Height = Height;
+    S.ReachX = std::fmax(P.HalfWidth, Width - 1 - P.HalfWidth) + 0.5;
+    S.ReachY = std::fmax(P.HalfHeight, Height - 1 - P.HalfHeight) + 0.5;
+    // Up, Horizontal and the normal must be a sound, nearly orthogonal frame
+    // with Up pointing up; |Handedness| is then close to |Side|.
+    S.Usable = std::isfinite(S.FixedMagnitude) && std::isfinite(S.CutNumerator) && UpLength > 0.0 &&
+               HLength > 0.0 && std::isfinite(UpLength * HLength) && U.Y > 1e-6 &&
+               std::fabs(Handedness) > 0.99 * SideLength && std::fabs(W.Y) == 0.0;
+    return S;
 }
 
 // Rounds an offset known to be at least Margin away from a half pixel;
 // Unsure when it is not. Offset is small here, so the conversion is safe.
-inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded) {
-  const double Whole = std::floor(Offset);
-  const double Fraction = Offset - Whole;
-  if (std::fabs(Fraction - 0.5) <= Margin) return false;
-  Rounded = static_cast<int32_t>(Whole) + (Fraction > 0.5 ? 1 : 0);
-  return true;
+inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
+{
+    const double Whole = std::floor(Offset);
+    const double Fraction = Offset - Whole;
+    if (std::fabs(Fraction - 0.5) <= Margin) return false;
+    Rounded = static_cast<int32_t>(Whole) + (Fraction > 0.5 ? 1 : 0);
+    return true;
 }
 
-inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point, int32_t& PixelX, int32_t& PixelY) {
-  const TPoint3D Dir{Point.X - S.Camera.X, Point.Y - S.Camera.Y, Point.Z - S.Camera.Z};
-  const double D = S.Normal.X * Dir.X + S.Normal.Y * Dir.Y + S.Normal.Z * Dir.Z;
-  const double T = S.CutNumerator / D;
-  const TPoint3D Step = Scaled(Dir, T);
-  const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
-  const double Slant = S.NormalLength * Norm1(Dir) / std::fabs(D);
-  const double Margin = 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) * (1.0 + Slant);
-  if (!(Margin < 1e-3)) return TScreenResult::Unsure;  // also NaN and infinity: D = 0, overflow
-  const double AlongUp = V.X * S.UpUnit.X + V.Y * S.UpUnit.Y + V.Z * S.UpUnit.Z;
-  const double AlongH = V.X * S.HorizontalUnit.X + V.Z * S.HorizontalUnit.Z;
-  const double OffsetY = std::fabs(AlongUp), OffsetX = std::fabs(AlongH);
-  if (OffsetY - Margin > S.ReachY || OffsetX - Margin > S.ReachX) return TScreenResult::Outside;
-  int32_t RowShift = 0, ColumnShift = 0;
-  if (!RoundClearOfHalf(OffsetY, Margin, RowShift) || !RoundClearOfHalf(OffsetX, Margin, ColumnShift)) {
-    return TScreenResult::Unsure;
-  }
-  // A shift of 0 needs no side. Otherwise the quantity that decides it is at
-  // least about half a pixel, far beyond the margin, but check anyway.
-  if (RowShift != 0 && std::fabs(V.Y) <= Margin) return TScreenResult::Unsure;
-  PixelY = V.Y > 0.0 ? S.HalfHeight - RowShift : S.HalfHeight + RowShift;
-  PixelX = AlongH * S.RightSign > 0.0 ? S.HalfWidth + ColumnShift : S.HalfWidth - ColumnShift;
-  if (PixelX < 0 || PixelX >= S.Width || PixelY < 0 || PixelY >= S.Height) return TScreenResult::Outside;
-  return TScreenResult::Pixel;
+inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point, int32_t& PixelX,
+                                 int32_t& PixelY)
+{
+    const TPoint3D Dir{Point.X - S.Camera.X, Point.Y - S.Camera.Y, Point.Z - S.Camera.Z};
+    const double D = S.Normal.X * Dir.X + S.Normal.Y * Dir.Y + S.Normal.Z * Dir.Z;
+    const double T = S.CutNumerator / D;
+    const TPoint3D Step = Scaled(Dir, T);
+    const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
+    const double Slant = S.NormalLength * Norm1(Dir) / std::fabs(D);
+    const double Margin = 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) * (1.0 + Slant);
+    if (!(Margin < 1e-3)) return TScreenResult::Unsure;  // also NaN and infinity: D = 0, overflow
+    const double AlongUp = V.X * S.UpUnit.X + V.Y * S.UpUnit.Y + V.Z * S.UpUnit.Z;
+    const double AlongH = V.X * S.HorizontalUnit.X + V.Z * S.HorizontalUnit.Z;
+    const double OffsetY = std::fabs(AlongUp), OffsetX = std::fabs(AlongH);
+    if (OffsetY - Margin > S.ReachY || OffsetX - Margin > S.ReachX) return TScreenResult::Outside;
+    int32_t RowShift = 0, ColumnShift = 0;
+    if (!RoundClearOfHalf(OffsetY, Margin, RowShift) ||
+        !RoundClearOfHalf(OffsetX, Margin, ColumnShift)) {
+        return TScreenResult::Unsure;
+    }
+    // A shift of 0 needs no side. Otherwise the quantity that decides it is at
+    // least about half a pixel, far beyond the margin, but check anyway.
+    if (RowShift != 0 && std::fabs(V.Y) <= Margin) return TScreenResult::Unsure;
+    PixelY = V.Y > 0.0 ? S.HalfHeight - RowShift : S.HalfHeight + RowShift;
+    PixelX = AlongH * S.RightSign > 0.0 ? S.HalfWidth + ColumnShift : S.HalfWidth - ColumnShift;
+    if (PixelX < 0 || PixelX >= S.Width || PixelY < 0 || PixelY >= S.Height)
+        return TScreenResult::Outside;
+    return TScreenResult::Pixel;
 }
 
 }  // namespace Proc3D

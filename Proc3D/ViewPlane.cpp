@@ -1,8 +1,8 @@
 // CalcViewPlane: the pin-hole camera of one repaint.
-#include <cmath>
-
 #include "ExtendedMath.h"
 #include "Proc3D.h"
+
+#include <cmath>
 
 namespace Proc3D {
 
@@ -13,64 +13,68 @@ constexpr double TwoPi = 6.283185307179586;  // 0x401921FB54442D18
 // Camera and Center for a positive Distance: the camera sits on the sphere of
 // radius Distance and looks at the origin; Center is Zoom ahead of it.
 void PlaceCameraByAngles(long double SinA, long double CosA, double HorAngle, double Zoom,
-                         double Distance, TPoint3D& Camera, TPoint3D& Center) {
-  const long double T = std::fabs(CosA) * Distance;  // |cos a| keeps the camera from passing over the top
-  Camera.X = static_cast<double>(std::sin(static_cast<long double>(HorAngle)) * T);
-  Camera.Y = static_cast<double>(SinA * Distance);
-  Camera.Z = static_cast<double>(std::cos(static_cast<long double>(HorAngle)) * T);
-  const long double Length = std::sqrt(Dot(Camera, Camera));
-  const long double K = 1.0L - Zoom / Length;
-  Center.X = static_cast<double>(K * Camera.X);
-  Center.Y = static_cast<double>(K * Camera.Y);
-  Center.Z = static_cast<double>(K * Camera.Z);
+                         double Distance, TPoint3D& Camera, TPoint3D& Center)
+{
+    const long double T =
+        std::fabs(CosA) * Distance;  // |cos a| keeps the camera from passing over the top
+    Camera.X = static_cast<double>(std::sin(static_cast<long double>(HorAngle)) * T);
+    Camera.Y = static_cast<double>(SinA * Distance);
+    Camera.Z = static_cast<double>(std::cos(static_cast<long double>(HorAngle)) * T);
+    const long double Length = std::sqrt(Dot(Camera, Camera));
+    const long double K = 1.0L - Zoom / Length;
+    Center.X = static_cast<double>(K * Camera.X);
+    Center.Y = static_cast<double>(K * Camera.Y);
+    Center.Z = static_cast<double>(K * Camera.Z);
 }
 
 // Center for a camera kept where it is, looking along the angles' direction.
 void AimKeptCamera(long double SinA, long double CosA, double HorAngle, double Zoom,
-                   const TPoint3D& Camera, TPoint3D& Center) {
-  const long double T = std::fabs(CosA) * Zoom;
-  Center.X = static_cast<double>(Camera.X + std::sin(static_cast<long double>(HorAngle)) * T);
-  Center.Y = static_cast<double>(Camera.Y + SinA * Zoom);
-  Center.Z = static_cast<double>(Camera.Z + std::cos(static_cast<long double>(HorAngle)) * T);
+                   const TPoint3D& Camera, TPoint3D& Center)
+{
+    const long double T = std::fabs(CosA) * Zoom;
+    Center.X = static_cast<double>(Camera.X + std::sin(static_cast<long double>(HorAngle)) * T);
+    Center.Y = static_cast<double>(Camera.Y + SinA * Zoom);
+    Center.Z = static_cast<double>(Camera.Z + std::cos(static_cast<long double>(HorAngle)) * T);
 }
 
 }  // namespace
 
 bool CalcViewPlane(TPoint3D& Camera, int32_t Width, int32_t Height, double VerAngle,
-                   double HorAngle, double Zoom, double Distance, TViewPlane& ViewPlane) {
-  const double A = FloatMod(TwoPi, VerAngle);
-  if (!(std::fabs(A) < TwoPi)) return false;  // only a non-finite angle gets here
-  if (!(Zoom > 0.0)) return false;
-  if (Width < 10 || Width > 65535 || Height < 10 || Height > 65535) return false;
+                   double HorAngle, double Zoom, double Distance, TViewPlane& ViewPlane)
+{
+    const double A = FloatMod(TwoPi, VerAngle);
+    if (!(std::fabs(A) < TwoPi)) return false;  // only a non-finite angle gets here
+    if (!(Zoom > 0.0)) return false;
+    if (Width < 10 || Width > 65535 || Height < 10 || Height > 65535) return false;
 
-  const long double SinA = std::sin(static_cast<long double>(A));
-  const long double CosA = std::cos(static_cast<long double>(A));
-  TPoint3D Eye = Camera;
-  TPoint3D Center{};
-  if (Distance > 0.0) {
-    PlaceCameraByAngles(SinA, CosA, HorAngle, Zoom, Distance, Eye, Center);
-  } else {
-    AimKeptCamera(SinA, CosA, HorAngle, Zoom, Eye, Center);
-  }
+    const long double SinA = std::sin(static_cast<long double>(A));
+    const long double CosA = std::cos(static_cast<long double>(A));
+    TPoint3D Eye = Camera;
+    TPoint3D Center{};
+    if (Distance > 0.0) {
+        PlaceCameraByAngles(SinA, CosA, HorAngle, Zoom, Distance, Eye, Center);
+    } else {
+        AimKeptCamera(SinA, CosA, HorAngle, Zoom, Eye, Center);
+    }
 
-  TViewPlane View{};
-  View.Center = Center;
-  View.Camera = Eye;
-  View.Plane.Normal = Subtract(Eye, Center);
-  View.Plane.Offset = static_cast<double>(-Dot(View.Plane.Normal, Center));
-  // A horizontal vector h = (hx, 0, 1) in the plane satisfies Nx hx + Nz = 0.
-  const long double NX = static_cast<long double>(Eye.X) - Center.X;
-  const long double NZ = static_cast<long double>(Eye.Z) - Center.Z;
-  View.Horizontal = NX == 0.0L ? TPoint3D{1.0, 0.0, 0.0}
-                               : TPoint3D{static_cast<double>(-NZ / NX), 0.0, 1.0};
-  CrossProduct(View.Plane.Normal, View.Horizontal, View.Up);
-  if (!(View.Up.Y >= 0.0)) View.Up = {-View.Up.X, -View.Up.Y, -View.Up.Z};
-  View.HalfWidth = static_cast<uint16_t>(Width / 2);
-  View.HalfHeight = static_cast<uint16_t>(Height / 2);
+    TViewPlane View{};
+    View.Center = Center;
+    View.Camera = Eye;
+    View.Plane.Normal = Subtract(Eye, Center);
+    View.Plane.Offset = static_cast<double>(-Dot(View.Plane.Normal, Center));
+    // A horizontal vector h = (hx, 0, 1) in the plane satisfies Nx hx + Nz = 0.
+    const long double NX = static_cast<long double>(Eye.X) - Center.X;
+    const long double NZ = static_cast<long double>(Eye.Z) - Center.Z;
+    View.Horizontal =
+        NX == 0.0L ? TPoint3D{1.0, 0.0, 0.0} : TPoint3D{static_cast<double>(-NZ / NX), 0.0, 1.0};
+    CrossProduct(View.Plane.Normal, View.Horizontal, View.Up);
+    if (!(View.Up.Y >= 0.0)) View.Up = {-View.Up.X, -View.Up.Y, -View.Up.Z};
+    View.HalfWidth = static_cast<uint16_t>(Width / 2);
+    View.HalfHeight = static_cast<uint16_t>(Height / 2);
 
-  Camera = Eye;
-  ViewPlane = View;
-  return true;
+    Camera = Eye;
+    ViewPlane = View;
+    return true;
 }
 
 }  // namespace Proc3D

@@ -50,8 +50,7 @@ inline bool ProductExtended(double a, double b, double& Result)
 
 inline bool Quotient(double a, double b, double& Result)
 {
-    if (b == 0.0)
-        return false;  // x/0 and 0/0 alike
+    if (b == 0.0) return false;  // x/0 and 0/0 alike
     Result = static_cast<double>(static_cast<long double>(a) / b);
     return std::isfinite(Result);
 }
@@ -107,11 +106,16 @@ inline bool Product(double a, double b, double& Result)
 inline bool ApplyOperator(uint16_t Op, double Accumulator, double Operand, double& Result)
 {
     switch (Op) {
-    case opAdd: return Sum(Accumulator, Operand, Result);
-    case opSubtract: return Difference(Accumulator, Operand, Result);
-    case opMultiply: return Product(Accumulator, Operand, Result);
-    case opDivide: return Quotient(Accumulator, Operand, Result);
-    default: return false;
+    case opAdd:
+        return Sum(Accumulator, Operand, Result);
+    case opSubtract:
+        return Difference(Accumulator, Operand, Result);
+    case opMultiply:
+        return Product(Accumulator, Operand, Result);
+    case opDivide:
+        return Quotient(Accumulator, Operand, Result);
+    default:
+        return false;
     }
 }
 
@@ -119,11 +123,16 @@ inline bool ApplyOperator(uint16_t Op, double Accumulator, double Operand, doubl
 inline bool ApplyOperatorExtended(uint16_t Op, double Accumulator, double Operand, double& Result)
 {
     switch (Op) {
-    case opAdd: return SumExtended(Accumulator, Operand, Result);
-    case opSubtract: return SumExtended(Accumulator, -Operand, Result);
-    case opMultiply: return ProductExtended(Accumulator, Operand, Result);
-    case opDivide: return Quotient(Accumulator, Operand, Result);
-    default: return false;
+    case opAdd:
+        return SumExtended(Accumulator, Operand, Result);
+    case opSubtract:
+        return SumExtended(Accumulator, -Operand, Result);
+    case opMultiply:
+        return ProductExtended(Accumulator, Operand, Result);
+    case opDivide:
+        return Quotient(Accumulator, Operand, Result);
+    default:
+        return false;
     }
 }
 
@@ -134,36 +143,52 @@ inline constexpr double TrigLimit = 0x1p63;
 // The functions of the language. The library's double functions are within
 // one ulp of the true value; domains and limits are checked on the argument
 // or on the result.
-inline bool ExpOf(double v, double& r) { r = std::exp(v); return std::isfinite(r); }  // overflow above ~709.78
-inline bool SinOf(double v, double& r) { r = std::fabs(v) >= TrigLimit ? 0.0 : std::sin(v); return true; }
-inline bool CosOf(double v, double& r) { r = std::fabs(v) >= TrigLimit ? 0.0 : std::cos(v); return true; }
+inline bool ExpOf(double v, double& r)
+{
+    r = std::exp(v);
+    return std::isfinite(r);
+}  // overflow above ~709.78
+inline bool SinOf(double v, double& r)
+{
+    r = std::fabs(v) >= TrigLimit ? 0.0 : std::sin(v);
+    return true;
+}
+inline bool CosOf(double v, double& r)
+{
+    r = std::fabs(v) >= TrigLimit ? 0.0 : std::cos(v);
+    return true;
+}
 inline bool LogeOf(double v, double& r)
 {
-    if (!(v > 0.0))
-        return false;
+    if (!(v > 0.0)) return false;
     r = std::log(v);
     return true;
 }
-inline bool FacOf(double v, double& r) { r = Factorial(v); return r != -1.0; }
+inline bool FacOf(double v, double& r)
+{
+    r = Factorial(v);
+    return r != -1.0;
+}
 inline bool ArcSinOf(double v, double& r)
 {
-    if (std::fabs(v) > 1.0)
-        return false;
+    if (std::fabs(v) > 1.0) return false;
     r = std::asin(v);
     return true;
 }
 inline bool ArcCosOf(double v, double& r)
 {
-    if (std::fabs(v) > 1.0)
-        return false;
+    if (std::fabs(v) > 1.0) return false;
     r = std::acos(v);
     return true;
 }
-inline bool AbsOf(double v, double& r) { r = std::fabs(v); return true; }
+inline bool AbsOf(double v, double& r)
+{
+    r = std::fabs(v);
+    return true;
+}
 inline bool SqrtOf(double v, double& r)
 {
-    if (v < 0.0)
-        return false;
+    if (v < 0.0) return false;
     r = std::sqrt(v);  // sqrt(-0) is -0, no error
     return true;
 }
@@ -172,17 +197,29 @@ inline bool SqrtOf(double v, double& r)
 inline bool ApplyFunction(uint16_t Code, double V, double& Result)
 {
     switch (Code) {
-    case tkBracket: Result = V; return true;
-    case tkExp: return ExpOf(V, Result);
-    case tkSin: return SinOf(V, Result);
-    case tkCos: return CosOf(V, Result);
-    case tkLoge: return LogeOf(V, Result);
-    case tkFac: return FacOf(V, Result);
-    case tkArcSin: return ArcSinOf(V, Result);
-    case tkArcCos: return ArcCosOf(V, Result);
-    case tkAbs: return AbsOf(V, Result);
-    case tkSqrt: return SqrtOf(V, Result);
-    default: return false;
+    case tkBracket:
+        Result = V;
+        return true;
+    case tkExp:
+        return ExpOf(V, Result);
+    case tkSin:
+        return SinOf(V, Result);
+    case tkCos:
+        return CosOf(V, Result);
+    case tkLoge:
+        return LogeOf(V, Result);
+    case tkFac:
+        return FacOf(V, Result);
+    case tkArcSin:
+        return ArcSinOf(V, Result);
+    case tkArcCos:
+        return ArcCosOf(V, Result);
+    case tkAbs:
+        return AbsOf(V, Result);
+    case tkSqrt:
+        return SqrtOf(V, Result);
+    default:
+        return false;
     }
 }
 

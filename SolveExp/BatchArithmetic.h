@@ -31,14 +31,23 @@ constexpr int64_t ExponentBits = 0x7FF0000000000000;
     return V;
 }
 
-[[gnu::always_inline]] inline void Store(double* Into, TLanes V) { std::memcpy(Into, &V, sizeof V); }
+[[gnu::always_inline]] inline void Store(double* Into, TLanes V)
+{
+    std::memcpy(Into, &V, sizeof V);
+}
 
 [[gnu::always_inline]] inline TLanes Splat(double V) { return TLanes{V, V, V, V}; }
 
-[[gnu::always_inline]] inline TLanes Abs(TLanes V) { return reinterpret_cast<TLanes>(reinterpret_cast<TMask>(V) & (TMask{} + INT64_MAX)); }
+[[gnu::always_inline]] inline TLanes Abs(TLanes V)
+{
+    return reinterpret_cast<TLanes>(reinterpret_cast<TMask>(V) & (TMask{} + INT64_MAX));
+}
 
 // 2^exponent of every lane; 0 for zero and subnormal lanes.
-[[gnu::always_inline]] inline TLanes Binade(TLanes V) { return reinterpret_cast<TLanes>(reinterpret_cast<TMask>(V) & (TMask{} + ExponentBits)); }
+[[gnu::always_inline]] inline TLanes Binade(TLanes V)
+{
+    return reinterpret_cast<TLanes>(reinterpret_cast<TMask>(V) & (TMask{} + ExponentBits));
+}
 
 // The lanes where R is final given its exact error (DoubleRoundingSafe).
 [[gnu::always_inline]] inline TMask RoundingSafe(TLanes R, TLanes Error)
@@ -52,9 +61,9 @@ constexpr int64_t ExponentBits = 0x7FF0000000000000;
 [[gnu::always_inline]] inline TMask SumFinal(TLanes a, TLanes b, TLanes s)
 {
     const TLanes BinadeA = Binade(a), BinadeB = Binade(b);
-    const TMask Close = (BinadeA <= BinadeB * Splat(0x1p10)) & (BinadeB <= BinadeA * Splat(0x1p10)) &
-                        (BinadeA != Splat(0.0)) & (BinadeB != Splat(0.0)) &
-                        (Abs(s) <= Splat(1.7976931348623157e308));
+    const TMask Close = (BinadeA <= BinadeB * Splat(0x1p10)) &
+                        (BinadeB <= BinadeA * Splat(0x1p10)) & (BinadeA != Splat(0.0)) &
+                        (BinadeB != Splat(0.0)) & (Abs(s) <= Splat(1.7976931348623157e308));
     const TLanes bVirtual = s - a;
     const TLanes Error = (a - (s - bVirtual)) + (b - bVirtual);
     return Close | RoundingSafe(s, Error);
@@ -72,15 +81,15 @@ constexpr int64_t ExponentBits = 0x7FF0000000000000;
     const TLanes aHigh = ta - (ta - a), aLow = a - aHigh;
     const TLanes bHigh = tb - (tb - b), bLow = b - bHigh;
     const TLanes Error = ((aHigh * bHigh - p) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
-    const TMask InRange = (Abs(a) <= Splat(0x1p995)) & (Abs(b) <= Splat(0x1p995)) & (Abs(p) >= Splat(0x1p-960));
+    const TMask InRange =
+        (Abs(a) <= Splat(0x1p995)) & (Abs(b) <= Splat(0x1p995)) & (Abs(p) >= Splat(0x1p-960));
     return InRange & RoundingSafe(p, Error);
 }
 
 enum class TKind { Add, Subtract, Multiply };
 
 // The plain double operation, on lanes or on one value.
-template <TKind Kind, typename T>
-[[gnu::always_inline]] inline T Plain(T a, T b)
+template <TKind Kind, typename T> [[gnu::always_inline]] inline T Plain(T a, T b)
 {
     if constexpr (Kind == TKind::Add)
         return a + b;
@@ -90,8 +99,7 @@ template <TKind Kind, typename T>
         return a * b;
 }
 
-template <TKind Kind>
-[[gnu::always_inline]] inline TMask Final(TLanes a, TLanes b, TLanes r)
+template <TKind Kind> [[gnu::always_inline]] inline TMask Final(TLanes a, TLanes b, TLanes r)
 {
     if constexpr (Kind == TKind::Multiply)
         return ProductFinal(a, b, r);
@@ -101,8 +109,7 @@ template <TKind Kind>
         return SumFinal(a, b, r);
 }
 
-template <TKind Kind>
-[[gnu::always_inline]] inline bool ScalarFinal(double a, double b, double r)
+template <TKind Kind> [[gnu::always_inline]] inline bool ScalarFinal(double a, double b, double r)
 {
     if constexpr (Kind == TKind::Multiply)
         return ProductIsFinal(a, b, r);
@@ -157,10 +164,8 @@ template <TKind Kind, int Capacity>
         Result[i] = Plain<Kind>(Left[i], Right[i]);
         AllFinal &= ScalarFinal<Kind>(Left[i], Right[i], Result[i]);
     }
-    if (AllFinal)
-        std::memcpy(Left, Result, sizeof(double) * static_cast<size_t>(Count));
+    if (AllFinal) std::memcpy(Left, Result, sizeof(double) * static_cast<size_t>(Count));
     return AllFinal;
 }
 
 }  // namespace SolveExp::Batch
-

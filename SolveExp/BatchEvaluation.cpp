@@ -3,9 +3,8 @@
 // of stepping through the program is shared. Each point keeps its own first
 // failure: once it has a result, later steps compute on for it but never
 // change that result (no traps, so the values computed meanwhile are harmless).
-#include "CompiledExpression.h"
-
 #include "BatchArithmetic.h"
+#include "CompiledExpression.h"
 #include "InstructionSet.h"
 
 #include <algorithm>
@@ -41,101 +40,101 @@ struct TBatch {
     // vector test is compiled for the processor of the interpreter's copy.
     [[gnu::always_inline]] void CheckReserved(const double* Values)
     {
-        const auto Reserved = [](auto v) { return (v == SyntaxErrorValue) | (v == UndefinedValue); };
+        const auto Reserved = [](auto v) {
+            return (v == SyntaxErrorValue) | (v == UndefinedValue);
+        };
         if (!Batch::AnyLane(Values, Count, Reserved))
             return;  // the usual case, found four values at a time
         for (int i = 0; i < Count; ++i)
-            if (IsReserved(Values[i]))
-                Fail(i, Values[i]);
+            if (IsReserved(Values[i])) Fail(i, Values[i]);
     }
 };
 
 // The operand of point i from a parameter or a constant.
-#define SOLVEEXP_FETCH(Source, i, Into)                                          \
-    if constexpr (Source == TSource::X) {                                        \
-        if (MayStop && B.X[i].Stops) B.Fail(i, B.X[i].Value);                    \
-        Into = B.X[i].Value;                                                     \
-    } else if constexpr (Source == TSource::Z) {                                 \
-        if (MayStop && B.Z[i].Stops) B.Fail(i, B.Z[i].Value);                    \
-        Into = B.Z[i].Value;                                                     \
-    } else {                                                                     \
-        Into = Step->Value;                                                      \
+#define SOLVEEXP_FETCH(Source, i, Into)                                                            \
+    if constexpr (Source == TSource::X) {                                                          \
+        if (MayStop && B.X[i].Stops) B.Fail(i, B.X[i].Value);                                      \
+        Into = B.X[i].Value;                                                                       \
+    } else if constexpr (Source == TSource::Z) {                                                   \
+        if (MayStop && B.Z[i].Stops) B.Fail(i, B.Z[i].Value);                                      \
+        Into = B.Z[i].Value;                                                                       \
+    } else {                                                                                       \
+        Into = Step->Value;                                                                        \
     }
 
 // Without a stopping parameter in the batch, the operands are gathered into
 // plain arrays first and BinaryAll does the operation; with one, each point
 // fetches its operands in text order so that the right parameter stops it.
-#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
-    case Key(TOpCode::Op, Source): {                                             \
-        const double* Right = nullptr;                                           \
-        const TSource LeftFrom = Step->LeftSource;                               \
-        if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                   \
-            Right = Stack[Top--];                                                \
-        } else if (LeftFrom != TSource::Stack) {                                 \
-            ++Top;                                                               \
-        }                                                                        \
-        double* Left = Stack[Top];                                               \
-        if constexpr (!MayStop) {                                                \
-            double Operand[BatchSize];                                           \
-            if constexpr (Source != TSource::Stack) {                            \
-                FetchAll(B, Source, Step->Value, Operand);                       \
-                Right = Operand;                                                 \
-            }                                                                    \
-            if (LeftFrom != TSource::Stack)                                      \
-                FetchAll(B, LeftFrom, 0.0, Left);                                \
-            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                   \
-            break;                                                               \
-        }                                                                        \
-        for (int i = 0; i < n; ++i) {                                            \
-            double r;                                                            \
-            if constexpr (Source == TSource::Stack) {                            \
-                r = Right[i];                                                    \
-            } else {                                                             \
-                if (LeftFrom != TSource::Stack) {                                \
-                    const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i]; \
-                    if (MayStop && P.Stops) B.Fail(i, P.Value);                  \
-                    Left[i] = P.Value;                                           \
-                }                                                                \
-                SOLVEEXP_FETCH(Source, i, r)                                     \
-            }                                                                    \
-            if (!Operation(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);      \
-        }                                                                        \
-        break;                                                                   \
+#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                                                \
+    case Key(TOpCode::Op, Source): {                                                               \
+        const double* Right = nullptr;                                                             \
+        const TSource LeftFrom = Step->LeftSource;                                                 \
+        if constexpr (Source == TSource::Stack) {                                                  \
+            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                                     \
+            Right = Stack[Top--];                                                                  \
+        } else if (LeftFrom != TSource::Stack) {                                                   \
+            ++Top;                                                                                 \
+        }                                                                                          \
+        double* Left = Stack[Top];                                                                 \
+        if constexpr (!MayStop) {                                                                  \
+            double Operand[BatchSize];                                                             \
+            if constexpr (Source != TSource::Stack) {                                              \
+                FetchAll(B, Source, Step->Value, Operand);                                         \
+                Right = Operand;                                                                   \
+            }                                                                                      \
+            if (LeftFrom != TSource::Stack) FetchAll(B, LeftFrom, 0.0, Left);                      \
+            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                                     \
+            break;                                                                                 \
+        }                                                                                          \
+        for (int i = 0; i < n; ++i) {                                                              \
+            double r;                                                                              \
+            if constexpr (Source == TSource::Stack) {                                              \
+                r = Right[i];                                                                      \
+            } else {                                                                               \
+                if (LeftFrom != TSource::Stack) {                                                  \
+                    const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i];               \
+                    if (MayStop && P.Stops) B.Fail(i, P.Value);                                    \
+                    Left[i] = P.Value;                                                             \
+                }                                                                                  \
+                SOLVEEXP_FETCH(Source, i, r)                                                       \
+            }                                                                                      \
+            if (!Operation(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);                        \
+        }                                                                                          \
+        break;                                                                                     \
     }
 
-#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                             \
-    case Key(TOpCode::Op, Source): {                                             \
-        if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                   \
-        } else {                                                                 \
-            ++Top;                                                               \
-        }                                                                        \
-        double* Values = Stack[Top];                                             \
-        if constexpr (TOpCode::Op == TOpCode::Sqrt && Source == TSource::Stack) { \
-            SqrtAll(B, Values);                                                  \
-            break;                                                               \
-        }                                                                        \
-        if constexpr (TOpCode::Op == TOpCode::Abs && Source == TSource::Stack) { \
-            Batch::AbsAll(Values, n);                                            \
-            break;                                                               \
-        }                                                                        \
-        for (int i = 0; i < n; ++i) {                                            \
-            double Argument;                                                     \
-            if constexpr (Source == TSource::Stack) {                            \
-                Argument = Values[i];                                            \
-            } else {                                                             \
-                SOLVEEXP_FETCH(Source, i, Argument)                              \
-            }                                                                    \
-            if (!Function(Argument, Values[i])) B.Fail(i, UndefinedValue);       \
-        }                                                                        \
-        break;                                                                   \
+#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                                               \
+    case Key(TOpCode::Op, Source): {                                                               \
+        if constexpr (Source == TSource::Stack) {                                                  \
+            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                                     \
+        } else {                                                                                   \
+            ++Top;                                                                                 \
+        }                                                                                          \
+        double* Values = Stack[Top];                                                               \
+        if constexpr (TOpCode::Op == TOpCode::Sqrt && Source == TSource::Stack) {                  \
+            SqrtAll(B, Values);                                                                    \
+            break;                                                                                 \
+        }                                                                                          \
+        if constexpr (TOpCode::Op == TOpCode::Abs && Source == TSource::Stack) {                   \
+            Batch::AbsAll(Values, n);                                                              \
+            break;                                                                                 \
+        }                                                                                          \
+        for (int i = 0; i < n; ++i) {                                                              \
+            double Argument;                                                                       \
+            if constexpr (Source == TSource::Stack) {                                              \
+                Argument = Values[i];                                                              \
+            } else {                                                                               \
+                SOLVEEXP_FETCH(Source, i, Argument)                                                \
+            }                                                                                      \
+            if (!Function(Argument, Values[i])) B.Fail(i, UndefinedValue);                         \
+        }                                                                                          \
+        break;                                                                                     \
     }
-
 
 // The operand of every point from a parameter or a constant (no parameter of
 // the batch stops).
-[[gnu::always_inline]] inline void FetchAll(const TBatch& B, TSource Source, double Constant, double* Into)
+[[gnu::always_inline]] inline void FetchAll(const TBatch& B, TSource Source, double Constant,
+                                            double* Into)
 {
     if (Source == TSource::Const) {
         std::fill_n(Into, B.Count, Constant);
@@ -151,18 +150,19 @@ struct TBatch {
 // stand when they are final at every point (the usual case by far);
 // otherwise, and for quotients, point by point through the full operation.
 template <TOpCode Op, typename TOperation>
-[[gnu::always_inline]] inline void BinaryAll(TBatch& B, double* Left, const double* Right, TOperation Operation)
+[[gnu::always_inline]] inline void BinaryAll(TBatch& B, double* Left, const double* Right,
+                                             TOperation Operation)
 {
     const int n = B.Count;
     if constexpr (Op != TOpCode::Divide) {
         using Batch::TKind;
-        constexpr TKind Kind = Op == TOpCode::Add ? TKind::Add : Op == TOpCode::Subtract ? TKind::Subtract : TKind::Multiply;
-        if (Batch::TryPlain<Kind, BatchSize>(Left, Right, n))
-            return;
+        constexpr TKind Kind = Op == TOpCode::Add        ? TKind::Add
+                               : Op == TOpCode::Subtract ? TKind::Subtract
+                                                         : TKind::Multiply;
+        if (Batch::TryPlain<Kind, BatchSize>(Left, Right, n)) return;
     }
     for (int i = 0; i < n; ++i)
-        if (!Operation(Left[i], Right[i], Left[i]))
-            B.Fail(i, UndefinedValue);
+        if (!Operation(Left[i], Right[i], Left[i])) B.Fail(i, UndefinedValue);
 }
 
 // Square roots of a whole batch, two at a time where the processor allows:
@@ -172,8 +172,7 @@ template <TOpCode Op, typename TOperation>
 {
     if (Batch::AnyLane(Values, B.Count, [](auto v) { return v < 0.0; }))
         for (int i = 0; i < B.Count; ++i)
-            if (Values[i] < 0.0)
-                B.Fail(i, UndefinedValue);  // sqrt(-0) is -0, no error
+            if (Values[i] < 0.0) B.Fail(i, UndefinedValue);  // sqrt(-0) is -0, no error
     int i = 0;
 #if defined(__SSE2__)
     for (; i + 2 <= B.Count; i += 2)
@@ -185,12 +184,10 @@ template <TOpCode Op, typename TOperation>
 }
 
 // Pushes a parameter for every point.
-template <bool MayStop>
-void Load(TBatch& B, const TParamValue* P, double* Into)
+template <bool MayStop> void Load(TBatch& B, const TParamValue* P, double* Into)
 {
     for (int i = 0; i < B.Count; ++i) {
-        if (MayStop && P[i].Stops)
-            B.Fail(i, P[i].Value);
+        if (MayStop && P[i].Stops) B.Fail(i, P[i].Value);
         Into[i] = P[i].Value;
     }
 }
@@ -213,15 +210,23 @@ template <bool MayStop>
     const int n = B.Count;
     for (;; ++Step) {
         switch (Step->Dispatch) {
-        case Key(TOpCode::LoadX, TSource::Stack): Load<MayStop>(B, B.X, Stack[++Top]); break;
-        case Key(TOpCode::LoadZ, TSource::Stack): Load<MayStop>(B, B.Z, Stack[++Top]); break;
+        case Key(TOpCode::LoadX, TSource::Stack):
+            Load<MayStop>(B, B.X, Stack[++Top]);
+            break;
+        case Key(TOpCode::LoadZ, TSource::Stack):
+            Load<MayStop>(B, B.Z, Stack[++Top]);
+            break;
         case Key(TOpCode::Const, TSource::Stack):
             std::fill_n(Stack[++Top], n, Step->Value);
             break;
-        case Key(TOpCode::Check, TSource::Stack): B.CheckReserved(Stack[Top]); break;
-        SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
-        SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
-        case Key(TOpCode::Undefined, TSource::Stack): FinishAll(B, UndefinedValue); return;
+        case Key(TOpCode::Check, TSource::Stack):
+            B.CheckReserved(Stack[Top]);
+            break;
+            SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
+            SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
+        case Key(TOpCode::Undefined, TSource::Stack):
+            FinishAll(B, UndefinedValue);
+            return;
         case Key(TOpCode::Return, TSource::Stack):
             if (!B.AnyDone)
                 std::copy_n(Stack[Top], n, B.Y);
@@ -229,7 +234,9 @@ template <bool MayStop>
                 for (int i = 0; i < n; ++i)
                     B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
             return;
-        default: FinishAll(B, SyntaxErrorValue); return;  // TOpCode::Syntax
+        default:
+            FinishAll(B, SyntaxErrorValue);
+            return;  // TOpCode::Syntax
         }
     }
 }
@@ -258,8 +265,9 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
         return;
     }
     for (size_t First = 0; First < Count; First += BatchSize) {
-        TBatch B{X + First, Z + First, Y + First,
-                 static_cast<int>(std::min<size_t>(BatchSize, Count - First)), false, {}};
+        TBatch B{X + First, Z + First,
+                 Y + First, static_cast<int>(std::min<size_t>(BatchSize, Count - First)),
+                 false,     {}};
         // Without branches first: the common batch has no special parameter.
         bool Special = false;
         for (int i = 0; i < B.Count; ++i)

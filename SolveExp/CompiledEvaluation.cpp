@@ -1,7 +1,6 @@
 // Evaluate: runs a compiled program on a small value stack. Every step uses
 // the same arithmetic and functions as the text path, so the bits agree.
 #include "CompiledExpression.h"
-
 #include "InstructionSet.h"
 
 #include <cstring>
@@ -19,11 +18,9 @@ constexpr int32_t StackCapacity = MaxNestingDepth + 4;
 double EvaluateAsText(const std::string& Text, double X, double Z)
 {
     const size_t Capacity = Text.size() + 10 * ParamTextGrowth + 1;
-    if (Capacity > static_cast<size_t>(INT32_MAX))
-        return SyntaxErrorValue;
+    if (Capacity > static_cast<size_t>(INT32_MAX)) return SyntaxErrorValue;
     const std::unique_ptr<char[]> Buffer(new (std::nothrow) char[Capacity]);
-    if (!Buffer)
-        return SyntaxErrorValue;
+    if (!Buffer) return SyntaxErrorValue;
     std::memcpy(Buffer.get(), Text.c_str(), Text.size() + 1);
     // As in the calculation, the result is not looked at: a letter left in
     // the text is a syntax error once the evaluation reaches it.
@@ -35,52 +32,51 @@ namespace {
 
 // The operand of an instruction from a parameter or a constant; a parameter
 // that stops the evaluation does it here, at its place in the text.
-#define SOLVEEXP_FETCH(Source, Into)                                             \
-    if constexpr (Source == TSource::X) {                                        \
-        if (X.Stops) return X.Value;                                             \
-        Into = X.Value;                                                          \
-    } else if constexpr (Source == TSource::Z) {                                 \
-        if (Z.Stops) return Z.Value;                                             \
-        Into = Z.Value;                                                          \
-    } else {                                                                     \
-        Into = Step->Value;                                                      \
+#define SOLVEEXP_FETCH(Source, Into)                                                               \
+    if constexpr (Source == TSource::X) {                                                          \
+        if (X.Stops) return X.Value;                                                               \
+        Into = X.Value;                                                                            \
+    } else if constexpr (Source == TSource::Z) {                                                   \
+        if (Z.Stops) return Z.Value;                                                               \
+        Into = Z.Value;                                                                            \
+    } else {                                                                                       \
+        Into = Step->Value;                                                                        \
     }
 
 // A binary operator: the right operand popped or fetched, the left on top.
-#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                              \
-    case Key(TOpCode::Op, Source): {                                             \
-        double Right;                                                            \
-        if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];   \
-            Right = Stack[Top--];                                                \
-        } else {                                                                 \
-            if (Step->LeftSource != TSource::Stack) {                            \
-                const TParamValue& P = Step->LeftSource == TSource::X ? X : Z;   \
-                if (P.Stops) return P.Value;                                     \
-                Stack[++Top] = P.Value;                                          \
-            }                                                                    \
-            SOLVEEXP_FETCH(Source, Right)                                        \
-        }                                                                        \
-        if (!Operation(Stack[Top], Right, Stack[Top])) return UndefinedValue;    \
-        break;                                                                   \
+#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                                                \
+    case Key(TOpCode::Op, Source): {                                                               \
+        double Right;                                                                              \
+        if constexpr (Source == TSource::Stack) {                                                  \
+            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];                     \
+            Right = Stack[Top--];                                                                  \
+        } else {                                                                                   \
+            if (Step->LeftSource != TSource::Stack) {                                              \
+                const TParamValue& P = Step->LeftSource == TSource::X ? X : Z;                     \
+                if (P.Stops) return P.Value;                                                       \
+                Stack[++Top] = P.Value;                                                            \
+            }                                                                                      \
+            SOLVEEXP_FETCH(Source, Right)                                                          \
+        }                                                                                          \
+        if (!Operation(Stack[Top], Right, Stack[Top])) return UndefinedValue;                      \
+        break;                                                                                     \
     }
 
 // A function (or Start, Negate): applied to the top, or to a fetched operand
 // whose result is pushed.
-#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                             \
-    case Key(TOpCode::Op, Source): {                                             \
-        double Argument;                                                         \
-        if constexpr (Source == TSource::Stack) {                                \
-            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];   \
-            Argument = Stack[Top];                                               \
-        } else {                                                                 \
-            SOLVEEXP_FETCH(Source, Argument)                                     \
-            ++Top;                                                               \
-        }                                                                        \
-        if (!Function(Argument, Stack[Top])) return UndefinedValue;              \
-        break;                                                                   \
+#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                                               \
+    case Key(TOpCode::Op, Source): {                                                               \
+        double Argument;                                                                           \
+        if constexpr (Source == TSource::Stack) {                                                  \
+            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];                     \
+            Argument = Stack[Top];                                                                 \
+        } else {                                                                                   \
+            SOLVEEXP_FETCH(Source, Argument)                                                       \
+            ++Top;                                                                                 \
+        }                                                                                          \
+        if (!Function(Argument, Stack[Top])) return UndefinedValue;                                \
+        break;                                                                                     \
     }
-
 
 SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
@@ -97,15 +93,20 @@ double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
             if (Z.Stops) return Z.Value;
             Stack[++Top] = Z.Value;
             break;
-        case Key(TOpCode::Const, TSource::Stack): Stack[++Top] = Step->Value; break;
+        case Key(TOpCode::Const, TSource::Stack):
+            Stack[++Top] = Step->Value;
+            break;
         case Key(TOpCode::Check, TSource::Stack):
             if (IsReserved(Stack[Top])) return Stack[Top];
             break;
-        SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
-        SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
-        case Key(TOpCode::Undefined, TSource::Stack): return UndefinedValue;
-        case Key(TOpCode::Return, TSource::Stack): return Stack[Top];
-        default: return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
+            SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
+            SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
+        case Key(TOpCode::Undefined, TSource::Stack):
+            return UndefinedValue;
+        case Key(TOpCode::Return, TSource::Stack):
+            return Stack[Top];
+        default:
+            return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
         }
     }
 }

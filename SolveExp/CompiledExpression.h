@@ -31,10 +31,10 @@ namespace SolveExp {
 // A parameter as the evaluator sees it after substitution: rounded to 14
 // significant digits, read back in extended and rounded to double.
 struct TParamValue {
-    double Value = 0.0;   // the substituted value; the result itself when Stops
-    double Raw = 0.0;     // the value passed in
-    bool Stops = false;   // reaching this parameter ends the evaluation with Value
-    bool Finite = true;   // false: Raw cannot be written, the text path decides
+    double Value = 0.0;  // the substituted value; the result itself when Stops
+    double Raw = 0.0;    // the value passed in
+    bool Stops = false;  // reaching this parameter ends the evaluation with Value
+    bool Finite = true;  // false: Raw cannot be written, the text path decides
 };
 
 // Exactly what writing V as '(-d.dddddddddddddE+ddd)' and evaluating that
@@ -44,12 +44,28 @@ struct TParamValue {
 TParamValue RoundParameter(double V);
 
 enum class TOpCode : uint8_t {
-    LoadX, LoadZ, Const,           // push a value
-    Start, Negate,                 // first operand of a level: 0 + v, 0 - v
-    Add, Subtract, Multiply, Divide,
-    Check,                         // a reserved value ends the evaluation with itself
-    Exp, Sin, Cos, Loge, Fac, ArcSin, ArcCos, Abs, Sqrt,
-    Syntax, Undefined, Return,     // end of the program
+    LoadX,
+    LoadZ,
+    Const,  // push a value
+    Start,
+    Negate,  // first operand of a level: 0 + v, 0 - v
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Check,  // a reserved value ends the evaluation with itself
+    Exp,
+    Sin,
+    Cos,
+    Loge,
+    Fac,
+    ArcSin,
+    ArcCos,
+    Abs,
+    Sqrt,
+    Syntax,
+    Undefined,
+    Return,  // end of the program
 };
 
 // Where a function, Start, Negate or a binary operator takes its operand
@@ -65,7 +81,7 @@ struct TInstruction {
     // A binary operator whose right operand is fetched may fetch its left one
     // too (X or Z, pushed first) instead of taking it from the stack.
     TSource LeftSource = TSource::Stack;
-    double Value = 0.0;       // the constant of Const or of a Const source
+    double Value = 0.0;  // the constant of Const or of a Const source
 };
 
 struct TCompiledExpression {

@@ -3,7 +3,6 @@
 // the evaluator would stop for every X and Z (a syntax error, a literal out
 // of range); failures that depend on the values stay in the code as checks.
 #include "CompiledExpression.h"
-
 #include "NumberConversion.h"
 #include "TokenScan.h"
 
@@ -58,11 +57,15 @@ constexpr TFacts Clean{false, false};
 TFacts FactsAfter(TOpCode Function, TFacts Argument)
 {
     switch (Function) {
-    case TOpCode::Abs: case TOpCode::Exp: case TOpCode::Fac: case TOpCode::ArcCos:
+    case TOpCode::Abs:
+    case TOpCode::Exp:
+    case TOpCode::Fac:
+    case TOpCode::ArcCos:
         return Clean;  // never negative: the reserved values are both negative
     case TOpCode::Sqrt:
         return {Argument.MayBeNegativeZero, false};  // sqrt(-0) is -0
-    case TOpCode::Sin: case TOpCode::ArcSin:
+    case TOpCode::Sin:
+    case TOpCode::ArcSin:
         return {Argument.MayBeNegativeZero, true};  // zero only at a zero argument
     default:
         return {false, true};  // cos and loge: never -0
@@ -72,15 +75,24 @@ TFacts FactsAfter(TOpCode Function, TFacts Argument)
 TOpCode FunctionOp(uint16_t Code)
 {
     switch (Code) {
-    case tkExp: return TOpCode::Exp;
-    case tkSin: return TOpCode::Sin;
-    case tkCos: return TOpCode::Cos;
-    case tkLoge: return TOpCode::Loge;
-    case tkFac: return TOpCode::Fac;
-    case tkArcSin: return TOpCode::ArcSin;
-    case tkArcCos: return TOpCode::ArcCos;
-    case tkAbs: return TOpCode::Abs;
-    default: return TOpCode::Sqrt;
+    case tkExp:
+        return TOpCode::Exp;
+    case tkSin:
+        return TOpCode::Sin;
+    case tkCos:
+        return TOpCode::Cos;
+    case tkLoge:
+        return TOpCode::Loge;
+    case tkFac:
+        return TOpCode::Fac;
+    case tkArcSin:
+        return TOpCode::ArcSin;
+    case tkArcCos:
+        return TOpCode::ArcCos;
+    case tkAbs:
+        return TOpCode::Abs;
+    default:
+        return TOpCode::Sqrt;
     }
 }
 
@@ -126,7 +138,7 @@ struct TCompiler {
     TSource PushedSource() const
     {
         const TOpCode Last = Code.empty() ? TOpCode::Syntax : Code.back().Op;
-        return Last == TOpCode::LoadX ? TSource::X
+        return Last == TOpCode::LoadX   ? TSource::X
                : Last == TOpCode::LoadZ ? TSource::Z
                : Last == TOpCode::Const ? TSource::Const
                                         : TSource::Stack;
@@ -134,7 +146,11 @@ struct TCompiler {
     void Push() { MaxStack = std::max(MaxStack, ++Stack); }
 
     // False after a terminating instruction has been emitted.
-    bool Fail(TOpCode Op) { Emit(Op); return false; }
+    bool Fail(TOpCode Op)
+    {
+        Emit(Op);
+        return false;
+    }
 
     bool Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts);
     bool Operand(uint16_t Code, int32_t First, int32_t Last, int32_t Depth, TFacts& Facts);
@@ -155,18 +171,15 @@ bool TCompiler::Operand(uint16_t TokenCode, int32_t First, int32_t Last, int32_t
         long double v = 0.0L;
         if (!ConvertLiteral(Source.Text.data() + First, Source.Text.data() + Last + 1, v))
             return Fail(TOpCode::Syntax);
-        if (!(std::fabs(v) < MaxNumberMagnitude))
-            return Fail(TOpCode::Undefined);
+        if (!(std::fabs(v) < MaxNumberMagnitude)) return Fail(TOpCode::Undefined);
         Emit(TOpCode::Const, static_cast<double>(v));  // never -0, never negative
         Push();
         Facts = Clean;
         return true;
     }
-    if (Depth >= MaxNestingDepth)
-        return Fail(TOpCode::Syntax);
+    if (Depth >= MaxNestingDepth) return Fail(TOpCode::Syntax);
     TFacts Inner;
-    if (!Level(Last + 1, First, Depth + 1, Inner))
-        return false;
+    if (!Level(Last + 1, First, Depth + 1, Inner)) return false;
     PendingCheck = PendingCheck || Inner.MayBeReserved;  // the same value if both
     Facts = Inner;
     if (TokenCode != tkBracket) {
@@ -204,14 +217,11 @@ bool TCompiler::Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts)
     for (;;) {
         int32_t First = 0, Last = 0, Next = -1;
         const uint16_t Token = ScanToken(Text, End, Pos, First, Last, Next);
-        if (Token == tkEnd)
-            return PendingOp == opNone || Fail(TOpCode::Syntax);
+        if (Token == tkEnd) return PendingOp == opNone || Fail(TOpCode::Syntax);
         if (Token == tkNumber || (Token >= tkBracket && Token <= tkSqrt)) {
-            if (PendingOp == opNone)
-                return Fail(TOpCode::Syntax);
+            if (PendingOp == opNone) return Fail(TOpCode::Syntax);
             TFacts Value;
-            if (!Operand(Token, First, Last, Depth, Value))
-                return false;
+            if (!Operand(Token, First, Last, Depth, Value)) return false;
             Combine(PendingOp, FirstOperand, Value);
             Facts = Value;
             FirstOperand = false;
@@ -235,8 +245,7 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
     TCompiler Compiler{Source, Program.Code};
     TFacts Facts;
     const int32_t Length = static_cast<int32_t>(std::min<size_t>(Source.Text.size(), INT32_MAX));
-    if (Compiler.Level(Length, 0, 0, Facts))
-        Compiler.Emit(TOpCode::Return);
+    if (Compiler.Level(Length, 0, 0, Facts)) Compiler.Emit(TOpCode::Return);
     Program.StackSize = Compiler.MaxStack;
     for (TInstruction& Step : Program.Code)
         Step.Dispatch = static_cast<uint8_t>(static_cast<unsigned>(Step.Op) * 4 +
@@ -248,8 +257,7 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
 TCompiledExpression Compile(const char* Text)
 {
     TCompiledExpression Program;  // a null text: empty code and text, SyntaxErrorValue
-    if (Text == nullptr)
-        return Program;
+    if (Text == nullptr) return Program;
     try {
         CompileInto(Text, Program);
     } catch (...) {  // out of memory: the text path, with the text if it was kept

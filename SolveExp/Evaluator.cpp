@@ -56,16 +56,12 @@ double EvaluateLevel(const char* Text, int32_t End, int32_t Pos, int32_t Depth)
     for (;;) {
         int32_t First = 0, Last = 0, Next = -1;
         const uint16_t Code = ScanToken(Text, End, Pos, First, Last, Next);
-        if (Code == tkEnd)
-            return PendingOp == opNone ? Accumulator : SyntaxErrorValue;
+        if (Code == tkEnd) return PendingOp == opNone ? Accumulator : SyntaxErrorValue;
         if (Code == tkNumber || (Code >= tkBracket && Code <= tkSqrt)) {
-            if (PendingOp == opNone)
-                return SyntaxErrorValue;  // two operands in a row
+            if (PendingOp == opNone) return SyntaxErrorValue;  // two operands in a row
             double Operand = 0.0;
-            if (!ReadOperand(Text, Code, First, Last, Depth, Operand))
-                return Operand;
-            if (!ApplyOperator(PendingOp, Accumulator, Operand, Accumulator))
-                return UndefinedValue;
+            if (!ReadOperand(Text, Code, First, Last, Depth, Operand)) return Operand;
+            if (!ApplyOperator(PendingOp, Accumulator, Operand, Accumulator)) return UndefinedValue;
             PendingOp = opNone;
         } else if (Code >= tkPlus && Code <= tkDivide) {
             // Only a minus may follow the initial or a written plus.
@@ -83,8 +79,7 @@ double EvaluateLevel(const char* Text, int32_t End, int32_t Pos, int32_t Depth)
 
 double EvaluateExpression(const char* Text)
 {
-    if (Text == nullptr)
-        return SyntaxErrorValue;
+    if (Text == nullptr) return SyntaxErrorValue;
     return EvaluateLevel(Text, BoundedLength(Text), 0, 0);
 }
 

@@ -5,10 +5,8 @@ namespace SolveExp {
 
 double Factorial(double X)
 {
-    if (!(X > 1.0))
-        return 1.0;
-    if (X > 170.0)
-        return -1.0;  // beyond the double range; the evaluator maps it to UndefinedValue
+    if (!(X > 1.0)) return 1.0;
+    if (X > 170.0) return -1.0;  // beyond the double range; the evaluator maps it to UndefinedValue
     const int32_t n = static_cast<int32_t>(X);  // truncation is floor for X > 1
     double r = 1.0;
     for (int32_t k = 1; k <= n; ++k) {

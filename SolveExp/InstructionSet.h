@@ -34,20 +34,22 @@ inline bool NegateOf(double v, double& r) { return Difference(0.0, v, r); }
 
 // The binary operators and functions with their operations, for the
 // interpreters' case lists: Macro(OpCode, Operation).
-#define SOLVEEXP_BINARIES(Macro) \
+#define SOLVEEXP_BINARIES(Macro)                                                                   \
     Macro(Add, Sum) Macro(Subtract, Difference) Macro(Multiply, Product) Macro(Divide, Quotient)
-#define SOLVEEXP_FUNCTIONS(Macro)                                                        \
-    Macro(Start, StartOf) Macro(Negate, NegateOf) Macro(Exp, ExpOf) Macro(Sin, SinOf)    \
-    Macro(Cos, CosOf) Macro(Loge, LogeOf) Macro(Fac, FacOf) Macro(ArcSin, ArcSinOf)      \
-    Macro(ArcCos, ArcCosOf) Macro(Abs, AbsOf) Macro(Sqrt, SqrtOf)
+#define SOLVEEXP_FUNCTIONS(Macro)                                                                  \
+    Macro(Start, StartOf) Macro(Negate, NegateOf) Macro(Exp, ExpOf) Macro(Sin, SinOf)              \
+        Macro(Cos, CosOf) Macro(Loge, LogeOf) Macro(Fac, FacOf) Macro(ArcSin, ArcSinOf)            \
+            Macro(ArcCos, ArcCosOf) Macro(Abs, AbsOf) Macro(Sqrt, SqrtOf)
 
 // One case per operand source of a binary operator or a function. Each
 // interpreter defines SOLVEEXP_BINARY_FROM and SOLVEEXP_FUNCTION_FROM, the
 // body of one such case, before it expands these.
-#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                        \
-    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation) \
-    Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
-#define SOLVEEXP_BINARY_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
-#define SOLVEEXP_FUNCTION_CASES(Op, Operation) SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
+#define SOLVEEXP_ALL_SOURCES(Macro, Op, Operation)                                                 \
+    Macro(Op, TSource::Stack, Operation) Macro(Op, TSource::X, Operation)                          \
+        Macro(Op, TSource::Z, Operation) Macro(Op, TSource::Const, Operation)
+#define SOLVEEXP_BINARY_CASES(Op, Operation)                                                       \
+    SOLVEEXP_ALL_SOURCES(SOLVEEXP_BINARY_FROM, Op, Operation)
+#define SOLVEEXP_FUNCTION_CASES(Op, Operation)                                                     \
+    SOLVEEXP_ALL_SOURCES(SOLVEEXP_FUNCTION_FROM, Op, Operation)
 
 }  // namespace SolveExp

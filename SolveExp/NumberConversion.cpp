@@ -40,8 +40,7 @@ int64_t DecimalOrder(const char* First, const char* Last, int64_t Exponent)
 int64_t ReadExponent(const char* p, const char* Last)
 {
     bool Negative = false;
-    if (p != Last && (*p == '+' || *p == '-'))
-        Negative = *p++ == '-';
+    if (p != Last && (*p == '+' || *p == '-')) Negative = *p++ == '-';
     int64_t e = 0;
     for (; p != Last; ++p)
         e = e < 1000000000 ? e * 10 + (*p - '0') : e;
@@ -65,14 +64,12 @@ bool ConvertLiteral(const char* First, const char* Last, long double& Value)
     bool ExponentDigits = false;
     if (p != Last && (*p == 'e' || *p == 'E')) {
         ++p;
-        if (p != Last && (*p == '+' || *p == '-'))
-            ++p;
+        if (p != Last && (*p == '+' || *p == '-')) ++p;
         const char* Digits = p;
         p = SkipDigits(p, Last);
         ExponentDigits = p != Digits;
     }
-    if (p != Last)
-        return false;  // something left over: '1.2.3', '1e5e', '1e2.5'
+    if (p != Last) return false;  // something left over: '1.2.3', '1e5e', '1e2.5'
     if (!MantissaDigits) {
         Value = 0.0L;  // a lone '.', with or without an exponent
         return true;
@@ -80,13 +77,11 @@ bool ConvertLiteral(const char* First, const char* Last, long double& Value)
     const char* End = ExponentDigits ? Last : MantissaEnd;  // '1e' is 1
     long double v = 0.0L;
     const auto Result = std::from_chars(First, End, v, std::chars_format::general);
-    if (Result.ptr != End)
-        return false;
+    if (Result.ptr != End) return false;
     if (Result.ec == std::errc::result_out_of_range) {
         const int64_t e = ExponentDigits ? ReadExponent(MantissaEnd + 1, Last) : 0;
-        if (DecimalOrder(First, MantissaEnd, e) > 0)
-            return false;  // beyond the extended range
-        v = 0.0L;          // an underflow: far below anything a double keeps
+        if (DecimalOrder(First, MantissaEnd, e) > 0) return false;  // beyond the extended range
+        v = 0.0L;  // an underflow: far below anything a double keeps
     } else if (Result.ec != std::errc()) {
         return false;
     }
@@ -96,19 +91,16 @@ bool ConvertLiteral(const char* First, const char* Last, long double& Value)
 
 int32_t WriteParamValue(char* Dest, double V)
 {
-    if (!std::isfinite(V))
-        return 0;
+    if (!std::isfinite(V)) return 0;
     // to_chars gives '-d.ddddddddddddde+dd' with at least two exponent digits.
     char Text[40];
-    const auto Result = std::to_chars(Text, Text + sizeof Text, V,
-                                      std::chars_format::scientific, 13);
-    if (Result.ec != std::errc())
-        return 0;
+    const auto Result =
+        std::to_chars(Text, Text + sizeof Text, V, std::chars_format::scientific, 13);
+    if (Result.ec != std::errc()) return 0;
     const char* e = Result.ptr - 1;
     while (e != Text && *e != 'e')
         --e;
-    if (*e != 'e' || Result.ptr - e < 3)
-        return 0;
+    if (*e != 'e' || Result.ptr - e < 3) return 0;
     int32_t n = 0;
     for (const char* p = Text; p != e; ++p)
         Dest[n++] = *p;

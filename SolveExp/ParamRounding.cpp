@@ -1,9 +1,8 @@
 // RoundParameter: the value a parameter takes after it has been written with
 // 14 significant digits and read back, without the text in between where
 // exact integer arithmetic can do it.
-#include "CompiledExpression.h"
-
 #include "Arithmetic.h"
+#include "CompiledExpression.h"
 #include "NumberConversion.h"
 
 #include <bit>
@@ -23,8 +22,8 @@ constexpr uint64_t Ten14 = 100000000000000;
 constexpr long double Pow10L(int j) { return j == 0 ? 1.0L : 10.0L * Pow10L(j - 1); }
 constexpr int MaxExactPow10 = 27;
 constexpr long double Pow10Table[MaxExactPow10 + 1] = {
-    Pow10L(0), Pow10L(1), Pow10L(2), Pow10L(3), Pow10L(4), Pow10L(5), Pow10L(6),
-    Pow10L(7), Pow10L(8), Pow10L(9), Pow10L(10), Pow10L(11), Pow10L(12), Pow10L(13),
+    Pow10L(0),  Pow10L(1),  Pow10L(2),  Pow10L(3),  Pow10L(4),  Pow10L(5),  Pow10L(6),
+    Pow10L(7),  Pow10L(8),  Pow10L(9),  Pow10L(10), Pow10L(11), Pow10L(12), Pow10L(13),
     Pow10L(14), Pow10L(15), Pow10L(16), Pow10L(17), Pow10L(18), Pow10L(19), Pow10L(20),
     Pow10L(21), Pow10L(22), Pow10L(23), Pow10L(24), Pow10L(25), Pow10L(26), Pow10L(27)};
 
@@ -32,15 +31,13 @@ constexpr long double Pow10Table[MaxExactPow10 + 1] = {
 // M < 2^53. False when the numbers would not fit 128 bits.
 bool ScaledFraction(uint64_t M, int E, int k, U128& Num, uint64_t& Odd, int& Shift)
 {
-    if (k > 32 || k < -MaxExactPow10)
-        return false;  // 5^32 * 2^53 < 2^128; 5^27 < 2^63
+    if (k > 32 || k < -MaxExactPow10) return false;  // 5^32 * 2^53 < 2^128; 5^27 < 2^63
     Num = k >= 0 ? U128{M} * Pow5(k) : U128{M};
     Odd = k >= 0 ? 1 : Pow5(-k);
     Shift = 0;
     const int P = E + k;  // the power of two left over
     if (P >= 0) {
-        if (P >= 128 || (Num >> (127 - P)) != 0)
-            return false;
+        if (P >= 128 || (Num >> (127 - P)) != 0) return false;
         Num <<= P;
     } else {
         Shift = -P;
@@ -71,8 +68,7 @@ bool RoundTo14Digits(double a, uint64_t& Q, int& Exponent10)
 {
     const uint64_t Bits = std::bit_cast<uint64_t>(a);
     const int Field = static_cast<int>(Bits >> 52);  // a > 0: no sign bit
-    if (Field == 0)
-        return false;  // subnormal: far outside the range handled here
+    if (Field == 0) return false;  // subnormal: far outside the range handled here
     const uint64_t M = (Bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
     const int E = Field - 1075;  // a = M * 2^E, 2^52 <= M < 2^53
     // About floor(log10(a)): floor((E + 52) * log10(2)) with log10(2) taken
@@ -82,13 +78,17 @@ bool RoundTo14Digits(double a, uint64_t& Q, int& Exponent10)
         U128 Num = 0, q = 0, r = 0, Divisor = 1;
         uint64_t Odd = 1;
         int Shift = 0;
-        if (!ScaledFraction(M, E, 13 - e10, Num, Odd, Shift))
-            return false;
+        if (!ScaledFraction(M, E, 13 - e10, Num, Odd, Shift)) return false;
         DivideScaled(Num, Odd, Shift, q, r, Divisor);
-        if (q < Ten13) { --e10; continue; }   // the estimate was one too high
-        if (q >= Ten14) { ++e10; continue; }  // one too low
-        if (r > Divisor - r || (r == Divisor - r && (q & 1) != 0))
-            ++q;
+        if (q < Ten13) {
+            --e10;
+            continue;
+        }  // the estimate was one too high
+        if (q >= Ten14) {
+            ++e10;
+            continue;
+        }  // one too low
+        if (r > Divisor - r || (r == Divisor - r && (q & 1) != 0)) ++q;
         if (q == Ten14) {  // 99999999999999.5 and the like carry into a new digit
             q = Ten13;
             ++e10;
@@ -106,11 +106,9 @@ bool ReadBack(double a, long double& Value)
 {
     uint64_t Q = 0;
     int e10 = 0;
-    if (!RoundTo14Digits(a, Q, e10))
-        return false;
+    if (!RoundTo14Digits(a, Q, e10)) return false;
     const int j = e10 - 13;
-    if (j > MaxExactPow10 || j < -MaxExactPow10)
-        return false;
+    if (j > MaxExactPow10 || j < -MaxExactPow10) return false;
     const long double q = static_cast<long double>(Q);
     Value = j >= 0 ? q * Pow10Table[j] : q / Pow10Table[-j];
     return true;

@@ -12,8 +12,7 @@ namespace {
 int32_t LengthWithin(const char* Buffer, int32_t Capacity)
 {
     for (int32_t i = 0; i < Capacity; ++i)
-        if (Buffer[i] == '\0')
-            return i;
+        if (Buffer[i] == '\0') return i;
     return -1;
 }
 
@@ -21,11 +20,9 @@ int32_t LengthWithin(const char* Buffer, int32_t Capacity)
 
 bool SubstituteParameters(char* Buffer, int32_t Capacity, double X, double Z)
 {
-    if (Buffer == nullptr || Capacity <= 0)
-        return false;
+    if (Buffer == nullptr || Capacity <= 0) return false;
     int32_t Length = LengthWithin(Buffer, Capacity);
-    if (Length < 0)
-        return false;
+    if (Length < 0) return false;
     for (int32_t i = 0; i < Length;) {
         const char c = Buffer[i];
         double Value = 0.0;
@@ -38,12 +35,10 @@ bool SubstituteParameters(char* Buffer, int32_t Capacity, double X, double Z)
             ++i;
             continue;
         }
-        if (int64_t{Length} + ParamTextGrowth + 1 > Capacity)
-            return false;
+        if (int64_t{Length} + ParamTextGrowth + 1 > Capacity) return false;
         char Number[MaxParamValueChars];
         const int32_t n = WriteParamValue(Number, Value);
-        if (n == 0)
-            return false;
+        if (n == 0) return false;
         // Move the tail with its terminator behind the room for '(' n ')'.
         std::memmove(Buffer + i + n + 2, Buffer + i + 1, static_cast<size_t>(Length - i));
         Buffer[i] = '(';

@@ -15,8 +15,7 @@ bool MatchesLetters(const char* Text, int32_t Pos, const char* Name)
 {
     for (int32_t i = 0; Name[i] != '\0'; ++i) {
         const char c = Text[Pos + i];
-        if (c != Name[i] && c != Name[i] - ('a' - 'A'))
-            return false;
+        if (c != Name[i] && c != Name[i] - ('a' - 'A')) return false;
     }
     return true;
 }
@@ -43,22 +42,28 @@ uint16_t MatchFunctionName(const char* Text, int32_t Pos, int32_t& NameLength)
 {
     NameLength = 3;
     switch (Text[Pos]) {
-    case 'a': case 'A':
+    case 'a':
+    case 'A':
         NameLength = 4;
         if (MatchesLetters(Text, Pos + 1, "sin")) return tkArcSin;
         if (MatchesLetters(Text, Pos + 1, "cos")) return tkArcCos;
         NameLength = 3;
         return MatchesLetters(Text, Pos + 1, "bs") ? tkAbs : tkError;
-    case 'c': case 'C':
+    case 'c':
+    case 'C':
         return MatchesLetters(Text, Pos + 1, "os") ? tkCos : tkError;
-    case 'e': case 'E':
+    case 'e':
+    case 'E':
         return MatchesLetters(Text, Pos + 1, "xp") ? tkExp : tkError;
-    case 'f': case 'F':
+    case 'f':
+    case 'F':
         return MatchesLetters(Text, Pos + 1, "ac") ? tkFac : tkError;
-    case 'l': case 'L':
+    case 'l':
+    case 'L':
         NameLength = 4;
         return MatchesLetters(Text, Pos + 1, "oge") ? tkLoge : tkError;
-    case 's': case 'S':
+    case 's':
+    case 'S':
         if (MatchesLetters(Text, Pos + 1, "in")) return tkSin;
         NameLength = 4;
         return MatchesLetters(Text, Pos + 1, "qrt") ? tkSqrt : tkError;
@@ -75,8 +80,7 @@ uint16_t GroupToken(uint16_t Code, int32_t Pos, int32_t InnerStart, int64_t End,
                     int32_t& TokenStart, int32_t& TokenEnd, int32_t& NextPos)
 {
     const int64_t Next = Pos + End;
-    if (Next > INT32_MAX)
-        return tkError;
+    if (Next > INT32_MAX) return tkError;
     NextPos = static_cast<int32_t>(Next);
     TokenStart = InnerStart;
     TokenEnd = NextPos - 2;
@@ -88,12 +92,10 @@ uint16_t ScanFunction(const char* Text, int32_t Length, int32_t Pos, int32_t& To
 {
     // The shortest call, 'sin(1)', has six characters; this also makes every
     // letter compared below exist.
-    if (Length - Pos < 6)
-        return tkError;
+    if (Length - Pos < 6) return tkError;
     int32_t L = 0;
     const uint16_t Code = MatchFunctionName(Text, Pos, L);
-    if (Code == tkError || Text[Pos + L] != '(')
-        return tkError;
+    if (Code == tkError || Text[Pos + L] != '(') return tkError;
     const int64_t End = ScanGroup(Text, Length, Pos, L + 1);
     if (End < 0 || End - L < 3)  // no closing bracket, or an empty argument
         return tkError;
@@ -107,10 +109,8 @@ uint16_t ScanNumber(const char* Text, int32_t Length, int32_t Pos, int32_t& Toke
     while (i < Length) {
         const char c = Text[i];
         const char Before = Text[i - 1];
-        const bool SignedExponent =
-            (c == '+' || c == '-') && (Before == 'e' || Before == 'E');
-        if (!(IsDigit(c) || c == '.' || c == 'e' || c == 'E' || SignedExponent))
-            break;
+        const bool SignedExponent = (c == '+' || c == '-') && (Before == 'e' || Before == 'E');
+        if (!(IsDigit(c) || c == '.' || c == 'e' || c == 'E' || SignedExponent)) break;
         ++i;
     }
     NextPos = i;
@@ -122,14 +122,21 @@ uint16_t ScanNumber(const char* Text, int32_t Length, int32_t Pos, int32_t& Toke
 uint16_t ScanAt(const char* Text, int32_t Length, int32_t Pos, int32_t& TokenStart,
                 int32_t& TokenEnd, int32_t& NextPos)
 {
-    if (Pos == Length)
-        return tkEnd;
+    if (Pos == Length) return tkEnd;
     const char c = Text[Pos];
     switch (c) {
-    case '+': NextPos = Pos + 1; return tkPlus;
-    case '-': NextPos = Pos + 1; return tkMinus;
-    case '*': NextPos = Pos + 1; return tkMultiply;
-    case '/': NextPos = Pos + 1; return tkDivide;
+    case '+':
+        NextPos = Pos + 1;
+        return tkPlus;
+    case '-':
+        NextPos = Pos + 1;
+        return tkMinus;
+    case '*':
+        NextPos = Pos + 1;
+        return tkMultiply;
+    case '/':
+        NextPos = Pos + 1;
+        return tkDivide;
     case '(': {
         const int64_t End = ScanGroup(Text, Length, Pos, 1);
         if (End < 3)  // unbalanced (-1) or '()'
@@ -149,18 +156,15 @@ uint16_t ScanToken(const char* Text, int32_t Length, int32_t Pos, int32_t& Token
                    int32_t& TokenEnd, int32_t& NextPos)
 {
     NextPos = -1;
-    if (Text == nullptr || Pos < 0 || Pos > Length)
-        return tkOutOfRange;
+    if (Text == nullptr || Pos < 0 || Pos > Length) return tkOutOfRange;
     const uint16_t Code = ScanAt(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
-    if (Code == tkError || Code == tkEnd)
-        NextPos = -1;
+    if (Code == tkError || Code == tkEnd) NextPos = -1;
     return Code;
 }
 
 int32_t BoundedLength(const char* Text)
 {
-    if (Text == nullptr)
-        return 0;
+    if (Text == nullptr) return 0;
     const size_t Length = std::strlen(Text);
     return Length > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(Length);
 }

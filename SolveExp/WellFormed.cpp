@@ -25,15 +25,12 @@ bool CheckLevel(const char* Text, int32_t End, int32_t Pos, int32_t Depth)
     for (;;) {
         int32_t First = 0, Last = 0, Next = -1;
         const uint16_t Code = ScanToken(Text, End, Pos, First, Last, Next);
-        if (Code == tkEnd)
-            return PendingOp == opNone;
+        if (Code == tkEnd) return PendingOp == opNone;
         if (Code == tkNumber || (Code >= tkBracket && Code <= tkSqrt)) {
-            if (PendingOp == opNone || !CheckOperand(Text, Code, First, Last, Depth))
-                return false;
+            if (PendingOp == opNone || !CheckOperand(Text, Code, First, Last, Depth)) return false;
             PendingOp = opNone;
         } else if (Code >= tkPlus && Code <= tkDivide) {
-            if (PendingOp != opNone && (PendingOp != opAdd || Code != tkMinus))
-                return false;
+            if (PendingOp != opNone && (PendingOp != opAdd || Code != tkMinus)) return false;
             PendingOp = static_cast<uint16_t>(Code - 16);
         } else {
             return false;

@@ -1,70 +1,72 @@
 // The repaint core at a million points: the fast point loop and the
 // straightforward one, without and with the depth buffer, at two views.
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/ResultSet.h"
+#include "Proc3D/Proc3D.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/ResultSet.h"
-#include "Proc3D/Proc3D.h"
-
 namespace {
 
 using MainUnit::TResultSet;
 
 // A 1000 x 1000 grid of sin(x) * cos(z) over [-10, 10]^2.
-const TResultSet& MillionPoints() {
-  static const TResultSet Results = [] {
-    TResultSet R;
-    R.XIntervalFrom = R.ZIntervalFrom = -10;
-    R.XIntervalTo = R.ZIntervalTo = 10;
-    R.YIntervalFrom = -1;
-    R.YIntervalTo = 1;
-    R.Points.resize(1000000);
-    for (int I = 0; I < 1000; ++I) {
-      for (int J = 0; J < 1000; ++J) {
-        const double X = -10 + I * (20.0 / 999), Z = -10 + J * (20.0 / 999);
-        R.Points[I * 1000 + J] = {X, std::sin(X) * std::cos(Z), Z};
-      }
-    }
-    R.PointCount = 1000000;
-    R.BoundingRadius = std::sqrt(201.0);
-    return R;
-  }();
-  return Results;
+const TResultSet& MillionPoints()
+{
+    static const TResultSet Results = [] {
+        TResultSet R;
+        R.XIntervalFrom = R.ZIntervalFrom = -10;
+        R.XIntervalTo = R.ZIntervalTo = 10;
+        R.YIntervalFrom = -1;
+        R.YIntervalTo = 1;
+        R.Points.resize(1000000);
+        for (int I = 0; I < 1000; ++I) {
+            for (int J = 0; J < 1000; ++J) {
+                const double X = -10 + I * (20.0 / 999), Z = -10 + J * (20.0 / 999);
+                R.Points[I * 1000 + J] = {X, std::sin(X) * std::cos(Z), Z};
+            }
+        }
+        R.PointCount = 1000000;
+        R.BoundingRadius = std::sqrt(201.0);
+        return R;
+    }();
+    return Results;
 }
 
 struct TView {
-  double Ver, Hor, Zoom, DistanceFactor;
+    double Ver, Hor, Zoom, DistanceFactor;
 };
 const TView Views[2] = {{0.5, 0.7, 600, 1.5}, {-0.3, 2.5, 300, 3.0}};
 
-template <bool Fast>
-void BM_Repaint(benchmark::State& State) {
-  const TResultSet& R = MillionPoints();
-  const TView& V = Views[State.range(0)];
-  const bool UseDepth = State.range(1) != 0;
-  const bool TwoCores = State.range(2) != 0;
-  Proc3D::TPoint3D Camera{};
-  Proc3D::TViewPlane View{};
-  Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, V.DistanceFactor * R.BoundingRadius, View);
-  std::vector<uint32_t> Pixels(505 * 404);
-  MainUnit::TDepthBuffer Depth;
-  if (UseDepth) MainUnit::CreateDepthBuffer(505, 404, Depth);
-  const MainUnit::TPicture Picture{Pixels.data(), 505, 404};
-  for (auto _ : State) {
-    MainUnit::FillPicture(Picture, 0);
-    if (Fast) {
-      MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, TwoCores);
-    } else {
-      MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr);
+template <bool Fast> void BM_Repaint(benchmark::State& State)
+{
+    const TResultSet& R = MillionPoints();
+    const TView& V = Views[State.range(0)];
+    const bool UseDepth = State.range(1) != 0;
+    const bool TwoCores = State.range(2) != 0;
+    Proc3D::TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom,
+                          V.DistanceFactor * R.BoundingRadius, View);
+    std::vector<uint32_t> Pixels(505 * 404);
+    MainUnit::TDepthBuffer Depth;
+    if (UseDepth) MainUnit::CreateDepthBuffer(505, 404, Depth);
+    const MainUnit::TPicture Picture{Pixels.data(), 505, 404};
+    for (auto _ : State) {
+        MainUnit::FillPicture(Picture, 0);
+        if (Fast) {
+            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, TwoCores);
+        } else {
+            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr);
+        }
+        benchmark::DoNotOptimize(Pixels.data());
     }
-    benchmark::DoNotOptimize(Pixels.data());
-  }
-  State.SetItemsProcessed(State.iterations() * R.PointCount);
+    State.SetItemsProcessed(State.iterations() * R.PointCount);
 }
 
 }  // namespace

@@ -44,8 +44,9 @@ struct TPoints {
 
 void PerPoint(benchmark::State& State)
 {
-    State.counters["per_point"] = benchmark::Counter(
-        PointsPerBatch, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    State.counters["per_point"] =
+        benchmark::Counter(PointsPerBatch, benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
 }
 
 void TextPath(benchmark::State& State)
@@ -157,7 +158,11 @@ double Fastest(const std::vector<double>& Values)
 
 BENCHMARK(TextPath)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
 BENCHMARK(FastPath)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
-BENCHMARK(FastPathSinglePoints)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
-BENCHMARK(FastPathRoundingEachPoint)->DenseRange(0, ExpressionCount - 1)->ComputeStatistics("min", Fastest);
+BENCHMARK(FastPathSinglePoints)
+    ->DenseRange(0, ExpressionCount - 1)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK(FastPathRoundingEachPoint)
+    ->DenseRange(0, ExpressionCount - 1)
+    ->ComputeStatistics("min", Fastest);
 BENCHMARK(BareLoop)->ComputeStatistics("min", Fastest);
 BENCHMARK(RoundParameterOnly)->ComputeStatistics("min", Fastest);

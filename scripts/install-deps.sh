@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   locales
   clang-14 libclang-rt-14-dev llvm-14  # libFuzzer, sanitizer runtimes, symbolizer
+  clang-format-14 clang-tidy-14 git
 )
 
 # Tests check that a locale with a decimal comma changes no number.

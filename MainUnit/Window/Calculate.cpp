@@ -2,7 +2,6 @@
 // evaluate every point while the window is busy, correct the camera
 // distance, then show the new graph and legend.
 #include "MainForm.h"
-
 #include "MainUnit/Calculation.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Messages.h"
@@ -21,10 +20,7 @@ namespace MainUnit {
 
 using Platform::TMessageKind;
 
-std::string FieldText(const QLineEdit* Edit)
-{
-    return Edit->text().toLatin1().toStdString();
-}
+std::string FieldText(const QLineEdit* Edit) { return Edit->text().toLatin1().toStdString(); }
 
 void SetFieldText(QLineEdit* Edit, const std::string& Text)
 {
@@ -74,8 +70,7 @@ void TMainForm::CorrectCameraDistance()
     const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
     const TDistanceCorrection Correction =
         MainUnit::CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
-    if (Correction.Replace)
-        SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
+    if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
 void TMainForm::ReportStorageFailure()
@@ -89,10 +84,10 @@ void TMainForm::ReportStorageFailure()
 
 void TMainForm::CalculateResultsButtonClick()
 {
-    const std::string Texts[] = {FieldText(PointsToShowEdit),  FieldText(XIntervalFromEdit),
-                                 FieldText(XIntervalToEdit),   FieldText(YIntervalFromEdit),
-                                 FieldText(YIntervalToEdit),   FieldText(ZIntervalFromEdit),
-                                 FieldText(ZIntervalToEdit),   FieldText(FunctionExpressionEdit)};
+    const std::string Texts[] = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
+                                 FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
+                                 FieldText(YIntervalToEdit),  FieldText(ZIntervalFromEdit),
+                                 FieldText(ZIntervalToEdit),  FieldText(FunctionExpressionEdit)};
     TFunctionSettings Settings;
     const std::string Refusal = CheckFunctionSettings(
         {Texts[0], Texts[1], Texts[2], Texts[3], Texts[4], Texts[5], Texts[6], Texts[7]}, Settings);
@@ -103,8 +98,9 @@ void TMainForm::CalculateResultsButtonClick()
 
     // Widths that overflow and grids beyond 32 bits or beyond memory all
     // end here, before anything of the old set is replaced but its storage.
-    const TGridPlan Plan = PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
-                                    Settings.ZIntervalFrom, Settings.ZIntervalTo);
+    const TGridPlan Plan =
+        PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
+                 Settings.ZIntervalFrom, Settings.ZIntervalTo);
     if (!(Plan.Ok && FitsFreeMemory(Plan) && ReservePoints(Results, Plan))) {
         ReportStorageFailure();
         return;
@@ -116,8 +112,7 @@ void TMainForm::CalculateResultsButtonClick()
 
     const bool Calculated =
         CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
-    if (Calculated)
-        CorrectCameraDistance();
+    if (Calculated) CorrectCameraDistance();
 
     EnableControls();
     StatusLabel->clear();

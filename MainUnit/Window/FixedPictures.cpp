@@ -5,23 +5,26 @@ namespace MainUnit {
 namespace {
 
 // 7 x 11 pixel letters, top row first; '#' is a lit pixel.
-constexpr const char* LetterX[11] = {"#.....#", "#.....#", ".#...#.", ".#...#.", "..#.#..", "...#...",
-                                     "..#.#..", ".#...#.", ".#...#.", "#.....#", "#.....#"};
-constexpr const char* LetterY[11] = {"#.....#", "#.....#", ".#...#.", ".#...#.", "..#.#..", "...#...",
-                                     "...#...", "...#...", "...#...", "...#...", "...#..."};
-constexpr const char* LetterZ[11] = {"#######", "......#", ".....#.", ".....#.", "....#..", "...#...",
-                                     "..#....", ".#.....", ".#.....", "#......", "#######"};
+constexpr const char* LetterX[11] = {"#.....#", "#.....#", ".#...#.", ".#...#.",
+                                     "..#.#..", "...#...", "..#.#..", ".#...#.",
+                                     ".#...#.", "#.....#", "#.....#"};
+constexpr const char* LetterY[11] = {"#.....#", "#.....#", ".#...#.", ".#...#.",
+                                     "..#.#..", "...#...", "...#...", "...#...",
+                                     "...#...", "...#...", "...#..."};
+constexpr const char* LetterZ[11] = {"#######", "......#", ".....#.", ".....#.",
+                                     "....#..", "...#...", "..#....", ".#.....",
+                                     ".#.....", "#......", "#######"};
 constexpr int LetterWidth = 7;
 constexpr int LetterHeight = 11;
 // The key's line starts this far right of the letter's left edge.
 constexpr int LineOffset = 10;
 
-void DrawLetter(Platform::TCanvas& Canvas, const char* const (&Letter)[11], int Left, uint32_t Color)
+void DrawLetter(Platform::TCanvas& Canvas, const char* const (&Letter)[11], int Left,
+                uint32_t Color)
 {
     for (int Row = 0; Row < LetterHeight; ++Row)
         for (int Column = 0; Column < LetterWidth; ++Column)
-            if (Letter[Row][Column] == '#')
-                Canvas.SetPixel(Left + Column, AxisKeyTop + Row, Color);
+            if (Letter[Row][Column] == '#') Canvas.SetPixel(Left + Column, AxisKeyTop + Row, Color);
 }
 
 void FillBlack(Platform::TCanvas& Canvas, int Width, int Height)
@@ -48,7 +51,7 @@ void DrawLegendImage(Platform::TCanvas& Canvas)
 void DrawAxisesImage(Platform::TCanvas& Canvas)
 {
     FillBlack(Canvas, 145, 17);
-    const char* const (*Letters[3])[11] = {&LetterX, &LetterY, &LetterZ};
+    const char* const(*Letters[3])[11] = {&LetterX, &LetterY, &LetterZ};
     const int Middle = (AxisKeyTop + AxisKeyBottom) / 2;
     for (int Axis = 0; Axis < 3; ++Axis) {
         DrawLetter(Canvas, *Letters[Axis], AxisKeyLeft[Axis], AxisKeyColor[Axis]);

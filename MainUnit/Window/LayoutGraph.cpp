@@ -2,7 +2,6 @@
 // Help and Close buttons, and the tab order of the whole window.
 #include "FixedPictures.h"
 #include "MainForm.h"
-
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 
@@ -40,7 +39,8 @@ QLabel* MakeLegendLabel(QWidget* Parent, int Left, int Top, int Width, int Heigh
 
 void TMainForm::CreateGraphWindow()
 {
-    QGroupBox* Box = GroupBox4 = MakeGroupBox(this, 264, 8, 521, 553, QStringLiteral(" Graph window "));
+    QGroupBox* Box = GroupBox4 =
+        MakeGroupBox(this, 264, 8, 521, 553, QStringLiteral(" Graph window "));
     GraphImage = new TPicture(Box, 8, 20, 505, 404);
     OutLineImage = new TPicture(Box, 8, 426, 145, 103);
     AxisesImage = new TPicture(Box, 8, 529, 145, 17);
@@ -82,14 +82,38 @@ void TMainForm::SetTabOrder()
 {
     // The groups in their order (function settings, view settings, Help,
     // Close); inside each, the controls in their own order.
-    QWidget* const Order[] = {
-        FunctionExpressionEdit, XIntervalFromEdit, XIntervalToEdit, YIntervalFromEdit, YIntervalToEdit,
-        ZIntervalFromEdit, ZIntervalToEdit, PointsToShowEdit, SquareRadioButton, RandomRadioButton,
-        CalculateResultsButton, HorAngleEdit, HorAngleIncButton, HorAngleDecButton, VerAngleEdit,
-        VerAngleIncButton, VerAngleDecButton, DistanceEdit, DistanceIncButton, DistanceDecButton,
-        ZoomEdit, ZoomIncButton, ZoomDecButton, MinDistanceButton, UndefResultsCheckBox,
-        ZBufferCheckBox, Outline3DCheckBox, CameraYEdit, CameraXEdit, CameraZEdit,
-        HelpButton, CloseButton};
+    QWidget* const Order[] = {FunctionExpressionEdit,
+                              XIntervalFromEdit,
+                              XIntervalToEdit,
+                              YIntervalFromEdit,
+                              YIntervalToEdit,
+                              ZIntervalFromEdit,
+                              ZIntervalToEdit,
+                              PointsToShowEdit,
+                              SquareRadioButton,
+                              RandomRadioButton,
+                              CalculateResultsButton,
+                              HorAngleEdit,
+                              HorAngleIncButton,
+                              HorAngleDecButton,
+                              VerAngleEdit,
+                              VerAngleIncButton,
+                              VerAngleDecButton,
+                              DistanceEdit,
+                              DistanceIncButton,
+                              DistanceDecButton,
+                              ZoomEdit,
+                              ZoomIncButton,
+                              ZoomDecButton,
+                              MinDistanceButton,
+                              UndefResultsCheckBox,
+                              ZBufferCheckBox,
+                              Outline3DCheckBox,
+                              CameraYEdit,
+                              CameraXEdit,
+                              CameraZEdit,
+                              HelpButton,
+                              CloseButton};
     for (std::size_t I = 1; I < std::size(Order); ++I)
         QWidget::setTabOrder(Order[I - 1], Order[I]);
 }

@@ -1,7 +1,6 @@
 // The legend beside the graph: the function, the intervals, the number of
 // points and the Y value of each colour swatch.
 #include "MainForm.h"
-
 #include "MainUnit/LegendText.h"
 
 #include <QLabel>
@@ -14,12 +13,18 @@ void TMainForm::UpdateLegend(const char* Expression)
     const TLegendTexts Texts = MakeLegendTexts(Expression, Results, SquareRadioButton->isChecked());
 
     const std::pair<QLabel*, const std::string*> Labels[] = {
-        {FunctionExpressionLabel, &Texts.FunctionExpression}, {XIntervalLabel, &Texts.XInterval},
-        {ZIntervalLabel, &Texts.ZInterval},                   {PointsLabel, &Texts.Points},
-        {RedWhiteLabel, &Texts.RedWhite},                     {RedLabel, &Texts.Red},
-        {YellowLabel, &Texts.Yellow},                         {GreenLabel, &Texts.Green},
-        {LightBlueLabel, &Texts.LightBlue},                   {BlueLabel, &Texts.Blue},
-        {PurpleLabel, &Texts.Purple},                         {UndefinedLabel, &Texts.Undefined}};
+        {FunctionExpressionLabel, &Texts.FunctionExpression},
+        {XIntervalLabel, &Texts.XInterval},
+        {ZIntervalLabel, &Texts.ZInterval},
+        {PointsLabel, &Texts.Points},
+        {RedWhiteLabel, &Texts.RedWhite},
+        {RedLabel, &Texts.Red},
+        {YellowLabel, &Texts.Yellow},
+        {GreenLabel, &Texts.Green},
+        {LightBlueLabel, &Texts.LightBlue},
+        {BlueLabel, &Texts.Blue},
+        {PurpleLabel, &Texts.Purple},
+        {UndefinedLabel, &Texts.Undefined}};
     for (const auto& [Label, Text] : Labels)
         Label->setText(QString::fromLatin1(Text->data(), qsizetype(Text->size())));
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
 #include <algorithm>
 #include <utility>
 
@@ -36,7 +37,8 @@ void TMainForm::ConnectEvents()
         {HelpButton, &TMainForm::HelpButtonClick},
         {CloseButton, &TMainForm::CloseButtonClick}};
     for (const auto& [Button, Handler] : Clicks)
-        connect(Button, &QAbstractButton::clicked, this, [this, Handler = Handler] { (this->*Handler)(); });
+        connect(Button, &QAbstractButton::clicked, this,
+                [this, Handler = Handler] { (this->*Handler)(); });
     ConnectViewControls();
 }
 
@@ -53,7 +55,8 @@ void TMainForm::ConnectViewControls()
         {ZoomDecButton, &TMainForm::ZoomDecButtonClick},
         {MinDistanceButton, &TMainForm::MinDistanceButtonClick}};
     for (const auto& [Button, Handler] : Clicks)
-        connect(Button, &QAbstractButton::clicked, this, [this, Handler = Handler] { (this->*Handler)(); });
+        connect(Button, &QAbstractButton::clicked, this,
+                [this, Handler = Handler] { (this->*Handler)(); });
 
     HorAngleEdit->OnExit = [this] { HorAngleEditExit(); };
     VerAngleEdit->OnExit = [this] { VerAngleEditExit(); };
@@ -90,14 +93,35 @@ void TMainForm::ClearImages()
 
 std::array<QWidget*, LockedControlCount> TMainForm::LockedControls() const
 {
-    return {CalculateResultsButton, MinDistanceButton, HelpButton, CloseButton,
-            HorAngleIncButton, HorAngleDecButton, VerAngleIncButton, VerAngleDecButton,
-            DistanceIncButton, DistanceDecButton, ZoomIncButton, ZoomDecButton,
-            UndefResultsCheckBox, ZBufferCheckBox, Outline3DCheckBox,
-            SquareRadioButton, RandomRadioButton,
-            FunctionExpressionEdit, XIntervalFromEdit, XIntervalToEdit, YIntervalFromEdit,
-            YIntervalToEdit, ZIntervalFromEdit, ZIntervalToEdit, PointsToShowEdit,
-            HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit};
+    return {CalculateResultsButton,
+            MinDistanceButton,
+            HelpButton,
+            CloseButton,
+            HorAngleIncButton,
+            HorAngleDecButton,
+            VerAngleIncButton,
+            VerAngleDecButton,
+            DistanceIncButton,
+            DistanceDecButton,
+            ZoomIncButton,
+            ZoomDecButton,
+            UndefResultsCheckBox,
+            ZBufferCheckBox,
+            Outline3DCheckBox,
+            SquareRadioButton,
+            RandomRadioButton,
+            FunctionExpressionEdit,
+            XIntervalFromEdit,
+            XIntervalToEdit,
+            YIntervalFromEdit,
+            YIntervalToEdit,
+            ZIntervalFromEdit,
+            ZIntervalToEdit,
+            PointsToShowEdit,
+            HorAngleEdit,
+            VerAngleEdit,
+            DistanceEdit,
+            ZoomEdit};
 }
 
 void TMainForm::SetControlsEnabled(bool Enabled)
@@ -119,25 +143,15 @@ void TMainForm::SetControlsEnabled(bool Enabled)
     }
 }
 
-void TMainForm::DisableControls()
-{
-    SetControlsEnabled(false);
-}
+void TMainForm::DisableControls() { SetControlsEnabled(false); }
 
-void TMainForm::EnableControls()
-{
-    SetControlsEnabled(true);
-}
+void TMainForm::EnableControls() { SetControlsEnabled(true); }
 
-void TMainForm::CloseButtonClick()
-{
-    close();
-}
+void TMainForm::CloseButtonClick() { close(); }
 
 void TMainForm::HelpButtonClick()
 {
-    if (HelpForm)
-        RunModal([this] { HelpForm->ShowModal(); });
+    if (HelpForm) RunModal([this] { HelpForm->ShowModal(); });
 }
 
 }  // namespace MainUnit

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QPoint>
+
 #include <cmath>
 #include <limits>
 
@@ -27,24 +28,23 @@ struct TSketchScale {
 
 // A point of space in sketch pixels: projected onto the graph, then scaled
 // with the product taken first and the division truncating toward zero.
-bool ProjectToSketch(const Proc3D::TViewPlane& View, const Proc3D::TPoint3D& Point, const TSketchScale& Scale,
-                     QPoint& Pixel)
+bool ProjectToSketch(const Proc3D::TViewPlane& View, const Proc3D::TPoint3D& Point,
+                     const TSketchScale& Scale, QPoint& Pixel)
 {
     int32_t X = 0;
     int32_t Y = 0;
-    if (!Proc3D::ProjectPoint(View, Point, X, Y))
-        return false;
-    Pixel = QPoint(int(X * Scale.SketchWidth / Scale.GraphWidth), int(Y * Scale.SketchHeight / Scale.GraphHeight));
+    if (!Proc3D::ProjectPoint(View, Point, X, Y)) return false;
+    Pixel = QPoint(int(X * Scale.SketchWidth / Scale.GraphWidth),
+                   int(Y * Scale.SketchHeight / Scale.GraphHeight));
     return true;
 }
 
 template <std::size_t N>
-bool ProjectAll(const Proc3D::TViewPlane& View, const Proc3D::TPoint3D (&Points)[N], const TSketchScale& Scale,
-                QPoint (&Pixels)[N])
+bool ProjectAll(const Proc3D::TViewPlane& View, const Proc3D::TPoint3D (&Points)[N],
+                const TSketchScale& Scale, QPoint (&Pixels)[N])
 {
     for (std::size_t I = 0; I < N; ++I)
-        if (!ProjectToSketch(View, Points[I], Scale, Pixels[I]))
-            return false;
+        if (!ProjectToSketch(View, Points[I], Scale, Pixels[I])) return false;
     return true;
 }
 
@@ -54,14 +54,13 @@ void DrawFixedArrow(Platform::TCanvas& Canvas, QPoint From, QPoint To, QPoint Ce
 {
     const long double DX = static_cast<long double>(To.x()) - From.x();
     const long double DY = static_cast<long double>(To.y()) - From.y();
-    if (DX == 0 && DY == 0)
-        return;
+    if (DX == 0 && DY == 0) return;
     // k scales the direction to half the length on either side of the centre.
     const long double K = Length / (2 * std::sqrt(DX * DX + DY * DY));
     const int32_t RX = RoundHalfEven(DX * K);
     const int32_t RY = RoundHalfEven(DY * K);
-    DrawArrow(Canvas, Centre.x() - RX, Centre.y() - RY, Centre.x() + RX, Centre.y() + RY, ArrowHeadLength,
-              ArrowHeadHalfWidth, true);
+    DrawArrow(Canvas, Centre.x() - RX, Centre.y() - RY, Centre.x() + RX, Centre.y() + RY,
+              ArrowHeadLength, ArrowHeadHalfWidth, true);
 }
 
 }  // namespace
@@ -70,14 +69,11 @@ int32_t RoundHalfEven(long double Value)
 {
     constexpr long double Lowest = std::numeric_limits<int32_t>::min();
     constexpr long double Highest = std::numeric_limits<int32_t>::max();
-    if (!(Value > Lowest))
-        return std::numeric_limits<int32_t>::min();
-    if (!(Value < Highest))
-        return std::numeric_limits<int32_t>::max();
+    if (!(Value > Lowest)) return std::numeric_limits<int32_t>::min();
+    if (!(Value < Highest)) return std::numeric_limits<int32_t>::max();
     long double Whole = std::floor(Value);
     const long double Fraction = Value - Whole;
-    if (Fraction > 0.5L || (Fraction == 0.5L && std::fmod(Whole, 2.0L) != 0))
-        Whole += 1;
+    if (Fraction > 0.5L || (Fraction == 0.5L && std::fmod(Whole, 2.0L) != 0)) Whole += 1;
     return static_cast<int32_t>(Whole);
 }
 
@@ -89,13 +85,14 @@ void DrawArrow(Platform::TCanvas& Canvas, int32_t TailX, int32_t TailY, int32_t 
     const long double DX = static_cast<long double>(TailX) - TipX;
     const long double DY = static_cast<long double>(TailY) - TipY;
     const long double N = std::sqrt(DX * DX + DY * DY);
-    if (N == 0)
-        return;
+    if (N == 0) return;
     // The head's corners lie L back from the tip along the shaft (the unit
     // vector (DX, DY) / N) and W to either side of it (its normal).
     const QPoint Tip(TipX, TipY);
-    const QPoint A(TipX + RoundHalfEven((L * DX + W * DY) / N), TipY + RoundHalfEven((L * DY - W * DX) / N));
-    const QPoint B(TipX + RoundHalfEven((L * DX - W * DY) / N), TipY + RoundHalfEven((L * DY + W * DX) / N));
+    const QPoint A(TipX + RoundHalfEven((L * DX + W * DY) / N),
+                   TipY + RoundHalfEven((L * DY - W * DX) / N));
+    const QPoint B(TipX + RoundHalfEven((L * DX - W * DY) / N),
+                   TipY + RoundHalfEven((L * DY + W * DX) / N));
 
     const QPoint Remembered = Canvas.PenPos();
     Canvas.MoveTo(TailX, TailY);
@@ -130,12 +127,12 @@ void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
                                       {Results.XIntervalTo, 0, Results.ZIntervalTo},
                                       {Results.XIntervalTo, 0, Results.ZIntervalFrom}};
     QPoint Corners[4];
-    if (!ProjectAll(ViewPlane, Base, Scale, Corners))
-        return;
+    if (!ProjectAll(ViewPlane, Base, Scale, Corners)) return;
 
     Canvas.SetPenColor(YAxisColor);
     Canvas.SetPenWidth(1);
-    DrawArrow(Canvas, YTail.x(), YTail.y(), YTip.x(), YTip.y(), ArrowHeadLength, ArrowHeadHalfWidth, true);
+    DrawArrow(Canvas, YTail.x(), YTail.y(), YTip.x(), YTip.y(), ArrowHeadLength, ArrowHeadHalfWidth,
+              true);
     Canvas.SetBrushColor(0);
     Canvas.SetPenWidth(2);
     Canvas.SetPenColor(RectangleColor);
@@ -145,7 +142,8 @@ void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
     Canvas.SetPenWidth(1);
     Canvas.SetPenColor(YAxisColor);
     if (ViewPlane.Camera.Y > 0) {
-        DrawArrow(Canvas, YTail.x(), YTail.y(), YTip.x(), YTip.y(), ArrowHeadLength, ArrowHeadHalfWidth, true);
+        DrawArrow(Canvas, YTail.x(), YTail.y(), YTip.x(), YTip.y(), ArrowHeadLength,
+                  ArrowHeadHalfWidth, true);
     } else {
         Canvas.MoveTo(Centre.x(), Centre.y());
         Canvas.LineTo(YTail.x(), YTail.y());
@@ -163,13 +161,14 @@ void TMainForm::DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane)
     const double R = Results.BoundingRadius;
     const Proc3D::TPoint3D Ends[4] = {{-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
     QPoint P[4];
-    if (!ProjectAll(ViewPlane, Ends, Scale, P))
-        return;
+    if (!ProjectAll(ViewPlane, Ends, Scale, P)) return;
     if (Outline3DCheckBox->isChecked()) {
         Canvas.SetPenColor(XAxisColor);
-        DrawArrow(Canvas, P[0].x(), P[0].y(), P[1].x(), P[1].y(), ArrowHeadLength, ArrowHeadHalfWidth, true);
+        DrawArrow(Canvas, P[0].x(), P[0].y(), P[1].x(), P[1].y(), ArrowHeadLength,
+                  ArrowHeadHalfWidth, true);
         Canvas.SetPenColor(ZAxisColor);
-        DrawArrow(Canvas, P[2].x(), P[2].y(), P[3].x(), P[3].y(), ArrowHeadLength, ArrowHeadHalfWidth, true);
+        DrawArrow(Canvas, P[2].x(), P[2].y(), P[3].x(), P[3].y(), ArrowHeadLength,
+                  ArrowHeadHalfWidth, true);
     } else {
         const QPoint Centre(Width / 2, Height / 2);
         Canvas.SetPenColor(XAxisColor);

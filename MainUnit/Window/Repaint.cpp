@@ -1,7 +1,6 @@
 // The graph repaint: check the view settings, place the camera, paint every
 // point into the graph picture, then draw the axes sketch.
 #include "MainForm.h"
-
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
@@ -23,9 +22,9 @@ void TMainForm::RepaintGraph()
         return;
     }
     TViewSettings View;
-    const std::string Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
-                                                  FieldText(DistanceEdit), FieldText(ZoomEdit),
-                                                  Results.BoundingRadius, View);
+    const std::string Refusal =
+        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
+                          FieldText(ZoomEdit), Results.BoundingRadius, View);
     if (!Refusal.empty()) {
         ShowMessage(TMessageKind::mkWarning, Refusal);
         return;
@@ -34,8 +33,8 @@ void TMainForm::RepaintGraph()
     const int32_t Height = GraphImage->ImageHeight();
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
-    if (!Proc3D::CalcViewPlane(Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom, View.Distance,
-                               ViewPlane)) {
+    if (!Proc3D::CalcViewPlane(Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
+                               View.Distance, ViewPlane)) {
         ShowMessage(TMessageKind::mkWarning, MsgViewPlane);
         return;
     }
@@ -68,19 +67,10 @@ void TMainForm::RepaintGraph()
     RedrawNow();
 }
 
-void TMainForm::UndefResultsCheckBoxClick()
-{
-    RepaintGraph();
-}
+void TMainForm::UndefResultsCheckBoxClick() { RepaintGraph(); }
 
-void TMainForm::ZBufferCheckBoxClick()
-{
-    RepaintGraph();
-}
+void TMainForm::ZBufferCheckBoxClick() { RepaintGraph(); }
 
-void TMainForm::Outline3DCheckBoxClick()
-{
-    RepaintGraph();
-}
+void TMainForm::Outline3DCheckBoxClick() { RepaintGraph(); }
 
 }  // namespace MainUnit

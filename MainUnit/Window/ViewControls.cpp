@@ -27,10 +27,22 @@ void TMainForm::ApplyStep(QLineEdit* Edit, const TStep& Step)
     }
 }
 
-void TMainForm::HorAngleIncButtonClick() { ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), true)); }
-void TMainForm::HorAngleDecButtonClick() { ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), false)); }
-void TMainForm::VerAngleIncButtonClick() { ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), true)); }
-void TMainForm::VerAngleDecButtonClick() { ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), false)); }
+void TMainForm::HorAngleIncButtonClick()
+{
+    ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), true));
+}
+void TMainForm::HorAngleDecButtonClick()
+{
+    ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), false));
+}
+void TMainForm::VerAngleIncButtonClick()
+{
+    ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), true));
+}
+void TMainForm::VerAngleDecButtonClick()
+{
+    ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), false));
+}
 void TMainForm::ZoomIncButtonClick() { ApplyStep(ZoomEdit, ZoomStep(FieldText(ZoomEdit), true)); }
 void TMainForm::ZoomDecButtonClick() { ApplyStep(ZoomEdit, ZoomStep(FieldText(ZoomEdit), false)); }
 
@@ -54,8 +66,7 @@ void TMainForm::ViewEditExit(QLineEdit* Edit)
 {
     // Only the user's typing sets the flag; leaving an unchanged field does
     // not repaint.
-    if (!Edit->isModified())
-        return;
+    if (!Edit->isModified()) return;
     Edit->setModified(false);
     RepaintGraph();
 }
@@ -64,8 +75,7 @@ void TMainForm::ViewEditKeyPress(char Key)
 {
     // The key goes on to the edit afterwards, and the modified flag stays:
     // leaving the field after Enter repaints once more.
-    if (Key == EnterKey)
-        RepaintGraph();
+    if (Key == EnterKey) RepaintGraph();
 }
 
 void TMainForm::HorAngleEditExit() { ViewEditExit(HorAngleEdit); }

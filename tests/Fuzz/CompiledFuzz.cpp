@@ -21,40 +21,44 @@ bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size) {
-  FuzzCheck::TInput Input{Data, Size};
-  const double X = Input.Take<double>();
-  const double Z = Input.Take<double>();
-  std::string Text;
-  for (char C : FuzzCheck::UpToZero(Input.Rest()))
-    if (C != ' ') Text += C;
-  if (Text.size() > 255) Text.resize(255);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size)
+{
+    FuzzCheck::TInput Input{Data, Size};
+    const double X = Input.Take<double>();
+    const double Z = Input.Take<double>();
+    std::string Text;
+    for (char C : FuzzCheck::UpToZero(Input.Rest()))
+        if (C != ' ') Text += C;
+    if (Text.size() > 255) Text.resize(255);
 
-  const SolveExp::TCompiledExpression Program = SolveExp::Compile(Text.c_str());
-  const double Fast = SolveExp::Evaluate(Program, X, Z);
-  Require(std::isfinite(Fast), "a compiled result that is not finite", Text);
-  const double Rounded =
-      SolveExp::Evaluate(Program, SolveExp::RoundParameter(X), SolveExp::RoundParameter(Z));
-  Require(SameBits(Fast, Rounded), "rounding the parameters once changes the compiled result", Text);
+    const SolveExp::TCompiledExpression Program = SolveExp::Compile(Text.c_str());
+    const double Fast = SolveExp::Evaluate(Program, X, Z);
+    Require(std::isfinite(Fast), "a compiled result that is not finite", Text);
+    const double Rounded =
+        SolveExp::Evaluate(Program, SolveExp::RoundParameter(X), SolveExp::RoundParameter(Z));
+    Require(SameBits(Fast, Rounded), "rounding the parameters once changes the compiled result",
+            Text);
 
-  // The batch interpreter on the same numbers in several lanes and
-  // combinations must agree with the one-point interpreter lane by lane.
-  constexpr int Lanes = 6;
-  const double Xs[Lanes] = {X, Z, X, Z, -X, X}, Zs[Lanes] = {Z, X, X, Z, Z, -Z};
-  SolveExp::TParamValue RoundedX[Lanes], RoundedZ[Lanes];
-  for (int i = 0; i < Lanes; ++i)
-    RoundedX[i] = SolveExp::RoundParameter(Xs[i]), RoundedZ[i] = SolveExp::RoundParameter(Zs[i]);
-  double Many[Lanes];
-  SolveExp::EvaluateMany(Program, RoundedX, RoundedZ, Many, Lanes);
-  for (int i = 0; i < Lanes; ++i)
-    Require(SameBits(Many[i], SolveExp::Evaluate(Program, RoundedX[i], RoundedZ[i])),
-            "the batch and the one-point interpreter differ", Text);
+    // The batch interpreter on the same numbers in several lanes and
+    // combinations must agree with the one-point interpreter lane by lane.
+    constexpr int Lanes = 6;
+    const double Xs[Lanes] = {X, Z, X, Z, -X, X}, Zs[Lanes] = {Z, X, X, Z, Z, -Z};
+    SolveExp::TParamValue RoundedX[Lanes], RoundedZ[Lanes];
+    for (int i = 0; i < Lanes; ++i)
+        RoundedX[i] = SolveExp::RoundParameter(Xs[i]),
+        RoundedZ[i] = SolveExp::RoundParameter(Zs[i]);
+    double Many[Lanes];
+    SolveExp::EvaluateMany(Program, RoundedX, RoundedZ, Many, Lanes);
+    for (int i = 0; i < Lanes; ++i)
+        Require(SameBits(Many[i], SolveExp::Evaluate(Program, RoundedX[i], RoundedZ[i])),
+                "the batch and the one-point interpreter differ", Text);
 
-  char Work[476] = {};
-  std::memcpy(Work, Text.data(), Text.size());
-  const int32_t Capacity = static_cast<int32_t>(Text.size()) + 10 * SolveExp::ParamTextGrowth + 1;
-  if (!SolveExp::SubstituteParameters(Work, Capacity, X, Z)) return 0;  // the driver refuses this text
-  const double Slow = SolveExp::EvaluateExpression(Work);
-  Require(SameBits(Fast, Slow), "the compiled and the text evaluation differ", Text);
-  return 0;
+    char Work[476] = {};
+    std::memcpy(Work, Text.data(), Text.size());
+    const int32_t Capacity = static_cast<int32_t>(Text.size()) + 10 * SolveExp::ParamTextGrowth + 1;
+    if (!SolveExp::SubstituteParameters(Work, Capacity, X, Z))
+        return 0;  // the driver refuses this text
+    const double Slow = SolveExp::EvaluateExpression(Work);
+    Require(SameBits(Fast, Slow), "the compiled and the text evaluation differ", Text);
+    return 0;
 }

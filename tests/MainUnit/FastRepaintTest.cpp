@@ -1,5 +1,9 @@
 // The fast point loop must paint exactly the picture of the straightforward
 // one: every pixel and every depth entry, at any view and for any result set.
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/GraphPaint.h"
+#include "SolveExp/SolveExp.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,127 +11,134 @@
 #include <random>
 #include <vector>
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "SolveExp/SolveExp.h"
-
 using namespace MainUnit;
 using Proc3D::TPoint3D;
 
 namespace {
 
 struct TPictures {
-  std::vector<uint32_t> Fast, Reference;
-  TDepthBuffer FastDepth, ReferenceDepth;
+    std::vector<uint32_t> Fast, Reference;
+    TDepthBuffer FastDepth, ReferenceDepth;
 };
 
 // Paints R both ways and counts differing pixels (and depth entries).
-int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width, int32_t Height,
-                     bool ShowUndefined, bool UseDepth) {
-  TPictures P;
-  P.Fast.assign(static_cast<size_t>(Width) * Height, 0x123456);
-  P.Reference = P.Fast;
-  EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.FastDepth));
-  EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.ReferenceDepth));
-  EXPECT_TRUE(PaintGraph(R, View, {P.Fast.data(), Width, Height}, ShowUndefined,
-                         UseDepth ? &P.FastDepth : nullptr));
-  EXPECT_TRUE(PaintGraphReference(R, View, {P.Reference.data(), Width, Height}, ShowUndefined,
-                                  UseDepth ? &P.ReferenceDepth : nullptr));
-  int Differences = 0;
-  for (size_t I = 0; I < P.Fast.size(); ++I) {
-    Differences += P.Fast[I] != P.Reference[I];
-    Differences += P.FastDepth.Depths[I] != P.ReferenceDepth.Depths[I];
-  }
-  return Differences;
+int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
+                     int32_t Height, bool ShowUndefined, bool UseDepth)
+{
+    TPictures P;
+    P.Fast.assign(static_cast<size_t>(Width) * Height, 0x123456);
+    P.Reference = P.Fast;
+    EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.FastDepth));
+    EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.ReferenceDepth));
+    EXPECT_TRUE(PaintGraph(R, View, {P.Fast.data(), Width, Height}, ShowUndefined,
+                           UseDepth ? &P.FastDepth : nullptr));
+    EXPECT_TRUE(PaintGraphReference(R, View, {P.Reference.data(), Width, Height}, ShowUndefined,
+                                    UseDepth ? &P.ReferenceDepth : nullptr));
+    int Differences = 0;
+    for (size_t I = 0; I < P.Fast.size(); ++I) {
+        Differences += P.Fast[I] != P.Reference[I];
+        Differences += P.FastDepth.Depths[I] != P.ReferenceDepth.Depths[I];
+    }
+    return Differences;
 }
 
-TResultSet RandomResults(std::mt19937_64& Random, double Scale, int Count) {
-  std::uniform_real_distribution<double> Unit(-1.0, 1.0);
-  TResultSet R;
-  R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = -Scale;
-  R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = Scale;
-  R.YIntervalFrom = -0.8 * Scale;  // some defined points lie outside the Y range
-  R.Points.resize(static_cast<size_t>(Count));
-  for (auto& P : R.Points) {
-    P = {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale};
-    if (Unit(Random) > 0.9) P.Y = SolveExp::UndefinedValue;
-  }
-  R.PointCount = Count;
-  R.BoundingRadius = std::sqrt(3.0) * Scale;
-  return R;
+TResultSet RandomResults(std::mt19937_64& Random, double Scale, int Count)
+{
+    std::uniform_real_distribution<double> Unit(-1.0, 1.0);
+    TResultSet R;
+    R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = -Scale;
+    R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = Scale;
+    R.YIntervalFrom = -0.8 * Scale;  // some defined points lie outside the Y range
+    R.Points.resize(static_cast<size_t>(Count));
+    for (auto& P : R.Points) {
+        P = {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale};
+        if (Unit(Random) > 0.9) P.Y = SolveExp::UndefinedValue;
+    }
+    R.PointCount = Count;
+    R.BoundingRadius = std::sqrt(3.0) * Scale;
+    return R;
 }
 
-TEST(FastRepaint, SamePictureAtRandomViews) {
-  std::mt19937_64 Random(99);
-  std::uniform_real_distribution<double> Angle(-1.5707, 1.5707), Wide(-999.0, 999.0);
-  std::uniform_real_distribution<double> LogZoom(-1.0, 4.0), Factor(1.001, 30.0), LogScale(-6.0, 9.0);
-  for (int Case = 0; Case < 120; ++Case) {
-    const double Scale = std::pow(10.0, LogScale(Random));
-    const TResultSet R = RandomResults(Random, Scale, 20000);
-    TPoint3D Camera{};
-    Proc3D::TViewPlane View{};
-    const double H = Case % 3 == 0 ? Wide(Random) : Angle(Random) * 2.0;
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, Angle(Random), H, std::pow(10.0, LogZoom(Random)),
-                                      Factor(Random) * R.BoundingRadius, View));
-    const bool Depth = Case % 2 == 0, Show = Case % 4 < 2;
-    EXPECT_EQ(CountDifferences(R, View, 505, 404, Show, Depth), 0) << "case " << Case;
-  }
+TEST(FastRepaint, SamePictureAtRandomViews)
+{
+    std::mt19937_64 Random(99);
+    std::uniform_real_distribution<double> Angle(-1.5707, 1.5707), Wide(-999.0, 999.0);
+    std::uniform_real_distribution<double> LogZoom(-1.0, 4.0), Factor(1.001, 30.0),
+        LogScale(-6.0, 9.0);
+    for (int Case = 0; Case < 120; ++Case) {
+        const double Scale = std::pow(10.0, LogScale(Random));
+        const TResultSet R = RandomResults(Random, Scale, 20000);
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        const double H = Case % 3 == 0 ? Wide(Random) : Angle(Random) * 2.0;
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, Angle(Random), H,
+                                          std::pow(10.0, LogZoom(Random)),
+                                          Factor(Random) * R.BoundingRadius, View));
+        const bool Depth = Case % 2 == 0, Show = Case % 4 < 2;
+        EXPECT_EQ(CountDifferences(R, View, 505, 404, Show, Depth), 0) << "case " << Case;
+    }
 }
 
 // Points on a fine lattice of the front view fall exactly on half pixels, the
 // ties that rounding to even decides; views almost along an axis make a
 // component of the normal pure rounding noise.
-TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews) {
-  TResultSet R;
-  R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = -5;
-  R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = 5;
-  for (int I = -100; I <= 100; ++I) {
-    for (int J = -100; J <= 100; ++J) R.Points.push_back({I * 0.05, J * 0.05, (I + J) % 3 * 0.5});
-  }
-  R.PointCount = static_cast<int32_t>(R.Points.size());
-  R.BoundingRadius = std::sqrt(75.0);
-  struct {
-    double Ver, Hor, Zoom;
-  } const Views[] = {{0, 0, 100},    {0, 3.14159265358979, 100}, {0, 1.5707963267949, 250},
-                     {1e-15, 0, 50}, {0.3, -1.5707963267949, 77}, {1.5707, 0.2, 300}};
-  for (const auto& V : Views) {
-    TPoint3D Camera{};
-    Proc3D::TViewPlane View{};
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 10.0, View));
-    for (bool Depth : {false, true}) {
-      EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << V.Ver << " " << V.Hor;
+TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews)
+{
+    TResultSet R;
+    R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = -5;
+    R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = 5;
+    for (int I = -100; I <= 100; ++I) {
+        for (int J = -100; J <= 100; ++J)
+            R.Points.push_back({I * 0.05, J * 0.05, (I + J) % 3 * 0.5});
     }
-  }
+    R.PointCount = static_cast<int32_t>(R.Points.size());
+    R.BoundingRadius = std::sqrt(75.0);
+    struct {
+        double Ver, Hor, Zoom;
+    } const Views[] = {{0, 0, 100},    {0, 3.14159265358979, 100},  {0, 1.5707963267949, 250},
+                       {1e-15, 0, 50}, {0.3, -1.5707963267949, 77}, {1.5707, 0.2, 300}};
+    for (const auto& V : Views) {
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 10.0, View));
+        for (bool Depth : {false, true}) {
+            EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << V.Ver << " " << V.Hor;
+        }
+    }
 }
 
 // Enough points for the loop to be split over two cores: many land on the
 // same pixels, so any change of order would show.
-TEST(FastRepaint, SamePictureWhenSplitOverTwoCores) {
-  std::mt19937_64 Random(4);
-  const TResultSet R = RandomResults(Random, 2.0, 150000);
-  struct {
-    double Ver, Hor, Zoom;
-  } const Views[] = {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}};
-  for (const auto& V : Views) {
-    TPoint3D Camera{};
-    Proc3D::TViewPlane View{};
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 6.0, View));
-    for (bool Depth : {false, true}) {
-      EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << V.Ver << " " << V.Hor << " " << Depth;
+TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
+{
+    std::mt19937_64 Random(4);
+    const TResultSet R = RandomResults(Random, 2.0, 150000);
+    struct {
+        double Ver, Hor, Zoom;
+    } const Views[] = {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}};
+    for (const auto& V : Views) {
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 6.0, View));
+        for (bool Depth : {false, true}) {
+            EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0)
+                << V.Ver << " " << V.Hor << " " << Depth;
+        }
     }
-  }
 }
 
-TEST(FastRepaint, SamePictureAtOddPictureSizes) {
-  std::mt19937_64 Random(5);
-  const TResultSet R = RandomResults(Random, 3.0, 5000);
-  const int32_t Sizes[][2] = {{10, 10}, {11, 13}, {64, 1000}, {1000, 17}};
-  for (const auto& Size : Sizes) {
-    TPoint3D Camera{};
-    Proc3D::TViewPlane View{};
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
-    EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0) << Size[0] << " x " << Size[1];
-  }
+TEST(FastRepaint, SamePictureAtOddPictureSizes)
+{
+    std::mt19937_64 Random(5);
+    const TResultSet R = RandomResults(Random, 3.0, 5000);
+    const int32_t Sizes[][2] = {{10, 10}, {11, 13}, {64, 1000}, {1000, 17}};
+    for (const auto& Size : Sizes) {
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
+        EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0)
+            << Size[0] << " x " << Size[1];
+    }
 }
 
 }  // namespace

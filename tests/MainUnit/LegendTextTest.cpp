@@ -1,5 +1,6 @@
 // The legend's texts after a calculation.
 #include "MainUnit/LegendText.h"
+
 #include "MainUnit/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -11,70 +12,76 @@ using MainUnit::TResultSet;
 
 // The legend of a result set, for the expression and order the tests use.
 struct TLegendInput : TResultSet {
-  const char* Expression = "sin(x)*cos(z)";
-  bool SquareOrder = true;
+    const char* Expression = "sin(x)*cos(z)";
+    bool SquareOrder = true;
 };
 
-TLegendTexts MakeLegendTexts(const TLegendInput& In) {
-  return MainUnit::MakeLegendTexts(In.Expression, In, In.SquareOrder);
+TLegendTexts MakeLegendTexts(const TLegendInput& In)
+{
+    return MainUnit::MakeLegendTexts(In.Expression, In, In.SquareOrder);
 }
 
-TLegendInput DefaultSquare() {
-  TLegendInput In;
-  In.XIntervalFrom = -10, In.XIntervalTo = 10;
-  In.ZIntervalFrom = -10, In.ZIntervalTo = 10;
-  In.YIntervalFrom = -10, In.YIntervalTo = 10;
-  In.PointCount = 5041;
-  return In;
+TLegendInput DefaultSquare()
+{
+    TLegendInput In;
+    In.XIntervalFrom = -10, In.XIntervalTo = 10;
+    In.ZIntervalFrom = -10, In.ZIntervalTo = 10;
+    In.YIntervalFrom = -10, In.YIntervalTo = 10;
+    In.PointCount = 5041;
+    return In;
 }
 
-TEST(LegendTextTest, DescribesTheCalculation) {
-  TLegendTexts T = MakeLegendTexts(DefaultSquare());
-  EXPECT_EQ(T.FunctionExpression, "Y = sin(x)*cos(z)");
-  EXPECT_EQ(T.XInterval, "X = <-10 ;10>");
-  EXPECT_EQ(T.ZInterval, "Z = <-10 ;10>");
-  EXPECT_EQ(T.Points, "5041 points (square ordered) really showed");
-  EXPECT_EQ(T.Purple, "Y = -10");
-  EXPECT_EQ(T.Blue, "Y = -6.52881355932203");
-  EXPECT_EQ(T.LightBlue, "Y = -3.05762711864407");
-  EXPECT_EQ(T.Green, "Y = 0.413559322033898");
-  EXPECT_EQ(T.Yellow, "Y = 3.88474576271186");
-  EXPECT_EQ(T.Red, "Y = 7.35593220338983");
-  EXPECT_EQ(T.RedWhite, "Y = 10");
-  EXPECT_EQ(T.Undefined, "Y is undefined");
+TEST(LegendTextTest, DescribesTheCalculation)
+{
+    TLegendTexts T = MakeLegendTexts(DefaultSquare());
+    EXPECT_EQ(T.FunctionExpression, "Y = sin(x)*cos(z)");
+    EXPECT_EQ(T.XInterval, "X = <-10 ;10>");
+    EXPECT_EQ(T.ZInterval, "Z = <-10 ;10>");
+    EXPECT_EQ(T.Points, "5041 points (square ordered) really showed");
+    EXPECT_EQ(T.Purple, "Y = -10");
+    EXPECT_EQ(T.Blue, "Y = -6.52881355932203");
+    EXPECT_EQ(T.LightBlue, "Y = -3.05762711864407");
+    EXPECT_EQ(T.Green, "Y = 0.413559322033898");
+    EXPECT_EQ(T.Yellow, "Y = 3.88474576271186");
+    EXPECT_EQ(T.Red, "Y = 7.35593220338983");
+    EXPECT_EQ(T.RedWhite, "Y = 10");
+    EXPECT_EQ(T.Undefined, "Y is undefined");
 }
 
-TEST(LegendTextTest, RandomOrderConstantAndReversedRanges) {
-  TLegendInput In = DefaultSquare();
-  In.SquareOrder = false;
-  In.PointCount = 5000;
-  In.XIntervalFrom = 0.5, In.XIntervalTo = 1.5e20;
-  EXPECT_EQ(MakeLegendTexts(In).Points, "5000 points (random ordered) really showed");
-  EXPECT_EQ(MakeLegendTexts(In).XInterval, "X = <0.5 ;1.5E20>");
+TEST(LegendTextTest, RandomOrderConstantAndReversedRanges)
+{
+    TLegendInput In = DefaultSquare();
+    In.SquareOrder = false;
+    In.PointCount = 5000;
+    In.XIntervalFrom = 0.5, In.XIntervalTo = 1.5e20;
+    EXPECT_EQ(MakeLegendTexts(In).Points, "5000 points (random ordered) really showed");
+    EXPECT_EQ(MakeLegendTexts(In).XInterval, "X = <0.5 ;1.5E20>");
 
-  In.YIntervalFrom = In.YIntervalTo = 3;  // a constant function
-  TLegendTexts Constant = MakeLegendTexts(In);
-  for (const std::string* Label : {&Constant.RedWhite, &Constant.Red, &Constant.Yellow, &Constant.Green,
-                                   &Constant.LightBlue, &Constant.Blue, &Constant.Purple})
-    EXPECT_EQ(*Label, "Y = 3");
+    In.YIntervalFrom = In.YIntervalTo = 3;  // a constant function
+    TLegendTexts Constant = MakeLegendTexts(In);
+    for (const std::string* Label :
+         {&Constant.RedWhite, &Constant.Red, &Constant.Yellow, &Constant.Green, &Constant.LightBlue,
+          &Constant.Blue, &Constant.Purple})
+        EXPECT_EQ(*Label, "Y = 3");
 
-  In.YIntervalFrom = 2, In.YIntervalTo = 0;  // a Y interval beside every result
-  TLegendTexts Reversed = MakeLegendTexts(In);
-  EXPECT_EQ(Reversed.Purple, "Y = 2");
-  // The top label is the upper end up to the rounding of the step.
-  double Top = 1;
-  ASSERT_TRUE(MainUnit::ReadReal(Reversed.RedWhite.substr(4), Top)) << Reversed.RedWhite;
-  EXPECT_NEAR(Top, 0.0, 1e-15);
+    In.YIntervalFrom = 2, In.YIntervalTo = 0;  // a Y interval beside every result
+    TLegendTexts Reversed = MakeLegendTexts(In);
+    EXPECT_EQ(Reversed.Purple, "Y = 2");
+    // The top label is the upper end up to the rounding of the step.
+    double Top = 1;
+    ASSERT_TRUE(MainUnit::ReadReal(Reversed.RedWhite.substr(4), Top)) << Reversed.RedWhite;
+    EXPECT_NEAR(Top, 0.0, 1e-15);
 }
 
-TEST(LegendTextTest, NoExpressionEmptiesEveryLabel) {
-  TLegendInput In = DefaultSquare();
-  In.Expression = nullptr;
-  TLegendTexts T = MakeLegendTexts(In);
-  for (const std::string* Label :
-       {&T.FunctionExpression, &T.XInterval, &T.ZInterval, &T.Points, &T.RedWhite, &T.Red, &T.Yellow,
-        &T.Green, &T.LightBlue, &T.Blue, &T.Purple, &T.Undefined})
-    EXPECT_TRUE(Label->empty());
+TEST(LegendTextTest, NoExpressionEmptiesEveryLabel)
+{
+    TLegendInput In = DefaultSquare();
+    In.Expression = nullptr;
+    TLegendTexts T = MakeLegendTexts(In);
+    for (const std::string* Label :
+         {&T.FunctionExpression, &T.XInterval, &T.ZInterval, &T.Points, &T.RedWhite, &T.Red,
+          &T.Yellow, &T.Green, &T.LightBlue, &T.Blue, &T.Purple, &T.Undefined})
+        EXPECT_TRUE(Label->empty());
 }
 
 }  // namespace

@@ -2,94 +2,106 @@
 // point: the hoisted one must give the same result always, the screened
 // estimate must never claim a pixel (or that a point is off the picture)
 // unless ProjectPoint agrees.
+#include "Proc3D/HoistedProjection.h"
+
+#include "Proc3D/Proc3D.h"
+#include "Proc3D/ScreenedProjection.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <random>
 
-#include "Proc3D/HoistedProjection.h"
-#include "Proc3D/Proc3D.h"
-#include "Proc3D/ScreenedProjection.h"
-
 using namespace Proc3D;
 
 namespace {
 
 struct TTally {
-  long Pixel = 0, Outside = 0, Unsure = 0, Wrong = 0;
+    long Pixel = 0, Outside = 0, Unsure = 0, Wrong = 0;
 };
 
 void CheckPoint(const TViewPlane& View, const TProjector& Projector, const TScreen& Screen,
-                const TPoint3D& P, int32_t Width, int32_t Height, TTally& Tally) {
-  int32_t RX = 0, RY = 0, HX = 0, HY = 0, SX = 0, SY = 0;
-  const bool Ok = ProjectPoint(View, P, RX, RY);
-  const bool HoistedOk = Project(Projector, P, HX, HY);
-  const bool Inside = Ok && RX >= 0 && RX < Width && RY >= 0 && RY < Height;
-  bool Right = HoistedOk == Ok && (!Ok || (HX == RX && HY == RY));
-  switch (Screen.Usable ? ScreenPoint(Screen, P, SX, SY) : TScreenResult::Unsure) {
+                const TPoint3D& P, int32_t Width, int32_t Height, TTally& Tally)
+{
+    int32_t RX = 0, RY = 0, HX = 0, HY = 0, SX = 0, SY = 0;
+    const bool Ok = ProjectPoint(View, P, RX, RY);
+    const bool HoistedOk = Project(Projector, P, HX, HY);
+    const bool Inside = Ok && RX >= 0 && RX < Width && RY >= 0 && RY < Height;
+    bool Right = HoistedOk == Ok && (!Ok || (HX == RX && HY == RY));
+    switch (Screen.Usable ? ScreenPoint(Screen, P, SX, SY) : TScreenResult::Unsure) {
     case TScreenResult::Pixel:
-      ++Tally.Pixel;
-      Right = Right && Inside && SX == RX && SY == RY;
-      break;
+        ++Tally.Pixel;
+        Right = Right && Inside && SX == RX && SY == RY;
+        break;
     case TScreenResult::Outside:
-      ++Tally.Outside;
-      Right = Right && !Inside;
-      break;
+        ++Tally.Outside;
+        Right = Right && !Inside;
+        break;
     case TScreenResult::Unsure:
-      ++Tally.Unsure;
-      break;
-  }
-  if (!Right && ++Tally.Wrong <= 3) {
-    ADD_FAILURE() << "point (" << P.X << ", " << P.Y << ", " << P.Z << "): exact " << Ok << " (" << RX
-                  << ", " << RY << "), hoisted " << HoistedOk << " (" << HX << ", " << HY
-                  << "), estimate (" << SX << ", " << SY << ")";
-  }
+        ++Tally.Unsure;
+        break;
+    }
+    if (!Right && ++Tally.Wrong <= 3) {
+        ADD_FAILURE() << "point (" << P.X << ", " << P.Y << ", " << P.Z << "): exact " << Ok << " ("
+                      << RX << ", " << RY << "), hoisted " << HoistedOk << " (" << HX << ", " << HY
+                      << "), estimate (" << SX << ", " << SY << ")";
+    }
 }
 
-TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews) {
-  std::mt19937_64 Random(31337);
-  std::uniform_real_distribution<double> Angle(-1.5707, 1.5707), Unit(-1.0, 1.0);
-  std::uniform_real_distribution<double> LogZoom(-1.0, 4.5), Factor(1.0001, 50.0), LogScale(-8.0, 12.0);
-  TTally Tally, Ordinary;  // Ordinary: scenes up to a million units across
-  for (int Case = 0; Case < 300; ++Case) {
-    const double Scale = std::pow(10.0, LogScale(Random));
-    TPoint3D Camera{};
-    TViewPlane View{};
-    const double H = Case % 5 == 0 ? 3.14159265358979 * (Case % 2 ? 1 : -1) : 2.0 * Angle(Random);
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, Angle(Random), H, std::pow(10.0, LogZoom(Random)),
-                              Factor(Random) * Scale * std::sqrt(3.0), View));
-    const TProjector Projector = MakeProjector(View);
-    const TScreen Screen = MakeScreen(Projector, 505, 404);
-    for (int K = 0; K < 5000; ++K) {
-      CheckPoint(View, Projector, Screen, {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale},
-                 505, 404, Scale <= 1e6 ? Ordinary : Tally);
+TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews)
+{
+    std::mt19937_64 Random(31337);
+    std::uniform_real_distribution<double> Angle(-1.5707, 1.5707), Unit(-1.0, 1.0);
+    std::uniform_real_distribution<double> LogZoom(-1.0, 4.5), Factor(1.0001, 50.0),
+        LogScale(-8.0, 12.0);
+    TTally Tally, Ordinary;  // Ordinary: scenes up to a million units across
+    for (int Case = 0; Case < 300; ++Case) {
+        const double Scale = std::pow(10.0, LogScale(Random));
+        TPoint3D Camera{};
+        TViewPlane View{};
+        const double H =
+            Case % 5 == 0 ? 3.14159265358979 * (Case % 2 ? 1 : -1) : 2.0 * Angle(Random);
+        ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, Angle(Random), H,
+                                  std::pow(10.0, LogZoom(Random)),
+                                  Factor(Random) * Scale * std::sqrt(3.0), View));
+        const TProjector Projector = MakeProjector(View);
+        const TScreen Screen = MakeScreen(Projector, 505, 404);
+        for (int K = 0; K < 5000; ++K) {
+            CheckPoint(View, Projector, Screen,
+                       {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale}, 505, 404,
+                       Scale <= 1e6 ? Ordinary : Tally);
+        }
     }
-  }
-  EXPECT_EQ(Tally.Wrong + Ordinary.Wrong, 0);
-  // In ordinary scenes the estimate must decide nearly every point, or the
-  // repaint is not fast.
-  EXPECT_GT(Ordinary.Pixel + Ordinary.Outside, 1000 * Ordinary.Unsure) << Ordinary.Unsure << " unsure";
-  EXPECT_GT(Ordinary.Pixel, 10000);
+    EXPECT_EQ(Tally.Wrong + Ordinary.Wrong, 0);
+    // In ordinary scenes the estimate must decide nearly every point, or the
+    // repaint is not fast.
+    EXPECT_GT(Ordinary.Pixel + Ordinary.Outside, 1000 * Ordinary.Unsure)
+        << Ordinary.Unsure << " unsure";
+    EXPECT_GT(Ordinary.Pixel, 10000);
 }
 
 // Half-pixel ties of the front view, points in the camera's parallel plane
 // and points far outside: the estimate must step aside for all of them.
-TEST(ScreenedProjection, StepsAsideOnTiesAndDegenerateSightLines) {
-  TPoint3D Camera{};
-  TViewPlane View{};
-  ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, View));
-  const TProjector Projector = MakeProjector(View);
-  const TScreen Screen = MakeScreen(Projector, 505, 404);
-  ASSERT_TRUE(Screen.Usable);
-  TTally Tally;
-  for (int I = -300; I <= 300; ++I) {
-    for (int J = -250; J <= 250; J += 5) CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, 505, 404, Tally);
-  }
-  const TPoint3D Odd[] = {{0, 0, 10}, {3, 4, 10}, {1e300, 0, 0}, {0, -1e300, 5}, {1, 0, 10 - 1e-12}};
-  for (const TPoint3D& P : Odd) CheckPoint(View, Projector, Screen, P, 505, 404, Tally);
-  EXPECT_EQ(Tally.Wrong, 0);
-  EXPECT_GT(Tally.Unsure, 1000);  // every odd multiple of 0.05 on either axis is a tie
+TEST(ScreenedProjection, StepsAsideOnTiesAndDegenerateSightLines)
+{
+    TPoint3D Camera{};
+    TViewPlane View{};
+    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, View));
+    const TProjector Projector = MakeProjector(View);
+    const TScreen Screen = MakeScreen(Projector, 505, 404);
+    ASSERT_TRUE(Screen.Usable);
+    TTally Tally;
+    for (int I = -300; I <= 300; ++I) {
+        for (int J = -250; J <= 250; J += 5)
+            CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, 505, 404, Tally);
+    }
+    const TPoint3D Odd[] = {
+        {0, 0, 10}, {3, 4, 10}, {1e300, 0, 0}, {0, -1e300, 5}, {1, 0, 10 - 1e-12}};
+    for (const TPoint3D& P : Odd)
+        CheckPoint(View, Projector, Screen, P, 505, 404, Tally);
+    EXPECT_EQ(Tally.Wrong, 0);
+    EXPECT_GT(Tally.Unsure, 1000);  // every odd multiple of 0.05 on either axis is a tie
 }
 
 }  // namespace

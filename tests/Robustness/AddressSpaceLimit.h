@@ -5,11 +5,10 @@
 // reserves terabytes of address space for its shadow memory.
 #pragma once
 
-#include <sys/resource.h>
-
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 inline constexpr bool AddressSanitizerBuild = true;
@@ -58,8 +57,7 @@ public:
     }
     ~TAddressSpaceLimit()
     {
-        if (Active)
-            setrlimit(RLIMIT_AS, &Saved);
+        if (Active) setrlimit(RLIMIT_AS, &Saved);
     }
     TAddressSpaceLimit(const TAddressSpaceLimit&) = delete;
     TAddressSpaceLimit& operator=(const TAddressSpaceLimit&) = delete;

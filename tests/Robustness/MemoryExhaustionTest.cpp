@@ -8,9 +8,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <malloc.h>
 #include <string>
 #include <vector>
@@ -23,8 +24,7 @@ struct TFailures {
     std::vector<std::string> List;
     void Expect(bool Holds, const std::string& What)
     {
-        if (!Holds)
-            List.push_back(What);
+        if (!Holds) List.push_back(What);
     }
     [[noreturn]] void Exit() const
     {
@@ -35,8 +35,8 @@ struct TFailures {
     }
 };
 
-void SetSettings(TWindowDriver& W, const char* Points, const char* XFrom, const char* XTo, const char* ZFrom,
-                 const char* ZTo, const char* Expression)
+void SetSettings(TWindowDriver& W, const char* Points, const char* XFrom, const char* XTo,
+                 const char* ZFrom, const char* ZTo, const char* Expression)
 {
     auto& F = W.Form();
     W.Type(F.PointsToShowEdit, Points);
@@ -81,18 +81,22 @@ void GridMemoryRunsOut()
         Failures.Expect(Shown.size() == 1, "one message box for the failed reservation");
         if (!Shown.empty()) {
             Failures.Expect(Shown[0].Kind == TMessageKind::mkError, "the failure is an error box");
-            Failures.Expect(Shown[0].Text == "Cannot allocate necessary memory.", "text: " + Shown[0].Text);
-            Failures.Expect(Shown[0].GraphHash == OldGraph, "the old graph stays on screen while the box is open");
+            Failures.Expect(Shown[0].Text == "Cannot allocate necessary memory.",
+                            "text: " + Shown[0].Text);
+            Failures.Expect(Shown[0].GraphHash == OldGraph,
+                            "the old graph stays on screen while the box is open");
         }
         Failures.Expect(F.Results.Points.empty(), "no result set after the failure");
-        Failures.Expect(W.AllBlack(F.GraphImage) && W.AllBlack(F.OutLineImage), "both pictures black");
+        Failures.Expect(W.AllBlack(F.GraphImage) && W.AllBlack(F.OutLineImage),
+                        "both pictures black");
         Failures.Expect(W.LegendEmpty(), "the legend is empty");
         Failures.Expect(W.CheckControlsEnabled().empty(), W.CheckControlsEnabled());
 
         // The program goes on working within the same limit.
         F.ZoomIncButton->click();
         const auto NoResults = W.TakeMessages();
-        Failures.Expect(NoResults.size() == 1 && NoResults[0].Text == "There are no calculated results to show.",
+        Failures.Expect(NoResults.size() == 1 &&
+                            NoResults[0].Text == "There are no calculated results to show.",
                         "a view change after the failure reports that there are no results");
         CalculateSmallGrid(W, Failures, "after");
     }
@@ -123,10 +127,13 @@ void DepthBufferMemoryRunsOut()
     Failures.Expect(Shown.size() == 1, "one message box for the failed Z-buffer");
     if (!Shown.empty()) {
         Failures.Expect(Shown[0].Kind == TMessageKind::mkError, "the failure is an error box");
-        Failures.Expect(Shown[0].Text == "Cannot allocate memory for Z-Buffer.", "text: " + Shown[0].Text);
-        Failures.Expect(Shown[0].GraphHash == Graph, "the picture keeps its content while the box is open");
+        Failures.Expect(Shown[0].Text == "Cannot allocate memory for Z-Buffer.",
+                        "text: " + Shown[0].Text);
+        Failures.Expect(Shown[0].GraphHash == Graph,
+                        "the picture keeps its content while the box is open");
         Failures.Expect(Shown[0].ControlsEnabled, "no control is disabled by the failed repaint");
-        Failures.Expect(Shown[0].CameraX == CameraX.toStdString() && Shown[0].CameraZ == CameraZ.toStdString(),
+        Failures.Expect(Shown[0].CameraX == CameraX.toStdString() &&
+                            Shown[0].CameraZ == CameraZ.toStdString(),
                         "the camera fields are not written");
     }
     Failures.Expect(F.ZBufferCheckBox->isChecked(), "the click checked the box");

@@ -6,12 +6,13 @@
 #include "AddressSpaceLimit.h"
 #include "RandomUser.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -79,14 +80,16 @@ TEST(RandomActions, TheWindowSurvivesRandomUse)
     for (uint64_t I = 0; I < Actions; ++I) {
         Watchdog.Started("action " + std::to_string(I) + " after: " + User.LastAction());
         const std::string Problem = User.Step();
-        ASSERT_TRUE(Problem.empty()) << "seed " << Seed << ", action " << I << " (" << User.LastAction()
-                                     << "): " << Problem;
+        ASSERT_TRUE(Problem.empty())
+            << "seed " << Seed << ", action " << I << " (" << User.LastAction() << "): " << Problem;
     }
     const TRandomUserCounts& Count = User.Counts();
-    std::printf("seed %llu: %lld actions, %lld calculations, %lld refusals, %lld memory failures, %lld repaints\n",
+    std::printf("seed %llu: %lld actions, %lld calculations, %lld refusals, %lld memory failures, "
+                "%lld repaints\n",
                 static_cast<unsigned long long>(Seed), static_cast<long long>(Count.Actions),
                 static_cast<long long>(Count.Calculations), static_cast<long long>(Count.Refusals),
-                static_cast<long long>(Count.MemoryFailures), static_cast<long long>(Count.Repaints));
+                static_cast<long long>(Count.MemoryFailures),
+                static_cast<long long>(Count.Repaints));
     // A run that never calculates or never draws would prove little.
     EXPECT_GT(Count.Calculations, static_cast<int64_t>(Actions / 100));
     EXPECT_GT(Count.Repaints, static_cast<int64_t>(Actions / 100));

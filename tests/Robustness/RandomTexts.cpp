@@ -6,17 +6,36 @@
 
 namespace {
 
-const std::array<const char*, 22> LimitNumbers = {
-    "1.7976931348623157e308", "-1.7976931348623157E+308", "1.7e308", "-1e308", "1e400", "-1E999",
-    "4.9e-324", "-4.9E-324", "2.2250738585072014e-308", "1e-400", "9223372036854775807",
-    "-9223372036854775808", "18446744073709551616", "2147483647", "-2147483648", "2147483648",
-    "4294967295", "0x7FFFFFFF", "$80000000", "-0", "0", "1e15"};
+const std::array<const char*, 22> LimitNumbers = {"1.7976931348623157e308",
+                                                  "-1.7976931348623157E+308",
+                                                  "1.7e308",
+                                                  "-1e308",
+                                                  "1e400",
+                                                  "-1E999",
+                                                  "4.9e-324",
+                                                  "-4.9E-324",
+                                                  "2.2250738585072014e-308",
+                                                  "1e-400",
+                                                  "9223372036854775807",
+                                                  "-9223372036854775808",
+                                                  "18446744073709551616",
+                                                  "2147483647",
+                                                  "-2147483648",
+                                                  "2147483648",
+                                                  "4294967295",
+                                                  "0x7FFFFFFF",
+                                                  "$80000000",
+                                                  "-0",
+                                                  "0",
+                                                  "1e15"};
 
-const std::array<const char*, 9> Functions = {"sin", "cos", "exp", "loge", "fac", "asin", "acos", "sqrt", "abs"};
+const std::array<const char*, 9> Functions = {"sin",  "cos",  "exp",  "loge", "fac",
+                                              "asin", "acos", "sqrt", "abs"};
 
 // Letters beyond ASCII: Latin-1 ones reach the expression unit as single
 // bytes above 127, the others as '?'.
-const std::array<const char*, 10> ForeignLetters = {"é", "ü", "ř", "ž", "Ä", "ß", "Ø", "中", "я", "😀"};
+const std::array<const char*, 10> ForeignLetters = {"é", "ü", "ř",  "ž", "Ä",
+                                                    "ß", "Ø", "中", "я", "😀"};
 
 }  // namespace
 
@@ -25,45 +44,51 @@ QString TRandomTexts::SmallReal(double Low, double High)
     const double V = std::uniform_real_distribution<double>(Low, High)(Rng);
     char Text[48];
     switch (Between(0, 4)) {
-    case 0: std::snprintf(Text, sizeof Text, "%.0f", V); break;
-    case 1: std::snprintf(Text, sizeof Text, "%.1f", V); break;
-    case 2: std::snprintf(Text, sizeof Text, "%.6g", V); break;
-    case 3: std::snprintf(Text, sizeof Text, "%.3e", V); break;
-    default: std::snprintf(Text, sizeof Text, "%.17g", V); break;
+    case 0:
+        std::snprintf(Text, sizeof Text, "%.0f", V);
+        break;
+    case 1:
+        std::snprintf(Text, sizeof Text, "%.1f", V);
+        break;
+    case 2:
+        std::snprintf(Text, sizeof Text, "%.6g", V);
+        break;
+    case 3:
+        std::snprintf(Text, sizeof Text, "%.3e", V);
+        break;
+    default:
+        std::snprintf(Text, sizeof Text, "%.17g", V);
+        break;
     }
     return QString::fromLatin1(Text);
 }
 
 QString TRandomTexts::NearLimits()
 {
-    return QString::fromLatin1(LimitNumbers[static_cast<size_t>(Between(0, LimitNumbers.size() - 1))]);
+    return QString::fromLatin1(
+        LimitNumbers[static_cast<size_t>(Between(0, LimitNumbers.size() - 1))]);
 }
 
 QString TRandomTexts::PointCount()
 {
     const int64_t Kind = Between(0, 99);
-    if (Kind < 75)
-        return QString::number(Between(11, 300));
+    if (Kind < 75) return QString::number(Between(11, 300));
     if (Kind < 85) {
-        static const char* const Edges[] = {"10", "11", "999999", "1000000", "0x20", "$1F", " 64", "50.0", "-5", "x"};
+        static const char* const Edges[] = {"10",  "11",  "999999", "1000000", "0x20",
+                                            "$1F", " 64", "50.0",   "-5",      "x"};
         return QString::fromLatin1(Edges[Between(0, 9)]);
     }
-    if (Kind < 90)
-        return NearLimits();
+    if (Kind < 90) return NearLimits();
     return AnyText();
 }
 
 QString TRandomTexts::IntervalEnd(bool MayBeEmpty)
 {
     const int64_t Kind = Between(0, 99);
-    if (MayBeEmpty && Kind < 35)
-        return QString();
-    if (Kind < 75)
-        return SmallReal(-20, 20);
-    if (Kind < 85)
-        return NearLimits();
-    if (Kind < 90)
-        return SmallReal(-1e-6, 1e-6);
+    if (MayBeEmpty && Kind < 35) return QString();
+    if (Kind < 75) return SmallReal(-20, 20);
+    if (Kind < 85) return NearLimits();
+    if (Kind < 90) return SmallReal(-1e-6, 1e-6);
     return AnyText();
 }
 
@@ -72,14 +97,17 @@ QString TRandomTexts::ViewValue(int Which)
     const int64_t Kind = Between(0, 99);
     if (Kind < 80) {
         switch (Which) {
-        case 0: return SmallReal(-7, 7);
-        case 1: return SmallReal(-1.7, 1.7);
-        case 2: return SmallReal(0, 120);
-        default: return SmallReal(-5, 400);
+        case 0:
+            return SmallReal(-7, 7);
+        case 1:
+            return SmallReal(-1.7, 1.7);
+        case 2:
+            return SmallReal(0, 120);
+        default:
+            return SmallReal(-5, 400);
         }
     }
-    if (Kind < 90)
-        return NearLimits();
+    if (Kind < 90) return NearLimits();
     return AnyText();
 }
 
@@ -88,16 +116,15 @@ QString TRandomTexts::Operand(int Depth, int& Letters)
     const int64_t Kind = Between(0, Depth < 3 ? 6 : 2);
     if (Kind == 0 && Letters < 12) {
         ++Letters;
-        return QString::fromLatin1(Chance(0.5) ? (Chance(0.8) ? "x" : "X") : (Chance(0.8) ? "z" : "Z"));
+        return QString::fromLatin1(Chance(0.5) ? (Chance(0.8) ? "x" : "X")
+                                               : (Chance(0.8) ? "z" : "Z"));
     }
-    if (Kind <= 2)
-        return Chance(0.05) ? NearLimits() : SmallReal(0, 10);
+    if (Kind <= 2) return Chance(0.05) ? NearLimits() : SmallReal(0, 10);
     if (Kind == 3)
         return QStringLiteral("(") + WellFormed(Depth + 1, Letters) + QStringLiteral(")");
     const char* Name = Functions[static_cast<size_t>(Between(0, Functions.size() - 1))];
     QString Call = QString::fromLatin1(Name);
-    if (Chance(0.2))
-        Call = Call.toUpper();
+    if (Chance(0.2)) Call = Call.toUpper();
     return Call + QStringLiteral("(") + WellFormed(Depth + 1, Letters) + QStringLiteral(")");
 }
 
@@ -108,8 +135,7 @@ QString TRandomTexts::WellFormed(int Depth, int& Letters)
     const int64_t More = Between(0, Depth == 0 ? 4 : 2);
     for (int64_t I = 0; I < More; ++I) {
         Text += QChar::fromLatin1("+-*/"[Between(0, 3)]);
-        if (Chance(0.1))
-            Text += QLatin1Char(' ');
+        if (Chance(0.1)) Text += QLatin1Char(' ');
         Text += Operand(Depth, Letters);
     }
     return Text;
@@ -120,11 +146,14 @@ QString TRandomTexts::Mutated(QString Text)
     const int64_t Position = Between(0, Text.size());
     switch (Between(0, 2)) {
     case 0:
-        if (!Text.isEmpty())
-            Text.remove(std::min<int64_t>(Position, Text.size() - 1), 1);
+        if (!Text.isEmpty()) Text.remove(std::min<int64_t>(Position, Text.size() - 1), 1);
         break;
-    case 1: Text.insert(Position, QChar::fromLatin1("()+-*/.eExz, 1"[Between(0, 13)])); break;
-    default: Text.insert(Position, QString::fromUtf8(ForeignLetters[Between(0, ForeignLetters.size() - 1)]));
+    case 1:
+        Text.insert(Position, QChar::fromLatin1("()+-*/.eExz, 1"[Between(0, 13)]));
+        break;
+    default:
+        Text.insert(Position,
+                    QString::fromUtf8(ForeignLetters[Between(0, ForeignLetters.size() - 1)]));
     }
     return Text;
 }
@@ -144,10 +173,8 @@ QString TRandomTexts::Expression()
 {
     int Letters = 0;
     const int64_t Kind = Between(0, 99);
-    if (Kind < 65)
-        return WellFormed(0, Letters);
-    if (Kind < 85)
-        return Mutated(WellFormed(0, Letters));
+    if (Kind < 65) return WellFormed(0, Letters);
+    if (Kind < 85) return Mutated(WellFormed(0, Letters));
     if (Kind < 90)  // more than ten parameter letters
         return QStringLiteral("x+z+x+z+x+z+x+z+x+z+x");
     return AnyText();
@@ -157,8 +184,10 @@ QString TRandomTexts::AnyText()
 {
     QString Text;
     switch (Between(0, 7)) {
-    case 0: return QString();
-    case 1: return QString(static_cast<int>(Between(1, 4)), QLatin1Char(' '));
+    case 0:
+        return QString();
+    case 1:
+        return QString(static_cast<int>(Between(1, 4)), QLatin1Char(' '));
     case 2:
         for (int64_t I = Between(1, 30); I > 0; --I)
             Text += QChar::fromLatin1(static_cast<char>(Between(32, 126)));
@@ -175,7 +204,8 @@ QString TRandomTexts::AnyText()
         const QChar Fill = QChar::fromLatin1("1x(+ "[Between(0, 4)]);
         return QString(static_cast<int>(Between(250, 3000)), Fill);
     }
-    case 6: return NearLimits();
+    case 6:
+        return NearLimits();
     default:
         for (int64_t I = Between(1, 20); I > 0; --I)
             Text += QChar(static_cast<char16_t>(Between(1, 0x2FFF)));

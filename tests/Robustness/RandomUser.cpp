@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
 #include <algorithm>
 
 using Platform::TMessageKind;
@@ -21,8 +22,8 @@ const char* const Accelerators = "FXYZPAVDOQERMSUHCBGW";  // the last three belo
 
 QString Shortened(const QString& Text)
 {
-    return Text.size() > 40 ? Text.left(40) + QStringLiteral("...(") + QString::number(Text.size()) +
-                                  QStringLiteral(" chars)")
+    return Text.size() > 40 ? Text.left(40) + QStringLiteral("...(") +
+                                  QString::number(Text.size()) + QStringLiteral(" chars)")
                             : Text;
 }
 
@@ -45,12 +46,9 @@ QLineEdit* TRandomUser::Edit(int Index) const
 
 QString TRandomUser::TextFor(int EditIndex)
 {
-    if (EditIndex == 0)
-        return Texts.Expression();
-    if (EditIndex == 7)
-        return Texts.PointCount();
-    if (EditIndex >= 8)
-        return Texts.ViewValue(EditIndex - 8);
+    if (EditIndex == 0) return Texts.Expression();
+    if (EditIndex == 7) return Texts.PointCount();
+    if (EditIndex >= 8) return Texts.ViewValue(EditIndex - 8);
     return Texts.IntervalEnd(EditIndex == 3 || EditIndex == 4);
 }
 
@@ -63,28 +61,26 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
     TCalculationForecast Result;
     Result.Refusal = MainUnit::CheckFunctionSettings(
         {Field[7], Field[1], Field[2], Field[3], Field[4], Field[5], Field[6], Field[0]}, Settings);
-    if (!Result.Refusal.empty())
-        return Result;
-    const MainUnit::TGridPlan Plan = MainUnit::PlanGrid(Settings.PointCount, Settings.XIntervalFrom,
-                                                        Settings.XIntervalTo, Settings.ZIntervalFrom,
-                                                        Settings.ZIntervalTo);
+    if (!Result.Refusal.empty()) return Result;
+    const MainUnit::TGridPlan Plan =
+        MainUnit::PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
+                           Settings.ZIntervalFrom, Settings.ZIntervalTo);
     Result.Requested = Settings.PointCount;
     Result.Entries = Plan.Ok ? uint64_t(Plan.Cols) * uint64_t(Plan.Rows) : 0;
     // Far beyond the limit of the run, the reservation fails at once.
-    Result.StorageFails = !Plan.Ok || (Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom);
+    Result.StorageFails =
+        !Plan.Ok || (Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom);
     return Result;
 }
 
 void TRandomUser::KeepCalculationSmall()
 {
     TCalculationForecast Next = Forecast();
-    if (!Next.Refusal.empty() || Next.StorageFails || Next.Entries <= MaxCalculatedEntries)
-        return;
+    if (!Next.Refusal.empty() || Next.StorageFails || Next.Entries <= MaxCalculatedEntries) return;
     W.Type(Edit(7), QString::number(Texts.Between(11, 300)));
     Action += " [points shrunk]";
     Next = Forecast();
-    if (Next.StorageFails || Next.Entries <= MaxCalculatedEntries)
-        return;
+    if (Next.StorageFails || Next.Entries <= MaxCalculatedEntries) return;
     for (int I : {1, 5})
         W.Type(Edit(I), QStringLiteral("-10.0"));
     for (int I : {2, 6})
@@ -96,9 +92,11 @@ void TRandomUser::TypeIntoEdit()
 {
     const int Index = static_cast<int>(Texts.Between(0, 11));
     const QString Text = TextFor(Index);
-    Action = "type into edit " + std::to_string(Index) + ": '" + Shortened(Text).toStdString() + "'";
+    Action =
+        "type into edit " + std::to_string(Index) + ": '" + Shortened(Text).toStdString() + "'";
     // QTest types only printable ASCII as key strokes.
-    const bool Typeable = std::all_of(Text.begin(), Text.end(), [](QChar C) { return C >= u' ' && C <= u'~'; });
+    const bool Typeable =
+        std::all_of(Text.begin(), Text.end(), [](QChar C) { return C >= u' ' && C <= u'~'; });
     if (Typeable && Text.size() < 20 && Texts.Chance(0.05)) {
         // Real key strokes now and then: selection, deletion and typing.
         Edit(Index)->setFocus();
@@ -135,7 +133,8 @@ void TRandomUser::Calculate(bool ByAccelerator)
         F.CalculateResultsButton->click();
         return;
     }
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &F, Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &F, Qt::Key_R,
+                    Qt::AltModifier);
     QElapsedTimer Timer;
     Timer.start();
     while (F.CalculateResultsButton->isDown() && Timer.elapsed() < 2000)
@@ -154,15 +153,15 @@ void TRandomUser::PressButton(QAbstractButton* Button, bool WithMouse)
 void TRandomUser::PressAccelerator()
 {
     const char Letter = Accelerators[Texts.Between(0, 19)];
-    if (Letter == 'R')
-        return Calculate(true);
+    if (Letter == 'R') return Calculate(true);
     Action = std::string("Alt+") + Letter;
     QWidget* Target = QApplication::focusWidget() ? QApplication::focusWidget() : &W.Form();
     QTest::keyClick(Target, static_cast<Qt::Key>(Qt::Key_A + (Letter - 'A')), Qt::AltModifier);
     // Buttons pressed by their accelerator are released, and clicked, a moment later.
     auto& F = W.Form();
-    QAbstractButton* const Animated[] = {F.SquareRadioButton, F.RandomRadioButton, F.MinDistanceButton,
-                                         F.UndefResultsCheckBox, F.ZBufferCheckBox, F.HelpButton, F.CloseButton};
+    QAbstractButton* const Animated[] = {
+        F.SquareRadioButton, F.RandomRadioButton, F.MinDistanceButton, F.UndefResultsCheckBox,
+        F.ZBufferCheckBox,   F.HelpButton,        F.CloseButton};
     QElapsedTimer Timer;
     Timer.start();
     for (QAbstractButton* Button : Animated)
@@ -183,12 +182,13 @@ std::string TRandomUser::Step()
     Action.clear();
     CalculationAction = false;
     auto& F = W.Form();
-    QAbstractButton* const Buttons[] = {F.MinDistanceButton, F.HelpButton,        F.CloseButton,
-                                        F.HorAngleIncButton, F.HorAngleDecButton, F.VerAngleIncButton,
-                                        F.VerAngleDecButton, F.DistanceIncButton, F.DistanceDecButton,
-                                        F.ZoomIncButton,     F.ZoomDecButton};
-    QAbstractButton* const Toggles[] = {F.UndefResultsCheckBox, F.ZBufferCheckBox, F.Outline3DCheckBox,
-                                        F.SquareRadioButton, F.RandomRadioButton};
+    QAbstractButton* const Buttons[] = {
+        F.MinDistanceButton, F.HelpButton,        F.CloseButton,       F.HorAngleIncButton,
+        F.HorAngleDecButton, F.VerAngleIncButton, F.VerAngleDecButton, F.DistanceIncButton,
+        F.DistanceDecButton, F.ZoomIncButton,     F.ZoomDecButton};
+    QAbstractButton* const Toggles[] = {F.UndefResultsCheckBox, F.ZBufferCheckBox,
+                                        F.Outline3DCheckBox, F.SquareRadioButton,
+                                        F.RandomRadioButton};
     const int64_t Kind = Texts.Between(0, 99);
     if (Kind < 38)
         TypeIntoEdit();
@@ -213,46 +213,43 @@ std::string TRandomUser::Step()
     ++Count.Actions;
 
     const std::vector<TShownMessage> Shown = W.TakeMessages();
-    std::string Problem = CalculationAction ? CheckCalculation(Expected, Shown) : CheckMessages(Shown);
+    std::string Problem =
+        CalculationAction ? CheckCalculation(Expected, Shown) : CheckMessages(Shown);
     if (Problem.empty() && !F.isVisible()) {
         if (Action.find("Close") == std::string::npos && Action != "Alt+C")
             Problem = "the main window closed without Close";
         else if (!W.ShowAgain())
             Problem = "the main window could not be shown again";
     }
-    if (Problem.empty())
-        Problem = W.CheckControlsEnabled();
-    if (Problem.empty())
-        Problem = W.CheckPictureSizes();
+    if (Problem.empty()) Problem = W.CheckControlsEnabled();
+    if (Problem.empty()) Problem = W.CheckPictureSizes();
     return Problem;
 }
 
 std::string TRandomUser::CheckMessages(const std::vector<TShownMessage>& Shown)
 {
-    if (Shown.size() > 2)
-        return std::to_string(Shown.size()) + " message boxes for one action";
+    if (Shown.size() > 2) return std::to_string(Shown.size()) + " message boxes for one action";
     for (const TShownMessage& M : Shown) {
         if (!IsKnownMessage(M.Kind, M.Text))
             return "a message box with an unknown text: '" + M.Text + "'";
         if (!M.ControlsEnabled)
             return "a message box shown while the controls were locked: '" + M.Text + "'";
-        if (M.Kind == TMessageKind::mkWarning)
-            ++Count.Refusals;
+        if (M.Kind == TMessageKind::mkWarning) ++Count.Refusals;
     }
-    if (!CalculationAction && Shown.empty() && !W.Form().Results.Points.empty())
-        ++Count.Repaints;
+    if (!CalculationAction && Shown.empty() && !W.Form().Results.Points.empty()) ++Count.Repaints;
     return {};
 }
 
 std::string TRandomUser::CheckCalculation(const TCalculationForecast& Forecasted,
                                           const std::vector<TShownMessage>& Shown)
 {
-    if (std::string Problem = CheckMessages(Shown); !Problem.empty())
-        return Problem;
+    if (std::string Problem = CheckMessages(Shown); !Problem.empty()) return Problem;
     auto& F = W.Form();
     if (!Forecasted.Refusal.empty()) {
-        if (Shown.size() != 1 || Shown[0].Kind != TMessageKind::mkWarning || Shown[0].Text != Forecasted.Refusal)
-            return "a refused calculation must show exactly its warning: '" + Forecasted.Refusal + "'";
+        if (Shown.size() != 1 || Shown[0].Kind != TMessageKind::mkWarning ||
+            Shown[0].Text != Forecasted.Refusal)
+            return "a refused calculation must show exactly its warning: '" + Forecasted.Refusal +
+                   "'";
         return {};
     }
     if (Forecasted.StorageFails) {
@@ -269,11 +266,11 @@ std::string TRandomUser::CheckCalculation(const TCalculationForecast& Forecasted
         return "a successful calculation must show its information box first";
     if (Shown.size() == 2 && Shown[1].Kind != TMessageKind::mkWarning)
         return "after the information box only the repaint's warning may follow";
-    if (std::string Problem = W.CheckResultSet(); !Problem.empty())
-        return Problem;
+    if (std::string Problem = W.CheckResultSet(); !Problem.empty()) return Problem;
     const bool Square = F.SquareRadioButton->isChecked();
     if (F.Results.Points.size() != Forecasted.Entries ||
-        uint64_t(F.Results.PointCount) != (Square ? Forecasted.Entries : uint64_t(Forecasted.Requested)))
+        uint64_t(F.Results.PointCount) !=
+            (Square ? Forecasted.Entries : uint64_t(Forecasted.Requested)))
         return "the result set does not have the grid's entries and points";
     ++Count.Calculations;
     return {};

@@ -17,10 +17,10 @@ class QLineEdit;
 
 struct TRandomUserCounts {
     int64_t Actions = 0;
-    int64_t Calculations = 0;      // successful ones
-    int64_t Refusals = 0;          // warning boxes of any operation
+    int64_t Calculations = 0;  // successful ones
+    int64_t Refusals = 0;      // warning boxes of any operation
     int64_t MemoryFailures = 0;
-    int64_t Repaints = 0;          // view actions that drew without a message
+    int64_t Repaints = 0;  // view actions that drew without a message
 };
 
 class TRandomUser {
@@ -55,7 +55,8 @@ private:
     void PressEnter();
     void Calculate(bool ByAccelerator);
 
-    std::string CheckCalculation(const TCalculationForecast& Expected, const std::vector<TShownMessage>& Shown);
+    std::string CheckCalculation(const TCalculationForecast& Expected,
+                                 const std::vector<TShownMessage>& Shown);
     std::string CheckMessages(const std::vector<TShownMessage>& Shown);
 
     TWindowDriver& W;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
 #include <cmath>
 #include <cstring>
 
@@ -29,9 +30,9 @@ const char* const WarningTexts[] = {
     "ViewPlane calculation error.",
 };
 const char* const DistanceHead = "'Distance' must be greater than ";
-const char* const DistanceTail =
-    " (for these function settings) to prevent the graph from deformations. To set it to the minimal "
-    "possible value use 'Min->' button.";
+const char* const DistanceTail = " (for these function settings) to prevent the graph from "
+                                 "deformations. To set it to the minimal "
+                                 "possible value use 'Min->' button.";
 
 bool IsDistanceMessage(const std::string& Text)
 {
@@ -52,11 +53,11 @@ bool IsKnownMessage(Platform::TMessageKind Kind, const std::string& Text)
     switch (Kind) {
     case Platform::TMessageKind::mkWarning:
         for (const char* Known : WarningTexts)
-            if (Text == Known)
-                return true;
+            if (Text == Known) return true;
         return IsDistanceMessage(Text);
     case Platform::TMessageKind::mkError:
-        return Text == "Cannot allocate necessary memory." || Text == "Cannot allocate memory for Z-Buffer.";
+        return Text == "Cannot allocate necessary memory." ||
+               Text == "Cannot allocate memory for Z-Buffer.";
     case Platform::TMessageKind::mkInformation:
         return Text == "Resulting points were successfully calculated.";
     }
@@ -64,11 +65,12 @@ bool IsKnownMessage(Platform::TMessageKind Kind, const std::string& Text)
 }
 
 TWindowDriver::TWindowDriver()
-    : MainForm(std::make_unique<MainUnit::TMainForm>()), HelpForm(std::make_unique<HelpUnit::THelpForm>()),
-      HelpCloser(std::make_unique<QTimer>())
+    : MainForm(std::make_unique<MainUnit::TMainForm>()),
+      HelpForm(std::make_unique<HelpUnit::THelpForm>()), HelpCloser(std::make_unique<QTimer>())
 {
     MainForm->HelpForm = HelpForm.get();
-    MainForm->MessageBoxFunction = [this](QWidget*, Platform::TMessageKind Kind, const std::string& Text) {
+    MainForm->MessageBoxFunction = [this](QWidget*, Platform::TMessageKind Kind,
+                                          const std::string& Text) {
         Messages.push_back({Kind, Text, CheckControlsEnabled().empty(), GraphHash(),
                             MainForm->CameraXEdit->text().toStdString(),
                             MainForm->CameraYEdit->text().toStdString(),
@@ -77,8 +79,7 @@ TWindowDriver::TWindowDriver()
     // The help window runs its own event loop; this closes it from inside.
     HelpCloser->setInterval(2);
     QObject::connect(HelpCloser.get(), &QTimer::timeout, [this] {
-        if (HelpForm->isVisible())
-            HelpForm->OKButton->click();
+        if (HelpForm->isVisible()) HelpForm->OKButton->click();
     });
     HelpCloser->start();
     ShowAgain();
@@ -106,10 +107,7 @@ bool TWindowDriver::ShowAgain()
     return QTest::qWaitForWindowActive(MainForm.get());
 }
 
-void TWindowDriver::ProcessEvents()
-{
-    QApplication::processEvents();
-}
+void TWindowDriver::ProcessEvents() { QApplication::processEvents(); }
 
 std::string TWindowDriver::CheckControlsEnabled() const
 {
@@ -125,14 +123,12 @@ std::string TWindowDriver::CheckControlsEnabled() const
 std::string TWindowDriver::CheckResultSet() const
 {
     const MainUnit::TResultSet& R = MainForm->Results;
-    if (R.Points.empty())
-        return "no result set after a successful calculation";
+    if (R.Points.empty()) return "no result set after a successful calculation";
     if (!(R.XIntervalFrom <= R.XIntervalTo) || !(R.ZIntervalFrom <= R.ZIntervalTo))
         return "X or Z interval out of order";
     if (R.PointCount < 0 || static_cast<size_t>(R.PointCount) > R.Points.size())
         return "PointCount beyond the entries";
-    if (!(R.BoundingRadius > 0))
-        return "BoundingRadius not positive";
+    if (!(R.BoundingRadius > 0)) return "BoundingRadius not positive";
     for (int32_t I = 0; I < R.PointCount; ++I) {
         const double Y = R.Points[static_cast<size_t>(I)].Y;
         if (SameBits(Y, SolveExp::SyntaxErrorValue))
@@ -146,8 +142,8 @@ std::string TWindowDriver::CheckResultSet() const
 std::string TWindowDriver::CheckPictureSizes() const
 {
     const auto& F = *MainForm;
-    if (F.GraphImage->ImageWidth() != 505 || F.GraphImage->ImageHeight() != 404 || F.GraphImage->width() != 505 ||
-        F.GraphImage->height() != 404)
+    if (F.GraphImage->ImageWidth() != 505 || F.GraphImage->ImageHeight() != 404 ||
+        F.GraphImage->width() != 505 || F.GraphImage->height() != 404)
         return "the graph picture changed its size";
     if (F.OutLineImage->ImageWidth() != 145 || F.OutLineImage->ImageHeight() != 103)
         return "the axes sketch changed its size";
@@ -160,7 +156,8 @@ uint64_t TWindowDriver::GraphHash() const
 {
     const Platform::TPicture& Picture = *MainForm->GraphImage;
     const uint32_t* Pixel = const_cast<Platform::TPicture&>(Picture).Pixels();
-    const size_t Count = static_cast<size_t>(Picture.ImageWidth()) * static_cast<size_t>(Picture.ImageHeight());
+    const size_t Count =
+        static_cast<size_t>(Picture.ImageWidth()) * static_cast<size_t>(Picture.ImageHeight());
     uint64_t Hash = 14695981039346656037ull;  // FNV-1a over the colour bytes
     for (size_t I = 0; I < Count; ++I)
         for (int Byte = 0; Byte < 3; ++Byte)
@@ -171,20 +168,20 @@ uint64_t TWindowDriver::GraphHash() const
 bool TWindowDriver::AllBlack(Platform::TPicture* Picture) const
 {
     const uint32_t* Pixel = Picture->Pixels();
-    const size_t Count = static_cast<size_t>(Picture->ImageWidth()) * static_cast<size_t>(Picture->ImageHeight());
+    const size_t Count =
+        static_cast<size_t>(Picture->ImageWidth()) * static_cast<size_t>(Picture->ImageHeight());
     for (size_t I = 0; I < Count; ++I)
-        if ((Pixel[I] & 0x00FFFFFFu) != 0)
-            return false;
+        if ((Pixel[I] & 0x00FFFFFFu) != 0) return false;
     return true;
 }
 
 bool TWindowDriver::LegendEmpty() const
 {
     const auto& F = *MainForm;
-    for (const QLabel* Label : {F.FunctionExpressionLabel, F.XIntervalLabel, F.ZIntervalLabel, F.PointsLabel,
-                                F.RedWhiteLabel, F.RedLabel, F.YellowLabel, F.GreenLabel, F.LightBlueLabel,
-                                F.BlueLabel, F.PurpleLabel, F.UndefinedLabel})
-        if (!Label->text().isEmpty())
-            return false;
+    for (const QLabel* Label :
+         {F.FunctionExpressionLabel, F.XIntervalLabel, F.ZIntervalLabel, F.PointsLabel,
+          F.RedWhiteLabel, F.RedLabel, F.YellowLabel, F.GreenLabel, F.LightBlueLabel, F.BlueLabel,
+          F.PurpleLabel, F.UndefinedLabel})
+        if (!Label->text().isEmpty()) return false;
     return true;
 }

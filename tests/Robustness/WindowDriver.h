@@ -9,6 +9,7 @@
 #include "MainUnit/Window/MainForm.h"
 
 #include <QTimer>
+
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,8 +1,9 @@
 // The arithmetic shortcuts (one point, and four at a time in vector lanes)
 // against plain extended arithmetic rounded to double, above all where the
 // two roundings part: results next to a midpoint between two doubles.
-#include "ExpectBits.h"
 #include "SolveExp/Arithmetic.h"
+
+#include "ExpectBits.h"
 #include "SolveExp/BatchArithmetic.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ void ExpectSameAsExtended(uint16_t Op, double a, double b, int& Mismatches)
     double Fast = 0, Slow = 0;
     const bool FastOk = ApplyOperator(Op, a, b, Fast);
     const bool SlowOk = ApplyOperatorExtended(Op, a, b, Slow);
-    if (FastOk != SlowOk || (SlowOk && std::bit_cast<uint64_t>(Fast) != std::bit_cast<uint64_t>(Slow))) {
+    if (FastOk != SlowOk ||
+        (SlowOk && std::bit_cast<uint64_t>(Fast) != std::bit_cast<uint64_t>(Slow))) {
         if (++Mismatches <= 5)
             ADD_FAILURE() << "op " << Op << ": " << SolveExpTest::Describe(a) << ", "
                           << SolveExpTest::Describe(b) << " gives " << SolveExpTest::Describe(Fast)
@@ -50,9 +52,10 @@ void ExpectBatchSameAsExtended(uint16_t Op, double a, double b, int Place, std::
         const bool Ok = !Plain || ApplyOperatorExtended(Op, Before[i], Right[i], Expected);
         if (!Ok || std::bit_cast<uint64_t>(Left[i]) != std::bit_cast<uint64_t>(Expected)) {
             if (++Mismatches <= 5)
-                ADD_FAILURE() << "batch op " << Op << (Plain ? " taken plainly" : " refused") << ": "
-                              << SolveExpTest::Describe(Before[i]) << ", " << SolveExpTest::Describe(Right[i])
-                              << " gives " << SolveExpTest::Describe(Left[i]) << " instead of "
+                ADD_FAILURE() << "batch op " << Op << (Plain ? " taken plainly" : " refused")
+                              << ": " << SolveExpTest::Describe(Before[i]) << ", "
+                              << SolveExpTest::Describe(Right[i]) << " gives "
+                              << SolveExpTest::Describe(Left[i]) << " instead of "
                               << SolveExpTest::Describe(Expected);
         }
     }
@@ -85,8 +88,7 @@ TEST(Arithmetic, ProductsNearMidpoints)
     int Mismatches = 0, Accepted = 0;
     for (int i = 0; i < 400000; ++i) {
         uint64_t A = 0, B = 0;
-        if (!MidpointProduct(Rng, A, B))
-            continue;
+        if (!MidpointProduct(Rng, A, B)) continue;
         ++Accepted;
         const int ea = static_cast<int>(Rng() % 1000) - 500 - 52;
         const int eb = static_cast<int>(Rng() % 1200) - 600 - 52;  // some products leave the range
@@ -138,16 +140,27 @@ TEST(Arithmetic, RandomOperandsAndLimits)
     int Mismatches = 0;
     for (int i = 0; i < 300000; ++i) {
         const double a = AnyFinite();
-        const double b = i % 3 == 0 ? AnyFinite() : a * std::ldexp(1.0 + (Rng() % 1000) * 1e-3, static_cast<int>(Rng() % 120) - 60);
+        const double b = i % 3 == 0 ? AnyFinite()
+                                    : a * std::ldexp(1.0 + (Rng() % 1000) * 1e-3,
+                                                     static_cast<int>(Rng() % 120) - 60);
         for (uint16_t Op = opAdd; Op <= opDivide; ++Op)
             ExpectSameAsExtended(Op, a, b, Mismatches);
         for (uint16_t Op = opAdd; Op <= opMultiply; ++Op)
             ExpectBatchSameAsExtended(Op, a, b, i % 5, Rng, Mismatches);
     }
     const double Max = std::numeric_limits<double>::max();
-    const double Edge[][2] = {{Max, Max}, {Max, -Max}, {Max, 1.0000000000000002}, {0x1p-537, 0x1p-537},
-                              {0x1p-1074, 0.5}, {0x1p-1074, 1.5}, {0.0, -0.0}, {-0.0, -0.0}, {1e308, 10},
-                              {0x1.fffffffffffffp1023, 0x1p-53}, {3, 0}, {0, 0}};
+    const double Edge[][2] = {{Max, Max},
+                              {Max, -Max},
+                              {Max, 1.0000000000000002},
+                              {0x1p-537, 0x1p-537},
+                              {0x1p-1074, 0.5},
+                              {0x1p-1074, 1.5},
+                              {0.0, -0.0},
+                              {-0.0, -0.0},
+                              {1e308, 10},
+                              {0x1.fffffffffffffp1023, 0x1p-53},
+                              {3, 0},
+                              {0, 0}};
     for (const auto& e : Edge)
         for (uint16_t Op = opAdd; Op <= opDivide; ++Op) {
             ExpectSameAsExtended(Op, e[0], e[1], Mismatches);
@@ -168,8 +181,10 @@ TEST(BatchArithmetic, OrdinaryBatchesTakenPlainly)
         double Short[2][Count], Alike[2][Count];
         for (int Side = 0; Side < 2; ++Side)
             for (int i = 0; i < Count; ++i) {
-                Short[Side][i] = std::ldexp(static_cast<double>(Rng() % (1u << 20)) + 1, static_cast<int>(Rng() % 40) - 20);
-                Alike[Side][i] = std::ldexp(1.0 + static_cast<double>(Rng() >> 12) * 0x1p-52, static_cast<int>(Rng() % 6));
+                Short[Side][i] = std::ldexp(static_cast<double>(Rng() % (1u << 20)) + 1,
+                                            static_cast<int>(Rng() % 40) - 20);
+                Alike[Side][i] = std::ldexp(1.0 + static_cast<double>(Rng() >> 12) * 0x1p-52,
+                                            static_cast<int>(Rng() % 6));
                 if (Rng() % 2) Alike[Side][i] = -Alike[Side][i];
             }
         using Batch::TKind;

@@ -45,31 +45,54 @@ private:
     {
         std::string s(Name);
         for (char& c : s)
-            if (Pick(2) == 0)
-                c = static_cast<char>(c - 'a' + 'A');
+            if (Pick(2) == 0) c = static_cast<char>(c - 'a' + 'A');
         return s;
     }
 
     std::string Number()
     {
-        static const char* Literals[] = {
-            "0", "1", "2", "0.5", ".5", "3e", "2E-", "1e+3", "1e400", "1.2.3", "1.69e308",
-            "1.7e308", "709", "710", "170", "171", "1e-200", "5.3708672518493e-131",
-            "2.1708472458605e240", "1e5000", ".", "12.75", "9223372036854775808", "1e-5000"};
-        if (Pick(3) == 0)
-            return std::to_string(Pick(200));
+        static const char* Literals[] = {"0",
+                                         "1",
+                                         "2",
+                                         "0.5",
+                                         ".5",
+                                         "3e",
+                                         "2E-",
+                                         "1e+3",
+                                         "1e400",
+                                         "1.2.3",
+                                         "1.69e308",
+                                         "1.7e308",
+                                         "709",
+                                         "710",
+                                         "170",
+                                         "171",
+                                         "1e-200",
+                                         "5.3708672518493e-131",
+                                         "2.1708472458605e240",
+                                         "1e5000",
+                                         ".",
+                                         "12.75",
+                                         "9223372036854775808",
+                                         "1e-5000"};
+        if (Pick(3) == 0) return std::to_string(Pick(200));
         return Literals[Pick(static_cast<int>(std::size(Literals)))];
     }
 
     std::string Operand(int Depth)
     {
-        static const char* Functions[] = {"sin", "cos", "exp", "loge", "fac", "asin", "acos", "abs", "sqrt"};
+        static const char* Functions[] = {"sin",  "cos",  "exp", "loge", "fac",
+                                          "asin", "acos", "abs", "sqrt"};
         const int Kind = Depth > 4 ? Pick(2) : Pick(5);
         switch (Kind) {
-        case 0: return Number();
-        case 1: return std::string(1, "xXzZ"[Pick(4)]);
-        case 2: return "(" + Level(Depth + 1) + ")";
-        default: return AnyCase(Functions[Pick(9)]) + "(" + Level(Depth + 1) + ")";
+        case 0:
+            return Number();
+        case 1:
+            return std::string(1, "xXzZ"[Pick(4)]);
+        case 2:
+            return "(" + Level(Depth + 1) + ")";
+        default:
+            return AnyCase(Functions[Pick(9)]) + "(" + Level(Depth + 1) + ")";
         }
     }
 
@@ -78,8 +101,7 @@ private:
         std::string Text = Pick(4) == 0 ? "-" : "";
         const int Count = 1 + Pick(Depth == 0 ? 4 : 3);
         for (int i = 0; i < Count; ++i) {
-            if (i > 0)
-                Text += "+-*/"[Pick(4)];
+            if (i > 0) Text += "+-*/"[Pick(4)];
             Text += Operand(Depth);
         }
         return Text;
@@ -88,11 +110,18 @@ private:
     void Damage(std::string& Text)
     {
         static const char Pieces[] = "+-*/()xz.e1";
-        const size_t At = Text.empty() ? 0 : static_cast<size_t>(Pick(static_cast<int>(Text.size())));
+        const size_t At =
+            Text.empty() ? 0 : static_cast<size_t>(Pick(static_cast<int>(Text.size())));
         switch (Pick(3)) {
-        case 0: Text.insert(At, 1, Pieces[Pick(static_cast<int>(sizeof Pieces - 1))]); break;
-        case 1: if (!Text.empty()) Text.erase(At, 1); break;
-        default: Text.insert(At, Text.substr(At, 3)); break;
+        case 0:
+            Text.insert(At, 1, Pieces[Pick(static_cast<int>(sizeof Pieces - 1))]);
+            break;
+        case 1:
+            if (!Text.empty()) Text.erase(At, 1);
+            break;
+        default:
+            Text.insert(At, Text.substr(At, 3));
+            break;
         }
     }
 };
@@ -101,15 +130,35 @@ private:
 // take the vector arithmetic rather than the point-by-point fallback.
 double RandomPoint(std::mt19937_64& Rng, bool Ordinary = false)
 {
-    static const double Special[] = {
-        0.0, -0.0, 1.0, -1.0, 1.7e308, -1.7e308, 1.6999999999999e308, 1.69999999999995e308,
-        std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-        std::numeric_limits<double>::denorm_min(), -2.5e-310, std::numeric_limits<double>::min(),
-        99999999999999.5, 12345678901234.5, -0.000099999999999995, 1e-14, 9.99999999999995e40,
-        SyntaxErrorValue, UndefinedValue, 709.78, 170.5, 1e19, -9.2233720368547758e18,
-        std::numeric_limits<double>::infinity(), std::nan("")};  // these two cannot be written
+    static const double Special[] = {0.0,
+                                     -0.0,
+                                     1.0,
+                                     -1.0,
+                                     1.7e308,
+                                     -1.7e308,
+                                     1.6999999999999e308,
+                                     1.69999999999995e308,
+                                     std::numeric_limits<double>::max(),
+                                     -std::numeric_limits<double>::max(),
+                                     std::numeric_limits<double>::denorm_min(),
+                                     -2.5e-310,
+                                     std::numeric_limits<double>::min(),
+                                     99999999999999.5,
+                                     12345678901234.5,
+                                     -0.000099999999999995,
+                                     1e-14,
+                                     9.99999999999995e40,
+                                     SyntaxErrorValue,
+                                     UndefinedValue,
+                                     709.78,
+                                     170.5,
+                                     1e19,
+                                     -9.2233720368547758e18,
+                                     std::numeric_limits<double>::infinity(),
+                                     std::nan("")};  // these two cannot be written
     switch (Ordinary ? 5 : Rng() % 6) {
-    case 0: return Special[Rng() % std::size(Special)];
+    case 0:
+        return Special[Rng() % std::size(Special)];
     case 1: {  // any finite bit pattern
         double v = 0;
         do {
@@ -118,7 +167,9 @@ double RandomPoint(std::mt19937_64& Rng, bool Ordinary = false)
         } while (!std::isfinite(v));
         return v;
     }
-    case 2: return std::ldexp(static_cast<double>(Rng() % 2000001) - 1e6, -static_cast<int>(Rng() % 30));
+    case 2:
+        return std::ldexp(static_cast<double>(Rng() % 2000001) - 1e6,
+                          -static_cast<int>(Rng() % 30));
     default: {  // ordinary magnitudes with random signs
         std::uniform_real_distribution<double> Mantissa(-10.0, 10.0);
         return Mantissa(Rng) * std::pow(10.0, static_cast<double>(Rng() % 41) - 20);
@@ -139,7 +190,8 @@ TEST(CompiledExpression, SameBitsAsTheTextPath)
         std::vector<TParamValue> RoundedX(Points), RoundedZ(Points);
         for (int p = 0; p < Points; ++p) {
             X[p] = RandomPoint(Rng, e % 2 == 1);
-            Z[p] = p % 10 == 0 ? RandomPoint(Rng, e % 2 == 1) : Z[0];  // runs of equal Z for the row
+            Z[p] =
+                p % 10 == 0 ? RandomPoint(Rng, e % 2 == 1) : Z[0];  // runs of equal Z for the row
             RoundedX[p] = RoundParameter(X[p]);
             RoundedZ[p] = RoundParameter(Z[p]);
         }
@@ -158,8 +210,7 @@ TEST(CompiledExpression, SameBitsAsTheTextPath)
             Undefined += Expected == UndefinedValue;
             Defined += Expected != SyntaxErrorValue && Expected != UndefinedValue;
         }
-        if (HasFailure())
-            break;
+        if (HasFailure()) break;
     }
     // The mix must exercise all three kinds of result.
     EXPECT_GT(Defined, 10000);
@@ -175,14 +226,30 @@ TEST(CompiledExpression, FixedCases)
     };
     const double Inf = std::numeric_limits<double>::infinity();
     const Case Cases[] = {
-        {"sin(x)*cos(z)+sqrt(abs(x*z))", 1.5, -2.25}, {"sinx*cosz", 0.5, 0.25},
-        {"exp(x)+EXP(X)+eXp(Z)", 1, 2}, {"loge(x-1)+", 1, 1}, {"1/(x-z)*", 1, 1},
-        {"x+z+x+z+x+z+x+z+x+z", -1e-300, 1e300}, {"x+z+x+z+x+z+x+z+x+z+x", 1, 1},
-        {"1/0+x+z+x+z+x+z+x+z+x+z+x", 1, 1}, {"2x", 1, 1}, {"x", 1.7e308, 0},
-        {"z*0+x", 0, 1.7e308}, {"x", -0.0, 0}, {"(x)*(0-1)", 0, 0}, {"x*(0-1)", 0, 0},
-        {"x", SyntaxErrorValue, 0}, {"sin(x)", UndefinedValue, 0}, {"x+1", Inf, 0},
-        {"1/0+x", std::nan(""), 0}, {"z+x", 1, -Inf}, {"", 1, 1}, {"fac(x)", 170.5, 0},
-        {"acos(x)*asin(z)", -1, 1}, {"x*1e308*z", 10, 10}, {"1e-308/x", 1e10, 0},
+        {"sin(x)*cos(z)+sqrt(abs(x*z))", 1.5, -2.25},
+        {"sinx*cosz", 0.5, 0.25},
+        {"exp(x)+EXP(X)+eXp(Z)", 1, 2},
+        {"loge(x-1)+", 1, 1},
+        {"1/(x-z)*", 1, 1},
+        {"x+z+x+z+x+z+x+z+x+z", -1e-300, 1e300},
+        {"x+z+x+z+x+z+x+z+x+z+x", 1, 1},
+        {"1/0+x+z+x+z+x+z+x+z+x+z+x", 1, 1},
+        {"2x", 1, 1},
+        {"x", 1.7e308, 0},
+        {"z*0+x", 0, 1.7e308},
+        {"x", -0.0, 0},
+        {"(x)*(0-1)", 0, 0},
+        {"x*(0-1)", 0, 0},
+        {"x", SyntaxErrorValue, 0},
+        {"sin(x)", UndefinedValue, 0},
+        {"x+1", Inf, 0},
+        {"1/0+x", std::nan(""), 0},
+        {"z+x", 1, -Inf},
+        {"", 1, 1},
+        {"fac(x)", 170.5, 0},
+        {"acos(x)*asin(z)", -1, 1},
+        {"x*1e308*z", 10, 10},
+        {"1e-308/x", 1e10, 0},
     };
     for (const Case& c : Cases) {
         const TCompiledExpression Program = Compile(c.Text);
@@ -202,8 +269,8 @@ TEST(CompiledExpression, FixedCases)
 
 TEST(CompiledExpression, NestingAsInTheTextPath)
 {
-    for (size_t Depth : {size_t{MaxNestingDepth} - 1, size_t{MaxNestingDepth}, size_t{MaxNestingDepth} + 1,
-                         size_t{200000}}) {
+    for (size_t Depth : {size_t{MaxNestingDepth} - 1, size_t{MaxNestingDepth},
+                         size_t{MaxNestingDepth} + 1, size_t{200000}}) {
         const std::string Text = std::string(Depth, '(') + "x" + std::string(Depth, ')');
         EXPECT_SAME_BITS(Evaluate(Compile(Text.c_str()), 2, 3), TextPath(Text, 2, 3)) << Depth;
     }
@@ -218,12 +285,11 @@ TEST(RoundParameter, SameValueAsWritingAndReadingBack)
                                                  static_cast<int>(Rng() % 300) - 150);
         const TParamValue P = RoundParameter(V);
         ASSERT_EQ(P.Finite, std::isfinite(V));
-        if (!P.Finite)
-            continue;
+        if (!P.Finite) continue;
         EXPECT_SAME_BITS(P.Value, TextPath("x", V, 0)) << SolveExpTest::Describe(V);
-        EXPECT_EQ(P.Stops, P.Value == SyntaxErrorValue || P.Value == UndefinedValue) << SolveExpTest::Describe(V);
-        if (HasFailure())
-            break;
+        EXPECT_EQ(P.Stops, P.Value == SyntaxErrorValue || P.Value == UndefinedValue)
+            << SolveExpTest::Describe(V);
+        if (HasFailure()) break;
     }
 }
 

@@ -24,7 +24,7 @@ inline std::string Describe(double v)
 }
 
 // Equal bits, printed readably on failure.
-#define EXPECT_SAME_BITS(Actual, Expected) \
+#define EXPECT_SAME_BITS(Actual, Expected)                                                         \
     EXPECT_EQ(SolveExpTest::Describe(Actual), SolveExpTest::Describe(Expected))
 
 }  // namespace SolveExpTest

@@ -21,8 +21,7 @@ std::string Substituted(const std::string& Text, double X, double Z, bool* Ok = 
     std::vector<char> Buffer(static_cast<size_t>(std::max(Capacity, int32_t{1})), '#');
     std::memcpy(Buffer.data(), Text.c_str(), std::min(Buffer.size(), Text.size() + 1));
     const bool Result = SubstituteParameters(Buffer.data(), Capacity, X, Z);
-    if (Ok != nullptr)
-        *Ok = Result;
+    if (Ok != nullptr) *Ok = Result;
     return std::string(Buffer.data(), strnlen(Buffer.data(), Buffer.size()));
 }
 
@@ -31,13 +30,20 @@ TEST(Substitute, NumberFormat)
     const double Tiny = std::numeric_limits<double>::denorm_min();
     const double Huge = std::numeric_limits<double>::max();
     const std::pair<double, const char*> Cases[] = {
-        {1.5, "(1.5000000000000E+000)"},   {-10, "(-1.0000000000000E+001)"},
-        {0, "(0.0000000000000E+000)"},     {1.0 / 3, "(3.3333333333333E-001)"},
-        {1e-300, "(1.0000000000000E-300)"}, {0.1, "(1.0000000000000E-001)"},
-        {123456789.123456789, "(1.2345678912346E+008)"}, {Tiny, "(4.9406564584125E-324)"},
-        {-Huge, "(-1.7976931348623E+308)"}, {99999999999999.5, "(1.0000000000000E+014)"},
-        {12345678901234.5, "(1.2345678901234E+013)"}, {-9.99999999999996e99, "(-1.0000000000000E+100)"},
-        {-0.0, "(-0.0000000000000E+000)"},  {2.5e-310, "(2.5000000000000E-310)"},
+        {1.5, "(1.5000000000000E+000)"},
+        {-10, "(-1.0000000000000E+001)"},
+        {0, "(0.0000000000000E+000)"},
+        {1.0 / 3, "(3.3333333333333E-001)"},
+        {1e-300, "(1.0000000000000E-300)"},
+        {0.1, "(1.0000000000000E-001)"},
+        {123456789.123456789, "(1.2345678912346E+008)"},
+        {Tiny, "(4.9406564584125E-324)"},
+        {-Huge, "(-1.7976931348623E+308)"},
+        {99999999999999.5, "(1.0000000000000E+014)"},
+        {12345678901234.5, "(1.2345678901234E+013)"},
+        {-9.99999999999996e99, "(-1.0000000000000E+100)"},
+        {-0.0, "(-0.0000000000000E+000)"},
+        {2.5e-310, "(2.5000000000000E-310)"},
     };
     for (const auto& [Value, Text] : Cases) {
         bool Ok = false;
@@ -55,7 +61,8 @@ TEST(Substitute, LettersAndTheXOfExp)
         {"eXP(Z)", "eXP((-1.0000000000000E+001))"},
         {"xP", "xP"},  // an x followed by p is never a parameter
         {"zx", "(-1.0000000000000E+001)(1.5000000000000E+000)"},
-        {"1+2", "1+2"}, {"", ""},
+        {"1+2", "1+2"},
+        {"", ""},
     };
     for (const auto& [In, Out] : Cases) {
         bool Ok = false;
@@ -92,14 +99,15 @@ TEST(Substitute, RefusesWithoutRoom)
     } Cases[] = {
         {"x", 0, false, "x"},
         {"x", -5, false, "x"},
-        {"x", 23, false, "x"},    // 1 + 22 + 1 > 23
+        {"x", 23, false, "x"},  // 1 + 22 + 1 > 23
         {"x", 24, true, "(1.5000000000000E+000)"},
-        {"1+2", 4, true, "1+2"},  // nothing to substitute
-        {"1+2", 3, false, "1+2"}, // no terminator within the capacity
+        {"1+2", 4, true, "1+2"},   // nothing to substitute
+        {"1+2", 3, false, "1+2"},  // no terminator within the capacity
     };
     for (const auto& c : Cases) {
         bool Ok = !c.Ok;
-        EXPECT_EQ(Substituted(c.Text, 1.5, 2, &Ok, c.Capacity), c.After) << c.Text << " " << c.Capacity;
+        EXPECT_EQ(Substituted(c.Text, 1.5, 2, &Ok, c.Capacity), c.After)
+            << c.Text << " " << c.Capacity;
         EXPECT_EQ(Ok, c.Ok) << c.Text << " " << c.Capacity;
     }
     EXPECT_FALSE(SubstituteParameters(nullptr, 10, 1, 1));

@@ -21,51 +21,29 @@ struct TokenCase {
 TEST(GetToken, CodesBoundsAndNextPosition)
 {
     const TokenCase Cases[] = {
-        {"", 0, tkEnd, -7, -7, -1},
-        {"", 1, tkOutOfRange, -7, -7, -1},
-        {"12", -1, tkOutOfRange, -7, -7, -1},
-        {"12", 3, tkOutOfRange, -7, -7, -1},
-        {"12", 2, tkEnd, -7, -7, -1},
-        {"+", 0, tkPlus, -7, -7, 1},
-        {"1-", 1, tkMinus, -7, -7, 2},
-        {"*", 0, tkMultiply, -7, -7, 1},
-        {"/", 0, tkDivide, -7, -7, 1},
-        {"(1)", 0, tkBracket, 1, 1, 3},
-        {"()", 0, tkError, -7, -7, -1},
-        {"((1)", 0, tkError, -7, -7, -1},
-        {"(())", 0, tkBracket, 1, 2, 4},
-        {"(1))", 0, tkBracket, 1, 1, 3},
-        {")", 0, tkError, -7, -7, -1},
-        {"sin(1)", 0, tkSin, 4, 4, 6},
-        {"sin(1", 0, tkError, -7, -7, -1},
-        {"sin()", 0, tkError, -7, -7, -1},
-        {"sin()+1", 0, tkError, -7, -7, -1},
-        {"SQRT(4)", 0, tkSqrt, 5, 5, 7},
-        {"exp(1)", 0, tkExp, 4, 4, 6},
-        {"eXp(12)", 0, tkExp, 4, 5, 7},
-        {"cOs(1)", 0, tkCos, 4, 4, 6},
-        {"Loge(1)", 0, tkLoge, 5, 5, 7},
-        {"fAC(1)", 0, tkFac, 4, 4, 6},
-        {"aSin(1)", 0, tkArcSin, 5, 5, 7},
-        {"ACOS(1)", 0, tkArcCos, 5, 5, 7},
-        {"aBs(1)", 0, tkAbs, 4, 4, 6},
-        {"sqrt((1)+2)", 0, tkSqrt, 5, 9, 11},
-        {"2*sin(1+3)", 2, tkSin, 6, 8, 10},
-        {"ex(1)", 0, tkError, -7, -7, -1},
-        {"x", 0, tkError, -7, -7, -1},
-        {"sine(1)", 0, tkError, -7, -7, -1},
-        {"expo(1)", 0, tkError, -7, -7, -1},
-        {"sin (1)", 0, tkError, -7, -7, -1},
-        {"ab(1)+1", 0, tkError, -7, -7, -1},
+        {"", 0, tkEnd, -7, -7, -1},           {"", 1, tkOutOfRange, -7, -7, -1},
+        {"12", -1, tkOutOfRange, -7, -7, -1}, {"12", 3, tkOutOfRange, -7, -7, -1},
+        {"12", 2, tkEnd, -7, -7, -1},         {"+", 0, tkPlus, -7, -7, 1},
+        {"1-", 1, tkMinus, -7, -7, 2},        {"*", 0, tkMultiply, -7, -7, 1},
+        {"/", 0, tkDivide, -7, -7, 1},        {"(1)", 0, tkBracket, 1, 1, 3},
+        {"()", 0, tkError, -7, -7, -1},       {"((1)", 0, tkError, -7, -7, -1},
+        {"(())", 0, tkBracket, 1, 2, 4},      {"(1))", 0, tkBracket, 1, 1, 3},
+        {")", 0, tkError, -7, -7, -1},        {"sin(1)", 0, tkSin, 4, 4, 6},
+        {"sin(1", 0, tkError, -7, -7, -1},    {"sin()", 0, tkError, -7, -7, -1},
+        {"sin()+1", 0, tkError, -7, -7, -1},  {"SQRT(4)", 0, tkSqrt, 5, 5, 7},
+        {"exp(1)", 0, tkExp, 4, 4, 6},        {"eXp(12)", 0, tkExp, 4, 5, 7},
+        {"cOs(1)", 0, tkCos, 4, 4, 6},        {"Loge(1)", 0, tkLoge, 5, 5, 7},
+        {"fAC(1)", 0, tkFac, 4, 4, 6},        {"aSin(1)", 0, tkArcSin, 5, 5, 7},
+        {"ACOS(1)", 0, tkArcCos, 5, 5, 7},    {"aBs(1)", 0, tkAbs, 4, 4, 6},
+        {"sqrt((1)+2)", 0, tkSqrt, 5, 9, 11}, {"2*sin(1+3)", 2, tkSin, 6, 8, 10},
+        {"ex(1)", 0, tkError, -7, -7, -1},    {"x", 0, tkError, -7, -7, -1},
+        {"sine(1)", 0, tkError, -7, -7, -1},  {"expo(1)", 0, tkError, -7, -7, -1},
+        {"sin (1)", 0, tkError, -7, -7, -1},  {"ab(1)+1", 0, tkError, -7, -7, -1},
         {"1+abs(", 2, tkError, -7, -7, -1},  // fewer than six characters remain
-        {"1e-5", 0, tkNumber, 0, 3, 4},
-        {"2.5E+10", 0, tkNumber, 0, 6, 7},
-        {"1-5", 0, tkNumber, 0, 0, 1},
-        {".5", 0, tkNumber, 0, 1, 2},
-        {"1.2.3e5e", 0, tkNumber, 0, 7, 8},
-        {"1+5", 0, tkNumber, 0, 0, 1},
-        {"7e-", 0, tkNumber, 0, 2, 3},
-        {" 1", 0, tkError, -7, -7, -1},
+        {"1e-5", 0, tkNumber, 0, 3, 4},       {"2.5E+10", 0, tkNumber, 0, 6, 7},
+        {"1-5", 0, tkNumber, 0, 0, 1},        {".5", 0, tkNumber, 0, 1, 2},
+        {"1.2.3e5e", 0, tkNumber, 0, 7, 8},   {"1+5", 0, tkNumber, 0, 0, 1},
+        {"7e-", 0, tkNumber, 0, 2, 3},        {" 1", 0, tkError, -7, -7, -1},
         {"\t", 0, tkError, -7, -7, -1},
     };
     for (const TokenCase& c : Cases) {
@@ -115,8 +93,8 @@ TEST(GetToken, NeverReadsPastTheTerminator)
 TEST(RemoveSpaces, RemovesOnlySpaces)
 {
     const std::pair<const char*, const char*> Cases[] = {
-        {" 2 * sin( x ) ", "2*sin(x)"}, {"1 000", "1000"}, {"    ", ""},
-        {"", ""}, {"a\tb\n c", "a\tb\nc"}, {"abc", "abc"},
+        {" 2 * sin( x ) ", "2*sin(x)"}, {"1 000", "1000"}, {"    ", ""}, {"", ""},
+        {"a\tb\n c", "a\tb\nc"},        {"abc", "abc"},
     };
     for (const auto& [In, Out] : Cases) {
         std::string Buffer(In);
@@ -132,7 +110,7 @@ TEST(CopySubstring, CopiesInclusiveRangeOrRefuses)
         const char* Result;  // nullptr: refused
     };
     const Case Cases[] = {
-        {2, 4, "cde"}, {0, 5, "abcdef"}, {5, 5, "f"}, {4, 2, nullptr},
+        {2, 4, "cde"},   {0, 5, "abcdef"}, {5, 5, "f"},       {4, 2, nullptr},
         {2, 6, nullptr}, {-1, 2, nullptr}, {-3, -1, nullptr}, {0, 99, nullptr},
     };
     for (const Case& c : Cases) {

@@ -1,12 +1,11 @@
 // "Calculate results" through the window: every refusal in the order of the
 // checks, the storage failure, and the default calculation with its graph,
 // legend and camera.
+#include "MainUnit/NumberText.h"
 #include "PictureProbe.h"
+#include "Platform/Memory.h"
 #include "ReferenceGraph.h"
 #include "WindowFixture.h"
-
-#include "MainUnit/NumberText.h"
-#include "Platform/Memory.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -35,24 +34,37 @@ const std::string Long256 = "1" + std::string(254, ' ') + "1";
 const TRefusal Refusals[] = {
     {"ten points", {{&TMainForm::PointsToShowEdit, "10"}}, MainUnit::MsgPointsToShow},
     {"a million points", {{&TMainForm::PointsToShowEdit, "1000000"}}, MainUnit::MsgPointsToShow},
-    {"points with a decimal point", {{&TMainForm::PointsToShowEdit, "5000.0"}}, MainUnit::MsgPointsToShow},
+    {"points with a decimal point",
+     {{&TMainForm::PointsToShowEdit, "5000.0"}},
+     MainUnit::MsgPointsToShow},
     {"points empty", {{&TMainForm::PointsToShowEdit, ""}}, MainUnit::MsgPointsToShow},
-    {"points before intervals", {{&TMainForm::PointsToShowEdit, "7"}, {&TMainForm::XIntervalFromEdit, "a"}},
+    {"points before intervals",
+     {{&TMainForm::PointsToShowEdit, "7"}, {&TMainForm::XIntervalFromEdit, "a"}},
      MainUnit::MsgPointsToShow},
     {"X From not a number", {{&TMainForm::XIntervalFromEdit, "abc"}}, MainUnit::MsgXZInterval},
-    {"Z To beyond the double range", {{&TMainForm::ZIntervalToEdit, "1e400"}}, MainUnit::MsgXZInterval},
+    {"Z To beyond the double range",
+     {{&TMainForm::ZIntervalToEdit, "1e400"}},
+     MainUnit::MsgXZInterval},
     {"comma is no separator", {{&TMainForm::XIntervalToEdit, "1,5"}}, MainUnit::MsgXZInterval},
-    {"X and Z before Y", {{&TMainForm::ZIntervalFromEdit, ""}, {&TMainForm::YIntervalFromEdit, "q"}},
+    {"X and Z before Y",
+     {{&TMainForm::ZIntervalFromEdit, ""}, {&TMainForm::YIntervalFromEdit, "q"}},
      MainUnit::MsgXZInterval},
     {"Y From of blanks", {{&TMainForm::YIntervalFromEdit, " "}}, MainUnit::MsgYInterval},
     {"Y To not a number", {{&TMainForm::YIntervalToEdit, "x"}}, MainUnit::MsgYInterval},
-    {"Y From beyond the double range", {{&TMainForm::YIntervalFromEdit, "-1e400"}}, MainUnit::MsgYInterval},
-    {"Y before the expression", {{&TMainForm::YIntervalToEdit, "q"}, {&TMainForm::FunctionExpressionEdit, ""}},
+    {"Y From beyond the double range",
+     {{&TMainForm::YIntervalFromEdit, "-1e400"}},
      MainUnit::MsgYInterval},
-    {"256 characters", {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}}, MainUnit::MsgExpressionLength},
-    {"eleven parameters", {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z"}},
+    {"Y before the expression",
+     {{&TMainForm::YIntervalToEdit, "q"}, {&TMainForm::FunctionExpressionEdit, ""}},
+     MainUnit::MsgYInterval},
+    {"256 characters",
+     {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}},
+     MainUnit::MsgExpressionLength},
+    {"eleven parameters",
+     {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z"}},
      MainUnit::MsgParameterCount},
-    {"parameters before syntax", {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z+"}},
+    {"parameters before syntax",
+     {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z+"}},
      MainUnit::MsgParameterCount},
     {"empty expression", {{&TMainForm::FunctionExpressionEdit, ""}}, MainUnit::MsgSyntaxError},
     {"blanks only", {{&TMainForm::FunctionExpressionEdit, "   "}}, MainUnit::MsgSyntaxError},
@@ -74,16 +86,17 @@ struct TSnapshot {
 TSnapshot Snapshot(const TMainForm& Form)
 {
     const MainUnit::TResultSet& R = Form.Results;
-    return {R.Points.size(), R.PointCount, R.BoundingRadius, R.XIntervalFrom, R.YIntervalFrom, R.YIntervalTo,
-            Form.PointsLabel->text(), Form.DistanceEdit->text()};
+    return {R.Points.size(), R.PointCount,  R.BoundingRadius,         R.XIntervalFrom,
+            R.YIntervalFrom, R.YIntervalTo, Form.PointsLabel->text(), Form.DistanceEdit->text()};
 }
 
 void ResetFields(TMainForm& Form)
 {
-    const TFieldText Defaults[] = {{&TMainForm::PointsToShowEdit, "5000"},  {&TMainForm::XIntervalFromEdit, "-10.0"},
-                                   {&TMainForm::XIntervalToEdit, "10.0"},   {&TMainForm::YIntervalFromEdit, ""},
-                                   {&TMainForm::YIntervalToEdit, ""},       {&TMainForm::ZIntervalFromEdit, "-10.0"},
-                                   {&TMainForm::ZIntervalToEdit, "10.0"}};
+    const TFieldText Defaults[] = {
+        {&TMainForm::PointsToShowEdit, "5000"}, {&TMainForm::XIntervalFromEdit, "-10.0"},
+        {&TMainForm::XIntervalToEdit, "10.0"},  {&TMainForm::YIntervalFromEdit, ""},
+        {&TMainForm::YIntervalToEdit, ""},      {&TMainForm::ZIntervalFromEdit, "-10.0"},
+        {&TMainForm::ZIntervalToEdit, "10.0"}};
     for (const TFieldText& F : Defaults)
         (Form.*F.Field)->setText(QString::fromLatin1(F.Text));
 }
@@ -117,10 +130,14 @@ int CountDifferences(Platform::TPicture* Picture, const std::vector<uint32_t>& E
 struct TBusyRecorder : QObject {
     TMainForm* Form;
     std::vector<std::pair<QString, bool>> Seen;
-    explicit TBusyRecorder(TMainForm* Form) : Form(Form) { Form->StatusLabel->installEventFilter(this); }
+    explicit TBusyRecorder(TMainForm* Form) : Form(Form)
+    {
+        Form->StatusLabel->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* Event) override
     {
-        if (Event->type() == QEvent::Paint && (Seen.empty() || Seen.back().first != Form->StatusLabel->text()))
+        if (Event->type() == QEvent::Paint &&
+            (Seen.empty() || Seen.back().first != Form->StatusLabel->text()))
             Seen.emplace_back(Form->StatusLabel->text(), Form->CalculateResultsButton->isEnabled());
         return false;
     }
@@ -165,18 +182,23 @@ TEST_F(WindowTest, GridsThatOverflowOrExceedMemoryEmptyTheSetWithTheErrorBox)
         std::vector<TFieldText> Fields;
         bool Run;
     } Cases[] = {
-        {"X width overflows", {{&TMainForm::XIntervalFromEdit, "-1e308"}, {&TMainForm::XIntervalToEdit, "1e308"}}, true},
+        {"X width overflows",
+         {{&TMainForm::XIntervalFromEdit, "-1e308"}, {&TMainForm::XIntervalToEdit, "1e308"}},
+         true},
         {"grid beyond 32 bits",
-         {{&TMainForm::XIntervalFromEdit, "0"}, {&TMainForm::XIntervalToEdit, "1"}, {&TMainForm::ZIntervalToEdit, "1e16"}},
+         {{&TMainForm::XIntervalFromEdit, "0"},
+          {&TMainForm::XIntervalToEdit, "1"},
+          {&TMainForm::ZIntervalToEdit, "1e16"}},
          true},
         {"grid beyond free memory",
-         {{&TMainForm::XIntervalFromEdit, "0"}, {&TMainForm::XIntervalToEdit, "1"}, {&TMainForm::ZIntervalToEdit, "5.6e14"}},
+         {{&TMainForm::XIntervalFromEdit, "0"},
+          {&TMainForm::XIntervalToEdit, "1"},
+          {&TMainForm::ZIntervalToEdit, "5.6e14"}},
          MemoryCaseSafe},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
-        if (!Case.Run)
-            continue;
+        if (!Case.Run) continue;
         ResetFields(*Form);
         ASSERT_TRUE(Calculate("sin(x)"));
         for (const TFieldText& F : Case.Fields)
@@ -205,7 +227,7 @@ TEST_F(WindowTest, AcceptedEdgesOfTheFunctionSettings)
         double XIntervalFrom;
     } Cases[] = {
         {"11", "-10.0", "10.0", "x", 16, -10},
-        {"$10", "-10.0", "10.0", "x", 16, -10},  // hexadecimal 16
+        {"$10", "-10.0", "10.0", "x", 16, -10},     // hexadecimal 16
         {"100", "10", "-10", "1/(x-1)", 100, -10},  // reversed ends, undefined at the trial point
         {"100", "-10", "10", "x+x+x+x+x+x+x+x+x+z", 100, -10},
         {"100", "-10", "10", Blanks.c_str(), 100, -10},
@@ -237,21 +259,26 @@ TEST_F(WindowTest, DefaultCalculationOfSinXCosZ)
     EXPECT_GT(R.YIntervalTo, 0.99);
     // Distance 0 is not above the radius: replaced by 1.5 x radius; the camera
     // stands on the Z axis at that distance.
-    EXPECT_EQ(Form->DistanceEdit->text().toStdString(), MainUnit::FormatReal(1.5 * R.BoundingRadius));
+    EXPECT_EQ(Form->DistanceEdit->text().toStdString(),
+              MainUnit::FormatReal(1.5 * R.BoundingRadius));
     EXPECT_EQ(Form->CameraXEdit->text(), QStringLiteral("0"));
     EXPECT_EQ(Form->CameraYEdit->text(), QStringLiteral("0"));
     EXPECT_EQ(Form->CameraZEdit->text(), Form->DistanceEdit->text());
     EXPECT_EQ(Form->FunctionExpressionLabel->text(), QStringLiteral("Y = sin(x)*cos(z)"));
     EXPECT_EQ(Form->XIntervalLabel->text(), QStringLiteral("X = <-10 ;10>"));
     EXPECT_EQ(Form->ZIntervalLabel->text(), QStringLiteral("Z = <-10 ;10>"));
-    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5041 points (square ordered) really showed"));
+    EXPECT_EQ(Form->PointsLabel->text(),
+              QStringLiteral("5041 points (square ordered) really showed"));
     EXPECT_EQ(Form->UndefinedLabel->text(), QStringLiteral("Y is undefined"));
-    EXPECT_EQ(Form->PurpleLabel->text().toStdString(), "Y = " + MainUnit::FormatReal(R.YIntervalFrom));
+    EXPECT_EQ(Form->PurpleLabel->text().toStdString(),
+              "Y = " + MainUnit::FormatReal(R.YIntervalFrom));
 
     // Busy while calculating and while repainting, idle in between and after.
     const std::vector<std::pair<QString, bool>> ExpectedBusy = {
-        {QStringLiteral("Calculating results, please wait..."), false}, {QString(), true},
-        {QStringLiteral("Repainting graph, please wait..."), false}, {QString(), true}};
+        {QStringLiteral("Calculating results, please wait..."), false},
+        {QString(), true},
+        {QStringLiteral("Repainting graph, please wait..."), false},
+        {QString(), true}};
     EXPECT_EQ(Busy.Seen, ExpectedBusy);
 
     EXPECT_GT(CountPixels(Form->GraphImage, 0), 0);
@@ -273,13 +300,14 @@ TEST_F(WindowTest, AltRCalculatesInRandomOrder)
     QTest::keyClick(Form->ZoomEdit, Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
     EXPECT_EQ(TakeMessages(), (std::vector<TRecordedMessage>{{Platform::TMessageKind::mkInformation,
-                                                               MainUnit::MsgCalculated}}));
+                                                              MainUnit::MsgCalculated}}));
     EXPECT_EQ(Form->Results.PointCount, 5000);
     EXPECT_EQ(Form->Results.Points.size(), 5041u);
     for (int I = 0; I < 5000; ++I) {
         const Proc3D::TPoint3D& P = Form->Results.Points[size_t(I)];
         ASSERT_TRUE(P.X >= -10 && P.X < 10 && P.Z >= -10 && P.Z < 10) << I;
     }
-    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5000 points (random ordered) really showed"));
+    EXPECT_EQ(Form->PointsLabel->text(),
+              QStringLiteral("5000 points (random ordered) really showed"));
     EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
 }

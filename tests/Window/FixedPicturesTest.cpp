@@ -1,8 +1,8 @@
 // The legend background and the axis colour key, pixel by pixel at the
 // edges of what they show.
-#include "WindowFixture.h"
-
 #include "MainUnit/Window/FixedPictures.h"
+
+#include "WindowFixture.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ TEST_F(WindowTest, LegendSwatchesHaveTheirColoursAtEveryCorner)
     EXPECT_EQ(Form->LegendImage->ImageHeight(), 120);
     // Colours written as the RGB triples of the layout, to check the
     // constants as well as the drawing.
-    const uint32_t Left[4] = {0x80A0FF, 0x0000FF, 0x00FFFF, 0x00FF00};   // (255,160,128) red yellow green
+    const uint32_t Left[4] = {0x80A0FF, 0x0000FF, 0x00FFFF,
+                              0x00FF00};  // (255,160,128) red yellow green
     const uint32_t Right[4] = {0xFFFF00, 0xFF0000, 0xFF00FF, 0xFFFFFF};  // cyan blue magenta white
     const int Rows[4][2] = {{54, 65}, {70, 81}, {86, 97}, {102, 113}};
     const int Columns[2][2] = {{8, 29}, {187, 208}};
@@ -30,13 +31,20 @@ TEST_F(WindowTest, LegendSwatchesHaveTheirColoursAtEveryCorner)
             const uint32_t Color = Column == 0 ? Left[Row] : Right[Row];
             const auto [X0, X1] = Columns[Column];
             const auto [Y0, Y1] = Rows[Row];
-            for (const TProbe& P : {TProbe{X0, Y0, Color}, {X1, Y0, Color}, {X0, Y1, Color}, {X1, Y1, Color},
-                                    {X0 - 1, Y0, 0}, {X1 + 1, Y1, 0}, {X0, Y0 - 1, 0}, {X1, Y1 + 1, 0}})
+            for (const TProbe& P : {TProbe{X0, Y0, Color},
+                                    {X1, Y0, Color},
+                                    {X0, Y1, Color},
+                                    {X1, Y1, Color},
+                                    {X0 - 1, Y0, 0},
+                                    {X1 + 1, Y1, 0},
+                                    {X0, Y0 - 1, 0},
+                                    {X1, Y1 + 1, 0}})
                 Probes.push_back(P);
         }
     }
     // The band above the swatches and the corners of the picture are black.
-    for (const TProbe& P : {TProbe{0, 0, 0}, {356, 0, 0}, {0, 119, 0}, {356, 119, 0}, {180, 30, 0}, {100, 60, 0}})
+    for (const TProbe& P :
+         {TProbe{0, 0, 0}, {356, 0, 0}, {0, 119, 0}, {356, 119, 0}, {180, 30, 0}, {100, 60, 0}})
         Probes.push_back(P);
     for (const TProbe& P : Probes)
         EXPECT_EQ(Canvas.Pixel(P.X, P.Y), P.Color) << "(" << P.X << ", " << P.Y << ")";

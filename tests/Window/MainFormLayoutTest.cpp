@@ -17,7 +17,7 @@ namespace {
 using MainUnit::TMainForm;
 using TGetter = QWidget* (*)(TMainForm&);
 
-#define CONTROL(Name) #Name, [](TMainForm& F) -> QWidget* { return F.Name; }
+#define CONTROL(Name) #Name, [](TMainForm & F) -> QWidget* { return F.Name; }
 
 enum TKind { kLabel, kEdit, kButton, kCheck, kRadio, kGroup, kPanel, kPicture };
 
@@ -77,7 +77,8 @@ const TControlRow ControlTable[] = {
     {CONTROL(CameraXEdit), kEdit, "Panel3", 144, 5, 81, 24, ""},
     {CONTROL(Label23), kLabel, "Panel3", 120, 33, -1, -1, "Z ="},
     {CONTROL(CameraZEdit), kEdit, "Panel3", 144, 30, 81, 24, ""},
-    {CONTROL(UndefResultsCheckBox), kCheck, "GroupBox3", 16, 188, 169, 17, "&Show undefined results"},
+    {CONTROL(UndefResultsCheckBox), kCheck, "GroupBox3", 16, 188, 169, 17,
+     "&Show undefined results"},
     {CONTROL(ZBufferCheckBox), kCheck, "GroupBox3", 16, 208, 97, 17, "&Use Z-Buffer"},
     {CONTROL(Outline3DCheckBox), kCheck, "GroupBox3", 16, 228, 137, 17, "3D outline axises"},
     {CONTROL(GroupBox4), kGroup, "", 264, 8, 521, 553, " Graph window "},
@@ -106,14 +107,22 @@ const TControlRow ControlTable[] = {
 bool IsKind(QWidget* Widget, TKind Kind)
 {
     switch (Kind) {
-    case kLabel: return qobject_cast<QLabel*>(Widget) != nullptr;
-    case kEdit: return qobject_cast<QLineEdit*>(Widget) != nullptr;
-    case kButton: return qobject_cast<QPushButton*>(Widget) != nullptr;
-    case kCheck: return qobject_cast<QCheckBox*>(Widget) != nullptr;
-    case kRadio: return qobject_cast<QRadioButton*>(Widget) != nullptr;
-    case kGroup: return qobject_cast<QGroupBox*>(Widget) != nullptr;
-    case kPanel: return qobject_cast<QFrame*>(Widget) != nullptr && !qobject_cast<QLabel*>(Widget);
-    case kPicture: return dynamic_cast<Platform::TPicture*>(Widget) != nullptr;
+    case kLabel:
+        return qobject_cast<QLabel*>(Widget) != nullptr;
+    case kEdit:
+        return qobject_cast<QLineEdit*>(Widget) != nullptr;
+    case kButton:
+        return qobject_cast<QPushButton*>(Widget) != nullptr;
+    case kCheck:
+        return qobject_cast<QCheckBox*>(Widget) != nullptr;
+    case kRadio:
+        return qobject_cast<QRadioButton*>(Widget) != nullptr;
+    case kGroup:
+        return qobject_cast<QGroupBox*>(Widget) != nullptr;
+    case kPanel:
+        return qobject_cast<QFrame*>(Widget) != nullptr && !qobject_cast<QLabel*>(Widget);
+    case kPicture:
+        return dynamic_cast<Platform::TPicture*>(Widget) != nullptr;
     }
     return false;
 }
@@ -130,8 +139,7 @@ QString CaptionOf(QWidget* Widget)
 QWidget* ByName(TMainForm& Form, const char* Name)
 {
     for (const TControlRow& Row : ControlTable)
-        if (std::string_view(Row.Name) == Name)
-            return Row.Get(Form);
+        if (std::string_view(Row.Name) == Name) return Row.Get(Form);
     return &Form;
 }
 
@@ -190,10 +198,12 @@ TEST_F(WindowTest, InitialStatesOfChecksEditsAndPictures)
         if (auto* Edit = qobject_cast<QLineEdit*>(Control)) {
             EXPECT_FALSE(Edit->isReadOnly());
         }
-    EXPECT_EQ(Form->MinDistanceButton->toolTip(), QStringLiteral(" Sets 'Distance' to minimal possible value "));
+    EXPECT_EQ(Form->MinDistanceButton->toolTip(),
+              QStringLiteral(" Sets 'Distance' to minimal possible value "));
     for (Platform::TPicture* Picture : {Form->GraphImage, Form->OutLineImage})
-        for (QPoint P : {QPoint(0, 0), QPoint(Picture->ImageWidth() - 1, Picture->ImageHeight() - 1),
-                         QPoint(Picture->ImageWidth() / 2, Picture->ImageHeight() / 2)})
+        for (QPoint P :
+             {QPoint(0, 0), QPoint(Picture->ImageWidth() - 1, Picture->ImageHeight() - 1),
+              QPoint(Picture->ImageWidth() / 2, Picture->ImageHeight() / 2)})
             EXPECT_EQ(Picture->Canvas().Pixel(P.x(), P.y()), 0u);
     EXPECT_EQ(QApplication::focusWidget(), Form->FunctionExpressionEdit);
     EXPECT_TRUE(Form->Results.Points.empty());
@@ -202,9 +212,17 @@ TEST_F(WindowTest, InitialStatesOfChecksEditsAndPictures)
 
 TEST_F(WindowTest, LegendAndStatusLabelsAreWhiteBoldTransparentOverTheLegend)
 {
-    QLabel* const Legend[] = {Form->FunctionExpressionLabel, Form->XIntervalLabel, Form->ZIntervalLabel,
-                              Form->PointsLabel, Form->RedWhiteLabel, Form->RedLabel, Form->YellowLabel,
-                              Form->GreenLabel, Form->LightBlueLabel, Form->BlueLabel, Form->PurpleLabel,
+    QLabel* const Legend[] = {Form->FunctionExpressionLabel,
+                              Form->XIntervalLabel,
+                              Form->ZIntervalLabel,
+                              Form->PointsLabel,
+                              Form->RedWhiteLabel,
+                              Form->RedLabel,
+                              Form->YellowLabel,
+                              Form->GreenLabel,
+                              Form->LightBlueLabel,
+                              Form->BlueLabel,
+                              Form->PurpleLabel,
                               Form->UndefinedLabel};
     for (QLabel* Label : Legend) {
         EXPECT_TRUE(Label->text().isEmpty());
@@ -233,7 +251,8 @@ TEST_F(WindowTest, CaptionsFitTheirBounds)
             QStyleOptionButton Option;
             Option.initFrom(Control);
             const QRect Room = Control->style()->subElementRect(
-                Row.Kind == kCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &Option, Control);
+                Row.Kind == kCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
+                &Option, Control);
             EXPECT_LE(ShownTextWidth(Control), Room.width());
             EXPECT_LE(Control->fontMetrics().height(), Room.height() + 2);
         } else if (Row.Kind == kLabel && !CaptionOf(Control).isEmpty()) {
@@ -268,25 +287,48 @@ TEST_F(WindowTest, TheLongestTextsFitTheStatusAndLegendLabels)
         {Form->UndefinedLabel, "Y is undefined"},
     };
     for (const auto& Case : Cases)
-        EXPECT_LE(Case.Label->fontMetrics().horizontalAdvance(QString::fromUtf8(Case.Text)), Case.Label->width())
+        EXPECT_LE(Case.Label->fontMetrics().horizontalAdvance(QString::fromUtf8(Case.Text)),
+                  Case.Label->width())
             << Case.Text;
 }
 
 TEST_F(WindowTest, TabWalksTheControlsInTheirOrder)
 {
-    QWidget* const Expected[] = {
-        Form->XIntervalFromEdit, Form->XIntervalToEdit, Form->YIntervalFromEdit, Form->YIntervalToEdit,
-        Form->ZIntervalFromEdit, Form->ZIntervalToEdit, Form->PointsToShowEdit, Form->SquareRadioButton,
-        Form->CalculateResultsButton, Form->HorAngleEdit, Form->HorAngleIncButton, Form->HorAngleDecButton,
-        Form->VerAngleEdit, Form->VerAngleIncButton, Form->VerAngleDecButton, Form->DistanceEdit,
-        Form->DistanceIncButton, Form->DistanceDecButton, Form->ZoomEdit, Form->ZoomIncButton,
-        Form->ZoomDecButton, Form->MinDistanceButton, Form->UndefResultsCheckBox, Form->ZBufferCheckBox,
-        Form->Outline3DCheckBox, Form->CameraYEdit, Form->CameraXEdit, Form->CameraZEdit,
-        Form->HelpButton, Form->CloseButton, Form->FunctionExpressionEdit};
+    QWidget* const Expected[] = {Form->XIntervalFromEdit,
+                                 Form->XIntervalToEdit,
+                                 Form->YIntervalFromEdit,
+                                 Form->YIntervalToEdit,
+                                 Form->ZIntervalFromEdit,
+                                 Form->ZIntervalToEdit,
+                                 Form->PointsToShowEdit,
+                                 Form->SquareRadioButton,
+                                 Form->CalculateResultsButton,
+                                 Form->HorAngleEdit,
+                                 Form->HorAngleIncButton,
+                                 Form->HorAngleDecButton,
+                                 Form->VerAngleEdit,
+                                 Form->VerAngleIncButton,
+                                 Form->VerAngleDecButton,
+                                 Form->DistanceEdit,
+                                 Form->DistanceIncButton,
+                                 Form->DistanceDecButton,
+                                 Form->ZoomEdit,
+                                 Form->ZoomIncButton,
+                                 Form->ZoomDecButton,
+                                 Form->MinDistanceButton,
+                                 Form->UndefResultsCheckBox,
+                                 Form->ZBufferCheckBox,
+                                 Form->Outline3DCheckBox,
+                                 Form->CameraYEdit,
+                                 Form->CameraXEdit,
+                                 Form->CameraZEdit,
+                                 Form->HelpButton,
+                                 Form->CloseButton,
+                                 Form->FunctionExpressionEdit};
     ASSERT_EQ(QApplication::focusWidget(), Form->FunctionExpressionEdit);
     for (QWidget* Next : Expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), Next) << Next->metaObject()->className() << " "
-                                                      << CaptionOf(Next).toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), Next)
+            << Next->metaObject()->className() << " " << CaptionOf(Next).toStdString();
     }
 }

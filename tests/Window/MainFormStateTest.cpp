@@ -22,8 +22,7 @@ public:
     std::vector<QObject*> Order;
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Event->type() == QEvent::EnabledChange)
-            Order.push_back(Watched);
+        if (Event->type() == QEvent::EnabledChange) Order.push_back(Watched);
         return false;
     }
 };
@@ -33,15 +32,35 @@ public:
 TEST_F(WindowTest, TheLockWalksThe29ControlsInOrderAndNothingElse)
 {
     auto Locked = Form->LockedControls();
-    const std::vector<QObject*> Expected = {
-        Form->CalculateResultsButton, Form->MinDistanceButton, Form->HelpButton, Form->CloseButton,
-        Form->HorAngleIncButton, Form->HorAngleDecButton, Form->VerAngleIncButton, Form->VerAngleDecButton,
-        Form->DistanceIncButton, Form->DistanceDecButton, Form->ZoomIncButton, Form->ZoomDecButton,
-        Form->UndefResultsCheckBox, Form->ZBufferCheckBox, Form->Outline3DCheckBox,
-        Form->SquareRadioButton, Form->RandomRadioButton,
-        Form->FunctionExpressionEdit, Form->XIntervalFromEdit, Form->XIntervalToEdit, Form->YIntervalFromEdit,
-        Form->YIntervalToEdit, Form->ZIntervalFromEdit, Form->ZIntervalToEdit, Form->PointsToShowEdit,
-        Form->HorAngleEdit, Form->VerAngleEdit, Form->DistanceEdit, Form->ZoomEdit};
+    const std::vector<QObject*> Expected = {Form->CalculateResultsButton,
+                                            Form->MinDistanceButton,
+                                            Form->HelpButton,
+                                            Form->CloseButton,
+                                            Form->HorAngleIncButton,
+                                            Form->HorAngleDecButton,
+                                            Form->VerAngleIncButton,
+                                            Form->VerAngleDecButton,
+                                            Form->DistanceIncButton,
+                                            Form->DistanceDecButton,
+                                            Form->ZoomIncButton,
+                                            Form->ZoomDecButton,
+                                            Form->UndefResultsCheckBox,
+                                            Form->ZBufferCheckBox,
+                                            Form->Outline3DCheckBox,
+                                            Form->SquareRadioButton,
+                                            Form->RandomRadioButton,
+                                            Form->FunctionExpressionEdit,
+                                            Form->XIntervalFromEdit,
+                                            Form->XIntervalToEdit,
+                                            Form->YIntervalFromEdit,
+                                            Form->YIntervalToEdit,
+                                            Form->ZIntervalFromEdit,
+                                            Form->ZIntervalToEdit,
+                                            Form->PointsToShowEdit,
+                                            Form->HorAngleEdit,
+                                            Form->VerAngleEdit,
+                                            Form->DistanceEdit,
+                                            Form->ZoomEdit};
     ASSERT_EQ(std::vector<QObject*>(Locked.begin(), Locked.end()), Expected);
 
     TEnabledRecorder Recorder;
@@ -60,7 +79,8 @@ TEST_F(WindowTest, TheLockWalksThe29ControlsInOrderAndNothingElse)
         // reported too, and there are none among the locked controls.
         EXPECT_EQ(Recorder.Order, Expected);
         for (QWidget* Widget : All) {
-            const bool IsLocked = std::find(Expected.begin(), Expected.end(), Widget) != Expected.end();
+            const bool IsLocked =
+                std::find(Expected.begin(), Expected.end(), Widget) != Expected.end();
             const bool ShouldBeEnabled = IsLocked ? Enabled : Widget != Form->AxisesImage;
             EXPECT_EQ(Widget->isEnabled(), ShouldBeEnabled) << Widget->metaObject()->className();
         }
@@ -70,7 +90,8 @@ TEST_F(WindowTest, TheLockWalksThe29ControlsInOrderAndNothingElse)
 TEST_F(WindowTest, ClosingAMessageBoxBlanksBothPicturesAndFocusesTheExpression)
 {
     const uint32_t LegendPixel = Form->LegendImage->Canvas().Pixel(8, 54);
-    for (TMessageKind Kind : {TMessageKind::mkWarning, TMessageKind::mkError, TMessageKind::mkInformation}) {
+    for (TMessageKind Kind :
+         {TMessageKind::mkWarning, TMessageKind::mkError, TMessageKind::mkInformation}) {
         FillPicture(Form->GraphImage, 0x123456);
         FillPicture(Form->OutLineImage, 0xFFFFFF);
         Form->ZoomEdit->setFocus();
@@ -82,7 +103,8 @@ TEST_F(WindowTest, ClosingAMessageBoxBlanksBothPicturesAndFocusesTheExpression)
         EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
         EXPECT_TRUE(IsFilled(Form->OutLineImage, 0));
         EXPECT_EQ(Form->focusWidget(), Form->FunctionExpressionEdit);
-        EXPECT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
         // The fixed pictures are not touched.
         EXPECT_EQ(Form->LegendImage->Canvas().Pixel(8, 54), LegendPixel);
     }
@@ -128,7 +150,8 @@ TEST_F(WindowTest, HelpIsModalOnTopWithFocusOnOkAndEnterClosesIt)
         EXPECT_EQ(Modal, Help.get());
         EXPECT_TRUE(Help->isModal());
         EXPECT_TRUE(Help->windowFlags() & Qt::WindowStaysOnTopHint);
-        EXPECT_FALSE(Help->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_FALSE(Help->windowFlags() &
+                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_EQ(Help->windowTitle(), QStringLiteral("Help"));
         EXPECT_EQ(Help->size(), QSize(570, 423));
         EXPECT_EQ(Help->pos(), QPoint(188, 86));
@@ -141,7 +164,8 @@ TEST_F(WindowTest, HelpIsModalOnTopWithFocusOnOkAndEnterClosesIt)
     ASSERT_TRUE(WaitUntil([&] { return Seen && !Help->isVisible(); }));
     EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
     EXPECT_TRUE(IsFilled(Form->OutLineImage, 0));
-    EXPECT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
 }
 
 TEST_F(WindowTest, HelpWindowShowsTheProgramTheContactAndTheCzechText)
@@ -159,16 +183,29 @@ TEST_F(WindowTest, HelpWindowShowsTheProgramTheContactAndTheCzechText)
 
     const QStringList Lines = Help->HelpMemo->toPlainText().split(QLatin1Char('\n'));
     EXPECT_GE(Lines.size(), 60);
-    const int Room = Help->HelpMemo->viewport()->width() - 2 * int(Help->HelpMemo->document()->documentMargin());
+    const int Room =
+        Help->HelpMemo->viewport()->width() - 2 * int(Help->HelpMemo->document()->documentMargin());
     for (const QString& Line : Lines)
-        EXPECT_LE(Help->HelpMemo->fontMetrics().horizontalAdvance(Line), Room) << Line.toStdString();
+        EXPECT_LE(Help->HelpMemo->fontMetrics().horizontalAdvance(Line), Room)
+            << Line.toStdString();
     // The three sections, in order, and every control's paragraph in order.
-    const char* const Order[] = {
-        "--- ÚVOD:", "Tessel", "--- POPIS OVLÁDACÍCH PRVKŮ:", "- 'Y = F(X, Z) = '", "- 'X Interval: From'",
-        "- 'Y Interval: From'", "- 'Number of points to show'", "- 'Square order' a 'Random order'",
-        "- 'Calculate results'", "- 'Horizontal angle' a 'Vertical angle'", "- 'Distance' a 'Min->'",
-        "- 'Zoom'", "- 'Camera'", "- 'Show undefined results'", "- 'Use Z-Buffer'", "- '3D outline axises'",
-        "--- ZÁVĚR:"};
+    const char* const Order[] = {"--- ÚVOD:",
+                                 "Tessel",
+                                 "--- POPIS OVLÁDACÍCH PRVKŮ:",
+                                 "- 'Y = F(X, Z) = '",
+                                 "- 'X Interval: From'",
+                                 "- 'Y Interval: From'",
+                                 "- 'Number of points to show'",
+                                 "- 'Square order' a 'Random order'",
+                                 "- 'Calculate results'",
+                                 "- 'Horizontal angle' a 'Vertical angle'",
+                                 "- 'Distance' a 'Min->'",
+                                 "- 'Zoom'",
+                                 "- 'Camera'",
+                                 "- 'Show undefined results'",
+                                 "- 'Use Z-Buffer'",
+                                 "- '3D outline axises'",
+                                 "--- ZÁVĚR:"};
     const QString Text = Help->HelpMemo->toPlainText();
     qsizetype From = 0;
     for (const char* Piece : Order) {
@@ -185,10 +222,14 @@ TEST_F(WindowTest, AcceleratorsMoveTheFocusToTheirFields)
     const struct {
         Qt::Key Key;
         QWidget* Target;
-    } Cases[] = {{Qt::Key_F, Form->FunctionExpressionEdit}, {Qt::Key_X, Form->XIntervalFromEdit},
-                 {Qt::Key_Y, Form->YIntervalFromEdit},      {Qt::Key_Z, Form->ZIntervalFromEdit},
-                 {Qt::Key_P, Form->PointsToShowEdit},       {Qt::Key_A, Form->HorAngleEdit},
-                 {Qt::Key_V, Form->VerAngleEdit},           {Qt::Key_D, Form->DistanceEdit},
+    } Cases[] = {{Qt::Key_F, Form->FunctionExpressionEdit},
+                 {Qt::Key_X, Form->XIntervalFromEdit},
+                 {Qt::Key_Y, Form->YIntervalFromEdit},
+                 {Qt::Key_Z, Form->ZIntervalFromEdit},
+                 {Qt::Key_P, Form->PointsToShowEdit},
+                 {Qt::Key_A, Form->HorAngleEdit},
+                 {Qt::Key_V, Form->VerAngleEdit},
+                 {Qt::Key_D, Form->DistanceEdit},
                  {Qt::Key_O, Form->ZoomEdit}};
     for (const auto& Case : Cases) {
         Form->CameraXEdit->setFocus();
@@ -240,5 +281,6 @@ TEST_F(WindowTest, AcceleratorsToggleTheCheckBoxesAndPressMin)
     QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_M, Qt::AltModifier);
     ASSERT_TRUE(WaitUntil([&] { return Messages.size() == 3; }));
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(TakeMessages(), std::vector<TRecordedMessage>(3, {TMessageKind::mkWarning, MainUnit::MsgNoResults}));
+    EXPECT_EQ(TakeMessages(),
+              std::vector<TRecordedMessage>(3, {TMessageKind::mkWarning, MainUnit::MsgNoResults}));
 }

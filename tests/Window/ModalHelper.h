@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+
 #include <functional>
 #include <memory>
 
@@ -17,8 +18,7 @@ inline std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget* Modal)> A
     QTimer* Raw = Timer.get();
     QObject::connect(Raw, &QTimer::timeout, [Raw, Act = std::move(Act)] {
         QWidget* Modal = QApplication::activeModalWidget();
-        if (!Modal || !Modal->isVisible() || QApplication::activeWindow() != Modal)
-            return;
+        if (!Modal || !Modal->isVisible() || QApplication::activeWindow() != Modal) return;
         Raw->stop();
         Act(Modal);
     });

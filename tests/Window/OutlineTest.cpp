@@ -1,9 +1,9 @@
 // The axes sketch: arrows on a canvas, and the sketch of a calculated set in
 // several views.
+#include "MainUnit/Window/Outline.h"
+
 #include "PictureProbe.h"
 #include "WindowFixture.h"
-
-#include "MainUnit/Window/Outline.h"
 
 #include <QCheckBox>
 
@@ -15,9 +15,9 @@ constexpr uint32_t Green = 0x00FF00, Red = 0x0000FF, Blue = 0xFF0000, White = 0x
 
 TEST(RoundHalfEvenTest, RoundsToNearestWithHalvesToEven)
 {
-    const std::pair<long double, int32_t> Cases[] = {{2.5L, 2},  {3.5L, 4},   {7.5L, 8},  {-2.5L, -2},
-                                                     {-0.5L, 0}, {1.49L, 1},  {-1.51L, -2}, {41.5L, 42},
-                                                     {0.0L, 0},  {1e12L, INT32_MAX}, {-1e12L, INT32_MIN}};
+    const std::pair<long double, int32_t> Cases[] = {
+        {2.5L, 2},    {3.5L, 4},   {7.5L, 8}, {-2.5L, -2},        {-0.5L, 0},         {1.49L, 1},
+        {-1.51L, -2}, {41.5L, 42}, {0.0L, 0}, {1e12L, INT32_MAX}, {-1e12L, INT32_MIN}};
     for (const auto& [Value, Rounded] : Cases)
         EXPECT_EQ(MainUnit::RoundHalfEven(Value), Rounded) << double(Value);
 }
@@ -33,10 +33,11 @@ TEST(DrawArrowTest, ShaftHeadAndPenPosition)
     MainUnit::DrawArrow(Canvas, 10, 20, 40, 20, 8.0L, -2.5L, true);
     EXPECT_EQ(Canvas.PenPos(), QPoint(3, 4));
     EXPECT_EQ(Canvas.BrushColor(), Red);
-    for (const QPoint P : {QPoint(10, 20), QPoint(25, 20), QPoint(40, 20), QPoint(32, 22), QPoint(32, 18),
-                           QPoint(34, 21), QPoint(34, 19)})
+    for (const QPoint P : {QPoint(10, 20), QPoint(25, 20), QPoint(40, 20), QPoint(32, 22),
+                           QPoint(32, 18), QPoint(34, 21), QPoint(34, 19)})
         EXPECT_EQ(Canvas.Pixel(P.x(), P.y()), Red) << P.x() << "," << P.y();
-    for (const QPoint P : {QPoint(9, 20), QPoint(41, 20), QPoint(32, 24), QPoint(25, 22), QPoint(3, 4)})
+    for (const QPoint P :
+         {QPoint(9, 20), QPoint(41, 20), QPoint(32, 24), QPoint(25, 22), QPoint(3, 4)})
         EXPECT_EQ(Canvas.Pixel(P.x(), P.y()), 0u) << P.x() << "," << P.y();
 
     // Open head: two lines from the tip, nothing filled between them.

@@ -9,8 +9,7 @@ inline bool IsFilled(const Platform::TPicture* Picture, uint32_t Color)
 {
     for (int Y = 0; Y < Picture->ImageHeight(); ++Y)
         for (int X = 0; X < Picture->ImageWidth(); ++X)
-            if (Picture->Canvas().Pixel(X, Y) != Color)
-                return false;
+            if (Picture->Canvas().Pixel(X, Y) != Color) return false;
     return true;
 }
 

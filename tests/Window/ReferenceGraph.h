@@ -13,13 +13,15 @@
 
 inline long double ReferenceDistance(const Proc3D::TPoint3D& A, const Proc3D::TPoint3D& B)
 {
-    const long double DX = (long double)A.X - B.X, DY = (long double)A.Y - B.Y, DZ = (long double)A.Z - B.Z;
+    const long double DX = (long double)A.X - B.X, DY = (long double)A.Y - B.Y,
+                      DZ = (long double)A.Z - B.Z;
     return std::sqrt(DX * DX + DY * DY + DZ * DZ);
 }
 
 // Row-major 0x00BBGGRR pixels of a Width x Height picture.
-inline std::vector<uint32_t> ReferenceGraph(const MainUnit::TResultSet& R, const Proc3D::TViewPlane& View,
-                                            int Width, int Height, bool ShowUndefined, bool UseDepth)
+inline std::vector<uint32_t> ReferenceGraph(const MainUnit::TResultSet& R,
+                                            const Proc3D::TViewPlane& View, int Width, int Height,
+                                            bool ShowUndefined, bool UseDepth)
 {
     std::vector<uint32_t> Pixels(size_t(Width) * Height, 0);
     std::vector<float> Depth(size_t(Width) * Height, 0.0f);
@@ -41,12 +43,10 @@ inline std::vector<uint32_t> ReferenceGraph(const MainUnit::TResultSet& R, const
         Proc3D::TPoint3D P = R.Points[size_t(I)];
         uint32_t Color = 0xFFFFFF;
         if (P.Y == SolveExp::UndefinedValue) {
-            if (!ShowUndefined)
-                continue;
+            if (!ShowUndefined) continue;
             P.Y = 0;
         } else {
-            if (P.Y > R.YIntervalTo || P.Y < R.YIntervalFrom)
-                continue;
+            if (P.Y > R.YIntervalTo || P.Y < R.YIntervalFrom) continue;
             Color = Proc3D::HeightColor(uint32_t(((long double)P.Y - R.YIntervalFrom) * Scale));
         }
         int32_t X = 0, Y = 0;
@@ -55,8 +55,7 @@ inline std::vector<uint32_t> ReferenceGraph(const MainUnit::TResultSet& R, const
         if (UseDepth) {
             const long double D = ReferenceDistance(View.Camera, P);
             float& Entry = Depth[size_t(X) * Height + Y];
-            if (Entry != 0 && D >= Entry)
-                continue;
+            if (Entry != 0 && D >= Entry) continue;
             Entry = D > 3.4e38L ? 3.4e38f : float(D);
             const long double F = std::clamp(A * D - B, 0.0L, 255.0L);
             Color = Proc3D::ShadeColor(Color, uint8_t(F));

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+
 #include <charconv>
 
 namespace {
@@ -15,11 +16,11 @@ struct TViewCase {
     const char* Ver;
     const char* Distance;  // null: the exact bounding radius
     const char* Zoom;
-    std::string Message;   // empty: the repaint draws
+    std::string Message;  // empty: the repaint draws
 };
 
-const std::string DistanceMessage = std::string(MainUnit::MsgDistanceHead) + "17.3205080756888" +
-                                    MainUnit::MsgDistanceTail;
+const std::string DistanceMessage =
+    std::string(MainUnit::MsgDistanceHead) + "17.3205080756888" + MainUnit::MsgDistanceTail;
 
 const TViewCase ViewCases[] = {
     {"abc", "0", "30", "100", MainUnit::MsgViewNumbers},
@@ -61,8 +62,8 @@ TEST_F(WindowTest, EveryRefusalOfTheRepaintInTheOrderOfTheChecks)
     char Radius[32] = {};
     *std::to_chars(Radius, Radius + 31, Form->Results.BoundingRadius).ptr = 0;
     for (const TViewCase& Case : ViewCases) {
-        SCOPED_TRACE(std::string(Case.Hor) + " " + Case.Ver + " " + (Case.Distance ? Case.Distance : Radius) +
-                     " " + Case.Zoom);
+        SCOPED_TRACE(std::string(Case.Hor) + " " + Case.Ver + " " +
+                     (Case.Distance ? Case.Distance : Radius) + " " + Case.Zoom);
         Form->HorAngleEdit->setText(QString::fromLatin1(Case.Hor));
         Form->VerAngleEdit->setText(QString::fromLatin1(Case.Ver));
         Form->DistanceEdit->setText(QString::fromLatin1(Case.Distance ? Case.Distance : Radius));
@@ -122,10 +123,12 @@ TEST_F(WindowTest, LegendOfACalculationAndItsColourValues)
     Form->RandomRadioButton->click();
     Form->XIntervalFromEdit->setText(QStringLiteral("-5"));
     Form->HorAngleIncButton->click();
-    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5041 points (square ordered) really showed"));
+    EXPECT_EQ(Form->PointsLabel->text(),
+              QStringLiteral("5041 points (square ordered) really showed"));
     EXPECT_EQ(Form->XIntervalLabel->text(), QStringLiteral("X = <-10 ;10>"));
     // Blanks are gone from the expression the legend shows.
     ASSERT_TRUE(Calculate(" sin ( x ) * 2 "));
     EXPECT_EQ(Form->FunctionExpressionLabel->text(), QStringLiteral("Y = sin(x)*2"));
-    EXPECT_EQ(Form->PointsLabel->text(), QStringLiteral("5000 points (random ordered) really showed"));
+    EXPECT_EQ(Form->PointsLabel->text(),
+              QStringLiteral("5000 points (random ordered) really showed"));
 }

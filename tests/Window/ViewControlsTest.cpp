@@ -19,25 +19,33 @@ struct TStepCase {
     std::string Message;  // of a refused repaint
 };
 
-const std::string DistanceAbove10 = std::string(MainUnit::MsgDistanceHead) + "10" + MainUnit::MsgDistanceTail;
+const std::string DistanceAbove10 =
+    std::string(MainUnit::MsgDistanceHead) + "10" + MainUnit::MsgDistanceTail;
 
 const TStepCase StepCases[] = {
     {&TMainForm::HorAngleEdit, "0", &TMainForm::HorAngleIncButton, "0.1", Repainted, ""},
     {&TMainForm::HorAngleEdit, "0", &TMainForm::HorAngleDecButton, "-0.1", Repainted, ""},
-    {&TMainForm::HorAngleEdit, "999.95", &TMainForm::HorAngleIncButton, "1000.05", Refused, MainUnit::MsgHorAngle},
+    {&TMainForm::HorAngleEdit, "999.95", &TMainForm::HorAngleIncButton, "1000.05", Refused,
+     MainUnit::MsgHorAngle},
     {&TMainForm::VerAngleEdit, "1.4", &TMainForm::VerAngleIncButton, "1.5", Repainted, ""},
     {&TMainForm::VerAngleEdit, "1.5", &TMainForm::VerAngleIncButton, "1.5", Nothing, ""},
-    {&TMainForm::VerAngleEdit, "2", &TMainForm::VerAngleIncButton, "2", Refused, MainUnit::MsgVerAngle},
+    {&TMainForm::VerAngleEdit, "2", &TMainForm::VerAngleIncButton, "2", Refused,
+     MainUnit::MsgVerAngle},
     {&TMainForm::VerAngleEdit, "-1.5", &TMainForm::VerAngleDecButton, "-1.5", Nothing, ""},
-    {&TMainForm::VerAngleEdit, "-1.6", &TMainForm::VerAngleDecButton, "-1.6", Refused, MainUnit::MsgVerAngle},
-    {&TMainForm::VerAngleEdit, "-3", &TMainForm::VerAngleIncButton, "-2.9", Refused, MainUnit::MsgVerAngle},
-    {&TMainForm::VerAngleEdit, "x", &TMainForm::VerAngleIncButton, "x", Refused, MainUnit::MsgViewNumbers},
+    {&TMainForm::VerAngleEdit, "-1.6", &TMainForm::VerAngleDecButton, "-1.6", Refused,
+     MainUnit::MsgVerAngle},
+    {&TMainForm::VerAngleEdit, "-3", &TMainForm::VerAngleIncButton, "-2.9", Refused,
+     MainUnit::MsgVerAngle},
+    {&TMainForm::VerAngleEdit, "x", &TMainForm::VerAngleIncButton, "x", Refused,
+     MainUnit::MsgViewNumbers},
     {&TMainForm::DistanceEdit, "12", &TMainForm::DistanceDecButton, "10.8", Repainted, ""},
     {&TMainForm::DistanceEdit, "11", &TMainForm::DistanceDecButton, "11", Nothing, ""},
     {&TMainForm::DistanceEdit, "10", &TMainForm::DistanceDecButton, "10", Refused, DistanceAbove10},
     {&TMainForm::DistanceEdit, "12", &TMainForm::DistanceIncButton, "13.2", Repainted, ""},
-    {&TMainForm::DistanceEdit, "abc", &TMainForm::DistanceIncButton, "abc", Refused, MainUnit::MsgViewNumbers},
-    {&TMainForm::DistanceEdit, "1e400", &TMainForm::DistanceIncButton, "1e400", Refused, MainUnit::MsgViewNumbers},
+    {&TMainForm::DistanceEdit, "abc", &TMainForm::DistanceIncButton, "abc", Refused,
+     MainUnit::MsgViewNumbers},
+    {&TMainForm::DistanceEdit, "1e400", &TMainForm::DistanceIncButton, "1e400", Refused,
+     MainUnit::MsgViewNumbers},
     {&TMainForm::DistanceEdit, "50", &TMainForm::MinDistanceButton, "10.01", Repainted, ""},
     {&TMainForm::ZoomEdit, "100", &TMainForm::ZoomIncButton, "110", Repainted, ""},
     {&TMainForm::ZoomEdit, "100", &TMainForm::ZoomDecButton, "90", Repainted, ""},

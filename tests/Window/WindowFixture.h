@@ -7,13 +7,14 @@
 #include "MainUnit/Messages.h"
 #include "MainUnit/Window/MainForm.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ inline std::ostream& operator<<(std::ostream& Out, const TRecordedMessage& Messa
 {
     const char* Kind = Message.Kind == Platform::TMessageKind::mkWarning ? "Warning"
                        : Message.Kind == Platform::TMessageKind::mkError ? "Error"
-                                                                          : "Information";
+                                                                         : "Information";
     return Out << Kind << " \"" << Message.Text << "\"";
 }
 
@@ -38,8 +39,7 @@ inline bool WaitUntil(const std::function<bool()>& Condition, int TimeoutMs = 30
     QElapsedTimer Timer;
     Timer.start();
     while (!Condition()) {
-        if (Timer.elapsed() > TimeoutMs)
-            return false;
+        if (Timer.elapsed() > TimeoutMs) return false;
         QTest::qWait(5);
     }
     return true;
@@ -52,7 +52,8 @@ protected:
         Form = std::make_unique<MainUnit::TMainForm>();
         Help = std::make_unique<HelpUnit::THelpForm>();
         Form->HelpForm = Help.get();
-        Form->MessageBoxFunction = [this](QWidget*, Platform::TMessageKind Kind, const std::string& Text) {
+        Form->MessageBoxFunction = [this](QWidget*, Platform::TMessageKind Kind,
+                                          const std::string& Text) {
             Messages.push_back({Kind, Text});
         };
         Form->show();
@@ -62,7 +63,8 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_TRUE(Messages.empty()) << "unexpected message box: " << testing::PrintToString(Messages);
+        EXPECT_TRUE(Messages.empty())
+            << "unexpected message box: " << testing::PrintToString(Messages);
         Help.reset();
         Form.reset();
     }

@@ -30,8 +30,8 @@ TLegendTexts MakeLegendTexts(const char* Expression, const TResultSet& Results, 
                                 : " points (random ordered) really showed");
     // Y difference between two neighbouring colour indices, kept as a double;
     // the label value n * Step + From is formed in extended precision.
-    const double Step =
-        (static_cast<long double>(Results.YIntervalTo) - Results.YIntervalFrom) / HighestYIndex;
+    const double Step = static_cast<double>(
+        (static_cast<long double>(Results.YIntervalTo) - Results.YIntervalFrom) / HighestYIndex);
     auto At = [&](int32_t Index) {
         return "Y = " + FormatReal(static_cast<long double>(Index) * Step + Results.YIntervalFrom);
     };

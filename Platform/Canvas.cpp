@@ -12,8 +12,8 @@ QColor ColorOf(uint32_t Color)
     return QColor(int(Color & 0xFFu), int((Color >> 8) & 0xFFu), int((Color >> 16) & 0xFFu));
 }
 
-TCanvas::TCanvas(QImage& Image, std::function<void()> Changed)
-    : Image(Image), Changed(std::move(Changed))
+TCanvas::TCanvas(QImage& Target, std::function<void()> OnChange)
+    : Image(Target), Changed(std::move(OnChange))
 {
 }
 

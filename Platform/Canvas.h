@@ -13,9 +13,9 @@ namespace Platform {
 
 class TCanvas {
 public:
-    // Draws on Image, which must stay alive as long as the canvas; Changed is
+    // Draws on Target, which must stay alive as long as the canvas; OnChange is
     // called after every drawing operation.
-    TCanvas(QImage& Image, std::function<void()> Changed);
+    TCanvas(QImage& Target, std::function<void()> OnChange);
 
     uint32_t PenColor() const { return PenColorValue; }
     void SetPenColor(uint32_t Color) { PenColorValue = Color & 0xFFFFFFu; }

@@ -120,7 +120,7 @@ struct TRecipe {
     // sqrt() around a smaller expression.
     double Operand(int Depth)
     {
-        uint8_t Kind = In.Take<uint8_t>() % (Depth < 4 ? 6 : 3);
+        const int Kind = In.Take<uint8_t>() % (Depth < 4 ? 6 : 3);
         if (Kind <= 1) {
             uint16_t N = In.Take<uint16_t>();
             Text += std::to_string(N / 2) + (N % 2 ? ".5" : "");

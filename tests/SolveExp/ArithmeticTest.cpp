@@ -141,7 +141,7 @@ TEST(Arithmetic, RandomOperandsAndLimits)
     for (int i = 0; i < 300000; ++i) {
         const double a = AnyFinite();
         const double b = i % 3 == 0 ? AnyFinite()
-                                    : a * std::ldexp(1.0 + (Rng() % 1000) * 1e-3,
+                                    : a * std::ldexp(1.0 + static_cast<double>(Rng() % 1000) * 1e-3,
                                                      static_cast<int>(Rng() % 120) - 60);
         for (uint16_t Op = opAdd; Op <= opDivide; ++Op)
             ExpectSameAsExtended(Op, a, b, Mismatches);

@@ -130,7 +130,7 @@ int CountDifferences(Platform::TPicture* Picture, const std::vector<uint32_t>& E
 struct TBusyRecorder : QObject {
     TMainForm* Form;
     std::vector<std::pair<QString, bool>> Seen;
-    explicit TBusyRecorder(TMainForm* Form) : Form(Form)
+    explicit TBusyRecorder(TMainForm* Watched) : Form(Watched)
     {
         Form->StatusLabel->installEventFilter(this);
     }

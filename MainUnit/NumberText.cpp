@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <system_error>
 
 namespace MainUnit {
@@ -27,13 +26,10 @@ struct TRealParts {
     long long Exponent = 0;    // saturated far beyond the double range
 };
 
-bool SplitReal(std::string_view Text, TRealParts& Parts)
+// Mantissa digits, with at most one point among them, from I on; true when
+// there was at least a digit or a point.
+bool SplitMantissa(std::string_view Text, std::size_t& I, TRealParts& Parts)
 {
-    std::size_t I = SkipBlanks(Text);
-    if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) {
-        Parts.Negative = Text[I] == '-';
-        ++I;
-    }
     bool SeenPoint = false, SeenMantissa = false;
     for (; I < Text.size(); ++I) {
         if (IsDigit(Text[I])) {
@@ -46,19 +42,37 @@ bool SplitReal(std::string_view Text, TRealParts& Parts)
         }
         SeenMantissa = true;
     }
+    return SeenMantissa;
+}
+
+// The exponent after the "E" or "e" at Text[I - 1]: an optional sign and at
+// least one digit; false when no digit follows.
+bool SplitExponent(std::string_view Text, std::size_t& I, TRealParts& Parts)
+{
+    bool NegativeExponent = false;
+    if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) {
+        NegativeExponent = Text[I] == '-';
+        ++I;
+    }
+    const std::size_t First = I;
+    for (; I < Text.size() && IsDigit(Text[I]); ++I)
+        if (Parts.Exponent < 1000000000) Parts.Exponent = Parts.Exponent * 10 + (Text[I] - '0');
+    if (NegativeExponent) Parts.Exponent = -Parts.Exponent;
+    return I != First;
+}
+
+bool SplitReal(std::string_view Text, TRealParts& Parts)
+{
+    std::size_t I = SkipBlanks(Text);
+    if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) {
+        Parts.Negative = Text[I] == '-';
+        ++I;
+    }
+    const bool SeenMantissa = SplitMantissa(Text, I, Parts);
     bool SeenExponent = false;
     if (I < Text.size() && (Text[I] == 'e' || Text[I] == 'E')) {
         ++I;
-        bool NegativeExponent = false;
-        if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) {
-            NegativeExponent = Text[I] == '-';
-            ++I;
-        }
-        std::size_t First = I;
-        for (; I < Text.size() && IsDigit(Text[I]); ++I)
-            if (Parts.Exponent < 1000000000) Parts.Exponent = Parts.Exponent * 10 + (Text[I] - '0');
-        if (I == First) return false;  // an exponent needs at least one digit
-        if (NegativeExponent) Parts.Exponent = -Parts.Exponent;
+        if (!SplitExponent(Text, I, Parts)) return false;
         SeenExponent = true;
     }
     // Nothing may follow, and a sign alone (or nothing at all) is no number.
@@ -129,48 +143,25 @@ std::string FormatReal(long double Value)
 {
     if (std::isnan(Value)) return "NAN";
     if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
-    if (Value == 0.0) return "0";
-    // Round to 15 significant digits first: the notation depends on the rounded value.
+    if (Value == 0.0) return "0";  // -0 too
+    // The general format of 15 significant digits chooses the notation on the
+    // rounded value and drops trailing zeros and a bare point already; only
+    // its exponent is written differently: "1.5e+20" becomes "1.5E20", "1e-05"
+    // becomes "1E-5".
     char Buffer[64];
-    auto [End, Error] =
-        std::to_chars(Buffer, Buffer + sizeof Buffer, Value, std::chars_format::scientific, 14);
+    const auto [End, Error] =
+        std::to_chars(Buffer, Buffer + sizeof Buffer, Value, std::chars_format::general, 15);
     if (Error != std::errc()) return "0";
-    std::string_view Text(Buffer, static_cast<std::size_t>(End - Buffer));
-    bool Negative = Text.front() == '-';
-    if (Negative) Text.remove_prefix(1);
-    std::size_t EPos = Text.find('e');
-    std::string Digits;
-    for (char C : Text.substr(0, EPos))
-        if (C != '.') Digits += C;
-    int Exponent = 0;
-    std::from_chars(Text.data() + EPos + 1 + (Text[EPos + 1] == '+'), Text.data() + Text.size(),
-                    Exponent);
-    while (Digits.size() > 1 && Digits.back() == '0')
-        Digits.pop_back();
-
-    std::string Out = Negative ? "-" : "";
-    if (Exponent >= -4 && Exponent < 15) {
-        if (Exponent < 0) {
-            Out += "0.";
-            Out.append(static_cast<std::size_t>(-Exponent - 1), '0');
-            Out += Digits;
-        } else if (Digits.size() <= static_cast<std::size_t>(Exponent) + 1) {
-            Out += Digits;
-            Out.append(static_cast<std::size_t>(Exponent) + 1 - Digits.size(), '0');
-        } else {
-            Out += Digits.substr(0, static_cast<std::size_t>(Exponent) + 1);
-            Out += '.';
-            Out += Digits.substr(static_cast<std::size_t>(Exponent) + 1);
-        }
-        return Out;
-    }
-    Out += Digits[0];
-    if (Digits.size() > 1) {
-        Out += '.';
-        Out += Digits.substr(1);
-    }
+    const std::string_view Text(Buffer, static_cast<std::size_t>(End - Buffer));
+    const std::size_t EPos = Text.find('e');
+    if (EPos == std::string_view::npos) return std::string(Text);
+    std::string Out(Text.substr(0, EPos));
     Out += 'E';
-    Out += std::to_string(Exponent);
+    if (Text[EPos + 1] == '-') Out += '-';
+    std::string_view Exponent = Text.substr(EPos + 2);  // the sign is always written
+    while (Exponent.size() > 1 && Exponent.front() == '0')
+        Exponent.remove_prefix(1);
+    Out += Exponent;
     return Out;
 }
 

@@ -2,7 +2,8 @@
 # The two Quick start commands of the README:
 #   ./dev.sh run    install what is missing, build, start Tessel
 #   ./dev.sh test   install what is missing, build, run every test
-#   ./dev.sh lint   check the formatting of every C++ file
+#   ./dev.sh lint   check the formatting of every C++ file, run clang-tidy over
+#                   the production code, and keep private headers private
 #
 # "test" runs, in this order: the lint check; the normal suite (preset "default"); the same
 # suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
@@ -25,8 +26,50 @@ format_check() {
   git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
 }
 
+# Production code: every source outside the tests and the benchmarks.
+production_files() {
+  git ls-files "$@" ':!tests/' ':!bench/'
+}
+
+# The checks of .clang-tidy over every production source file (the headers
+# they include are checked with them), two files at a time. The flags come
+# from the compile commands of the default build, configured here so that a
+# new or renamed file is known.
+tidy_check() {
+  echo "== Static checks (clang-tidy)"
+  cmake --preset default >/dev/null
+  production_files '*.cpp' | xargs -P2 -n1 clang-tidy-14 -p build/default --quiet
+}
+
+# A unit's private headers live in its Internal/ folder. Production code
+# never includes another unit's private header (MainUnit/Window counts as a
+# unit of its own: it is a library apart from the MainUnit core); tests may,
+# and say so by the path they include.
+internal_include_check() {
+  echo "== Private headers stay in their unit"
+  local file include owner failed=0
+  while IFS=: read -r file include; do
+    include="${include#*\"}"
+    include="${include%%\"*}"
+    case "$include" in
+      */Internal/*) owner="${include%%/Internal/*}" ;;
+      *) continue ;;  # "Internal/X.h" next to the includer: its own unit
+    esac
+    case "$(dirname "$file")" in
+      "$owner" | "$owner"/Internal | "$owner"/Internal/*) ;;
+      *)
+        echo "$file includes $include, a private header of $owner" >&2
+        failed=1
+        ;;
+    esac
+  done < <(production_files '*.cpp' '*.h' | xargs grep -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]*Internal/')
+  return "$failed"
+}
+
 lint() {
   format_check
+  internal_include_check
+  tidy_check
 }
 
 sanitized_suite() {

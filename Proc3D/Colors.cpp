@@ -1,5 +1,5 @@
 // HeightColor and ShadeColor: the colours of the graph, 0x00BBGGRR.
-#include "Proc3D.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // CalcGridSize: the nearly square sampling grid.
-#include "Proc3D.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cmath>
 #include <cstdint>

@@ -6,8 +6,8 @@
 // the same operands in the same order, so their bits are the same too.
 #pragma once
 
-#include "ExtendedMath.h"
-#include "Proc3D.h"
+#include "Proc3D/ExtendedMath.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cmath>
 #include <cstdint>
@@ -50,7 +50,7 @@ inline TProjector MakeProjector(const TViewPlane& View)
     P.Center = View.Center;
     P.Normal = View.Plane.Normal;
     P.CutNumerator = -(Dot(View.Plane.Normal, View.Camera) + View.Plane.Offset);
-    P.Side = Subtract(View.Camera, View.Center);
+    P.Side = Rounded(View.Camera - View.Center);
     P.Horizontal = MakeCentreLine(View.Horizontal, View.Center);
     P.Up = MakeCentreLine(View.Up, View.Center);
     P.LimitY = 2147483647.0 - View.HalfHeight;
@@ -71,21 +71,17 @@ inline double CentreLineDistance(const TCentreLine& Line, const TPoint3D& Center
     }
     const double Offset = static_cast<double>(-Dot(Line.Direction, Cut));
     const long double T = -(Line.DirectionCenter + Offset) / Line.DirectionSquared;
-    Foot.X = static_cast<double>(Center.X + T * Line.Direction.X);
-    Foot.Y = static_cast<double>(Center.Y + T * Line.Direction.Y);
-    Foot.Z = static_cast<double>(Center.Z + T * Line.Direction.Z);
+    Foot = Rounded(Center + T * Line.Direction);
     return static_cast<double>(DistanceBetween(Cut, Foot));
 }
 
 inline bool Project(const TProjector& P, const TPoint3D& Point, int32_t& PixelX, int32_t& PixelY)
 {
-    const TPoint3D Direction = Subtract(Point, P.Camera);
+    const TPoint3D Direction = Rounded(Point - P.Camera);
     const double D = static_cast<double>(Dot(P.Normal, Direction));
     if (D == 0.0 || std::isnan(D)) return false;
     const long double T = P.CutNumerator / D;
-    const TPoint3D Cut{static_cast<double>(P.Camera.X + T * Direction.X),
-                       static_cast<double>(P.Camera.Y + T * Direction.Y),
-                       static_cast<double>(P.Camera.Z + T * Direction.Z)};
+    const TPoint3D Cut = Rounded(P.Camera + T * Direction);
     TPoint3D Foot;
     const double OffsetY = CentreLineDistance(P.Horizontal, P.Center, Cut, Foot);
     if (!(OffsetY <= P.LimitY)) return false;
@@ -93,14 +89,7 @@ inline bool Project(const TProjector& P, const TPoint3D& Point, int32_t& PixelX,
     PixelY = Cut.Y > P.Center.Y ? P.HalfHeight - RowShift : P.HalfHeight + RowShift;
     const double OffsetX = CentreLineDistance(P.Up, P.Center, Cut, Foot);
     if (!(OffsetX <= P.LimitX)) return false;
-    const TPoint3D ToCut = Subtract(Cut, Foot);
-    const TPoint3D& U = P.Up.Direction;
-    const TPoint3D Across{static_cast<double>(static_cast<long double>(U.Y) * ToCut.Z -
-                                              static_cast<long double>(ToCut.Y) * U.Z),
-                          static_cast<double>(static_cast<long double>(U.Z) * ToCut.X -
-                                              static_cast<long double>(ToCut.Z) * U.X),
-                          static_cast<double>(static_cast<long double>(U.X) * ToCut.Y -
-                                              static_cast<long double>(ToCut.X) * U.Y)};
+    const TPoint3D Across = Rounded(Cross(P.Up.Direction, Rounded(Cut - Foot)));
     const int32_t ColumnShift = RoundOffset(OffsetX);
     PixelX = Dot(Across, P.Side) < 0.0L ? P.HalfWidth + ColumnShift : P.HalfWidth - ColumnShift;
     return true;

@@ -1,6 +1,6 @@
 // ProjectPoint: central projection of one point onto the view plane.
-#include "ExtendedMath.h"
-#include "Proc3D.h"
+#include "Proc3D/ExtendedMath.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cstdint>
 
@@ -9,7 +9,7 @@ namespace Proc3D {
 bool ProjectPoint(const TViewPlane& ViewPlane, const TPoint3D& Point, int32_t& PixelX,
                   int32_t& PixelY)
 {
-    const TLine3D Sight{ViewPlane.Camera, Subtract(Point, ViewPlane.Camera)};
+    const TLine3D Sight{ViewPlane.Camera, Rounded(Point - ViewPlane.Camera)};
     TPoint3D Cut;
     if (!IntersectLinePlane(Sight, ViewPlane.Plane, Cut)) return false;
 
@@ -25,9 +25,8 @@ bool ProjectPoint(const TViewPlane& ViewPlane, const TPoint3D& Point, int32_t& P
 
     const double OffsetX = PointLineDistance({ViewPlane.Center, ViewPlane.Up}, Cut, Foot);
     if (!(OffsetX <= 2147483647.0 - ViewPlane.HalfWidth)) return false;
-    TPoint3D Across;
-    CrossProduct(ViewPlane.Up, Subtract(Cut, Foot), Across);
-    const TPoint3D Normal = Subtract(ViewPlane.Camera, ViewPlane.Center);
+    const TPoint3D Across = Rounded(Cross(ViewPlane.Up, Rounded(Cut - Foot)));
+    const TPoint3D Normal = Rounded(ViewPlane.Camera - ViewPlane.Center);
     // Across is parallel to the normal; it points against it exactly when the
     // cut lies right of the vertical centre line as seen from the camera. The
     // sign of the dot product decides as a whole, so a component that is only

@@ -22,8 +22,8 @@
 // over a hundred thousand times that error.
 #pragma once
 
-#include "HoistedProjection.h"
-#include "Proc3D.h"
+#include "Proc3D/HoistedProjection.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cmath>
 #include <cstdint>

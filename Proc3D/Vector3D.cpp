@@ -1,6 +1,6 @@
 // The small vector library of the projection engine.
-#include "ExtendedMath.h"
-#include "Proc3D.h"
+#include "Proc3D/ExtendedMath.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cmath>
 #include <limits>
@@ -15,15 +15,7 @@ double FloatMod(double Divisor, double Value)
     return static_cast<double>(Value - Divisor * Quotient);
 }
 
-void CrossProduct(const TPoint3D& A, const TPoint3D& B, TPoint3D& C)
-{
-    C.X = static_cast<double>(static_cast<long double>(A.Y) * B.Z -
-                              static_cast<long double>(B.Y) * A.Z);
-    C.Y = static_cast<double>(static_cast<long double>(A.Z) * B.X -
-                              static_cast<long double>(B.Z) * A.X);
-    C.Z = static_cast<double>(static_cast<long double>(A.X) * B.Y -
-                              static_cast<long double>(B.X) * A.Y);
-}
+void CrossProduct(const TPoint3D& A, const TPoint3D& B, TPoint3D& C) { C = Rounded(Cross(A, B)); }
 
 bool IntersectLinePlane(const TLine3D& Line, const TPlane3D& Plane, TPoint3D& Point)
 {
@@ -33,9 +25,7 @@ bool IntersectLinePlane(const TLine3D& Line, const TPlane3D& Plane, TPoint3D& Po
     if (D == 0.0 || std::isnan(D)) return false;
     // Line parameter of the cut: Normal . (Origin + t Direction) + Offset = 0.
     const long double T = -(Dot(Plane.Normal, Line.Origin) + Plane.Offset) / D;
-    Point.X = static_cast<double>(Line.Origin.X + T * Line.Direction.X);
-    Point.Y = static_cast<double>(Line.Origin.Y + T * Line.Direction.Y);
-    Point.Z = static_cast<double>(Line.Origin.Z + T * Line.Direction.Z);
+    Point = Rounded(Line.Origin + T * Line.Direction);
     return true;
 }
 

@@ -1,6 +1,6 @@
 // CalcViewPlane: the pin-hole camera of one repaint.
-#include "ExtendedMath.h"
-#include "Proc3D.h"
+#include "Proc3D/ExtendedMath.h"
+#include "Proc3D/Proc3D.h"
 
 #include <cmath>
 
@@ -17,14 +17,10 @@ void PlaceCameraByAngles(long double SinA, long double CosA, double HorAngle, do
 {
     const long double T =
         std::fabs(CosA) * Distance;  // |cos a| keeps the camera from passing over the top
-    Camera.X = static_cast<double>(std::sin(static_cast<long double>(HorAngle)) * T);
-    Camera.Y = static_cast<double>(SinA * Distance);
-    Camera.Z = static_cast<double>(std::cos(static_cast<long double>(HorAngle)) * T);
-    const long double Length = std::sqrt(Dot(Camera, Camera));
-    const long double K = 1.0L - Zoom / Length;
-    Center.X = static_cast<double>(K * Camera.X);
-    Center.Y = static_cast<double>(K * Camera.Y);
-    Center.Z = static_cast<double>(K * Camera.Z);
+    const long double H = HorAngle;
+    Camera = Rounded({std::sin(H) * T, SinA * Distance, std::cos(H) * T});
+    const long double K = 1.0L - Zoom / Length(Camera);
+    Center = Rounded(K * Camera);
 }
 
 // Center for a camera kept where it is, looking along the angles' direction.
@@ -32,9 +28,8 @@ void AimKeptCamera(long double SinA, long double CosA, double HorAngle, double Z
                    const TPoint3D& Camera, TPoint3D& Center)
 {
     const long double T = std::fabs(CosA) * Zoom;
-    Center.X = static_cast<double>(Camera.X + std::sin(static_cast<long double>(HorAngle)) * T);
-    Center.Y = static_cast<double>(Camera.Y + SinA * Zoom);
-    Center.Z = static_cast<double>(Camera.Z + std::cos(static_cast<long double>(HorAngle)) * T);
+    const long double H = HorAngle;
+    Center = Rounded(Camera + TExtendedVector{std::sin(H) * T, SinA * Zoom, std::cos(H) * T});
 }
 
 }  // namespace
@@ -60,14 +55,15 @@ bool CalcViewPlane(TPoint3D& Camera, int32_t Width, int32_t Height, double VerAn
     TViewPlane View{};
     View.Center = Center;
     View.Camera = Eye;
-    View.Plane.Normal = Subtract(Eye, Center);
+    const TExtendedVector Normal = TExtendedVector(Eye) - Center;
+    View.Plane.Normal = Rounded(Normal);
     View.Plane.Offset = static_cast<double>(-Dot(View.Plane.Normal, Center));
-    // A horizontal vector h = (hx, 0, 1) in the plane satisfies Nx hx + Nz = 0.
-    const long double NX = static_cast<long double>(Eye.X) - Center.X;
-    const long double NZ = static_cast<long double>(Eye.Z) - Center.Z;
-    View.Horizontal =
-        NX == 0.0L ? TPoint3D{1.0, 0.0, 0.0} : TPoint3D{static_cast<double>(-NZ / NX), 0.0, 1.0};
-    CrossProduct(View.Plane.Normal, View.Horizontal, View.Up);
+    // A horizontal vector h = (hx, 0, 1) in the plane satisfies Nx hx + Nz = 0;
+    // hx is taken from the unrounded normal.
+    View.Horizontal = Normal.X == 0.0L
+                          ? TPoint3D{1.0, 0.0, 0.0}
+                          : TPoint3D{static_cast<double>(-Normal.Z / Normal.X), 0.0, 1.0};
+    View.Up = Rounded(Cross(View.Plane.Normal, View.Horizontal));
     if (!(View.Up.Y >= 0.0)) View.Up = {-View.Up.X, -View.Up.Y, -View.Up.Z};
     View.HalfWidth = static_cast<uint16_t>(Width / 2);
     View.HalfHeight = static_cast<uint16_t>(Height / 2);

@@ -1,6 +1,6 @@
-#include "HelpForm.h"
+#include "HelpUnit/HelpForm.h"
 
-#include "HelpText.h"
+#include "HelpUnit/Internal/HelpText.h"
 #include "Platform/Application.h"
 
 #include <QLabel>

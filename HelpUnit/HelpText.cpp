@@ -1,4 +1,4 @@
-#include "HelpText.h"
+#include "HelpUnit/Internal/HelpText.h"
 
 namespace HelpUnit {
 

@@ -2,8 +2,8 @@
 // and Z rounded once, the points split over two cores.
 #include "MainUnit/Evaluation.h"
 
-#include "MainUnit/EvaluationRules.h"
-#include "MainUnit/TwoCores.h"
+#include "MainUnit/Internal/EvaluationRules.h"
+#include "MainUnit/Internal/TwoCores.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 

@@ -1,7 +1,7 @@
 // The evaluation loop through the text path: for every point, copy the
 // expression into the work buffer, write X and Z into it, evaluate.
 #include "MainUnit/Evaluation.h"
-#include "MainUnit/EvaluationRules.h"
+#include "MainUnit/Internal/EvaluationRules.h"
 #include "SolveExp/SolveExp.h"
 
 #include <cstring>

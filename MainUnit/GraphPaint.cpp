@@ -5,9 +5,9 @@
 // shading), and the order of the points is kept wherever it matters.
 #include "MainUnit/GraphPaint.h"
 
-#include "MainUnit/PointPlace.h"
-#include "MainUnit/ScreenedShading.h"
-#include "MainUnit/TwoCores.h"
+#include "MainUnit/Internal/PointPlace.h"
+#include "MainUnit/Internal/ScreenedShading.h"
+#include "MainUnit/Internal/TwoCores.h"
 #include "Proc3D/HoistedProjection.h"
 #include "Proc3D/ScreenedProjection.h"
 

@@ -1,6 +1,6 @@
 // The point loop exactly as a repaint describes it, one call per step.
 #include "MainUnit/GraphPaint.h"
-#include "MainUnit/PointPlace.h"
+#include "MainUnit/Internal/PointPlace.h"
 #include "Proc3D/ExtendedMath.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "Platform/Canvas.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "Platform/Clock.h"
 
 #include <QDateTime>
 

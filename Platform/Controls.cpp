@@ -1,4 +1,4 @@
-#include "Controls.h"
+#include "Platform/Controls.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -2,7 +2,7 @@
 // carry an accelerator ("&"); the controls are owned by their parent widget.
 #pragma once
 
-#include "Edit.h"
+#include "Platform/Edit.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Edit.h"
+#include "Platform/Edit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

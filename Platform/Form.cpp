@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "Platform/Form.h"
 
 #include <QScreen>
 

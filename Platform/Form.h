@@ -2,7 +2,7 @@
 // boxes and redraw on demand.
 #pragma once
 
-#include "MessageBox.h"
+#include "Platform/MessageBox.h"
 
 #include <QWidget>
 

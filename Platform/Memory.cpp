@@ -1,4 +1,4 @@
-#include "Memory.h"
+#include "Platform/Memory.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "Platform/MessageBox.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "Platform/Picture.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // that the widget's paint event only copies to the screen.
 #pragma once
 
-#include "Canvas.h"
+#include "Platform/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "FixedPictures.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
 
 namespace MainUnit {
 

@@ -1,7 +1,7 @@
 // The graph group with its pictures and legend labels, the status group, the
 // Help and Close buttons, and the tab order of the whole window.
-#include "FixedPictures.h"
 #include "MainForm.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 

@@ -1,6 +1,6 @@
 // The axes sketch: the base rectangle of the result box and the three axis
 // arrows, in the current view, scaled down from the graph to the sketch.
-#include "Outline.h"
+#include "MainUnit/Window/Internal/Outline.h"
 
 #include "MainForm.h"
 #include "Proc3D/Proc3D.h"

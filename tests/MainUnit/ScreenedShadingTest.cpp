@@ -1,7 +1,7 @@
 // The double-precision shortcuts of the fast loop against the exact rules:
 // wherever a shortcut answers, its answer must be the exact one, and on
 // ordinary values it must answer.
-#include "MainUnit/ScreenedShading.h"
+#include "MainUnit/Internal/ScreenedShading.h"
 
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"

@@ -1,6 +1,6 @@
 // The legend background and the axis colour key, pixel by pixel at the
 // edges of what they show.
-#include "MainUnit/Window/FixedPictures.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
 
 #include "WindowFixture.h"
 

@@ -1,6 +1,6 @@
 // The axes sketch: arrows on a canvas, and the sketch of a calculated set in
 // several views.
-#include "MainUnit/Window/Outline.h"
+#include "MainUnit/Window/Internal/Outline.h"
 
 #include "PictureProbe.h"
 #include "WindowFixture.h"

@@ -66,10 +66,7 @@ inline TExtendedVector Cross(const TExtendedVector& A, const TExtendedVector& B)
 inline long double Length(const TExtendedVector& A) { return std::sqrt(Dot(A, A)); }
 
 // Euclidean length of A - B, without rounding the differences.
-inline long double DistanceBetween(const TPoint3D& A, const TPoint3D& B)
-{
-    return Length(TExtendedVector(A) - B);
-}
+inline long double DistanceBetween(const TPoint3D& A, const TPoint3D& B) { return Length(A - B); }
 
 // Round a pixel offset 0 <= Value <= 2147483647 to the nearest integer, ties
 // to even. Adding 2^52 pushes the fraction out of the double's significand,

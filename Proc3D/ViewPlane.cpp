@@ -55,7 +55,7 @@ bool CalcViewPlane(TPoint3D& Camera, int32_t Width, int32_t Height, double VerAn
     TViewPlane View{};
     View.Center = Center;
     View.Camera = Eye;
-    const TExtendedVector Normal = TExtendedVector(Eye) - Center;
+    const TExtendedVector Normal = Eye - Center;
     View.Plane.Normal = Rounded(Normal);
     View.Plane.Offset = static_cast<double>(-Dot(View.Plane.Normal, Center));
     // A horizontal vector h = (hx, 0, 1) in the plane satisfies Nx hx + Nz = 0;

@@ -3,6 +3,7 @@
 #   ./dev.sh run    install what is missing, build, start Tessel
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh lint   check the formatting of every C++ file
+#   ./dev.sh package  build, then write the Debian package into build/package/
 #
 # "test" runs, in this order: the lint check; the normal suite (preset "default"); the same
 # suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
@@ -81,6 +82,10 @@ case "${1:-}" in
     scripts/install-deps.sh
     lint
     ;;
+  package)
+    build
+    (cd build/default && cpack)
+    ;;
   test)
     scripts/install-deps.sh
     lint
@@ -90,7 +95,7 @@ case "${1:-}" in
     fuzz_short
     ;;
   *)
-    echo "usage: $0 run|test|lint" >&2
+    echo "usage: $0 run|test|lint|package" >&2
     exit 2
     ;;
 esac

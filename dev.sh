@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The two Quick start commands of the README:
+# The two Quick start commands of the README, and two more:
 #   ./dev.sh run    install what is missing, build, start Tessel
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh lint   check the formatting of every C++ file, run clang-tidy over
 #                   the production code, and keep private headers private
+#   ./dev.sh package  build, then write the Debian package into build/package/
 #
 # "test" runs, in this order: the lint check; the normal suite (preset "default"); the same
 # suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
@@ -124,6 +125,10 @@ case "${1:-}" in
     scripts/install-deps.sh
     lint
     ;;
+  package)
+    build
+    (cd build/default && cpack)
+    ;;
   test)
     scripts/install-deps.sh
     lint
@@ -133,7 +138,7 @@ case "${1:-}" in
     fuzz_short
     ;;
   *)
-    echo "usage: $0 run|test|lint" >&2
+    echo "usage: $0 run|test|lint|package" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 
 #include "HelpUnit/Internal/HelpText.h"
 #include "Platform/Application.h"
+#include "TesselVersion.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -33,9 +34,11 @@ THelpForm::THelpForm()
     setModal(true);
     move(188, 86);
 
-    Label1 = MakeTitleLabel(this, 8, QStringLiteral("Tessel version 1.00"));
+    Label1 = MakeTitleLabel(this, 8, QStringLiteral("Tessel version " TESSEL_VERSION));
     Label2 = MakeTitleLabel(
-        this, 32, QStringLiteral("Contact: the issue tracker of the Tessel version 1.00 project"));
+        this, 32,
+        QStringLiteral("Contact: the issue tracker of the Tessel version " TESSEL_VERSION
+                       " project"));
 
     HelpMemo = new QPlainTextEdit(this);
     HelpMemo->setReadOnly(true);

@@ -1,16 +1,25 @@
 #include "Platform/Application.h"
 
+#include "TesselVersion.h"
+
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
+
+// The icon's compiled resource; its initialiser has a global name.
+static void InitIconResource() { Q_INIT_RESOURCE(tessel_icon); }
 
 namespace Platform {
 
 void PrepareApplication()
 {
-    // The window is laid out in device pixels; dpi rescaling would move every
-    // control off its place.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qputenv("QT_SCALE_FACTOR", "1");
+    // The layout is in logical pixels and follows the desktop's scale factor,
+    // rounded to a whole one: the pictures are then enlarged by whole pixels,
+    // sharp, and every control keeps its place at every scale.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // X11 desktops find the menu entry of a window by its instance name.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", TESSEL_APP_ID);
 }
 
 void SetUpApplication(QApplication& App, const QString& Title)
@@ -22,6 +31,13 @@ void SetUpApplication(QApplication& App, const QString& Title)
     // The application name, not the display name: the display name would be
     // appended to every window caption.
     App.setApplicationName(Title);
+    // Wayland desktops find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSEL_APP_ID));
+    InitIconResource();
+    QIcon Icon;
+    for (const int Size : {48, 128, 256})
+        Icon.addFile(QStringLiteral(":/icons/%1/tessel.png").arg(Size), QSize(Size, Size));
+    App.setWindowIcon(Icon);
 }
 
 QFont ProgramFont(int PixelSize, bool Bold)

@@ -1,5 +1,5 @@
-// Start-up of the Qt application: device-pixel layout, the program's font
-// and style, and its title.
+// Start-up of the Qt application: scale factor, the program's font and
+// style, its title, icon and desktop identity.
 #pragma once
 
 #include <QFont>
@@ -12,12 +12,13 @@ namespace Platform {
 // Pixel height of the text of every window; the layout is made for it.
 constexpr int FontPixelSize = 13;
 
-// Must run before the QApplication exists: keeps the layout at device
-// pixels, whatever the screen's dpi or scale factor.
+// Must run before the QApplication exists: follows the desktop's scale
+// factor in whole steps, and names the program's windows for the desktop.
 void PrepareApplication();
 
-// Fixes the look that the layout was made for and sets the application's
-// title (the name the desktop shows for the program).
+// Fixes the look that the layout was made for, sets the application's title
+// (the name the desktop shows for the program), its window icon and the
+// desktop entry it belongs to.
 void SetUpApplication(QApplication& App, const QString& Title);
 
 // The program's font: a free sans-serif face of the given pixel height.

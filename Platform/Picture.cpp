@@ -35,7 +35,10 @@ void TPicture::PixelsWritten()
 
 void TPicture::paintEvent(QPaintEvent* Event)
 {
+    // At a scale factor above 1 each image pixel covers several screen
+    // pixels; it is repeated, never blended with its neighbours.
     QPainter Painter(this);
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter.drawImage(Event->rect(), Image, Event->rect());
 }
 

@@ -11,6 +11,9 @@ packages=(
   locales
   clang-14 libclang-rt-14-dev llvm-14  # libFuzzer, sanitizer runtimes, symbolizer
   clang-format-14 clang-tidy-14 git
+  librsvg2-bin                          # rsvg-convert renders the icon's sizes
+  dpkg-dev                              # dpkg-shlibdeps names the package's dependencies
+  desktop-file-utils appstream man-db   # validators of the menu entry, metadata, manual
 )
 
 # Tests check that a locale with a decimal comma changes no number.

@@ -7,6 +7,7 @@
 #include "Platform/Edit.h"
 #include "Platform/Form.h"
 #include "Platform/Picture.h"
+#include "TesselVersion.h"
 
 #include <array>
 #include <string>
@@ -30,8 +31,9 @@ struct TViewPlane;
 namespace MainUnit {
 
 // Caption of the main window and the application's title.
-inline constexpr const char* ApplicationTitle = "Tessel version 1.00";
-inline constexpr const char* MainFormCaption = "Tessel version 1.00 - F(X, Z) function graph";
+inline constexpr const char* ApplicationTitle = "Tessel version " TESSEL_VERSION;
+inline constexpr const char* MainFormCaption =
+    "Tessel version " TESSEL_VERSION " - F(X, Z) function graph";
 inline constexpr int MainFormWidth = 792;
 inline constexpr int MainFormHeight = 569;
 

@@ -22,13 +22,20 @@ TStep Write(long double Value) { return {TStepAction::WriteAndRepaint, FormatRea
 // will be read back from its 15-digit text, so that rounding cannot carry it
 // onto or across the limit.
 template <typename Allowed>
+bool WrittenAllowed(long double Value, Allowed IsAllowed, std::string& Text)
+{
+    Text = FormatReal(Value);
+    double Written = 0;
+    return ReadReal(Text, Written) && IsAllowed(static_cast<long double>(Written));
+}
+
+template <typename Allowed>
 TStep LimitedStep(std::string_view Text, long double (*Next)(long double), Allowed IsAllowed)
 {
     double Value = 0;
     if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
-    std::string NewText = FormatReal(Next(Value));
-    double Written = 0;
-    if (ReadReal(NewText, Written) && IsAllowed(static_cast<long double>(Written)))
+    std::string NewText;
+    if (WrittenAllowed(Next(Value), IsAllowed, NewText))
         return {TStepAction::WriteAndRepaint, NewText};
     // Already at or beyond the limit: let the repaint report it.
     if (!IsAllowed(static_cast<long double>(Value))) return {TStepAction::RepaintOnly, {}};
@@ -99,6 +106,35 @@ TStep ZoomStep(std::string_view Text, bool Increase)
     return PlainStep(
         Text, Increase ? +[](long double V) { return V * GrowFactor; }
                        : +[](long double V) { return V * ShrinkFactor; });
+}
+
+std::string TurnedVerAngleText(double VerAngle, long double Turn)
+{
+    const long double Limit = Turn > 0.0L ? HalfPi : -HalfPi;
+    auto Inside = [](long double V) { return V > -HalfPi && V < HalfPi; };
+    std::string Text;
+    if (WrittenAllowed(VerAngle + Turn, Inside, Text)) return Text;
+    // Past the limit: the nearest written value inside, found by shortening
+    // the limit in its last digits, unless the angle is already there.
+    for (int Digits = 1; Digits < 100; ++Digits) {
+        if (WrittenAllowed(Limit * (1.0L - Digits * 1e-15L), Inside, Text)) {
+            double Written = 0;
+            ReadReal(Text, Written);
+            return Turn > 0.0L ? (Written > VerAngle ? Text : "")
+                               : (Written < VerAngle ? Text : "");
+        }
+    }
+    return {};
+}
+
+std::string ScaledDistanceText(double Distance, long double Factor, double BoundingRadius)
+{
+    std::string Text;
+    if (WrittenAllowed(
+            Distance * Factor, [BoundingRadius](long double V) { return V > BoundingRadius; },
+            Text))
+        return Text;
+    return {};
 }
 
 std::string MinDistanceText(double BoundingRadius)

@@ -43,6 +43,15 @@ TStep DistanceStep(std::string_view Text, bool Increase,
                    double BoundingRadius);             // *1.1, *0.9 above the radius
 TStep ZoomStep(std::string_view Text, bool Increase);  // *1.1, *0.9
 
+// Gestures judge their new values as the limited steps do, by the value read
+// back from the written text. The vertical angle turned by Turn radians: the
+// text to write, stopping at the last written value strictly inside
+// (-pi/2, pi/2); empty when the angle is already there (or for no turn).
+std::string TurnedVerAngleText(double VerAngle, long double Turn);
+// Distance x Factor, or empty when its written value would not lie above
+// BoundingRadius.
+std::string ScaledDistanceText(double Distance, long double Factor, double BoundingRadius);
+
 // The text "Min->" writes into the distance field: just above the radius.
 std::string MinDistanceText(double BoundingRadius);
 

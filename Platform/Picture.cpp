@@ -1,7 +1,9 @@
 #include "Platform/Picture.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace Platform {
 
@@ -30,6 +32,7 @@ void TPicture::PixelsWritten()
     const qsizetype Count = qsizetype(Image.width()) * Image.height();
     for (qsizetype I = 0; I < Count; ++I)
         Pixel[I] |= 0xFF000000u;
+    ++GenerationValue;
     update();
 }
 
@@ -40,6 +43,57 @@ void TPicture::paintEvent(QPaintEvent* Event)
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter.drawImage(Event->rect(), Image, Event->rect());
+}
+
+namespace {
+
+// Calls Handler with the position of a left-button event; false when the
+// event is not the left button's or nobody listens.
+bool LeftButton(QMouseEvent* Event, const std::function<void(int, int)>& Handler,
+                bool HeldDuringMove = false)
+{
+    const bool Left = HeldDuringMove ? (Event->buttons() & Qt::LeftButton) != 0
+                                     : Event->button() == Qt::LeftButton;
+    if (!Left || !Handler) return false;
+    const QPoint Position = Event->position().toPoint();
+    Handler(Position.x(), Position.y());
+    return true;
+}
+
+// One notch of an ordinary wheel, in eighths of a degree.
+constexpr double NotchDelta = 120.0;
+
+}  // namespace
+
+void TPicture::mousePressEvent(QMouseEvent* Event)
+{
+    if (!LeftButton(Event, OnMouseDown)) QWidget::mousePressEvent(Event);
+}
+
+void TPicture::mouseMoveEvent(QMouseEvent* Event)
+{
+    if (!LeftButton(Event, OnMouseMove, true)) QWidget::mouseMoveEvent(Event);
+}
+
+void TPicture::mouseReleaseEvent(QMouseEvent* Event)
+{
+    if (!LeftButton(Event, OnMouseUp)) QWidget::mouseReleaseEvent(Event);
+}
+
+void TPicture::mouseDoubleClickEvent(QMouseEvent* Event)
+{
+    if (!LeftButton(Event, OnDoubleClick)) QWidget::mouseDoubleClickEvent(Event);
+}
+
+void TPicture::wheelEvent(QWheelEvent* Event)
+{
+    const int Delta = Event->angleDelta().y();
+    if (Delta == 0 || !OnWheel) {
+        QWidget::wheelEvent(Event);
+        return;
+    }
+    OnWheel(Delta / NotchDelta, (Event->modifiers() & Qt::ControlModifier) != 0);
+    Event->accept();
 }
 
 }  // namespace Platform

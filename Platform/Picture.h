@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 namespace Platform {
 
@@ -27,13 +28,31 @@ public:
     uint32_t* Pixels();
     // Makes the written pixels valid for the image format and shows them.
     void PixelsWritten();
+    // How many times the pixels have been written.
+    uint64_t Generation() const { return GenerationValue; }
+
+    // The left mouse button on the picture, at picture coordinates: pressed,
+    // moved while held, released, and double-clicked (instead of a press).
+    std::function<void(int X, int Y)> OnMouseDown;
+    std::function<void(int X, int Y)> OnMouseMove;
+    std::function<void(int X, int Y)> OnMouseUp;
+    std::function<void(int X, int Y)> OnDoubleClick;
+    // The wheel turned by Notches (forward positive; fractions from fine
+    // wheels), Control telling whether Ctrl was held.
+    std::function<void(double Notches, bool Control)> OnWheel;
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
 
 private:
     QImage Image;
     TCanvas CanvasValue;
+    uint64_t GenerationValue = 0;
 };
 
 }  // namespace Platform

@@ -40,6 +40,7 @@ void TMainForm::ConnectEvents()
         connect(Button, &QAbstractButton::clicked, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
     ConnectViewControls();
+    ConnectMouse();
 }
 
 void TMainForm::ConnectViewControls()

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace HelpUnit {
 class THelpForm;
@@ -29,6 +30,9 @@ struct TViewPlane;
 }
 
 namespace MainUnit {
+
+struct TRepaintPlan;
+struct TViewTexts;
 
 // Caption of the main window and the application's title.
 inline constexpr const char* ApplicationTitle = "Tessel version " TESSEL_VERSION;
@@ -172,6 +176,20 @@ public:
     void DistanceEditKeyPress(char Key);
     void ZoomEditKeyPress(char Key);
 
+    // The repaint of a gesture: the same picture as RepaintGraph, without
+    // locking the window or blinking the status line, and with a refusal
+    // written into the status line instead of a message box. False when
+    // refused.
+    bool RepaintGraphQuietly();
+
+    // The mouse on the graph (drag to turn, wheel to zoom, Ctrl+wheel to move
+    // the camera, double-click to fit).
+    void GraphImageMouseDown(int X, int Y);
+    void GraphImageMouseMove(int X, int Y);
+    void GraphImageMouseUp(int X, int Y);
+    void GraphImageDoubleClick(int X, int Y);
+    void GraphImageWheel(double Notches, bool Control);
+
 private:
     void CreateFunctionSettings();
     void CreateViewSettings();
@@ -189,6 +207,19 @@ private:
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);
+    bool PlanRepaint(TRepaintPlan& Plan, Platform::TMessageKind& Kind, std::string& Refusal);
+    void PaintPlanned(TRepaintPlan& Plan, bool Locked);
+
+    // Gestures: the fields change at once, the repaint waits for the event
+    // loop, so that a burst of moves is painted once, at its newest state.
+    void ConnectMouse();
+    bool ReadViewForGesture(TViewSettings& View);
+    void ApplyGesture(const TViewTexts& Texts);
+    void RepaintGestureLater();
+    bool Dragging = false;
+    int DragX = 0;
+    int DragY = 0;
+    QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
     void ViewEditKeyPress(char Key);
 };

@@ -15,56 +15,99 @@ namespace MainUnit {
 
 using Platform::TMessageKind;
 
-void TMainForm::RepaintGraph()
-{
-    if (Results.Points.empty()) {
-        ShowMessage(TMessageKind::mkWarning, MsgNoResults);
-        return;
-    }
-    TViewSettings View;
-    const std::string Refusal =
-        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), Results.BoundingRadius, View);
-    if (!Refusal.empty()) {
-        ShowMessage(TMessageKind::mkWarning, Refusal);
-        return;
-    }
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
+// What a repaint has found and made ready once its checks have passed.
+struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
-    if (!Proc3D::CalcViewPlane(Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
-                               View.Distance, ViewPlane)) {
-        ShowMessage(TMessageKind::mkWarning, MsgViewPlane);
-        return;
+    bool ShowUndefined = false;
+    bool UseDepthBuffer = false;
+    TDepthBuffer DepthBuffer;  // released on every way out
+};
+
+bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string& Refusal)
+{
+    Kind = TMessageKind::mkWarning;
+    if (Results.Points.empty()) {
+        Refusal = MsgNoResults;
+        return false;
+    }
+    TViewSettings View;
+    Refusal =
+        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
+                          FieldText(ZoomEdit), Results.BoundingRadius, View);
+    if (!Refusal.empty()) return false;
+    const int32_t Width = GraphImage->ImageWidth();
+    const int32_t Height = GraphImage->ImageHeight();
+    if (!Proc3D::CalcViewPlane(Plan.Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
+                               View.Distance, Plan.ViewPlane)) {
+        Refusal = MsgViewPlane;
+        return false;
     }
 
     // Read once: the repaint draws with the states of this moment.
-    const bool ShowUndefined = UndefResultsCheckBox->isChecked();
-    const bool UseDepthBuffer = ZBufferCheckBox->isChecked();
-    TDepthBuffer DepthBuffer;  // released on every way out
-    if (UseDepthBuffer && !CreateDepthBuffer(Width, Height, DepthBuffer)) {
-        ShowMessage(TMessageKind::mkError, MsgZBuffer);
-        return;
+    Plan.ShowUndefined = UndefResultsCheckBox->isChecked();
+    Plan.UseDepthBuffer = ZBufferCheckBox->isChecked();
+    if (Plan.UseDepthBuffer && !CreateDepthBuffer(Width, Height, Plan.DepthBuffer)) {
+        Kind = TMessageKind::mkError;
+        Refusal = MsgZBuffer;
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
+{
+    SetFieldText(CameraXEdit, FormatReal(Plan.Camera.X));
+    SetFieldText(CameraYEdit, FormatReal(Plan.Camera.Y));
+    SetFieldText(CameraZEdit, FormatReal(Plan.Camera.Z));
+
+    if (Locked) {
+        DisableControls();
+        StatusLabel->setText(QString::fromLatin1(StatusRepainting));
+        RedrawNow();
     }
 
-    SetFieldText(CameraXEdit, FormatReal(Camera.X));
-    SetFieldText(CameraYEdit, FormatReal(Camera.Y));
-    SetFieldText(CameraZEdit, FormatReal(Camera.Z));
-
-    DisableControls();
-    StatusLabel->setText(QString::fromLatin1(StatusRepainting));
-    RedrawNow();
-
+    const int32_t Width = GraphImage->ImageWidth();
+    const int32_t Height = GraphImage->ImageHeight();
     const MainUnit::TPicture Picture{GraphImage->Pixels(), Width, Height};
     FillPicture(Picture, 0);
-    PaintGraph(Results, ViewPlane, Picture, ShowUndefined, UseDepthBuffer ? &DepthBuffer : nullptr);
+    PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
+               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
     GraphImage->PixelsWritten();
-    DrawOutline(ViewPlane);
+    DrawOutline(Plan.ViewPlane);
 
-    EnableControls();
-    StatusLabel->clear();
-    RedrawNow();
+    if (Locked) {
+        EnableControls();
+        StatusLabel->clear();
+        RedrawNow();
+    } else if (!StatusLabel->text().isEmpty()) {
+        StatusLabel->clear();
+    }
+}
+
+void TMainForm::RepaintGraph()
+{
+    TRepaintPlan Plan;
+    TMessageKind Kind = TMessageKind::mkWarning;
+    std::string Refusal;
+    if (!PlanRepaint(Plan, Kind, Refusal)) {
+        ShowMessage(Kind, Refusal);
+        return;
+    }
+    PaintPlanned(Plan, true);
+}
+
+bool TMainForm::RepaintGraphQuietly()
+{
+    TRepaintPlan Plan;
+    TMessageKind Kind = TMessageKind::mkWarning;
+    std::string Refusal;
+    if (!PlanRepaint(Plan, Kind, Refusal)) {
+        StatusLabel->setText(QString::fromLatin1(Refusal.c_str()));
+        return false;
+    }
+    PaintPlanned(Plan, false);
+    return true;
 }
 
 void TMainForm::UndefResultsCheckBoxClick() { RepaintGraph(); }

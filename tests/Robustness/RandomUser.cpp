@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -177,10 +178,45 @@ void TRandomUser::PressEnter()
     QTest::keyClick(Edit(Index), Qt::Key_Return);
 }
 
+// A drag in a few moves, a wheel turn (with or without Ctrl, whole notches
+// or fractions) or a double-click, anywhere on the graph or beyond its edge.
+void TRandomUser::MouseOnGraph()
+{
+    GestureAction = true;
+    Platform::TPicture* Graph = W.Form().GraphImage;
+    auto Somewhere = [this] {
+        return QPoint(static_cast<int>(Texts.Between(-20, 525)),
+                      static_cast<int>(Texts.Between(-20, 424)));
+    };
+    const int64_t Kind = Texts.Between(0, 2);
+    if (Kind == 0) {
+        const int64_t Moves = Texts.Between(1, 8);
+        Action = "drag on the graph in " + std::to_string(Moves) + " moves";
+        QTest::mousePress(Graph, Qt::LeftButton, {}, Somewhere());
+        for (int64_t I = 0; I < Moves; ++I) {
+            QTest::mouseMove(Graph, Somewhere());
+            if (Texts.Chance(0.3)) W.ProcessEvents();
+        }
+        QTest::mouseRelease(Graph, Qt::LeftButton, {}, Somewhere());
+    } else if (Kind == 1) {
+        const int Delta = static_cast<int>(Texts.Between(-480, 480));
+        const bool Control = Texts.Chance(0.4);
+        Action = "wheel " + std::to_string(Delta) + (Control ? " with Ctrl" : "") + " on the graph";
+        const QPointF At = Somewhere();
+        QWheelEvent Wheel(At, Graph->mapToGlobal(At), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                          Control ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Graph, &Wheel);
+    } else {
+        Action = "double-click on the graph";
+        QTest::mouseDClick(Graph, Qt::LeftButton, {}, Somewhere());
+    }
+}
+
 std::string TRandomUser::Step()
 {
     Action.clear();
     CalculationAction = false;
+    GestureAction = false;
     auto& F = W.Form();
     QAbstractButton* const Buttons[] = {
         F.MinDistanceButton, F.HelpButton,        F.CloseButton,       F.HorAngleIncButton,
@@ -202,8 +238,10 @@ std::string TRandomUser::Step()
         PressButton(Toggles[Texts.Between(0, 4)], Texts.Chance(0.3));
     else if (Kind < 86)
         PressAccelerator();
-    else if (Kind < 96)
+    else if (Kind < 93)
         PressEnter();
+    else if (Kind < 97)
+        MouseOnGraph();
     else {
         const int Index = static_cast<int>(Texts.Between(0, 11));
         Action = "mouse click into edit " + std::to_string(Index);
@@ -215,6 +253,8 @@ std::string TRandomUser::Step()
     const std::vector<TShownMessage> Shown = W.TakeMessages();
     std::string Problem =
         CalculationAction ? CheckCalculation(Expected, Shown) : CheckMessages(Shown);
+    if (Problem.empty() && GestureAction && !Shown.empty())
+        Problem = "a message box during a gesture: '" + Shown[0].Text + "'";
     if (Problem.empty() && !F.isVisible()) {
         if (Action.find("Close") == std::string::npos && Action != "Alt+C")
             Problem = "the main window closed without Close";

@@ -1,5 +1,6 @@
 // A random user of the main window: each step types into an edit, clicks a
-// button, check box or radio button, presses an accelerator or Enter, and
+// button, check box or radio button, presses an accelerator or Enter, drags,
+// turns the wheel or double-clicks on the graph, and
 // then checks what must hold after any action. Calculations are kept small:
 // a grid beyond MaxCalculatedEntries is shrunk before it is calculated,
 // unless it is far too large for the address-space limit of the run, in
@@ -53,6 +54,7 @@ private:
     void PressButton(QAbstractButton* Button, bool WithMouse);
     void PressAccelerator();
     void PressEnter();
+    void MouseOnGraph();
     void Calculate(bool ByAccelerator);
 
     std::string CheckCalculation(const TCalculationForecast& Expected,
@@ -65,5 +67,6 @@ private:
     std::string Action;
     TRandomUserCounts Count;
     bool CalculationAction = false;
+    bool GestureAction = false;
     TCalculationForecast Expected;
 };

@@ -115,8 +115,11 @@ std::string TWindowDriver::CheckControlsEnabled() const
     for (size_t I = 0; I < Controls.size(); ++I)
         if (!Controls[I]->isEnabled())
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
-    if (!MainForm->StatusLabel->text().isEmpty())
-        return "status line not cleared: " + MainForm->StatusLabel->text().toStdString();
+    // A refused gesture leaves its reason there until the next repaint.
+    const std::string Status = MainForm->StatusLabel->text().toStdString();
+    if (!Status.empty() && !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
+        !IsKnownMessage(Platform::TMessageKind::mkError, Status))
+        return "status line not cleared: " + Status;
     return {};
 }
 

@@ -3,40 +3,17 @@
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/ResultSet.h"
+#include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
 namespace {
 
 using MainUnit::TResultSet;
-
-// A 1000 x 1000 grid of sin(x) * cos(z) over [-10, 10]^2.
-const TResultSet& MillionPoints()
-{
-    static const TResultSet Results = [] {
-        TResultSet R;
-        R.XIntervalFrom = R.ZIntervalFrom = -10;
-        R.XIntervalTo = R.ZIntervalTo = 10;
-        R.YIntervalFrom = -1;
-        R.YIntervalTo = 1;
-        R.Points.resize(1000000);
-        for (int I = 0; I < 1000; ++I) {
-            for (int J = 0; J < 1000; ++J) {
-                const double X = -10 + I * (20.0 / 999), Z = -10 + J * (20.0 / 999);
-                R.Points[I * 1000 + J] = {X, std::sin(X) * std::cos(Z), Z};
-            }
-        }
-        R.PointCount = 1000000;
-        R.BoundingRadius = std::sqrt(201.0);
-        return R;
-    }();
-    return Results;
-}
 
 struct TView {
     double Ver, Hor, Zoom, DistanceFactor;

@@ -1,0 +1,71 @@
+// One drag step in the real main window at a million points, on Qt's
+// offscreen platform: from the mouse-move event to the end of the repaint it
+// causes, the new picture copied to the window included.
+#include "MainUnit/Window/MainForm.h"
+#include "MillionPoints.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+QApplication& OffscreenApplication()
+{
+    // Made once and kept to the end of the program, as a program keeps its
+    // application object.
+    static QApplication* const Application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int Argc = 1;
+        static char Name[] = "tessel_bench";
+        static char* Argv[] = {Name, nullptr};
+        return new QApplication(Argc, Argv);
+    }();
+    return *Application;
+}
+
+void BM_DragStep(benchmark::State& State)
+{
+    OffscreenApplication();
+    auto Form = std::make_unique<MainUnit::TMainForm>();
+    Form->MessageBoxFunction = [](QWidget*, Platform::TMessageKind, const std::string&) {};
+    Form->show();
+    Form->Results = MillionPoints();
+    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+    Form->DistanceEdit->setText(QString::number(1.5 * Form->Results.BoundingRadius, 'g', 15));
+    Form->ZoomEdit->setText(QStringLiteral("600"));
+    Form->ZBufferCheckBox->setChecked(State.range(0) != 0);
+    Platform::TPicture* Graph = Form->GraphImage;
+    QTest::mousePress(Graph, Qt::LeftButton, {}, QPoint(200, 200));
+    int Step = 0;
+    for (auto _ : State) {
+        // Back and forth by three pixels both ways: every step turns the view.
+        ++Step;
+        const int Offset = Step % 2 == 0 ? 0 : 3;
+        const uint64_t Before = Graph->Generation();
+        QTest::mouseMove(Graph, QPoint(200 + Offset, 200 + Offset));
+        while (Graph->Generation() == Before)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();  // the picture's paint event
+    }
+    QTest::mouseRelease(Graph, Qt::LeftButton, {}, QPoint(200, 200));
+    if (!Form->StatusLabel->text().isEmpty()) State.SkipWithError("the drag was refused");
+}
+
+}  // namespace
+
+// Argument: depth buffer (0 off, 1 on). Wall-clock time.
+BENCHMARK(BM_DragStep)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("zbuffer")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();

@@ -2,7 +2,8 @@
 // PaintGraphReference bit for bit: the view is prepared once (the hoisted
 // projection), each point is first estimated in double precision and computed
 // exactly only where the estimate could be wrong (the screened projection and
-// shading), and the order of the points is kept wherever it matters.
+// shading); on two cores the halves of the points are painted apart and
+// combined as painting them one after the other would have.
 #include "MainUnit/GraphPaint.h"
 
 #include "MainUnit/Internal/PointPlace.h"
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <thread>
@@ -151,70 +151,111 @@ struct TPaintJob {
     }
 };
 
+// Points First .. Last - 1, one after the other, into Picture and Depth
+// (which may differ from the job's own). True when a drawn point recorded a
+// depth of 0, the value that also means "nothing drawn yet".
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPicture& Picture,
+                TDepthBuffer* Depth)
+{
+    bool ZeroDepth = false;
+    for (size_t I = First; I < Last; ++I) {
+        TDot Dot;
+        Job.Prepare(I, I + 1, &Dot);
+        ZeroDepth |= Dot.X >= 0 && Dot.Depth == 0.0f;
+        CommitDot(Dot, Picture, Depth);
+    }
+    return ZeroDepth && Depth != nullptr;
+}
+
 // All points on the calling thread, one after the other.
 void PaintInOrder(const TPaintJob& Job, size_t Count)
 {
-    for (size_t I = 0; I < Count; ++I) {
-        TDot Dot;
-        Job.Prepare(I, I + 1, &Dot);
-        CommitDot(Dot, Job.Picture, Job.DepthBuffer);
-    }
+    PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
 }
 
-// Waits until Counter has reached Target.
-void WaitFor(const std::atomic<size_t>& Counter, size_t Target) noexcept
-{
-    for (size_t Seen = Counter.load(); Seen < Target; Seen = Counter.load())
-        Counter.wait(Seen);
-}
+// No colour has a top byte: this marks a pixel the second half left alone.
+constexpr uint32_t Untouched = 0xFF000000u;
 
-constexpr size_t ChunkSize = 16384;
+// Everything the second half of the points paints into, kept apart from the
+// first half's picture and depth buffer until both are done.
+struct TSecondHalf {
+    std::vector<uint32_t> Pixels;
+    TDepthBuffer Depth;
+    std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
+};
 
-// The points in chunks: both threads prepare parts of each chunk ahead (the
-// work that depends on the point alone), and the calling thread commits every
-// chunk in index order, so later points overwrite earlier ones and the depth
-// buffer sees them in the same order as in one pass. Two buffers let the
-// second thread run one chunk ahead. False, with nothing painted, when the
-// loop is short, the machine has one core, or no memory or thread is to be had.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
+bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 {
-    if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
-    std::vector<TDot> Dots;
+    const TPicture& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
-        Dots.resize(2 * ChunkSize);
+        Second.Pixels.assign(Size, Untouched);
+        if (Job.DepthBuffer != nullptr) {
+            Second.Saved.assign(P.Pixels, P.Pixels + Size);
+            if (!CreateDepthBuffer(P.Width, P.Height, Second.Depth)) return false;
+        }
     } catch (...) {
         return false;
     }
-    const size_t Chunks = (Count + ChunkSize - 1) / ChunkSize;
-    // The calling thread also commits, so it prepares the smaller part.
-    auto Split = [Count](size_t K) { return std::min(K * ChunkSize + ChunkSize * 2 / 5, Count); };
-    auto Buffer = [&Dots](size_t K) { return Dots.data() + (K % 2) * ChunkSize; };
-    std::atomic<size_t> Prepared{0},
-        Committed{0};  // chunks the second thread prepared, the first committed
-    std::thread Second;
+    return true;
+}
+
+// Puts the second half over the first as painting it afterwards would have:
+// without the depth buffer every pixel it drew wins; with it, its nearest
+// point wins where nearer than the first half's (ties go to the earlier,
+// first half). This holds as long as no point recorded a depth of 0.
+void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
+{
+    const TPicture& P = Job.Picture;
+    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
+    if (Job.DepthBuffer == nullptr) {
+        for (size_t I = 0; I < Width * Height; ++I)
+            if (Second.Pixels[I] != Untouched) P.Pixels[I] = Second.Pixels[I];
+        return;
+    }
+    float* First = Job.DepthBuffer->Depths.data();
+    const float* Later = Second.Depth.Depths.data();
+    for (size_t X = 0; X < Width; ++X) {
+        for (size_t Y = 0; Y < Height; ++Y) {
+            const size_t Entry = X * Height + Y;
+            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
+                continue;
+            First[Entry] = Later[Entry];
+            P.Pixels[Y * Width + X] = Second.Pixels[Y * Width + X];
+        }
+    }
+}
+
+// The first half of the points on the calling thread straight into the
+// picture, the second half at the same time on a second thread into a
+// picture and depth buffer of its own, then the second put over the first.
+// False, with the picture as it was, when the loop is short, the machine has
+// one core, no memory or thread is to be had, or a depth of 0 turned up.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
+{
+    if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
+    TSecondHalf Second;
+    if (!PrepareSecondHalf(Job, Second)) return false;
+    const size_t Half = Count / 2;
+    const bool UseDepth = Job.DepthBuffer != nullptr;
+    const TPicture Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
+    bool SecondZero = false;
+    std::thread Thread;
     try {
-        Second = std::thread([&] {
-            for (size_t K = 0; K < Chunks; ++K) {
-                if (K >= 2) WaitFor(Committed, K - 1);  // chunk K - 2 has left this buffer
-                const size_t First = K * ChunkSize, Last = std::min(First + ChunkSize, Count);
-                Job.Prepare(Split(K), Last, Buffer(K) + (Split(K) - First));
-                Prepared.store(K + 1);
-                Prepared.notify_one();
-            }
+        Thread = std::thread([&] {
+            SecondZero = PaintRange(Job, Half, Count, Scratch, UseDepth ? &Second.Depth : nullptr);
         });
     } catch (...) {
         return false;
     }
-    for (size_t K = 0; K < Chunks; ++K) {
-        const size_t First = K * ChunkSize, Last = std::min(First + ChunkSize, Count);
-        Job.Prepare(First, Split(K), Buffer(K));
-        WaitFor(Prepared, K + 1);
-        for (size_t I = 0; I < Last - First; ++I)
-            CommitDot(Buffer(K)[I], Job.Picture, Job.DepthBuffer);
-        Committed.store(K + 1);
-        Committed.notify_one();
+    const bool FirstZero = PaintRange(Job, 0, Half, Job.Picture, Job.DepthBuffer);
+    Thread.join();
+    if (FirstZero || SecondZero) {
+        std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
+        ClearDepthBuffer(*Job.DepthBuffer);
+        return false;
     }
-    Second.join();
+    CombineHalves(Job, Second);
     return true;
 }
 

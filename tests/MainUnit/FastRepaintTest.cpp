@@ -127,6 +127,28 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
     }
 }
 
+TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
+{
+    // The second half repeats the first half's places as undefined points:
+    // the same pixels at the same depths, but white instead of coloured.
+    std::mt19937_64 Random(5);
+    TResultSet R = RandomResults(Random, 2.0, 120000);
+    for (size_t I = 0; I < 60000; ++I) {
+        R.Points[I].Y = 0.0;
+        R.Points[I + 60000] = {R.Points[I].X, SolveExp::UndefinedValue, R.Points[I].Z};
+    }
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, 0.5, 0.7, 150, 6.0, View));
+    for (bool Depth : {false, true})
+        EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << Depth;
+    // So small that depths round to 0, which also means "nothing drawn yet":
+    // the halves cannot be combined and are painted one after the other.
+    const TResultSet Tiny = RandomResults(Random, 1e-50, 120000);
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, 0.5, 0.7, 1e-48, 6e-50, View));
+    EXPECT_EQ(CountDifferences(Tiny, View, 505, 404, true, true), 0);
+}
+
 TEST(FastRepaint, SamePictureAtOddPictureSizes)
 {
     std::mt19937_64 Random(5);

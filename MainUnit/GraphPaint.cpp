@@ -65,75 +65,16 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
     }
 }
 
-// One point ready to be drawn: its pixel, its colour (shaded when the depth
-// buffer is used) and the value its depth entry would record. Everything in
-// it depends on the point alone, so it can be worked out ahead, in any order.
+// Where a point lands and how far it is, known before the order of the
+// points matters; its colour is worked out only once it is drawn.
 struct TDot {
-    int32_t X = -1;  // -1: the point is not drawn
+    int32_t X = 0;
     int32_t Y = 0;
-    uint32_t Color = 0;
-    float Depth = 0;
-};
-
-// The depth entry and the shaded colour of a point drawn at Place.
-void ShadeByDepth(const TPaintContext& Context, const Proc3D::TPoint3D& Place, TDot& Dot)
-{
-    const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
-    const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
-    const double Estimate = std::sqrt(DX * DX + DY * DY + DZ * DZ);
-    uint8_t Factor = 0;
-    if (!ScreenDepthEntry(Estimate, Dot.Depth) ||
-        !ScreenDepthFactor(Context.DepthScreen, Estimate, Factor)) {
-        const long double Distance = Proc3D::DistanceBetween(Place, Eye);
-        Dot.Depth = DepthEntryValue(Distance);
-        Factor = DepthFactor(Context.Range, Distance);
-    }
-    Dot.Color = Proc3D::ShadeColor(Dot.Color, Factor);
-}
-
-void PrepareDot(const TResultSet& Results, const TPaintContext& Context, const TPicture& Picture,
-                bool ShowUndefined, bool UseDepth, const Proc3D::TPoint3D& P, TDot& Dot)
-{
-    Dot.X = -1;
-    Proc3D::TPoint3D Place;
     bool Undefined = false;
-    if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) return;
-    int32_t X = 0, Y = 0;
-    const Proc3D::TScreenResult Estimate = Context.Screen.Usable
-                                               ? Proc3D::ScreenPoint(Context.Screen, Place, X, Y)
-                                               : Proc3D::TScreenResult::Unsure;
-    if (Estimate == Proc3D::TScreenResult::Outside) return;
-    if (Estimate == Proc3D::TScreenResult::Unsure) {
-        if (!Proc3D::Project(Context.Projector, Place, X, Y)) return;
-        // One unsigned comparison per axis also rejects negative coordinates.
-        if (static_cast<uint32_t>(X) >= static_cast<uint32_t>(Picture.Width) ||
-            static_cast<uint32_t>(Y) >= static_cast<uint32_t>(Picture.Height)) {
-            return;
-        }
-    }
-    if (Undefined) {
-        Dot.Color = UndefinedColor;
-    } else {
-        uint32_t Index = 0;
-        if (!ScreenHeightIndex(P.Y, Results.YIntervalFrom, Context.ScaleEstimate, Index)) {
-            Index = HeightIndex(P.Y, Results.YIntervalFrom, Context.Scale);
-        }
-        Dot.Color = Context.Ramp[Index];
-    }
-    if (UseDepth) ShadeByDepth(Context, Place, Dot);
-    Dot.X = X;
-    Dot.Y = Y;
-}
-
-// The part that depends on the order: the depth test and the pixel itself.
-inline void CommitDot(const TDot& Dot, const TPicture& Picture, TDepthBuffer* DepthBuffer)
-{
-    if (Dot.X < 0) return;
-    if (DepthBuffer != nullptr && !DepthTestAndStoreValue(*DepthBuffer, Dot.X, Dot.Y, Dot.Depth))
-        return;
-    Picture.Pixels[static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
-                   static_cast<size_t>(Dot.X)] = Dot.Color;
-}
+    float Depth = 0;        // the value its depth entry would record
+    double Distance = -1;   // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place{};
+};
 
 struct TPaintJob {
     const TResultSet& Results;
@@ -141,15 +82,57 @@ struct TPaintJob {
     const TPicture& Picture;
     bool ShowUndefined;
     TDepthBuffer* DepthBuffer;
+};
 
-    void Prepare(size_t First, size_t Last, TDot* Dots) const
-    {
-        for (size_t I = First; I < Last; ++I) {
-            PrepareDot(Results, Context, Picture, ShowUndefined, DepthBuffer != nullptr,
-                       Results.Points[I], Dots[I - First]);
+// False when the point is not drawn at all: skipped, or outside the picture.
+bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
+{
+    const TPaintContext& Context = Job.Context;
+    if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)) return false;
+    const Proc3D::TScreenResult Estimate =
+        Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y)
+                              : Proc3D::TScreenResult::Unsure;
+    if (Estimate == Proc3D::TScreenResult::Outside) return false;
+    if (Estimate == Proc3D::TScreenResult::Unsure) {
+        if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
+        // One unsigned comparison per axis also rejects negative coordinates.
+        if (static_cast<uint32_t>(Dot.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
+            static_cast<uint32_t>(Dot.Y) >= static_cast<uint32_t>(Job.Picture.Height)) {
+            return false;
         }
     }
-};
+    if (!UseDepth) return true;
+    const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
+    const Proc3D::TPoint3D& Place = Dot.Place;
+    const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
+    Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth)) {
+        Dot.Distance = -1;
+        Dot.Depth = DepthEntryValue(Proc3D::DistanceBetween(Place, Eye));
+    }
+    return true;
+}
+
+// The colour of a dot that is drawn: by height (white when undefined), and
+// darkened by its distance when the depth buffer is used.
+uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& Dot, bool UseDepth)
+{
+    const TPaintContext& Context = Job.Context;
+    uint32_t Color = UndefinedColor;
+    if (!Dot.Undefined) {
+        const double YFrom = Job.Results.YIntervalFrom;
+        uint32_t Index = 0;
+        if (!ScreenHeightIndex(P.Y, YFrom, Context.ScaleEstimate, Index))
+            Index = HeightIndex(P.Y, YFrom, Context.Scale);
+        Color = Context.Ramp[Index];
+    }
+    if (!UseDepth) return Color;
+    uint8_t Factor = 0;
+    if (Dot.Distance < 0 || !ScreenDepthFactor(Context.DepthScreen, Dot.Distance, Factor))
+        Factor = DepthFactor(Context.Range,
+                             Proc3D::DistanceBetween(Dot.Place, Context.Projector.Camera));
+    return Proc3D::ShadeColor(Color, Factor);
+}
 
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
@@ -157,14 +140,20 @@ struct TPaintJob {
 bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPicture& Picture,
                 TDepthBuffer* Depth)
 {
+    const bool UseDepth = Depth != nullptr;
     bool ZeroDepth = false;
     for (size_t I = First; I < Last; ++I) {
+        const Proc3D::TPoint3D& P = Job.Results.Points[I];
         TDot Dot;
-        Job.Prepare(I, I + 1, &Dot);
-        ZeroDepth |= Dot.X >= 0 && Dot.Depth == 0.0f;
-        CommitDot(Dot, Picture, Depth);
+        if (!PlaceDot(Job, P, UseDepth, Dot)) continue;
+        if (UseDepth) {
+            ZeroDepth |= Dot.Depth == 0.0f;
+            if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
+        }
+        Picture.Pixels[static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
+                       static_cast<size_t>(Dot.X)] = DotColor(Job, P, Dot, UseDepth);
     }
-    return ZeroDepth && Depth != nullptr;
+    return ZeroDepth;
 }
 
 // All points on the calling thread, one after the other.

@@ -71,8 +71,8 @@ struct TDot {
     int32_t X = 0;
     int32_t Y = 0;
     bool Undefined = false;
-    float Depth = 0;        // the value its depth entry would record
-    double Distance = -1;   // the double estimate of its distance; -1: take the exact one
+    float Depth = 0;       // the value its depth entry would record
+    double Distance = -1;  // the double estimate of its distance; -1: take the exact one
     Proc3D::TPoint3D Place{};
 };
 

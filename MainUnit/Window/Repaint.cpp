@@ -8,7 +8,6 @@
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace MainUnit {
@@ -53,7 +52,7 @@ void TMainForm::RepaintGraph()
     SetFieldText(CameraZEdit, FormatReal(Camera.Z));
 
     DisableControls();
-    StatusLabel->setText(QString::fromLatin1(StatusRepainting));
+    SetStatus(StatusRepainting);
     RedrawNow();
 
     const MainUnit::TPicture Picture{GraphImage->Pixels(), Width, Height};
@@ -63,7 +62,7 @@ void TMainForm::RepaintGraph()
     DrawOutline(ViewPlane);
 
     EnableControls();
-    StatusLabel->clear();
+    SetStatus({});
     RedrawNow();
 }
 

@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "MainUnit/ExpressionStatus.h"
 #include "SolveExp/SolveExp.h"
 
 #include <QApplication>
@@ -115,8 +116,13 @@ std::string TWindowDriver::CheckControlsEnabled() const
     for (size_t I = 0; I < Controls.size(); ++I)
         if (!Controls[I]->isEnabled())
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
-    if (!MainForm->StatusLabel->text().isEmpty())
-        return "status line not cleared: " + MainForm->StatusLabel->text().toStdString();
+    // Between busy times the status line is empty or tells about the
+    // expression as it stands.
+    const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
+    const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
+    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression) &&
+        Status != MainUnit::SyntaxRefusalStatus(Expression))
+        return "status line neither cleared nor about the expression: " + Status;
     return {};
 }
 

@@ -9,8 +9,8 @@
 // starts with '(' and closes its own bracket.
 #include "SolveExp/Reading.h"
 
-#include "ReadingPiece.h"
-#include "ReadingReasons.h"
+#include "SolveExp/Internal/ReadingPiece.h"
+#include "SolveExp/Internal/ReadingReasons.h"
 #include "SolveExp/SolveExp.h"
 
 #include <array>

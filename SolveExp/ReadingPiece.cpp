@@ -1,5 +1,5 @@
 // Printing one bracket level of the reading.
-#include "ReadingPiece.h"
+#include "SolveExp/Internal/ReadingPiece.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 // The wording of the reading's reasons: what stopped it and, for the common
 // mistakes, how to write it instead.
-#include "ReadingReasons.h"
+#include "SolveExp/Internal/ReadingReasons.h"
 
 #include <cctype>
 

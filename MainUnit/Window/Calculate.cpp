@@ -12,7 +12,6 @@
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -93,6 +92,7 @@ void TMainForm::CalculateResultsButtonClick()
         {Texts[0], Texts[1], Texts[2], Texts[3], Texts[4], Texts[5], Texts[6], Texts[7]}, Settings);
     if (!Refusal.empty()) {
         ShowMessage(TMessageKind::mkWarning, Refusal);
+        if (Refusal == MsgSyntaxError) ShowSyntaxRefusalStatus();
         return;
     }
 
@@ -107,7 +107,7 @@ void TMainForm::CalculateResultsButtonClick()
     }
 
     DisableControls();
-    StatusLabel->setText(QString::fromLatin1(StatusCalculating));
+    SetStatus(StatusCalculating);
     RedrawNow();
 
     const bool Calculated =
@@ -115,7 +115,7 @@ void TMainForm::CalculateResultsButtonClick()
     if (Calculated) CorrectCameraDistance();
 
     EnableControls();
-    StatusLabel->clear();
+    SetStatus({});
     RedrawNow();
     if (!Calculated) {
         ReportStorageFailure();

@@ -39,6 +39,8 @@ void TMainForm::ConnectEvents()
     for (const auto& [Button, Handler] : Clicks)
         connect(Button, &QAbstractButton::clicked, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
+    connect(FunctionExpressionEdit, &QLineEdit::textChanged, this,
+            [this] { FunctionExpressionEditChange(); });
     ConnectViewControls();
     ConnectMouse();
 }

@@ -149,6 +149,10 @@ public:
 
     // Calculation, graph, axes sketch and legend.
     void CalculateResultsButtonClick();
+    // The status line while idle: the reading of the expression as it is
+    // typed, and after a syntax refusal where the expression went wrong.
+    void FunctionExpressionEditChange();
+    void ShowSyntaxRefusalStatus();
     void RepaintGraph();
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
@@ -202,6 +206,8 @@ private:
     void ConnectViewControls();
 
     void ReportStorageFailure();
+    // Writes the status line; its tooltip holds the whole text.
+    void SetStatus(const std::string& Text);
     void CorrectCameraDistance();
     void DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane);
     // The locked control that had the focus when the lock began.

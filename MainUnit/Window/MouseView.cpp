@@ -49,7 +49,7 @@ bool TMainForm::ReadViewForGesture(TViewSettings& View)
                                     Results.BoundingRadius, View);
         if (Refusal.empty()) return true;
     }
-    StatusLabel->setText(QString::fromLatin1(Refusal.c_str()));
+    SetStatus(Refusal);
     return false;
 }
 

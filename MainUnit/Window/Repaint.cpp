@@ -63,7 +63,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 
     if (Locked) {
         DisableControls();
-        StatusLabel->setText(QString::fromLatin1(StatusRepainting));
+        SetStatus(StatusRepainting);
         RedrawNow();
     }
 
@@ -78,10 +78,10 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 
     if (Locked) {
         EnableControls();
-        StatusLabel->clear();
+        SetStatus({});
         RedrawNow();
     } else if (!StatusLabel->text().isEmpty()) {
-        StatusLabel->clear();
+        SetStatus({});
     }
 }
 
@@ -103,7 +103,7 @@ bool TMainForm::RepaintGraphQuietly()
     TMessageKind Kind = TMessageKind::mkWarning;
     std::string Refusal;
     if (!PlanRepaint(Plan, Kind, Refusal)) {
-        StatusLabel->setText(QString::fromLatin1(Refusal.c_str()));
+        SetStatus(Refusal);
         return false;
     }
     PaintPlanned(Plan, false);

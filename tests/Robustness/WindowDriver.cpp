@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "MainUnit/ExpressionStatus.h"
 #include "SolveExp/SolveExp.h"
 
 #include <QApplication>
@@ -115,11 +116,15 @@ std::string TWindowDriver::CheckControlsEnabled() const
     for (size_t I = 0; I < Controls.size(); ++I)
         if (!Controls[I]->isEnabled())
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
-    // A refused gesture leaves its reason there until the next repaint.
-    const std::string Status = MainForm->StatusLabel->text().toStdString();
-    if (!Status.empty() && !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
+    // Between busy times the status line is empty, tells about the expression
+    // as it stands, or keeps a refused gesture's reason until the next repaint.
+    const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
+    const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
+    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression) &&
+        Status != MainUnit::SyntaxRefusalStatus(Expression) &&
+        !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
-        return "status line not cleared: " + Status;
+        return "status line neither cleared nor about the expression: " + Status;
     return {};
 }
 

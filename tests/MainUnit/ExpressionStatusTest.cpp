@@ -1,0 +1,56 @@
+// The status texts about the expression and "tessel --explain".
+#include "MainUnit/ExpressionStatus.h"
+
+#include "MainUnit/ExplainCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace MainUnit;
+
+TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
+{
+    const struct {
+        const char* Typed;
+        std::string Typing, Refusal;
+    } Cases[] = {
+        {"5+3*2", "Read as: (5+3)*2", "The value at X = Z = 1 is the syntax-error number"},
+        {" 2 * x ", "", "The value at X = Z = 1 is the syntax-error number"},
+        {"   ", "", "Column 4: the expression is empty"},
+        {"sin(x", "Column 6: a ) is missing", "Column 6: a ) is missing"},
+        // Well formed, but its value is the one reserved for a syntax error.
+        {"0-5.3708672518493e-131", "", "The value at X = Z = 1 is the syntax-error number"},
+    };
+    for (const auto& C : Cases) {
+        EXPECT_EQ(TypingStatus(C.Typed), C.Typing) << "'" << C.Typed << "'";
+        EXPECT_EQ(SyntaxRefusalStatus(C.Typed), C.Refusal) << "'" << C.Typed << "'";
+    }
+}
+
+TEST(ExplainCommand, PrintsTheReadingOrTheColumnWithItsExitCode)
+{
+    const struct {
+        std::vector<const char*> Arguments;
+        int Code;
+        std::string Out, Err;
+    } Cases[] = {
+        {{"tessel", "--explain", "x*x - z*z"}, 0, "(x*x-z)*z\n", ""},
+        {{"tessel", "--explain", "2x"}, 2, "", "column 2: an operator is missing before x\n"},
+        {{"tessel", "--explain"}, 2, "", "usage: tessel --explain EXPRESSION\n"},
+        {{"tessel"}, -1, "", ""},
+    };
+    for (const auto& C : Cases) {
+        std::ostringstream Out, Err;
+        const int Code = ExplainFromArguments(static_cast<int>(C.Arguments.size()),
+                                              C.Arguments.data(), Out, Err);
+        EXPECT_EQ(Code, C.Code);
+        EXPECT_EQ(Out.str(), C.Out);
+        EXPECT_EQ(Err.str(), C.Err);
+    }
+}
+
+}  // namespace

@@ -13,7 +13,8 @@
 
 namespace MainUnit {
 
-struct TPicture {
+// A picture's pixels as plain memory, borrowed from whoever owns them.
+struct TPixelArray {
     uint32_t* Pixels = nullptr;
     int32_t Width = 0;
     int32_t Height = 0;
@@ -36,7 +37,7 @@ inline uint32_t HeightIndex(double Y, double YFrom, long double Scale)
 }
 
 // Sets every pixel to Color.
-void FillPicture(const TPicture& Picture, uint32_t Color);
+void FillPicture(const TPixelArray& Picture, uint32_t Color);
 
 // Paints points 0 .. PointCount - 1 of Results seen through View: undefined
 // points white at height 0 when ShowUndefined, defined points only inside
@@ -46,13 +47,14 @@ void FillPicture(const TPicture& Picture, uint32_t Color);
 // by its distance. False, painting nothing, when the picture has no pixels or
 // the depth buffer a different size. With UseTwoCores false the loop runs on
 // the calling thread alone (the picture is the same either way).
-bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores = true);
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                bool UseTwoCores = true);
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the
 // fast loop is checked and measured against.
 bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                         const TPicture& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
+                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
 
 }  // namespace MainUnit

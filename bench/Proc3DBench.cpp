@@ -33,7 +33,7 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     std::vector<uint32_t> Pixels(505 * 404);
     MainUnit::TDepthBuffer Depth;
     if (UseDepth) MainUnit::CreateDepthBuffer(505, 404, Depth);
-    const MainUnit::TPicture Picture{Pixels.data(), 505, 404};
+    const MainUnit::TPixelArray Picture{Pixels.data(), 505, 404};
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {

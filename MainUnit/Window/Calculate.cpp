@@ -62,14 +62,14 @@ TCalculationRequest MakeRequest(const TFunctionSettings& Settings, bool SquareOr
 
 }  // namespace
 
-void TMainForm::CorrectCameraDistance()
+void TMainForm::CorrectDistanceField()
 {
     // A distance that is no number, not beyond the new radius or a thousand
     // radii away or more becomes 1.5 radii.
     double Distance = 0;
     const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
     const TDistanceCorrection Correction =
-        MainUnit::CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+        CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
     if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
@@ -112,7 +112,7 @@ void TMainForm::CalculateResultsButtonClick()
 
     const bool Calculated =
         CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
-    if (Calculated) CorrectCameraDistance();
+    if (Calculated) CorrectDistanceField();
 
     EnableControls();
     StatusLabel->clear();

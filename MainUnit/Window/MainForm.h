@@ -202,7 +202,7 @@ private:
     void ConnectViewControls();
 
     void ReportStorageFailure();
-    void CorrectCameraDistance();
+    void CorrectDistanceField();
     void DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;

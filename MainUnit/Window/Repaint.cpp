@@ -69,7 +69,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
-    const MainUnit::TPicture Picture{GraphImage->Pixels(), Width, Height};
+    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
     FillPicture(Picture, 0);
     PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
                Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);

@@ -26,7 +26,7 @@ bool LettersFit(const char* Expression)
     const size_t Length = std::strlen(Expression);
     std::memcpy(Work, Expression, Length + 1);
     return SolveExp::SubstituteParameters(
-        Work, static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1, 1.0, 1.0);
+        Work, SolveExp::SubstitutionCapacity(static_cast<int32_t>(Length)), 1.0, 1.0);
 }
 
 // The rounded Z of the first period of entries; empty when there is no

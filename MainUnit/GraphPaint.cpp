@@ -25,7 +25,7 @@ long double HeightScale(double YFrom, double YTo)
 {
     const long double Width = static_cast<long double>(YTo) - YFrom;
     if (!(Width > 0.0L)) return 0.0L;
-    return static_cast<long double>(1535 - Proc3D::ColorIndexReserve) / Width;
+    return static_cast<long double>(Proc3D::HighestYStep) / Width;
 }
 
 void FillPicture(const TPixelArray& Picture, uint32_t Color)
@@ -41,7 +41,8 @@ namespace {
 struct TPaintContext {
     Proc3D::TProjector Projector;
     Proc3D::TScreen Screen;
-    std::array<uint32_t, 1537> Ramp;  // HeightColor of every index HeightIndex gives
+    std::array<uint32_t, LargestHeightIndex + 1>
+        Ramp;  // HeightColor of every index HeightIndex gives
     long double Scale;
     double ScaleEstimate;  // Scale rounded to double
     TDepthRange Range;

@@ -22,17 +22,21 @@ struct TPixelArray {
 
 inline constexpr uint32_t UndefinedColor = 0xFFFFFF;
 
-// Colour steps per unit of Y: (1535 - ColorIndexReserve) / (YTo - YFrom), or 0
-// for a range without width.
+// Colour steps per unit of Y: HighestYStep / (YTo - YFrom), or 0 for a range
+// without width.
 long double HeightScale(double YFrom, double YTo);
 
+// The largest ramp index HeightIndex gives: the first white step.
+inline constexpr uint32_t LargestHeightIndex = Proc3D::TopRampStep + 1;
+
 // Ramp index of a Y inside [YFrom, YTo]: (Y - YFrom) x Scale truncated. A Y
-// outside gives 0 below and at most 1536 (white) above, never an overflow.
+// outside gives 0 below and at most LargestHeightIndex (white) above, never
+// an overflow.
 inline uint32_t HeightIndex(double Y, double YFrom, long double Scale)
 {
     const long double Index = (static_cast<long double>(Y) - YFrom) * Scale;
     if (!(Index > 0.0L)) return 0;
-    if (Index >= 1536.0L) return 1536;
+    if (Index >= static_cast<long double>(LargestHeightIndex)) return LargestHeightIndex;
     return static_cast<uint32_t>(Index);  // truncates toward zero
 }
 

@@ -20,6 +20,10 @@ struct TPixelArray {
     int32_t Height = 0;
 };
 
+// The graph picture of the main window.
+inline constexpr int32_t GraphWidth = 505;
+inline constexpr int32_t GraphHeight = 404;
+
 inline constexpr uint32_t UndefinedColor = 0xFFFFFF;
 
 // Colour steps per unit of Y: HighestYStep / (YTo - YFrom), or 0 for a range

@@ -1,6 +1,7 @@
 // The graph group with its pictures and legend labels, the status group, the
 // Help and Close buttons, and the tab order of the whole window.
 #include "MainForm.h"
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
@@ -41,7 +42,7 @@ void TMainForm::CreateGraphWindow()
 {
     QGroupBox* Box = GroupBox4 =
         MakeGroupBox(this, 264, 8, 521, 553, QStringLiteral(" Graph window "));
-    GraphImage = new TPicture(Box, 8, 20, 505, 404);
+    GraphImage = new TPicture(Box, 8, 20, GraphWidth, GraphHeight);
     OutLineImage = new TPicture(Box, 8, 426, 145, 103);
     AxisesImage = new TPicture(Box, 8, 529, 145, 17);
     AxisesImage->setEnabled(false);

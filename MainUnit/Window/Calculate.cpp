@@ -1,6 +1,7 @@
 // "Calculate results": check the function settings, reserve the result set,
 // evaluate every point while the window is busy, correct the camera
 // distance, then show the new graph and legend.
+#include "BusyState.h"
 #include "MainForm.h"
 #include "MainUnit/Calculation.h"
 #include "MainUnit/FunctionSettings.h"
@@ -12,7 +13,6 @@
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -106,17 +106,13 @@ void TMainForm::CalculateResultsButtonClick()
         return;
     }
 
-    DisableControls();
-    StatusLabel->setText(QString::fromLatin1(StatusCalculating));
-    RedrawNow();
-
-    const bool Calculated =
-        CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
-    if (Calculated) CorrectDistanceField();
-
-    EnableControls();
-    StatusLabel->clear();
-    RedrawNow();
+    bool Calculated = false;
+    {
+        const TBusyState Busy(*this, StatusCalculating);
+        Calculated =
+            CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
+        if (Calculated) CorrectDistanceField();
+    }
     if (!Calculated) {
         ReportStorageFailure();
         return;

@@ -1,5 +1,6 @@
 // The graph repaint: check the view settings, place the camera, paint every
 // point into the graph picture, then draw the axes sketch.
+#include "BusyState.h"
 #include "MainForm.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <optional>
 
 namespace MainUnit {
 
@@ -61,11 +64,9 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     SetFieldText(CameraYEdit, FormatReal(Plan.Camera.Y));
     SetFieldText(CameraZEdit, FormatReal(Plan.Camera.Z));
 
-    if (Locked) {
-        DisableControls();
-        StatusLabel->setText(QString::fromLatin1(StatusRepainting));
-        RedrawNow();
-    }
+    // The quiet repaints of a gesture leave the window unlocked.
+    std::optional<TBusyState> Busy;
+    if (Locked) Busy.emplace(*this, StatusRepainting);
 
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
@@ -76,13 +77,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     GraphImage->PixelsWritten();
     DrawOutline(Plan.ViewPlane);
 
-    if (Locked) {
-        EnableControls();
-        StatusLabel->clear();
-        RedrawNow();
-    } else if (!StatusLabel->text().isEmpty()) {
-        StatusLabel->clear();
-    }
+    if (!Locked && !StatusLabel->text().isEmpty()) StatusLabel->clear();
 }
 
 void TMainForm::RepaintGraph()

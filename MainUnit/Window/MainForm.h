@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -191,13 +192,8 @@ public:
     void GraphImageWheel(double Notches, bool Control);
 
 private:
-    void CreateFunctionSettings();
-    void CreateViewSettings();
-    void CreateCameraPanel();
-    void CreateGraphWindow();
-    void CreateLegendLabels();
-    void CreateStatusAndButtons();
-    void SetTabOrder();
+    void CreateControls();
+    void SetTabOrder(const std::vector<QWidget*>& Built);
     void ConnectEvents();
     void ConnectViewControls();
 

@@ -1,4 +1,4 @@
-#include "BusyState.h"
+#include "MainUnit/Window/Internal/BusyState.h"
 
 #include "MainForm.h"
 

@@ -1,7 +1,6 @@
 // "Calculate results": check the function settings, reserve the result set,
 // evaluate every point while the window is busy, correct the camera
 // distance, then show the new graph and legend.
-#include "BusyState.h"
 #include "MainForm.h"
 #include "MainUnit/Calculation.h"
 #include "MainUnit/FunctionSettings.h"
@@ -10,6 +9,7 @@
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Statistics.h"
+#include "MainUnit/Window/Internal/BusyState.h"
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 

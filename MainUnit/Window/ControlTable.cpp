@@ -1,4 +1,4 @@
-#include "ControlTable.h"
+#include "MainUnit/Window/ControlTable.h"
 
 #include "MainForm.h"
 #include "MainUnit/GraphPaint.h"

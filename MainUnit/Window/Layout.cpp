@@ -1,7 +1,7 @@
 // The controls of the main window built from its control table, the fixed
 // pictures drawn, and the tab order set.
-#include "ControlTable.h"
 #include "MainForm.h"
+#include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"

@@ -1,11 +1,11 @@
 // The graph repaint: check the view settings, place the camera, paint every
 // point into the graph picture, then draw the axes sketch.
-#include "BusyState.h"
 #include "MainForm.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/Window/Internal/BusyState.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>

@@ -251,8 +251,9 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
 
 }  // namespace
 
-bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPixelArray& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores)
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                bool UseTwoCores)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;

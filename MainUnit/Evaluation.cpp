@@ -26,7 +26,7 @@ bool LettersFit(const char* Expression)
     const size_t Length = std::strlen(Expression);
     std::memcpy(Work, Expression, Length + 1);
     return SolveExp::SubstituteParameters(
-        Work, static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1, 1.0, 1.0);
+        Work, SolveExp::SubstitutionCapacity(static_cast<int32_t>(Length)), 1.0, 1.0);
 }
 
 // The rounded Z of the first period of entries; empty when there is no
@@ -54,12 +54,12 @@ struct TStretch {
 
 // Points are evaluated in batches of this many; the scratch for one batch is
 // all the memory a stretch takes, whatever its length.
-constexpr size_t BatchSize = 1024;
+constexpr size_t PointsPerBatch = 1024;
 
-struct TBatch {
-    SolveExp::TParamValue X[BatchSize];
-    SolveExp::TParamValue Z[BatchSize];
-    double Y[BatchSize];
+struct TPointBatch {
+    SolveExp::TParamValue X[PointsPerBatch];
+    SolveExp::TParamValue Z[PointsPerBatch];
+    double Y[PointsPerBatch];
 };
 
 // The rounded parameters of entries First .. First + Count - 1 into X and Z.
@@ -90,12 +90,12 @@ void RoundParameters(const TResultSet& Results, const TStretch& S, size_t First,
 TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, size_t Last) noexcept
 {
     TYRange Range;
-    const std::unique_ptr<TBatch> Batch(new (std::nothrow) TBatch);
+    const std::unique_ptr<TPointBatch> Batch(new (std::nothrow) TPointBatch);
     SolveExp::TParamValue OneX, OneZ, LastX;
     double OneY = 0;
     bool HaveX = false;
     for (size_t Start = First; Start < Last;) {
-        const size_t Count = Batch ? std::min(BatchSize, Last - Start) : 1;
+        const size_t Count = Batch ? std::min(PointsPerBatch, Last - Start) : 1;
         SolveExp::TParamValue* X = Batch ? Batch->X : &OneX;
         SolveExp::TParamValue* Z = Batch ? Batch->Z : &OneZ;
         double* Y = Batch ? Batch->Y : &OneY;

@@ -4,16 +4,12 @@
 // text at every point. Both store the same bits.
 #pragma once
 
+#include "MainUnit/ExpressionLimits.h"
 #include "MainUnit/ResultSet.h"
 
 #include <cstdint>
 
 namespace MainUnit {
-
-// The longest blank-free expression, and the work buffer that receives a
-// copy of it with up to ten parameter letters written out as numbers.
-inline constexpr int32_t MaxBlankFreeLength = 255;
-inline constexpr int32_t WorkBufferSize = 476;  // 255 + 10 * ParamTextGrowth + 1
 
 // Smallest and largest defined Y of an evaluation; both 0 when no Y was defined.
 struct TYRange {

@@ -8,14 +8,12 @@
 
 namespace MainUnit {
 
-static_assert(WorkBufferSize == MaxBlankFreeLength + 10 * SolveExp::ParamTextGrowth + 1);
-
 bool EvaluatePointsByText(TResultSet& Results, const char* Expression, TYRange& Range)
 {
     Range = TYRange{};
     if (!EvaluationArgumentsValid(Results, Expression)) return false;
     const size_t Length = std::strlen(Expression);
-    const int32_t Capacity = static_cast<int32_t>(Length) + 10 * SolveExp::ParamTextGrowth + 1;
+    const int32_t Capacity = SolveExp::SubstitutionCapacity(static_cast<int32_t>(Length));
     for (int32_t I = 0; I < Results.PointCount; ++I) {
         Proc3D::TPoint3D& P = Results.Points[static_cast<size_t>(I)];
         char Work[WorkBufferSize];

@@ -16,9 +16,6 @@ constexpr int32_t FewestPointsRefused = 10;
 constexpr int32_t MostPointsRefused = 1000000;
 // The value of an empty Y end: 1.7e308, not the largest double.
 constexpr double OpenYEnd = 1.7e308;
-// Room for ten parameter letters: each lengthens the text by at most this.
-constexpr int32_t ParameterRoom = 10 * SolveExp::ParamTextGrowth;
-constexpr std::size_t WorkBufferSize = MaxExpressionLength + ParameterRoom + 1;
 
 void Order(double& From, double& To)
 {
@@ -37,7 +34,7 @@ bool ReadYEnd(std::string_view Text, double OpenValue, double& Value)
 
 std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings)
 {
-    if (Text.size() > MaxExpressionLength) return MsgExpressionLength;
+    if (Text.size() > static_cast<std::size_t>(MaxExpressionLength)) return MsgExpressionLength;
     // A zero byte would silently cut the text short for every routine below.
     if (Text.find('\0') != std::string_view::npos) return MsgSyntaxError;
     std::array<char, MaxExpressionLength + 1> Expression{};
@@ -48,7 +45,8 @@ std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings)
     std::array<char, WorkBufferSize> Work{};
     const auto Length = static_cast<int32_t>(std::strlen(Expression.data()));
     std::memcpy(Work.data(), Expression.data(), static_cast<std::size_t>(Length) + 1);
-    if (!SolveExp::SubstituteParameters(Work.data(), Length + ParameterRoom + 1, 1.0, 1.0))
+    if (!SolveExp::SubstituteParameters(Work.data(), SolveExp::SubstitutionCapacity(Length), 1.0,
+                                        1.0))
         return MsgParameterCount;
     // The trial evaluation stops at the first undefined value, so a syntax
     // error behind it would pass; the whole text is checked as well, so that

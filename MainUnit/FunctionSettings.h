@@ -3,6 +3,8 @@
 // any storage.
 #pragma once
 
+#include "MainUnit/ExpressionLimits.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,9 +21,6 @@ struct TFunctionSettingsTexts {
     std::string_view ZIntervalFrom, ZIntervalTo;
     std::string_view Expression;
 };
-
-// The longest expression, blanks included.
-inline constexpr std::size_t MaxExpressionLength = 255;
 
 // Checked settings: each pair ordered From <= To, an empty Y end taken as
 // -1.7e308 or +1.7e308, and the expression with its blanks removed.

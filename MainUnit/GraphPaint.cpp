@@ -25,10 +25,10 @@ long double HeightScale(double YFrom, double YTo)
 {
     const long double Width = static_cast<long double>(YTo) - YFrom;
     if (!(Width > 0.0L)) return 0.0L;
-    return static_cast<long double>(1535 - Proc3D::ColorIndexReserve) / Width;
+    return static_cast<long double>(Proc3D::HighestYStep) / Width;
 }
 
-void FillPicture(const TPicture& Picture, uint32_t Color)
+void FillPicture(const TPixelArray& Picture, uint32_t Color)
 {
     if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return;
     std::fill_n(Picture.Pixels,
@@ -41,7 +41,8 @@ namespace {
 struct TPaintContext {
     Proc3D::TProjector Projector;
     Proc3D::TScreen Screen;
-    std::array<uint32_t, 1537> Ramp;  // HeightColor of every index HeightIndex gives
+    std::array<uint32_t, LargestHeightIndex + 1>
+        Ramp;  // HeightColor of every index HeightIndex gives
     long double Scale;
     double ScaleEstimate;  // Scale rounded to double
     TDepthRange Range;
@@ -49,7 +50,7 @@ struct TPaintContext {
 };
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                  const TPicture& Picture, TDepthBuffer* DepthBuffer, TPaintContext& Context)
+                  const TPixelArray& Picture, TDepthBuffer* DepthBuffer, TPaintContext& Context)
 {
     Context.Projector = Proc3D::MakeProjector(View);
     Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
@@ -79,7 +80,7 @@ struct TDot {
 struct TPaintJob {
     const TResultSet& Results;
     const TPaintContext& Context;
-    const TPicture& Picture;
+    const TPixelArray& Picture;
     bool ShowUndefined;
     TDepthBuffer* DepthBuffer;
 };
@@ -137,7 +138,7 @@ uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& D
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
 // depth of 0, the value that also means "nothing drawn yet".
-bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPicture& Picture,
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
                 TDepthBuffer* Depth)
 {
     const bool UseDepth = Depth != nullptr;
@@ -175,7 +176,7 @@ struct TSecondHalf {
 
 bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 {
-    const TPicture& P = Job.Picture;
+    const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
         Second.Pixels.assign(Size, Untouched);
@@ -195,7 +196,7 @@ bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 // first half). This holds as long as no point recorded a depth of 0.
 void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
 {
-    const TPicture& P = Job.Picture;
+    const TPixelArray& P = Job.Picture;
     const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
     if (Job.DepthBuffer == nullptr) {
         for (size_t I = 0; I < Width * Height; ++I)
@@ -227,7 +228,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
     if (!PrepareSecondHalf(Job, Second)) return false;
     const size_t Half = Count / 2;
     const bool UseDepth = Job.DepthBuffer != nullptr;
-    const TPicture Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
+    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
     bool SecondZero = false;
     std::thread Thread;
     try {
@@ -250,8 +251,9 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
 
 }  // namespace
 
-bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores)
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                bool UseTwoCores)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;

@@ -13,30 +13,39 @@
 
 namespace MainUnit {
 
-struct TPicture {
+// A picture's pixels as plain memory, borrowed from whoever owns them.
+struct TPixelArray {
     uint32_t* Pixels = nullptr;
     int32_t Width = 0;
     int32_t Height = 0;
 };
 
+// The graph picture of the main window.
+inline constexpr int32_t GraphWidth = 505;
+inline constexpr int32_t GraphHeight = 404;
+
 inline constexpr uint32_t UndefinedColor = 0xFFFFFF;
 
-// Colour steps per unit of Y: (1535 - ColorIndexReserve) / (YTo - YFrom), or 0
-// for a range without width.
+// Colour steps per unit of Y: HighestYStep / (YTo - YFrom), or 0 for a range
+// without width.
 long double HeightScale(double YFrom, double YTo);
 
+// The largest ramp index HeightIndex gives: the first white step.
+inline constexpr uint32_t LargestHeightIndex = Proc3D::TopRampStep + 1;
+
 // Ramp index of a Y inside [YFrom, YTo]: (Y - YFrom) x Scale truncated. A Y
-// outside gives 0 below and at most 1536 (white) above, never an overflow.
+// outside gives 0 below and at most LargestHeightIndex (white) above, never
+// an overflow.
 inline uint32_t HeightIndex(double Y, double YFrom, long double Scale)
 {
     const long double Index = (static_cast<long double>(Y) - YFrom) * Scale;
     if (!(Index > 0.0L)) return 0;
-    if (Index >= 1536.0L) return 1536;
+    if (Index >= static_cast<long double>(LargestHeightIndex)) return LargestHeightIndex;
     return static_cast<uint32_t>(Index);  // truncates toward zero
 }
 
 // Sets every pixel to Color.
-void FillPicture(const TPicture& Picture, uint32_t Color);
+void FillPicture(const TPixelArray& Picture, uint32_t Color);
 
 // Paints points 0 .. PointCount - 1 of Results seen through View: undefined
 // points white at height 0 when ShowUndefined, defined points only inside
@@ -46,13 +55,14 @@ void FillPicture(const TPicture& Picture, uint32_t Color);
 // by its distance. False, painting nothing, when the picture has no pixels or
 // the depth buffer a different size. With UseTwoCores false the loop runs on
 // the calling thread alone (the picture is the same either way).
-bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View, const TPicture& Picture,
-                bool ShowUndefined, TDepthBuffer* DepthBuffer, bool UseTwoCores = true);
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                bool UseTwoCores = true);
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the
 // fast loop is checked and measured against.
 bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                         const TPicture& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
+                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
 
 }  // namespace MainUnit

@@ -9,7 +9,7 @@
 namespace MainUnit {
 
 bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                         const TPicture& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer)
+                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TDepthRange Range;

@@ -7,9 +7,9 @@ namespace MainUnit {
 
 namespace {
 
-// The height ramp has 1536 steps; the top ones are kept for white, the
-// colour of undefined results, so Y values use the indices 0 to 1475.
-constexpr int32_t HighestYIndex = 1535 - static_cast<int32_t>(Proc3D::ColorIndexReserve);
+// The top steps of the height ramp are kept for white, the colour of
+// undefined results; Y values use the steps up to this one.
+constexpr int32_t HighestYIndex = static_cast<int32_t>(Proc3D::HighestYStep);
 
 std::string Interval(const char* Name, double From, double To)
 {

@@ -24,6 +24,8 @@ public:
     uint32_t BrushColor() const { return BrushColorValue; }
     void SetBrushColor(uint32_t Color) { BrushColorValue = Color & 0xFFFFFFu; }
     QPoint PenPos() const { return PenPosValue; }
+    int Width() const { return Image.width(); }
+    int Height() const { return Image.height(); }
 
     // Fills the pixels Left <= x < Right, Top <= y < Bottom with the brush.
     void FillRect(int Left, int Top, int Right, int Bottom);

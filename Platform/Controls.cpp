@@ -60,22 +60,30 @@ QPushButton* MakeButton(QWidget* Parent, int Left, int Top, int Width, int Heigh
     return Button;
 }
 
+namespace {
+
+template <class TButton>
+TButton* MakeCheckable(QWidget* Parent, int Left, int Top, int Width, int Height,
+                       const QString& Caption, bool Checked)
+{
+    auto* Button = new TButton(Caption, Parent);
+    Button->setChecked(Checked);
+    Button->setGeometry(Left, Top, Width, Height);
+    return Button;
+}
+
+}  // namespace
+
 QCheckBox* MakeCheckBox(QWidget* Parent, int Left, int Top, int Width, int Height,
                         const QString& Caption, bool Checked)
 {
-    auto* Box = new QCheckBox(Caption, Parent);
-    Box->setChecked(Checked);
-    Box->setGeometry(Left, Top, Width, Height);
-    return Box;
+    return MakeCheckable<QCheckBox>(Parent, Left, Top, Width, Height, Caption, Checked);
 }
 
 QRadioButton* MakeRadioButton(QWidget* Parent, int Left, int Top, int Width, int Height,
                               const QString& Caption, bool Checked)
 {
-    auto* Button = new QRadioButton(Caption, Parent);
-    Button->setChecked(Checked);
-    Button->setGeometry(Left, Top, Width, Height);
-    return Button;
+    return MakeCheckable<QRadioButton>(Parent, Left, Top, Width, Height, Caption, Checked);
 }
 
 QGroupBox* MakeGroupBox(QWidget* Parent, int Left, int Top, int Width, int Height,

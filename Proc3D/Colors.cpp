@@ -7,7 +7,7 @@ namespace Proc3D {
 
 uint32_t HeightColor(uint32_t Index)
 {
-    if (Index > 1535) return 0xFFFFFF;
+    if (Index > TopRampStep) return 0xFFFFFF;
     const uint32_t O = Index & 0xFF;  // step within the segment
     switch (Index >> 8) {
     case 0:

@@ -44,9 +44,13 @@ struct TViewPlane {
     uint16_t HalfHeight;
 };
 
-// Y values use the colour indices 0 .. 1535 - ColorIndexReserve, so that the
-// highest defined value is pale red and white stays for undefined results.
+// The height ramp: HeightColor has a colour for every step 0 .. TopRampStep
+// (six segments of 256) and white for every step above.
+inline constexpr uint32_t TopRampStep = 1535;
+// Y values use the steps 0 .. HighestYStep, so that the highest defined value
+// is pale red and white stays for undefined results.
 inline constexpr uint32_t ColorIndexReserve = 60;
+inline constexpr uint32_t HighestYStep = TopRampStep - ColorIndexReserve;
 
 // Value - Divisor * trunc(Value / Divisor): a truncated remainder with the
 // sign of Value.
@@ -83,7 +87,7 @@ bool ProjectPoint(const TViewPlane& ViewPlane, const TPoint3D& Point, int32_t& P
 // 32-bit range saturates at 2147483647; callers refuse such grids.
 void CalcGridSize(int32_t Count, int32_t& Cols, int32_t& Rows, double XWidth, double ZWidth);
 
-// Colour 0x00BBGGRR of step Index of the six-segment height ramp; white above 1535.
+// Colour 0x00BBGGRR of step Index of the height ramp; white above TopRampStep.
 uint32_t HeightColor(uint32_t Index);
 
 // Colour darkened by Factor: 0 leaves it almost unchanged, 255 gives black.

@@ -3,14 +3,13 @@
 // unit's order of operations, or where and why reading stops.
 #pragma once
 
+#include "SolveExp/SolveExp.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace SolveExp {
-
-// The most occurrences of the parameter letters X and Z in one expression.
-inline constexpr int32_t MaxParameterLetters = 10;
 
 struct TReading {
     bool WellFormed = false;

@@ -53,8 +53,11 @@ inline constexpr long double MaxNumberMagnitude =
 inline constexpr int32_t MaxNestingDepth = 1000;
 
 // Parameter substitution: the most one letter lengthens the text, the
+// number of letters a text is given room for (the compiled evaluation
+// substitutes this many and leaves the rest as letters), the
 // significant digits and the minimum exponent digits of a written value.
 inline constexpr int32_t ParamTextGrowth = 22;
+inline constexpr int32_t MaxParameterLetters = 10;
 inline constexpr int32_t ParamPrecision = 14;
 inline constexpr int32_t ParamExponentDigits = 3;
 
@@ -95,5 +98,13 @@ double Factorial(double X);
 // exponent digits, e.g. '(-1.5000000000000E+000)'. Buffer holds Capacity bytes. False when Capacity <= 0, a substitution would not fit
 // or a value cannot be written; the text then keeps the substitutions so far.
 bool SubstituteParameters(char* Buffer, int32_t Capacity, double X, double Z);
+
+// The capacity that gives a text of Length characters room for
+// MaxParameterLetters substituted letters and its terminating zero: with it,
+// SubstituteParameters fails exactly when the text has more letters.
+constexpr int32_t SubstitutionCapacity(int32_t Length)
+{
+    return Length + MaxParameterLetters * ParamTextGrowth + 1;
+}
 
 }  // namespace SolveExp

@@ -28,12 +28,12 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     const bool TwoCores = State.range(2) != 0;
     Proc3D::TPoint3D Camera{};
     Proc3D::TViewPlane View{};
-    Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom,
+    Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, V.Ver, V.Hor, V.Zoom,
                           V.DistanceFactor * R.BoundingRadius, View);
-    std::vector<uint32_t> Pixels(505 * 404);
+    std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
     MainUnit::TDepthBuffer Depth;
-    if (UseDepth) MainUnit::CreateDepthBuffer(505, 404, Depth);
-    const MainUnit::TPicture Picture{Pixels.data(), 505, 404};
+    if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
+    const MainUnit::TPixelArray Picture{Pixels.data(), MainUnit::GraphWidth, MainUnit::GraphHeight};
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {

@@ -1,5 +1,6 @@
 // Expression evaluation per point: the text path (copy, substitute, parse)
 // against the compiled program, and a bare C++ loop as the limit.
+#include "MainUnit/ExpressionLimits.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 
@@ -54,11 +55,11 @@ void TextPath(benchmark::State& State)
     const char* Text = Expressions[State.range(0)];
     const TPoints Points;
     const size_t Length = std::strlen(Text);
-    char Buffer[476];
+    char Buffer[MainUnit::WorkBufferSize];
     for (auto _ : State)
         for (int i = 0; i < PointsPerBatch; ++i) {
             std::memcpy(Buffer, Text, Length + 1);
-            SubstituteParameters(Buffer, static_cast<int32_t>(Length) + 10 * ParamTextGrowth + 1,
+            SubstituteParameters(Buffer, SubstitutionCapacity(static_cast<int32_t>(Length)),
                                  Points.X[i], Points.Z[i]);
             benchmark::DoNotOptimize(EvaluateExpression(Buffer));
         }

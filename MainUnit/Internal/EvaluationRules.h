@@ -57,7 +57,7 @@ inline void MergeLaterRange(TYRange& Earlier, const TYRange& Later)
 inline bool EvaluationArgumentsValid(const TResultSet& Results, const char* Expression)
 {
     return Expression != nullptr &&
-           std::strlen(Expression) <= static_cast<size_t>(MaxBlankFreeLength) &&
+           std::strlen(Expression) <= static_cast<size_t>(MaxExpressionLength) &&
            Results.PointCount >= 0 &&
            static_cast<size_t>(Results.PointCount) <= Results.Points.size();
 }

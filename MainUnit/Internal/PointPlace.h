@@ -34,7 +34,7 @@ inline bool PlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, b
 }
 
 // The checks both point loops make before painting anything.
-inline bool PaintArgumentsValid(const TPicture& Picture, const TDepthBuffer* DepthBuffer)
+inline bool PaintArgumentsValid(const TPixelArray& Picture, const TDepthBuffer* DepthBuffer)
 {
     if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return false;
     return DepthBuffer == nullptr ||

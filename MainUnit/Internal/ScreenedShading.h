@@ -76,7 +76,8 @@ inline bool ScreenHeightIndex(double Y, double YFrom, double Scale, uint32_t& In
 {
     const double Estimate = (Y - YFrom) * Scale;
     const double Margin = 0x1p-40 * (Estimate + 1.0);
-    if (!(Estimate > Margin && Estimate < 1535.0)) return false;  // the clamps, NaN: exactly
+    // The clamps and NaN are left to the exact path.
+    if (!(Estimate > Margin && Estimate < static_cast<double>(Proc3D::TopRampStep))) return false;
     const int32_t Whole = static_cast<int32_t>(Estimate);
     if (Estimate - Whole <= Margin || Whole + 1.0 - Estimate <= Margin) return false;
     Index = static_cast<uint32_t>(Whole);

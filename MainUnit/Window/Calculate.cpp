@@ -9,6 +9,7 @@
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Statistics.h"
+#include "MainUnit/Window/Internal/BusyState.h"
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 
@@ -61,14 +62,14 @@ TCalculationRequest MakeRequest(const TFunctionSettings& Settings, bool SquareOr
 
 }  // namespace
 
-void TMainForm::CorrectCameraDistance()
+void TMainForm::CorrectDistanceField()
 {
     // A distance that is no number, not beyond the new radius or a thousand
     // radii away or more becomes 1.5 radii.
     double Distance = 0;
     const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
     const TDistanceCorrection Correction =
-        MainUnit::CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+        CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
     if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
@@ -106,17 +107,13 @@ void TMainForm::CalculateResultsButtonClick()
         return;
     }
 
-    DisableControls();
-    SetStatus(StatusCalculating);
-    RedrawNow();
-
-    const bool Calculated =
-        CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
-    if (Calculated) CorrectCameraDistance();
-
-    EnableControls();
-    SetStatus({});
-    RedrawNow();
+    bool Calculated = false;
+    {
+        const TBusyState Busy(*this, StatusCalculating);
+        Calculated =
+            CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
+        if (Calculated) CorrectDistanceField();
+    }
     if (!Calculated) {
         ReportStorageFailure();
         return;

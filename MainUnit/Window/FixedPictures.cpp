@@ -27,17 +27,17 @@ void DrawLetter(Platform::TCanvas& Canvas, const char* const (&Letter)[11], int 
             if (Letter[Row][Column] == '#') Canvas.SetPixel(Left + Column, AxisKeyTop + Row, Color);
 }
 
-void FillBlack(Platform::TCanvas& Canvas, int Width, int Height)
+void FillBlack(Platform::TCanvas& Canvas)
 {
     Canvas.SetBrushColor(0);
-    Canvas.FillRect(0, 0, Width, Height);
+    Canvas.FillRect(0, 0, Canvas.Width(), Canvas.Height());
 }
 
 }  // namespace
 
 void DrawLegendImage(Platform::TCanvas& Canvas)
 {
-    FillBlack(Canvas, 357, 120);
+    FillBlack(Canvas);
     for (int Column = 0; Column < 2; ++Column) {
         for (int Row = 0; Row < 4; ++Row) {
             Canvas.SetBrushColor(SwatchColor[Column][Row]);
@@ -50,7 +50,7 @@ void DrawLegendImage(Platform::TCanvas& Canvas)
 
 void DrawAxisesImage(Platform::TCanvas& Canvas)
 {
-    FillBlack(Canvas, 145, 17);
+    FillBlack(Canvas);
     const char* const(*Letters[3])[11] = {&LetterX, &LetterY, &LetterZ};
     const int Middle = (AxisKeyTop + AxisKeyBottom) / 2;
     for (int Axis = 0; Axis < 3; ++Axis) {

@@ -17,11 +17,7 @@ namespace MainUnit {
 TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
-    CreateFunctionSettings();
-    CreateViewSettings();
-    CreateStatusAndButtons();
-    CreateGraphWindow();
-    SetTabOrder();
+    CreateControls();
     ConnectEvents();
     OnActivate = [this] { FormActivate(); };
     FormCreate();

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -140,6 +141,8 @@ public:
     void ClearImages();
     void SetControlsEnabled(bool Enabled);
     void DisableControls();
+    // Writes the status line; its tooltip holds the whole text.
+    void SetStatus(const std::string& Text);
     void EnableControls();
     void CloseButtonClick();
     void HelpButtonClick();
@@ -195,20 +198,13 @@ public:
     void GraphImageWheel(double Notches, bool Control);
 
 private:
-    void CreateFunctionSettings();
-    void CreateViewSettings();
-    void CreateCameraPanel();
-    void CreateGraphWindow();
-    void CreateLegendLabels();
-    void CreateStatusAndButtons();
-    void SetTabOrder();
+    void CreateControls();
+    void SetTabOrder(const std::vector<QWidget*>& Built);
     void ConnectEvents();
     void ConnectViewControls();
 
     void ReportStorageFailure();
-    // Writes the status line; its tooltip holds the whole text.
-    void SetStatus(const std::string& Text);
-    void CorrectCameraDistance();
+    void CorrectDistanceField();
     void DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;

@@ -12,14 +12,6 @@
 
 namespace MainUnit {
 
-namespace {
-
-constexpr const char* GraphImageHint =
-    "Drag to turn the graph, turn the wheel to zoom, hold Ctrl with the wheel to move the "
-    "camera, double-click to fit the graph into the picture.";
-
-}  // namespace
-
 void TMainForm::ConnectMouse()
 {
     // A zero-time timer fires once the events already waiting are handled.
@@ -28,7 +20,6 @@ void TMainForm::ConnectMouse()
     GestureRepaint->setInterval(0);
     connect(GestureRepaint, &QTimer::timeout, this, [this] { RepaintGraphQuietly(); });
     GraphImage->setCursor(Qt::OpenHandCursor);
-    GraphImage->setToolTip(QString::fromLatin1(GraphImageHint));
     GraphImage->OnMouseDown = [this](int X, int Y) { GraphImageMouseDown(X, Y); };
     GraphImage->OnMouseMove = [this](int X, int Y) { GraphImageMouseMove(X, Y); };
     GraphImage->OnMouseUp = [this](int X, int Y) { GraphImageMouseUp(X, Y); };

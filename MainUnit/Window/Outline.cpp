@@ -15,9 +15,6 @@ namespace MainUnit {
 
 namespace {
 
-constexpr uint32_t YAxisColor = 0x00FF00;
-constexpr uint32_t XAxisColor = 0x0000FF;
-constexpr uint32_t ZAxisColor = 0xFF0000;
 constexpr uint32_t RectangleColor = 0xFFFFFF;
 // The sketch leaves this much of its height free round the Y arrow.
 constexpr int SketchMargin = 20;

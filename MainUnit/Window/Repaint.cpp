@@ -5,11 +5,14 @@
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/Window/Internal/BusyState.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <optional>
 
 namespace MainUnit {
 
@@ -61,28 +64,20 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     SetFieldText(CameraYEdit, FormatReal(Plan.Camera.Y));
     SetFieldText(CameraZEdit, FormatReal(Plan.Camera.Z));
 
-    if (Locked) {
-        DisableControls();
-        SetStatus(StatusRepainting);
-        RedrawNow();
-    }
+    // The quiet repaints of a gesture leave the window unlocked.
+    std::optional<TBusyState> Busy;
+    if (Locked) Busy.emplace(*this, StatusRepainting);
 
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
-    const MainUnit::TPicture Picture{GraphImage->Pixels(), Width, Height};
+    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
     FillPicture(Picture, 0);
     PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
                Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
     GraphImage->PixelsWritten();
     DrawOutline(Plan.ViewPlane);
 
-    if (Locked) {
-        EnableControls();
-        SetStatus({});
-        RedrawNow();
-    } else if (!StatusLabel->text().isEmpty()) {
-        SetStatus({});
-    }
+    if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
 }
 
 void TMainForm::RepaintGraph()

@@ -10,6 +10,7 @@
 // and BoundingRadius the positive distance of the farthest corner.
 #include "FuzzCheck.h"
 #include "MainUnit/Calculation.h"
+#include "MainUnit/ExpressionLimits.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Statistics.h"
 #include "SolveExp/SolveExp.h"
@@ -50,10 +51,10 @@ bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
 // text, the substitution with room for ten letters, the evaluation.
 double TextPathY(const char* Expression, double X, double Z)
 {
-    char Work[476] = {};
+    char Work[MainUnit::WorkBufferSize] = {};
     const int32_t Length = static_cast<int32_t>(std::strlen(Expression));
     std::memcpy(Work, Expression, static_cast<std::size_t>(Length) + 1);
-    SolveExp::SubstituteParameters(Work, Length + 10 * SolveExp::ParamTextGrowth + 1, X, Z);
+    SolveExp::SubstituteParameters(Work, SolveExp::SubstitutionCapacity(Length), X, Z);
     return SolveExp::EvaluateExpression(Work);
 }
 

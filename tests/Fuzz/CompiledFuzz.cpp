@@ -6,6 +6,7 @@
 // that path can substitute at all, in the one-point and in the batch
 // interpreter; and its result is always finite.
 #include "FuzzCheck.h"
+#include "MainUnit/ExpressionLimits.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size)
     std::string Text;
     for (char C : FuzzCheck::UpToZero(Input.Rest()))
         if (C != ' ') Text += C;
-    if (Text.size() > 255) Text.resize(255);
+    constexpr auto Longest = static_cast<std::size_t>(MainUnit::MaxExpressionLength);
+    if (Text.size() > Longest) Text.resize(Longest);
 
     const SolveExp::TCompiledExpression Program = SolveExp::Compile(Text.c_str());
     const double Fast = SolveExp::Evaluate(Program, X, Z);
@@ -53,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size)
         Require(SameBits(Many[i], SolveExp::Evaluate(Program, RoundedX[i], RoundedZ[i])),
                 "the batch and the one-point interpreter differ", Text);
 
-    char Work[476] = {};
+    char Work[MainUnit::WorkBufferSize] = {};
     std::memcpy(Work, Text.data(), Text.size());
-    const int32_t Capacity = static_cast<int32_t>(Text.size()) + 10 * SolveExp::ParamTextGrowth + 1;
+    const int32_t Capacity = SolveExp::SubstitutionCapacity(static_cast<int32_t>(Text.size()));
     if (!SolveExp::SubstituteParameters(Work, Capacity, X, Z))
         return 0;  // the driver refuses this text
     const double Slow = SolveExp::EvaluateExpression(Work);

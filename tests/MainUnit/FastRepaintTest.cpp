@@ -71,11 +71,12 @@ TEST(FastRepaint, SamePictureAtRandomViews)
         TPoint3D Camera{};
         Proc3D::TViewPlane View{};
         const double H = Case % 3 == 0 ? Wide(Random) : Angle(Random) * 2.0;
-        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, Angle(Random), H,
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, Angle(Random), H,
                                           std::pow(10.0, LogZoom(Random)),
                                           Factor(Random) * R.BoundingRadius, View));
         const bool Depth = Case % 2 == 0, Show = Case % 4 < 2;
-        EXPECT_EQ(CountDifferences(R, View, 505, 404, Show, Depth), 0) << "case " << Case;
+        EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, Show, Depth), 0)
+            << "case " << Case;
     }
 }
 
@@ -100,9 +101,11 @@ TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews)
     for (const auto& V : Views) {
         TPoint3D Camera{};
         Proc3D::TViewPlane View{};
-        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 10.0, View));
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
+                                          10.0, View));
         for (bool Depth : {false, true}) {
-            EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << V.Ver << " " << V.Hor;
+            EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth), 0)
+                << V.Ver << " " << V.Hor;
         }
     }
 }
@@ -119,9 +122,10 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
     for (const auto& V : Views) {
         TPoint3D Camera{};
         Proc3D::TViewPlane View{};
-        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V.Ver, V.Hor, V.Zoom, 6.0, View));
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
+                                          6.0, View));
         for (bool Depth : {false, true}) {
-            EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0)
+            EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth), 0)
                 << V.Ver << " " << V.Hor << " " << Depth;
         }
     }

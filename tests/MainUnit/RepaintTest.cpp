@@ -126,9 +126,9 @@ TEST(DepthBuffer, TestAndStoreSequence)
 TEST(DepthBuffer, CreationFailsAsAValue)
 {
     TDepthBuffer Buffer;
-    EXPECT_FALSE(CreateDepthBuffer(0, 404, Buffer));
-    EXPECT_FALSE(CreateDepthBuffer(505, -1, Buffer));
-    ASSERT_TRUE(CreateDepthBuffer(505, 404, Buffer));
+    EXPECT_FALSE(CreateDepthBuffer(0, GraphHeight, Buffer));
+    EXPECT_FALSE(CreateDepthBuffer(GraphWidth, -1, Buffer));
+    ASSERT_TRUE(CreateDepthBuffer(GraphWidth, GraphHeight, Buffer));
     EXPECT_EQ(Buffer.Depths.size(), 204020u);
 }
 
@@ -154,18 +154,19 @@ TEST(DepthBufferDeathTest, MemoryRefusedIsAValue)
 // (252 + 10x, 202 - 10y).
 struct TPainter {
     Proc3D::TViewPlane View{};
-    std::vector<uint32_t> Pixels = std::vector<uint32_t>(505 * 404, 0);
+    std::vector<uint32_t> Pixels = std::vector<uint32_t>(GraphWidth * GraphHeight, 0);
     TPainter()
     {
         TPoint3D Camera{};
-        EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, View));
+        EXPECT_TRUE(
+            Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, 0.0, 0.0, 100.0, 10.0, View));
     }
     bool Paint(const TResultSet& R, bool ShowUndefined, TDepthBuffer* Depth)
     {
-        FillPicture({Pixels.data(), 505, 404}, 0);
-        return PaintGraph(R, View, {Pixels.data(), 505, 404}, ShowUndefined, Depth);
+        FillPicture({Pixels.data(), GraphWidth, GraphHeight}, 0);
+        return PaintGraph(R, View, {Pixels.data(), GraphWidth, GraphHeight}, ShowUndefined, Depth);
     }
-    uint32_t At(int X, int Y) const { return Pixels[static_cast<size_t>(Y) * 505 + X]; }
+    uint32_t At(int X, int Y) const { return Pixels[static_cast<size_t>(Y) * GraphWidth + X]; }
 };
 
 TResultSet WithPoints(std::vector<TPoint3D> Points)
@@ -213,7 +214,7 @@ TEST(PaintGraph, LaterOverwritesWithoutDepthNearerWinsWithIt)
     const uint32_t NearColor = HeightColor(147), FarColor = HeightColor(295);
     TPainter P;
     TDepthBuffer Depth;
-    ASSERT_TRUE(CreateDepthBuffer(505, 404, Depth));
+    ASSERT_TRUE(CreateDepthBuffer(GraphWidth, GraphHeight, Depth));
     for (bool NearFirst : {true, false}) {
         const TResultSet R = NearFirst ? WithPoints({Near, Far}) : WithPoints({Far, Near});
         ASSERT_TRUE(P.Paint(R, false, nullptr));
@@ -222,7 +223,7 @@ TEST(PaintGraph, LaterOverwritesWithoutDepthNearerWinsWithIt)
         const TDepthRange Range = CalcDepthRange(P.View.Camera, R);
         const long double D = std::sqrt(0.04L + 100.0L);
         EXPECT_EQ(P.At(252, 200), ShadeColor(NearColor, DepthFactor(Range, D)));
-        EXPECT_EQ(Depth.Depths[252 * 404 + 200], static_cast<float>(D));
+        EXPECT_EQ(Depth.Depths[252 * GraphHeight + 200], static_cast<float>(D));
     }
 }
 
@@ -233,7 +234,7 @@ TEST(PaintGraph, EqualDistanceKeepsTheFirst)
     const TPoint3D Defined{0.3, 0, 0.5}, Undefined{0.3, SolveExp::UndefinedValue, 0.5};
     TPainter P;
     TDepthBuffer Depth;
-    ASSERT_TRUE(CreateDepthBuffer(505, 404, Depth));
+    ASSERT_TRUE(CreateDepthBuffer(GraphWidth, GraphHeight, Depth));
     for (bool DefinedFirst : {true, false}) {
         const TResultSet R =
             DefinedFirst ? WithPoints({Defined, Undefined}) : WithPoints({Undefined, Defined});
@@ -250,12 +251,12 @@ TEST(PaintGraph, RefusesMismatchedBuffers)
 {
     TPainter P;
     TDepthBuffer Depth;
-    ASSERT_TRUE(CreateDepthBuffer(404, 505, Depth));
+    ASSERT_TRUE(CreateDepthBuffer(GraphHeight, GraphWidth, Depth));
     const TResultSet R = WithPoints({{0, 0, 0}});
     EXPECT_FALSE(P.Paint(R, false, &Depth));
     EXPECT_EQ(P.At(252, 202), 0u);
-    EXPECT_FALSE(PaintGraph(R, P.View, {nullptr, 505, 404}, false, nullptr));
-    EXPECT_FALSE(PaintGraph(R, P.View, {P.Pixels.data(), 0, 404}, false, nullptr));
+    EXPECT_FALSE(PaintGraph(R, P.View, {nullptr, GraphWidth, GraphHeight}, false, nullptr));
+    EXPECT_FALSE(PaintGraph(R, P.View, {P.Pixels.data(), 0, GraphHeight}, false, nullptr));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "Proc3D/Proc3D.h"
 #include "Proc3D/ScreenedProjection.h"
+#include "TestPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include <random>
 
 using namespace Proc3D;
+using Proc3DTest::PictureHeight;
+using Proc3DTest::PictureWidth;
 
 namespace {
 
@@ -62,15 +65,15 @@ TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews)
         TViewPlane View{};
         const double H =
             Case % 5 == 0 ? 3.14159265358979 * (Case % 2 ? 1 : -1) : 2.0 * Angle(Random);
-        ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, Angle(Random), H,
+        ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, Angle(Random), H,
                                   std::pow(10.0, LogZoom(Random)),
                                   Factor(Random) * Scale * std::sqrt(3.0), View));
         const TProjector Projector = MakeProjector(View);
-        const TScreen Screen = MakeScreen(Projector, 505, 404);
+        const TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
         for (int K = 0; K < 5000; ++K) {
             CheckPoint(View, Projector, Screen,
-                       {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale}, 505, 404,
-                       Scale <= 1e6 ? Ordinary : Tally);
+                       {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale},
+                       PictureWidth, PictureHeight, Scale <= 1e6 ? Ordinary : Tally);
         }
     }
     EXPECT_EQ(Tally.Wrong + Ordinary.Wrong, 0);
@@ -87,19 +90,20 @@ TEST(ScreenedProjection, StepsAsideOnTiesAndDegenerateSightLines)
 {
     TPoint3D Camera{};
     TViewPlane View{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, View));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 100.0, 10.0, View));
     const TProjector Projector = MakeProjector(View);
-    const TScreen Screen = MakeScreen(Projector, 505, 404);
+    const TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
     ASSERT_TRUE(Screen.Usable);
     TTally Tally;
     for (int I = -300; I <= 300; ++I) {
         for (int J = -250; J <= 250; J += 5)
-            CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, 505, 404, Tally);
+            CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, PictureWidth,
+                       PictureHeight, Tally);
     }
     const TPoint3D Odd[] = {
         {0, 0, 10}, {3, 4, 10}, {1e300, 0, 0}, {0, -1e300, 5}, {1, 0, 10 - 1e-12}};
     for (const TPoint3D& P : Odd)
-        CheckPoint(View, Projector, Screen, P, 505, 404, Tally);
+        CheckPoint(View, Projector, Screen, P, PictureWidth, PictureHeight, Tally);
     EXPECT_EQ(Tally.Wrong, 0);
     EXPECT_GT(Tally.Unsure, 1000);  // every odd multiple of 0.05 on either axis is a tie
 }

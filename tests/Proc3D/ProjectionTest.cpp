@@ -1,5 +1,6 @@
 #include "PinHoleCamera.h"
 #include "Proc3D/Proc3D.h"
+#include "TestPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <random>
 
 using namespace Proc3D;
+using Proc3DTest::PictureHeight;
+using Proc3DTest::PictureWidth;
 
 namespace {
 
@@ -17,7 +20,7 @@ TViewPlane FrontView()
 {
     TPoint3D Camera{};
     TViewPlane View{};
-    EXPECT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, View));
+    EXPECT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 100.0, 10.0, View));
     return View;
 }
 
@@ -67,7 +70,7 @@ TEST(ProjectPoint, OverflowingViewIsRefused)
     for (double Zoom : Zooms) {
         TPoint3D Camera{};
         TViewPlane View{};
-        ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.3, 0.2, Zoom, 10.0, View));
+        ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.3, 0.2, Zoom, 10.0, View));
         for (const TPoint3D& P : Points) {
             int32_t X = 0, Y = 0;
             EXPECT_FALSE(ProjectPoint(View, P, X, Y)) << Zoom << " " << P.X << " " << P.Y;
@@ -79,7 +82,7 @@ TEST(ProjectPoint, LargeFiniteZoomStillProjectsTheCentre)
 {
     TPoint3D Camera{};
     TViewPlane View{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 1e10, 10.0, View));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 1e10, 10.0, View));
     int32_t X = 0, Y = 0;
     ASSERT_TRUE(ProjectPoint(View, {0, 0, 0}, X, Y));
     EXPECT_EQ(X, 252);
@@ -102,8 +105,8 @@ void ExpectMatchesPinHole(const TCameraSetting& Setting, std::mt19937_64& Random
     const double Distance = Radius * Setting.DistanceFactor;
     TPoint3D Camera{};
     TViewPlane View{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, Setting.VerAngle, Setting.HorAngle, Setting.Zoom,
-                              Distance, View));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, Setting.VerAngle,
+                              Setting.HorAngle, Setting.Zoom, Distance, View));
     const Proc3DTest::TVec Eye{Distance * std::cos(Setting.VerAngle) * std::sin(Setting.HorAngle),
                                Distance * std::sin(Setting.VerAngle),
                                Distance * std::cos(Setting.VerAngle) * std::cos(Setting.HorAngle)};

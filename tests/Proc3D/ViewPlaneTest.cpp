@@ -1,4 +1,5 @@
 #include "Proc3D/Proc3D.h"
+#include "TestPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <limits>
 
 using namespace Proc3D;
+using Proc3DTest::PictureHeight;
+using Proc3DTest::PictureWidth;
 
 namespace {
 
@@ -68,7 +71,7 @@ TEST(CalcViewPlane, FrontViewExample)
 {
     TPoint3D Camera{7, 7, 7};
     TViewPlane V{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 100.0, 10.0, V));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 100.0, 10.0, V));
     ExpectPoint(Camera, 0, 0, 10);
     ExpectPoint(V.Camera, 0, 0, 10);
     ExpectPoint(V.Center, 0, 0, -90);
@@ -84,7 +87,7 @@ TEST(CalcViewPlane, QuarterTurnNegatesUp)
 {
     TPoint3D Camera{};
     TViewPlane V{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, M_PI / 2, 1.0, 10.0, V));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, M_PI / 2, 1.0, 10.0, V));
     ExpectPoint(V.Camera, 10, 0, 6.1e-16, 1e-16);
     ExpectPoint(V.Center, 9, 0, 5.5e-16, 1e-15);
     ExpectPoint(V.Horizontal, -6.1e-17, 0, 1, 1e-17);
@@ -100,8 +103,10 @@ TEST(CalcViewPlane, VerticalAngleIsReducedModuloTwoPi)
     for (const auto& C : Cases) {
         TPoint3D Camera{}, Expected{};
         TViewPlane V{}, W{};
-        ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, C.Angle, 0.4, 50.0, 10.0, V));
-        ASSERT_TRUE(CalcViewPlane(Expected, 505, 404, C.Reduced, 0.4, 50.0, 10.0, W));
+        ASSERT_TRUE(
+            CalcViewPlane(Camera, PictureWidth, PictureHeight, C.Angle, 0.4, 50.0, 10.0, V));
+        ASSERT_TRUE(
+            CalcViewPlane(Expected, PictureWidth, PictureHeight, C.Reduced, 0.4, 50.0, 10.0, W));
         ExpectPoint(Camera, Expected.X, Expected.Y, Expected.Z, 1e-13);
     }
 }
@@ -144,7 +149,7 @@ TEST(CalcViewPlane, ZoomBeyondDistancePutsCenterPastOrigin)
 {
     TPoint3D Camera{};
     TViewPlane V{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 30.0, 10.0, V));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 30.0, 10.0, V));
     ExpectPoint(V.Center, 0, 0, -20);
 }
 
@@ -152,11 +157,11 @@ TEST(CalcViewPlane, NonPositiveDistanceKeepsTheCamera)
 {
     TPoint3D Camera{0, 0, 0};
     TViewPlane V{};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, 0.0, 0.0, 1.0, 0.0, V));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 1.0, 0.0, V));
     ExpectPoint(Camera, 0, 0, 0);
     ExpectPoint(V.Center, 0, 0, 1);
     Camera = {1, 2, 3};
-    ASSERT_TRUE(CalcViewPlane(Camera, 505, 404, M_PI / 6, 0.0, 2.0, -5.0, V));
+    ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, M_PI / 6, 0.0, 2.0, -5.0, V));
     ExpectPoint(V.Camera, 1, 2, 3);
     ExpectPoint(V.Center, 1, 3, 3 + std::sqrt(3.0), 1e-15);
 }

@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
 
 #include <QApplication>
@@ -150,8 +151,10 @@ std::string TWindowDriver::CheckResultSet() const
 std::string TWindowDriver::CheckPictureSizes() const
 {
     const auto& F = *MainForm;
-    if (F.GraphImage->ImageWidth() != 505 || F.GraphImage->ImageHeight() != 404 ||
-        F.GraphImage->width() != 505 || F.GraphImage->height() != 404)
+    if (F.GraphImage->ImageWidth() != MainUnit::GraphWidth ||
+        F.GraphImage->ImageHeight() != MainUnit::GraphHeight ||
+        F.GraphImage->width() != MainUnit::GraphWidth ||
+        F.GraphImage->height() != MainUnit::GraphHeight)
         return "the graph picture changed its size";
     if (F.OutLineImage->ImageWidth() != 145 || F.OutLineImage->ImageHeight() != 103)
         return "the axes sketch changed its size";

@@ -16,8 +16,7 @@ using namespace SolveExp;
 std::string Substituted(const std::string& Text, double X, double Z, bool* Ok = nullptr,
                         int32_t Capacity = INT32_MIN)
 {
-    if (Capacity == INT32_MIN)
-        Capacity = static_cast<int32_t>(Text.size()) + 10 * ParamTextGrowth + 1;
+    if (Capacity == INT32_MIN) Capacity = SubstitutionCapacity(static_cast<int32_t>(Text.size()));
     std::vector<char> Buffer(static_cast<size_t>(std::max(Capacity, int32_t{1})), '#');
     std::memcpy(Buffer.data(), Text.c_str(), std::min(Buffer.size(), Text.size() + 1));
     const bool Result = SubstituteParameters(Buffer.data(), Capacity, X, Z);

@@ -1,10 +1,12 @@
 // "Calculate results" through the window: every refusal in the order of the
 // checks, the storage failure, and the default calculation with its graph,
 // legend and camera.
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/NumberText.h"
 #include "PictureProbe.h"
 #include "Platform/Memory.h"
-#include "ReferenceGraph.h"
+#include "SolveExp/SolveExp.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -101,8 +103,11 @@ void ResetFields(TMainForm& Form)
         (Form.*F.Field)->setText(QString::fromLatin1(F.Text));
 }
 
-// The graph as the window's core should have painted it for the current
-// view settings.
+using MainUnit::GraphHeight;
+using MainUnit::GraphWidth;
+
+// The graph as the reference painter paints it for the current view
+// settings, on a black picture.
 std::vector<uint32_t> ExpectedGraph(TMainForm& Form)
 {
     double H = 0, V = 0, D = 0, Z = 0;
@@ -112,17 +117,23 @@ std::vector<uint32_t> ExpectedGraph(TMainForm& Form)
     MainUnit::ReadReal(MainUnit::FieldText(Form.ZoomEdit), Z);
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane View{};
-    EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, V, H, Z, D, View));
-    return ReferenceGraph(Form.Results, View, 505, 404, Form.UndefResultsCheckBox->isChecked(),
-                          Form.ZBufferCheckBox->isChecked());
+    EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V, H, Z, D, View));
+    std::vector<uint32_t> Pixels(size_t(GraphWidth) * GraphHeight, 0);
+    MainUnit::TDepthBuffer Depth;
+    const bool UseDepth = Form.ZBufferCheckBox->isChecked();
+    EXPECT_TRUE(!UseDepth || MainUnit::CreateDepthBuffer(GraphWidth, GraphHeight, Depth));
+    EXPECT_TRUE(MainUnit::PaintGraphReference(
+        Form.Results, View, {Pixels.data(), GraphWidth, GraphHeight},
+        Form.UndefResultsCheckBox->isChecked(), UseDepth ? &Depth : nullptr));
+    return Pixels;
 }
 
 int CountDifferences(Platform::TPicture* Picture, const std::vector<uint32_t>& Expected)
 {
     int Differences = 0;
-    for (int Y = 0; Y < 404; ++Y)
-        for (int X = 0; X < 505; ++X)
-            Differences += Picture->Canvas().Pixel(X, Y) != Expected[size_t(Y) * 505 + X];
+    for (int Y = 0; Y < GraphHeight; ++Y)
+        for (int X = 0; X < GraphWidth; ++X)
+            Differences += Picture->Canvas().Pixel(X, Y) != Expected[size_t(Y) * GraphWidth + X];
     return Differences;
 }
 
@@ -282,7 +293,7 @@ TEST_F(WindowTest, DefaultCalculationOfSinXCosZ)
     EXPECT_EQ(Busy.Seen, ExpectedBusy);
 
     EXPECT_GT(CountPixels(Form->GraphImage, 0), 0);
-    EXPECT_LT(CountPixels(Form->GraphImage, 0), 505 * 404 - 1000);
+    EXPECT_LT(CountPixels(Form->GraphImage, 0), GraphWidth * GraphHeight - 1000);
     EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);
     Form->ZBufferCheckBox->click();
     EXPECT_EQ(CountDifferences(Form->GraphImage, ExpectedGraph(*Form)), 0);

@@ -1,5 +1,6 @@
 // The main window as it opens: every control's place, caption, text and
 // state, the captions fitting their bounds, and the tab order.
+#include "MainUnit/Window/ControlTable.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -12,119 +13,73 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <set>
+#include <string_view>
+#include <vector>
+
 namespace {
 
+using MainUnit::TControlKind;
+using MainUnit::TControlRow;
 using MainUnit::TMainForm;
-using TGetter = QWidget* (*)(TMainForm&);
 
-#define CONTROL(Name) #Name, [](TMainForm & F) -> QWidget* { return F.Name; }
-
-enum TKind { kLabel, kEdit, kButton, kCheck, kRadio, kGroup, kPanel, kPicture };
-
-// Width and height -1: a label that sizes itself to its text.
-struct TControlRow {
-    const char* Name;
-    TGetter Get;
-    TKind Kind;
-    const char* Parent;
-    int Left, Top, Width, Height;
-    const char* Caption;
-};
-
-const TControlRow ControlTable[] = {
-    {CONTROL(GroupBox2), kGroup, "", 8, 8, 249, 212, " Function settings "},
-    {CONTROL(Label15), kLabel, "GroupBox2", 8, 24, -1, -1, "Y = &F(X, Z) ="},
-    {CONTROL(FunctionExpressionEdit), kEdit, "GroupBox2", 85, 21, 156, 24, ""},
-    {CONTROL(Label2), kLabel, "GroupBox2", 8, 49, -1, -1, "&X Interval:  From"},
-    {CONTROL(XIntervalFromEdit), kEdit, "GroupBox2", 106, 46, 57, 24, "-10.0"},
-    {CONTROL(Label4), kLabel, "GroupBox2", 170, 49, -1, -1, "to"},
-    {CONTROL(XIntervalToEdit), kEdit, "GroupBox2", 184, 46, 57, 24, "10.0"},
-    {CONTROL(Label3), kLabel, "GroupBox2", 8, 74, -1, -1, "&Y Interval:  From"},
-    {CONTROL(YIntervalFromEdit), kEdit, "GroupBox2", 106, 71, 57, 24, ""},
-    {CONTROL(Label6), kLabel, "GroupBox2", 170, 74, -1, -1, "to"},
-    {CONTROL(YIntervalToEdit), kEdit, "GroupBox2", 184, 71, 57, 24, ""},
-    {CONTROL(Label5), kLabel, "GroupBox2", 8, 99, -1, -1, "&Z Interval:  From"},
-    {CONTROL(ZIntervalFromEdit), kEdit, "GroupBox2", 106, 96, 57, 24, "-10.0"},
-    {CONTROL(Label7), kLabel, "GroupBox2", 170, 99, -1, -1, "to"},
-    {CONTROL(ZIntervalToEdit), kEdit, "GroupBox2", 184, 96, 57, 24, "10.0"},
-    {CONTROL(Label8), kLabel, "GroupBox2", 8, 124, -1, -1, "Number of &points to show:"},
-    {CONTROL(PointsToShowEdit), kEdit, "GroupBox2", 184, 121, 57, 24, "5000"},
-    {CONTROL(Panel1), kPanel, "GroupBox2", 8, 148, 233, 29, ""},
-    {CONTROL(SquareRadioButton), kRadio, "Panel1", 8, 6, 113, 17, "S&quare order"},
-    {CONTROL(RandomRadioButton), kRadio, "Panel1", 114, 6, 113, 17, "Random ord&er"},
-    {CONTROL(CalculateResultsButton), kButton, "GroupBox2", 8, 180, 233, 26, "Calculate &results"},
-    {CONTROL(GroupBox3), kGroup, "", 8, 223, 249, 254, " Graph-View settings "},
-    {CONTROL(Label13), kLabel, "GroupBox3", 8, 24, -1, -1, "Horizont&al angle:"},
-    {CONTROL(HorAngleEdit), kEdit, "GroupBox3", 112, 20, 65, 24, "0"},
-    {CONTROL(HorAngleIncButton), kButton, "GroupBox3", 184, 24, 25, 17, "+"},
-    {CONTROL(HorAngleDecButton), kButton, "GroupBox3", 216, 24, 25, 17, "-"},
-    {CONTROL(Label14), kLabel, "GroupBox3", 8, 50, 100, 16, "&Vertical angle:"},
-    {CONTROL(VerAngleEdit), kEdit, "GroupBox3", 112, 45, 65, 24, "0"},
-    {CONTROL(VerAngleIncButton), kButton, "GroupBox3", 184, 49, 25, 17, "+"},
-    {CONTROL(VerAngleDecButton), kButton, "GroupBox3", 216, 49, 25, 17, "-"},
-    {CONTROL(MinDistanceButton), kButton, "GroupBox3", 8, 70, 41, 26, "&Min->"},
-    {CONTROL(DistanceEdit), kEdit, "GroupBox3", 112, 70, 65, 24, "0"},
-    {CONTROL(DistanceIncButton), kButton, "GroupBox3", 184, 74, 25, 17, "+"},
-    {CONTROL(DistanceDecButton), kButton, "GroupBox3", 216, 74, 25, 17, "-"},
-    {CONTROL(ZoomEdit), kEdit, "GroupBox3", 112, 95, 65, 24, "100"},
-    {CONTROL(ZoomIncButton), kButton, "GroupBox3", 184, 99, 25, 17, "+"},
-    {CONTROL(ZoomDecButton), kButton, "GroupBox3", 216, 99, 25, 17, "-"},
-    {CONTROL(Panel3), kPanel, "GroupBox3", 8, 123, 233, 60, ""},
-    {CONTROL(Label21), kLabel, "Panel3", 8, 8, -1, -1, "Camera:"},
-    {CONTROL(Label24), kLabel, "Panel3", 8, 33, -1, -1, "Y ="},
-    {CONTROL(CameraYEdit), kEdit, "Panel3", 32, 30, 81, 24, ""},
-    {CONTROL(Label22), kLabel, "Panel3", 120, 8, -1, -1, "X ="},
-    {CONTROL(CameraXEdit), kEdit, "Panel3", 144, 5, 81, 24, ""},
-    {CONTROL(Label23), kLabel, "Panel3", 120, 33, -1, -1, "Z ="},
-    {CONTROL(CameraZEdit), kEdit, "Panel3", 144, 30, 81, 24, ""},
-    {CONTROL(UndefResultsCheckBox), kCheck, "GroupBox3", 16, 188, 169, 17,
-     "&Show undefined results"},
-    {CONTROL(ZBufferCheckBox), kCheck, "GroupBox3", 16, 208, 97, 17, "&Use Z-Buffer"},
-    {CONTROL(Outline3DCheckBox), kCheck, "GroupBox3", 16, 228, 137, 17, "3D outline axises"},
-    {CONTROL(GroupBox4), kGroup, "", 264, 8, 521, 553, " Graph window "},
-    {CONTROL(GraphImage), kPicture, "GroupBox4", 8, 20, 505, 404, ""},
-    {CONTROL(OutLineImage), kPicture, "GroupBox4", 8, 426, 145, 103, ""},
-    {CONTROL(AxisesImage), kPicture, "GroupBox4", 8, 529, 145, 17, ""},
-    {CONTROL(LegendImage), kPicture, "GroupBox4", 156, 426, 357, 120, ""},
-    {CONTROL(FunctionExpressionLabel), kLabel, "GroupBox4", 162, 430, 345, 17, ""},
-    {CONTROL(XIntervalLabel), kLabel, "GroupBox4", 162, 446, 169, 17, ""},
-    {CONTROL(ZIntervalLabel), kLabel, "GroupBox4", 339, 446, 169, 17, ""},
-    {CONTROL(PointsLabel), kLabel, "GroupBox4", 162, 462, 345, 17, ""},
-    {CONTROL(RedWhiteLabel), kLabel, "GroupBox4", 192, 478, 140, 16, ""},
-    {CONTROL(RedLabel), kLabel, "GroupBox4", 192, 494, 140, 16, ""},
-    {CONTROL(YellowLabel), kLabel, "GroupBox4", 192, 510, 140, 16, ""},
-    {CONTROL(GreenLabel), kLabel, "GroupBox4", 192, 526, 140, 16, ""},
-    {CONTROL(LightBlueLabel), kLabel, "GroupBox4", 370, 478, 140, 16, ""},
-    {CONTROL(BlueLabel), kLabel, "GroupBox4", 370, 494, 140, 16, ""},
-    {CONTROL(PurpleLabel), kLabel, "GroupBox4", 370, 510, 140, 16, ""},
-    {CONTROL(UndefinedLabel), kLabel, "GroupBox4", 370, 526, 140, 16, ""},
-    {CONTROL(GroupBox1), kGroup, "", 8, 480, 249, 45, " Status "},
-    {CONTROL(StatusLabel), kLabel, "GroupBox1", 8, 18, 233, 25, ""},
-    {CONTROL(HelpButton), kButton, "", 8, 531, 121, 30, "&Help"},
-    {CONTROL(CloseButton), kButton, "", 136, 531, 121, 30, "&Close"},
-};
-
-bool IsKind(QWidget* Widget, TKind Kind)
+bool IsKind(QWidget* Widget, TControlKind Kind)
 {
     switch (Kind) {
-    case kLabel:
+    case TControlKind::Label:
+    case TControlKind::FixedLabel:
+    case TControlKind::LegendLabel:
         return qobject_cast<QLabel*>(Widget) != nullptr;
-    case kEdit:
-        return qobject_cast<QLineEdit*>(Widget) != nullptr;
-    case kButton:
+    case TControlKind::Edit:
+        return dynamic_cast<Platform::TEdit*>(Widget) != nullptr;
+    case TControlKind::ReadOnlyEdit:
+        return qobject_cast<QLineEdit*>(Widget) != nullptr &&
+               qobject_cast<QLineEdit*>(Widget)->isReadOnly();
+    case TControlKind::Button:
         return qobject_cast<QPushButton*>(Widget) != nullptr;
-    case kCheck:
+    case TControlKind::CheckBox:
         return qobject_cast<QCheckBox*>(Widget) != nullptr;
-    case kRadio:
+    case TControlKind::RadioButton:
         return qobject_cast<QRadioButton*>(Widget) != nullptr;
-    case kGroup:
+    case TControlKind::GroupBox:
         return qobject_cast<QGroupBox*>(Widget) != nullptr;
-    case kPanel:
+    case TControlKind::Panel:
         return qobject_cast<QFrame*>(Widget) != nullptr && !qobject_cast<QLabel*>(Widget);
-    case kPicture:
+    case TControlKind::Picture:
         return dynamic_cast<Platform::TPicture*>(Widget) != nullptr;
     }
     return false;
+}
+
+bool IsLabel(TControlKind Kind)
+{
+    return Kind == TControlKind::Label || Kind == TControlKind::FixedLabel ||
+           Kind == TControlKind::LegendLabel;
+}
+
+// The row of Name, or null.
+const TControlRow* RowOf(std::string_view Name)
+{
+    for (const TControlRow& Row : MainUnit::MainFormControls())
+        if (Name == Row.Name) return &Row;
+    return nullptr;
+}
+
+// The built control of a row, found by its object name; the window for "".
+QWidget* Built(TMainForm& Form, std::string_view Name)
+{
+    if (Name.empty()) return &Form;
+    return Form.findChild<QWidget*>(QString::fromLatin1(Name.data(), qsizetype(Name.size())));
+}
+
+// The letter after the "&" of a caption, upper case; 0 for none.
+char Accelerator(const char* Caption)
+{
+    const char* Mark = std::strchr(Caption, '&');
+    return Mark && Mark[1] ? char(std::toupper(static_cast<unsigned char>(Mark[1]))) : 0;
 }
 
 QString CaptionOf(QWidget* Widget)
@@ -136,13 +91,6 @@ QString CaptionOf(QWidget* Widget)
     return QString();
 }
 
-QWidget* ByName(TMainForm& Form, const char* Name)
-{
-    for (const TControlRow& Row : ControlTable)
-        if (std::string_view(Row.Name) == Name) return Row.Get(Form);
-    return &Form;
-}
-
 // The caption as shown: the "&" that marks the accelerator is not drawn.
 int ShownTextWidth(QWidget* Widget)
 {
@@ -151,24 +99,103 @@ int ShownTextWidth(QWidget* Widget)
     return Widget->fontMetrics().horizontalAdvance(Text);
 }
 
+// The room the style leaves for the text beside a check or radio indicator.
+QRect CaptionRoom(QWidget* Control, bool Check)
+{
+    QStyleOptionButton Option;
+    Option.initFrom(Control);
+    return Control->style()->subElementRect(
+        Check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &Option, Control);
+}
+
+// Whether A may share pixels with its sibling B: a legend text lies over the
+// legend picture and touches the next text; radio buttons side by side may
+// share their bounds where the left one's caption has ended.
+bool OverlapMeant(const TControlRow& A, QWidget* AControl, const TControlRow& B, QWidget* BControl)
+{
+    if (A.Kind == TControlKind::LegendLabel)
+        return B.Kind == TControlKind::LegendLabel || B.Kind == TControlKind::Picture;
+    if (A.Kind == TControlKind::RadioButton && B.Kind == TControlKind::RadioButton &&
+        AControl->x() < BControl->x())
+        return AControl->x() + CaptionRoom(AControl, false).left() + ShownTextWidth(AControl) <
+               BControl->x();
+    return false;
+}
+
 }  // namespace
 
 TEST_F(WindowTest, EveryControlHasItsKindPlaceCaptionAndText)
 {
-    for (const TControlRow& Row : ControlTable) {
+    for (const TControlRow& Row : MainUnit::MainFormControls()) {
         SCOPED_TRACE(Row.Name);
-        QWidget* Control = Row.Get(*Form);
+        QWidget* Control = Built(*Form, Row.Name);
         ASSERT_NE(Control, nullptr);
         EXPECT_TRUE(IsKind(Control, Row.Kind));
-        EXPECT_EQ(Control->parentWidget(), ByName(*Form, Row.Parent));
+        EXPECT_EQ(Control->parentWidget(), Built(*Form, Row.Parent));
         EXPECT_EQ(Control->pos(), QPoint(Row.Left, Row.Top));
-        if (Row.Width >= 0) {
+        if (Row.Kind != TControlKind::Label) {
             EXPECT_EQ(Control->size(), QSize(Row.Width, Row.Height));
         }
         EXPECT_EQ(CaptionOf(Control).toStdString(), Row.Caption);
         EXPECT_TRUE(Control->isVisible());
-        EXPECT_EQ(Control->isEnabled(), Control != Form->AxisesImage);
+        EXPECT_EQ(Control->isEnabled(), !(Row.Flags & MainUnit::cfDisabled));
+        if (auto* Button = qobject_cast<QAbstractButton*>(Control)) {
+            EXPECT_EQ(Button->isChecked(), (Row.Flags & MainUnit::cfChecked) != 0);
+        }
+        if (auto* Label = qobject_cast<QLabel*>(Control)) {
+            EXPECT_EQ(Label->buddy(), *Row.Buddy ? Built(*Form, Row.Buddy) : nullptr);
+        }
+        EXPECT_EQ(Control->toolTip().toStdString(), Row.Hint);
     }
+}
+
+// What must hold for every row: names, parents and buddies that exist, a
+// complete tab order of exactly the controls that take the focus, distinct
+// accelerators, every control inside its parent, and no two siblings
+// overlapping except the legend texts, which lie over the legend picture
+// and touch one another.
+TEST_F(WindowTest, TheControlTableHoldsTogether)
+{
+    const auto Rows = MainUnit::MainFormControls();
+    std::set<std::string_view> Names;
+    std::set<char> Accelerators;
+    std::vector<int> TabOrders;
+    for (const TControlRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        EXPECT_TRUE(Names.insert(Row.Name).second) << "a second row of this name";
+        if (*Row.Parent) {
+            ASSERT_TRUE(Names.count(Row.Parent)) << "the parent comes later or not at all";
+            const TControlKind Kind = RowOf(Row.Parent)->Kind;
+            EXPECT_TRUE(Kind == TControlKind::GroupBox || Kind == TControlKind::Panel);
+        }
+        if (*Row.Buddy) {
+            EXPECT_TRUE(IsLabel(Row.Kind));
+            ASSERT_TRUE(Names.count(Row.Buddy)) << "the buddy comes later or not at all";
+            EXPECT_TRUE(MainUnit::TakesFocus(RowOf(Row.Buddy)->Kind));
+        }
+        if (const char Letter = Accelerator(Row.Caption)) {
+            EXPECT_TRUE(Accelerators.insert(Letter).second) << "accelerator " << Letter;
+            EXPECT_TRUE(!IsLabel(Row.Kind) || *Row.Buddy) << "a label's accelerator goes nowhere";
+        }
+        EXPECT_EQ(Row.TabOrder > 0, MainUnit::TakesFocus(Row.Kind));
+        if (Row.TabOrder > 0) TabOrders.push_back(Row.TabOrder);
+
+        QWidget* Control = Built(*Form, Row.Name);
+        ASSERT_NE(Control, nullptr);
+        EXPECT_TRUE(Control->parentWidget()->rect().contains(Control->geometry()));
+        for (const TControlRow& Other : Rows) {
+            QWidget* OtherControl = Built(*Form, Other.Name);
+            if (&Other == &Row || OtherControl->parentWidget() != Control->parentWidget()) continue;
+            if (!OverlapMeant(Row, Control, Other, OtherControl) &&
+                !OverlapMeant(Other, OtherControl, Row, Control)) {
+                EXPECT_FALSE(Control->geometry().intersects(OtherControl->geometry()))
+                    << "overlaps " << Other.Name;
+            }
+        }
+    }
+    std::sort(TabOrders.begin(), TabOrders.end());
+    for (std::size_t I = 0; I < TabOrders.size(); ++I)
+        EXPECT_EQ(TabOrders[I], int(I) + 1) << "the tab order has a gap or a place twice";
 }
 
 TEST_F(WindowTest, WindowIsFixedWithItsCaptionAndNoMaximise)
@@ -241,21 +268,17 @@ TEST_F(WindowTest, LegendAndStatusLabelsAreWhiteBoldTransparentOverTheLegend)
 
 TEST_F(WindowTest, CaptionsFitTheirBounds)
 {
-    for (const TControlRow& Row : ControlTable) {
+    for (const TControlRow& Row : MainUnit::MainFormControls()) {
         SCOPED_TRACE(Row.Name);
-        QWidget* Control = Row.Get(*Form);
-        if (Row.Kind == kButton) {
+        QWidget* Control = Built(*Form, Row.Name);
+        const bool Check = Row.Kind == TControlKind::CheckBox;
+        if (Row.Kind == TControlKind::Button) {
             EXPECT_LE(ShownTextWidth(Control) + 4, Control->width());
-        } else if (Row.Kind == kCheck || Row.Kind == kRadio) {
-            // The room the style leaves for the text beside the indicator.
-            QStyleOptionButton Option;
-            Option.initFrom(Control);
-            const QRect Room = Control->style()->subElementRect(
-                Row.Kind == kCheck ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
-                &Option, Control);
+        } else if (Check || Row.Kind == TControlKind::RadioButton) {
+            const QRect Room = CaptionRoom(Control, Check);
             EXPECT_LE(ShownTextWidth(Control), Room.width());
             EXPECT_LE(Control->fontMetrics().height(), Room.height() + 2);
-        } else if (Row.Kind == kLabel && !CaptionOf(Control).isEmpty()) {
+        } else if (IsLabel(Row.Kind) && !CaptionOf(Control).isEmpty()) {
             EXPECT_LE(ShownTextWidth(Control), Control->width());
             EXPECT_LE(Control->fontMetrics().height(), Control->height());
             // A label never runs into a control beside it.
@@ -294,41 +317,21 @@ TEST_F(WindowTest, TheLongestTextsFitTheStatusAndLegendLabels)
 
 TEST_F(WindowTest, TabWalksTheControlsInTheirOrder)
 {
-    QWidget* const Expected[] = {Form->XIntervalFromEdit,
-                                 Form->XIntervalToEdit,
-                                 Form->YIntervalFromEdit,
-                                 Form->YIntervalToEdit,
-                                 Form->ZIntervalFromEdit,
-                                 Form->ZIntervalToEdit,
-                                 Form->PointsToShowEdit,
-                                 Form->SquareRadioButton,
-                                 Form->CalculateResultsButton,
-                                 Form->HorAngleEdit,
-                                 Form->HorAngleIncButton,
-                                 Form->HorAngleDecButton,
-                                 Form->VerAngleEdit,
-                                 Form->VerAngleIncButton,
-                                 Form->VerAngleDecButton,
-                                 Form->DistanceEdit,
-                                 Form->DistanceIncButton,
-                                 Form->DistanceDecButton,
-                                 Form->ZoomEdit,
-                                 Form->ZoomIncButton,
-                                 Form->ZoomDecButton,
-                                 Form->MinDistanceButton,
-                                 Form->UndefResultsCheckBox,
-                                 Form->ZBufferCheckBox,
-                                 Form->Outline3DCheckBox,
-                                 Form->CameraYEdit,
-                                 Form->CameraXEdit,
-                                 Form->CameraZEdit,
-                                 Form->HelpButton,
-                                 Form->CloseButton,
-                                 Form->FunctionExpressionEdit};
+    // The table's order, where a group of radio buttons is one stop: the
+    // checked button.
+    std::vector<const TControlRow*> Stops;
+    for (const TControlRow& Row : MainUnit::MainFormControls())
+        if (Row.TabOrder > 0 &&
+            (Row.Kind != TControlKind::RadioButton || (Row.Flags & MainUnit::cfChecked)))
+            Stops.push_back(&Row);
+    std::sort(Stops.begin(), Stops.end(),
+              [](const TControlRow* A, const TControlRow* B) { return A->TabOrder < B->TabOrder; });
+    ASSERT_EQ(Stops.size(), 31u);
     ASSERT_EQ(QApplication::focusWidget(), Form->FunctionExpressionEdit);
-    for (QWidget* Next : Expected) {
+    ASSERT_EQ(Built(*Form, Stops.front()->Name), Form->FunctionExpressionEdit);
+    for (std::size_t I = 1; I <= Stops.size(); ++I) {
+        const TControlRow* Next = Stops[I % Stops.size()];  // back to the first at the end
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), Next)
-            << Next->metaObject()->className() << " " << CaptionOf(Next).toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), Built(*Form, Next->Name)) << Next->Name;
     }
 }

@@ -2,6 +2,7 @@
 // the legend with its colour swatches, and the colour key of the axes sketch.
 #pragma once
 
+#include "MainUnit/Window/Internal/Outline.h"
 #include "Platform/Canvas.h"
 
 #include <cstdint>
@@ -25,7 +26,7 @@ inline constexpr int AxisKeyLeft[3] = {8, 56, 105};
 inline constexpr int AxisKeyRight[3] = {35, 83, 131};
 inline constexpr int AxisKeyTop = 3;
 inline constexpr int AxisKeyBottom = 13;
-inline constexpr uint32_t AxisKeyColor[3] = {0x0000FF, 0x00FF00, 0xFF0000};
+inline constexpr uint32_t AxisKeyColor[3] = {XAxisColor, YAxisColor, ZAxisColor};
 
 // Both draw over the whole canvas, starting from black.
 void DrawLegendImage(Platform::TCanvas& Canvas);

@@ -1,4 +1,4 @@
-// Arrows on a canvas, for the axes sketch under the graph.
+// Arrows on a canvas and the axis colours, for the axes sketch under the graph.
 #pragma once
 
 #include "Platform/Canvas.h"
@@ -6,6 +6,11 @@
 #include <cstdint>
 
 namespace MainUnit {
+
+// Colours 0x00BBGGRR of the axes in the sketch and in its colour key.
+inline constexpr uint32_t XAxisColor = 0x0000FF;
+inline constexpr uint32_t YAxisColor = 0x00FF00;
+inline constexpr uint32_t ZAxisColor = 0xFF0000;
 
 // Arrow head of the sketch: length along the shaft, half-width across it.
 inline constexpr long double ArrowHeadLength = 8.0L;

@@ -1,0 +1,21 @@
+#include "MainUnit/Window/Internal/BusyState.h"
+
+#include "MainForm.h"
+
+namespace MainUnit {
+
+TBusyState::TBusyState(TMainForm& BusyForm, const char* Status) : Form(BusyForm)
+{
+    Form.DisableControls();
+    Form.SetStatus(Status);
+    Form.RedrawNow();
+}
+
+TBusyState::~TBusyState()
+{
+    Form.EnableControls();
+    Form.SetStatus({});
+    Form.RedrawNow();
+}
+
+}  // namespace MainUnit

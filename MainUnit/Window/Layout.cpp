@@ -1,0 +1,119 @@
+// The controls of the main window built from its control table, the fixed
+// pictures drawn, and the tab order set.
+#include "MainForm.h"
+#include "MainUnit/Window/ControlTable.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
+#include "Platform/Application.h"
+#include "Platform/Controls.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace MainUnit {
+
+using namespace Platform;
+
+namespace {
+
+// A legend text: white bold on the black legend picture, which shows through.
+QLabel* MakeLegendLabel(QWidget* Parent, int Left, int Top, int Width, int Height)
+{
+    QLabel* Label = MakeFixedLabel(Parent, Left, Top, Width, Height, QString());
+    // Slightly tightened, so that a value of 15 significant digits fits the
+    // 140 pixels of a colour label in this bold face.
+    QFont Font = ProgramFont(FontPixelSize, true);
+    Font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+    Label->setFont(Font);
+    QPalette Palette = Label->palette();
+    for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        Palette.setColor(Group, QPalette::WindowText, Qt::white);
+    Label->setPalette(Palette);
+    Label->setAutoFillBackground(false);
+    return Label;
+}
+
+QWidget* MakeControl(const TControlRow& Row, QWidget* Parent, QWidget* Buddy)
+{
+    const QString Caption = QString::fromUtf8(Row.Caption);
+    const int L = Row.Left, T = Row.Top, W = Row.Width, H = Row.Height;
+    const bool Checked = (Row.Flags & cfChecked) != 0;
+    switch (Row.Kind) {
+    case TControlKind::Label:
+        return MakeLabel(Parent, L, T, Caption, Buddy);
+    case TControlKind::FixedLabel:
+        return MakeFixedLabel(Parent, L, T, W, H, Caption, Buddy,
+                              (Row.Flags & cfRightAligned) != 0);
+    case TControlKind::LegendLabel:
+        return MakeLegendLabel(Parent, L, T, W, H);
+    case TControlKind::Edit:
+        return MakeEdit(Parent, L, T, W, H, Caption);
+    case TControlKind::ReadOnlyEdit:
+        return MakeReadOnlyEdit(Parent, L, T, W, H);
+    case TControlKind::Button:
+        return MakeButton(Parent, L, T, W, H, Caption);
+    case TControlKind::CheckBox:
+        return MakeCheckBox(Parent, L, T, W, H, Caption, Checked);
+    case TControlKind::RadioButton:
+        return MakeRadioButton(Parent, L, T, W, H, Caption, Checked);
+    case TControlKind::GroupBox:
+        return MakeGroupBox(Parent, L, T, W, H, Caption);
+    case TControlKind::Panel:
+        return MakePanel(Parent, L, T, W, H);
+    case TControlKind::Picture:
+        return new TPicture(Parent, L, T, W, H);
+    }
+    return nullptr;
+}
+
+// An earlier control by name; Fallback for "" or a name not built yet.
+QWidget* Find(const std::vector<QWidget*>& Built, std::span<const TControlRow> Rows,
+              std::string_view Name, QWidget* Fallback)
+{
+    for (std::size_t I = 0; I < Built.size(); ++I)
+        if (Name == Rows[I].Name) return Built[I];
+    return Fallback;
+}
+
+}  // namespace
+
+void TMainForm::CreateControls()
+{
+    const std::span<const TControlRow> Rows = MainFormControls();
+    std::vector<QWidget*> Built;
+    Built.reserve(Rows.size());
+    for (const TControlRow& Row : Rows) {
+        QWidget* Control = MakeControl(Row, Find(Built, Rows, Row.Parent, this),
+                                       Find(Built, Rows, Row.Buddy, nullptr));
+        Control->setObjectName(QString::fromLatin1(Row.Name));
+        if (Row.Flags & cfDisabled) Control->setEnabled(false);
+        if (Row.Flags & cfBold) Control->setFont(ProgramFont(FontPixelSize, true));
+        if (*Row.Hint != '\0') Control->setToolTip(QString::fromUtf8(Row.Hint));
+        Row.Bind(*this, Control);
+        Built.push_back(Control);
+    }
+    DrawAxisesImage(AxisesImage->Canvas());
+    DrawLegendImage(LegendImage->Canvas());
+    SetTabOrder(Built);
+}
+
+void TMainForm::SetTabOrder(const std::vector<QWidget*>& Built)
+{
+    const std::span<const TControlRow> Rows = MainFormControls();
+    std::vector<std::pair<int, QWidget*>> Order;
+    for (std::size_t I = 0; I < Rows.size(); ++I)
+        if (Rows[I].TabOrder > 0) Order.emplace_back(Rows[I].TabOrder, Built[I]);
+    std::sort(Order.begin(), Order.end());
+    for (std::size_t I = 1; I < Order.size(); ++I)
+        QWidget::setTabOrder(Order[I - 1].second, Order[I].second);
+}
+
+}  // namespace MainUnit

@@ -3,9 +3,9 @@
 // of stepping through the program is shared. Each point keeps its own first
 // failure: once it has a result, later steps compute on for it but never
 // change that result (no traps, so the values computed meanwhile are harmless).
-#include "BatchArithmetic.h"
-#include "CompiledExpression.h"
-#include "InstructionSet.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/BatchArithmetic.h"
+#include "SolveExp/Internal/InstructionSet.h"
 
 #include <algorithm>
 #include <cmath>

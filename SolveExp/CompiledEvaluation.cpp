@@ -1,7 +1,7 @@
 // Evaluate: runs a compiled program on a small value stack. Every step uses
 // the same arithmetic and functions as the text path, so the bits agree.
-#include "CompiledExpression.h"
-#include "InstructionSet.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/InstructionSet.h"
 
 #include <cstring>
 #include <memory>

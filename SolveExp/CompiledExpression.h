@@ -19,7 +19,7 @@
 // threads may share one program.
 #pragma once
 
-#include "SolveExp.h"
+#include "SolveExp/SolveExp.h"
 
 #include <cstddef>
 #include <cstdint>

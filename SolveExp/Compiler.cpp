@@ -2,9 +2,9 @@
 // evaluation order, what the evaluator would compute. The walk stops where
 // the evaluator would stop for every X and Z (a syntax error, a literal out
 // of range); failures that depend on the values stay in the code as checks.
-#include "CompiledExpression.h"
-#include "NumberConversion.h"
-#include "TokenScan.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/NumberConversion.h"
+#include "SolveExp/Internal/TokenScan.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,10 +2,10 @@
 // priority, brackets and functions by recursion on their inner text. The
 // inner text is tokenized in place (bounded by its closing bracket) instead
 // of being copied out, which gives the same tokens without any allocation.
-#include "Arithmetic.h"
-#include "NumberConversion.h"
-#include "SolveExp.h"
-#include "TokenScan.h"
+#include "SolveExp/Internal/Arithmetic.h"
+#include "SolveExp/Internal/NumberConversion.h"
+#include "SolveExp/Internal/TokenScan.h"
+#include "SolveExp/SolveExp.h"
 
 #include <cmath>
 

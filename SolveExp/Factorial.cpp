@@ -1,5 +1,5 @@
 // Factorial of the integer part of X as a running product.
-#include "SolveExp.h"
+#include "SolveExp/SolveExp.h"
 
 namespace SolveExp {
 

@@ -1,6 +1,6 @@
 // Literal conversion and parameter formatting through std::from_chars and
 // std::to_chars, which never consult the locale.
-#include "NumberConversion.h"
+#include "SolveExp/Internal/NumberConversion.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,9 +1,9 @@
 // RoundParameter: the value a parameter takes after it has been written with
 // 14 significant digits and read back, without the text in between where
 // exact integer arithmetic can do it.
-#include "Arithmetic.h"
-#include "CompiledExpression.h"
-#include "NumberConversion.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/Arithmetic.h"
+#include "SolveExp/Internal/NumberConversion.h"
 
 #include <bit>
 #include <cmath>

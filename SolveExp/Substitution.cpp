@@ -1,6 +1,6 @@
 // SubstituteParameters: every parameter letter becomes its value in brackets.
-#include "NumberConversion.h"
-#include "SolveExp.h"
+#include "SolveExp/Internal/NumberConversion.h"
+#include "SolveExp/SolveExp.h"
 
 #include <cstring>
 

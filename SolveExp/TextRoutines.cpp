@@ -1,6 +1,6 @@
 // The two small text routines beside the tokenizer: blank removal and the
 // cutting out of one token's text.
-#include "SolveExp.h"
+#include "SolveExp/SolveExp.h"
 
 #include <cstring>
 

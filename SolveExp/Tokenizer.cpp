@@ -1,7 +1,7 @@
 // GetToken: cuts an expression text into numbers, operators, bracket groups
 // and function calls, one token per call.
-#include "SolveExp.h"
-#include "TokenScan.h"
+#include "SolveExp/Internal/TokenScan.h"
+#include "SolveExp/SolveExp.h"
 
 #include <cstddef>
 #include <cstring>

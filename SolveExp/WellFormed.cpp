@@ -1,9 +1,9 @@
 // IsWellFormed: the evaluator's grammar walked over the whole text, with
 // every value left aside, so that a syntax error behind an undefined value
 // is found too.
-#include "NumberConversion.h"
-#include "SolveExp.h"
-#include "TokenScan.h"
+#include "SolveExp/Internal/NumberConversion.h"
+#include "SolveExp/Internal/TokenScan.h"
+#include "SolveExp/SolveExp.h"
 
 namespace SolveExp {
 namespace {

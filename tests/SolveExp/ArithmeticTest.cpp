@@ -1,10 +1,10 @@
 // The arithmetic shortcuts (one point, and four at a time in vector lanes)
 // against plain extended arithmetic rounded to double, above all where the
 // two roundings part: results next to a midpoint between two doubles.
-#include "SolveExp/Arithmetic.h"
+#include "SolveExp/Internal/Arithmetic.h"
 
 #include "ExpectBits.h"
-#include "SolveExp/BatchArithmetic.h"
+#include "SolveExp/Internal/BatchArithmetic.h"
 
 #include <gtest/gtest.h>
 

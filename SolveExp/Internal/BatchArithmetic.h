@@ -6,7 +6,7 @@
 // operation, so the bits never depend on which way was taken.
 #pragma once
 
-#include "Arithmetic.h"
+#include "SolveExp/Internal/Arithmetic.h"
 
 #include <cstdint>
 #include <cstring>

@@ -2,8 +2,8 @@
 // compiled instructions.
 #pragma once
 
-#include "Arithmetic.h"
-#include "CompiledExpression.h"
+#include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/Arithmetic.h"
 
 #include <string>
 

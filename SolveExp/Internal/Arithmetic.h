@@ -4,7 +4,7 @@
 // failures. Checking the values keeps the floating-point state untouched.
 #pragma once
 
-#include "SolveExp.h"
+#include "SolveExp/SolveExp.h"
 
 #include <bit>
 #include <cmath>

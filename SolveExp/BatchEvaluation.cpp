@@ -17,16 +17,16 @@
 namespace SolveExp {
 namespace {
 
-constexpr int BatchSize = 64;
+constexpr int PointBatchSize = 64;
 constexpr int BatchDepth = 16;  // deeper programs go point by point
 
-struct TBatch {
+struct TPointBatch {
     const TParamValue* X;
     const TParamValue* Z;
     double* Y;
     int Count;
     bool AnyDone;  // some point has its result already
-    bool Done[BatchSize];
+    bool Done[PointBatchSize];
 
     void Fail(int i, double Result)
     {
@@ -77,7 +77,7 @@ struct TBatch {
         }                                                                                          \
         double* Left = Stack[Top];                                                                 \
         if constexpr (!MayStop) {                                                                  \
-            double Operand[BatchSize];                                                             \
+            double Operand[PointBatchSize];                                                        \
             if constexpr (Source != TSource::Stack) {                                              \
                 FetchAll(B, Source, Step->Value, Operand);                                         \
                 Right = Operand;                                                                   \
@@ -133,7 +133,7 @@ struct TBatch {
 
 // The operand of every point from a parameter or a constant (no parameter of
 // the batch stops).
-[[gnu::always_inline]] inline void FetchAll(const TBatch& B, TSource Source, double Constant,
+[[gnu::always_inline]] inline void FetchAll(const TPointBatch& B, TSource Source, double Constant,
                                             double* Into)
 {
     if (Source == TSource::Const) {
@@ -150,7 +150,7 @@ struct TBatch {
 // stand when they are final at every point (the usual case by far);
 // otherwise, and for quotients, point by point through the full operation.
 template <TOpCode Op, typename TOperation>
-[[gnu::always_inline]] inline void BinaryAll(TBatch& B, double* Left, const double* Right,
+[[gnu::always_inline]] inline void BinaryAll(TPointBatch& B, double* Left, const double* Right,
                                              TOperation Operation)
 {
     const int n = B.Count;
@@ -159,7 +159,7 @@ template <TOpCode Op, typename TOperation>
         constexpr TKind Kind = Op == TOpCode::Add        ? TKind::Add
                                : Op == TOpCode::Subtract ? TKind::Subtract
                                                          : TKind::Multiply;
-        if (Batch::TryPlain<Kind, BatchSize>(Left, Right, n)) return;
+        if (Batch::TryPlain<Kind, PointBatchSize>(Left, Right, n)) return;
     }
     for (int i = 0; i < n; ++i)
         if (!Operation(Left[i], Right[i], Left[i])) B.Fail(i, UndefinedValue);
@@ -168,7 +168,7 @@ template <TOpCode Op, typename TOperation>
 // Square roots of a whole batch, two at a time where the processor allows:
 // the same correctly rounded result as one at a time, without the library's
 // error-number handling in the way.
-[[gnu::always_inline]] inline void SqrtAll(TBatch& B, double* Values)
+[[gnu::always_inline]] inline void SqrtAll(TPointBatch& B, double* Values)
 {
     if (Batch::AnyLane(Values, B.Count, [](auto v) { return v < 0.0; }))
         for (int i = 0; i < B.Count; ++i)
@@ -184,7 +184,7 @@ template <TOpCode Op, typename TOperation>
 }
 
 // Pushes a parameter for every point.
-template <bool MayStop> void Load(TBatch& B, const TParamValue* P, double* Into)
+template <bool MayStop> void Load(TPointBatch& B, const TParamValue* P, double* Into)
 {
     for (int i = 0; i < B.Count; ++i) {
         if (MayStop && P[i].Stops) B.Fail(i, P[i].Value);
@@ -193,7 +193,7 @@ template <bool MayStop> void Load(TBatch& B, const TParamValue* P, double* Into)
 }
 
 // Gives every point still without a result the value Result.
-void FinishAll(TBatch& B, double Result)
+void FinishAll(TPointBatch& B, double Result)
 {
     for (int i = 0; i < B.Count; ++i)
         B.Fail(i, Result);
@@ -203,9 +203,9 @@ void FinishAll(TBatch& B, double Result)
 // into both copies of the dispatcher below, so that each gets its own
 // arithmetic.
 template <bool MayStop>
-[[gnu::always_inline]] inline void RunBatch(const TInstruction* Step, TBatch& B)
+[[gnu::always_inline]] inline void RunBatch(const TInstruction* Step, TPointBatch& B)
 {
-    double Stack[BatchDepth][BatchSize];
+    double Stack[BatchDepth][PointBatchSize];
     int Top = -1;
     const int n = B.Count;
     for (;; ++Step) {
@@ -242,7 +242,7 @@ template <bool MayStop>
 }
 
 SOLVEEXP_WITH_FMA_COPY
-void RunBatch(const TInstruction* Code, TBatch& B, bool MayStop)
+void RunBatch(const TInstruction* Code, TPointBatch& B, bool MayStop)
 {
     if (MayStop)
         RunBatch<true>(Code, B);
@@ -264,10 +264,10 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
             Y[i] = Evaluate(Program, X[i], Z[i]);
         return;
     }
-    for (size_t First = 0; First < Count; First += BatchSize) {
-        TBatch B{X + First, Z + First,
-                 Y + First, static_cast<int>(std::min<size_t>(BatchSize, Count - First)),
-                 false,     {}};
+    for (size_t First = 0; First < Count; First += PointBatchSize) {
+        TPointBatch B{X + First, Z + First,
+                      Y + First, static_cast<int>(std::min<size_t>(PointBatchSize, Count - First)),
+                      false,     {}};
         // Without branches first: the common batch has no special parameter.
         bool Special = false;
         for (int i = 0; i < B.Count; ++i)
@@ -283,19 +283,21 @@ void EvaluateMany(const TCompiledExpression& Program, const TParamValue* X, cons
 void EvaluateRow(const TCompiledExpression& Program, const TParamValue* X, const TParamValue& Z,
                  double* Y, size_t Count)
 {
-    TParamValue Zs[BatchSize];
-    std::fill_n(Zs, BatchSize, Z);
-    for (size_t First = 0; First < Count; First += BatchSize)
-        EvaluateMany(Program, X + First, Zs, Y + First, std::min<size_t>(BatchSize, Count - First));
+    TParamValue Zs[PointBatchSize];
+    std::fill_n(Zs, PointBatchSize, Z);
+    for (size_t First = 0; First < Count; First += PointBatchSize)
+        EvaluateMany(Program, X + First, Zs, Y + First,
+                     std::min<size_t>(PointBatchSize, Count - First));
 }
 
 void EvaluateColumn(const TCompiledExpression& Program, const TParamValue& X, const TParamValue* Z,
                     double* Y, size_t Count)
 {
-    TParamValue Xs[BatchSize];
-    std::fill_n(Xs, BatchSize, X);
-    for (size_t First = 0; First < Count; First += BatchSize)
-        EvaluateMany(Program, Xs, Z + First, Y + First, std::min<size_t>(BatchSize, Count - First));
+    TParamValue Xs[PointBatchSize];
+    std::fill_n(Xs, PointBatchSize, X);
+    for (size_t First = 0; First < Count; First += PointBatchSize)
+        EvaluateMany(Program, Xs, Z + First, Y + First,
+                     std::min<size_t>(PointBatchSize, Count - First));
 }
 
 }  // namespace SolveExp

@@ -17,7 +17,7 @@ constexpr int32_t StackCapacity = MaxNestingDepth + 4;
 
 double EvaluateAsText(const std::string& Text, double X, double Z)
 {
-    const size_t Capacity = Text.size() + 10 * ParamTextGrowth + 1;
+    const size_t Capacity = Text.size() + MaxParameterLetters * ParamTextGrowth + 1;
     if (Capacity > static_cast<size_t>(INT32_MAX)) return SyntaxErrorValue;
     const std::unique_ptr<char[]> Buffer(new (std::nothrow) char[Capacity]);
     if (!Buffer) return SyntaxErrorValue;

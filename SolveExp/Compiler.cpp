@@ -13,17 +13,15 @@
 namespace SolveExp {
 namespace {
 
-constexpr int32_t MaxParameters = 10;  // what the substitution's room allows
-
-// The text with its first ten parameter letters replaced by a bracketed
+// The text with its first MaxParameterLetters parameter letters replaced by a bracketed
 // placeholder literal, as SubstituteParameters writes them, and where each
 // placeholder's digits begin. The token structure does not depend on the
 // values: only a minus inside the brackets differs, and that gives the same
 // signed value.
 struct TPlaceholderText {
     std::string Text;
-    int32_t LiteralAt[MaxParameters] = {};
-    TOpCode Load[MaxParameters] = {};
+    int32_t LiteralAt[MaxParameterLetters] = {};
+    TOpCode Load[MaxParameterLetters] = {};
     int32_t Count = 0;
 };
 
@@ -35,7 +33,7 @@ void InsertPlaceholders(const std::string& Source, TPlaceholderText& Out)
         const char After = i + 1 < Source.size() ? Source[i + 1] : '\0';
         const bool IsX = (c == 'X' || c == 'x') && After != 'p' && After != 'P';
         const bool IsZ = c == 'Z' || c == 'z';
-        if ((!IsX && !IsZ) || Out.Count == MaxParameters) {
+        if ((!IsX && !IsZ) || Out.Count == MaxParameterLetters) {
             Out.Text += c;  // the eleventh letter on stays a letter
             continue;
         }

@@ -9,8 +9,6 @@
 namespace SolveExp {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 const char* SkipDigits(const char* p, const char* Last)
 {
     while (p != Last && IsDigit(*p))

@@ -1,5 +1,6 @@
 // GetToken: cuts an expression text into numbers, operators, bracket groups
 // and function calls, one token per call.
+#include "SolveExp/Internal/NumberConversion.h"
 #include "SolveExp/Internal/TokenScan.h"
 #include "SolveExp/SolveExp.h"
 
@@ -71,8 +72,6 @@ uint16_t MatchFunctionName(const char* Text, int32_t Pos, int32_t& NameLength)
         return tkError;
     }
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reports an operand token whose inner text ends just before the ")" at
 // offset End - 1; fails when the next position would not fit 32 bits.

@@ -6,6 +6,9 @@
 
 namespace SolveExp {
 
+// The ten decimal digits, whatever the locale.
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Converts the literal First..Last-1: integer digits, optionally "." and
 // fraction digits, optionally "e"/"E", a sign and exponent digits, each part
 // possibly empty ('1e' is 1, '.' is 0). The result is correctly rounded to

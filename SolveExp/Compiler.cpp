@@ -1,10 +1,10 @@
-// Compile: walks the text exactly as the evaluator does and writes down, in
-// evaluation order, what the evaluator would compute. The walk stops where
+// Compile: walks the grammar exactly as the evaluator does and writes down,
+// in evaluation order, what the evaluator would compute. The walk stops where
 // the evaluator would stop for every X and Z (a syntax error, a literal out
 // of range); failures that depend on the values stay in the code as checks.
 #include "SolveExp/CompiledExpression.h"
+#include "SolveExp/Internal/Grammar.h"
 #include "SolveExp/Internal/NumberConversion.h"
-#include "SolveExp/Internal/TokenScan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,89 +150,67 @@ struct TCompiler {
         return false;
     }
 
-    bool Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts);
-    bool Operand(uint16_t Code, int32_t First, int32_t Last, int32_t Depth, TFacts& Facts);
-    void Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts);
+    // The grammar's actions (see Grammar.h): what is known of each value.
+    struct TLevel {
+        TFacts Facts;  // of the value so far
+        bool FirstOperand = true;
+    };
+    using TValue = TFacts;
+    bool Syntax() { return Fail(TOpCode::Syntax); }
+    bool Number(const char* Text, int32_t First, int32_t Last, TFacts& Facts);
+    bool Group(uint16_t TokenCode, const TLevel& Inner, TFacts& Facts);
+    bool Combine(TLevel& Level, uint16_t PendingOp, TFacts Facts);
 };
 
-bool TCompiler::Operand(uint16_t TokenCode, int32_t First, int32_t Last, int32_t Depth,
-                        TFacts& Facts)
+bool TCompiler::Number(const char* Text, int32_t First, int32_t Last, TFacts& Facts)
 {
-    if (TokenCode == tkNumber) {
-        for (int32_t p = 0; p < Source.Count; ++p)
-            if (Source.LiteralAt[p] == First) {
-                Emit(Source.Load[p]);  // checks range and reserved values itself
-                Push();
-                Facts = Clean;
-                return true;
-            }
-        long double v = 0.0L;
-        if (!ConvertLiteral(Source.Text.data() + First, Source.Text.data() + Last + 1, v))
-            return Fail(TOpCode::Syntax);
-        if (!(std::fabs(v) < MaxNumberMagnitude)) return Fail(TOpCode::Undefined);
-        Emit(TOpCode::Const, static_cast<double>(v));  // never -0, never negative
-        Push();
-        Facts = Clean;
-        return true;
-    }
-    if (Depth >= MaxNestingDepth) return Fail(TOpCode::Syntax);
-    TFacts Inner;
-    if (!Level(Last + 1, First, Depth + 1, Inner)) return false;
-    PendingCheck = PendingCheck || Inner.MayBeReserved;  // the same value if both
-    Facts = Inner;
+    Facts = Clean;  // a parameter or a constant: never -0, never reserved
+    for (int32_t p = 0; p < Source.Count; ++p)
+        if (Source.LiteralAt[p] == First) {
+            Emit(Source.Load[p]);  // checks range and reserved values itself
+            Push();
+            return true;
+        }
+    long double v = 0.0L;
+    if (!ConvertLiteral(Text + First, Text + Last + 1, v)) return Fail(TOpCode::Syntax);
+    if (!(std::fabs(v) < MaxNumberMagnitude)) return Fail(TOpCode::Undefined);
+    Emit(TOpCode::Const, static_cast<double>(v));  // never -0, never negative
+    Push();
+    return true;
+}
+
+bool TCompiler::Group(uint16_t TokenCode, const TLevel& Inner, TFacts& Facts)
+{
+    PendingCheck = PendingCheck || Inner.Facts.MayBeReserved;  // the same value if both
+    Facts = Inner.Facts;
     if (TokenCode != tkBracket) {
         EmitOperation(FunctionOp(TokenCode));
-        Facts = FactsAfter(FunctionOp(TokenCode), Inner);
+        Facts = FactsAfter(FunctionOp(TokenCode), Inner.Facts);
     }
     return true;
 }
 
-void TCompiler::Combine(uint16_t PendingOp, bool FirstOperand, TFacts& Facts)
+bool TCompiler::Combine(TLevel& Level, uint16_t PendingOp, TFacts Facts)
 {
-    if (FirstOperand) {
-        // 0 + v is v except that -0 becomes +0; 0 - v is exact and never -0.
-        if (PendingOp == opSubtract) {
-            EmitOperation(TOpCode::Negate);
-            Facts = {false, true};
-        } else if (Facts.MayBeNegativeZero) {
-            EmitOperation(TOpCode::Start);
-            Facts.MayBeNegativeZero = false;
-        }
-        return;
+    if (!Level.FirstOperand) {
+        static constexpr TOpCode Binary[] = {TOpCode::Add, TOpCode::Add, TOpCode::Subtract,
+                                             TOpCode::Multiply, TOpCode::Divide};
+        EmitOperation(Binary[PendingOp], true);
+        --Stack;
+        Level.Facts = TFacts{};
+        return true;
     }
-    static constexpr TOpCode Binary[] = {TOpCode::Add, TOpCode::Add, TOpCode::Subtract,
-                                         TOpCode::Multiply, TOpCode::Divide};
-    EmitOperation(Binary[PendingOp], true);
-    --Stack;
-    Facts = TFacts{};
-}
-
-bool TCompiler::Level(int32_t End, int32_t Pos, int32_t Depth, TFacts& Facts)
-{
-    const char* Text = Source.Text.c_str();
-    uint16_t PendingOp = opAdd;
-    bool FirstOperand = true;
-    for (;;) {
-        int32_t First = 0, Last = 0, Next = -1;
-        const uint16_t Token = ScanToken(Text, End, Pos, First, Last, Next);
-        if (Token == tkEnd) return PendingOp == opNone || Fail(TOpCode::Syntax);
-        if (Token == tkNumber || (Token >= tkBracket && Token <= tkSqrt)) {
-            if (PendingOp == opNone) return Fail(TOpCode::Syntax);
-            TFacts Value;
-            if (!Operand(Token, First, Last, Depth, Value)) return false;
-            Combine(PendingOp, FirstOperand, Value);
-            Facts = Value;
-            FirstOperand = false;
-            PendingOp = opNone;
-        } else if (Token >= tkPlus && Token <= tkDivide) {
-            if (PendingOp != opNone && (PendingOp != opAdd || Token != tkMinus))
-                return Fail(TOpCode::Syntax);
-            PendingOp = static_cast<uint16_t>(Token - 16);
-        } else {
-            return Fail(TOpCode::Syntax);
-        }
-        Pos = Next;
+    // 0 + v is v except that -0 becomes +0; 0 - v is exact and never -0.
+    Level.FirstOperand = false;
+    Level.Facts = Facts;
+    if (PendingOp == opSubtract) {
+        EmitOperation(TOpCode::Negate);
+        Level.Facts = {false, true};
+    } else if (Facts.MayBeNegativeZero) {
+        EmitOperation(TOpCode::Start);
+        Level.Facts.MayBeNegativeZero = false;
     }
+    return true;
 }
 
 void CompileInto(const char* Text, TCompiledExpression& Program)
@@ -241,9 +219,9 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
     TPlaceholderText Source;
     InsertPlaceholders(Program.Text, Source);
     TCompiler Compiler{Source, Program.Code};
-    TFacts Facts;
+    TCompiler::TLevel Level;
     const int32_t Length = static_cast<int32_t>(std::min<size_t>(Source.Text.size(), INT32_MAX));
-    if (Compiler.Level(Length, 0, 0, Facts)) Compiler.Emit(TOpCode::Return);
+    if (Grammar::Walk(Compiler, Level, Source.Text.c_str(), Length)) Compiler.Emit(TOpCode::Return);
     Program.StackSize = Compiler.MaxStack;
     for (TInstruction& Step : Program.Code)
         Step.Dispatch = static_cast<uint8_t>(static_cast<unsigned>(Step.Op) * 4 +

@@ -50,87 +50,6 @@ struct TPointBatch {
     }
 };
 
-// The operand of point i from a parameter or a constant.
-#define SOLVEEXP_FETCH(Source, i, Into)                                                            \
-    if constexpr (Source == TSource::X) {                                                          \
-        if (MayStop && B.X[i].Stops) B.Fail(i, B.X[i].Value);                                      \
-        Into = B.X[i].Value;                                                                       \
-    } else if constexpr (Source == TSource::Z) {                                                   \
-        if (MayStop && B.Z[i].Stops) B.Fail(i, B.Z[i].Value);                                      \
-        Into = B.Z[i].Value;                                                                       \
-    } else {                                                                                       \
-        Into = Step->Value;                                                                        \
-    }
-
-// Without a stopping parameter in the batch, the operands are gathered into
-// plain arrays first and BinaryAll does the operation; with one, each point
-// fetches its operands in text order so that the right parameter stops it.
-#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                                                \
-    case Key(TOpCode::Op, Source): {                                                               \
-        const double* Right = nullptr;                                                             \
-        const TSource LeftFrom = Step->LeftSource;                                                 \
-        if constexpr (Source == TSource::Stack) {                                                  \
-            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                                     \
-            Right = Stack[Top--];                                                                  \
-        } else if (LeftFrom != TSource::Stack) {                                                   \
-            ++Top;                                                                                 \
-        }                                                                                          \
-        double* Left = Stack[Top];                                                                 \
-        if constexpr (!MayStop) {                                                                  \
-            double Operand[PointBatchSize];                                                        \
-            if constexpr (Source != TSource::Stack) {                                              \
-                FetchAll(B, Source, Step->Value, Operand);                                         \
-                Right = Operand;                                                                   \
-            }                                                                                      \
-            if (LeftFrom != TSource::Stack) FetchAll(B, LeftFrom, 0.0, Left);                      \
-            BinaryAll<TOpCode::Op>(B, Left, Right, Operation);                                     \
-            break;                                                                                 \
-        }                                                                                          \
-        for (int i = 0; i < n; ++i) {                                                              \
-            double r;                                                                              \
-            if constexpr (Source == TSource::Stack) {                                              \
-                r = Right[i];                                                                      \
-            } else {                                                                               \
-                if (LeftFrom != TSource::Stack) {                                                  \
-                    const TParamValue& P = LeftFrom == TSource::X ? B.X[i] : B.Z[i];               \
-                    if (MayStop && P.Stops) B.Fail(i, P.Value);                                    \
-                    Left[i] = P.Value;                                                             \
-                }                                                                                  \
-                SOLVEEXP_FETCH(Source, i, r)                                                       \
-            }                                                                                      \
-            if (!Operation(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);                        \
-        }                                                                                          \
-        break;                                                                                     \
-    }
-
-#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                                               \
-    case Key(TOpCode::Op, Source): {                                                               \
-        if constexpr (Source == TSource::Stack) {                                                  \
-            if (Step->CheckFirst) B.CheckReserved(Stack[Top]);                                     \
-        } else {                                                                                   \
-            ++Top;                                                                                 \
-        }                                                                                          \
-        double* Values = Stack[Top];                                                               \
-        if constexpr (TOpCode::Op == TOpCode::Sqrt && Source == TSource::Stack) {                  \
-            SqrtAll(B, Values);                                                                    \
-            break;                                                                                 \
-        }                                                                                          \
-        if constexpr (TOpCode::Op == TOpCode::Abs && Source == TSource::Stack) {                   \
-            Batch::AbsAll(Values, n);                                                              \
-            break;                                                                                 \
-        }                                                                                          \
-        for (int i = 0; i < n; ++i) {                                                              \
-            double Argument;                                                                       \
-            if constexpr (Source == TSource::Stack) {                                              \
-                Argument = Values[i];                                                              \
-            } else {                                                                               \
-                SOLVEEXP_FETCH(Source, i, Argument)                                                \
-            }                                                                                      \
-            if (!Function(Argument, Values[i])) B.Fail(i, UndefinedValue);                         \
-        }                                                                                          \
-        break;                                                                                     \
-    }
-
 // The operand of every point from a parameter or a constant (no parameter of
 // the batch stops).
 [[gnu::always_inline]] inline void FetchAll(const TPointBatch& B, TSource Source, double Constant,
@@ -149,9 +68,8 @@ struct TPointBatch {
 // products first as plain double operations four points at a time, which
 // stand when they are final at every point (the usual case by far);
 // otherwise, and for quotients, point by point through the full operation.
-template <TOpCode Op, typename TOperation>
-[[gnu::always_inline]] inline void BinaryAll(TPointBatch& B, double* Left, const double* Right,
-                                             TOperation Operation)
+template <TOpCode Op>
+[[gnu::always_inline]] inline void BinaryAll(TPointBatch& B, double* Left, const double* Right)
 {
     const int n = B.Count;
     if constexpr (Op != TOpCode::Divide) {
@@ -162,7 +80,7 @@ template <TOpCode Op, typename TOperation>
         if (Batch::TryPlain<Kind, PointBatchSize>(Left, Right, n)) return;
     }
     for (int i = 0; i < n; ++i)
-        if (!Operation(Left[i], Right[i], Left[i])) B.Fail(i, UndefinedValue);
+        if (!BinaryOperation<Op>(Left[i], Right[i], Left[i])) B.Fail(i, UndefinedValue);
 }
 
 // Square roots of a whole batch, two at a time where the processor allows:
@@ -199,46 +117,144 @@ void FinishAll(TPointBatch& B, double Result)
         B.Fail(i, Result);
 }
 
-// MayStop: some parameter of the batch ends its point's evaluation. Inlined
-// into both copies of the dispatcher below, so that each gets its own
-// arithmetic.
+// The run of the program over one batch. MayStop: some parameter of the
+// batch ends its point's evaluation. Every step returns true but the last.
+template <bool MayStop> struct TBatchMachine {
+    explicit TBatchMachine(TPointBatch& Batch) : B(Batch), n(Batch.Count) {}
+
+    TPointBatch& B;
+    const int n;  // points in the batch
+    int Top = -1;
+    double Stack[BatchDepth][PointBatchSize];
+
+    // The operand of point i from a parameter or a constant.
+    template <TSource Source> [[gnu::always_inline]] double Fetch(const TInstruction& Step, int i)
+    {
+        if constexpr (Source == TSource::Const) {
+            return Step.Value;
+        } else {
+            const TParamValue& P = Source == TSource::X ? B.X[i] : B.Z[i];
+            if (MayStop && P.Stops) B.Fail(i, P.Value);
+            return P.Value;
+        }
+    }
+
+    template <TSource Source> [[gnu::always_inline]] bool Push(const TInstruction& Step)
+    {
+        if constexpr (Source == TSource::Const)
+            std::fill_n(Stack[++Top], n, Step.Value);
+        else
+            Load<MayStop>(B, Source == TSource::X ? B.X : B.Z, Stack[++Top]);
+        return true;
+    }
+
+    [[gnu::always_inline]] bool Check()
+    {
+        B.CheckReserved(Stack[Top]);
+        return true;
+    }
+
+    // Without a stopping parameter in the batch, the operands are gathered
+    // into plain arrays first and BinaryAll does the operation; with one,
+    // each point fetches its operands in text order so that the right
+    // parameter stops it.
+    template <TOpCode Op, TSource Source>
+    [[gnu::always_inline]] void Binary(const TInstruction& Step)
+    {
+        const double* Right = nullptr;
+        const TSource LeftFrom = Step.LeftSource;
+        if constexpr (Source == TSource::Stack) {
+            if (Step.CheckFirst) B.CheckReserved(Stack[Top]);
+            Right = Stack[Top--];
+        } else if (LeftFrom != TSource::Stack) {
+            ++Top;
+        }
+        double* Left = Stack[Top];
+        if constexpr (!MayStop) {
+            double Operand[PointBatchSize];
+            if constexpr (Source != TSource::Stack) {
+                FetchAll(B, Source, Step.Value, Operand);
+                Right = Operand;
+            }
+            if (LeftFrom != TSource::Stack) FetchAll(B, LeftFrom, 0.0, Left);
+            BinaryAll<Op>(B, Left, Right);
+            return;
+        }
+        for (int i = 0; i < n; ++i) {
+            double r = 0.0;
+            if constexpr (Source == TSource::Stack) {
+                r = Right[i];
+            } else {
+                if (LeftFrom == TSource::X) Left[i] = Fetch<TSource::X>(Step, i);
+                if (LeftFrom == TSource::Z) Left[i] = Fetch<TSource::Z>(Step, i);
+                r = Fetch<Source>(Step, i);
+            }
+            if (!BinaryOperation<Op>(Left[i], r, Left[i])) B.Fail(i, UndefinedValue);
+        }
+    }
+
+    // A function (or Start, Negate): applied to the top, or to a fetched
+    // operand whose result is pushed.
+    template <TOpCode Op, TSource Source>
+    [[gnu::always_inline]] void Function(const TInstruction& Step)
+    {
+        if constexpr (Source == TSource::Stack) {
+            if (Step.CheckFirst) B.CheckReserved(Stack[Top]);
+        } else {
+            ++Top;
+        }
+        double* Values = Stack[Top];
+        if constexpr (Op == TOpCode::Sqrt && Source == TSource::Stack) {
+            SqrtAll(B, Values);
+        } else if constexpr (Op == TOpCode::Abs && Source == TSource::Stack) {
+            Batch::AbsAll(Values, n);
+        } else {
+            for (int i = 0; i < n; ++i) {
+                double Argument = 0.0;
+                if constexpr (Source == TSource::Stack)
+                    Argument = Values[i];
+                else
+                    Argument = Fetch<Source>(Step, i);
+                if (!FunctionOperation<Op>(Argument, Values[i])) B.Fail(i, UndefinedValue);
+            }
+        }
+    }
+
+    template <TOpCode Op, TSource Source>
+    [[gnu::always_inline]] bool Operate(const TInstruction& Step)
+    {
+        if constexpr (IsBinary(Op))
+            Binary<Op, Source>(Step);
+        else
+            Function<Op, Source>(Step);
+        return true;
+    }
+
+    [[gnu::always_inline]] bool Return()
+    {
+        if (!B.AnyDone)
+            std::copy_n(Stack[Top], n, B.Y);
+        else
+            for (int i = 0; i < n; ++i)
+                B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
+        return false;
+    }
+
+    [[gnu::always_inline]] bool Finish(double Result)
+    {
+        FinishAll(B, Result);
+        return false;
+    }
+};
+
+// Inlined into both copies of the dispatcher below, so that each gets its
+// own arithmetic.
 template <bool MayStop>
 [[gnu::always_inline]] inline void RunBatch(const TInstruction* Step, TPointBatch& B)
 {
-    double Stack[BatchDepth][PointBatchSize];
-    int Top = -1;
-    const int n = B.Count;
-    for (;; ++Step) {
-        switch (Step->Dispatch) {
-        case Key(TOpCode::LoadX, TSource::Stack):
-            Load<MayStop>(B, B.X, Stack[++Top]);
-            break;
-        case Key(TOpCode::LoadZ, TSource::Stack):
-            Load<MayStop>(B, B.Z, Stack[++Top]);
-            break;
-        case Key(TOpCode::Const, TSource::Stack):
-            std::fill_n(Stack[++Top], n, Step->Value);
-            break;
-        case Key(TOpCode::Check, TSource::Stack):
-            B.CheckReserved(Stack[Top]);
-            break;
-            SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
-            SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
-        case Key(TOpCode::Undefined, TSource::Stack):
-            FinishAll(B, UndefinedValue);
-            return;
-        case Key(TOpCode::Return, TSource::Stack):
-            if (!B.AnyDone)
-                std::copy_n(Stack[Top], n, B.Y);
-            else
-                for (int i = 0; i < n; ++i)
-                    B.Fail(i, Stack[Top][i]);  // the value, where nothing failed before
-            return;
-        default:
-            FinishAll(B, SyntaxErrorValue);
-            return;  // TOpCode::Syntax
-        }
-    }
+    TBatchMachine<MayStop> Machine(B);
+    while (Execute(Machine, *Step))
+        ++Step;
 }
 
 SOLVEEXP_WITH_FMA_COPY
@@ -249,10 +265,6 @@ void RunBatch(const TInstruction* Code, TPointBatch& B, bool MayStop)
     else
         RunBatch<false>(Code, B);
 }
-
-#undef SOLVEEXP_FETCH
-#undef SOLVEEXP_BINARY_FROM
-#undef SOLVEEXP_FUNCTION_FROM
 
 }  // namespace
 

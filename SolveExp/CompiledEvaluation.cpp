@@ -30,90 +30,107 @@ double EvaluateAsText(const std::string& Text, double X, double Z)
 
 namespace {
 
-// The operand of an instruction from a parameter or a constant; a parameter
-// that stops the evaluation does it here, at its place in the text.
-#define SOLVEEXP_FETCH(Source, Into)                                                               \
-    if constexpr (Source == TSource::X) {                                                          \
-        if (X.Stops) return X.Value;                                                               \
-        Into = X.Value;                                                                            \
-    } else if constexpr (Source == TSource::Z) {                                                   \
-        if (Z.Stops) return Z.Value;                                                               \
-        Into = Z.Value;                                                                            \
-    } else {                                                                                       \
-        Into = Step->Value;                                                                        \
+// One evaluation in progress: the parameters and the value stack. A step
+// that ends the evaluation keeps its result and returns false.
+struct TMachine {
+    TMachine(const TParamValue& XValue, const TParamValue& ZValue) : X(XValue), Z(ZValue) {}
+
+    const TParamValue& X;
+    const TParamValue& Z;
+    double Result = 0.0;  // once the evaluation has ended
+    int32_t Top = -1;     // index of the top value
+    double Stack[StackCapacity];
+
+    [[gnu::always_inline]] bool Finish(double Value)
+    {
+        Result = Value;
+        return false;
     }
 
-// A binary operator: the right operand popped or fetched, the left on top.
-#define SOLVEEXP_BINARY_FROM(Op, Source, Operation)                                                \
-    case Key(TOpCode::Op, Source): {                                                               \
-        double Right;                                                                              \
-        if constexpr (Source == TSource::Stack) {                                                  \
-            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];                     \
-            Right = Stack[Top--];                                                                  \
-        } else {                                                                                   \
-            if (Step->LeftSource != TSource::Stack) {                                              \
-                const TParamValue& P = Step->LeftSource == TSource::X ? X : Z;                     \
-                if (P.Stops) return P.Value;                                                       \
-                Stack[++Top] = P.Value;                                                            \
-            }                                                                                      \
-            SOLVEEXP_FETCH(Source, Right)                                                          \
-        }                                                                                          \
-        if (!Operation(Stack[Top], Right, Stack[Top])) return UndefinedValue;                      \
-        break;                                                                                     \
+    // The operand of an instruction from a parameter or a constant; a
+    // parameter that stops the evaluation does it here, at its place in the
+    // text.
+    template <TSource Source>
+    [[gnu::always_inline]] bool Fetch(const TInstruction& Step, double& Into)
+    {
+        if constexpr (Source == TSource::Const) {
+            Into = Step.Value;
+            return true;
+        } else {
+            const TParamValue& P = Source == TSource::X ? X : Z;
+            if (P.Stops) return Finish(P.Value);
+            Into = P.Value;
+            return true;
+        }
     }
 
-// A function (or Start, Negate): applied to the top, or to a fetched operand
-// whose result is pushed.
-#define SOLVEEXP_FUNCTION_FROM(Op, Source, Function)                                               \
-    case Key(TOpCode::Op, Source): {                                                               \
-        double Argument;                                                                           \
-        if constexpr (Source == TSource::Stack) {                                                  \
-            if (Step->CheckFirst && IsReserved(Stack[Top])) return Stack[Top];                     \
-            Argument = Stack[Top];                                                                 \
-        } else {                                                                                   \
-            SOLVEEXP_FETCH(Source, Argument)                                                       \
-            ++Top;                                                                                 \
-        }                                                                                          \
-        if (!Function(Argument, Stack[Top])) return UndefinedValue;                                \
-        break;                                                                                     \
+    template <TSource Source> [[gnu::always_inline]] bool Push(const TInstruction& Step)
+    {
+        if (!Fetch<Source>(Step, Stack[Top + 1])) return false;
+        ++Top;
+        return true;
     }
+
+    [[gnu::always_inline]] bool Check() { return !IsReserved(Stack[Top]) || Finish(Stack[Top]); }
+
+    // The right operand of a binary operator: popped, or fetched after its
+    // left operand (X or Z, pushed first) where the instruction fetches that
+    // too.
+    template <TSource Source>
+    [[gnu::always_inline]] bool TakeRight(const TInstruction& Step, double& Right)
+    {
+        if constexpr (Source == TSource::Stack) {
+            if (Step.CheckFirst && !Check()) return false;
+            Right = Stack[Top--];
+            return true;
+        } else {
+            if (Step.LeftSource == TSource::X && !Push<TSource::X>(Step)) return false;
+            if (Step.LeftSource == TSource::Z && !Push<TSource::Z>(Step)) return false;
+            return Fetch<Source>(Step, Right);
+        }
+    }
+
+    // The argument of a function: the top, or a fetched operand whose
+    // result is pushed.
+    template <TSource Source>
+    [[gnu::always_inline]] bool TakeArgument(const TInstruction& Step, double& Argument)
+    {
+        if constexpr (Source == TSource::Stack) {
+            if (Step.CheckFirst && !Check()) return false;
+            Argument = Stack[Top];
+        } else {
+            if (!Fetch<Source>(Step, Argument)) return false;
+            ++Top;
+        }
+        return true;
+    }
+
+    // A binary operator leaves its result in place of its left operand, a
+    // function in place of its argument.
+    template <TOpCode Op, TSource Source>
+    [[gnu::always_inline]] bool Operate(const TInstruction& Step)
+    {
+        double Operand = 0.0;
+        if constexpr (IsBinary(Op)) {
+            if (!TakeRight<Source>(Step, Operand)) return false;
+            return BinaryOperation<Op>(Stack[Top], Operand, Stack[Top]) || Finish(UndefinedValue);
+        } else {
+            if (!TakeArgument<Source>(Step, Operand)) return false;
+            return FunctionOperation<Op>(Operand, Stack[Top]) || Finish(UndefinedValue);
+        }
+    }
+
+    [[gnu::always_inline]] bool Return() { return Finish(Stack[Top]); }
+};
 
 SOLVEEXP_WITH_FMA_COPY
 double Run(const TInstruction* Step, const TParamValue& X, const TParamValue& Z)
 {
-    double Stack[StackCapacity];
-    int32_t Top = -1;  // index of the top value
-    for (;; ++Step) {
-        switch (Step->Dispatch) {
-        case Key(TOpCode::LoadX, TSource::Stack):
-            if (X.Stops) return X.Value;
-            Stack[++Top] = X.Value;
-            break;
-        case Key(TOpCode::LoadZ, TSource::Stack):
-            if (Z.Stops) return Z.Value;
-            Stack[++Top] = Z.Value;
-            break;
-        case Key(TOpCode::Const, TSource::Stack):
-            Stack[++Top] = Step->Value;
-            break;
-        case Key(TOpCode::Check, TSource::Stack):
-            if (IsReserved(Stack[Top])) return Stack[Top];
-            break;
-            SOLVEEXP_BINARIES(SOLVEEXP_BINARY_CASES)
-            SOLVEEXP_FUNCTIONS(SOLVEEXP_FUNCTION_CASES)
-        case Key(TOpCode::Undefined, TSource::Stack):
-            return UndefinedValue;
-        case Key(TOpCode::Return, TSource::Stack):
-            return Stack[Top];
-        default:
-            return SyntaxErrorValue;  // TOpCode::Syntax; nothing else is compiled
-        }
-    }
+    TMachine Machine(X, Z);
+    while (Execute(Machine, *Step))
+        ++Step;
+    return Machine.Result;
 }
-
-#undef SOLVEEXP_FETCH
-#undef SOLVEEXP_BINARY_FROM
-#undef SOLVEEXP_FUNCTION_FROM
 
 }  // namespace
 

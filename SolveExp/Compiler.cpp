@@ -106,19 +106,19 @@ struct TCompiler {
     void Emit(TOpCode Op, double Value = 0.0)
     {
         FlushCheck();
-        Code.push_back({Op, TSource::Stack, false, 0, TSource::Stack, Value});
+        Code.push_back({Op, TSource::Stack, false, TSource::Stack, Value});
     }
     void FlushCheck()
     {
         if (PendingCheck)
-            Code.push_back({TOpCode::Check, TSource::Stack, false, 0, TSource::Stack, 0.0});
+            Code.push_back({TOpCode::Check, TSource::Stack, false, TSource::Stack, 0.0});
         PendingCheck = false;
     }
     // Writes an instruction that takes its operand from the stack, merged
     // with the Check before it or with the push of its operand just before.
     void EmitOperation(TOpCode Op, bool Binary = false)
     {
-        TInstruction Step{Op, TSource::Stack, PendingCheck, 0, TSource::Stack, 0.0};
+        TInstruction Step{Op, TSource::Stack, PendingCheck, TSource::Stack, 0.0};
         PendingCheck = false;
         if (!Step.CheckFirst && (Step.Source = PushedSource()) != TSource::Stack) {
             Step.Value = Code.back().Value;
@@ -223,9 +223,6 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
     const int32_t Length = static_cast<int32_t>(std::min<size_t>(Source.Text.size(), INT32_MAX));
     if (Grammar::Walk(Compiler, Level, Source.Text.c_str(), Length)) Compiler.Emit(TOpCode::Return);
     Program.StackSize = Compiler.MaxStack;
-    for (TInstruction& Step : Program.Code)
-        Step.Dispatch = static_cast<uint8_t>(static_cast<unsigned>(Step.Op) * 4 +
-                                             static_cast<unsigned>(Step.Source));
 }
 
 }  // namespace

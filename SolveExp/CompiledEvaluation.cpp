@@ -17,7 +17,8 @@ constexpr int32_t StackCapacity = MaxNestingDepth + 4;
 
 double EvaluateAsText(const std::string& Text, double X, double Z)
 {
-    const size_t Capacity = Text.size() + MaxParameterLetters * ParamTextGrowth + 1;
+    constexpr size_t ParameterRoom = size_t{MaxParameterLetters} * ParamTextGrowth;
+    const size_t Capacity = Text.size() + ParameterRoom + 1;
     if (Capacity > static_cast<size_t>(INT32_MAX)) return SyntaxErrorValue;
     const std::unique_ptr<char[]> Buffer(new (std::nothrow) char[Capacity]);
     if (!Buffer) return SyntaxErrorValue;

@@ -29,7 +29,7 @@ inline bool DoubleRoundingSafe(double R, double Error)
 
 // The exact error a * b - p of the double product p once |p| >= 2^-1000
 // (below, the error may not be representable). The fused multiply-add is
-// one instruction where the processor has it (see CompiledEvaluation.cpp)
+// one instruction where the processor has it (see InstructionSet.h)
 // and exact, if slower, everywhere else.
 inline double ProductError(double a, double b, double p) { return std::fma(a, b, -p); }
 

@@ -4,6 +4,7 @@
 // of range); failures that depend on the values stay in the code as checks.
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/Internal/Grammar.h"
+#include "SolveExp/Internal/InstructionSet.h"
 #include "SolveExp/Internal/NumberConversion.h"
 
 #include <algorithm>
@@ -67,30 +68,6 @@ TFacts FactsAfter(TOpCode Function, TFacts Argument)
         return {Argument.MayBeNegativeZero, true};  // zero only at a zero argument
     default:
         return {false, true};  // cos and loge: never -0
-    }
-}
-
-TOpCode FunctionOp(uint16_t Code)
-{
-    switch (Code) {
-    case tkExp:
-        return TOpCode::Exp;
-    case tkSin:
-        return TOpCode::Sin;
-    case tkCos:
-        return TOpCode::Cos;
-    case tkLoge:
-        return TOpCode::Loge;
-    case tkFac:
-        return TOpCode::Fac;
-    case tkArcSin:
-        return TOpCode::ArcSin;
-    case tkArcCos:
-        return TOpCode::ArcCos;
-    case tkAbs:
-        return TOpCode::Abs;
-    default:
-        return TOpCode::Sqrt;
     }
 }
 
@@ -184,8 +161,8 @@ bool TCompiler::Group(uint16_t TokenCode, const TLevel& Inner, TFacts& Facts)
     PendingCheck = PendingCheck || Inner.Facts.MayBeReserved;  // the same value if both
     Facts = Inner.Facts;
     if (TokenCode != tkBracket) {
-        EmitOperation(FunctionOp(TokenCode));
-        Facts = FactsAfter(FunctionOp(TokenCode), Inner.Facts);
+        EmitOperation(FunctionOpOf(TokenCode));
+        Facts = FactsAfter(FunctionOpOf(TokenCode), Inner.Facts);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace SolveExp {
 
@@ -193,34 +194,20 @@ inline bool SqrtOf(double v, double& r)
     return true;
 }
 
+// The functions of the tokens tkExp..tkSqrt, in token order.
+using TFunction = bool (*)(double, double&);
+inline constexpr TFunction Functions[] = {ExpOf,    SinOf,    CosOf, LogeOf, FacOf,
+                                          ArcSinOf, ArcCosOf, AbsOf, SqrtOf};
+static_assert(std::size(Functions) == tkSqrt - tkExp + 1);
+
 // The function of token Code applied to V.
 inline bool ApplyFunction(uint16_t Code, double V, double& Result)
 {
-    switch (Code) {
-    case tkBracket:
+    if (Code == tkBracket) {
         Result = V;
         return true;
-    case tkExp:
-        return ExpOf(V, Result);
-    case tkSin:
-        return SinOf(V, Result);
-    case tkCos:
-        return CosOf(V, Result);
-    case tkLoge:
-        return LogeOf(V, Result);
-    case tkFac:
-        return FacOf(V, Result);
-    case tkArcSin:
-        return ArcSinOf(V, Result);
-    case tkArcCos:
-        return ArcCosOf(V, Result);
-    case tkAbs:
-        return AbsOf(V, Result);
-    case tkSqrt:
-        return SqrtOf(V, Result);
-    default:
-        return false;
     }
+    return Code >= tkExp && Code <= tkSqrt && Functions[Code - tkExp](V, Result);
 }
 
 // A value that equals one of the reserved results ends the evaluation with it.

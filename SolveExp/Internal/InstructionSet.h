@@ -25,6 +25,18 @@ double EvaluateAsText(const std::string& Text, double X, double Z);
 #define SOLVEEXP_WITH_FMA_COPY
 #endif
 
+// The instruction of a function token tkExp..tkSqrt: they stand in the
+// same order, so that Functions serves both.
+constexpr TOpCode FunctionOpOf(uint16_t Code)
+{
+    return static_cast<TOpCode>(static_cast<unsigned>(TOpCode::Exp) + (Code - tkExp));
+}
+static_assert(FunctionOpOf(tkExp) == TOpCode::Exp && FunctionOpOf(tkSin) == TOpCode::Sin &&
+              FunctionOpOf(tkCos) == TOpCode::Cos && FunctionOpOf(tkLoge) == TOpCode::Loge &&
+              FunctionOpOf(tkFac) == TOpCode::Fac && FunctionOpOf(tkArcSin) == TOpCode::ArcSin &&
+              FunctionOpOf(tkArcCos) == TOpCode::ArcCos && FunctionOpOf(tkAbs) == TOpCode::Abs &&
+              FunctionOpOf(tkSqrt) == TOpCode::Sqrt);
+
 constexpr bool IsBinary(TOpCode Op) { return Op >= TOpCode::Add && Op <= TOpCode::Divide; }
 
 // Left (Op) Right for a binary operator.
@@ -52,24 +64,9 @@ template <TOpCode Op> [[gnu::always_inline]] inline bool FunctionOperation(doubl
         return Sum(0.0, V, Result);
     else if constexpr (Op == TOpCode::Negate)
         return Difference(0.0, V, Result);
-    else if constexpr (Op == TOpCode::Exp)
-        return ExpOf(V, Result);
-    else if constexpr (Op == TOpCode::Sin)
-        return SinOf(V, Result);
-    else if constexpr (Op == TOpCode::Cos)
-        return CosOf(V, Result);
-    else if constexpr (Op == TOpCode::Loge)
-        return LogeOf(V, Result);
-    else if constexpr (Op == TOpCode::Fac)
-        return FacOf(V, Result);
-    else if constexpr (Op == TOpCode::ArcSin)
-        return ArcSinOf(V, Result);
-    else if constexpr (Op == TOpCode::ArcCos)
-        return ArcCosOf(V, Result);
-    else if constexpr (Op == TOpCode::Abs)
-        return AbsOf(V, Result);
     else
-        return SqrtOf(V, Result);
+        return Functions[static_cast<unsigned>(Op) - static_cast<unsigned>(TOpCode::Exp)](V,
+                                                                                          Result);
 }
 
 // Machine.Operate<Op, Source>(Step) for the operand source of Step.

@@ -78,6 +78,7 @@ struct TInstruction {
     TOpCode Op = TOpCode::Syntax;
     TSource Source = TSource::Stack;
     bool CheckFirst = false;  // Check the stack's top before the operation
+    uint8_t Dispatch = 0;     // the interpreters' key for Op and Source, set by Compile
     // A binary operator whose right operand is fetched may fetch its left one
     // too (X or Z, pushed first) instead of taking it from the stack.
     TSource LeftSource = TSource::Stack;

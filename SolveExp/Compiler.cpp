@@ -5,10 +5,8 @@
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/Internal/Grammar.h"
 #include "SolveExp/Internal/InstructionSet.h"
-#include "SolveExp/Internal/NumberConversion.h"
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 
 namespace SolveExp {
@@ -83,19 +81,19 @@ struct TCompiler {
     void Emit(TOpCode Op, double Value = 0.0)
     {
         FlushCheck();
-        Code.push_back({Op, TSource::Stack, false, TSource::Stack, Value});
+        Code.push_back({Op, TSource::Stack, false, 0, TSource::Stack, Value});
     }
     void FlushCheck()
     {
         if (PendingCheck)
-            Code.push_back({TOpCode::Check, TSource::Stack, false, TSource::Stack, 0.0});
+            Code.push_back({TOpCode::Check, TSource::Stack, false, 0, TSource::Stack, 0.0});
         PendingCheck = false;
     }
     // Writes an instruction that takes its operand from the stack, merged
     // with the Check before it or with the push of its operand just before.
     void EmitOperation(TOpCode Op, bool Binary = false)
     {
-        TInstruction Step{Op, TSource::Stack, PendingCheck, TSource::Stack, 0.0};
+        TInstruction Step{Op, TSource::Stack, PendingCheck, 0, TSource::Stack, 0.0};
         PendingCheck = false;
         if (!Step.CheckFirst && (Step.Source = PushedSource()) != TSource::Stack) {
             Step.Value = Code.back().Value;
@@ -148,10 +146,16 @@ bool TCompiler::Number(const char* Text, int32_t First, int32_t Last, TFacts& Fa
             Push();
             return true;
         }
-    long double v = 0.0L;
-    if (!ConvertLiteral(Text + First, Text + Last + 1, v)) return Fail(TOpCode::Syntax);
-    if (!(std::fabs(v) < MaxNumberMagnitude)) return Fail(TOpCode::Undefined);
-    Emit(TOpCode::Const, static_cast<double>(v));  // never -0, never negative
+    double Value = 0.0;
+    switch (Grammar::ReadLiteral(Text, First, Last, Value)) {
+    case Grammar::TLiteral::Malformed:
+        return Fail(TOpCode::Syntax);
+    case Grammar::TLiteral::OutOfRange:
+        return Fail(TOpCode::Undefined);
+    default:
+        break;
+    }
+    Emit(TOpCode::Const, Value);  // never -0, never negative
     Push();
     return true;
 }
@@ -200,6 +204,8 @@ void CompileInto(const char* Text, TCompiledExpression& Program)
     const int32_t Length = static_cast<int32_t>(std::min<size_t>(Source.Text.size(), INT32_MAX));
     if (Grammar::Walk(Compiler, Level, Source.Text.c_str(), Length)) Compiler.Emit(TOpCode::Return);
     Program.StackSize = Compiler.MaxStack;
+    for (TInstruction& Step : Program.Code)
+        Step.Dispatch = static_cast<uint8_t>(Key(Step.Op, Step.Source));
 }
 
 }  // namespace

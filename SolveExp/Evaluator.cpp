@@ -4,10 +4,7 @@
 // without any allocation.
 #include "SolveExp/Internal/Arithmetic.h"
 #include "SolveExp/Internal/Grammar.h"
-#include "SolveExp/Internal/NumberConversion.h"
 #include "SolveExp/SolveExp.h"
-
-#include <cmath>
 
 namespace SolveExp {
 namespace {
@@ -27,12 +24,14 @@ struct TValueActions {
 
     bool Number(const char* Text, int32_t First, int32_t Last, double& Value)
     {
-        long double v = 0.0L;
-        if (!ConvertLiteral(Text + First, Text + Last + 1, v)) return Syntax();
-        // A literal of 1.7E308 or more.
-        if (!(std::fabs(v) < MaxNumberMagnitude)) return Stop(UndefinedValue);
-        Value = static_cast<double>(v);
-        return true;
+        switch (Grammar::ReadLiteral(Text, First, Last, Value)) {
+        case Grammar::TLiteral::Value:
+            return true;
+        case Grammar::TLiteral::Malformed:
+            return Syntax();
+        default:
+            return Stop(UndefinedValue);
+        }
     }
 
     bool Group(uint16_t Code, double Inner, double& Value)

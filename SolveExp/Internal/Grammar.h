@@ -25,8 +25,11 @@
 // then returns false at once, so the first failure from the left decides.
 #pragma once
 
+#include "SolveExp/Internal/NumberConversion.h"
 #include "SolveExp/Internal/TokenScan.h"
 #include "SolveExp/SolveExp.h"
+
+#include <cmath>
 
 namespace SolveExp::Grammar {
 
@@ -42,6 +45,19 @@ constexpr bool IsOperator(uint16_t Code) { return Code >= tkPlus && Code <= tkDi
 constexpr bool OperatorMayFollow(uint16_t PendingOp, uint16_t Code)
 {
     return PendingOp == opNone || (PendingOp == opAdd && Code == tkMinus);
+}
+
+// What a number token holds: a value, a malformed literal (a syntax error)
+// or a literal of 1.7E308 or more (no value).
+enum class TLiteral { Value, Malformed, OutOfRange };
+
+inline TLiteral ReadLiteral(const char* Text, int32_t First, int32_t Last, double& Value)
+{
+    long double v = 0.0L;
+    if (!ConvertLiteral(Text + First, Text + Last + 1, v)) return TLiteral::Malformed;
+    if (!(std::fabs(v) < MaxNumberMagnitude)) return TLiteral::OutOfRange;
+    Value = static_cast<double>(v);
+    return TLiteral::Value;
 }
 
 // The pending-operator code of an operator token.

@@ -8,6 +8,7 @@
 #include "SolveExp/Internal/Arithmetic.h"
 
 #include <string>
+#include <utility>
 
 namespace SolveExp {
 
@@ -39,6 +40,22 @@ static_assert(FunctionOpOf(tkExp) == TOpCode::Exp && FunctionOpOf(tkSin) == TOpC
 
 constexpr bool IsBinary(TOpCode Op) { return Op >= TOpCode::Add && Op <= TOpCode::Divide; }
 
+// Start and Negate (0 + v, 0 - v) count as functions.
+constexpr bool IsFunction(TOpCode Op)
+{
+    return Op == TOpCode::Start || Op == TOpCode::Negate ||
+           (Op >= TOpCode::Exp && Op <= TOpCode::Sqrt);
+}
+
+// The dispatch key of an instruction: its operation and operand source.
+constexpr unsigned SourceCount = 4;
+constexpr unsigned Key(TOpCode Op, TSource Source)
+{
+    return static_cast<unsigned>(Op) * SourceCount + static_cast<unsigned>(Source);
+}
+constexpr unsigned KeyCount = Key(TOpCode::Return, TSource::Const) + 1;
+static_assert(KeyCount <= 256, "TInstruction::Dispatch holds every key");
+
 // Left (Op) Right for a binary operator.
 template <TOpCode Op>
 [[gnu::always_inline]] inline bool BinaryOperation(double Left, double Right, double& Result)
@@ -58,8 +75,7 @@ template <TOpCode Op>
 // are exact: the first only turns -0 into +0.
 template <TOpCode Op> [[gnu::always_inline]] inline bool FunctionOperation(double V, double& Result)
 {
-    static_assert(Op == TOpCode::Start || Op == TOpCode::Negate ||
-                  (Op >= TOpCode::Exp && Op <= TOpCode::Sqrt));
+    static_assert(IsFunction(Op));
     if constexpr (Op == TOpCode::Start)
         return Sum(0.0, V, Result);
     else if constexpr (Op == TOpCode::Negate)
@@ -69,76 +85,54 @@ template <TOpCode Op> [[gnu::always_inline]] inline bool FunctionOperation(doubl
                                                                                           Result);
 }
 
-// Machine.Operate<Op, Source>(Step) for the operand source of Step.
-template <TOpCode Op, typename TMachine>
-[[gnu::always_inline]] inline bool OperateFrom(TMachine& Machine, const TInstruction& Step)
+// The operation of the instruction with dispatch key Key on an
+// interpreter's machine, which provides Push<Source> (a parameter or a
+// constant), Check, Operate<Op, Source> (a binary operator or a function),
+// Return and Finish (the evaluation ends with a failure). False once the
+// evaluation has ended.
+template <unsigned Key, typename TMachine>
+[[gnu::always_inline]] inline bool ExecuteKey(TMachine& Machine, const TInstruction& Step)
 {
-    switch (Step.Source) {
-    case TSource::X:
-        return Machine.template Operate<Op, TSource::X>(Step);
-    case TSource::Z:
-        return Machine.template Operate<Op, TSource::Z>(Step);
-    case TSource::Const:
-        return Machine.template Operate<Op, TSource::Const>(Step);
-    default:
-        return Machine.template Operate<Op, TSource::Stack>(Step);
-    }
+    constexpr TOpCode Op = static_cast<TOpCode>(Key / SourceCount);
+    constexpr TSource Source = static_cast<TSource>(Key % SourceCount);
+    if constexpr (IsBinary(Op) || IsFunction(Op))
+        return Machine.template Operate<Op, Source>(Step);
+    else if constexpr (Source != TSource::Stack)
+        return Machine.Finish(SyntaxErrorValue);  // never compiled
+    else if constexpr (Op == TOpCode::LoadX)
+        return Machine.template Push<TSource::X>(Step);
+    else if constexpr (Op == TOpCode::LoadZ)
+        return Machine.template Push<TSource::Z>(Step);
+    else if constexpr (Op == TOpCode::Const)
+        return Machine.template Push<TSource::Const>(Step);
+    else if constexpr (Op == TOpCode::Check)
+        return Machine.Check();
+    else if constexpr (Op == TOpCode::Return)
+        return Machine.Return();
+    else if constexpr (Op == TOpCode::Undefined)
+        return Machine.Finish(UndefinedValue);
+    else
+        return Machine.Finish(SyntaxErrorValue);  // TOpCode::Syntax
 }
 
-// Runs one instruction on an interpreter's machine, which provides Push
-// (a parameter or a constant), Check, Operate<Op, Source> (a binary
-// operator or a function), Return and Finish (the evaluation ends with a
-// failure). False once the evaluation has ended.
+template <typename TMachine, unsigned... Keys>
+[[gnu::always_inline]] inline bool ExecuteAmong(TMachine& Machine, const TInstruction& Step,
+                                                std::integer_sequence<unsigned, Keys...> /*All*/)
+{
+    // One comparison per key, which the optimiser turns into a single jump
+    // through a table, as it would for a switch.
+    bool GoOn = false;
+    const unsigned Key = Step.Dispatch;
+    const bool Known = ((Key == Keys && (GoOn = ExecuteKey<Keys>(Machine, Step), true)) || ...);
+    return Known ? GoOn : Machine.Finish(SyntaxErrorValue);
+}
+
+// Runs one instruction on an interpreter's machine: the step for its
+// operation and operand source. False once the evaluation has ended.
 template <typename TMachine>
 [[gnu::always_inline]] inline bool Execute(TMachine& Machine, const TInstruction& Step)
 {
-    using enum TOpCode;
-    switch (Step.Op) {
-    case LoadX:
-        return Machine.template Push<TSource::X>(Step);
-    case LoadZ:
-        return Machine.template Push<TSource::Z>(Step);
-    case Const:
-        return Machine.template Push<TSource::Const>(Step);
-    case Check:
-        return Machine.Check();
-    case Start:
-        return OperateFrom<Start>(Machine, Step);
-    case Negate:
-        return OperateFrom<Negate>(Machine, Step);
-    case Add:
-        return OperateFrom<Add>(Machine, Step);
-    case Subtract:
-        return OperateFrom<Subtract>(Machine, Step);
-    case Multiply:
-        return OperateFrom<Multiply>(Machine, Step);
-    case Divide:
-        return OperateFrom<Divide>(Machine, Step);
-    case Exp:
-        return OperateFrom<Exp>(Machine, Step);
-    case Sin:
-        return OperateFrom<Sin>(Machine, Step);
-    case Cos:
-        return OperateFrom<Cos>(Machine, Step);
-    case Loge:
-        return OperateFrom<Loge>(Machine, Step);
-    case Fac:
-        return OperateFrom<Fac>(Machine, Step);
-    case ArcSin:
-        return OperateFrom<ArcSin>(Machine, Step);
-    case ArcCos:
-        return OperateFrom<ArcCos>(Machine, Step);
-    case Abs:
-        return OperateFrom<Abs>(Machine, Step);
-    case Sqrt:
-        return OperateFrom<Sqrt>(Machine, Step);
-    case Return:
-        return Machine.Return();
-    case Undefined:
-        return Machine.Finish(UndefinedValue);
-    default:
-        return Machine.Finish(SyntaxErrorValue);  // Syntax; nothing else is compiled
-    }
+    return ExecuteAmong(Machine, Step, std::make_integer_sequence<unsigned, KeyCount>{});
 }
 
 }  // namespace SolveExp

@@ -95,24 +95,23 @@ template <unsigned Key, typename TMachine>
 {
     constexpr TOpCode Op = static_cast<TOpCode>(Key / SourceCount);
     constexpr TSource Source = static_cast<TSource>(Key % SourceCount);
+    constexpr bool Plain = Source == TSource::Stack;  // the only source of the other steps
     if constexpr (IsBinary(Op) || IsFunction(Op))
         return Machine.template Operate<Op, Source>(Step);
-    else if constexpr (Source != TSource::Stack)
-        return Machine.Finish(SyntaxErrorValue);  // never compiled
-    else if constexpr (Op == TOpCode::LoadX)
+    else if constexpr (Plain && Op == TOpCode::LoadX)
         return Machine.template Push<TSource::X>(Step);
-    else if constexpr (Op == TOpCode::LoadZ)
+    else if constexpr (Plain && Op == TOpCode::LoadZ)
         return Machine.template Push<TSource::Z>(Step);
-    else if constexpr (Op == TOpCode::Const)
+    else if constexpr (Plain && Op == TOpCode::Const)
         return Machine.template Push<TSource::Const>(Step);
-    else if constexpr (Op == TOpCode::Check)
+    else if constexpr (Plain && Op == TOpCode::Check)
         return Machine.Check();
-    else if constexpr (Op == TOpCode::Return)
+    else if constexpr (Plain && Op == TOpCode::Return)
         return Machine.Return();
-    else if constexpr (Op == TOpCode::Undefined)
+    else if constexpr (Plain && Op == TOpCode::Undefined)
         return Machine.Finish(UndefinedValue);
     else
-        return Machine.Finish(SyntaxErrorValue);  // TOpCode::Syntax
+        return Machine.Finish(SyntaxErrorValue);  // TOpCode::Syntax; nothing else is compiled
 }
 
 template <typename TMachine, unsigned... Keys>

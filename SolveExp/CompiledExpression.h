@@ -1,8 +1,7 @@
 // Fast evaluation of one expression at many points: the text is compiled
 // once into a flat postfix program whose result, for every X and Z, has the
 // same bits as the text path (copy the blank-free text into a buffer,
-// SubstituteParameters with capacity length +
-// MaxParameterLetters * ParamTextGrowth + 1,
+// SubstituteParameters with capacity SubstitutionCapacity(length),
 // EvaluateExpression).
 //
 // A square grid rounds each distinct X and Z once and evaluates by rows:

@@ -19,6 +19,11 @@ inline constexpr const char* MsgSyntaxError =
     "Syntax error in function expression ('Y = F(X, Z) =').";
 inline constexpr const char* MsgCannotAllocate = "Cannot allocate necessary memory.";
 inline constexpr const char* MsgCalculated = "Resulting points were successfully calculated.";
+// Intervals or results so large that the camera distance needed to show them
+// would be beyond the range of numbers.
+inline constexpr const char* MsgResultsTooLarge =
+    "The results are too large to be shown: the camera distance they need is beyond the range of "
+    "numbers. Use smaller 'X Interval' and 'Z Interval', or limit the results with 'Y Interval'.";
 
 // Refusals of a repaint, in the order of the checks.
 inline constexpr const char* MsgNoResults = "There are no calculated results to show.";

@@ -162,6 +162,12 @@ std::string FormatReal(long double Value)
     while (Exponent.size() > 1 && Exponent.front() == '0')
         Exponent.remove_prefix(1);
     Out += Exponent;
+    // The very top of the double range rounds up, at 15 digits, past the
+    // largest double; written so, it would never read back. Such values are
+    // written rounded down instead.
+    if ((Out == "1.79769313486232E308" || Out == "-1.79769313486232E308") &&
+        std::fabs(Value) <= static_cast<long double>(std::numeric_limits<double>::max()))
+        Out[Out.find('E') - 1] = '1';
     return Out;
 }
 

@@ -30,6 +30,12 @@ double CalcBoundingRadius(const TResultSet& R)
     return Radius == 0.0 ? 0.001 : Radius;
 }
 
+bool IsShowableRadius(double BoundingRadius)
+{
+    constexpr long double LargestDistance = 1.7e308;
+    return 1.5L * BoundingRadius <= LargestDistance;
+}
+
 TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid,
                                           double Distance)
 {

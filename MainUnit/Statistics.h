@@ -15,6 +15,11 @@ void ClipYInterval(TResultSet& Results, const TYRange& Range);
 // computed in extended precision; 0.001 when it comes out exactly 0.
 double CalcBoundingRadius(const TResultSet& Results);
 
+// Whether a result set of this radius can be shown: the camera distance the
+// calculation writes for it (1.5 radii, the largest figure derived from the
+// radius) must stay within 1.7E308, so that every field reads it back.
+bool IsShowableRadius(double BoundingRadius);
+
 struct TDistanceCorrection {
     bool Replace = false;
     double Distance = 0;  // the new distance when Replace

@@ -15,8 +15,6 @@ constexpr long double GrowFactor = 1.1L;
 constexpr long double ShrinkFactor = 0.9L;
 constexpr long double MinDistanceFactor = 1.001L;
 
-TStep Write(long double Value) { return {TStepAction::WriteAndRepaint, FormatReal(Value)}; }
-
 // A step with a limit on one side. IsAllowed(v) tells whether v lies
 // strictly on the allowed side of the limit. The new value is judged as it
 // will be read back from its 15-digit text, so that rounding cannot carry it
@@ -46,7 +44,12 @@ TStep PlainStep(std::string_view Text, long double (*Next)(long double))
 {
     double Value = 0;
     if (!ReadReal(Text, Value)) return {TStepAction::RepaintOnly, {}};
-    return Write(Next(Value));
+    // A step beyond the largest number would leave a text that no field reads
+    // back; the field keeps its value, and the press repaints as any other.
+    std::string NewText = FormatReal(Next(Value));
+    double Written = 0;
+    if (!ReadReal(NewText, Written)) return {TStepAction::RepaintOnly, {}};
+    return {TStepAction::WriteAndRepaint, NewText};
 }
 
 }  // namespace

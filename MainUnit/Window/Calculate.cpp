@@ -41,6 +41,19 @@ bool FitsFreeMemory(const TGridPlan& Plan)
     return Available == 0 || Needed <= Available / 2;
 }
 
+// The X and Z intervals alone fix the least radius a new set can have (its
+// Y range can only add to it), so a set too large to be shown is mostly
+// refused here, before the old one is replaced.
+bool IntervalsShowable(const TFunctionSettings& Settings)
+{
+    TResultSet Box;
+    Box.XIntervalFrom = Settings.XIntervalFrom;
+    Box.XIntervalTo = Settings.XIntervalTo;
+    Box.ZIntervalFrom = Settings.ZIntervalFrom;
+    Box.ZIntervalTo = Settings.ZIntervalTo;
+    return IsShowableRadius(CalcBoundingRadius(Box));
+}
+
 // What the core needs for one calculation, with the random seed taken from
 // the clock at this moment.
 TCalculationRequest MakeRequest(const TFunctionSettings& Settings, bool SquareOrder)
@@ -73,13 +86,38 @@ void TMainForm::CorrectDistanceField()
     if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
+namespace {
+
+// A calculation that ends after the old set was replaced leaves no set. The
+// old graph is still on screen while the box is open.
+void DropResults(TMainForm& Form, TMessageKind Kind, const char* Text)
+{
+    Form.ShowMessage(Kind, Text);
+    ReleasePoints(Form.Results);
+    Form.ClearImages();
+    Form.UpdateLegend(nullptr);
+}
+
+// Refuses a set too large to be shown while the old set is intact, then
+// reserves the storage of the new one; false once the refusal is reported.
+bool ReserveResults(TMainForm& Form, const TFunctionSettings& Settings, const TGridPlan& Plan)
+{
+    if (Plan.Ok && !IntervalsShowable(Settings)) {
+        Form.ShowMessage(TMessageKind::mkWarning, MsgResultsTooLarge);
+        return false;
+    }
+    if (!(Plan.Ok && FitsFreeMemory(Plan) && ReservePoints(Form.Results, Plan))) {
+        DropResults(Form, TMessageKind::mkError, MsgCannotAllocate);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void TMainForm::ReportStorageFailure()
 {
-    // The old graph is still on screen while the box is open.
-    ShowMessage(TMessageKind::mkError, MsgCannotAllocate);
-    ReleasePoints(Results);
-    ClearImages();
-    UpdateLegend(nullptr);
+    DropResults(*this, TMessageKind::mkError, MsgCannotAllocate);
 }
 
 void TMainForm::CalculateResultsButtonClick()
@@ -102,20 +140,24 @@ void TMainForm::CalculateResultsButtonClick()
     const TGridPlan Plan =
         PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
                  Settings.ZIntervalFrom, Settings.ZIntervalTo);
-    if (!(Plan.Ok && FitsFreeMemory(Plan) && ReservePoints(Results, Plan))) {
-        ReportStorageFailure();
-        return;
-    }
+    if (!ReserveResults(*this, Settings, Plan)) return;
 
     bool Calculated = false;
+    bool Showable = false;
     {
         const TBusyState Busy(*this, StatusCalculating);
         Calculated =
             CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
-        if (Calculated) CorrectDistanceField();
+        // Results far beyond the intervals can still make the radius too large.
+        Showable = Calculated && IsShowableRadius(Results.BoundingRadius);
+        if (Showable) CorrectDistanceField();
     }
     if (!Calculated) {
         ReportStorageFailure();
+        return;
+    }
+    if (!Showable) {
+        DropResults(*this, TMessageKind::mkWarning, MsgResultsTooLarge);
         return;
     }
 

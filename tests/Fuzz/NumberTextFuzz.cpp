@@ -177,14 +177,9 @@ void CheckFormat(double Value)
         Require(Lead <= 4, "fixed notation below 0.0001", View);
     }
     double Back = 0.0;
-    if (!MainUnit::ReadReal(View, Back)) {
-        // Only the very top of the double range rounds, at 15 digits, to a text
-        // above the largest double ("1.79769313486232E308"), which no field reads.
-        Require(std::fabs(Value) >= 1.797693134862315e308, "a written number does not read back",
-                View);
-        return;
-    }
-    // Half a unit of the 15th digit, plus the rounding of the read-back value.
+    Require(MainUnit::ReadReal(View, Back), "a written number does not read back", View);
+    // Half a unit of the 15th digit, plus the rounding of the read-back value
+    // (the top of the range is written rounded down, well within it).
     Require(std::fabs(Back - Value) <= 5.12e-15 * std::fabs(Value) + 5e-324,
             "a written number is not the value rounded to 15 digits", View);
     Require(MainUnit::FormatReal(Back) == Text, "writing the read-back value changes the text",

@@ -100,6 +100,9 @@ TEST(ViewStepTest, StepsAndLimits)
         {"zoom +", Zoom, "100", true, 0, A::WriteAndRepaint, "110"},
         {"zoom -", Zoom, "100", false, 0, A::WriteAndRepaint, "90"},
         {"zoom keeps its sign", Zoom, "-5", true, 0, A::WriteAndRepaint, "-5.5"},
+        // 1.87E308 would not read back: the text stays.
+        {"dist + past the largest number", Dist, "1.7E308", true, 1, A::RepaintOnly, ""},
+        {"zoom + past the largest number", Zoom, "1.7E308", true, 0, A::RepaintOnly, ""},
     };
     for (const StepCase& C : Cases) {
         TStep Step = C.Step(C.Text, C.Increase, C.Radius);

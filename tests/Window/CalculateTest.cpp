@@ -226,6 +226,52 @@ TEST_F(WindowTest, GridsThatOverflowOrExceedMemoryEmptyTheSetWithTheErrorBox)
     }
 }
 
+TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadableNumber)
+{
+    const struct {
+        const char* Name;
+        std::vector<TFieldText> Fields;
+        bool KeepsTheOldSet;  // the intervals alone tell, before anything is replaced
+    } Cases[] = {
+        {"X and Z near 1.5e308",
+         {{&TMainForm::XIntervalFromEdit, "1.4e308"},
+          {&TMainForm::XIntervalToEdit, "1.5e308"},
+          {&TMainForm::ZIntervalFromEdit, "1.4e308"},
+          {&TMainForm::ZIntervalToEdit, "1.5e308"}},
+         true},
+        {"F near 1.6e308", {{&TMainForm::FunctionExpressionEdit, "1.6e308"}}, false},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        ResetFields(*Form);
+        ASSERT_TRUE(Calculate("sin(x)"));
+        const TSnapshot Before = Snapshot(*Form);
+        for (const TFieldText& F : Case.Fields)
+            (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
+        Form->CalculateResultsButton->click();
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgResultsTooLarge));
+        if (Case.KeepsTheOldSet) {
+            EXPECT_EQ(Snapshot(*Form), Before);
+        } else {
+            EXPECT_TRUE(Form->Results.Points.empty());
+            EXPECT_TRUE(Form->PointsLabel->text().isEmpty());
+        }
+        // "Min->" and "+" never write a text that the repaint cannot read.
+        Form->MinDistanceButton->click();
+        Form->DistanceIncButton->click();
+        double Distance = 0;
+        EXPECT_TRUE(MainUnit::ReadReal(MainUnit::FieldText(Form->DistanceEdit), Distance))
+            << Form->DistanceEdit->text().toStdString();
+        if (Case.KeepsTheOldSet) {
+            EXPECT_TRUE(TakeMessages().empty());
+        } else {
+            EXPECT_EQ(TakeMessages(),
+                      (std::vector<TRecordedMessage>(
+                          2, {Platform::TMessageKind::mkWarning, MainUnit::MsgNoResults})));
+        }
+    }
+}
+
 TEST_F(WindowTest, AcceptedEdgesOfTheFunctionSettings)
 {
     const std::string Blanks = std::string(253, ' ') + "x";  // 254 characters

@@ -39,6 +39,11 @@ inline constexpr const char* MsgDistanceTail =
     " (for these function settings) to prevent the graph from deformations. To set it to the "
     "minimal possible value use 'Min->' button.";
 inline constexpr const char* MsgViewPlane = "ViewPlane calculation error.";
+// A view that projects no point at all: the zoom vanishes against the
+// distance in the precision of numbers, or overflows.
+inline constexpr const char* MsgViewBeyondPrecision =
+    "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
+    "precision of numbers. Change 'Zoom', or use smaller intervals or results.";
 inline constexpr const char* MsgZBuffer = "Cannot allocate memory for Z-Buffer.";
 
 // Status line while the window is busy.

@@ -75,6 +75,13 @@ double PointLineDistance(const TLine3D& Line, const TPoint3D& Point, TPoint3D& F
 bool CalcViewPlane(TPoint3D& Camera, int32_t Width, int32_t Height, double VerAngle,
                    double HorAngle, double Zoom, double Distance, TViewPlane& ViewPlane);
 
+// Whether ViewPlane can project any point at all. False when the camera and
+// the plane's centre fell together in the rounding of their coordinates (a
+// zoom that vanishes against the camera's distance from the origin), or a
+// figure of the plane is no finite number (a zoom near the top of the range);
+// ProjectPoint then fails for every point.
+bool CanProject(const TViewPlane& ViewPlane);
+
 // Pixel of Point seen through ViewPlane (it may lie outside the picture).
 // False when the line of sight is parallel to the view plane or an offset is
 // not a finite number within the 32-bit pixel range; the outputs then carry

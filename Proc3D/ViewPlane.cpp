@@ -73,4 +73,22 @@ bool CalcViewPlane(TPoint3D& Camera, int32_t Width, int32_t Height, double VerAn
     return true;
 }
 
+namespace {
+
+bool IsFinite(const TPoint3D& P)
+{
+    return std::isfinite(P.X) && std::isfinite(P.Y) && std::isfinite(P.Z);
+}
+
+}  // namespace
+
+bool CanProject(const TViewPlane& ViewPlane)
+{
+    const TPoint3D& Normal = ViewPlane.Plane.Normal;
+    return IsFinite(ViewPlane.Camera) && IsFinite(ViewPlane.Center) && IsFinite(Normal) &&
+           IsFinite(ViewPlane.Up) && IsFinite(ViewPlane.Horizontal) &&
+           std::isfinite(ViewPlane.Plane.Offset) && Dot(Normal, Normal) != 0.0L &&
+           Dot(ViewPlane.Up, ViewPlane.Up) != 0.0L;
+}
+
 }  // namespace Proc3D

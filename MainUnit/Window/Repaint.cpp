@@ -46,6 +46,12 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
         Refusal = MsgViewPlane;
         return false;
     }
+    // A plane through which nothing projects would give a black picture
+    // without a word.
+    if (!Proc3D::CanProject(Plan.ViewPlane)) {
+        Refusal = MsgViewBeyondPrecision;
+        return false;
+    }
 
     // Read once: the repaint draws with the states of this moment.
     Plan.ShowUndefined = UndefResultsCheckBox->isChecked();

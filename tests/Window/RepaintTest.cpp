@@ -39,6 +39,9 @@ const TViewCase ViewCases[] = {
     {"0", "0", nullptr, "100", DistanceMessage},
     {"0", "0", "17.3205080756887", "100", DistanceMessage},  // just below the radius
     {"0", "0", "17.3205080756888", "100", ""},               // just above it
+    // Camera and plane fall together; the plane's offset overflows.
+    {"0", "0", "30", "1e-20", MainUnit::MsgViewBeyondPrecision},
+    {"0.7", "0.5", "30", "1e200", MainUnit::MsgViewBeyondPrecision},
 };
 
 }  // namespace
@@ -84,6 +87,18 @@ TEST_F(WindowTest, EveryRefusalOfTheRepaintInTheOrderOfTheChecks)
             EXPECT_TRUE(IsFilled(Form->GraphImage, 0));  // blanked when the box closed
         }
     }
+}
+
+TEST_F(WindowTest, AResultSetBeyondThePrecisionOfTheViewIsReportedNotLeftBlack)
+{
+    // The distance 1.5E19 leaves no room for a zoom of 100 in its rounding.
+    Form->FunctionExpressionEdit->setText(QStringLiteral("1e18*x"));
+    Form->CalculateResultsButton->click();
+    EXPECT_EQ(TakeMessages(),
+              (std::vector<TRecordedMessage>{
+                  {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated},
+                  {Platform::TMessageKind::mkWarning, MainUnit::MsgViewBeyondPrecision}}));
+    EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("1.5E19"));
 }
 
 TEST_F(WindowTest, UndefinedResultsAreWhiteAtHeightZeroOnlyWhenShown)

@@ -37,6 +37,9 @@ public:
     // Repaints the whole window before returning.
     void RedrawNow();
 
+    // True while OnActivate runs for the close of a message box.
+    bool ActivatedByMessageBox() const { return MessageBoxClosing; }
+
 protected:
     void showEvent(QShowEvent* Event) override;
 
@@ -44,6 +47,7 @@ private:
     void Activate();
 
     bool FirstShowDone = false;
+    bool MessageBoxClosing = false;
 };
 
 }  // namespace Platform

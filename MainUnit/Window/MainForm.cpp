@@ -77,6 +77,13 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormActivate()
 {
+    // A box over a view field has just answered what the user typed there (a
+    // refusal, after Enter). Taking the focus away is no leaving by the user:
+    // the field counts as unchanged from here, so that merely leaving it later
+    // does not repeat the answer.
+    if (ActivatedByMessageBox())
+        for (QLineEdit* View : {HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit})
+            if (focusWidget() == View) View->setModified(false);
     FunctionExpressionEdit->setFocus(Qt::ActiveWindowFocusReason);
     ClearImages();
 }

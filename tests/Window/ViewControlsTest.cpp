@@ -166,5 +166,11 @@ TEST_F(ViewControlsTest, LeavingATypedFieldRepaintsOnceAndEnterRepaints)
     EXPECT_EQ(Form->focusWidget(), Form->FunctionExpressionEdit);
     // The activation moving the focus is no exit of the field: no second box.
     EXPECT_EQ(Outcome(Message), Nothing);
-    EXPECT_TRUE(Form->DistanceEdit->isModified());
+    // The box answered the typed text: the field counts as unchanged, so
+    // entering and leaving it without typing repaints nothing.
+    EXPECT_FALSE(Form->DistanceEdit->isModified());
+    QTest::mouseClick(Form->DistanceEdit, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), Form->DistanceEdit);
+    QTest::mouseClick(Form->XIntervalFromEdit, Qt::LeftButton);
+    EXPECT_EQ(Outcome(Message), Nothing);
 }

@@ -272,6 +272,35 @@ TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadabl
     }
 }
 
+TEST_F(WindowTest, TheMemoryGuardCountsWhatTheSystemCanMakeAvailable)
+{
+    // The default grid of 5041 points takes 120984 bytes and may use half of
+    // the memory the system reports as available: 118.2 kB of 236.3 kB.
+    static std::string Report;
+    const struct {
+        const char* Report;
+        bool Accepted;
+    } Cases[] = {
+        {"MemTotal: 900000 kB\nMemFree: 100 kB\nMemAvailable: 237 kB\n", true},  // mostly cache
+        {"MemTotal: 900000 kB\nMemFree: 800000 kB\nMemAvailable: 236 kB\n", false},
+        {"MemTotal: 900000 kB\nMemFree: 237 kB\n", true},  // a report without the line
+        {"MemTotal: 900000 kB\nMemFree: 236 kB\n", false},
+    };
+    const Platform::TMemoryReportReader Original = Platform::MemoryReportReader;
+    Platform::MemoryReportReader = [] { return Report; };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Report);
+        Report = Case.Report;
+        if (Case.Accepted) {
+            EXPECT_TRUE(Calculate("x"));
+        } else {
+            Form->CalculateResultsButton->click();
+            EXPECT_EQ(TakeMessages(), Error(MainUnit::MsgCannotAllocate));
+        }
+    }
+    Platform::MemoryReportReader = Original;
+}
+
 TEST_F(WindowTest, AcceptedEdgesOfTheFunctionSettings)
 {
     const std::string Blanks = std::string(253, ' ') + "x";  // 254 characters

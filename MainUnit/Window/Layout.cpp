@@ -28,9 +28,13 @@ namespace {
 QLabel* MakeLegendLabel(QWidget* Parent, int Left, int Top, int Width, int Height)
 {
     QLabel* Label = MakeFixedLabel(Parent, Left, Top, Width, Height, QString());
-    // Slightly tightened, so that a value of 15 significant digits fits the
-    // 140 pixels of a colour label in this bold face.
-    QFont Font = ProgramFont(FontPixelSize, true);
+    // The narrow cut of the program's face, slightly tightened: the longest
+    // value a colour label can show ("Y = -8.88888888888888E-308", 136
+    // pixels) fits its 140 pixels at the full height of the window's text.
+    QFont Font(QStringLiteral("Liberation Sans Narrow"));
+    Font.setStyleHint(QFont::SansSerif);
+    Font.setPixelSize(FontPixelSize);
+    Font.setBold(true);
     Font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
     Label->setFont(Font);
     QPalette Palette = Label->palette();

@@ -25,8 +25,12 @@ void TMainForm::UpdateLegend(const char* Expression)
         {BlueLabel, &Texts.Blue},
         {PurpleLabel, &Texts.Purple},
         {UndefinedLabel, &Texts.Undefined}};
-    for (const auto& [Label, Text] : Labels)
-        Label->setText(QString::fromLatin1(Text->data(), qsizetype(Text->size())));
+    // The tooltip shows a text in full where the label is too narrow for it.
+    for (const auto& [Label, Text] : Labels) {
+        const QString Shown = QString::fromLatin1(Text->data(), qsizetype(Text->size()));
+        Label->setText(Shown);
+        Label->setToolTip(Shown);
+    }
 }
 
 }  // namespace MainUnit

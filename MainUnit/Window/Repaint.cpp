@@ -13,6 +13,7 @@
 #include <QLineEdit>
 
 #include <optional>
+#include <utility>
 
 namespace MainUnit {
 
@@ -66,9 +67,13 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
 
 void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 {
-    SetFieldText(CameraXEdit, FormatReal(Plan.Camera.X));
-    SetFieldText(CameraYEdit, FormatReal(Plan.Camera.Y));
-    SetFieldText(CameraZEdit, FormatReal(Plan.Camera.Z));
+    // The fields show the beginning of a long number, the tooltip all of it.
+    const std::pair<QLineEdit*, double> Coordinates[] = {
+        {CameraXEdit, Plan.Camera.X}, {CameraYEdit, Plan.Camera.Y}, {CameraZEdit, Plan.Camera.Z}};
+    for (const auto& [Field, Value] : Coordinates) {
+        SetFieldText(Field, FormatReal(Value));
+        Field->setToolTip(Field->text());
+    }
 
     // The quiet repaints of a gesture leave the window unlocked.
     std::optional<TBusyState> Busy;

@@ -1,5 +1,6 @@
 // The main window as it opens: every control's place, caption, text and
 // state, the captions fitting their bounds, and the tab order.
+#include "MainUnit/NumberText.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "WindowFixture.h"
 
@@ -313,6 +314,17 @@ TEST_F(WindowTest, TheLongestTextsFitTheStatusAndLegendLabels)
         EXPECT_LE(Case.Label->fontMetrics().horizontalAdvance(QString::fromUtf8(Case.Text)),
                   Case.Label->width())
             << Case.Text;
+    // Every value a colour label can show: sign, 15 digits, point, "E",
+    // exponent sign and three exponent digits, or four zeros after the point.
+    const double WidestValues[] = {-8.88888888888888e-308, -0.000888888888888888,
+                                   -888888888888888.0, 8.88888888888888e+307};
+    for (QLabel* Label : {Form->RedWhiteLabel, Form->RedLabel, Form->YellowLabel, Form->GreenLabel,
+                          Form->LightBlueLabel, Form->BlueLabel, Form->PurpleLabel})
+        for (double Value : WidestValues) {
+            const QString Text = QString::fromStdString("Y = " + MainUnit::FormatReal(Value));
+            EXPECT_LE(Label->fontMetrics().horizontalAdvance(Text), Label->width())
+                << Text.toStdString();
+        }
 }
 
 TEST_F(WindowTest, TabWalksTheControlsInTheirOrder)

@@ -132,8 +132,14 @@ TEST_F(WindowTest, LegendOfACalculationAndItsColourValues)
         {Form->RedLabel, "Y = 7.35593220338983"},
         {Form->RedWhiteLabel, "Y = 10"},
         {Form->UndefinedLabel, "Y is undefined"}};
-    for (const auto& [Label, Text] : Expected)
+    for (const auto& [Label, Text] : Expected) {
         EXPECT_EQ(Label->text().toStdString(), Text);
+        EXPECT_EQ(Label->toolTip().toStdString(), Text);  // in full where the label is short
+    }
+    for (QLineEdit* Camera : {Form->CameraXEdit, Form->CameraYEdit, Form->CameraZEdit}) {
+        EXPECT_FALSE(Camera->text().isEmpty());
+        EXPECT_EQ(Camera->toolTip(), Camera->text());
+    }
     // The legend describes the last calculation, not the controls of now.
     Form->RandomRadioButton->click();
     Form->XIntervalFromEdit->setText(QStringLiteral("-5"));

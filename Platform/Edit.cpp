@@ -36,13 +36,16 @@ void TEdit::focusInEvent(QFocusEvent* Event)
 
 void TEdit::focusOutEvent(QFocusEvent* Event)
 {
-    // QLineEdit drops its selection when the focus moves to another control.
-    const TSelection Selection = SaveSelection();
-    QLineEdit::focusOutEvent(Event);
-    RestoreSelection(Selection);
+    // QLineEdit drops its selection when the focus moves to another control,
+    // and keeps it only when the whole window loses its activation. Told so,
+    // it keeps the selection and hides the caret. (Setting the selection
+    // again afterwards would show a caret without the focus.)
+    const Qt::FocusReason Reason = Event->reason();
+    QFocusEvent KeepSelection(
+        Event->type(), Reason == Qt::PopupFocusReason ? Reason : Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&KeepSelection);
     // Losing the focus with the window's activation, to a popup, or because
     // the edit itself was disabled is no move to another control.
-    const Qt::FocusReason Reason = Event->reason();
     if (Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason && isEnabled() &&
         OnExit)
         OnExit();

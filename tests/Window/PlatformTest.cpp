@@ -129,6 +129,29 @@ TEST_F(EditTest, KeepsItsSelectionWhenTheFocusLeavesAndComesBackByTab)
     EXPECT_FALSE(Edit->hasSelectedText());  // reached by Tab, the text is not all selected
 }
 
+TEST_F(EditTest, AFieldWithoutTheFocusShowsItsSelectionButNoCaret)
+{
+    Edit->setText(QStringLiteral("abcdef"));
+    Edit->setFocus();
+    Edit->setSelection(0, 6);  // the caret stands after the text
+    for (const Qt::FocusReason Reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
+        SCOPED_TRACE(Reason);
+        Edit->setFocus();
+        if (Reason == Qt::ActiveWindowFocusReason) {
+            QFocusEvent Deactivated(QEvent::FocusOut, Reason);
+            QApplication::sendEvent(Edit, &Deactivated);
+        } else {
+            Other->setFocus(Reason);
+        }
+        ASSERT_EQ(Edit->selectedText(), QStringLiteral("abcdef"));
+        const QImage Shown = Edit->grab().toImage();
+        // A read-only field never draws its caret: the same picture.
+        Edit->setReadOnly(true);
+        EXPECT_EQ(Edit->grab().toImage(), Shown);
+        Edit->setReadOnly(false);
+    }
+}
+
 TEST_F(EditTest, ExitIsNotRaisedWhenOnlyTheWindowLosesActivation)
 {
     Edit->setFocus();

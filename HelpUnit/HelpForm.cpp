@@ -4,6 +4,7 @@
 #include "Platform/Application.h"
 #include "TesselVersion.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,6 +65,26 @@ void THelpForm::showEvent(QShowEvent* Event)
 {
     QDialog::showEvent(Event);
     FormActivate();
+}
+
+void THelpForm::changeEvent(QEvent* Event)
+{
+    QDialog::changeEvent(Event);
+    // Some window managers offer and honour minimise even for a dialog that
+    // asks for no such button. Minimised, the help window would leave the
+    // main window, which takes no input while help is open, looking frozen;
+    // so it comes back at once, once the window manager has finished.
+    if (Event->type() == QEvent::WindowStateChange && isMinimized())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isVisible() || !isMinimized()) return;
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                show();
+                raise();
+                activateWindow();
+            },
+            Qt::QueuedConnection);
 }
 
 }  // namespace HelpUnit

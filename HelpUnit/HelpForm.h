@@ -26,6 +26,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
 };
 
 }  // namespace HelpUnit

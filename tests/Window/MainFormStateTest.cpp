@@ -168,6 +168,19 @@ TEST_F(WindowTest, HelpIsModalOnTopWithFocusOnOkAndEnterClosesIt)
         WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
 }
 
+TEST_F(WindowTest, AMinimisedHelpWindowComesBackAtOnce)
+{
+    bool Restored = false;
+    auto Timer = OnNextModal([&](QWidget* Modal) {
+        Modal->setWindowState(Qt::WindowMinimized);  // as a window manager may do
+        Restored = WaitUntil([&] { return Modal->isVisible() && !Modal->isMinimized(); });
+        Help->OKButton->click();
+    });
+    Form->HelpButton->click();
+    EXPECT_TRUE(Restored);
+    EXPECT_FALSE(Help->isVisible());
+}
+
 TEST_F(WindowTest, HelpWindowShowsTheProgramTheContactAndTheCzechText)
 {
     EXPECT_EQ(Help->Label1->text(), QStringLiteral("Tessel version 1.00"));

@@ -1,7 +1,9 @@
 #include "RandomUser.h"
 
 #include "MainUnit/FunctionSettings.h"
+#include "MainUnit/Messages.h"
 #include "MainUnit/PointStorage.h"
+#include "MainUnit/Statistics.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,6 +68,15 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
     const MainUnit::TGridPlan Plan =
         MainUnit::PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
                            Settings.ZIntervalFrom, Settings.ZIntervalTo);
+    MainUnit::TResultSet Box;  // the X and Z intervals alone
+    Box.XIntervalFrom = Settings.XIntervalFrom;
+    Box.XIntervalTo = Settings.XIntervalTo;
+    Box.ZIntervalFrom = Settings.ZIntervalFrom;
+    Box.ZIntervalTo = Settings.ZIntervalTo;
+    if (Plan.Ok && !MainUnit::IsShowableRadius(MainUnit::CalcBoundingRadius(Box))) {
+        Result.Refusal = MainUnit::MsgResultsTooLarge;
+        return Result;
+    }
     Result.Requested = Settings.PointCount;
     Result.Entries = Plan.Ok ? uint64_t(Plan.Cols) * uint64_t(Plan.Rows) : 0;
     // Far beyond the limit of the run, the reservation fails at once.
@@ -300,6 +311,13 @@ std::string TRandomUser::CheckCalculation(const TCalculationForecast& Forecasted
             !W.AllBlack(F.OutLineImage))
             return "after the storage error the set, the legend and the pictures must be empty";
         ++Count.MemoryFailures;
+        return {};
+    }
+    if (Shown.size() == 1 && Shown[0].Text == MainUnit::MsgResultsTooLarge) {
+        // Results far beyond the intervals: refused after the evaluation.
+        if (!F.Results.Points.empty() || !W.LegendEmpty() || !W.AllBlack(F.GraphImage))
+            return "after results too large to show the set, the legend and the graph must be "
+                   "empty";
         return {};
     }
     if (Shown.empty() || Shown[0].Kind != TMessageKind::mkInformation)

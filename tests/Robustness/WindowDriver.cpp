@@ -30,6 +30,10 @@ const char* const WarningTexts[] = {
     "'Vertical angle' must be valid real number between -PI/2 and PI/2.",
     "'Zoom' must be valid real number greater than 0.",
     "ViewPlane calculation error.",
+    "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
+    "precision of numbers. Change 'Zoom', or use smaller intervals or results.",
+    "The results are too large to be shown: the camera distance they need is beyond the range of "
+    "numbers. Use smaller 'X Interval' and 'Z Interval', or limit the results with 'Y Interval'.",
 };
 const char* const DistanceHead = "'Distance' must be greater than ";
 const char* const DistanceTail = " (for these function settings) to prevent the graph from "

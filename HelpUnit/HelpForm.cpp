@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace HelpUnit {
 
@@ -53,6 +54,12 @@ THelpForm::THelpForm()
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 
     setTabOrder(HelpMemo, OKButton);
+
+    // Fires from the event loop, after the window manager's change is done.
+    RestoreTimer = new QTimer(this);
+    RestoreTimer->setSingleShot(true);
+    RestoreTimer->setInterval(0);
+    connect(RestoreTimer, &QTimer::timeout, this, [this] { RestoreFromMinimised(); });
 }
 
 void THelpForm::ShowModal() { exec(); }
@@ -67,6 +74,15 @@ void THelpForm::showEvent(QShowEvent* Event)
     FormActivate();
 }
 
+void THelpForm::RestoreFromMinimised()
+{
+    if (!isVisible() || !isMinimized()) return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void THelpForm::changeEvent(QEvent* Event)
 {
     QDialog::changeEvent(Event);
@@ -74,17 +90,7 @@ void THelpForm::changeEvent(QEvent* Event)
     // asks for no such button. Minimised, the help window would leave the
     // main window, which takes no input while help is open, looking frozen;
     // so it comes back at once, once the window manager has finished.
-    if (Event->type() == QEvent::WindowStateChange && isMinimized())
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!isVisible() || !isMinimized()) return;
-                setWindowState(windowState() & ~Qt::WindowMinimized);
-                show();
-                raise();
-                activateWindow();
-            },
-            Qt::QueuedConnection);
+    if (Event->type() == QEvent::WindowStateChange && isMinimized()) RestoreTimer->start();
 }
 
 }  // namespace HelpUnit

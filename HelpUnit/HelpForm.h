@@ -6,6 +6,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace HelpUnit {
 
@@ -27,6 +28,10 @@ public:
 protected:
     void showEvent(QShowEvent* Event) override;
     void changeEvent(QEvent* Event) override;
+
+private:
+    QTimer* RestoreTimer = nullptr;
+    void RestoreFromMinimised();
 };
 
 }  // namespace HelpUnit

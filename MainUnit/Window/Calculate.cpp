@@ -82,7 +82,11 @@ void TMainForm::ReportStorageFailure()
     UpdateLegend(nullptr);
 }
 
-void TMainForm::CalculateResultsButtonClick()
+void TMainForm::CalculateResultsButtonClick() { Calculate(true); }
+
+void TMainForm::CalculateWithoutAnnouncement() { Calculate(false); }
+
+void TMainForm::Calculate(bool Announce)
 {
     const std::string Texts[] = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
                                  FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
@@ -110,8 +114,9 @@ void TMainForm::CalculateResultsButtonClick()
     bool Calculated = false;
     {
         const TBusyState Busy(*this, StatusCalculating);
-        Calculated =
-            CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
+        TCalculationRequest Request = MakeRequest(Settings, SquareRadioButton->isChecked());
+        if (FixedRandomSeed) Request.RandomSeed = *FixedRandomSeed;
+        Calculated = CalculateResults(Results, Request, Plan);
         if (Calculated) CorrectDistanceField();
     }
     if (!Calculated) {
@@ -119,7 +124,8 @@ void TMainForm::CalculateResultsButtonClick()
         return;
     }
 
-    ShowMessage(TMessageKind::mkInformation, MsgCalculated);
+    ResultExpression = Settings.Expression.data();
+    if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
     RepaintGraph();
     UpdateLegend(Settings.Expression.data());
 }

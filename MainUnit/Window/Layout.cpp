@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 
@@ -28,11 +29,7 @@ namespace {
 QLabel* MakeLegendLabel(QWidget* Parent, int Left, int Top, int Width, int Height)
 {
     QLabel* Label = MakeFixedLabel(Parent, Left, Top, Width, Height, QString());
-    // Slightly tightened, so that a value of 15 significant digits fits the
-    // 140 pixels of a colour label in this bold face.
-    QFont Font = ProgramFont(FontPixelSize, true);
-    Font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
-    Label->setFont(Font);
+    Label->setFont(LegendLabelFont());
     QPalette Palette = Label->palette();
     for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         Palette.setColor(Group, QPalette::WindowText, Qt::white);

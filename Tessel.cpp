@@ -20,7 +20,11 @@ int main(int argc, char* argv[])
     if (!Line.Output.isEmpty()) return MainUnit::RunOutputJob(argv[0], Line);
 
     Platform::PrepareApplication();
-    QApplication App(argc, argv);
+    // The arguments are the program's own, read above: none of them is
+    // handed to Qt, which would otherwise take an option value such as
+    // "-reverse" for one of its own options.
+    int QtArgc = 1;
+    QApplication App(QtArgc, argv);
     Platform::SetUpApplication(App, QString::fromUtf8(MainUnit::ApplicationTitle));
 
     // Created first, the main window is the one whose closing ends the program.

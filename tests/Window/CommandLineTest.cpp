@@ -7,10 +7,12 @@
 #include "MainUnit/Messages.h"
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -173,6 +175,28 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
          {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
           "-0.3"}},
     };
+    // Unset options are the window's start-up values.
+    const MainUnit::TCommandLineSettings Unset;
+    const std::pair<QLineEdit*, std::string> StartUp[] = {
+        {Form->FunctionExpressionEdit, Unset.Function},
+        {Form->XIntervalFromEdit, Unset.XFrom},
+        {Form->XIntervalToEdit, Unset.XTo},
+        {Form->YIntervalFromEdit, Unset.YFrom},
+        {Form->YIntervalToEdit, Unset.YTo},
+        {Form->ZIntervalFromEdit, Unset.ZFrom},
+        {Form->ZIntervalToEdit, Unset.ZTo},
+        {Form->PointsToShowEdit, Unset.Points},
+        {Form->HorAngleEdit, Unset.HorAngle},
+        {Form->VerAngleEdit, Unset.VerAngle},
+        {Form->DistanceEdit, Unset.Distance},
+        {Form->ZoomEdit, Unset.Zoom}};
+    for (const auto& [Edit, Text] : StartUp)
+        EXPECT_EQ(MainUnit::FieldText(Edit), Text);
+    EXPECT_EQ(Form->SquareRadioButton->isChecked(), Unset.SquareOrder);
+    EXPECT_EQ(Form->UndefResultsCheckBox->isChecked(), Unset.ShowUndefined);
+    EXPECT_EQ(Form->ZBufferCheckBox->isChecked(), Unset.ZBuffer);
+    EXPECT_EQ(Form->Outline3DCheckBox->isChecked(), Unset.Outline3D);
+
     QTemporaryDir Folder;
     for (const TPictureCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);

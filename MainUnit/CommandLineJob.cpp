@@ -1,12 +1,12 @@
 #include "MainUnit/CommandLineJob.h"
 
 #include "MainUnit/Calculation.h"
-#include "MainUnit/FitZoom.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Statistics.h"
+#include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
 #include <charconv>
@@ -53,9 +53,11 @@ void SettleDistanceAndZoom(const TCommandLineSettings& Settings, double Bounding
         CorrectCameraDistance(BoundingRadius, DistanceValid, Distance);
     if (Correction.Replace) DistanceText = FormatReal(Correction.Distance);
     if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return;
-    double Zoom = 0;
-    if (FitZoom(BoundingRadius, Distance, std::min(GraphPictureWidth, GraphPictureHeight), Zoom))
-        ZoomText = FormatReal(Zoom);
+    // As a double-click on the graph fits it.
+    TViewSettings View;
+    View.Distance = Distance;
+    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphPictureWidth, GraphPictureHeight);
+    if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include "MainForm.h"
 #include "MainUnit/ExplainCommand.h"
-#include "MainUnit/FitZoom.h"
-#include "MainUnit/NumberText.h"
 #include "MainUnit/PointsCsv.h"
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -279,15 +277,7 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
     if (!Line.FunctionGiven) return;
     Form.CalculateWithoutAnnouncement();
-    if (!S.Fit || Form.Results.Points.empty()) return;
-    double Distance = 0;
-    double Zoom = 0;
-    if (ReadReal(FieldText(Form.DistanceEdit), Distance) &&
-        FitZoom(Form.Results.BoundingRadius, Distance,
-                std::min(Form.GraphImage->ImageWidth(), Form.GraphImage->ImageHeight()), Zoom)) {
-        SetFieldText(Form.ZoomEdit, FormatReal(Zoom));
-        Form.RepaintGraph();
-    }
+    if (S.Fit && !Form.Results.Points.empty()) Form.GraphImageDoubleClick(0, 0);
 }
 
 }  // namespace MainUnit

@@ -209,6 +209,9 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         MainUnit::TCommandLine Line;
         ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line), -1);
         MainUnit::ApplyCommandLine(*Form, Line);
+        // --fit zooms as a double-click does, with a repaint on the next turn
+        // of the event loop.
+        QTest::qWait(20);
         const QImage Shown = Form->GraphPicture();
         EXPECT_EQ(Difference(Written.convertToFormat(QImage::Format_RGB32), Shown), "equal");
         // The picture holds what the group shows, where it shows it.

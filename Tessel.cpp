@@ -1,23 +1,30 @@
-// Program start: the application and its title, the main window, the hidden
-// help window, then the event loop until the main window closes; or, with
-// "--explain EXPR", only the reading of an expression on the console.
+// Program start: the command line first; with --output the file is written
+// without a window, with --explain the reading of an expression is printed.
+// Otherwise the application and its title, the main window with the command
+// line's settings, the hidden help window, then the event loop until the
+// main window closes.
 #include "HelpUnit/HelpForm.h"
-#include "MainUnit/ExplainCommand.h"
+#include "MainUnit/Window/CommandLine.h"
 #include "MainUnit/Window/MainForm.h"
 #include "Platform/Application.h"
 
 #include <QApplication>
 
-#include <iostream>
-
 int main(int argc, char* argv[])
 {
-    // "--explain EXPR" answers on the console and opens no window.
-    const int Explained = MainUnit::ExplainFromArguments(argc, argv, std::cout, std::cerr);
-    if (Explained >= 0) return Explained;
+    QStringList Arguments;
+    for (int I = 0; I < argc; ++I)
+        Arguments << QString::fromLocal8Bit(argv[I]);
+    MainUnit::TCommandLine Line;
+    if (const int Status = MainUnit::ParseCommandLine(Arguments, Line); Status >= 0) return Status;
+    if (!Line.Output.isEmpty()) return MainUnit::RunOutputJob(argv[0], Line);
 
     Platform::PrepareApplication();
-    QApplication App(argc, argv);
+    // The arguments are the program's own, read above: none of them is
+    // handed to Qt, which would otherwise take an option value such as
+    // "-reverse" for one of its own options.
+    int QtArgc = 1;
+    QApplication App(QtArgc, argv);
     Platform::SetUpApplication(App, QString::fromUtf8(MainUnit::ApplicationTitle));
 
     // Created first, the main window is the one whose closing ends the program.
@@ -27,5 +34,6 @@ int main(int argc, char* argv[])
 
     MainForm.show();
     MainForm.activateWindow();
+    MainUnit::ApplyCommandLine(MainForm, Line);
     return App.exec();
 }

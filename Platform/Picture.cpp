@@ -8,10 +8,10 @@
 namespace Platform {
 
 TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
-    : QWidget(Parent), Image(Width, Height, QImage::Format_RGBX8888),
-      CanvasValue(Image, [this] { update(); })
+    : QWidget(Parent), ImageValue(Width, Height, QImage::Format_RGBX8888),
+      CanvasValue(ImageValue, [this] { update(); })
 {
-    Image.fill(Qt::black);
+    ImageValue.fill(Qt::black);
     setGeometry(Left, Top, Width, Height);
     setFixedSize(Width, Height);
     // The image covers the widget: nothing behind it needs drawing.
@@ -21,7 +21,7 @@ TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
 uint32_t* TPicture::Pixels()
 {
     // A 32-bit format has no padding at the row ends.
-    return reinterpret_cast<uint32_t*>(Image.bits());
+    return reinterpret_cast<uint32_t*>(ImageValue.bits());
 }
 
 void TPicture::PixelsWritten()
@@ -29,7 +29,7 @@ void TPicture::PixelsWritten()
     // Writers put 0 into the top byte; the format wants 0xFF there, and some
     // targets would otherwise take it for transparency.
     uint32_t* Pixel = Pixels();
-    const qsizetype Count = qsizetype(Image.width()) * Image.height();
+    const qsizetype Count = qsizetype(ImageValue.width()) * ImageValue.height();
     for (qsizetype I = 0; I < Count; ++I)
         Pixel[I] |= 0xFF000000u;
     ++GenerationValue;
@@ -42,7 +42,7 @@ void TPicture::paintEvent(QPaintEvent* Event)
     // pixels; it is repeated, never blended with its neighbours.
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    Painter.drawImage(Event->rect(), Image, Event->rect());
+    Painter.drawImage(Event->rect(), ImageValue, Event->rect());
 }
 
 namespace {

@@ -17,8 +17,10 @@ public:
     // A black picture of Width x Height pixels at (Left, Top) of Parent.
     TPicture(QWidget* Parent, int Left, int Top, int Width, int Height);
 
-    int ImageWidth() const { return Image.width(); }
-    int ImageHeight() const { return Image.height(); }
+    int ImageWidth() const { return ImageValue.width(); }
+    int ImageHeight() const { return ImageValue.height(); }
+    // The picture as it is shown.
+    const QImage& Image() const { return ImageValue; }
     TCanvas& Canvas() { return CanvasValue; }
     const TCanvas& Canvas() const { return CanvasValue; }
 
@@ -50,7 +52,7 @@ protected:
     void wheelEvent(QWheelEvent* Event) override;
 
 private:
-    QImage Image;
+    QImage ImageValue;
     TCanvas CanvasValue;
     uint64_t GenerationValue = 0;
 };

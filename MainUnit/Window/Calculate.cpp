@@ -120,7 +120,11 @@ void TMainForm::ReportStorageFailure()
     DropResults(*this, TMessageKind::mkError, MsgCannotAllocate);
 }
 
-void TMainForm::CalculateResultsButtonClick()
+void TMainForm::CalculateResultsButtonClick() { Calculate(true); }
+
+void TMainForm::CalculateWithoutAnnouncement() { Calculate(false); }
+
+void TMainForm::Calculate(bool Announce)
 {
     const std::string Texts[] = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
                                  FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
@@ -146,8 +150,9 @@ void TMainForm::CalculateResultsButtonClick()
     bool Showable = false;
     {
         const TBusyState Busy(*this, StatusCalculating);
-        Calculated =
-            CalculateResults(Results, MakeRequest(Settings, SquareRadioButton->isChecked()), Plan);
+        TCalculationRequest Request = MakeRequest(Settings, SquareRadioButton->isChecked());
+        if (FixedRandomSeed) Request.RandomSeed = *FixedRandomSeed;
+        Calculated = CalculateResults(Results, Request, Plan);
         // Results far beyond the intervals can still make the radius too large.
         Showable = Calculated && IsShowableRadius(Results.BoundingRadius);
         if (Showable) CorrectDistanceField();
@@ -161,7 +166,8 @@ void TMainForm::CalculateResultsButtonClick()
         return;
     }
 
-    ShowMessage(TMessageKind::mkInformation, MsgCalculated);
+    ResultExpression = Settings.Expression.data();
+    if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
     RepaintGraph();
     UpdateLegend(Settings.Expression.data());
 }

@@ -114,7 +114,8 @@ constexpr TControlRow Controls[] = {
     {CONTROL(GroupBox4), GroupBox, 0, "", 264, 8, 521, 553, " Graph window ", "", "", 0},
     {CONTROL(GraphImage), Picture, 0, "GroupBox4", 8, 20, GraphWidth, GraphHeight, "", "",
      "Drag to turn the graph, turn the wheel to zoom, hold Ctrl with the wheel to move the "
-     "camera, double-click to fit the graph into the picture.",
+     "camera, double-click to fit the graph into the picture; right-click to save or copy the "
+     "picture or export the points.",
      0},
     {CONTROL(OutLineImage), Picture, 0, "GroupBox4", 8, 426, 145, 103, "", "", "", 0},
     {CONTROL(AxisesImage), Picture, cfDisabled, "GroupBox4", 8, 529, 145, 17, "", "", "", 0},

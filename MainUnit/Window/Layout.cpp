@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 
@@ -28,15 +29,7 @@ namespace {
 QLabel* MakeLegendLabel(QWidget* Parent, int Left, int Top, int Width, int Height)
 {
     QLabel* Label = MakeFixedLabel(Parent, Left, Top, Width, Height, QString());
-    // The narrow cut of the program's face, slightly tightened: the longest
-    // value a colour label can show ("Y = -8.88888888888888E-308", 136
-    // pixels) fits its 140 pixels at the full height of the window's text.
-    QFont Font(QStringLiteral("Liberation Sans Narrow"));
-    Font.setStyleHint(QFont::SansSerif);
-    Font.setPixelSize(FontPixelSize);
-    Font.setBold(true);
-    Font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
-    Label->setFont(Font);
+    Label->setFont(LegendLabelFont());
     QPalette Palette = Label->palette();
     for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         Palette.setColor(Group, QPalette::WindowText, Qt::white);

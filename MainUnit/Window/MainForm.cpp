@@ -19,6 +19,7 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
     setWindowTitle(QString::fromUtf8(MainFormCaption));
     CreateControls();
     ConnectEvents();
+    CreateExportActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }

@@ -2,6 +2,7 @@
 // sketch and legend, the status line, Help and Close.
 #pragma once
 
+#include "MainUnit/AtomicFile.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -9,15 +10,23 @@
 #include "Platform/Picture.h"
 #include "TesselVersion.h"
 
+#include <QString>
+
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QLineEdit;
+class QPoint;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -164,6 +173,28 @@ public:
     // Expression null empties all twelve legend labels.
     void UpdateLegend(const char* Expression);
 
+    // "Calculate results" without the information box (a calculation asked
+    // for on the command line).
+    void CalculateWithoutAnnouncement();
+    // The seed of every random order instead of the clock, when set.
+    std::optional<uint32_t> FixedRandomSeed;
+
+    // The graph's context menu (Ctrl+S, Ctrl+Shift+C): the picture of the
+    // graph group saved as PNG or copied, the points exported as CSV.
+    QAction* SavePictureAction = nullptr;
+    QAction* CopyPictureAction = nullptr;
+    QAction* ExportPointsAction = nullptr;
+    void SavePictureAs();
+    void CopyPicture();
+    void ExportPointsCsv();
+    // What the graph group shows, as one picture.
+    QImage GraphPicture() const;
+    // Asks for the name of a file to write, proposing Proposed; empty when
+    // cancelled. Tests put their own function in place of the dialog.
+    std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,
+                          const QString& Filter)>
+        SaveFileNameFunction;
+
     // View controls.
     void HorAngleIncButtonClick();
     void HorAngleDecButtonClick();
@@ -203,9 +234,18 @@ private:
     void ConnectEvents();
     void ConnectViewControls();
 
+    void CreateExportActions();
+    void ShowGraphMenu(const QPoint& Position);
+    QString AskExportFileName(const QString& Caption, const char* Extension, const QString& Filter);
+    void WriteExportFile(const QString& Path, const TFileContent& Content);
+    // The blank-free expression of the last successful calculation.
+    std::string ResultExpression;
+    // Where the last file was written while the program runs.
+    QString LastExportFolder;
+
+    void Calculate(bool Announce);
     void ReportStorageFailure();
     void CorrectDistanceField();
-    void DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

@@ -106,16 +106,47 @@ void DrawArrow(Platform::TCanvas& Canvas, int32_t TailX, int32_t TailY, int32_t 
     Canvas.MoveTo(Remembered.x(), Remembered.y());
 }
 
-void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
+namespace {
+
+// The three axes of the sketch once the rectangle is drawn: X and Z at their
+// projected length with 3D outline, otherwise at the fixed length through
+// the centre; none when their ends cannot be projected.
+void DrawAxisArrows(Platform::TCanvas& Canvas, const TSketchScale& Scale, const TResultSet& Results,
+                    const Proc3D::TViewPlane& ViewPlane, bool Outline3D)
 {
-    Platform::TCanvas& Canvas = OutLineImage->Canvas();
-    const int Width = OutLineImage->ImageWidth();
-    const int Height = OutLineImage->ImageHeight();
+    const auto Width = static_cast<int>(Scale.SketchWidth);
+    const auto Height = static_cast<int>(Scale.SketchHeight);
+    const double R = Results.BoundingRadius;
+    const Proc3D::TPoint3D Ends[4] = {{-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
+    QPoint P[4];
+    if (!ProjectAll(ViewPlane, Ends, Scale, P)) return;
+    if (Outline3D) {
+        Canvas.SetPenColor(XAxisColor);
+        DrawArrow(Canvas, P[0].x(), P[0].y(), P[1].x(), P[1].y(), ArrowHeadLength,
+                  ArrowHeadHalfWidth, true);
+        Canvas.SetPenColor(ZAxisColor);
+        DrawArrow(Canvas, P[2].x(), P[2].y(), P[3].x(), P[3].y(), ArrowHeadLength,
+                  ArrowHeadHalfWidth, true);
+    } else {
+        const QPoint Centre(Width / 2, Height / 2);
+        Canvas.SetPenColor(XAxisColor);
+        DrawFixedArrow(Canvas, P[0], P[1], Centre, Height - SketchMargin);
+        Canvas.SetPenColor(ZAxisColor);
+        DrawFixedArrow(Canvas, P[2], P[3], Centre, Height - SketchMargin);
+    }
+}
+
+}  // namespace
+
+void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int GraphWidth,
+                       int GraphHeight, const TResultSet& Results,
+                       const Proc3D::TViewPlane& ViewPlane, bool Outline3D)
+{
     const int Length = Height - SketchMargin;
     const QPoint Centre(Width / 2, Height / 2);
     const QPoint YTail(Width / 2, (Height + Length) / 2);
     const QPoint YTip(Width / 2, (Height - Length) / 2);
-    const TSketchScale Scale{Width, Height, GraphImage->ImageWidth(), GraphImage->ImageHeight()};
+    const TSketchScale Scale{Width, Height, GraphWidth, GraphHeight};
 
     Canvas.SetBrushColor(0);
     Canvas.FillRect(0, 0, Width, Height);
@@ -146,33 +177,15 @@ void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
         Canvas.LineTo(YTail.x(), YTail.y());
     }
 
-    DrawAxisArrows(ViewPlane);
+    DrawAxisArrows(Canvas, Scale, Results, ViewPlane, Outline3D);
 }
 
-void TMainForm::DrawAxisArrows(const Proc3D::TViewPlane& ViewPlane)
+void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
 {
-    Platform::TCanvas& Canvas = OutLineImage->Canvas();
-    const int Width = OutLineImage->ImageWidth();
-    const int Height = OutLineImage->ImageHeight();
-    const TSketchScale Scale{Width, Height, GraphImage->ImageWidth(), GraphImage->ImageHeight()};
-    const double R = Results.BoundingRadius;
-    const Proc3D::TPoint3D Ends[4] = {{-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
-    QPoint P[4];
-    if (!ProjectAll(ViewPlane, Ends, Scale, P)) return;
-    if (Outline3DCheckBox->isChecked()) {
-        Canvas.SetPenColor(XAxisColor);
-        DrawArrow(Canvas, P[0].x(), P[0].y(), P[1].x(), P[1].y(), ArrowHeadLength,
-                  ArrowHeadHalfWidth, true);
-        Canvas.SetPenColor(ZAxisColor);
-        DrawArrow(Canvas, P[2].x(), P[2].y(), P[3].x(), P[3].y(), ArrowHeadLength,
-                  ArrowHeadHalfWidth, true);
-    } else {
-        const QPoint Centre(Width / 2, Height / 2);
-        Canvas.SetPenColor(XAxisColor);
-        DrawFixedArrow(Canvas, P[0], P[1], Centre, Height - SketchMargin);
-        Canvas.SetPenColor(ZAxisColor);
-        DrawFixedArrow(Canvas, P[2], P[3], Centre, Height - SketchMargin);
-    }
+    DrawOutlineSketch(OutLineImage->Canvas(), OutLineImage->ImageWidth(),
+                      OutLineImage->ImageHeight(), GraphImage->ImageWidth(),
+                      GraphImage->ImageHeight(), Results, ViewPlane,
+                      Outline3DCheckBox->isChecked());
 }
 
 }  // namespace MainUnit

@@ -1,6 +1,7 @@
 // Arrows on a canvas and the axis colours, for the axes sketch under the graph.
 #pragma once
 
+#include "MainUnit/ResultSet.h"
 #include "Platform/Canvas.h"
 
 #include <cstdint>
@@ -24,5 +25,12 @@ int32_t RoundHalfEven(long double Value);
 // zero length draws nothing. The pen position is left as it was.
 void DrawArrow(Platform::TCanvas& Canvas, int32_t TailX, int32_t TailY, int32_t TipX, int32_t TipY,
                long double HeadLength, long double HeadHalfWidth, bool Filled);
+
+// The axes sketch of a view on a Width x Height canvas, for a graph picture
+// of GraphWidth x GraphHeight: the base rectangle of the result box and the
+// three axis arrows, X and Z at their projected length when Outline3D.
+void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int GraphWidth,
+                       int GraphHeight, const TResultSet& Results,
+                       const Proc3D::TViewPlane& ViewPlane, bool Outline3D);
 
 }  // namespace MainUnit

@@ -1,0 +1,69 @@
+// A calculation asked for on the command line: the settings as the window's
+// fields and check boxes would hold them, read and checked by the window's
+// own rules in the window's order, calculated, and the camera placed as the
+// window would place it. No Qt, no output: the caller writes the file.
+#pragma once
+
+#include "MainUnit/ResultSet.h"
+#include "MainUnit/ViewSettings.h"
+#include "Proc3D/Proc3D.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace MainUnit {
+
+// The graph picture of the window.
+inline constexpr int32_t GraphPictureWidth = 505;
+inline constexpr int32_t GraphPictureHeight = 404;
+
+// Unset options keep the window's start-up texts and states.
+struct TCommandLineSettings {
+    std::string Function;
+    std::string XFrom = "-10.0", XTo = "10.0";
+    std::string YFrom, YTo;
+    std::string ZFrom = "-10.0", ZTo = "10.0";
+    std::string Points = "5000";
+    bool SquareOrder = true;
+    bool SeedGiven = false;
+    uint32_t Seed = 0;
+    std::string HorAngle = "0", VerAngle = "0", Distance = "0", Zoom = "100";
+    bool ZBuffer = false;
+    bool ShowUndefined = true;
+    bool Outline3D = false;
+    bool Fit = false;
+};
+
+// "FROM:TO" into the two field texts (either may be empty). Without a colon
+// the value is refused with the message of its fields.
+std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                               std::string& To);
+// "square" or "random".
+std::string ReadOrderOption(std::string_view Value, bool& SquareOrder);
+// A decimal integer from 0 to 4294967295.
+std::string ReadSeedOption(std::string_view Value, uint32_t& Seed);
+
+struct TCommandLineResult {
+    TResultSet Results;
+    std::string Expression;  // blank-free, as the legend shows it
+    TViewSettings View;      // as read back from the texts the window would show
+    Proc3D::TPoint3D Camera{0, 0, 0};
+    Proc3D::TViewPlane ViewPlane{};
+};
+
+// Checks the settings as "Calculate results" and the repaint would, in their
+// order; calculates; corrects the distance as the calculation does; with Fit
+// sets the zoom as a double-click on the graph does; places the camera.
+// ClockSeed seeds the random order unless the settings carry a seed;
+// AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
+// message of the first refusal, or an empty string with Result filled.
+std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                    uint64_t AvailableMemory, TCommandLineResult& Result);
+
+// The figures of the calculation, one "key: value" line each: points,
+// y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,
+// camera-z; numbers as the window writes them.
+std::string FiguresText(const TCommandLineResult& Result);
+
+}  // namespace MainUnit

@@ -1,0 +1,17 @@
+// The points of a result set as comma-separated values: a header line
+// "x,y,z", then one line per point in storage order. Every number is written
+// in the shortest form that reads back to the same double, with "." as the
+// decimal separator whatever the locale; an undefined point has an empty y.
+// Lines end in CR LF.
+#pragma once
+
+#include "MainUnit/AtomicFile.h"
+#include "MainUnit/ResultSet.h"
+
+namespace MainUnit {
+
+// Writes points 0 .. PointCount - 1 through Write, in pieces of at most 64 KiB.
+// False as soon as a piece cannot be written.
+bool WritePointsCsv(const TResultSet& Results, const TChunkWriter& Write);
+
+}  // namespace MainUnit

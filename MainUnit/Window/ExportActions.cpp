@@ -1,0 +1,136 @@
+// Getting the picture and the points out of the window: the graph's context
+// menu, Ctrl+S and Ctrl+Shift+C, the file dialog and the writing of the file.
+#include "MainForm.h"
+#include "MainUnit/ExportName.h"
+#include "MainUnit/PointsCsv.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+
+namespace MainUnit {
+
+using Platform::TMessageKind;
+
+void TMainForm::CreateExportActions()
+{
+    SaveFileNameFunction = [](QWidget* Parent, const QString& Caption, const QString& Proposed,
+                              const QString& Filter) {
+        return QFileDialog::getSaveFileName(Parent, Caption, Proposed, Filter);
+    };
+    // Added to the window, so that their shortcuts work wherever the focus
+    // is; Ctrl+C stays the copy of the edit fields.
+    SavePictureAction = new QAction(QStringLiteral("Save picture as\u2026"), this);
+    SavePictureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    CopyPictureAction = new QAction(QStringLiteral("Copy picture"), this);
+    CopyPictureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    ExportPointsAction = new QAction(QStringLiteral("Export points as CSV\u2026"), this);
+    const std::pair<QAction*, void (TMainForm::*)()> Actions[] = {
+        {SavePictureAction, &TMainForm::SavePictureAs},
+        {CopyPictureAction, &TMainForm::CopyPicture},
+        {ExportPointsAction, &TMainForm::ExportPointsCsv}};
+    for (const auto& [Action, Handler] : Actions) {
+        Action->setShortcutContext(Qt::WindowShortcut);
+        addAction(Action);
+        connect(Action, &QAction::triggered, this,
+                [this, Handler = Handler] { (this->*Handler)(); });
+    }
+    GraphImage->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(GraphImage, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& Position) { ShowGraphMenu(Position); });
+}
+
+void TMainForm::ShowGraphMenu(const QPoint& Position)
+{
+    QMenu Menu(this);
+    const bool HaveResults = !Results.Points.empty();
+    for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction}) {
+        Action->setEnabled(HaveResults);
+        Menu.addAction(Action);
+    }
+    Menu.exec(GraphImage->mapToGlobal(Position));
+    // The shortcuts stay live; their handlers look at the result set themselves.
+    for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction})
+        Action->setEnabled(true);
+}
+
+QImage TMainForm::GraphPicture() const
+{
+    TGraphPictureParts Parts{&GraphImage->Image(),
+                             &OutLineImage->Image(),
+                             &AxisesImage->Image(),
+                             &LegendImage->Image(),
+                             {}};
+    const QLabel* const Labels[LegendLabelCount] = {
+        FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
+        RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
+        LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
+    for (int I = 0; I < LegendLabelCount; ++I)
+        Parts.LegendTexts[I] = Labels[I]->text();
+    return ComposeGraphPicture(Parts);
+}
+
+QString TMainForm::AskExportFileName(const QString& Caption, const char* Extension,
+                                     const QString& Filter)
+{
+    const QString Folder = LastExportFolder.isEmpty() ? QDir::currentPath() : LastExportFolder;
+    const QString Proposed = QDir(Folder).filePath(
+        QString::fromStdString(FileNameFromExpression(ResultExpression, Extension)));
+    QString Path =
+        SaveFileNameFunction ? SaveFileNameFunction(this, Caption, Proposed, Filter) : QString();
+    if (Path.isEmpty()) return Path;
+    if (QFileInfo(Path).suffix().isEmpty()) Path += QLatin1Char('.') + QLatin1String(Extension);
+    LastExportFolder = QFileInfo(Path).absolutePath();
+    return Path;
+}
+
+void TMainForm::WriteExportFile(const QString& Path, const TFileContent& Content)
+{
+    std::string Reason;
+    if (!WriteFileAtomically(QFile::encodeName(Path).toStdString(), Content, Reason))
+        ShowMessage(TMessageKind::mkError, CannotWriteMessage(Path.toStdString(), Reason));
+}
+
+void TMainForm::SavePictureAs()
+{
+    if (Results.Points.empty()) return;
+    // Taken before the dialog opens: the picture the user asked to save.
+    const QImage Picture = GraphPicture();
+    const QString Path = AskExportFileName(QStringLiteral("Save picture as"), "png",
+                                           QStringLiteral("PNG pictures (*.png)"));
+    if (Path.isEmpty()) return;
+    QByteArray Png;
+    if (!EncodePng(Picture, Png)) {
+        ShowMessage(TMessageKind::mkError,
+                    CannotWriteMessage(Path.toStdString(), "PNG encoding failed"));
+        return;
+    }
+    WriteExportFile(Path, [&Png](const TChunkWriter& Write) {
+        return Write(Png.constData(), static_cast<std::size_t>(Png.size()));
+    });
+}
+
+void TMainForm::CopyPicture()
+{
+    if (Results.Points.empty()) return;
+    if (QClipboard* Clipboard = QGuiApplication::clipboard()) Clipboard->setImage(GraphPicture());
+}
+
+void TMainForm::ExportPointsCsv()
+{
+    if (Results.Points.empty()) return;
+    const QString Path = AskExportFileName(QStringLiteral("Export points as CSV"), "csv",
+                                           QStringLiteral("CSV files (*.csv)"));
+    if (Path.isEmpty()) return;
+    WriteExportFile(Path,
+                    [this](const TChunkWriter& Write) { return WritePointsCsv(Results, Write); });
+}
+
+}  // namespace MainUnit

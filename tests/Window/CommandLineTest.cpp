@@ -1,0 +1,224 @@
+// The program run from the command line as a script runs it, with no
+// display: every refusal with its text and exit status, a file that cannot
+// be written, and the picture it writes against the picture the window shows
+// for the same settings.
+#include "MainUnit/Window/CommandLine.h"
+
+#include "MainUnit/Messages.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// The program with Arguments, without DISPLAY, WAYLAND_DISPLAY or a chosen
+// Qt platform.
+TRun RunTessel(const QStringList& Arguments)
+{
+    QProcess Process;
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        Environment.remove(QString::fromLatin1(Name));
+    Process.setProcessEnvironment(Environment);
+    Process.start(QStringLiteral(TESSEL_PROGRAM), Arguments);
+    TRun Run;
+    if (!Process.waitForFinished(60000) || Process.exitStatus() != QProcess::NormalExit) return Run;
+    Run.Status = Process.exitCode();
+    Run.Out = Process.readAllStandardOutput().toStdString();
+    Run.Err = Process.readAllStandardError().toStdString();
+    return Run;
+}
+
+struct TRefusalCase {
+    const char* Name;
+    QStringList Arguments;
+    int Status;
+    std::string Message;  // the whole of standard error, without its line end
+};
+
+TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
+{
+    using namespace MainUnit;
+    const QString F = QStringLiteral("--function");
+    const QString Eleven = QStringLiteral("x+x+x+x+x+x+z+z+z+z+z");
+    const TRefusalCase Cases[] = {
+        {"ten points", {F, "x", "--points", "10"}, 2, MsgPointsToShow},
+        {"a million points", {F, "x", "--points", "1000000"}, 2, MsgPointsToShow},
+        {"points before the function", {F, "+", "--points", "5000.0"}, 2, MsgPointsToShow},
+        {"x not a number", {F, "x", "--x", "a:1"}, 2, MsgXZInterval},
+        {"x without colon", {F, "x", "--x=5"}, 2, MsgXZInterval},
+        {"z end empty", {F, "x", "--z", "1:"}, 2, MsgXZInterval},
+        {"y not a number", {F, "x", "--y", "q:"}, 2, MsgYInterval},
+        {"y without colon", {F, "x", "--y", "5"}, 2, MsgYInterval},
+        {"no function", {}, 2, MsgSyntaxError},
+        {"syntax error", {F, "sin("}, 2, MsgSyntaxError},
+        {"long function", {F, QString(256, QLatin1Char('1'))}, 2, MsgExpressionLength},
+        {"eleven parameters", {F, Eleven}, 2, MsgParameterCount},
+        {"grid beyond memory", {F, "x", "--x", "0:1e-300", "--z", "0:1e300"}, 2, MsgCannotAllocate},
+        {"order", {F, "x", "--order", "diagonal"}, 2, "'--order' must be square or random."},
+        {"seed negative",
+         {F, "x", "--seed", "-1"},
+         2,
+         "'--seed' must be an integer between 0 and 4294967295."},
+        {"seed too large",
+         {F, "x", "--seed", "4294967296"},
+         2,
+         "'--seed' must be an integer between 0 and 4294967295."},
+        {"angle not a number", {F, "x", "--zoom", "1,5"}, 2, MsgViewNumbers},
+        {"horizontal angle", {F, "x", "--hor-angle", "-1000"}, 2, MsgHorAngle},
+        {"vertical angle", {F, "x", "--ver-angle=1.5708"}, 2, MsgVerAngle},
+        {"zoom", {F, "x", "--zoom", "0"}, 2, MsgZoom},
+        {"function before view", {F, "x*", "--zoom", "0"}, 2, MsgSyntaxError},
+        {"unknown option", {F, "x", "--colour"}, 2, "Unknown option 'colour'."},
+        {"missing value", {F, "x", "--x"}, 2, "Missing value after '--x'."},
+        {"stray argument", {F, "x", "g.png"}, 2, "Unexpected argument 'g.png'."},
+        {"output kind",
+         {F, "x", "--output", "g.jpg"},
+         2,
+         "'--output' must name a .png or a .csv file."},
+        {"unwritable picture",
+         {F, "x", "--output", "/nonexistent/g.png"},
+         1,
+         "Cannot write the file '/nonexistent/g.png': No such file or directory."},
+        {"unwritable points",
+         {F, "x", "--output", "/nonexistent/g.csv"},
+         1,
+         "Cannot write the file '/nonexistent/g.csv': No such file or directory."},
+        // A distance the calculation would correct is corrected, as in the window.
+        {"distance corrected", {F, "x", "--distance", "abc"}, 0, ""},
+        {"negative interval joined", {F, "x", "--x=-10:10"}, 0, ""},
+        {"negative interval apart", {F, "x", "--x", "-10:10", "--hor-angle", "-0.5"}, 0, ""},
+    };
+    QTemporaryDir Folder;
+    ASSERT_TRUE(Folder.isValid());
+    for (const TRefusalCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        QStringList Arguments = Case.Arguments;
+        if (!Arguments.join(' ').contains(QLatin1String("--output")))
+            Arguments =
+                QStringList{"--output", Folder.filePath(QStringLiteral("g.png"))} + Arguments;
+        const TRun Run = RunTessel(Arguments);
+        EXPECT_EQ(Run.Status, Case.Status);
+        EXPECT_EQ(Run.Err, Case.Message.empty() ? "" : Case.Message + "\n");
+        EXPECT_EQ(Run.Out.empty(), Case.Status != 0);
+        EXPECT_EQ(QDir(Folder.path())
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                      .size(),
+                  Case.Status == 0 ? 1 : 0);
+        QFile::remove(Folder.filePath(QStringLiteral("g.png")));
+    }
+}
+
+TEST(CommandLineTest, PrintsTheFiguresAndTheVersion)
+{
+    QTemporaryDir Folder;
+    const TRun Figures = RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
+    EXPECT_EQ(Figures.Status, 0);
+    EXPECT_EQ(Figures.Out,
+              "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
+              "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
+              "camera-z: 36.7423461417477\n");
+    const TRun Version = RunTessel({"--version"});
+    EXPECT_EQ(Version.Status, 0);
+    EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
+}
+
+// Where two pictures differ, for the failure message.
+std::string Difference(const QImage& A, const QImage& B)
+{
+    if (A.size() != B.size()) return "sizes differ";
+    int Count = 0;
+    QRect Box;
+    for (int Y = 0; Y < A.height(); ++Y)
+        for (int X = 0; X < A.width(); ++X)
+            if (A.pixel(X, Y) != B.pixel(X, Y)) {
+                ++Count;
+                Box |= QRect(X, Y, 1, 1);
+            }
+    if (Count == 0) return "equal";
+    return std::to_string(Count) + " pixels differ within " + std::to_string(Box.x()) + "," +
+           std::to_string(Box.y()) + " " + std::to_string(Box.width()) + "x" +
+           std::to_string(Box.height());
+}
+
+struct TPictureCase {
+    const char* Name;
+    QStringList Arguments;
+};
+
+class CommandLinePictureTest : public WindowTest {};
+
+TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
+{
+    const QStringList Common = {"--hor-angle", "0.7", "--ver-angle", "0.5"};
+    const TPictureCase Cases[] = {
+        {"square", Common + QStringList{"--function", "sin(x)*cos(z)"}},
+        {"square, Z-buffer", Common + QStringList{"--function", "sin(x)*cos(z)", "--zbuffer"}},
+        {"random", Common + QStringList{"--function", "sin(x)*cos(z)", "--order", "random",
+                                        "--seed", "4711", "--points", "20000"}},
+        {"random, Z-buffer, undefined points, fit, outline",
+         Common + QStringList{"--function", "sqrt(x)*z", "--order", "random", "--seed", "86399999",
+                              "--zbuffer", "--fit", "--outline", "--y", "-20:"}},
+        {"undefined points hidden, own distance",
+         {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
+          "-0.3"}},
+    };
+    // Unset options are the window's start-up values.
+    const MainUnit::TCommandLineSettings Unset;
+    const std::pair<QLineEdit*, std::string> StartUp[] = {
+        {Form->FunctionExpressionEdit, Unset.Function},
+        {Form->XIntervalFromEdit, Unset.XFrom},
+        {Form->XIntervalToEdit, Unset.XTo},
+        {Form->YIntervalFromEdit, Unset.YFrom},
+        {Form->YIntervalToEdit, Unset.YTo},
+        {Form->ZIntervalFromEdit, Unset.ZFrom},
+        {Form->ZIntervalToEdit, Unset.ZTo},
+        {Form->PointsToShowEdit, Unset.Points},
+        {Form->HorAngleEdit, Unset.HorAngle},
+        {Form->VerAngleEdit, Unset.VerAngle},
+        {Form->DistanceEdit, Unset.Distance},
+        {Form->ZoomEdit, Unset.Zoom}};
+    for (const auto& [Edit, Text] : StartUp)
+        EXPECT_EQ(MainUnit::FieldText(Edit), Text);
+    EXPECT_EQ(Form->SquareRadioButton->isChecked(), Unset.SquareOrder);
+    EXPECT_EQ(Form->UndefResultsCheckBox->isChecked(), Unset.ShowUndefined);
+    EXPECT_EQ(Form->ZBufferCheckBox->isChecked(), Unset.ZBuffer);
+    EXPECT_EQ(Form->Outline3DCheckBox->isChecked(), Unset.Outline3D);
+
+    QTemporaryDir Folder;
+    for (const TPictureCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        const QString Path = Folder.filePath(QStringLiteral("g.png"));
+        const TRun Run = RunTessel(Case.Arguments + QStringList{"--output", Path});
+        ASSERT_EQ(Run.Status, 0) << Run.Err;
+        const QImage Written(Path);
+        ASSERT_FALSE(Written.isNull());
+
+        MainUnit::TCommandLine Line;
+        ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line), -1);
+        MainUnit::ApplyCommandLine(*Form, Line);
+        // --fit zooms as a double-click does, with a repaint on the next turn
+        // of the event loop.
+        QTest::qWait(20);
+        const QImage Shown = Form->GraphPicture();
+        EXPECT_EQ(Difference(Written.convertToFormat(QImage::Format_RGB32), Shown), "equal");
+        // The picture holds what the group shows, where it shows it.
+        const QImage Group =
+            Form->GroupBox4->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(Difference(Group.copy(8, 20, Shown.width(), Shown.height()), Shown), "equal");
+    }
+}
+
+}  // namespace

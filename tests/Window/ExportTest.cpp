@@ -1,0 +1,98 @@
+// The graph's context menu and shortcuts: disabled without a result set;
+// saving, copying and exporting what the window shows; a failed write
+// reported with the file and the reason.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+class ExportTest : public WindowTest {
+protected:
+    // The dialog replaced: records what it proposed and answers Answer.
+    void AnswerFileDialog(const QString& Answer)
+    {
+        Form->SaveFileNameFunction = [this, Answer](QWidget*, const QString&,
+                                                    const QString& Proposed, const QString&) {
+            Proposals.push_back(Proposed);
+            return Answer;
+        };
+    }
+
+    // Opens the graph's context menu and returns the enabled state of its items.
+    std::vector<bool> MenuItemsEnabled()
+    {
+        std::vector<bool> Enabled;
+        QTimer::singleShot(0, [&Enabled] {
+            auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!Menu) return;
+            for (QAction* Action : Menu->actions())
+                Enabled.push_back(Action->isEnabled());
+            Menu->close();
+        });
+        emit Form->GraphImage->customContextMenuRequested(QPoint(20, 20));
+        // The offscreen platform has no window manager to give the
+        // activation back to the window once the menu has closed.
+        Form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        return Enabled;
+    }
+
+    std::vector<QString> Proposals;
+};
+
+TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
+{
+    QTemporaryDir Folder;
+    AnswerFileDialog(Folder.filePath(QStringLiteral("never")));
+    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(3, false));
+    QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Proposals.empty());  // no result set: nothing asked, nothing written
+
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(3, true));
+    // Saved under a name without an extension: ".png" is added.
+    AnswerFileDialog(Folder.filePath(QStringLiteral("graph")));
+    Form->FunctionExpressionEdit->setFocus();
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(Proposals.size(), 1u);
+    EXPECT_EQ(QFileInfo(Proposals[0]).fileName(), QStringLiteral("sin(x)_cos(z).png"));
+    EXPECT_EQ(
+        QImage(Folder.filePath(QStringLiteral("graph.png"))).convertToFormat(QImage::Format_RGB32),
+        Form->GraphPicture());
+
+    // Ctrl+Shift+C in an edit copies the picture, not the edit's text.
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              Form->GraphPicture());
+
+    // The points, proposed in the folder used last.
+    AnswerFileDialog(Folder.filePath(QStringLiteral("points.csv")));
+    Form->ExportPointsAction->trigger();
+    ASSERT_EQ(Proposals.size(), 2u);
+    EXPECT_EQ(QFileInfo(Proposals[1]).absoluteFilePath(),
+              QDir(Folder.path()).filePath(QStringLiteral("sin(x)_cos(z).csv")));
+    QFile Csv(Folder.filePath(QStringLiteral("points.csv")));
+    ASSERT_TRUE(Csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> Lines = Csv.readAll().split('\n');
+    EXPECT_EQ(Lines.size(), 5041 + 2);  // header, points, nothing after the last line end
+    EXPECT_EQ(Lines[0], QByteArray("x,y,z\r"));
+
+    // A failed write names the file and the reason, keeps the result set and
+    // leaves nothing in the folder.
+    AnswerFileDialog(QStringLiteral("/nonexistent/graph.png"));
+    Form->SavePictureAction->trigger();
+    EXPECT_EQ(TakeMessages(), Error("Cannot write the file '/nonexistent/graph.png': No such file "
+                                    "or directory."));
+    EXPECT_EQ(Form->Results.PointCount, 5041);
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+}  // namespace

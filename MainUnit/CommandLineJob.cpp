@@ -15,30 +15,6 @@ namespace MainUnit {
 
 namespace {
 
-// As in the window: a grid that would take more than half of the free
-// memory is refused before it is reserved.
-bool GridFitsMemory(const TGridPlan& Plan, uint64_t Available)
-{
-    const uint64_t Needed = uint64_t(int64_t{Plan.Cols} * Plan.Rows) * sizeof(Proc3D::TPoint3D);
-    return Available == 0 || Needed <= Available / 2;
-}
-
-TCalculationRequest MakeRequest(const TFunctionSettings& Checked, bool SquareOrder, uint32_t Seed)
-{
-    TCalculationRequest Request;
-    Request.RequestedCount = Checked.PointCount;
-    Request.XIntervalFrom = Checked.XIntervalFrom;
-    Request.XIntervalTo = Checked.XIntervalTo;
-    Request.YIntervalFrom = Checked.YIntervalFrom;
-    Request.YIntervalTo = Checked.YIntervalTo;
-    Request.ZIntervalFrom = Checked.ZIntervalFrom;
-    Request.ZIntervalTo = Checked.ZIntervalTo;
-    Request.SquareOrder = SquareOrder;
-    Request.RandomSeed = Seed;
-    Request.Expression = Checked.Expression.data();
-    return Request;
-}
-
 // The texts the distance and zoom fields hold once the calculation has
 // corrected the distance and the fit has set the zoom; numbers written into
 // a field are read back from their text, as the window reads them.
@@ -104,6 +80,7 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     const TGridPlan Plan = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
                                     Checked.ZIntervalFrom, Checked.ZIntervalTo);
     if (!Plan.Ok || !GridFitsMemory(Plan, AvailableMemory)) return MsgCannotAllocate;
+    if (!IntervalsShowable(Checked)) return MsgResultsTooLarge;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
@@ -114,8 +91,11 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     TCommandLineResult Out;
     const uint32_t Seed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     if (!ReservePoints(Out.Results, Plan) ||
-        !CalculateResults(Out.Results, MakeRequest(Checked, Settings.SquareOrder, Seed), Plan))
+        !CalculateResults(Out.Results, MakeCalculationRequest(Checked, Settings.SquareOrder, Seed),
+                          Plan))
         return MsgCannotAllocate;
+    // Results far beyond the intervals can still make the radius too large.
+    if (!IsShowableRadius(Out.Results.BoundingRadius)) return MsgResultsTooLarge;
     Out.Expression = Checked.Expression.data();
 
     std::string DistanceText;

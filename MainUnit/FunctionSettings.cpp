@@ -2,6 +2,8 @@
 
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/ResultSet.h"
+#include "MainUnit/Statistics.h"
 #include "SolveExp/SolveExp.h"
 
 #include <algorithm>
@@ -86,6 +88,33 @@ std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunction
     if (!Message.empty()) return Message;
     Settings = Out;
     return {};
+}
+
+bool IntervalsShowable(const TFunctionSettings& Settings)
+{
+    TResultSet Box;
+    Box.XIntervalFrom = Settings.XIntervalFrom;
+    Box.XIntervalTo = Settings.XIntervalTo;
+    Box.ZIntervalFrom = Settings.ZIntervalFrom;
+    Box.ZIntervalTo = Settings.ZIntervalTo;
+    return IsShowableRadius(CalcBoundingRadius(Box));
+}
+
+TCalculationRequest MakeCalculationRequest(const TFunctionSettings& Checked, bool SquareOrder,
+                                           uint32_t Seed)
+{
+    TCalculationRequest Request;
+    Request.RequestedCount = Checked.PointCount;
+    Request.XIntervalFrom = Checked.XIntervalFrom;
+    Request.XIntervalTo = Checked.XIntervalTo;
+    Request.YIntervalFrom = Checked.YIntervalFrom;
+    Request.YIntervalTo = Checked.YIntervalTo;
+    Request.ZIntervalFrom = Checked.ZIntervalFrom;
+    Request.ZIntervalTo = Checked.ZIntervalTo;
+    Request.SquareOrder = SquareOrder;
+    Request.RandomSeed = Seed;
+    Request.Expression = Checked.Expression.data();
+    return Request;
 }
 
 }  // namespace MainUnit

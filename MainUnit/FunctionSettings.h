@@ -3,6 +3,7 @@
 // any storage.
 #pragma once
 
+#include "MainUnit/Calculation.h"
 #include "MainUnit/ExpressionLimits.h"
 
 #include <array>
@@ -36,5 +37,15 @@ struct TFunctionSettings {
 // with Settings filled. An expression that is malformed anywhere is refused,
 // whatever its value at the trial point X = Z = 1.
 std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings);
+
+// The X and Z intervals alone fix the least radius a new result set can have
+// (its Y range can only add to it), so a set too large to be shown is mostly
+// refused by this, before any work and before an old set is replaced.
+bool IntervalsShowable(const TFunctionSettings& Settings);
+
+// What the calculation core needs for checked settings, in either order,
+// with the random order's seed.
+TCalculationRequest MakeCalculationRequest(const TFunctionSettings& Checked, bool SquareOrder,
+                                           uint32_t Seed);
 
 }  // namespace MainUnit

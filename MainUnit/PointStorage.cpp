@@ -45,4 +45,10 @@ bool ReservePoints(TResultSet& Results, const TGridPlan& Plan) noexcept
     return true;
 }
 
+bool GridFitsMemory(const TGridPlan& Plan, uint64_t AvailableBytes)
+{
+    const uint64_t Needed = uint64_t(int64_t{Plan.Cols} * Plan.Rows) * sizeof(Proc3D::TPoint3D);
+    return AvailableBytes == 0 || Needed <= AvailableBytes / 2;
+}
+
 }  // namespace MainUnit

@@ -23,4 +23,11 @@ TGridPlan PlanGrid(int32_t Count, double XFrom, double XTo, double ZFrom, double
 // and its old memory released.
 bool ReservePoints(TResultSet& Results, const TGridPlan& Plan) noexcept;
 
+// Whether the grid's points fit half of AvailableBytes (0: unknown, always
+// fits). A grid the system has no free memory for is refused before it is
+// reserved: the reservation would be granted on credit, and filling it would
+// get the program killed instead of reported. The other half is left to the
+// rest of the system, which may claim it while the grid is filled.
+bool GridFitsMemory(const TGridPlan& Plan, uint64_t AvailableBytes);
+
 }  // namespace MainUnit

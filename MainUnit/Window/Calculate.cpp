@@ -30,47 +30,14 @@ void SetFieldText(QLineEdit* Edit, const std::string& Text)
 
 namespace {
 
-// A grid the system has no free memory for is refused before it is
-// reserved: the reservation would be granted on credit, and filling it would
-// get the program killed instead of reported. Half of what is free is left
-// to the rest of the system, which may claim it while the grid is filled.
-bool FitsFreeMemory(const TGridPlan& Plan)
-{
-    const uint64_t Available = Platform::AvailableMemoryBytes();
-    const uint64_t Needed = uint64_t(int64_t{Plan.Cols} * Plan.Rows) * sizeof(Proc3D::TPoint3D);
-    return Available == 0 || Needed <= Available / 2;
-}
-
-// The X and Z intervals alone fix the least radius a new set can have (its
-// Y range can only add to it), so a set too large to be shown is mostly
-// refused here, before the old one is replaced.
-bool IntervalsShowable(const TFunctionSettings& Settings)
-{
-    TResultSet Box;
-    Box.XIntervalFrom = Settings.XIntervalFrom;
-    Box.XIntervalTo = Settings.XIntervalTo;
-    Box.ZIntervalFrom = Settings.ZIntervalFrom;
-    Box.ZIntervalTo = Settings.ZIntervalTo;
-    return IsShowableRadius(CalcBoundingRadius(Box));
-}
-
-// What the core needs for one calculation, with the random seed taken from
-// the clock at this moment.
+// The request for checked settings, with the random seed taken from the
+// clock at this moment.
 TCalculationRequest MakeRequest(const TFunctionSettings& Settings, bool SquareOrder)
 {
     const Platform::TUtcTime Now = Platform::CurrentUtcTime();
-    TCalculationRequest Request;
-    Request.RequestedCount = Settings.PointCount;
-    Request.XIntervalFrom = Settings.XIntervalFrom;
-    Request.XIntervalTo = Settings.XIntervalTo;
-    Request.YIntervalFrom = Settings.YIntervalFrom;
-    Request.YIntervalTo = Settings.YIntervalTo;
-    Request.ZIntervalFrom = Settings.ZIntervalFrom;
-    Request.ZIntervalTo = Settings.ZIntervalTo;
-    Request.SquareOrder = SquareOrder;
-    Request.RandomSeed = RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
-    Request.Expression = Settings.Expression.data();
-    return Request;
+    return MakeCalculationRequest(
+        Settings, SquareOrder,
+        RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));
 }
 
 }  // namespace
@@ -106,7 +73,8 @@ bool ReserveResults(TMainForm& Form, const TFunctionSettings& Settings, const TG
         Form.ShowMessage(TMessageKind::mkWarning, MsgResultsTooLarge);
         return false;
     }
-    if (!(Plan.Ok && FitsFreeMemory(Plan) && ReservePoints(Form.Results, Plan))) {
+    if (!(Plan.Ok && GridFitsMemory(Plan, Platform::AvailableMemoryBytes()) &&
+          ReservePoints(Form.Results, Plan))) {
         DropResults(Form, TMessageKind::mkError, MsgCannotAllocate);
         return false;
     }

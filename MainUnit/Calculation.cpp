@@ -20,12 +20,7 @@ bool CalculateResults(TResultSet& Results, const TCalculationRequest& Request,
         ReleasePoints(Results);
         return false;
     }
-    Results.XIntervalFrom = Request.XIntervalFrom;
-    Results.XIntervalTo = Request.XIntervalTo;
-    Results.YIntervalFrom = Request.YIntervalFrom;
-    Results.YIntervalTo = Request.YIntervalTo;
-    Results.ZIntervalFrom = Request.ZIntervalFrom;
-    Results.ZIntervalTo = Request.ZIntervalTo;
+    CopyIntervals(Request, Results);
     if (Request.SquareOrder) {
         FillSquareOrder(Results, Plan.Cols, Plan.Rows);
     } else {

@@ -105,12 +105,7 @@ TCalculationRequest MakeCalculationRequest(const TFunctionSettings& Checked, boo
 {
     TCalculationRequest Request;
     Request.RequestedCount = Checked.PointCount;
-    Request.XIntervalFrom = Checked.XIntervalFrom;
-    Request.XIntervalTo = Checked.XIntervalTo;
-    Request.YIntervalFrom = Checked.YIntervalFrom;
-    Request.YIntervalTo = Checked.YIntervalTo;
-    Request.ZIntervalFrom = Checked.ZIntervalFrom;
-    Request.ZIntervalTo = Checked.ZIntervalTo;
+    CopyIntervals(Checked, Request);
     Request.SquareOrder = SquareOrder;
     Request.RandomSeed = Seed;
     Request.Expression = Checked.Expression.data();

@@ -22,6 +22,18 @@ struct TResultSet {
     double BoundingRadius = 0;
 };
 
+// Copies the six interval ends between two records that name them alike:
+// checked settings, a calculation request, a result set.
+template <class TSource, class TTarget> void CopyIntervals(const TSource& Source, TTarget& Target)
+{
+    Target.XIntervalFrom = Source.XIntervalFrom;
+    Target.XIntervalTo = Source.XIntervalTo;
+    Target.YIntervalFrom = Source.YIntervalFrom;
+    Target.YIntervalTo = Source.YIntervalTo;
+    Target.ZIntervalFrom = Source.ZIntervalFrom;
+    Target.ZIntervalTo = Source.ZIntervalTo;
+}
+
 // Empties Points and gives its memory back (clear() alone would keep it).
 inline void ReleasePoints(TResultSet& Results) noexcept
 {

@@ -14,6 +14,7 @@
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Statistics.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/Robustness/CalculationWarnings.h"
 
 #include <cmath>
 #include <cstring>
@@ -29,18 +30,9 @@ using MainUnit::TResultSet;
 // Big enough grids slow the search down without finding more.
 constexpr std::size_t MaxEntries = 600;
 
-const char* const Warnings[] = {
-    "'Number of points to show' must be integer value between 10 and 1000000.",
-    "'X Interval' and 'Z Interval' must be valid real numbers.",
-    "'Y Interval' should be valid real numbers, or it must be undefined.",
-    "Maximum length of function expression ('Y = F(X, Z) =') is 255 characters.",
-    "Maximum number of parameters in function expression ('Y = F(X, Z) =') is 10.",
-    "Syntax error in function expression ('Y = F(X, Z) =').",
-};
-
 bool IsWarning(const std::string& Text)
 {
-    for (const char* W : Warnings)
+    for (const char* W : TesselTest::CalculationWarningTexts)
         if (Text == W) return true;
     return false;
 }

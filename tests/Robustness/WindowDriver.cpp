@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "CalculationWarnings.h"
 #include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
@@ -17,13 +18,7 @@
 namespace {
 
 // The program's texts, as a person reads them in its boxes.
-const char* const WarningTexts[] = {
-    "'Number of points to show' must be integer value between 10 and 1000000.",
-    "'X Interval' and 'Z Interval' must be valid real numbers.",
-    "'Y Interval' should be valid real numbers, or it must be undefined.",
-    "Maximum length of function expression ('Y = F(X, Z) =') is 255 characters.",
-    "Maximum number of parameters in function expression ('Y = F(X, Z) =') is 10.",
-    "Syntax error in function expression ('Y = F(X, Z) =').",
+const char* const ViewWarningTexts[] = {
     "There are no calculated results to show.",
     "'Horizontal angle', 'Vertical angle', 'Distance' and 'Zoom' must be valid real numbers.",
     "'Horizontal angle' must be valid real number between -1000 and 1000.",
@@ -58,7 +53,9 @@ bool IsKnownMessage(Platform::TMessageKind Kind, const std::string& Text)
 {
     switch (Kind) {
     case Platform::TMessageKind::mkWarning:
-        for (const char* Known : WarningTexts)
+        for (const char* Known : TesselTest::CalculationWarningTexts)
+            if (Text == Known) return true;
+        for (const char* Known : ViewWarningTexts)
             if (Text == Known) return true;
         return IsDistanceMessage(Text);
     case Platform::TMessageKind::mkError:

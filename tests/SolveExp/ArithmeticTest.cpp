@@ -129,14 +129,7 @@ TEST(Arithmetic, SumsNearMidpoints)
 TEST(Arithmetic, RandomOperandsAndLimits)
 {
     std::mt19937_64 Rng(11);
-    const auto AnyFinite = [&Rng] {
-        double v = 0;
-        do {
-            const uint64_t Bits = Rng();
-            std::memcpy(&v, &Bits, sizeof v);
-        } while (!std::isfinite(v));
-        return v;
-    };
+    const auto AnyFinite = [&Rng] { return SolveExpTest::RandomFiniteDouble(Rng); };
     int Mismatches = 0;
     for (int i = 0; i < 300000; ++i) {
         const double a = AnyFinite();

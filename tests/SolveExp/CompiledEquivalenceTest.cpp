@@ -159,14 +159,8 @@ double RandomPoint(std::mt19937_64& Rng, bool Ordinary = false)
     switch (Ordinary ? 5 : Rng() % 6) {
     case 0:
         return Special[Rng() % std::size(Special)];
-    case 1: {  // any finite bit pattern
-        double v = 0;
-        do {
-            const uint64_t Bits = Rng();
-            std::memcpy(&v, &Bits, sizeof v);
-        } while (!std::isfinite(v));
-        return v;
-    }
+    case 1:  // any finite bit pattern
+        return SolveExpTest::RandomFiniteDouble(Rng);
     case 2:
         return std::ldexp(static_cast<double>(Rng() % 2000001) - 1e6,
                           -static_cast<int>(Rng() % 30));

@@ -218,7 +218,8 @@ bool TReader::ReadNumber(bool AfterOperand, TPiece& Out)
         std::string Reason = NumberReason(Literal, Stop);
         return Fail(Pos + Stop, std::move(Reason));
     }
-    Out = {std::move(Literal), PrecOperand, false};
+    const bool OpenExponent = Literal.back() == 'e' || Literal.back() == 'E';
+    Out = {std::move(Literal), PrecOperand, false, OpenExponent};
     Pos = End;
     return true;
 }

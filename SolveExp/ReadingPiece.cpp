@@ -11,6 +11,8 @@ TPiece Negated(TPiece Operand)
 {
     const bool Bracket = Operand.Prec < PrecOperand || Operand.LeadingMinus;
     Operand.Text = Bracket ? "-(" + Operand.Text + ")" : "-" + Operand.Text;
+    Operand.OpenExponent = Operand.OpenExponent && !Bracket;
+    ++Operand.TailStart;
     Operand.Prec = PrecOperand;
     Operand.LeadingMinus = true;
     return Operand;
@@ -22,6 +24,8 @@ void TChain::Start(TPiece First, bool Minus)
 {
     if (Minus) First = Negated(std::move(First));
     Body = std::move(First.Text);
+    LastStart = First.TailStart;
+    OpenEnd = First.OpenExponent;
     Prec = First.Prec;
     LeadingMinus = First.LeadingMinus;
     IsEmpty = false;
@@ -35,6 +39,10 @@ void TChain::Add(char Op, const TPiece& Operand)
         Body += ')';
         LeadingMinus = false;
     }
+    if ((Op == '+' || Op == '-') && OpenEnd) {
+        Body.insert(LastStart, 1, '(');
+        Body += ')';
+    }
     Body += Op;
     // Equal priority groups to the left, so a right operand of equal or
     // lower priority keeps its brackets; so does one that starts with a
@@ -43,15 +51,20 @@ void TChain::Add(char Op, const TPiece& Operand)
         Body += '(';
         Body += Operand.Text;
         Body += ')';
+        OpenEnd = false;
     } else {
+        LastStart = Body.size() + Operand.TailStart;
         Body += Operand.Text;
+        OpenEnd = Operand.OpenExponent;
     }
     Prec = OpPrec;
 }
 
 TPiece TChain::Finish()
 {
-    TPiece Whole{std::string(static_cast<std::size_t>(Opened), '(') + Body, Prec, LeadingMinus};
+    const auto Opening = static_cast<std::size_t>(Opened);
+    TPiece Whole{std::string(Opening, '(') + Body, Prec, LeadingMinus, OpenEnd,
+                 Opening + LastStart};
     *this = TChain{};
     return Whole;
 }

@@ -2,6 +2,7 @@
 // what decides whether it needs brackets under the usual priority rules.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace SolveExp {
@@ -15,6 +16,11 @@ struct TPiece {
     std::string Text;
     int Prec = PrecOperand;
     bool LeadingMinus = false;  // the text starts with a minus
+    // The text ends in a number's exponent letter without digits ("4725e"),
+    // so a '+' or '-' written straight after it would read as the
+    // exponent's sign: such a piece keeps its brackets before those two.
+    bool OpenExponent = false;
+    std::size_t TailStart = 0;  // where the number with the open exponent begins
 };
 
 // One bracket level of this unit's order of operations, a left fold
@@ -37,6 +43,8 @@ private:
     int Prec = PrecOperand;
     bool LeadingMinus = false;
     bool IsEmpty = true;
+    std::size_t LastStart = 0;  // where Body's trailing number begins
+    bool OpenEnd = false;       // Body ends in an open exponent
 };
 
 }  // namespace SolveExp

@@ -136,7 +136,10 @@ struct TUsualParser {
             if (!(IsDigit(C) || C == '.' || C == 'e' || C == 'E' || Sign)) break;
             ++Pos;
         }
-        return std::string(Text.substr(Start, Pos - Start));
+        std::string Literal(Text.substr(Start, Pos - Start));
+        // "4725e" followed by '+' would take the '+' as its exponent sign.
+        if (Literal.back() == 'e' || Literal.back() == 'E') return "(" + Literal + ")";
+        return Literal;
     }
 
     std::string Name()

@@ -31,6 +31,13 @@ TEST(ReadExpression, WritesTheBracketsTheUsualRulesNeed)
         {" - ( x * 2 ) / z", "-(x*2)/z"},
         {"1+2*3-4/5", "((1+2)*3-4)/5"},
         {"SINx*2+Abs(z)", "SIN(x)*2+Abs(z)"},
+        // A number that ends in its exponent letter keeps its brackets
+        // before '+' or '-', which would otherwise become its exponent sign.
+        {"(4725e)+605E", "(4725e)+605E"},
+        {"(x*4725e)-1", "x*(4725e)-1"},
+        {"-(4725E)*2", "-4725E*2"},
+        {"((47E)+(47E))+6605E", "(47E)+(47E)+6605E"},
+        {"-(47E)+1", "-(47E)+1"},
     };
     for (const auto& [Typed, Expected] : Cases) {
         const TReading R = ReadExpression(Typed);

@@ -13,16 +13,12 @@
 #include "SolveExp/Internal/ReadingReasons.h"
 #include "SolveExp/SolveExp.h"
 
-#include <array>
 #include <limits>
 #include <utility>
 #include <vector>
 
 namespace SolveExp {
 namespace {
-
-constexpr std::array<std::string_view, 9> FunctionNames = {"sin",  "cos", "exp",  "asin", "acos",
-                                                           "loge", "fac", "sqrt", "abs"};
 
 bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 bool IsLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }

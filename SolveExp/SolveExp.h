@@ -32,6 +32,12 @@ inline constexpr uint16_t tkArcCos = 39;
 inline constexpr uint16_t tkAbs = 40;
 inline constexpr uint16_t tkSqrt = 41;
 
+// The function names in token order, tkExp to tkSqrt, written in lower case;
+// a name matches in any mix of cases. No name begins another.
+inline constexpr const char* FunctionNames[] = {"exp",  "sin",  "cos", "loge", "fac",
+                                                "asin", "acos", "abs", "sqrt"};
+static_assert(sizeof FunctionNames / sizeof FunctionNames[0] == tkSqrt - tkExp + 1);
+
 // Pending-operator codes of the evaluator.
 inline constexpr uint16_t opNone = 0;
 inline constexpr uint16_t opAdd = 1;

@@ -41,36 +41,14 @@ int64_t ScanGroup(const char* Text, int32_t Length, int32_t Pos, int64_t First)
 // Function name at Pos: its code and name length, or tkError.
 uint16_t MatchFunctionName(const char* Text, int32_t Pos, int32_t& NameLength)
 {
-    NameLength = 3;
-    switch (Text[Pos]) {
-    case 'a':
-    case 'A':
-        NameLength = 4;
-        if (MatchesLetters(Text, Pos + 1, "sin")) return tkArcSin;
-        if (MatchesLetters(Text, Pos + 1, "cos")) return tkArcCos;
-        NameLength = 3;
-        return MatchesLetters(Text, Pos + 1, "bs") ? tkAbs : tkError;
-    case 'c':
-    case 'C':
-        return MatchesLetters(Text, Pos + 1, "os") ? tkCos : tkError;
-    case 'e':
-    case 'E':
-        return MatchesLetters(Text, Pos + 1, "xp") ? tkExp : tkError;
-    case 'f':
-    case 'F':
-        return MatchesLetters(Text, Pos + 1, "ac") ? tkFac : tkError;
-    case 'l':
-    case 'L':
-        NameLength = 4;
-        return MatchesLetters(Text, Pos + 1, "oge") ? tkLoge : tkError;
-    case 's':
-    case 'S':
-        if (MatchesLetters(Text, Pos + 1, "in")) return tkSin;
-        NameLength = 4;
-        return MatchesLetters(Text, Pos + 1, "qrt") ? tkSqrt : tkError;
-    default:
-        return tkError;
+    for (uint16_t Code = tkExp; Code <= tkSqrt; ++Code) {
+        const char* Name = FunctionNames[Code - tkExp];
+        if (MatchesLetters(Text, Pos, Name)) {
+            NameLength = static_cast<int32_t>(std::strlen(Name));
+            return Code;
+        }
     }
+    return tkError;
 }
 
 // Reports an operand token whose inner text ends just before the ")" at

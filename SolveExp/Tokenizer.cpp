@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string_view>
 
 namespace SolveExp {
 namespace {
@@ -101,30 +102,21 @@ uint16_t ScanAt(const char* Text, int32_t Length, int32_t Pos, int32_t& TokenSta
 {
     if (Pos == Length) return tkEnd;
     const char c = Text[Pos];
-    switch (c) {
-    case '+':
+    // The operators in token order, tkPlus to tkDivide.
+    constexpr std::string_view Operators = "+-*/";
+    const std::size_t Operator = Operators.find(c);
+    if (Operator != std::string_view::npos) {
         NextPos = Pos + 1;
-        return tkPlus;
-    case '-':
-        NextPos = Pos + 1;
-        return tkMinus;
-    case '*':
-        NextPos = Pos + 1;
-        return tkMultiply;
-    case '/':
-        NextPos = Pos + 1;
-        return tkDivide;
-    case '(': {
+        return static_cast<uint16_t>(tkPlus + Operator);
+    }
+    if (c == '(') {
         const int64_t End = ScanGroup(Text, Length, Pos, 1);
         if (End < 3)  // unbalanced (-1) or '()'
             return tkError;
         return GroupToken(tkBracket, Pos, Pos + 1, End, TokenStart, TokenEnd, NextPos);
     }
-    default:
-        if (c == '.' || IsDigit(c))
-            return ScanNumber(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
-        return ScanFunction(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
-    }
+    if (c == '.' || IsDigit(c)) return ScanNumber(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
+    return ScanFunction(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
 }
 
 }  // namespace

@@ -32,19 +32,7 @@ void TMainForm::ConnectEvents()
         {ZBufferCheckBox, &TMainForm::ZBufferCheckBoxClick},
         {Outline3DCheckBox, &TMainForm::Outline3DCheckBoxClick},
         {HelpButton, &TMainForm::HelpButtonClick},
-        {CloseButton, &TMainForm::CloseButtonClick}};
-    for (const auto& [Button, Handler] : Clicks)
-        connect(Button, &QAbstractButton::clicked, this,
-                [this, Handler = Handler] { (this->*Handler)(); });
-    connect(FunctionExpressionEdit, &QLineEdit::textChanged, this,
-            [this] { FunctionExpressionEditChange(); });
-    ConnectViewControls();
-    ConnectMouse();
-}
-
-void TMainForm::ConnectViewControls()
-{
-    const std::pair<QAbstractButton*, void (TMainForm::*)()> Clicks[] = {
+        {CloseButton, &TMainForm::CloseButtonClick},
         {HorAngleIncButton, &TMainForm::HorAngleIncButtonClick},
         {HorAngleDecButton, &TMainForm::HorAngleDecButtonClick},
         {VerAngleIncButton, &TMainForm::VerAngleIncButtonClick},
@@ -57,7 +45,14 @@ void TMainForm::ConnectViewControls()
     for (const auto& [Button, Handler] : Clicks)
         connect(Button, &QAbstractButton::clicked, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
+    connect(FunctionExpressionEdit, &QLineEdit::textChanged, this,
+            [this] { FunctionExpressionEditChange(); });
+    ConnectViewFields();
+    ConnectMouse();
+}
 
+void TMainForm::ConnectViewFields()
+{
     HorAngleEdit->OnExit = [this] { HorAngleEditExit(); };
     VerAngleEdit->OnExit = [this] { VerAngleEditExit(); };
     DistanceEdit->OnExit = [this] { DistanceEditExit(); };

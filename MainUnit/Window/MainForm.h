@@ -232,7 +232,7 @@ private:
     void CreateControls();
     void SetTabOrder(const std::vector<QWidget*>& Built);
     void ConnectEvents();
-    void ConnectViewControls();
+    void ConnectViewFields();
 
     void CreateExportActions();
     void ShowGraphMenu(const QPoint& Position);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 #include <vector>
 
@@ -59,6 +60,26 @@ TResultSet RandomResults(std::mt19937_64& Random, double Scale, int Count)
     return R;
 }
 
+struct TView {
+    double Ver, Hor, Zoom;
+};
+
+// Paints R both ways at each view from Distance, with and without the depth
+// buffer, and expects no difference.
+void ExpectSamePictures(const TResultSet& R, std::initializer_list<TView> Views, double Distance)
+{
+    for (const TView& V : Views) {
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
+                                          Distance, View));
+        for (bool Depth : {false, true}) {
+            EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth), 0)
+                << V.Ver << " " << V.Hor << " " << Depth;
+        }
+    }
+}
+
 TEST(FastRepaint, SamePictureAtRandomViews)
 {
     std::mt19937_64 Random(99);
@@ -94,20 +115,14 @@ TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews)
     }
     R.PointCount = static_cast<int32_t>(R.Points.size());
     R.BoundingRadius = std::sqrt(75.0);
-    struct {
-        double Ver, Hor, Zoom;
-    } const Views[] = {{0, 0, 100},    {0, 3.14159265358979, 100},  {0, 1.5707963267949, 250},
-                       {1e-15, 0, 50}, {0.3, -1.5707963267949, 77}, {1.5707, 0.2, 300}};
-    for (const auto& V : Views) {
-        TPoint3D Camera{};
-        Proc3D::TViewPlane View{};
-        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
-                                          10.0, View));
-        for (bool Depth : {false, true}) {
-            EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth), 0)
-                << V.Ver << " " << V.Hor;
-        }
-    }
+    ExpectSamePictures(R,
+                       {{0, 0, 100},
+                        {0, 3.14159265358979, 100},
+                        {0, 1.5707963267949, 250},
+                        {1e-15, 0, 50},
+                        {0.3, -1.5707963267949, 77},
+                        {1.5707, 0.2, 300}},
+                       10.0);
 }
 
 // Enough points for the loop to be split over two cores: many land on the
@@ -116,19 +131,7 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
 {
     std::mt19937_64 Random(4);
     const TResultSet R = RandomResults(Random, 2.0, 150000);
-    struct {
-        double Ver, Hor, Zoom;
-    } const Views[] = {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}};
-    for (const auto& V : Views) {
-        TPoint3D Camera{};
-        Proc3D::TViewPlane View{};
-        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
-                                          6.0, View));
-        for (bool Depth : {false, true}) {
-            EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth), 0)
-                << V.Ver << " " << V.Hor << " " << Depth;
-        }
-    }
+    ExpectSamePictures(R, {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}}, 6.0);
 }
 
 TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
@@ -141,16 +144,11 @@ TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
         R.Points[I].Y = 0.0;
         R.Points[I + 60000] = {R.Points[I].X, SolveExp::UndefinedValue, R.Points[I].Z};
     }
-    TPoint3D Camera{};
-    Proc3D::TViewPlane View{};
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, 0.5, 0.7, 150, 6.0, View));
-    for (bool Depth : {false, true})
-        EXPECT_EQ(CountDifferences(R, View, 505, 404, true, Depth), 0) << Depth;
+    ExpectSamePictures(R, {{0.5, 0.7, 150}}, 6.0);
     // So small that depths round to 0, which also means "nothing drawn yet":
     // the halves cannot be combined and are painted one after the other.
     const TResultSet Tiny = RandomResults(Random, 1e-50, 120000);
-    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, 0.5, 0.7, 1e-48, 6e-50, View));
-    EXPECT_EQ(CountDifferences(Tiny, View, 505, 404, true, true), 0);
+    ExpectSamePictures(Tiny, {{0.5, 0.7, 1e-48}}, 6e-50);
 }
 
 TEST(FastRepaint, SamePictureAtOddPictureSizes)

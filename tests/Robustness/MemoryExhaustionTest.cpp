@@ -61,6 +61,20 @@ void CalculateSmallGrid(TWindowDriver& W, TFailures& Failures, const std::string
     Failures.Expect(!W.LegendEmpty(), When + ": the legend describes the new set");
 }
 
+// Exactly one error box with Text, shown while the picture still had the
+// content hashed as Graph; true when a box was shown at all.
+bool ExpectOneErrorBox(TFailures& Failures, const std::vector<TShownMessage>& Shown,
+                       const std::string& Text, uint64_t Graph)
+{
+    Failures.Expect(Shown.size() == 1, "one message box for the failure");
+    if (Shown.empty()) return false;
+    Failures.Expect(Shown[0].Kind == TMessageKind::mkError, "the failure is an error box");
+    Failures.Expect(Shown[0].Text == Text, "text: " + Shown[0].Text);
+    Failures.Expect(Shown[0].GraphHash == Graph,
+                    "the picture keeps its content while the box is open");
+    return true;
+}
+
 void GridMemoryRunsOut()
 {
     TFailures Failures;
@@ -77,15 +91,8 @@ void GridMemoryRunsOut()
         SetSettings(W, "999999", "0", "1", "0", "4e10", "x+z");
         const uint64_t OldGraph = W.GraphHash();
         F.CalculateResultsButton->click();
-        const auto Shown = W.TakeMessages();
-        Failures.Expect(Shown.size() == 1, "one message box for the failed reservation");
-        if (!Shown.empty()) {
-            Failures.Expect(Shown[0].Kind == TMessageKind::mkError, "the failure is an error box");
-            Failures.Expect(Shown[0].Text == "Cannot allocate necessary memory.",
-                            "text: " + Shown[0].Text);
-            Failures.Expect(Shown[0].GraphHash == OldGraph,
-                            "the old graph stays on screen while the box is open");
-        }
+        ExpectOneErrorBox(Failures, W.TakeMessages(), "Cannot allocate necessary memory.",
+                          OldGraph);
         Failures.Expect(F.Results.Points.empty(), "no result set after the failure");
         Failures.Expect(W.AllBlack(F.GraphImage) && W.AllBlack(F.OutLineImage),
                         "both pictures black");
@@ -124,13 +131,7 @@ void DepthBufferMemoryRunsOut()
         F.ZBufferCheckBox->click();
         Shown = W.TakeMessages();
     }
-    Failures.Expect(Shown.size() == 1, "one message box for the failed Z-buffer");
-    if (!Shown.empty()) {
-        Failures.Expect(Shown[0].Kind == TMessageKind::mkError, "the failure is an error box");
-        Failures.Expect(Shown[0].Text == "Cannot allocate memory for Z-Buffer.",
-                        "text: " + Shown[0].Text);
-        Failures.Expect(Shown[0].GraphHash == Graph,
-                        "the picture keeps its content while the box is open");
+    if (ExpectOneErrorBox(Failures, Shown, "Cannot allocate memory for Z-Buffer.", Graph)) {
         Failures.Expect(Shown[0].ControlsEnabled, "no control is disabled by the failed repaint");
         Failures.Expect(Shown[0].CameraX == CameraX.toStdString() &&
                             Shown[0].CameraZ == CameraZ.toStdString(),

@@ -42,24 +42,10 @@ const std::array<const char*, 10> ForeignLetters = {"é", "ü", "ř",  "ž", "Ä
 QString TRandomTexts::SmallReal(double Low, double High)
 {
     const double V = std::uniform_real_distribution<double>(Low, High)(Rng);
+    // Whole, one decimal, short, scientific and round-trip forms.
+    static constexpr const char* Formats[] = {"%.0f", "%.1f", "%.6g", "%.3e", "%.17g"};
     char Text[48];
-    switch (Between(0, 4)) {
-    case 0:
-        std::snprintf(Text, sizeof Text, "%.0f", V);
-        break;
-    case 1:
-        std::snprintf(Text, sizeof Text, "%.1f", V);
-        break;
-    case 2:
-        std::snprintf(Text, sizeof Text, "%.6g", V);
-        break;
-    case 3:
-        std::snprintf(Text, sizeof Text, "%.3e", V);
-        break;
-    default:
-        std::snprintf(Text, sizeof Text, "%.17g", V);
-        break;
-    }
+    std::snprintf(Text, sizeof Text, Formats[Between(0, 4)], V);
     return QString::fromLatin1(Text);
 }
 

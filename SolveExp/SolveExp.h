@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 namespace SolveExp {
 
@@ -34,8 +35,8 @@ inline constexpr uint16_t tkSqrt = 41;
 
 // The function names in token order, tkExp to tkSqrt, written in lower case;
 // a name matches in any mix of cases. No name begins another.
-inline constexpr const char* FunctionNames[] = {"exp",  "sin",  "cos", "loge", "fac",
-                                                "asin", "acos", "abs", "sqrt"};
+inline constexpr std::string_view FunctionNames[] = {"exp",  "sin",  "cos", "loge", "fac",
+                                                     "asin", "acos", "abs", "sqrt"};
 static_assert(sizeof FunctionNames / sizeof FunctionNames[0] == tkSqrt - tkExp + 1);
 
 // Pending-operator codes of the evaluator.

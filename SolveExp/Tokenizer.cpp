@@ -13,10 +13,10 @@ namespace {
 
 // Case-insensitive match of the lower-case Name against Text at Pos; the
 // caller has made sure the letters exist.
-bool MatchesLetters(const char* Text, int32_t Pos, const char* Name)
+bool MatchesLetters(const char* Text, int32_t Pos, std::string_view Name)
 {
-    for (int32_t i = 0; Name[i] != '\0'; ++i) {
-        const char c = Text[Pos + i];
+    for (std::size_t i = 0; i < Name.size(); ++i) {
+        const char c = Text[static_cast<std::size_t>(Pos) + i];
         if (c != Name[i] && c != Name[i] - ('a' - 'A')) return false;
     }
     return true;
@@ -43,9 +43,9 @@ int64_t ScanGroup(const char* Text, int32_t Length, int32_t Pos, int64_t First)
 uint16_t MatchFunctionName(const char* Text, int32_t Pos, int32_t& NameLength)
 {
     for (uint16_t Code = tkExp; Code <= tkSqrt; ++Code) {
-        const char* Name = FunctionNames[Code - tkExp];
+        const std::string_view Name = FunctionNames[Code - tkExp];
         if (MatchesLetters(Text, Pos, Name)) {
-            NameLength = static_cast<int32_t>(std::strlen(Name));
+            NameLength = static_cast<int32_t>(Name.size());
             return Code;
         }
     }
@@ -102,21 +102,30 @@ uint16_t ScanAt(const char* Text, int32_t Length, int32_t Pos, int32_t& TokenSta
 {
     if (Pos == Length) return tkEnd;
     const char c = Text[Pos];
-    // The operators in token order, tkPlus to tkDivide.
-    constexpr std::string_view Operators = "+-*/";
-    const std::size_t Operator = Operators.find(c);
-    if (Operator != std::string_view::npos) {
+    switch (c) {
+    case '+':
         NextPos = Pos + 1;
-        return static_cast<uint16_t>(tkPlus + Operator);
-    }
-    if (c == '(') {
+        return tkPlus;
+    case '-':
+        NextPos = Pos + 1;
+        return tkMinus;
+    case '*':
+        NextPos = Pos + 1;
+        return tkMultiply;
+    case '/':
+        NextPos = Pos + 1;
+        return tkDivide;
+    case '(': {
         const int64_t End = ScanGroup(Text, Length, Pos, 1);
         if (End < 3)  // unbalanced (-1) or '()'
             return tkError;
         return GroupToken(tkBracket, Pos, Pos + 1, End, TokenStart, TokenEnd, NextPos);
     }
-    if (c == '.' || IsDigit(c)) return ScanNumber(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
-    return ScanFunction(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
+    default:
+        if (c == '.' || IsDigit(c))
+            return ScanNumber(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
+        return ScanFunction(Text, Length, Pos, TokenStart, TokenEnd, NextPos);
+    }
 }
 
 }  // namespace

@@ -15,15 +15,4 @@ int ExplainCommand(std::string_view Expression, std::ostream& Out, std::ostream&
     return 2;
 }
 
-int ExplainFromArguments(int Count, const char* const* Arguments, std::ostream& Out,
-                         std::ostream& Err)
-{
-    if (Count < 2 || std::string_view(Arguments[1]) != "--explain") return -1;
-    if (Count != 3) {
-        Err << "usage: tessel --explain EXPRESSION\n";
-        return 2;
-    }
-    return ExplainCommand(Arguments[2], Out, Err);
-}
-
 }  // namespace MainUnit

@@ -34,20 +34,16 @@ TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
 TEST(ExplainCommand, PrintsTheReadingOrTheColumnWithItsExitCode)
 {
     const struct {
-        std::vector<const char*> Arguments;
+        const char* Expression;
         int Code;
         std::string Out, Err;
     } Cases[] = {
-        {{"tessel", "--explain", "x*x - z*z"}, 0, "(x*x-z)*z\n", ""},
-        {{"tessel", "--explain", "2x"}, 2, "", "column 2: an operator is missing before x\n"},
-        {{"tessel", "--explain"}, 2, "", "usage: tessel --explain EXPRESSION\n"},
-        {{"tessel"}, -1, "", ""},
+        {"x*x - z*z", 0, "(x*x-z)*z\n", ""},
+        {"2x", 2, "", "column 2: an operator is missing before x\n"},
     };
     for (const auto& C : Cases) {
         std::ostringstream Out, Err;
-        const int Code = ExplainFromArguments(static_cast<int>(C.Arguments.size()),
-                                              C.Arguments.data(), Out, Err);
-        EXPECT_EQ(Code, C.Code);
+        EXPECT_EQ(ExplainCommand(C.Expression, Out, Err), C.Code);
         EXPECT_EQ(Out.str(), C.Out);
         EXPECT_EQ(Err.str(), C.Err);
     }

@@ -126,7 +126,7 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
     }
 }
 
-TEST(CommandLineTest, PrintsTheFiguresAndTheVersion)
+TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
 {
     QTemporaryDir Folder;
     const TRun Figures = RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
@@ -138,6 +138,9 @@ TEST(CommandLineTest, PrintsTheFiguresAndTheVersion)
     const TRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
+    const TRun Reading = RunTessel({"--explain", "x*x - z*z"});
+    EXPECT_EQ(Reading.Status, 0);
+    EXPECT_EQ(Reading.Out, "(x*x-z)*z\n");
 }
 
 // Where two pictures differ, for the failure message.

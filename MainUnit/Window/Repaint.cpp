@@ -97,7 +97,9 @@ void TMainForm::RepaintGraph()
     TMessageKind Kind = TMessageKind::mkWarning;
     std::string Refusal;
     if (!PlanRepaint(Plan, Kind, Refusal)) {
+        RepaintRefusalShown = true;
         ShowMessage(Kind, Refusal);
+        RepaintRefusalShown = false;
         return;
     }
     PaintPlanned(Plan, true);

@@ -44,10 +44,10 @@ private:
     std::size_t Pos = 0;
     int32_t Letters = 0;
     int32_t FailColumn = 0;
-    std::string FailReason;
+    TReason FailReason;
     TReadingTree Tree;
 
-    bool Fail(std::size_t At, std::string Reason);
+    bool Fail(std::size_t At, TReason Reason);
     bool IsParameter(std::size_t I) const;
     std::size_t FunctionNameLength(std::size_t I) const;
     std::size_t LetterRunEnd(std::size_t I) const;
@@ -89,12 +89,13 @@ TReading TReader::Read()
         Reading.UsualText = Reading.PriorityMatters ? Tree.Write(Whole.Usual) : Reading.Text;
     } else {
         Reading.Column = FailColumn;
-        Reading.Reason = std::move(FailReason);
+        Reading.Reason = std::move(FailReason.Reason);
+        Reading.Hint = std::move(FailReason.Hint);
     }
     return Reading;
 }
 
-bool TReader::Fail(std::size_t At, std::string Reason)
+bool TReader::Fail(std::size_t At, TReason Reason)
 {
     FailColumn = Columns[At];
     FailReason = std::move(Reason);
@@ -167,9 +168,9 @@ bool TReader::ReadLevel(int32_t Depth, TOperandPair& Out)
 bool TReader::LevelEnds(int32_t Depth, char Pending, bool Empty)
 {
     const bool AtBracket = Pos < Text.size();
-    if (AtBracket && Depth == 0) return Fail(Pos, ReasonNoOpening);
+    if (AtBracket && Depth == 0) return Fail(Pos, NoOpeningReason());
     if (Pending != 0) return Fail(Pos, EndReason(AtBracket, Depth > 0, Empty && Pending == '+'));
-    if (!AtBracket && Depth > 0) return Fail(Pos, ReasonClosingMissing);
+    if (!AtBracket && Depth > 0) return Fail(Pos, ClosingMissingReason());
     return true;
 }
 
@@ -209,7 +210,7 @@ bool TReader::ReadNumber(bool AfterOperand, TOperandPair& Out)
     // and a value is never the (negative) syntax-error value.
     if (EvaluateExpression(Literal.c_str()) == SyntaxErrorValue) {
         std::size_t Stop = 0;
-        std::string Reason = NumberReason(Literal, Stop);
+        TReason Reason = NumberReason(Literal, Stop);
         return Fail(Pos + Stop, std::move(Reason));
     }
     const int32_t Leaf = Tree.Leaf(std::move(Literal));
@@ -220,7 +221,7 @@ bool TReader::ReadNumber(bool AfterOperand, TOperandPair& Out)
 
 bool TReader::ReadGroup(int32_t Depth, TOperandPair& Out)
 {
-    if (Depth >= MaxNestingDepth) return Fail(Pos, ReasonTooDeep);
+    if (Depth >= MaxNestingDepth) return Fail(Pos, TooDeepReason());
     ++Pos;
     if (!ReadLevel(Depth + 1, Out)) return false;
     ++Pos;  // the ')' the level stopped at
@@ -233,7 +234,7 @@ bool TReader::ReadName(int32_t Depth, bool AfterOperand, TOperandPair& Out)
     if (IsParameter(Start)) {
         if (AfterOperand) return Fail(Start, MissingOperatorReason(Text.substr(Start, 1)));
         // The bracketed number that replaces the letter is one level deeper.
-        if (Depth >= MaxNestingDepth) return Fail(Start, ReasonTooDeep);
+        if (Depth >= MaxNestingDepth) return Fail(Start, TooDeepReason());
         return ReadLetter(Out);
     }
     const std::size_t NameLength = FunctionNameLength(Start);
@@ -244,7 +245,7 @@ bool TReader::ReadName(int32_t Depth, bool AfterOperand, TOperandPair& Out)
             Start, NameReason(std::string_view(Text).substr(Start, RunEnd - Start), BeforeBracket));
     }
     if (AfterOperand) return Fail(Start, MissingOperatorReason(Text.substr(Start, NameLength)));
-    if (Depth >= MaxNestingDepth) return Fail(Start, ReasonTooDeep);
+    if (Depth >= MaxNestingDepth) return Fail(Start, TooDeepReason());
     return ReadCall(Depth, NameLength, Out);
 }
 
@@ -268,7 +269,7 @@ bool TReader::ReadCall(int32_t Depth, std::size_t NameLength, TOperandPair& Out)
 
 bool TReader::ReadLetter(TOperandPair& Out)
 {
-    if (++Letters > MaxParameterLetters) return Fail(Pos, ReasonTooManyLetters);
+    if (++Letters > MaxParameterLetters) return Fail(Pos, TooManyLettersReason());
     const int32_t Leaf = Tree.Leaf(Text.substr(Pos, 1));
     Out = {Leaf, Leaf};
     ++Pos;

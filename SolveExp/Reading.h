@@ -30,9 +30,11 @@ struct TReading {
     bool PriorityMatters = false;
     // Malformed: the 1-based column in the typed text, blanks counted, of
     // the first character where reading cannot go on (one past the last
-    // character when the text ends too early), and the reason with a hint.
+    // character when the text ends too early), a short reason that fits a
+    // status line after its column, and a longer hint (may be empty).
     int32_t Column = 0;
     std::string Reason;
+    std::string Hint;
 };
 
 // Reads Typed as a calculation does: blanks removed, each X and Z replaced by

@@ -88,7 +88,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     GraphImage->PixelsWritten();
     DrawOutline(Plan.ViewPlane);
 
-    if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
+    if (!Locked) ShowRestingStatus();
 }
 
 void TMainForm::RepaintGraph()

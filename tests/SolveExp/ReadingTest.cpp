@@ -202,7 +202,7 @@ TEST(ReadExpression, ShowsWhereAndWhyReadingStops)
     struct Case {
         const char* Typed;
         int32_t Column;
-        const char* Hint;  // a part of the reason
+        const char* Hint;  // a part of the reason or its hint
     };
     const Case Cases[] = {
         {"2*-3", 3, "2*(-3)"},
@@ -221,7 +221,8 @@ TEST(ReadExpression, ShowsWhereAndWhyReadingStops)
         const TReading R = ReadExpression(C.Typed);
         EXPECT_FALSE(R.WellFormed) << "'" << C.Typed << "' read as " << R.Text;
         EXPECT_EQ(R.Column, C.Column) << "'" << C.Typed << "': " << R.Reason;
-        EXPECT_NE(R.Reason.find(C.Hint), std::string::npos) << "'" << C.Typed << "': " << R.Reason;
+        const std::string Said = R.Reason + "; " + R.Hint;
+        EXPECT_NE(Said.find(C.Hint), std::string::npos) << "'" << C.Typed << "': " << Said;
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/LegendText.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -42,6 +43,7 @@ struct TViewPlane;
 
 namespace MainUnit {
 
+struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TStatusText;
 struct TViewTexts;
@@ -189,9 +191,10 @@ public:
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
     void Outline3DCheckBoxClick();
-    void DrawOutline(const Proc3D::TViewPlane& ViewPlane);
     // Expression null empties all twelve legend labels.
     void UpdateLegend(const char* Expression);
+    // The legend labels in the order of LegendTextsInOrder.
+    std::array<QLabel*, LegendLabelCount> LegendLabels() const;
 
     // "Calculate results" without the information box (a calculation asked
     // for on the command line).
@@ -265,8 +268,7 @@ private:
     QString LastExportFolder;
 
     void Calculate(bool Announce);
-    void ReportStorageFailure();
-    void CorrectDistanceField();
+    void ReportCalculationRefusal(const TCalculationOutcome& Outcome);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

@@ -1,5 +1,7 @@
 // ReadExpression: one walk over the typed text without blanks that follows
-// the tokenizer and the evaluator rule for rule, while it prints the reading.
+// the tokenizer and the evaluator rule for rule, while it collects each
+// bracket level's operands and operators; each level is folded into a tree
+// by this unit's rule and by the usual one.
 //
 // The walk runs on the text before substitution. A parameter letter stands
 // for a bracketed number there, so it is an operand that counts as one

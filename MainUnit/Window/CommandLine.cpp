@@ -58,7 +58,7 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"usual-priority", nullptr,
      "read --function by the usual rules (* and / before + and -) and add the brackets"},
-    {"explain", "EXPR", "print how EXPR is read and exit"},
+    {"explain", "EXPR", "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
     {"help", nullptr, "show this help"},
     {"version", nullptr, "show the version"}};
 

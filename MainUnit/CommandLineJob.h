@@ -30,6 +30,9 @@ struct TCommandLineSettings {
     bool ShowUndefined = true;
     bool Outline3D = false;
     bool Fit = false;
+    // --usual-priority: Function was typed by the usual priority rules and
+    // has been rewritten to mean the same here.
+    bool UsualPriority = false;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon

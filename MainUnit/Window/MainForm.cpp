@@ -20,6 +20,7 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
     CreateControls();
     ConnectEvents();
     CreateExportActions();
+    CreateFunctionActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }

@@ -76,7 +76,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
                         Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
 
-    if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
+    if (!Locked) ShowRestingStatus();
 }
 
 void TMainForm::RepaintGraph()

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,13 +15,9 @@
 #include <sys/resource.h>
 
 using namespace MainUnit;
+using SolveExp::SameBits;
 
 namespace {
-
-bool SameBits(double A, double B)
-{
-    return std::bit_cast<uint64_t>(A) == std::bit_cast<uint64_t>(B);
-}
 
 TEST(PlanGrid, SizesAndRefusals)
 {

@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <thread>
 #include <vector>
 
 namespace MainUnit {
@@ -216,31 +215,24 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     }
 }
 
-// The first half of the points on the calling thread straight into the
-// picture, the second half at the same time on a second thread into a
-// picture and depth buffer of its own, then the second put over the first.
-// False, with the picture as it was, when the loop is short, the machine has
-// one core, no memory or thread is to be had, or a depth of 0 turned up.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
+// The first half of the points straight into the picture, the second half
+// into a picture and depth buffer of its own (on a second thread, both at
+// the same time), then the second put over the first. False, with the
+// picture as it was, when Cores keep the loop on one thread, no memory is to
+// be had, or a depth of 0 turned up.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 {
-    if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
+    if (!SplitOverTwoCores(Count, Cores)) return false;
     TSecondHalf Second;
     if (!PrepareSecondHalf(Job, Second)) return false;
-    const size_t Half = Count / 2;
-    const bool UseDepth = Job.DepthBuffer != nullptr;
     const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
-    bool SecondZero = false;
-    std::thread Thread;
-    try {
-        Thread = std::thread([&] {
-            SecondZero = PaintRange(Job, Half, Count, Scratch, UseDepth ? &Second.Depth : nullptr);
-        });
-    } catch (...) {
-        return false;
-    }
-    const bool FirstZero = PaintRange(Job, 0, Half, Job.Picture, Job.DepthBuffer);
-    Thread.join();
-    if (FirstZero || SecondZero) {
+    TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
+    bool Zero[2] = {false, false};
+    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
+        Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
+                               : PaintRange(Job, First, Last, Scratch, ScratchDepth);
+    });
+    if (Zero[0] || Zero[1]) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
         ClearDepthBuffer(*Job.DepthBuffer);
         return false;
@@ -253,7 +245,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                bool UseTwoCores)
+                TCores Cores)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;
@@ -261,7 +253,7 @@ bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer};
-    if (!UseTwoCores || !PaintOnTwoCores(Job, Count)) PaintInOrder(Job, Count);
+    if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "MainUnit/CommandLineJob.h"
 
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/Calculation.h"
+#include "MainUnit/FramePoints.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PictureFrame.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Statistics.h"
 #include "MainUnit/ViewGesture.h"
@@ -18,22 +21,39 @@ namespace {
 // The texts the distance and zoom fields hold once the calculation has
 // corrected the distance and the fit has set the zoom; numbers written into
 // a field are read back from their text, as the window reads them.
-void SettleDistanceAndZoom(const TCommandLineSettings& Settings, double BoundingRadius,
+void SettleDistanceAndZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
                            std::string& DistanceText, std::string& ZoomText)
 {
+    const double Radius = ViewRadius(Results, Settings.Options.Box);
     DistanceText = Settings.Distance;
     ZoomText = Settings.Zoom;
     double Distance = 0;
     const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(BoundingRadius, DistanceValid, Distance);
+    const TDistanceCorrection Correction = CorrectCameraDistance(Radius, DistanceValid, Distance);
     if (Correction.Replace) DistanceText = FormatReal(Correction.Distance);
-    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return;
-    // As a double-click on the graph fits it.
+    if (!Settings.Fit) return;
+    // As a double-click on the window's graph fits it.
     TViewSettings View;
-    View.Distance = Distance;
-    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphPictureWidth, GraphPictureHeight);
+    if (!CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText, Radius,
+                           View)
+             .empty())
+        return;
+    const TViewTexts Fitted =
+        FitViewToPoints(View, Results, Settings.ShowUndefined, Settings.Options, GraphPictureWidth,
+                        GraphPictureHeight);
     if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
+}
+
+// A decimal number of pixels from Least to Most, all of Text.
+bool ReadPixels(std::string_view Text, int32_t Least, int32_t Most, int32_t& Pixels)
+{
+    int32_t Read = 0;
+    const char* End = Text.data() + Text.size();
+    const auto [Stop, Error] = std::from_chars(Text.data(), End, Read);
+    if (Text.empty() || Error != std::errc() || Stop != End || Read < Least || Read > Most)
+        return false;
+    Pixels = Read;
+    return true;
 }
 
 }  // namespace
@@ -68,6 +88,28 @@ std::string ReadSeedOption(std::string_view Value, uint32_t& Seed)
     return {};
 }
 
+std::string ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
+{
+    const std::size_t Cross = Value.find('x');
+    int32_t W = 0, H = 0;
+    if (Cross == std::string_view::npos ||
+        !ReadPixels(Value.substr(0, Cross), SmallestPictureWidth, LargestPictureWidth, W) ||
+        !ReadPixels(Value.substr(Cross + 1), SmallestPictureHeight, LargestPictureHeight, H))
+        return "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.";
+    Width = W;
+    Height = H;
+    return {};
+}
+
+std::string ReadBackgroundOption(std::string_view Value, bool& LightBackground)
+{
+    if (Value == "black" || Value == "white") {
+        LightBackground = Value == "white";
+        return {};
+    }
+    return "'--background' must be black or white.";
+}
+
 std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                     uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -100,12 +142,15 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
 
     std::string DistanceText;
     std::string ZoomText;
-    SettleDistanceAndZoom(Settings, Out.Results.BoundingRadius, DistanceText, ZoomText);
+    SettleDistanceAndZoom(Settings, Out.Results, DistanceText, ZoomText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                Out.Results.BoundingRadius, Out.View);
+                                ViewRadius(Out.Results, Settings.Options.Box), Out.View);
     if (!Refusal.empty()) return Refusal;
-    if (!Proc3D::CalcViewPlane(Out.Camera, GraphPictureWidth, GraphPictureHeight, Out.View.VerAngle,
-                               Out.View.HorAngle, Out.View.Zoom, Out.View.Distance, Out.ViewPlane))
+    // The window's framing at the picture's own size (at the window's size
+    // the factor is exactly 1).
+    const double Zoom = FramedZoom(Out.View.Zoom, Settings.Width, Settings.Height);
+    if (!Proc3D::CalcViewPlane(Out.Camera, Settings.Width, Settings.Height, Out.View.VerAngle,
+                               Out.View.HorAngle, Zoom, Out.View.Distance, Out.ViewPlane))
         return MsgViewPlane;
     Result = std::move(Out);
     return {};

@@ -4,6 +4,7 @@
 // window would place it. No Qt, no output: the caller writes the file.
 #pragma once
 
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -33,7 +34,16 @@ struct TCommandLineSettings {
     bool ShowUndefined = true;
     bool Outline3D = false;
     bool Fit = false;
+    // The picture's own choices (--box, --ticks, --background) and size
+    // (--size): the window's picture unless asked otherwise.
+    TPictureOptions Options;
+    int32_t Width = GraphPictureWidth;
+    int32_t Height = GraphPictureHeight;
 };
+
+// The sizes --size admits.
+inline constexpr int32_t SmallestPictureWidth = 64, SmallestPictureHeight = 64;
+inline constexpr int32_t LargestPictureWidth = 7680, LargestPictureHeight = 4320;
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon
 // the value is refused with the message of its fields.
@@ -43,6 +53,10 @@ std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::stri
 std::string ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
 std::string ReadSeedOption(std::string_view Value, uint32_t& Seed);
+// "WxH", decimal, from 64x64 to 7680x4320.
+std::string ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
+// "black" or "white".
+std::string ReadBackgroundOption(std::string_view Value, bool& LightBackground);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -54,7 +68,9 @@ struct TCommandLineResult {
 
 // Checks the settings as "Calculate results" and the repaint would, in their
 // order; calculates; corrects the distance as the calculation does; with Fit
-// sets the zoom as a double-click on the graph does; places the camera.
+// sets the zoom as a double-click on the window's graph does; places the
+// camera for a picture of the settings' size, framed as the window's picture
+// (the zoom scaled with the size).
 // ClockSeed seeds the random order unless the settings carry a seed;
 // AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
 // message of the first refusal, or an empty string with Result filled.

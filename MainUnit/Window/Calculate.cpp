@@ -2,7 +2,9 @@
 // evaluate every point while the window is busy, correct the camera
 // distance, then show the new graph and legend.
 #include "MainForm.h"
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/Calculation.h"
+#include "MainUnit/FramePoints.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
@@ -13,6 +15,7 @@
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -49,7 +52,7 @@ void TMainForm::CorrectDistanceField()
     double Distance = 0;
     const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
     const TDistanceCorrection Correction =
-        CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+        CorrectCameraDistance(ViewRadius(), DistanceValid, Distance);
     if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
@@ -136,8 +139,23 @@ void TMainForm::Calculate(bool Announce)
 
     ResultExpression = Settings.Expression.data();
     if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
+    if (PictureOptions.FitAfterCalculation) FitZoomField();
     RepaintGraph();
     UpdateLegend(Settings.Expression.data());
+    // Heights out of all proportion to the width: the box is suggested
+    // until the next action writes the status line.
+    if (!PictureOptions.Box && StatusLabel->text().isEmpty()) SetStatus(BoxSuggestion(Results));
+}
+
+void TMainForm::FitZoomField()
+{
+    TViewSettings View;
+    if (!CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
+                           FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View)
+             .empty())
+        return;
+    const TViewTexts Texts = FitTexts(View);
+    if (!Texts.Zoom.empty()) SetFieldText(ZoomEdit, Texts.Zoom);
 }
 
 }  // namespace MainUnit

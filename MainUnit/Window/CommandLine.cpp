@@ -53,7 +53,11 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"zbuffer", nullptr, "use the Z-buffer"},
     {"hide-undefined", nullptr, "do not show undefined results"},
     {"outline", nullptr, "3D outline axises"},
-    {"fit", nullptr, "zoom so that the graph fills the picture"},
+    {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+    {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+    {"ticks", nullptr, "draw the box's edges with values and axis names"},
+    {"background", "black|white", "background of the picture (default black)"},
+    {"size", "WxH", "size of the graph picture, 64x64 to 7680x4320 (default 505x404)"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"explain", "EXPR", "print how EXPR is read and exit"},
     {"help", nullptr, "show this help"},
@@ -132,6 +136,16 @@ std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
         if (!Refusal.empty()) return Refusal;
     }
+    if (Parser.isSet(QStringLiteral("size"))) {
+        std::string Refusal =
+            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
+        if (!Refusal.empty()) return Refusal;
+    }
+    if (Parser.isSet(QStringLiteral("background"))) {
+        std::string Refusal = ReadBackgroundOption(
+            Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
+        if (!Refusal.empty()) return Refusal;
+    }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
         std::string Refusal = ReadSeedOption(Latin(Parser.value(QStringLiteral("seed"))), S.Seed);
@@ -147,6 +161,8 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.ShowUndefined = !Parser.isSet(QStringLiteral("hide-undefined"));
     S.Outline3D = Parser.isSet(QStringLiteral("outline"));
     S.Fit = Parser.isSet(QStringLiteral("fit"));
+    S.Options.Box = Parser.isSet(QStringLiteral("box"));
+    S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
 }
 
 std::string ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -185,7 +201,8 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
         Result.Results, Result.ViewPlane, S.ShowUndefined, S.ZBuffer, S.Outline3D,
-        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
+        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder), S.Options,
+        S.Width, S.Height);
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
         PrintError(CannotWriteMessage(Line.Output.toStdString(), "the picture cannot be made"));
@@ -274,6 +291,7 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     Form.UndefResultsCheckBox->setChecked(S.ShowUndefined);
     Form.ZBufferCheckBox->setChecked(S.ZBuffer);
     Form.Outline3DCheckBox->setChecked(S.Outline3D);
+    Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
     if (!Line.FunctionGiven) return;
     Form.CalculateWithoutAnnouncement();

@@ -1,7 +1,9 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/Outline.h"
 #include "Platform/Application.h"
@@ -10,6 +12,8 @@
 
 #include <QBuffer>
 #include <QPainter>
+
+#include <cmath>
 
 namespace MainUnit {
 
@@ -35,6 +39,46 @@ QImage BlackImage(QSize Size)
     QImage Image(Size, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
     return Image;
+}
+
+// Under the graph, in the group's coordinates: the sketch, the key and the
+// legend, from the graph's bottom edge to the bottom of the legend.
+constexpr QRect LowerPlace(8, 424, 505, 122);
+
+// The sketch, the key, the legend and its texts, drawn into the painter's
+// current coordinates as the group places them.
+void DrawLowerParts(QPainter& Painter, const TGraphPictureParts& Parts)
+{
+    const std::pair<const QImage*, QRect> Images[] = {
+        {Parts.Outline, OutlinePlace}, {Parts.Axises, AxisesPlace}, {Parts.Legend, LegendPlace}};
+    for (const auto& [Image, Place] : Images)
+        if (Image) Painter.drawImage(Place.topLeft(), *Image, QRect(QPoint(0, 0), Place.size()));
+    Painter.setFont(LegendLabelFont());
+    Painter.setPen(Parts.LegendTextColor);
+    for (int I = 0; I < LegendLabelCount; ++I)
+        Painter.drawText(LabelPlaces[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
+}
+
+// A graph of its own size with the lower parts scaled to its width, the
+// texts drawn at the scaled size rather than enlarged as pixels.
+QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
+{
+    const QImage& Graph = *Parts.Graph;
+    const double Scale = double(Graph.width()) / LowerPlace.width();
+    const int LowerHeight = int(std::lround(LowerPlace.height() * Scale));
+    QImage Picture(QSize(Graph.width(), Graph.height() + LowerHeight), QImage::Format_RGB32);
+    if (Picture.isNull()) return Picture;
+    Picture.fill(GapColor);
+    QPainter Painter(&Picture);
+    Painter.drawImage(QPoint(0, 0), Graph);
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    Painter.setRenderHint(QPainter::TextAntialiasing, true);
+    Painter.translate(0, Graph.height());
+    Painter.scale(Scale, Scale);
+    Painter.translate(-LowerPlace.topLeft());
+    DrawLowerParts(Painter, Parts);
+    Painter.end();
+    return Picture;
 }
 
 QString LatinText(const std::string& Text)
@@ -64,52 +108,57 @@ QFont LegendLabelFont()
 
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 {
+    if (Parts.Graph && Parts.Graph->size() != GraphPlace.size()) return ComposeSizedPicture(Parts);
     QImage Picture(PictureSize, QImage::Format_RGB32);
     Picture.fill(GapColor);
     QPainter Painter(&Picture);
     Painter.translate(-PictureOrigin);
-    const std::pair<const QImage*, QRect> Images[] = {{Parts.Graph, GraphPlace},
-                                                      {Parts.Outline, OutlinePlace},
-                                                      {Parts.Axises, AxisesPlace},
-                                                      {Parts.Legend, LegendPlace}};
-    for (const auto& [Image, Place] : Images)
-        if (Image) Painter.drawImage(Place.topLeft(), *Image, QRect(QPoint(0, 0), Place.size()));
-    Painter.setFont(LegendLabelFont());
-    Painter.setPen(Qt::white);
-    for (int I = 0; I < LegendLabelCount; ++I)
-        Painter.drawText(LabelPlaces[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
+    if (Parts.Graph)
+        Painter.drawImage(GraphPlace.topLeft(), *Parts.Graph,
+                          QRect(QPoint(0, 0), GraphPlace.size()));
+    DrawLowerParts(Painter, Parts);
     Painter.end();
     return Picture;
 }
 
 QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
                           bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend)
+                          const TLegendTexts& Legend, const TPictureOptions& Options, int Width,
+                          int Height)
 {
-    QImage Graph = BlackImage(GraphPlace.size());
+    QImage Graph = BlackImage(QSize(Width, Height));
+    if (Graph.isNull()) return {};
     TDepthBuffer DepthBuffer;
     if (UseDepthBuffer && !CreateDepthBuffer(Graph.width(), Graph.height(), DepthBuffer)) return {};
     // The repaint's own steps: black, the points, then the opaque top byte
     // that the image format wants.
     auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
     const TPixelArray Target{Pixels, Graph.width(), Graph.height()};
-    FillPicture(Target, 0);
-    PaintGraph(Results, ViewPlane, Target, ShowUndefined, UseDepthBuffer ? &DepthBuffer : nullptr);
+    FillPicture(Target, BackgroundColor(Options));
+    const TBoxMapping Box = Options.Box ? MakeBoxMapping(Results) : TBoxMapping{};
+    PaintGraph(Results, ViewPlane, Target, ShowUndefined, UseDepthBuffer ? &DepthBuffer : nullptr,
+               true, PointStyleFor(Options, Box));
     for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
         Pixels[I] |= 0xFF000000u;
+    // Over opaque pixels: text blends with what lies under it.
+    PaintBoxAxes(Graph, Results, ViewPlane, Options);
 
     QImage Outline = BlackImage(OutlinePlace.size());
     Platform::TCanvas OutlineCanvas(Outline, {});
+    // The sketch scales the graph's pixels down to its own, whatever the
+    // graph's size: the same sketch as the window's for the same view.
     DrawOutlineSketch(OutlineCanvas, Outline.width(), Outline.height(), Graph.width(),
-                      Graph.height(), Results, ViewPlane, Outline3D);
+                      Graph.height(), SketchedBox(Results, Options.Box), ViewPlane, Outline3D,
+                      Options.LightBackground);
     QImage Axises = BlackImage(AxisesPlace.size());
     Platform::TCanvas AxisesCanvas(Axises, {});
-    DrawAxisesImage(AxisesCanvas);
+    DrawAxisesImage(AxisesCanvas, Options.LightBackground);
     QImage LegendImage = BlackImage(LegendPlace.size());
     Platform::TCanvas LegendCanvas(LegendImage, {});
-    DrawLegendImage(LegendCanvas);
+    DrawLegendImage(LegendCanvas, Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}};
+    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}, Qt::white};
+    if (Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
     const std::string* const Texts[LegendLabelCount] = {
         &Legend.FunctionExpression, &Legend.XInterval, &Legend.ZInterval, &Legend.Points,
         &Legend.RedWhite,           &Legend.Red,       &Legend.Yellow,    &Legend.Green,

@@ -20,6 +20,7 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
     CreateControls();
     ConnectEvents();
     CreateExportActions();
+    CreateViewChoiceActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }
@@ -88,7 +89,7 @@ void TMainForm::ClearImages()
 {
     for (Platform::TPicture* Picture : {GraphImage, OutLineImage}) {
         Platform::TCanvas& Canvas = Picture->Canvas();
-        Canvas.SetBrushColor(0);
+        Canvas.SetBrushColor(BackgroundColor(PictureOptions));
         Canvas.FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
     }
 }

@@ -35,9 +35,9 @@ bool TMainForm::ReadViewForGesture(TViewSettings& View)
     // stay as they are.
     std::string Refusal = MsgNoResults;
     if (!Results.Points.empty()) {
-        Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
-                                    FieldText(DistanceEdit), FieldText(ZoomEdit),
-                                    Results.BoundingRadius, View);
+        Refusal =
+            CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
+                              FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View);
         if (Refusal.empty()) return true;
     }
     SetStatus(Refusal);
@@ -95,16 +95,14 @@ void TMainForm::GraphImageDoubleClick(int /*X*/, int /*Y*/)
 {
     TViewSettings View;
     if (!ReadViewForGesture(View)) return;
-    ApplyGesture(
-        FitView(View, Results.BoundingRadius, GraphImage->ImageWidth(), GraphImage->ImageHeight()));
+    ApplyGesture(FitTexts(View));
 }
 
 void TMainForm::GraphImageWheel(double Notches, bool Control)
 {
     TViewSettings View;
     if (!ReadViewForGesture(View)) return;
-    ApplyGesture(Control ? WheelDistance(View, Notches, Results.BoundingRadius)
-                         : WheelZoom(View, Notches));
+    ApplyGesture(Control ? WheelDistance(View, Notches, ViewRadius()) : WheelZoom(View, Notches));
 }
 
 }  // namespace MainUnit

@@ -1,10 +1,12 @@
 // The graph repaint: check the view settings, place the camera, paint every
 // point into the graph picture, then draw the axes sketch.
 #include "MainForm.h"
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "Proc3D/Proc3D.h"
 
@@ -26,6 +28,8 @@ struct TRepaintPlan {
     bool ShowUndefined = false;
     bool UseDepthBuffer = false;
     TDepthBuffer DepthBuffer;  // released on every way out
+    TPictureOptions Options;
+    TBoxMapping Box;
 };
 
 bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string& Refusal)
@@ -36,9 +40,8 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
         return false;
     }
     TViewSettings View;
-    Refusal =
-        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), Results.BoundingRadius, View);
+    Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
+                                FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View);
     if (!Refusal.empty()) return false;
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
@@ -57,6 +60,8 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
     // Read once: the repaint draws with the states of this moment.
     Plan.ShowUndefined = UndefResultsCheckBox->isChecked();
     Plan.UseDepthBuffer = ZBufferCheckBox->isChecked();
+    Plan.Options = PictureOptions;
+    if (Plan.Options.Box) Plan.Box = MakeBoxMapping(Results);
     if (Plan.UseDepthBuffer && !CreateDepthBuffer(Width, Height, Plan.DepthBuffer)) {
         Kind = TMessageKind::mkError;
         Refusal = MsgZBuffer;
@@ -82,10 +87,17 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
     const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
-    FillPicture(Picture, 0);
+    FillPicture(Picture, BackgroundColor(Plan.Options));
     PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
-               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
+               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr, true,
+               PointStyleFor(Plan.Options, Plan.Box));
     GraphImage->PixelsWritten();
+    // Over opaque pixels: text blends with what lies under it.
+    if (Plan.Options.Ticks) {
+        QImage Over(reinterpret_cast<uchar*>(Picture.Pixels), Width, Height,
+                    QImage::Format_RGBX8888);
+        PaintBoxAxes(Over, Results, Plan.ViewPlane, Plan.Options);
+    }
     DrawOutline(Plan.ViewPlane);
 
     if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});

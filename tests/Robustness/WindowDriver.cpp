@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "CalculationWarnings.h"
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
@@ -119,11 +120,13 @@ std::string TWindowDriver::CheckControlsEnabled() const
         if (!Controls[I]->isEnabled())
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
     // Between busy times the status line is empty, tells about the expression
-    // as it stands, or keeps a refused gesture's reason until the next repaint.
+    // as it stands, keeps a refused gesture's reason until the next repaint,
+    // or suggests the box for the result set shown without it.
     const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
     if (!Status.empty() && Status != MainUnit::TypingStatus(Expression) &&
         Status != MainUnit::SyntaxRefusalStatus(Expression) &&
+        !(Status == MainUnit::BoxSuggestion(MainForm->Results) && !MainForm->PictureOptions.Box) &&
         !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
         return "status line neither cleared nor about the expression: " + Status;

@@ -5,9 +5,11 @@
 #pragma once
 
 #include "MainUnit/LegendText.h"
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -26,26 +28,31 @@ inline constexpr int LegendLabelCount = 12;
 // FunctionExpression, XInterval, ZInterval, Points, RedWhite, Red, Yellow,
 // Green, LightBlue, Blue, Purple, Undefined.
 struct TGraphPictureParts {
-    const QImage* Graph = nullptr;    // 505 x 404
+    const QImage* Graph = nullptr;    // 505 x 404, or any size for a picture of its own
     const QImage* Outline = nullptr;  // 145 x 103
     const QImage* Axises = nullptr;   // 145 x 17
     const QImage* Legend = nullptr;   // 357 x 120
     std::array<QString, LegendLabelCount> LegendTexts;
+    QColor LegendTextColor = Qt::white;
 };
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
 
-// The group's pictures and texts as one opaque picture.
+// The group's pictures and texts as one opaque picture. A graph of another
+// size than the window's has the sketch, the key and the legend below it as
+// the window has them, scaled to its width.
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
 
 // The same picture made without a window: the graph painted as the repaint
-// paints it, the sketch drawn as the repaint draws it, the fixed pictures,
-// and the legend texts of the calculation. Null when the depth buffer
-// cannot be had.
+// paints it (at the size the view plane was built for, Width x Height), the
+// sketch drawn as the repaint draws it, the fixed pictures, and the legend
+// texts of the calculation, all in the choices of Options. Null when the
+// depth buffer or the picture cannot be had.
 QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
                           bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend);
+                          const TLegendTexts& Legend, const TPictureOptions& Options = {},
+                          int Width = 505, int Height = 404);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

@@ -1,14 +1,12 @@
 #include "MainUnit/CommandLineJob.h"
 
 #include "MainUnit/BoxMapping.h"
-#include "MainUnit/Calculation.h"
+#include "MainUnit/CalculationDriver.h"
 #include "MainUnit/FramePoints.h"
-#include "MainUnit/FunctionSettings.h"
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/Statistics.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
@@ -18,30 +16,21 @@ namespace MainUnit {
 
 namespace {
 
-// The texts the distance and zoom fields hold once the calculation has
-// corrected the distance and the fit has set the zoom; numbers written into
-// a field are read back from their text, as the window reads them.
-void SettleDistanceAndZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
-                           std::string& DistanceText, std::string& ZoomText)
+// The zoom field's text once the fit has set it, as a double-click on the
+// window's graph fits it; numbers written into a field are read back from
+// their text, as the window reads them.
+std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
+                       const std::string& DistanceText)
 {
-    const double Radius = ViewRadius(Results, Settings.Options.Box);
-    DistanceText = Settings.Distance;
-    ZoomText = Settings.Zoom;
-    double Distance = 0;
-    const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction = CorrectCameraDistance(Radius, DistanceValid, Distance);
-    if (Correction.Replace) DistanceText = FormatReal(Correction.Distance);
-    if (!Settings.Fit) return;
-    // As a double-click on the window's graph fits it.
     TViewSettings View;
-    if (!CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText, Radius,
-                           View)
+    if (!Settings.Fit ||
+        !CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
+                           ViewRadius(Results, Settings.Options.Box), View)
              .empty())
-        return;
-    const TViewTexts Fitted =
-        FitViewToPoints(View, Results, Settings.ShowUndefined, Settings.Options, GraphPictureWidth,
-                        GraphPictureHeight);
-    if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
+        return Settings.Zoom;
+    const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
+                                              Settings.Options, GraphWidth, GraphHeight);
+    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
 }
 
 // A decimal number of pixels from Least to Most, all of Text.
@@ -113,36 +102,31 @@ std::string ReadBackgroundOption(std::string_view Value, bool& LightBackground)
 std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                     uint64_t AvailableMemory, TCommandLineResult& Result)
 {
-    TFunctionSettings Checked;
-    std::string Refusal =
-        CheckFunctionSettings({Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
-                               Settings.YTo, Settings.ZFrom, Settings.ZTo, Settings.Function},
-                              Checked);
-    if (!Refusal.empty()) return Refusal;
-    const TGridPlan Plan = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
-                                    Checked.ZIntervalFrom, Checked.ZIntervalTo);
-    if (!Plan.Ok || !GridFitsMemory(Plan, AvailableMemory)) return MsgCannotAllocate;
-    if (!IntervalsShowable(Checked)) return MsgResultsTooLarge;
+    TCalculationSettings Calculation;
+    Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
+                         Settings.YTo,    Settings.ZFrom, Settings.ZTo, Settings.Function};
+    Calculation.SquareOrder = Settings.SquareOrder;
+    Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
+    Calculation.AvailableMemory = AvailableMemory;
+    Calculation.Box = Settings.Options.Box;
+    TCommandLineResult Out;
+    TCalculationPlan Plan;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
-    Refusal =
+    std::string Refusal =
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
     if (!Refusal.empty()) return Refusal;
 
-    TCommandLineResult Out;
-    const uint32_t Seed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
-    if (!ReservePoints(Out.Results, Plan) ||
-        !CalculateResults(Out.Results, MakeCalculationRequest(Checked, Settings.SquareOrder, Seed),
-                          Plan))
-        return MsgCannotAllocate;
-    // Results far beyond the intervals can still make the radius too large.
-    if (!IsShowableRadius(Out.Results.BoundingRadius)) return MsgResultsTooLarge;
-    Out.Expression = Checked.Expression.data();
+    Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
+    Out.Expression = Plan.Settings.Expression.data();
 
-    std::string DistanceText;
-    std::string ZoomText;
-    SettleDistanceAndZoom(Settings, Out.Results, DistanceText, ZoomText);
+    const std::string DistanceText =
+        Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
+    const std::string ZoomText = SettleZoom(Settings, Out.Results, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 ViewRadius(Out.Results, Settings.Options.Box), Out.View);
     if (!Refusal.empty()) return Refusal;

@@ -4,6 +4,7 @@
 // window would place it. No Qt, no output: the caller writes the file.
 #pragma once
 
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
@@ -14,10 +15,6 @@
 #include <string_view>
 
 namespace MainUnit {
-
-// The graph picture of the window.
-inline constexpr int32_t GraphPictureWidth = 505;
-inline constexpr int32_t GraphPictureHeight = 404;
 
 // Unset options keep the window's start-up texts and states.
 struct TCommandLineSettings {
@@ -37,8 +34,8 @@ struct TCommandLineSettings {
     // The picture's own choices (--box, --ticks, --background) and size
     // (--size): the window's picture unless asked otherwise.
     TPictureOptions Options;
-    int32_t Width = GraphPictureWidth;
-    int32_t Height = GraphPictureHeight;
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
 };
 
 // The sizes --size admits.

@@ -1,5 +1,8 @@
 // The repaint core at a million points: the fast point loop and the
-// straightforward one, without and with the depth buffer, at two views.
+// straightforward one, without and with the depth buffer, at two views, with
+// the axes as they are and scaled to a box (the camera then as far from the
+// cube, in its radii, as from the sphere without it).
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/ResultSet.h"
@@ -26,10 +29,13 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     const TView& V = Views[State.range(0)];
     const bool UseDepth = State.range(1) != 0;
     const bool TwoCores = State.range(2) != 0;
+    const bool Boxed = State.range(3) != 0;
+    const MainUnit::TBoxMapping Box = MainUnit::MakeBoxMapping(R);
+    const MainUnit::TPointStyle Style{Boxed ? &Box : nullptr, MainUnit::UndefinedColor};
     Proc3D::TPoint3D Camera{};
     Proc3D::TViewPlane View{};
     Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, V.Ver, V.Hor, V.Zoom,
-                          V.DistanceFactor * R.BoundingRadius, View);
+                          V.DistanceFactor * MainUnit::ViewRadius(R, Boxed), View);
     std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
     MainUnit::TDepthBuffer Depth;
     if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
@@ -37,9 +43,11 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {
-            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, TwoCores);
+            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, TwoCores,
+                                 Style);
         } else {
-            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr);
+            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr,
+                                          Style);
         }
         benchmark::DoNotOptimize(Pixels.data());
     }
@@ -49,18 +57,18 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
 }  // namespace
 
 // Arguments: view (0 or 1), depth buffer (0 off, 1 on), cores (1 or 2; the
-// straightforward loop always runs on one). Time is wall-clock time; CPU is
+// straightforward loop always runs on one), box (0 off, 1 on). Time is wall-clock time; CPU is
 // that of all threads, so on a busy machine the one-core CPU time is the
 // figure to read.
 BENCHMARK_TEMPLATE(BM_Repaint, true)
-    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
-    ->ArgNames({"view", "zbuffer", "twocores"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"view", "zbuffer", "twocores", "box"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 BENCHMARK_TEMPLATE(BM_Repaint, false)
-    ->ArgsProduct({{0, 1}, {0, 1}, {0}})
-    ->ArgNames({"view", "zbuffer", "twocores"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0}, {0, 1}})
+    ->ArgNames({"view", "zbuffer", "twocores", "box"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();

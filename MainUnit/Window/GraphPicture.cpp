@@ -3,6 +3,7 @@
 #include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/Outline.h"
@@ -19,18 +20,39 @@ namespace MainUnit {
 
 namespace {
 
-// Places in the group's coordinates, as the window lays them out; the
-// picture starts at the graph's top left corner.
-constexpr QPoint PictureOrigin(8, 20);
-constexpr QSize PictureSize(505, 526);
-constexpr QRect GraphPlace(8, 20, 505, 404);
-constexpr QRect OutlinePlace(8, 426, 145, 103);
-constexpr QRect AxisesPlace(8, 529, 145, 17);
-constexpr QRect LegendPlace(156, 426, 357, 120);
-constexpr QRect LabelPlaces[LegendLabelCount] = {
-    {162, 430, 345, 17}, {162, 446, 169, 17}, {339, 446, 169, 17}, {162, 462, 345, 17},
-    {192, 478, 140, 16}, {192, 494, 140, 16}, {192, 510, 140, 16}, {192, 526, 140, 16},
-    {370, 478, 140, 16}, {370, 494, 140, 16}, {370, 510, 140, 16}, {370, 526, 140, 16}};
+// Where the control table puts a control in the group.
+QRect PlaceOf(const char* Name)
+{
+    const TControlRow* Row = FindControlRow(Name);
+    return Row ? QRect(Row->Left, Row->Top, Row->Width, Row->Height) : QRect();
+}
+
+// The places of the group's pictures and labels; the picture reaches from
+// the graph's top left corner over all of them.
+struct TGroupPlaces {
+    QRect Graph = PlaceOf("GraphImage");
+    QRect Outline = PlaceOf("OutLineImage");
+    QRect Axises = PlaceOf("AxisesImage");
+    QRect Legend = PlaceOf("LegendImage");
+    std::array<QRect, LegendLabelCount> Labels{};
+    QRect Picture;
+
+    TGroupPlaces()
+    {
+        std::size_t Count = 0;
+        for (const TControlRow& Row : MainFormControls())
+            if (Row.Kind == TControlKind::LegendLabel && Count < Labels.size())
+                Labels[Count++] = QRect(Row.Left, Row.Top, Row.Width, Row.Height);
+        Picture = Graph.united(Outline).united(Axises).united(Legend);
+    }
+};
+
+const TGroupPlaces& GroupPlaces()
+{
+    static const TGroupPlaces Places;
+    return Places;
+}
+
 // The background of the group, which shows between the pictures.
 constexpr QRgb GapColor = qRgb(236, 236, 236);
 
@@ -39,46 +61,6 @@ QImage BlackImage(QSize Size)
     QImage Image(Size, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
     return Image;
-}
-
-// Under the graph, in the group's coordinates: the sketch, the key and the
-// legend, from the graph's bottom edge to the bottom of the legend.
-constexpr QRect LowerPlace(8, 424, 505, 122);
-
-// The sketch, the key, the legend and its texts, drawn into the painter's
-// current coordinates as the group places them.
-void DrawLowerParts(QPainter& Painter, const TGraphPictureParts& Parts)
-{
-    const std::pair<const QImage*, QRect> Images[] = {
-        {Parts.Outline, OutlinePlace}, {Parts.Axises, AxisesPlace}, {Parts.Legend, LegendPlace}};
-    for (const auto& [Image, Place] : Images)
-        if (Image) Painter.drawImage(Place.topLeft(), *Image, QRect(QPoint(0, 0), Place.size()));
-    Painter.setFont(LegendLabelFont());
-    Painter.setPen(Parts.LegendTextColor);
-    for (int I = 0; I < LegendLabelCount; ++I)
-        Painter.drawText(LabelPlaces[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
-}
-
-// A graph of its own size with the lower parts scaled to its width, the
-// texts drawn at the scaled size rather than enlarged as pixels.
-QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
-{
-    const QImage& Graph = *Parts.Graph;
-    const double Scale = double(Graph.width()) / LowerPlace.width();
-    const int LowerHeight = int(std::lround(LowerPlace.height() * Scale));
-    QImage Picture(QSize(Graph.width(), Graph.height() + LowerHeight), QImage::Format_RGB32);
-    if (Picture.isNull()) return Picture;
-    Picture.fill(GapColor);
-    QPainter Painter(&Picture);
-    Painter.drawImage(QPoint(0, 0), Graph);
-    Painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    Painter.setRenderHint(QPainter::TextAntialiasing, true);
-    Painter.translate(0, Graph.height());
-    Painter.scale(Scale, Scale);
-    Painter.translate(-LowerPlace.topLeft());
-    DrawLowerParts(Painter, Parts);
-    Painter.end();
-    return Picture;
 }
 
 QString LatinText(const std::string& Text)
@@ -106,64 +88,119 @@ QFont LegendLabelFont()
     return Font;
 }
 
-QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
+namespace {
+
+// The sketch, the key, the legend and its texts, drawn into the painter's
+// current coordinates (those of the group) where the group places them.
+void DrawLowerParts(QPainter& Painter, const TGraphPictureParts& Parts)
 {
-    if (Parts.Graph && Parts.Graph->size() != GraphPlace.size()) return ComposeSizedPicture(Parts);
-    QImage Picture(PictureSize, QImage::Format_RGB32);
+    const TGroupPlaces& Places = GroupPlaces();
+    const std::pair<const QImage*, QRect> Images[] = {{Parts.Outline, Places.Outline},
+                                                      {Parts.Axises, Places.Axises},
+                                                      {Parts.Legend, Places.Legend}};
+    for (const auto& [Image, Place] : Images)
+        if (Image) Painter.drawImage(Place.topLeft(), *Image, QRect(QPoint(0, 0), Place.size()));
+    Painter.setFont(LegendLabelFont());
+    Painter.setPen(Parts.LegendTextColor);
+    for (std::size_t I = 0; I < Places.Labels.size(); ++I)
+        Painter.drawText(Places.Labels[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
+}
+
+// A graph of its own size with the parts below it scaled to its width, the
+// texts drawn at the scaled size rather than enlarged as pixels.
+QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
+{
+    const TGroupPlaces& Places = GroupPlaces();
+    const QRect Lower(Places.Picture.left(), Places.Graph.bottom() + 1, Places.Picture.width(),
+                      Places.Picture.bottom() - Places.Graph.bottom());
+    const QImage& Graph = *Parts.Graph;
+    const double Scale = double(Graph.width()) / Lower.width();
+    const int LowerHeight = int(std::lround(Lower.height() * Scale));
+    QImage Picture(QSize(Graph.width(), Graph.height() + LowerHeight), QImage::Format_RGB32);
+    if (Picture.isNull()) return Picture;
     Picture.fill(GapColor);
     QPainter Painter(&Picture);
-    Painter.translate(-PictureOrigin);
-    if (Parts.Graph)
-        Painter.drawImage(GraphPlace.topLeft(), *Parts.Graph,
-                          QRect(QPoint(0, 0), GraphPlace.size()));
+    Painter.drawImage(QPoint(0, 0), Graph);
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    Painter.translate(0, Graph.height());
+    Painter.scale(Scale, Scale);
+    Painter.translate(-Lower.topLeft());
     DrawLowerParts(Painter, Parts);
     Painter.end();
     return Picture;
 }
 
-QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
-                          bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend, const TPictureOptions& Options, int Width,
-                          int Height)
-{
-    QImage Graph = BlackImage(QSize(Width, Height));
-    if (Graph.isNull()) return {};
-    TDepthBuffer DepthBuffer;
-    if (UseDepthBuffer && !CreateDepthBuffer(Graph.width(), Graph.height(), DepthBuffer)) return {};
-    // The repaint's own steps: black, the points, then the opaque top byte
-    // that the image format wants.
-    auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    const TPixelArray Target{Pixels, Graph.width(), Graph.height()};
-    FillPicture(Target, BackgroundColor(Options));
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(Results) : TBoxMapping{};
-    PaintGraph(Results, ViewPlane, Target, ShowUndefined, UseDepthBuffer ? &DepthBuffer : nullptr,
-               true, PointStyleFor(Options, Box));
-    for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
-        Pixels[I] |= 0xFF000000u;
-    // Over opaque pixels: text blends with what lies under it.
-    PaintBoxAxes(Graph, Results, ViewPlane, Options);
+}  // namespace
 
-    QImage Outline = BlackImage(OutlinePlace.size());
-    Platform::TCanvas OutlineCanvas(Outline, {});
+QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
+{
+    const TGroupPlaces& Places = GroupPlaces();
+    if (Parts.Graph && Parts.Graph->size() != Places.Graph.size())
+        return ComposeSizedPicture(Parts);
+    QImage Picture(Places.Picture.size(), QImage::Format_RGB32);
+    Picture.fill(GapColor);
+    QPainter Painter(&Picture);
+    Painter.translate(-Places.Picture.topLeft());
+    if (Parts.Graph)
+        Painter.drawImage(Places.Graph.topLeft(), *Parts.Graph,
+                          QRect(QPoint(0, 0), Places.Graph.size()));
+    DrawLowerParts(Painter, Parts);
+    Painter.end();
+    return Picture;
+}
+
+void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
+{
+    const TPictureOptions& Options = Request.Options;
+    FillPicture(Graph, BackgroundColor(Options));
+    if (Request.Results == nullptr) return;
+    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
+    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
+               Request.UseDepthBuffer ? &DepthBuffer : nullptr, true, PointStyleFor(Options, Box));
+    if (Options.Ticks) {
+        // Text blends with what lies under it, which must be opaque.
+        const std::size_t Count =
+            static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
+        for (std::size_t I = 0; I < Count; ++I)
+            Graph.Pixels[I] |= 0xFF000000u;
+        QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
+                    QImage::Format_RGBX8888);
+        PaintBoxAxes(Over, *Request.Results, Request.ViewPlane, Options);
+    }
     // The sketch scales the graph's pixels down to its own, whatever the
     // graph's size: the same sketch as the window's for the same view.
-    DrawOutlineSketch(OutlineCanvas, Outline.width(), Outline.height(), Graph.width(),
-                      Graph.height(), SketchedBox(Results, Options.Box), ViewPlane, Outline3D,
-                      Options.LightBackground);
-    QImage Axises = BlackImage(AxisesPlace.size());
+    DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
+                      SketchedBox(*Request.Results, Options.Box), Request.ViewPlane,
+                      Request.Outline3D, Options.LightBackground);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)
+{
+    TDepthBuffer DepthBuffer;
+    if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
+    QImage Graph = BlackImage(QSize(Request.Width, Request.Height));
+    if (Graph.isNull()) return {};
+    QImage Outline = BlackImage(GroupPlaces().Outline.size());
+    Platform::TCanvas OutlineCanvas(Outline, {});
+    auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
+    PaintGraphAndSketch(Request, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
+                        OutlineCanvas);
+    // The opaque top byte that the image format wants.
+    for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
+        Pixels[I] |= 0xFF000000u;
+
+    QImage Axises = BlackImage(GroupPlaces().Axises.size());
     Platform::TCanvas AxisesCanvas(Axises, {});
-    DrawAxisesImage(AxisesCanvas, Options.LightBackground);
-    QImage LegendImage = BlackImage(LegendPlace.size());
+    DrawAxisesImage(AxisesCanvas, Request.Options.LightBackground);
+    QImage LegendImage = BlackImage(GroupPlaces().Legend.size());
     Platform::TCanvas LegendCanvas(LegendImage, {});
-    DrawLegendImage(LegendCanvas, Options.LightBackground);
+    DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
     TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}, Qt::white};
-    if (Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
-    const std::string* const Texts[LegendLabelCount] = {
-        &Legend.FunctionExpression, &Legend.XInterval, &Legend.ZInterval, &Legend.Points,
-        &Legend.RedWhite,           &Legend.Red,       &Legend.Yellow,    &Legend.Green,
-        &Legend.LightBlue,          &Legend.Blue,      &Legend.Purple,    &Legend.Undefined};
-    for (int I = 0; I < LegendLabelCount; ++I)
+    if (Request.Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
         Parts.LegendTexts[I] = LatinText(*Texts[I]);
     return ComposeGraphPicture(Parts);
 }

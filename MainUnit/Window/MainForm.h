@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/LegendText.h"
 #include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
@@ -43,6 +44,7 @@ struct TViewPlane;
 
 namespace MainUnit {
 
+struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TViewTexts;
 
@@ -171,9 +173,10 @@ public:
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
     void Outline3DCheckBoxClick();
-    void DrawOutline(const Proc3D::TViewPlane& ViewPlane);
     // Expression null empties all twelve legend labels.
     void UpdateLegend(const char* Expression);
+    // The legend labels in the order of LegendTextsInOrder.
+    std::array<QLabel*, LegendLabelCount> LegendLabels() const;
 
     // "Calculate results" without the information box (a calculation asked
     // for on the command line).
@@ -269,7 +272,9 @@ private:
     QString LastExportFolder;
 
     void Calculate(bool Announce);
-    void ReportStorageFailure();
+    void ReportCalculationRefusal(const TCalculationOutcome& Outcome);
+    // The distance field corrected as a calculation corrects it, for the
+    // radius of the current choices.
     void CorrectDistanceField();
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;

@@ -202,12 +202,4 @@ TResultSet SketchedBox(const TResultSet& Results, bool Box)
     return Sketched;
 }
 
-void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
-{
-    DrawOutlineSketch(OutLineImage->Canvas(), OutLineImage->ImageWidth(),
-                      OutLineImage->ImageHeight(), GraphImage->ImageWidth(),
-                      GraphImage->ImageHeight(), SketchedBox(Results, PictureOptions.Box),
-                      ViewPlane, Outline3DCheckBox->isChecked(), PictureOptions.LightBackground);
-}
-
 }  // namespace MainUnit

@@ -1,13 +1,14 @@
 // The graph repaint: check the view settings, place the camera, paint every
-// point into the graph picture, then draw the axes sketch.
+// point into the graph picture and draw the axes sketch, through the same
+// step as the exported picture and the command line.
 #include "MainForm.h"
-#include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
-#include "MainUnit/Window/Internal/BoxAxesPaint.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/Window/Internal/BusyState.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -24,12 +25,8 @@ using Platform::TMessageKind;
 // What a repaint has found and made ready once its checks have passed.
 struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
-    bool ShowUndefined = false;
-    bool UseDepthBuffer = false;
+    TPictureRequest Request;
     TDepthBuffer DepthBuffer;  // released on every way out
-    TPictureOptions Options;
-    TBoxMapping Box;
 };
 
 bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string& Refusal)
@@ -43,26 +40,28 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
     Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
                                 FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View);
     if (!Refusal.empty()) return false;
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
-                               View.Distance, Plan.ViewPlane)) {
+    TPictureRequest& Request = Plan.Request;
+    Request.Results = &Results;
+    Request.Width = GraphImage->ImageWidth();
+    Request.Height = GraphImage->ImageHeight();
+    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
+                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane)) {
         Refusal = MsgViewPlane;
         return false;
     }
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Plan.ViewPlane)) {
+    if (!Proc3D::CanProject(Request.ViewPlane)) {
         Refusal = MsgViewBeyondPrecision;
         return false;
     }
 
     // Read once: the repaint draws with the states of this moment.
-    Plan.ShowUndefined = UndefResultsCheckBox->isChecked();
-    Plan.UseDepthBuffer = ZBufferCheckBox->isChecked();
-    Plan.Options = PictureOptions;
-    if (Plan.Options.Box) Plan.Box = MakeBoxMapping(Results);
-    if (Plan.UseDepthBuffer && !CreateDepthBuffer(Width, Height, Plan.DepthBuffer)) {
+    Request.ShowUndefined = UndefResultsCheckBox->isChecked();
+    Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
+    Request.Outline3D = Outline3DCheckBox->isChecked();
+    Request.Options = PictureOptions;
+    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) {
         Kind = TMessageKind::mkError;
         Refusal = MsgZBuffer;
         return false;
@@ -84,21 +83,10 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
-    FillPicture(Picture, BackgroundColor(Plan.Options));
-    PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
-               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr, true,
-               PointStyleFor(Plan.Options, Plan.Box));
+    PaintGraphAndSketch(Plan.Request,
+                        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height},
+                        Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    // Over opaque pixels: text blends with what lies under it.
-    if (Plan.Options.Ticks) {
-        QImage Over(reinterpret_cast<uchar*>(Picture.Pixels), Width, Height,
-                    QImage::Format_RGBX8888);
-        PaintBoxAxes(Over, Results, Plan.ViewPlane, Plan.Options);
-    }
-    DrawOutline(Plan.ViewPlane);
 
     if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
 }

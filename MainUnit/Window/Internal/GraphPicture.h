@@ -4,9 +4,10 @@
 // the axes sketch, its colour key and the legend placed as in the window.
 #pragma once
 
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/LegendText.h"
-#include "MainUnit/PictureOptions.h"
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/PictureRequest.h"
+#include "Platform/Canvas.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -16,25 +17,27 @@
 
 #include <array>
 
-namespace Proc3D {
-struct TViewPlane;
-}
-
 namespace MainUnit {
 
-inline constexpr int LegendLabelCount = 12;
-
-// The pictures and legend texts of the group. The texts are in the order
-// FunctionExpression, XInterval, ZInterval, Points, RedWhite, Red, Yellow,
-// Green, LightBlue, Blue, Purple, Undefined.
+// The pictures and legend texts of the group, each shown where the control
+// table places it; the texts in the order of LegendTextsInOrder.
 struct TGraphPictureParts {
-    const QImage* Graph = nullptr;    // 505 x 404, or any size for a picture of its own
-    const QImage* Outline = nullptr;  // 145 x 103
-    const QImage* Axises = nullptr;   // 145 x 17
-    const QImage* Legend = nullptr;   // 357 x 120
+    const QImage* Graph = nullptr;
+    const QImage* Outline = nullptr;
+    const QImage* Axises = nullptr;
+    const QImage* Legend = nullptr;
     std::array<QString, LegendLabelCount> LegendTexts;
     QColor LegendTextColor = Qt::white;
 };
+
+// The one painting of the graph and its axes sketch, for the window's
+// repaint, the exported picture and the command line alike: Graph, of the
+// request's size, filled with the background of the request's choices and
+// painted with its points (the top byte of each pixel left 0, or set where
+// the axes with values are drawn over it), then the sketch of the same view
+// drawn over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
+void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch);
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
@@ -45,14 +48,12 @@ QFont LegendLabelFont();
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
 
 // The same picture made without a window: the graph painted as the repaint
-// paints it (at the size the view plane was built for, Width x Height), the
-// sketch drawn as the repaint draws it, the fixed pictures, and the legend
-// texts of the calculation, all in the choices of Options. Null when the
-// depth buffer or the picture cannot be had.
-QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
-                          bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend, const TPictureOptions& Options = {},
-                          int Width = 505, int Height = 404);
+// paints it (at the request's size, with its choices), the sketch drawn as
+// the repaint draws it, the fixed pictures, and the legend texts of the
+// calculation. A graph of another size than the window's has the lower
+// parts scaled to its width. Null when the depth buffer or the picture
+// cannot be had.
+QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

@@ -138,7 +138,9 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
         TPixel Foot, Head, Along;
         if (!Project(L, E.Start, Foot) || !Project(L, E.End, Head)) return;
         if (!Normalised(Head.X - Foot.X, Head.Y - Foot.Y, Along)) Along = {0, -1};
-        L.Names.push_back(PlaceLabel(L, E.Name, Head, Along, L.Gap, true));
+        // A label's height above it, so that the top value beside it stays clear.
+        L.Names.push_back(
+            PlaceLabel(L, E.Name, Head, Along, L.Gap + L.Measure(E.Name).Height, true));
         return;
     }
     // The name beyond the middle of the edge, past the values.

@@ -1,5 +1,6 @@
 #include "MainUnit/FramePoints.h"
 
+#include "MainUnit/BoxAxes.h"
 #include "MainUnit/Internal/PointPlace.h"
 #include "MainUnit/NumberText.h"
 #include "Proc3D/ExtendedMath.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace MainUnit {
 
@@ -55,6 +57,23 @@ inline double DotOf(const Proc3D::TPoint3D& A, const Proc3D::TPoint3D& B)
     return A.X * B.X + A.Y * B.Y + A.Z * B.Z;
 }
 
+// Widens the spread to take in a place seen from the camera.
+void TakeIn(TSpread& S, const TCameraFrame& F, const Proc3D::TPoint3D& Place)
+{
+    const Proc3D::TPoint3D D{Place.X - F.Camera.X, Place.Y - F.Camera.Y, Place.Z - F.Camera.Z};
+    const double Depth = DotOf(D, F.Forward);
+    // The camera stands outside the sphere of every drawn point, so each
+    // lies ahead of it; anything else is left out rather than mirrored.
+    if (!(Depth > 0.0)) return;
+    const double X = DotOf(D, F.Right) / Depth, Y = DotOf(D, F.Up) / Depth;
+    if (!std::isfinite(X) || !std::isfinite(Y)) return;
+    S.Side[0] = std::max(S.Side[0], X);
+    S.Side[1] = std::max(S.Side[1], -X);
+    S.Side[2] = std::max(S.Side[2], Y);
+    S.Side[3] = std::max(S.Side[3], -Y);
+    S.Any = true;
+}
+
 template <bool Boxed>
 TSpread MeasureSpread(const TResultSet& Results, bool ShowUndefined, const TPointStyle& Style,
                       const TCameraFrame& F)
@@ -71,18 +90,7 @@ TSpread MeasureSpread(const TResultSet& Results, bool ShowUndefined, const TPoin
         } else {
             if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) continue;
         }
-        const Proc3D::TPoint3D D{Place.X - F.Camera.X, Place.Y - F.Camera.Y, Place.Z - F.Camera.Z};
-        const double Depth = DotOf(D, F.Forward);
-        // The camera stands outside the sphere of every drawn point, so each
-        // lies ahead of it; anything else is left out rather than mirrored.
-        if (!(Depth > 0.0)) continue;
-        const double X = DotOf(D, F.Right) / Depth, Y = DotOf(D, F.Up) / Depth;
-        if (!std::isfinite(X) || !std::isfinite(Y)) continue;
-        S.Side[0] = std::max(S.Side[0], X);
-        S.Side[1] = std::max(S.Side[1], -X);
-        S.Side[2] = std::max(S.Side[2], Y);
-        S.Side[3] = std::max(S.Side[3], -Y);
-        S.Any = true;
+        TakeIn(S, F, Place);
     }
     return S;
 }
@@ -96,12 +104,14 @@ int32_t FrameMargin(int32_t Side, bool Ticks)
 
 bool FramePointsZoom(const TResultSet& Results, const TViewSettings& View, bool ShowUndefined,
                      const TPointStyle& Style, int32_t Width, int32_t Height, int32_t Margin,
-                     double& Zoom)
+                     double& Zoom, std::span<const Proc3D::TPoint3D> AlsoFramed)
 {
     TCameraFrame Frame;
     if (Width < 10 || Height < 10 || !MakeCameraFrame(View, Width, Height, Frame)) return false;
-    const TSpread S = Style.Box ? MeasureSpread<true>(Results, ShowUndefined, Style, Frame)
-                                : MeasureSpread<false>(Results, ShowUndefined, Style, Frame);
+    TSpread S = Style.Box ? MeasureSpread<true>(Results, ShowUndefined, Style, Frame)
+                          : MeasureSpread<false>(Results, ShowUndefined, Style, Frame);
+    for (const Proc3D::TPoint3D& Place : AlsoFramed)
+        TakeIn(S, Frame, Place);
     if (!S.Any) return false;
     // Pixels from the centre column and row to the last ones kept free of
     // the margin: right, left, up, down.
@@ -129,9 +139,19 @@ TViewTexts FitViewToPoints(const TViewSettings& View, const TResultSet& Results,
 {
     const TBoxMapping Box = MakeBoxMapping(Results);
     const TPointStyle Style = PointStyleFor(Options, Box);
+    // With the axes drawn, the box's corners are framed too, so that its
+    // edges and their values stay in the picture.
+    std::vector<Proc3D::TPoint3D> Corners;
+    if (Options.Ticks) {
+        const TBoxMapping Edges = AxesBox(Results, Options.Box);
+        for (const double X : {Edges.X.From, Edges.X.To})
+            for (const double Y : {Edges.Y.From, Edges.Y.To})
+                for (const double Z : {Edges.Z.From, Edges.Z.To})
+                    Corners.push_back(MapToBox(Edges, {X, Y, Z}));
+    }
     double Zoom = 0;
     if (!FramePointsZoom(Results, View, ShowUndefined, Style, Width, Height,
-                         FrameMargin(std::min(Width, Height), Options.Ticks), Zoom))
+                         FrameMargin(std::min(Width, Height), Options.Ticks), Zoom, Corners))
         return FitView(View, ViewRadius(Results, Options.Box), Width, Height);
     TViewTexts Texts;
     double Written = 0;

@@ -10,6 +10,7 @@
 #include "MainUnit/ViewSettings.h"
 
 #include <cstdint>
+#include <span>
 
 namespace MainUnit {
 
@@ -23,14 +24,16 @@ int32_t FrameMargin(int32_t Side, bool Ticks);
 // repaint would draw with ShowUndefined and Style) keeps FrameMargin pixels
 // from each edge of a Width x Height picture. False, with Zoom unchanged,
 // when no point is drawn or all lie on the line of sight, or the camera
-// cannot be placed.
+// cannot be placed. AlsoFramed are places (where the points are drawn) kept
+// in the frame as well.
 bool FramePointsZoom(const TResultSet& Results, const TViewSettings& View, bool ShowUndefined,
                      const TPointStyle& Style, int32_t Width, int32_t Height, int32_t Margin,
-                     double& Zoom);
+                     double& Zoom, std::span<const Proc3D::TPoint3D> AlsoFramed = {});
 
 // The zoom text of the fit for the picture drawn with Options: the drawn
-// points framed, or, where they give no frame, the sphere of the radius the
-// distance must exceed fitted as before. Angles and distance stay.
+// points framed (with the axes, the box's corners too), or, where they give
+// no frame, the sphere of the radius the distance must exceed fitted as
+// before. Angles and distance stay.
 TViewTexts FitViewToPoints(const TViewSettings& View, const TResultSet& Results, bool ShowUndefined,
                            const TPictureOptions& Options, int32_t Width, int32_t Height);
 

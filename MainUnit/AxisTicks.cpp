@@ -148,8 +148,9 @@ std::vector<TTick> AxisTicks(double From, double To)
     // Ticks so far from zero that neighbours share a double cannot be told apart.
     if (!(Last - First < 16) || std::fabs(First) > 1e17L || std::fabs(Last) > 1e17L) return {};
     std::vector<TTick> Ticks;
-    for (long double K = First; K <= Last; K += 1)
-        Ticks.push_back({static_cast<double>(TickValue(K, Chosen)), {}});
+    const int Count = static_cast<int>(Last - First) + 1;
+    for (int I = 0; I < Count; ++I)
+        Ticks.push_back({static_cast<double>(TickValue(First + I, Chosen)), {}});
     for (std::size_t I = 1; I < Ticks.size(); ++I)
         if (!(Ticks[I].Value > Ticks[I - 1].Value)) return {};
     WriteTexts(Ticks, Chosen);

@@ -213,8 +213,8 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     const int NearZ = Camera.Z > Centre.Z ? 1 : 0, NearX = Camera.X > Centre.X ? 1 : 0;
     const double OutZ = NearZ == 1 ? Length : -Length, OutX = NearX == 1 ? Length : -Length;
     const TPixel Down{0, Camera.Y >= Centre.Y ? 1.0 : -1.0};
-    LayOutAxis(L, {0, {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down, "X"});
-    LayOutAxis(L, {2, {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down, "Z"});
+    // The upright's values first: where a corner is shared, the lowest
+    // height tells more than the end of an axis along the base.
     if (Left >= 0) {
         const TPoint3D& Foot = Corners[static_cast<size_t>(Left)];
         const TPoint3D Head{Foot.X, Top, Foot.Z};
@@ -223,6 +223,8 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
         // A picture direction only: the upright's values go straight sideways.
         LayOutAxis(L, {1, {Foot.X, Ys[0], Foot.Z}, {Foot.X, Ys[1], Foot.Z}, {0, 0, 0}, Out, "Y"});
     }
+    LayOutAxis(L, {0, {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down, "X"});
+    LayOutAxis(L, {2, {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down, "Z"});
     KeepLabelsThatFit(L);
     return L.Drawing;
 }

@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -69,6 +70,52 @@ BENCHMARK_TEMPLATE(BM_Repaint, true)
 BENCHMARK_TEMPLATE(BM_Repaint, false)
     ->ArgsProduct({{0, 1}, {0, 1}, {0}, {0, 1}})
     ->ArgNames({"view", "zbuffer", "twocores", "box"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+namespace {
+
+// The same million points with Y stretched to the width of X and Z: the box
+// then maps every point onto itself, so both pictures are the same and any
+// difference in time is what the mapping costs per point.
+void BM_RepaintCube(benchmark::State& State)
+{
+    static const TResultSet Cube = [] {
+        TResultSet R = MillionPoints();
+        for (auto& P : R.Points)
+            P.Y *= 10;
+        R.YIntervalFrom = -10;
+        R.YIntervalTo = 10;
+        R.BoundingRadius = std::sqrt(300.0);
+        return R;
+    }();
+    const bool UseDepth = State.range(0) != 0;
+    const MainUnit::TBoxMapping Box = MainUnit::MakeBoxMapping(Cube);
+    const MainUnit::TPointStyle Style{State.range(1) != 0 ? &Box : nullptr,
+                                      MainUnit::UndefinedColor};
+    Proc3D::TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, 0.5, 0.7, 250,
+                          1.5 * MainUnit::ViewRadius(Cube, true), View);
+    std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
+    MainUnit::TDepthBuffer Depth;
+    if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
+    const MainUnit::TPixelArray Picture{Pixels.data(), MainUnit::GraphWidth, MainUnit::GraphHeight};
+    for (auto _ : State) {
+        MainUnit::FillPicture(Picture, 0);
+        MainUnit::PaintGraph(Cube, View, Picture, true, UseDepth ? &Depth : nullptr, false, Style);
+        benchmark::DoNotOptimize(Pixels.data());
+    }
+    State.SetItemsProcessed(State.iterations() * Cube.PointCount);
+}
+
+}  // namespace
+
+// Arguments: depth buffer (0 off, 1 on), box (0 off, 1 on); one core.
+BENCHMARK(BM_RepaintCube)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"zbuffer", "box"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();

@@ -4,7 +4,6 @@
 #include "MainUnit/CalculationDriver.h"
 #include "MainUnit/FramePoints.h"
 #include "MainUnit/GraphPaint.h"
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
 #include "MainUnit/ViewGesture.h"
@@ -24,9 +23,8 @@ std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& R
 {
     TViewSettings View;
     if (!Settings.Fit ||
-        !CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
-                           ViewRadius(Results, Settings.Options.Box), View)
-             .empty())
+        CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
+                          ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
         return Settings.Zoom;
     const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
                                               Settings.Options, GraphWidth, GraphHeight);
@@ -47,60 +45,56 @@ bool ReadPixels(std::string_view Text, int32_t Least, int32_t Most, int32_t& Pix
 
 }  // namespace
 
-std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
-                               std::string& To)
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To)
 {
     const std::size_t Colon = Value.find(':');
-    if (Colon == std::string_view::npos) return YInterval ? MsgYInterval : MsgXZInterval;
+    if (Colon == std::string_view::npos)
+        return YInterval ? TRefusal::YInterval : TRefusal::XZInterval;
     From = std::string(Value.substr(0, Colon));
     To = std::string(Value.substr(Colon + 1));
-    return {};
+    return TRefusal::None;
 }
 
-std::string ReadOrderOption(std::string_view Value, bool& SquareOrder)
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder)
 {
-    if (Value == "square" || Value == "random") {
-        SquareOrder = Value == "square";
-        return {};
-    }
-    return "'--order' must be square or random.";
+    if (Value != "square" && Value != "random") return TRefusal::OrderOption;
+    SquareOrder = Value == "square";
+    return TRefusal::None;
 }
 
-std::string ReadSeedOption(std::string_view Value, uint32_t& Seed)
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed)
 {
     uint32_t Read = 0;
     const char* End = Value.data() + Value.size();
     const auto [Stop, Error] = std::from_chars(Value.data(), End, Read);
-    if (Value.empty() || Error != std::errc() || Stop != End)
-        return "'--seed' must be an integer between 0 and 4294967295.";
+    if (Value.empty() || Error != std::errc() || Stop != End) return TRefusal::SeedOption;
     Seed = Read;
-    return {};
+    return TRefusal::None;
 }
 
-std::string ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
 {
     const std::size_t Cross = Value.find('x');
     int32_t W = 0, H = 0;
     if (Cross == std::string_view::npos ||
         !ReadPixels(Value.substr(0, Cross), SmallestPictureWidth, LargestPictureWidth, W) ||
         !ReadPixels(Value.substr(Cross + 1), SmallestPictureHeight, LargestPictureHeight, H))
-        return "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.";
+        return TRefusal::SizeOption;
     Width = W;
     Height = H;
-    return {};
+    return TRefusal::None;
 }
 
-std::string ReadBackgroundOption(std::string_view Value, bool& LightBackground)
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
 {
-    if (Value == "black" || Value == "white") {
-        LightBackground = Value == "white";
-        return {};
-    }
-    return "'--background' must be black or white.";
+    if (Value != "black" && Value != "white") return TRefusal::BackgroundOption;
+    LightBackground = Value == "white";
+    return TRefusal::None;
 }
 
-std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
-                                    uint64_t AvailableMemory, TCommandLineResult& Result)
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result)
 {
     TCalculationSettings Calculation;
     Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
@@ -109,35 +103,33 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
     Calculation.Box = Settings.Options.Box;
-    TCommandLineResult Out;
     TCalculationPlan Plan;
-    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
-    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
-    std::string Refusal =
+    TRefusal Refusal =
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
-    if (!Refusal.empty()) return Refusal;
+    if (Refusal != TRefusal::None) return Refusal;
 
-    Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
-    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
-    Out.Expression = Plan.Settings.Expression.data();
+    Outcome = RunCalculation(Plan, Settings.Distance, Result.Results);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
+    Result.Expression = Plan.Settings.Expression.data();
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
-    const std::string ZoomText = SettleZoom(Settings, Out.Results, DistanceText);
+    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                ViewRadius(Out.Results, Settings.Options.Box), Out.View);
-    if (!Refusal.empty()) return Refusal;
+                                ViewRadius(Result.Results, Settings.Options.Box), Result.View);
+    if (Refusal != TRefusal::None) return Refusal;
     // The window's framing at the picture's own size (at the window's size
     // the factor is exactly 1).
-    const double Zoom = FramedZoom(Out.View.Zoom, Settings.Width, Settings.Height);
-    if (!Proc3D::CalcViewPlane(Out.Camera, Settings.Width, Settings.Height, Out.View.VerAngle,
-                               Out.View.HorAngle, Zoom, Out.View.Distance, Out.ViewPlane))
-        return MsgViewPlane;
-    Result = std::move(Out);
-    return {};
+    const double Zoom = FramedZoom(Result.View.Zoom, Settings.Width, Settings.Height);
+    if (!Proc3D::CalcViewPlane(Result.Camera, Settings.Width, Settings.Height, Result.View.VerAngle,
+                               Result.View.HorAngle, Zoom, Result.View.Distance, Result.ViewPlane))
+        return TRefusal::ViewPlane;
+    return TRefusal::None;
 }
 
 std::string FiguresText(const TCommandLineResult& Result)

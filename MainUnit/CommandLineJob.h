@@ -6,6 +6,7 @@
 
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureOptions.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -38,22 +39,18 @@ struct TCommandLineSettings {
     int32_t Height = GraphHeight;
 };
 
-// The sizes --size admits.
-inline constexpr int32_t SmallestPictureWidth = 64, SmallestPictureHeight = 64;
-inline constexpr int32_t LargestPictureWidth = 7680, LargestPictureHeight = 4320;
-
 // "FROM:TO" into the two field texts (either may be empty). Without a colon
 // the value is refused with the message of its fields.
-std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
-                               std::string& To);
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To);
 // "square" or "random".
-std::string ReadOrderOption(std::string_view Value, bool& SquareOrder);
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
-std::string ReadSeedOption(std::string_view Value, uint32_t& Seed);
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
 // "WxH", decimal, from 64x64 to 7680x4320.
-std::string ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
-std::string ReadBackgroundOption(std::string_view Value, bool& LightBackground);
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -70,9 +67,10 @@ struct TCommandLineResult {
 // (the zoom scaled with the size).
 // ClockSeed seeds the random order unless the settings carry a seed;
 // AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
-// message of the first refusal, or an empty string with Result filled.
-std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
-                                    uint64_t AvailableMemory, TCommandLineResult& Result);
+// first refusal, or None with Result filled; after a refusal Result holds
+// what was reached, its radius the one a distance refusal names.
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result);
 
 // The figures of the calculation, one "key: value" line each: points,
 // y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,

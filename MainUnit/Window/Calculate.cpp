@@ -31,10 +31,8 @@ void SetFieldText(QLineEdit* Edit, const std::string& Text)
 
 void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
 {
-    const TMessageKind Kind =
-        Outcome.Refusal == MsgCannotAllocate ? TMessageKind::mkError : TMessageKind::mkWarning;
-    ShowMessage(Kind, Outcome.Refusal);
-    if (Outcome.Refusal == MsgSyntaxError) ShowSyntaxRefusalStatus();
+    ShowRefusal(Outcome.Refusal);
+    if (Outcome.Refusal == TRefusal::SyntaxError) ShowSyntaxRefusalStatus();
     // A calculation that ends after the old set was given up leaves no set.
     // The old graph is still on screen while the box is open.
     if (Outcome.SetReplaced) {
@@ -66,12 +64,12 @@ void TMainForm::Calculate(bool Announce)
 
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Settings, Results, Plan);
-    if (Outcome.Refusal.empty()) {
+    if (Outcome.Refusal == TRefusal::None) {
         const TBusyState Busy(*this, StatusCalculating);
         Outcome = RunCalculation(Plan, FieldText(DistanceEdit), Results);
         if (!Outcome.NewDistance.empty()) SetFieldText(DistanceEdit, Outcome.NewDistance);
     }
-    if (!Outcome.Refusal.empty()) {
+    if (Outcome.Refusal != TRefusal::None) {
         ReportCalculationRefusal(Outcome);
         return;
     }
@@ -89,9 +87,8 @@ void TMainForm::Calculate(bool Announce)
 void TMainForm::FitZoomField()
 {
     TViewSettings View;
-    if (!CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
-                           FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View)
-             .empty())
+    if (CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
+                          FieldText(ZoomEdit), ViewRadius(), View) != TRefusal::None)
         return;
     const TViewTexts Texts = FitTexts(View);
     if (!Texts.Zoom.empty()) SetFieldText(ZoomEdit, Texts.Zoom);

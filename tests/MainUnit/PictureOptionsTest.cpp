@@ -202,20 +202,22 @@ TEST(CommandLineValues, SizeAndBackground)
         {"800x600 ", false, 0, 0},       {"", false, 0, 0}};
     for (const TSizeCase& Case : Sizes) {
         int32_t Width = 7, Height = 7;
-        const std::string Refusal = ReadSizeOption(Case.Text, Width, Height);
-        EXPECT_EQ(Refusal.empty(), Case.Accepted) << Case.Text;
+        const TRefusal Refusal = ReadSizeOption(Case.Text, Width, Height);
+        EXPECT_EQ(Refusal == TRefusal::None, Case.Accepted) << Case.Text;
         if (Case.Accepted) {
             EXPECT_EQ(Width, Case.Width);
             EXPECT_EQ(Height, Case.Height);
         } else {
-            EXPECT_EQ(Refusal, "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.");
+            EXPECT_EQ(RefusalMessage(Refusal),
+                      "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.");
             EXPECT_EQ(Width, 7);
         }
     }
     bool Light = false;
-    EXPECT_EQ(ReadBackgroundOption("white", Light), "");
+    EXPECT_EQ(ReadBackgroundOption("white", Light), TRefusal::None);
     EXPECT_TRUE(Light);
-    EXPECT_EQ(ReadBackgroundOption("Black", Light), "'--background' must be black or white.");
+    EXPECT_EQ(RefusalMessage(ReadBackgroundOption("Black", Light)),
+              "'--background' must be black or white.");
     EXPECT_TRUE(Light);
     EXPECT_EQ(FramedZoom(100, 505, 404), 100);
     EXPECT_DOUBLE_EQ(FramedZoom(100, 3840, 2160), 100 * 2160.0 / 404);

@@ -149,6 +149,7 @@ std::vector<TTick> AxisTicks(double From, double To)
     if (!(Last - First < 16) || std::fabs(First) > 1e17L || std::fabs(Last) > 1e17L) return {};
     std::vector<TTick> Ticks;
     const int Count = static_cast<int>(Last - First) + 1;
+    Ticks.reserve(static_cast<std::size_t>(std::max(Count, 0)));
     for (int I = 0; I < Count; ++I)
         Ticks.push_back({static_cast<double>(TickValue(First + I, Chosen)), {}});
     for (std::size_t I = 1; I < Ticks.size(); ++I)

@@ -1,5 +1,6 @@
 #include "MainUnit/CalculationDriver.h"
 
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/Calculation.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/Statistics.h"
@@ -27,6 +28,7 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     Plan.SquareOrder = Settings.SquareOrder;
     Plan.RandomSeed = Settings.RandomSeed;
     Plan.Cores = Settings.Cores;
+    Plan.Box = Settings.Box;
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
@@ -49,11 +51,11 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
     if (!IsShowableRadius(Results.BoundingRadius))
         return GiveUpSet(Results, TRefusal::ResultsTooLarge);
     // A distance that is no number, not beyond the new radius or a thousand
-    // radii away or more becomes 1.5 radii.
+    // radii away or more becomes 1.5 radii; with the box, the cube's radius.
     double Distance = 0;
     const bool DistanceValid = ReadReal(DistanceText, Distance);
     const TDistanceCorrection Correction =
-        CorrectCameraDistance(Results.BoundingRadius, DistanceValid, Distance);
+        CorrectCameraDistance(ViewRadius(Results, Plan.Box), DistanceValid, Distance);
     TCalculationOutcome Outcome;
     if (Correction.Replace) Outcome.NewDistance = FormatReal(Correction.Distance);
     return Outcome;

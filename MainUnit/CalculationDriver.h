@@ -26,6 +26,7 @@ struct TCalculationSettings {
     uint32_t RandomSeed = 0;
     uint64_t AvailableMemory = 0;    // bytes; 0: unknown
     TCores Cores = TCores::Machine;  // threads of the evaluation (same results either way)
+    bool Box = false;                // the axes scaled to a box: the distance kept outside its cube
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.
@@ -35,6 +36,7 @@ struct TCalculationPlan {
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;
     TCores Cores = TCores::Machine;
+    bool Box = false;
 };
 
 struct TCalculationOutcome {

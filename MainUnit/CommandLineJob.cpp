@@ -1,8 +1,11 @@
 #include "MainUnit/CommandLineJob.h"
 
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/CalculationDriver.h"
+#include "MainUnit/FramePoints.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PictureFrame.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
@@ -13,17 +16,31 @@ namespace MainUnit {
 namespace {
 
 // The zoom field's text once the fit has set it, as a double-click on the
-// graph fits it; numbers written into a field are read back from their
-// text, as the window reads them.
-std::string SettleZoom(const TCommandLineSettings& Settings, double BoundingRadius,
+// window's graph fits it; numbers written into a field are read back from
+// their text, as the window reads them.
+std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
                        const std::string& DistanceText)
 {
-    double Distance = 0;
-    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return Settings.Zoom;
     TViewSettings View;
-    View.Distance = Distance;
-    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphWidth, GraphHeight);
+    if (!Settings.Fit ||
+        CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
+                          ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
+        return Settings.Zoom;
+    const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
+                                              Settings.Options, GraphWidth, GraphHeight);
     return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
+}
+
+// A decimal number of pixels from Least to Most, all of Text.
+bool ReadPixels(std::string_view Text, int32_t Least, int32_t Most, int32_t& Pixels)
+{
+    int32_t Read = 0;
+    const char* End = Text.data() + Text.size();
+    const auto [Stop, Error] = std::from_chars(Text.data(), End, Read);
+    if (Text.empty() || Error != std::errc() || Stop != End || Read < Least || Read > Most)
+        return false;
+    Pixels = Read;
+    return true;
 }
 
 }  // namespace
@@ -56,6 +73,26 @@ TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed)
     return TRefusal::None;
 }
 
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
+{
+    const std::size_t Cross = Value.find('x');
+    int32_t W = 0, H = 0;
+    if (Cross == std::string_view::npos ||
+        !ReadPixels(Value.substr(0, Cross), SmallestPictureWidth, LargestPictureWidth, W) ||
+        !ReadPixels(Value.substr(Cross + 1), SmallestPictureHeight, LargestPictureHeight, H))
+        return TRefusal::SizeOption;
+    Width = W;
+    Height = H;
+    return TRefusal::None;
+}
+
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
+{
+    if (Value != "black" && Value != "white") return TRefusal::BackgroundOption;
+    LightBackground = Value == "white";
+    return TRefusal::None;
+}
+
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                  uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -65,6 +102,7 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Calculation.SquareOrder = Settings.SquareOrder;
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
+    Calculation.Box = Settings.Options.Box;
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
     if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
@@ -81,13 +119,15 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
-    const std::string ZoomText = SettleZoom(Settings, Result.Results.BoundingRadius, DistanceText);
+    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                Result.Results.BoundingRadius, Result.View);
+                                ViewRadius(Result.Results, Settings.Options.Box), Result.View);
     if (Refusal != TRefusal::None) return Refusal;
-    if (!Proc3D::CalcViewPlane(Result.Camera, GraphWidth, GraphHeight, Result.View.VerAngle,
-                               Result.View.HorAngle, Result.View.Zoom, Result.View.Distance,
-                               Result.ViewPlane))
+    // The window's framing at the picture's own size (at the window's size
+    // the factor is exactly 1).
+    const double Zoom = FramedZoom(Result.View.Zoom, Settings.Width, Settings.Height);
+    if (!Proc3D::CalcViewPlane(Result.Camera, Settings.Width, Settings.Height, Result.View.VerAngle,
+                               Result.View.HorAngle, Zoom, Result.View.Distance, Result.ViewPlane))
         return TRefusal::ViewPlane;
     return TRefusal::None;
 }

@@ -4,6 +4,8 @@
 // window would place it. No Qt, no output: the caller writes the file.
 #pragma once
 
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
@@ -33,6 +35,11 @@ struct TCommandLineSettings {
     // --usual-priority: Function was typed by the usual priority rules and
     // has been rewritten to mean the same here.
     bool UsualPriority = false;
+    // The picture's own choices (--box, --ticks, --background) and size
+    // (--size): the window's picture unless asked otherwise.
+    TPictureOptions Options;
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon
@@ -43,6 +50,10 @@ TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string&
 TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
 TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
+// "WxH", decimal, from 64x64 to 7680x4320.
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
+// "black" or "white".
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -54,7 +65,9 @@ struct TCommandLineResult {
 
 // Checks the settings as "Calculate results" and the repaint would, in their
 // order; calculates; corrects the distance as the calculation does; with Fit
-// sets the zoom as a double-click on the graph does; places the camera.
+// sets the zoom as a double-click on the window's graph does; places the
+// camera for a picture of the settings' size, framed as the window's picture
+// (the zoom scaled with the size).
 // ClockSeed seeds the random order unless the settings carry a seed;
 // AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
 // first refusal, or None with Result filled; after a refusal Result holds

@@ -49,7 +49,8 @@ struct TPaintContext {
 };
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                  const TPixelArray& Picture, TDepthBuffer* DepthBuffer, TPaintContext& Context)
+                  const TPixelArray& Picture, TDepthBuffer* DepthBuffer, const TPointStyle& Style,
+                  TPaintContext& Context)
 {
     Context.Projector = Proc3D::MakeProjector(View);
     Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
@@ -60,7 +61,7 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
     Context.Range = TDepthRange{};
     if (DepthBuffer != nullptr) {
         ClearDepthBuffer(*DepthBuffer);
-        Context.Range = CalcDepthRange(View.Camera, Results);
+        Context.Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
         Context.DepthScreen = MakeDepthScreen(Context.Range);
     }
 }
@@ -82,13 +83,23 @@ struct TPaintJob {
     const TPixelArray& Picture;
     bool ShowUndefined;
     TDepthBuffer* DepthBuffer;
+    const TPointStyle& Style;
 };
 
 // False when the point is not drawn at all: skipped, or outside the picture.
+// Boxed is a template argument so that the plain loop carries no test of it.
+template <bool Boxed>
 bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
 {
     const TPaintContext& Context = Job.Context;
-    if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)) return false;
+    if constexpr (Boxed) {
+        if (!BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
+                             Dot.Undefined))
+            return false;
+    } else {
+        if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined))
+            return false;
+    }
     const Proc3D::TScreenResult Estimate =
         Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y)
                               : Proc3D::TScreenResult::Unsure;
@@ -118,7 +129,7 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
 uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& Dot, bool UseDepth)
 {
     const TPaintContext& Context = Job.Context;
-    uint32_t Color = UndefinedColor;
+    uint32_t Color = Job.Style.Undefined;
     if (!Dot.Undefined) {
         const double YFrom = Job.Results.YIntervalFrom;
         uint32_t Index = 0;
@@ -137,15 +148,16 @@ uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& D
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
 // depth of 0, the value that also means "nothing drawn yet".
-bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth)
+template <bool Boxed>
+bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                  TDepthBuffer* Depth)
 {
     const bool UseDepth = Depth != nullptr;
     bool ZeroDepth = false;
     for (size_t I = First; I < Last; ++I) {
         const Proc3D::TPoint3D& P = Job.Results.Points[I];
         TDot Dot;
-        if (!PlaceDot(Job, P, UseDepth, Dot)) continue;
+        if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) continue;
         if (UseDepth) {
             ZeroDepth |= Dot.Depth == 0.0f;
             if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
@@ -154,6 +166,13 @@ bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArr
                        static_cast<size_t>(Dot.X)] = DotColor(Job, P, Dot, UseDepth);
     }
     return ZeroDepth;
+}
+
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                TDepthBuffer* Depth)
+{
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth);
 }
 
 // All points on the calling thread, one after the other.
@@ -245,14 +264,14 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                TCores Cores)
+                TCores Cores, const TPointStyle& Style)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;
-    PreparePaint(Results, View, Picture, DepthBuffer, Context);
+    PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer};
+    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
     if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
     return true;
 }

@@ -5,8 +5,10 @@
 // calls this, and draws the axes sketch itself.
 #pragma once
 
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/Cores.h"
 #include "MainUnit/DepthBuffer.h"
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 #include "Proc3D/Proc3D.h"
 
@@ -45,6 +47,21 @@ inline uint32_t HeightIndex(double Y, double YFrom, long double Scale)
     return static_cast<uint32_t>(Index);  // truncates toward zero
 }
 
+// Where and in which colour beyond the view: with a Box the points are
+// drawn at their places in the cube (and the depth range is the cube's),
+// undefined points in the Undefined colour.
+struct TPointStyle {
+    const TBoxMapping* Box = nullptr;  // null: at their true coordinates
+    uint32_t Undefined = UndefinedColor;
+};
+
+// The style of a picture drawn with Options; Box is the mapping it points to.
+inline TPointStyle PointStyleFor(const TPictureOptions& Options, const TBoxMapping& Box)
+{
+    return {Options.Box ? &Box : nullptr,
+            Options.LightBackground ? UndefinedOnLightColor : UndefinedColor};
+}
+
 // Sets every pixel to Color.
 void FillPicture(const TPixelArray& Picture, uint32_t Color);
 
@@ -58,12 +75,13 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color);
 // (the picture is the same either way).
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                TCores Cores = TCores::Machine);
+                TCores Cores = TCores::Machine, const TPointStyle& Style = {});
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the
 // fast loop is checked and measured against.
 bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer);
+                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                         const TPointStyle& Style = {});
 
 }  // namespace MainUnit

@@ -9,13 +9,14 @@
 namespace MainUnit {
 
 bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
-                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer)
+                         const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                         const TPointStyle& Style)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TDepthRange Range;
     if (DepthBuffer != nullptr) {
         ClearDepthBuffer(*DepthBuffer);
-        Range = CalcDepthRange(View.Camera, Results);
+        Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
     }
     const long double Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
     const size_t Count =
@@ -24,9 +25,11 @@ bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& Vi
         const Proc3D::TPoint3D& P = Results.Points[I];
         Proc3D::TPoint3D Place;
         bool Undefined = false;
-        if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) continue;
+        if (Style.Box ? !BoxPlaceOfPoint(P, Results, ShowUndefined, *Style.Box, Place, Undefined)
+                      : !PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined))
+            continue;
         uint32_t Color = Undefined
-                             ? UndefinedColor
+                             ? Style.Undefined
                              : Proc3D::HeightColor(HeightIndex(P.Y, Results.YIntervalFrom, Scale));
         int32_t X = 0, Y = 0;
         if (!Proc3D::ProjectPoint(View, Place, X, Y)) continue;

@@ -5,6 +5,7 @@
 
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/ResultSet.h"
 #include "Proc3D/Proc3D.h"
 
@@ -18,6 +19,7 @@ struct TPictureRequest {
     bool ShowUndefined = true;
     bool UseDepthBuffer = false;
     bool Outline3D = false;
+    TPictureOptions Options;  // the box, the axes with values, the background
     // The graph picture's size in pixels.
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;

@@ -13,7 +13,7 @@ namespace {
 struct TRefusalText {
     TRefusal Refusal;
     const char* Text;             // each '#' is replaced by the next figure
-    long double Figures[2] = {};  // the distance refusal's figure is the radius
+    long double Figures[4] = {};  // the distance refusal's figure is the radius
 };
 
 constexpr TRefusalText Texts[] = {
@@ -55,6 +55,10 @@ constexpr TRefusalText Texts[] = {
      "'--seed' must be an integer between # and #.",
      {0, std::numeric_limits<uint32_t>::max()}},
     {TRefusal::OutputOption, "'--output' must name a .png or a .csv file."},
+    {TRefusal::SizeOption,
+     "'--size' must be WIDTHxHEIGHT in pixels, from #x# to #x#.",
+     {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
+    {TRefusal::BackgroundOption, "'--background' must be black or white."},
 };
 
 }  // namespace
@@ -63,12 +67,13 @@ std::string RefusalMessage(TRefusal Refusal, double BoundingRadius)
 {
     for (const TRefusalText& Entry : Texts) {
         if (Entry.Refusal != Refusal) continue;
-        const long double Figures[2] = {
-            Refusal == TRefusal::Distance ? BoundingRadius : Entry.Figures[0], Entry.Figures[1]};
+        const long double Figures[4] = {Refusal == TRefusal::Distance ? BoundingRadius
+                                                                      : Entry.Figures[0],
+                                        Entry.Figures[1], Entry.Figures[2], Entry.Figures[3]};
         std::string Message;
         std::size_t Next = 0;
         for (const char* Letter = Entry.Text; *Letter != '\0'; ++Letter) {
-            if (*Letter == '#' && Next < 2)
+            if (*Letter == '#' && Next < 4)
                 Message += FormatReal(Figures[Next++]);
             else
                 Message += *Letter;

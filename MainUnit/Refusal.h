@@ -33,6 +33,8 @@ enum class TRefusal : uint8_t {
     OrderOption,
     SeedOption,
     OutputOption,
+    SizeOption,
+    BackgroundOption,
 };
 
 // The points to show are accepted strictly between these.
@@ -40,6 +42,9 @@ inline constexpr int32_t FewestPointsRefused = 10;
 inline constexpr int32_t MostPointsRefused = 1000000;
 // The horizontal angle is accepted strictly between -this and this.
 inline constexpr double HorAngleLimit = 1000.0;
+// The picture sizes --size admits, both ends included.
+inline constexpr int32_t SmallestPictureWidth = 64, SmallestPictureHeight = 64;
+inline constexpr int32_t LargestPictureWidth = 7680, LargestPictureHeight = 4320;
 
 // The text of a refusal; BoundingRadius is the radius the view was checked
 // against, which only the distance refusal names. Empty for None.

@@ -1,11 +1,14 @@
 // One drag step in the real main window at a million points, on Qt's
 // offscreen platform: from the mouse-move event to the end of the repaint it
 // causes, the new picture copied to the window included.
+#include "MainUnit/BoxMapping.h"
+#include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/MainForm.h"
 #include "MillionPoints.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -37,9 +40,16 @@ void BM_DragStep(benchmark::State& State)
     Form->MessageBoxFunction = [](QWidget*, Platform::TMessageKind, const std::string&) {};
     Form->show();
     Form->Results = MillionPoints();
+    // The box and the axes with values, the camera as far from the cube in
+    // its radii as from the sphere without them.
+    const bool BoxAndTicks = State.range(1) != 0;
+    MainUnit::TPictureOptions Options;
+    Options.Box = Options.Ticks = BoxAndTicks;
+    Form->SetPictureOptions(Options);
     Form->HorAngleEdit->setText(QStringLiteral("0.7"));
     Form->VerAngleEdit->setText(QStringLiteral("0.5"));
-    Form->DistanceEdit->setText(QString::number(1.5 * Form->Results.BoundingRadius, 'g', 15));
+    Form->DistanceEdit->setText(
+        QString::number(1.5 * MainUnit::ViewRadius(Form->Results, BoxAndTicks), 'g', 15));
     Form->ZoomEdit->setText(QStringLiteral("600"));
     Form->ZBufferCheckBox->setChecked(State.range(0) != 0);
     Platform::TPicture* Graph = Form->GraphImage;
@@ -61,11 +71,37 @@ void BM_DragStep(benchmark::State& State)
 
 }  // namespace
 
-// Argument: depth buffer (0 off, 1 on). Wall-clock time.
+// Arguments: depth buffer (0 off, 1 on), box and axes with values (0 off,
+// 1 on). Wall-clock time. The graph is framed by the fit, so that all the
+// points are drawn whether the box is on or off.
 BENCHMARK(BM_DragStep)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("zbuffer")
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"zbuffer", "boxticks"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
+
+namespace {
+
+// The box's edges, ticks and values alone over a painted 505 x 404 graph.
+void BM_BoxAxes(benchmark::State& State)
+{
+    OffscreenApplication();
+    const MainUnit::TResultSet& R = MillionPoints();
+    MainUnit::TPictureOptions Options;
+    Options.Box = Options.Ticks = true;
+    Proc3D::TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    Proc3D::CalcViewPlane(Camera, 505, 404, 0.5, 0.7, 250, 1.5 * MainUnit::ViewRadius(R, true),
+                          View);
+    QImage Image(505, 404, QImage::Format_RGBX8888);
+    Image.fill(Qt::black);
+    for (auto _ : State) {
+        MainUnit::PaintBoxAxes(Image, R, View, Options);
+        benchmark::DoNotOptimize(Image.bits());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_BoxAxes)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

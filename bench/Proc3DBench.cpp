@@ -1,5 +1,8 @@
 // The repaint core at a million points: the fast point loop and the
-// straightforward one, without and with the depth buffer, at two views.
+// straightforward one, without and with the depth buffer, at two views, with
+// the axes as they are and scaled to a box (the camera then as far from the
+// cube, in its radii, as from the sphere without it).
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/ResultSet.h"
@@ -8,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -27,10 +31,13 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     const bool UseDepth = State.range(1) != 0;
     const MainUnit::TCores Cores =
         State.range(2) != 0 ? MainUnit::TCores::Machine : MainUnit::TCores::One;
+    const bool Boxed = State.range(3) != 0;
+    const MainUnit::TBoxMapping Box = MainUnit::MakeBoxMapping(R);
+    const MainUnit::TPointStyle Style{Boxed ? &Box : nullptr, MainUnit::UndefinedColor};
     Proc3D::TPoint3D Camera{};
     Proc3D::TViewPlane View{};
     Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, V.Ver, V.Hor, V.Zoom,
-                          V.DistanceFactor * R.BoundingRadius, View);
+                          V.DistanceFactor * MainUnit::ViewRadius(R, Boxed), View);
     std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
     MainUnit::TDepthBuffer Depth;
     if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
@@ -38,9 +45,10 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {
-            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, Cores);
+            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, Cores, Style);
         } else {
-            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr);
+            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr,
+                                          Style);
         }
         benchmark::DoNotOptimize(Pixels.data());
     }
@@ -50,18 +58,65 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
 }  // namespace
 
 // Arguments: view (0 or 1), depth buffer (0 off, 1 on), cores (1 or 2; the
-// straightforward loop always runs on one). Time is wall-clock time; CPU is
+// straightforward loop always runs on one), box (0 off, 1 on). Time is wall-clock time; CPU is
 // that of all threads, so on a busy machine the one-core CPU time is the
 // figure to read.
 BENCHMARK_TEMPLATE(BM_Repaint, true)
-    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
-    ->ArgNames({"view", "zbuffer", "twocores"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"view", "zbuffer", "twocores", "box"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 BENCHMARK_TEMPLATE(BM_Repaint, false)
-    ->ArgsProduct({{0, 1}, {0, 1}, {0}})
-    ->ArgNames({"view", "zbuffer", "twocores"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0}, {0, 1}})
+    ->ArgNames({"view", "zbuffer", "twocores", "box"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+namespace {
+
+// The same million points with Y stretched to the width of X and Z: the box
+// then maps every point onto itself, so both pictures are the same and any
+// difference in time is what the mapping costs per point.
+void BM_RepaintCube(benchmark::State& State)
+{
+    static const TResultSet Cube = [] {
+        TResultSet R = MillionPoints();
+        for (auto& P : R.Points)
+            P.Y *= 10;
+        R.YIntervalFrom = -10;
+        R.YIntervalTo = 10;
+        R.BoundingRadius = std::sqrt(300.0);
+        return R;
+    }();
+    const bool UseDepth = State.range(0) != 0;
+    const MainUnit::TBoxMapping Box = MainUnit::MakeBoxMapping(Cube);
+    const MainUnit::TPointStyle Style{State.range(1) != 0 ? &Box : nullptr,
+                                      MainUnit::UndefinedColor};
+    Proc3D::TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, 0.5, 0.7, 250,
+                          1.5 * MainUnit::ViewRadius(Cube, true), View);
+    std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
+    MainUnit::TDepthBuffer Depth;
+    if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
+    const MainUnit::TPixelArray Picture{Pixels.data(), MainUnit::GraphWidth, MainUnit::GraphHeight};
+    for (auto _ : State) {
+        MainUnit::FillPicture(Picture, 0);
+        MainUnit::PaintGraph(Cube, View, Picture, true, UseDepth ? &Depth : nullptr,
+                             MainUnit::TCores::One, Style);
+        benchmark::DoNotOptimize(Pixels.data());
+    }
+    State.SetItemsProcessed(State.iterations() * Cube.PointCount);
+}
+
+}  // namespace
+
+// Arguments: depth buffer (0 off, 1 on), box (0 off, 1 on); one core.
+BENCHMARK(BM_RepaintCube)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"zbuffer", "box"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Process start to exit of the command-line jobs: a 10^6-point PNG and the
-# same points as CSV, each run several times; prints the median wall time and
+# Process start to exit of the command-line jobs: a 10^6-point PNG, the
+# same points as CSV and the PNG at 3840 x 2160 with the box and the axes,
+# each run several times; prints the median wall time and
 # the largest peak memory. When gnuplot is installed, the same PNG job in
 # gnuplot (10^6 samples of sin(x)*cos(y), pngcairo, the same picture size) is
 # timed in the same run for comparison; the project does not need gnuplot.
@@ -39,6 +40,8 @@ job=(--function 'sin(x)*cos(z)' --points 999999 --hor-angle 0.7 --ver-angle 0.5 
 echo "$runs runs each; load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 measure "tessel PNG (10^6 points, Z-buffer)" env -u DISPLAY "$tessel" "${job[@]}" --output "$work/g.png"
 measure "tessel CSV (10^6 points)" env -u DISPLAY "$tessel" "${job[@]}" --output "$work/g.csv"
+measure "tessel PNG 3840x2160, box, ticks" env -u DISPLAY "$tessel" "${job[@]}" --box --ticks \
+  --size 3840x2160 --output "$work/large.png"
 if command -v gnuplot >/dev/null; then
   measure "gnuplot PNG (10^6 samples)" gnuplot -e "
     set terminal pngcairo size 505,526; set output '$work/gnuplot.png';

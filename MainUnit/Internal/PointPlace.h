@@ -33,6 +33,27 @@ inline bool PlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, b
     return true;
 }
 
+// PlaceOfPoint, then the place moved into the cube of Box: a defined point
+// by the mapping, an undefined one at the cube's height for 0.
+inline bool BoxPlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results,
+                            bool ShowUndefined, const TBoxMapping& Box, Proc3D::TPoint3D& Place,
+                            bool& Undefined)
+{
+    if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) return false;
+    Place = MapToBox(Box, Place);
+    if (Undefined) Place.Y = Box.UndefinedY;
+    return true;
+}
+
+// The eight corners of the cube, for the depth range of a boxed picture.
+inline TResultSet CubeCorners(const TBoxMapping& Box)
+{
+    TResultSet Cube;
+    Cube.XIntervalFrom = Cube.YIntervalFrom = Cube.ZIntervalFrom = -Box.Half;
+    Cube.XIntervalTo = Cube.YIntervalTo = Cube.ZIntervalTo = Box.Half;
+    return Cube;
+}
+
 // The checks both point loops make before painting anything.
 inline bool PaintArgumentsValid(const TPixelArray& Picture, const TDepthBuffer* DepthBuffer)
 {

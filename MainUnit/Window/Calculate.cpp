@@ -2,13 +2,18 @@
 // driver check them and reserve the result set, evaluate every point while
 // the window is busy, then show the new graph and legend.
 #include "MainForm.h"
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/CalculationDriver.h"
+#include "MainUnit/FramePoints.h"
 #include "MainUnit/Messages.h"
+#include "MainUnit/NumberText.h"
 #include "MainUnit/Sampling.h"
+#include "MainUnit/Statistics.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -55,6 +60,7 @@ void TMainForm::Calculate(bool Announce)
     Settings.RandomSeed = FixedRandomSeed.value_or(
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));
     Settings.AvailableMemory = Platform::AvailableMemoryBytes();
+    Settings.Box = PictureOptions.Box;
 
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Settings, Results, Plan);
@@ -70,8 +76,32 @@ void TMainForm::Calculate(bool Announce)
 
     ResultExpression = Plan.Settings.Expression.data();
     if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
+    if (PictureOptions.FitAfterCalculation) FitZoomField();
     RepaintGraph();
     UpdateLegend(Plan.Settings.Expression.data());
+    // Heights out of all proportion to the width: the box is suggested
+    // until the next action writes the status line.
+    if (!PictureOptions.Box && StatusLabel->text().isEmpty()) SetStatus(BoxSuggestion(Results));
+}
+
+void TMainForm::FitZoomField()
+{
+    TViewSettings View;
+    if (CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
+                          FieldText(ZoomEdit), ViewRadius(), View) != TRefusal::None)
+        return;
+    const TViewTexts Texts = FitTexts(View);
+    if (!Texts.Zoom.empty()) SetFieldText(ZoomEdit, Texts.Zoom);
+}
+
+void TMainForm::CorrectDistanceField()
+{
+    // As the calculation corrects it, for the radius of the current choices.
+    double Distance = 0;
+    const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
+    const TDistanceCorrection Correction =
+        CorrectCameraDistance(ViewRadius(), DistanceValid, Distance);
+    if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
 }
 
 }  // namespace MainUnit

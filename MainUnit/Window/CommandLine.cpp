@@ -54,7 +54,11 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"zbuffer", nullptr, "use the Z-buffer"},
     {"hide-undefined", nullptr, "do not show undefined results"},
     {"outline", nullptr, "3D outline axises"},
-    {"fit", nullptr, "zoom so that the graph fills the picture"},
+    {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+    {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+    {"ticks", nullptr, "draw the box's edges with values and axis names"},
+    {"background", "black|white", "background of the picture (default black)"},
+    {"size", "WxH", "size of the graph picture, 64x64 to 7680x4320 (default 505x404)"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"usual-priority", nullptr,
      "read --function by the usual rules (* and / before + and -) and add the brackets"},
@@ -135,6 +139,16 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
         if (Refusal != TRefusal::None) return Refusal;
     }
+    if (Parser.isSet(QStringLiteral("size"))) {
+        const TRefusal Refusal =
+            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
+        if (Refusal != TRefusal::None) return Refusal;
+    }
+    if (Parser.isSet(QStringLiteral("background"))) {
+        const TRefusal Refusal = ReadBackgroundOption(
+            Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
+        if (Refusal != TRefusal::None) return Refusal;
+    }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
         const TRefusal Refusal =
@@ -152,6 +166,8 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.Outline3D = Parser.isSet(QStringLiteral("outline"));
     S.Fit = Parser.isSet(QStringLiteral("fit"));
     S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
+    S.Options.Box = Parser.isSet(QStringLiteral("box"));
+    S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
 }
 
 TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -209,6 +225,9 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     Request.ShowUndefined = S.ShowUndefined;
     Request.UseDepthBuffer = S.ZBuffer;
     Request.Outline3D = S.Outline3D;
+    Request.Options = S.Options;
+    Request.Width = S.Width;
+    Request.Height = S.Height;
     const QImage Picture = RenderGraphPicture(
         Request, MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
@@ -265,7 +284,7 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     const TRefusal Refusal =
         CalculateForCommandLine(Line.Settings, ClockSeed, Platform::AvailableMemoryBytes(), Result);
     if (Refusal != TRefusal::None) {
-        PrintError(RefusalMessage(Refusal, Result.Results.BoundingRadius));
+        PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box)));
         return ExitRefused;
     }
     const int Status = IsPng(Line.Output)
@@ -301,6 +320,7 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     Form.UndefResultsCheckBox->setChecked(S.ShowUndefined);
     Form.ZBufferCheckBox->setChecked(S.ZBuffer);
     Form.Outline3DCheckBox->setChecked(S.Outline3D);
+    Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
     if (!Line.FunctionGiven) return;
     Form.CalculateWithoutAnnouncement();

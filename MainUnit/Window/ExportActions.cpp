@@ -50,11 +50,7 @@ void TMainForm::CreateExportActions()
 void TMainForm::ShowGraphMenu(const QPoint& Position)
 {
     QMenu Menu(this);
-    const bool HaveResults = !Results.Points.empty();
-    for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction}) {
-        Action->setEnabled(HaveResults);
-        Menu.addAction(Action);
-    }
+    FillGraphMenu(Menu);
     Menu.exec(GraphImage->mapToGlobal(Position));
     // The shortcuts stay live; their handlers look at the result set themselves.
     for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction})
@@ -71,6 +67,7 @@ QImage TMainForm::GraphPicture() const
     const auto Labels = LegendLabels();
     for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
+    if (PictureOptions.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
     return ComposeGraphPicture(Parts);
 }
 

@@ -1,5 +1,7 @@
 #include "MainUnit/Window/Internal/FixedPictures.h"
 
+#include "MainUnit/PictureOptions.h"
+
 namespace MainUnit {
 
 namespace {
@@ -27,20 +29,23 @@ void DrawLetter(Platform::TCanvas& Canvas, const char* const (&Letter)[11], int 
             if (Letter[Row][Column] == '#') Canvas.SetPixel(Left + Column, AxisKeyTop + Row, Color);
 }
 
-void FillBlack(Platform::TCanvas& Canvas)
+void FillBackground(Platform::TCanvas& Canvas, bool Light)
 {
-    Canvas.SetBrushColor(0);
+    Canvas.SetBrushColor(Light ? LightBackgroundColor : DarkBackgroundColor);
     Canvas.FillRect(0, 0, Canvas.Width(), Canvas.Height());
 }
 
 }  // namespace
 
-void DrawLegendImage(Platform::TCanvas& Canvas)
+void DrawLegendImage(Platform::TCanvas& Canvas, bool Light)
 {
-    FillBlack(Canvas);
+    FillBackground(Canvas, Light);
     for (int Column = 0; Column < 2; ++Column) {
         for (int Row = 0; Row < 4; ++Row) {
-            Canvas.SetBrushColor(SwatchColor[Column][Row]);
+            // On white, undefined points are grey, and so is their swatch.
+            const bool Undefined = Column == 1 && Row == 3;
+            Canvas.SetBrushColor(Light && Undefined ? UndefinedOnLightColor
+                                                    : SwatchColor[Column][Row]);
             Canvas.FillRect(SwatchLeft[Column], SwatchTop[Row], SwatchLeft[Column] + SwatchWidth,
                             SwatchTop[Row] + SwatchHeight);
         }
@@ -48,9 +53,9 @@ void DrawLegendImage(Platform::TCanvas& Canvas)
     Canvas.SetBrushColor(0);
 }
 
-void DrawAxisesImage(Platform::TCanvas& Canvas)
+void DrawAxisesImage(Platform::TCanvas& Canvas, bool Light)
 {
-    FillBlack(Canvas);
+    FillBackground(Canvas, Light);
     const char* const(*Letters[3])[11] = {&LetterX, &LetterY, &LetterZ};
     const int Middle = (AxisKeyTop + AxisKeyBottom) / 2;
     for (int Axis = 0; Axis < 3; ++Axis) {

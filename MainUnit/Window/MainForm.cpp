@@ -21,6 +21,7 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
     ConnectEvents();
     CreateExportActions();
     CreateFunctionActions();
+    CreateViewChoiceActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }
@@ -95,7 +96,7 @@ void TMainForm::ClearImages()
 {
     for (Platform::TPicture* Picture : {GraphImage, OutLineImage}) {
         Platform::TCanvas& Canvas = Picture->Canvas();
-        Canvas.SetBrushColor(0);
+        Canvas.SetBrushColor(BackgroundColor(PictureOptions));
         Canvas.FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
     }
 }

@@ -4,6 +4,7 @@
 
 #include "MainUnit/AtomicFile.h"
 #include "MainUnit/LegendText.h"
+#include "MainUnit/PictureOptions.h"
 #include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
@@ -211,6 +212,21 @@ public:
     void SavePictureAs();
     void CopyPicture();
     void ExportPointsCsv();
+
+    // The view choices of the graph's context menu, checkable, off at start
+    // and kept while the program runs: "Scale axes to a box", "Axes with
+    // values", "Light background", "Fit after every calculation".
+    TPictureOptions PictureOptions;
+    QAction* BoxAction = nullptr;
+    QAction* TicksAction = nullptr;
+    QAction* LightBackgroundAction = nullptr;
+    QAction* FitAfterCalculationAction = nullptr;
+    // The graph's context menu, built in one place for every view of the graph.
+    void FillGraphMenu(QMenu& Menu);
+    // Sets the choices and their menu items, and shows the window in them.
+    void SetPictureOptions(const TPictureOptions& Options);
+    // The radius the camera distance must exceed in the current choices.
+    double ViewRadius() const;
     // What the graph group shows, as one picture.
     QImage GraphPicture() const;
     // Asks for the name of a file to write, proposing Proposed; empty when
@@ -260,6 +276,14 @@ private:
 
     void CreateExportActions();
     void CreateFunctionActions();
+    void CreateViewChoiceActions();
+    void ViewChoiceToggled();
+    // The fixed pictures and legend labels in the colours of the background.
+    void ApplyBackgroundColours();
+    // The zoom texts of the fit that frames the drawn points.
+    TViewTexts FitTexts(const TViewSettings& View) const;
+    // Writes the fit's zoom into the zoom field when the view fields pass.
+    void FitZoomField();
     void ShowGraphMenu(const QPoint& Position);
     QString AskExportFileName(const QString& Caption, const char* Extension, const QString& Filter);
     void WriteExportFile(const QString& Path, const TFileContent& Content);
@@ -270,6 +294,9 @@ private:
 
     void Calculate(bool Announce);
     void ReportCalculationRefusal(const TCalculationOutcome& Outcome);
+    // The distance field corrected as a calculation corrects it, for the
+    // radius of the current choices.
+    void CorrectDistanceField();
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

@@ -34,12 +34,12 @@ bool TMainForm::ReadViewForGesture(TViewSettings& View)
     // stay as they are.
     TRefusal Refusal = TRefusal::NoResults;
     if (!Results.Points.empty()) {
-        Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
-                                    FieldText(DistanceEdit), FieldText(ZoomEdit),
-                                    Results.BoundingRadius, View);
+        Refusal =
+            CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
+                              FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View);
         if (Refusal == TRefusal::None) return true;
     }
-    SetStatus(RefusalMessage(Refusal, Results.BoundingRadius));
+    SetStatus(RefusalMessage(Refusal, ViewRadius()));
     return false;
 }
 
@@ -94,16 +94,14 @@ void TMainForm::GraphImageDoubleClick(int /*X*/, int /*Y*/)
 {
     TViewSettings View;
     if (!ReadViewForGesture(View)) return;
-    ApplyGesture(
-        FitView(View, Results.BoundingRadius, GraphImage->ImageWidth(), GraphImage->ImageHeight()));
+    ApplyGesture(FitTexts(View));
 }
 
 void TMainForm::GraphImageWheel(double Notches, bool Control)
 {
     TViewSettings View;
     if (!ReadViewForGesture(View)) return;
-    ApplyGesture(Control ? WheelDistance(View, Notches, Results.BoundingRadius)
-                         : WheelZoom(View, Notches));
+    ApplyGesture(Control ? WheelDistance(View, Notches, ViewRadius()) : WheelZoom(View, Notches));
 }
 
 }  // namespace MainUnit

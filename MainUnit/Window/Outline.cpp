@@ -3,6 +3,7 @@
 #include "MainUnit/Window/Internal/Outline.h"
 
 #include "MainForm.h"
+#include "MainUnit/BoxMapping.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@ namespace MainUnit {
 namespace {
 
 constexpr uint32_t RectangleColor = 0xFFFFFF;
+constexpr uint32_t LightRectangleColor = 0x202020;
 // The sketch leaves this much of its height free round the Y arrow.
 constexpr int SketchMargin = 20;
 
@@ -140,7 +142,7 @@ void DrawAxisArrows(Platform::TCanvas& Canvas, const TSketchScale& Scale, const 
 
 void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int GraphWidth,
                        int GraphHeight, const TResultSet& Results,
-                       const Proc3D::TViewPlane& ViewPlane, bool Outline3D)
+                       const Proc3D::TViewPlane& ViewPlane, bool Outline3D, bool Light)
 {
     const int Length = Height - SketchMargin;
     const QPoint Centre(Width / 2, Height / 2);
@@ -148,7 +150,8 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
     const QPoint YTip(Width / 2, (Height - Length) / 2);
     const TSketchScale Scale{Width, Height, GraphWidth, GraphHeight};
 
-    Canvas.SetBrushColor(0);
+    const uint32_t Background = Light ? LightBackgroundColor : DarkBackgroundColor;
+    Canvas.SetBrushColor(Background);
     Canvas.FillRect(0, 0, Width, Height);
     const Proc3D::TPoint3D Base[4] = {{Results.XIntervalFrom, 0, Results.ZIntervalFrom},
                                       {Results.XIntervalFrom, 0, Results.ZIntervalTo},
@@ -161,9 +164,9 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
     Canvas.SetPenWidth(1);
     DrawArrow(Canvas, YTail.x(), YTail.y(), YTip.x(), YTip.y(), ArrowHeadLength, ArrowHeadHalfWidth,
               true);
-    Canvas.SetBrushColor(0);
+    Canvas.SetBrushColor(Background);
     Canvas.SetPenWidth(2);
-    Canvas.SetPenColor(RectangleColor);
+    Canvas.SetPenColor(Light ? LightRectangleColor : RectangleColor);
     Canvas.Polygon(Corners);
     // Seen from above, the whole Y arrow stands over the rectangle; from
     // below or level, only its lower half shows in front of it.
@@ -178,6 +181,25 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
     }
 
     DrawAxisArrows(Canvas, Scale, Results, ViewPlane, Outline3D);
+}
+
+TResultSet SketchedBox(const TResultSet& Results, bool Box)
+{
+    TResultSet Sketched;
+    if (!Box) {
+        CopyIntervals(Results, Sketched);
+        Sketched.BoundingRadius = Results.BoundingRadius;
+        return Sketched;
+    }
+    // The cube as the graph shows it: its base about the origin, the axes
+    // as long as the cube's sphere is wide.
+    const TBoxMapping Cube = MakeBoxMapping(Results);
+    Sketched.XIntervalFrom = Results.XIntervalFrom * Cube.Scale.X + Cube.Shift.X;
+    Sketched.XIntervalTo = Results.XIntervalTo * Cube.Scale.X + Cube.Shift.X;
+    Sketched.ZIntervalFrom = Results.ZIntervalFrom * Cube.Scale.Z + Cube.Shift.Z;
+    Sketched.ZIntervalTo = Results.ZIntervalTo * Cube.Scale.Z + Cube.Shift.Z;
+    Sketched.BoundingRadius = Cube.Radius;
+    return Sketched;
 }
 
 }  // namespace MainUnit

@@ -36,7 +36,7 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     TViewSettings View;
     const TRefusal Refusal =
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), Results.BoundingRadius, View);
+                          FieldText(ZoomEdit), ViewRadius(), View);
     if (Refusal != TRefusal::None) return Refusal;
     TPictureRequest& Request = Plan.Request;
     Request.Results = &Results;
@@ -53,6 +53,7 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     Request.ShowUndefined = UndefResultsCheckBox->isChecked();
     Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
     Request.Outline3D = Outline3DCheckBox->isChecked();
+    Request.Options = PictureOptions;
     if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) return TRefusal::ZBuffer;
     return TRefusal::None;
 }
@@ -97,7 +98,7 @@ bool TMainForm::RepaintGraphQuietly()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
-        SetStatus(RefusalMessage(Refusal, Results.BoundingRadius));
+        SetStatus(RefusalMessage(Refusal, ViewRadius()));
         return false;
     }
     PaintPlanned(Plan, false);
@@ -107,7 +108,7 @@ bool TMainForm::RepaintGraphQuietly()
 void TMainForm::ShowRefusal(TRefusal Refusal)
 {
     ShowMessage(IsMemoryRefusal(Refusal) ? TMessageKind::mkError : TMessageKind::mkWarning,
-                RefusalMessage(Refusal, Results.BoundingRadius));
+                RefusalMessage(Refusal, ViewRadius()));
 }
 
 void TMainForm::UndefResultsCheckBoxClick() { RepaintGraph(); }

@@ -48,17 +48,17 @@ void TMainForm::ZoomDecButtonClick() { ApplyStep(ZoomEdit, ZoomStep(FieldText(Zo
 
 void TMainForm::DistanceIncButtonClick()
 {
-    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), true, Results.BoundingRadius));
+    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), true, ViewRadius()));
 }
 
 void TMainForm::DistanceDecButtonClick()
 {
-    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), false, Results.BoundingRadius));
+    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), false, ViewRadius()));
 }
 
 void TMainForm::MinDistanceButtonClick()
 {
-    SetFieldText(DistanceEdit, MinDistanceText(Results.BoundingRadius));
+    SetFieldText(DistanceEdit, MinDistanceText(ViewRadius()));
     RepaintGraph();
 }
 

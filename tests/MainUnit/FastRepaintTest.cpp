@@ -21,21 +21,22 @@ namespace {
 // split over two whatever the machine has, and counts the pixels and depth
 // entries in which either fast picture differs.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
-                     int32_t Height, bool ShowUndefined, bool UseDepth)
+                     int32_t Height, bool ShowUndefined, bool UseDepth,
+                     const TPointStyle& Style = {})
 {
     const size_t Size = static_cast<size_t>(Width) * static_cast<size_t>(Height);
     std::vector<uint32_t> Reference(Size, 0x123456);
     TDepthBuffer ReferenceDepth;
     EXPECT_TRUE(CreateDepthBuffer(Width, Height, ReferenceDepth));
     EXPECT_TRUE(PaintGraphReference(R, View, {Reference.data(), Width, Height}, ShowUndefined,
-                                    UseDepth ? &ReferenceDepth : nullptr));
+                                    UseDepth ? &ReferenceDepth : nullptr, Style));
     int Differences = 0;
     for (TCores Cores : {TCores::One, TCores::Two}) {
         std::vector<uint32_t> Fast(Size, 0x123456);
         TDepthBuffer FastDepth;
         EXPECT_TRUE(CreateDepthBuffer(Width, Height, FastDepth));
         EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height}, ShowUndefined,
-                               UseDepth ? &FastDepth : nullptr, Cores));
+                               UseDepth ? &FastDepth : nullptr, Cores, Style));
         for (size_t I = 0; I < Size; ++I) {
             Differences += Fast[I] != Reference[I];
             Differences += FastDepth.Depths[I] != ReferenceDepth.Depths[I];
@@ -150,6 +151,36 @@ TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
     // the halves cannot be combined and are painted one after the other.
     const TResultSet Tiny = RandomResults(Random, 1e-50, 120000);
     ExpectSamePictures(Tiny, {{0.5, 0.7, 1e-48}}, 6e-50);
+}
+
+// Scaled to a box: flat and tall result sets become cubes, the points are
+// moved before they are projected, the depth range is the cube's, and
+// undefined points sit at the cube's height for 0 in their own colour.
+TEST(FastRepaint, SamePictureScaledToABox)
+{
+    std::mt19937_64 Random(6);
+    struct TBoxCase {
+        double XZScale, YScale;
+    };
+    const TBoxCase Cases[] = {{10, 1e-3}, {1, 400}, {1e-4, 1e5}, {3e5, 3e5}};
+    for (const TBoxCase& Case : Cases) {
+        TResultSet R = RandomResults(Random, Case.XZScale, 150000);
+        for (auto& P : R.Points)
+            if (P.Y != SolveExp::UndefinedValue) P.Y = P.Y / Case.XZScale * Case.YScale + 5;
+        R.YIntervalFrom = -0.8 * Case.YScale + 5;
+        R.YIntervalTo = Case.YScale + 5;
+        const TBoxMapping Box = MakeBoxMapping(R);
+        const TPointStyle Style{&Box, UndefinedOnLightColor};
+        for (const TView V : {TView{0.5, 0.7, 200}, TView{-0.4, 2.9, 60}, TView{0, 0, 100}}) {
+            TPoint3D Camera{};
+            Proc3D::TViewPlane View{};
+            ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
+                                              1.001 * Box.Radius, View));
+            for (bool Depth : {false, true})
+                EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth, Style), 0)
+                    << Case.XZScale << " " << Case.YScale << " " << V.Hor << " " << Depth;
+        }
+    }
 }
 
 TEST(FastRepaint, SamePictureAtOddPictureSizes)

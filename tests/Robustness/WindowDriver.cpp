@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "CalculationWarnings.h"
+#include "MainUnit/BoxMapping.h"
 #include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
@@ -120,13 +121,14 @@ std::string TWindowDriver::CheckControlsEnabled() const
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
     // Between busy times the status line is empty, tells about the expression
     // as it stands (its reading, its priority warning, why the brackets for the
-    // usual priority cannot be added), or keeps a refused gesture's reason
-    // until the next repaint.
+    // usual priority cannot be added), keeps a refused gesture's reason until
+    // the next repaint, or suggests the box for the result set shown without it.
     const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
     if (!Status.empty() && Status != MainUnit::TypingStatus(Expression).Text &&
         Status != MainUnit::SyntaxRefusalStatus(Expression).Text &&
         Status != MainUnit::RewriteForUsualPriority(Expression).Status.Text &&
+        !(Status == MainUnit::BoxSuggestion(MainForm->Results) && !MainForm->PictureOptions.Box) &&
         !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
         return "status line neither cleared nor about the expression: " + Status;

@@ -57,6 +57,8 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
     QString LongWithBrackets = QStringLiteral("1");
     for (int I = 0; I < 63; ++I)
         LongWithBrackets += QStringLiteral("+1*1");
+    const std::string Size = "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.";
+    const std::string Background = "'--background' must be black or white.";
     const TRefusalCase Cases[] = {
         {"ten points", {F, "x", "--points", "10"}, 2, RefusalMessage(TRefusal::PointsToShow)},
         {"a million points",
@@ -132,6 +134,13 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, "x", "--output", "/nonexistent/g.csv"},
          1,
          "Cannot write the file '/nonexistent/g.csv': No such file or directory."},
+        {"size too small", {F, "x", "--size", "63x64"}, 2, Size},
+        {"size too large", {F, "x", "--size", "7680x4321"}, 2, Size},
+        {"size malformed", {F, "x", "--size", "800*600"}, 2, Size},
+        {"background", {F, "x", "--background", "grey"}, 2, Background},
+        {"size and box", {F, "x", "--size", "64x4320", "--box", "--ticks"}, 0, ""},
+        {"flat box with values", {F, "5", "--box", "--ticks", "--fit"}, 0, ""},
+        {"degenerate intervals", {F, "x", "--x", "2:2", "--z", "3:3", "--box", "--ticks"}, 0, ""},
         // A distance the calculation would correct is corrected, as in the window.
         {"distance corrected", {F, "x", "--distance", "abc"}, 0, ""},
         {"negative interval joined", {F, "x", "--x=-10:10"}, 0, ""},
@@ -214,6 +223,12 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         {"random, Z-buffer, undefined points, fit, outline",
          Common + QStringList{"--function", "sqrt(x)*z", "--order", "random", "--seed", "86399999",
                               "--zbuffer", "--fit", "--outline", "--y", "-20:"}},
+        {"box, axes with values, light background, fit",
+         Common + QStringList{"--function", "(x*x)-(z*z)", "--box", "--ticks", "--background",
+                              "white", "--zbuffer", "--fit"}},
+        {"box from below, undefined points",
+         {"--function", "sqrt(x*z)", "--box", "--ticks", "--ver-angle", "-0.4", "--hor-angle",
+          "2.5"}},
         {"undefined points hidden, own distance",
          {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
           "-0.3"}},

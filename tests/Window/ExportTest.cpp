@@ -51,12 +51,17 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
 {
     QTemporaryDir Folder;
     AnswerFileDialog(Folder.filePath(QStringLiteral("never")));
-    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(3, false));
+    // The three items of the picture and the points, greyed without a result
+    // set; after them a separator and the view choices, always enabled.
+    const std::vector<bool> ViewChoices(5, true);
+    std::vector<bool> Expected(3, false);
+    Expected.insert(Expected.end(), ViewChoices.begin(), ViewChoices.end());
+    EXPECT_EQ(MenuItemsEnabled(), Expected);
     QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(Proposals.empty());  // no result set: nothing asked, nothing written
 
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(3, true));
+    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(8, true));
     // Saved under a name without an extension: ".png" is added.
     AnswerFileDialog(Folder.filePath(QStringLiteral("graph")));
     Form->FunctionExpressionEdit->setFocus();

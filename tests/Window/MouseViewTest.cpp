@@ -136,37 +136,36 @@ TEST_F(MouseViewTest, WheelZoomsCtrlWheelMovesTheCameraNeverOntoTheRadius)
     }
 }
 
-TEST_F(MouseViewTest, DoubleClickFitsTheBoundingSphereIntoThePictureHeight)
+TEST_F(MouseViewTest, DoubleClickFramesTheDrawnPointsFromAnyDistance)
 {
-    // The default graph seen at 0.7 and 0.5: the grid's corners lie almost on
-    // the bounding sphere, so the lit pixels span about three quarters of
-    // the height in their larger side.
+    // The default graph seen at 0.7 and 0.5, from the distance the
+    // calculation sets and right after "Min->", where fitting the bounding
+    // sphere made the graph a speck: the lit pixels keep the margin of 16
+    // pixels on every side and reach it on one.
     Form->PointsToShowEdit->setText(QStringLiteral("5000"));
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    // The distance stays as the calculation set it, 1.5 times the radius.
     Form->HorAngleEdit->setText(QStringLiteral("0.7"));
     Form->VerAngleEdit->setText(QStringLiteral("0.5"));
-    Form->RepaintGraph();
-    QTest::mouseDClick(Form->GraphImage, Qt::LeftButton, {}, QPoint(100, 100));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ViewTexts()[0], QStringLiteral("0.7"));
-    const long double R = Form->Results.BoundingRadius, D = 1.5L * R;
-    EXPECT_EQ(ViewTexts()[2].toStdString(), MainUnit::FormatReal(static_cast<double>(D)));
-    double Zoom = 0;
-    ASSERT_TRUE(MainUnit::ReadReal(Form->ZoomEdit->text().toStdString(), Zoom));
-    EXPECT_NEAR(Zoom, static_cast<double>(202.0L * std::sqrt(D * D - R * R) / R), 1e-12);
-    int Left = 505, Right = -1, Top = 404, Bottom = -1;
-    for (int Y = 0; Y < 404; ++Y) {
-        for (int X = 0; X < 505; ++X) {
-            if (Form->GraphImage->Canvas().Pixel(X, Y) == 0) continue;
-            Left = std::min(Left, X), Right = std::max(Right, X);
-            Top = std::min(Top, Y), Bottom = std::max(Bottom, Y);
+    for (const bool MinDistance : {false, true}) {
+        SCOPED_TRACE(MinDistance);
+        if (MinDistance) QTest::mouseClick(Form->MinDistanceButton, Qt::LeftButton);
+        Form->RepaintGraph();
+        const QString Distance = ViewTexts()[2];
+        QTest::mouseDClick(Form->GraphImage, Qt::LeftButton, {}, QPoint(100, 100));
+        ExpectRepaintedExactly(1);
+        EXPECT_EQ(ViewTexts()[0], QStringLiteral("0.7"));
+        EXPECT_EQ(ViewTexts()[2], Distance);
+        int Left = 505, Right = -1, Top = 404, Bottom = -1;
+        for (int Y = 0; Y < 404; ++Y) {
+            for (int X = 0; X < 505; ++X) {
+                if (Form->GraphImage->Canvas().Pixel(X, Y) == 0) continue;
+                Left = std::min(Left, X), Right = std::max(Right, X);
+                Top = std::min(Top, Y), Bottom = std::max(Bottom, Y);
+            }
         }
+        EXPECT_GE(std::min({Left, Top, 504 - Right, 403 - Bottom}), 15);
+        EXPECT_LE(std::min({Left, Top, 504 - Right, 403 - Bottom}), 17);
     }
-    const int Larger = std::max(Right - Left, Bottom - Top) + 1;
-    EXPECT_GT(Larger, 404 * 0.65);
-    EXPECT_LT(Larger, 404 * 0.85);
-    ExpectRepaintedExactly(0);
 }
 
 TEST_F(MouseViewTest, NoBoxDuringGesturesTheStatusLineSaysWhyUntilTheNextRepaint)

@@ -28,8 +28,9 @@ inline constexpr int AxisKeyTop = 3;
 inline constexpr int AxisKeyBottom = 13;
 inline constexpr uint32_t AxisKeyColor[3] = {XAxisColor, YAxisColor, ZAxisColor};
 
-// Both draw over the whole canvas, starting from black.
-void DrawLegendImage(Platform::TCanvas& Canvas);
-void DrawAxisesImage(Platform::TCanvas& Canvas);
+// Both draw over the whole canvas, starting from black, or from white for
+// a light background (where the undefined swatch is grey).
+void DrawLegendImage(Platform::TCanvas& Canvas, bool Light = false);
+void DrawAxisesImage(Platform::TCanvas& Canvas, bool Light = false);
 
 }  // namespace MainUnit

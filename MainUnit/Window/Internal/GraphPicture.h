@@ -10,6 +10,7 @@
 #include "Platform/Canvas.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -26,25 +27,31 @@ struct TGraphPictureParts {
     const QImage* Axises = nullptr;
     const QImage* Legend = nullptr;
     std::array<QString, LegendLabelCount> LegendTexts;
+    QColor LegendTextColor = Qt::white;
 };
 
 // The one painting of the graph and its axes sketch, for the window's
 // repaint, the exported picture and the command line alike: Graph, of the
-// request's size, filled black and painted with the request's points (the
-// top byte of each pixel left 0), then the sketch of the same view drawn
-// over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
+// request's size, filled with the background of the request's choices and
+// painted with its points (the top byte of each pixel left 0, or set where
+// the axes with values are drawn over it), then the sketch of the same view
+// drawn over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
 void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
                          TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch);
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
 
-// The group's pictures and texts as one opaque picture.
+// The group's pictures and texts as one opaque picture. A graph of another
+// size than the window's has the sketch, the key and the legend below it as
+// the window has them, scaled to its width.
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
 
 // The same picture made without a window: the graph painted as the repaint
-// paints it, the sketch drawn as the repaint draws it, the fixed pictures,
-// and the legend texts of the calculation. Null when the depth buffer
+// paints it (at the request's size, with its choices), the sketch drawn as
+// the repaint draws it, the fixed pictures, and the legend texts of the
+// calculation. A graph of another size than the window's has the lower
+// parts scaled to its width. Null when the depth buffer or the picture
 // cannot be had.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend);
 

@@ -1,0 +1,34 @@
+// How the graph picture is drawn beyond the view settings: the choices of
+// the graph's context menu and of the command line. Every choice is off by
+// default, and then the picture is the plain one.
+#pragma once
+
+#include <cstdint>
+
+namespace MainUnit {
+
+struct TPictureOptions {
+    bool Box = false;                  // each axis scaled onto a cube round the origin
+    bool Ticks = false;                // the box's edges with tick values and axis names
+    bool LightBackground = false;      // white picture, dark sketch and legend text
+    bool FitAfterCalculation = false;  // the fit of a double-click after every calculation
+};
+
+// Colours 0x00BBGGRR of what changes with the background.
+inline constexpr uint32_t DarkBackgroundColor = 0x000000;
+inline constexpr uint32_t LightBackgroundColor = 0xFFFFFF;
+// Undefined points on white: a grey that shows, and that no height colour has.
+inline constexpr uint32_t UndefinedOnLightColor = 0x808080;
+
+inline uint32_t BackgroundColor(const TPictureOptions& Options)
+{
+    return Options.LightBackground ? LightBackgroundColor : DarkBackgroundColor;
+}
+
+// Text and lines drawn over the background: white on black, near black on white.
+inline uint32_t ForegroundColor(const TPictureOptions& Options)
+{
+    return Options.LightBackground ? 0x202020 : 0xFFFFFF;
+}
+
+}  // namespace MainUnit

@@ -1,0 +1,80 @@
+// The view choices of the graph's context menu in the window: off at start,
+// each changing the picture as its name says, and the plain picture back
+// bit for bit once they are off again.
+#include "MainUnit/BoxMapping.h"
+#include "MainUnit/FramePoints.h"
+#include "MainUnit/NumberText.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+class ViewChoicesTest : public WindowTest {
+protected:
+    QImage Graph() const { return Form->GraphImage->Image().copy(); }
+
+    double Field(QLineEdit* Edit) const
+    {
+        double Value = 0;
+        EXPECT_TRUE(MainUnit::ReadReal(MainUnit::FieldText(Edit), Value));
+        return Value;
+    }
+};
+
+TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBack)
+{
+    QAction* const Actions[] = {Form->BoxAction, Form->TicksAction, Form->LightBackgroundAction,
+                                Form->FitAfterCalculationAction};
+    for (QAction* Action : Actions) {
+        EXPECT_TRUE(Action->isCheckable());
+        EXPECT_FALSE(Action->isChecked());
+    }
+    Form->PointsToShowEdit->setText(QStringLiteral("5000"));
+    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+    ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
+    EXPECT_EQ(Form->StatusLabel->text().toStdString(),
+              "Heights span 10x the width: right-click, Scale axes to a box");
+    const QImage Plain = Graph();
+    const QString PlainDistance = Form->DistanceEdit->text();
+
+    // The box: the camera keeps its distance in radii of the cube.
+    Form->BoxAction->trigger();
+    EXPECT_TRUE(Form->PictureOptions.Box);
+    const double BoxRadius = MainUnit::ViewRadius(Form->Results, true);
+    EXPECT_NEAR(Field(Form->DistanceEdit) / BoxRadius, 1.5, 1e-12);
+    const QImage Boxed = Graph();
+    EXPECT_NE(Boxed, Plain);
+
+    // The axes draw over the boxed picture; the light background turns the
+    // picture's empty corner, the sketch and the legend's text light and dark.
+    Form->TicksAction->trigger();
+    EXPECT_NE(Graph(), Boxed);
+    Form->LightBackgroundAction->trigger();
+    EXPECT_EQ(Form->GraphImage->Canvas().Pixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(Form->OutLineImage->Canvas().Pixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(0x20, 0x20, 0x20));
+    EXPECT_EQ(Form->GraphPicture().pixel(0, 0), qRgb(255, 255, 255));
+
+    // With the fit after every calculation the zoom frames the points.
+    Form->FitAfterCalculationAction->trigger();
+    ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
+    MainUnit::TViewSettings View{0.7, 0.5, Field(Form->DistanceEdit), 100};
+    EXPECT_EQ(
+        Form->ZoomEdit->text().toStdString(),
+        MainUnit::FitViewToPoints(View, Form->Results, true, Form->PictureOptions, 505, 404).Zoom);
+    EXPECT_TRUE(Form->StatusLabel->text().isEmpty());  // no suggestion with the box on
+
+    for (QAction* Action : Actions)
+        Action->trigger();
+    Form->DistanceEdit->setText(PlainDistance);
+    Form->ZoomEdit->setText(QStringLiteral("100"));
+    Form->RepaintGraph();
+    EXPECT_EQ(Graph(), Plain);
+    EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+}  // namespace

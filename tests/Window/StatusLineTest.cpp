@@ -43,19 +43,23 @@ TEST_F(WindowTest, PriorityWarningStaysAfterTheCalculationAndTheRepaints)
 {
     const std::string Warned = "Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets";
     Form->PointsToShowEdit->setText(QStringLiteral("100"));
+    // The saddle's heights span ten times its width: without the warning the
+    // box is suggested after the calculation, until the next repaint; the
+    // warning wins over the suggestion.
+    const std::string Suggested = "Heights span 10x the width: right-click, Scale axes to a box";
     const struct {
         const char* Typed;
-        std::string After;
-    } Cases[] = {{"x*x-z*z", Warned}, {"(x*x)-(z*z)", ""}};
+        std::string AfterCalculation, AfterRepaints;
+    } Cases[] = {{"x*x-z*z", Warned, Warned}, {"(x*x)-(z*z)", Suggested, ""}};
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Typed);
         ASSERT_TRUE(Calculate(C.Typed));
-        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.After);
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterCalculation);
         Form->HorAngleIncButton->click();  // a repaint with its busy text
         Form->GraphImageWheel(1, false);   // a quiet one
         QTest::qWait(50);
-        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.After);
-        EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, !C.After.empty());
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterRepaints);
+        EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, !C.AfterRepaints.empty());
     }
 }
 

@@ -4,6 +4,7 @@
 // line's settings, the hidden help window, then the event loop until the
 // main window closes.
 #include "HelpUnit/HelpForm.h"
+#include "MainUnit/ArgumentText.h"
 #include "MainUnit/Window/CommandLine.h"
 #include "MainUnit/Window/MainForm.h"
 #include "Platform/Application.h"
@@ -12,9 +13,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Every byte of an argument is kept, valid UTF-8 or not, so that a file
+    // is written under the very name given.
     QStringList Arguments;
     for (int I = 0; I < argc; ++I)
-        Arguments << QString::fromLocal8Bit(argv[I]);
+        Arguments << QString::fromStdU16String(MainUnit::DecodeArgument(argv[I]));
     MainUnit::TCommandLine Line;
     if (const int Status = MainUnit::ParseCommandLine(Arguments, Line); Status >= 0) return Status;
     if (!Line.Output.isEmpty()) return MainUnit::RunOutputJob(argv[0], Line);

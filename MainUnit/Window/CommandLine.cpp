@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "MainForm.h"
+#include "MainUnit/ArgumentText.h"
 #include "MainUnit/ExplainCommand.h"
 #include "MainUnit/PointsCsv.h"
 #include "MainUnit/Sampling.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -62,6 +62,9 @@ constexpr TOptionSpec OptionSpecs[] = {
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
 
 std::string Latin(const QString& Text) { return Text.toLatin1().toStdString(); }
+
+// The bytes of an argument as the program was given them.
+std::string Bytes(const QString& Argument) { return EncodeArgument(Argument.toStdU16String()); }
 
 void AddOptions(QCommandLineParser& Parser)
 {
@@ -167,8 +170,8 @@ bool IsPng(const QString& Path)
 int WriteOutput(const QString& Output, const TFileContent& Content)
 {
     std::string Reason;
-    if (WriteFileAtomically(QFile::encodeName(Output).toStdString(), Content, Reason)) return 0;
-    PrintError(CannotWriteMessage(Output.toStdString(), Reason));
+    if (WriteFileAtomically(Bytes(Output), Content, Reason)) return 0;
+    PrintError(CannotWriteMessage(Bytes(Output), Reason));
     return ExitUnwritable;
 }
 
@@ -188,7 +191,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
         MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
-        PrintError(CannotWriteMessage(Line.Output.toStdString(), "the picture cannot be made"));
+        PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));
         return ExitUnwritable;
     }
     return WriteOutput(Line.Output, [&Png](const TChunkWriter& Write) {
@@ -217,8 +220,8 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
     if (Parser.isSet(QStringLiteral("explain")))
         return ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), std::cout, std::cerr);
     if (!Parser.positionalArguments().isEmpty()) {
-        PrintError("Unexpected argument '" +
-                   Parser.positionalArguments().constFirst().toStdString() + "'.");
+        PrintError("Unexpected argument '" + Bytes(Parser.positionalArguments().constFirst()) +
+                   "'.");
         return ExitRefused;
     }
     std::string Refusal = ReadValues(Parser, Line);

@@ -15,6 +15,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
 namespace {
 
 struct TRun {
@@ -66,7 +74,7 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         {"syntax error", {F, "sin("}, 2, MsgSyntaxError},
         {"long function", {F, QString(256, QLatin1Char('1'))}, 2, MsgExpressionLength},
         {"eleven parameters", {F, Eleven}, 2, MsgParameterCount},
-        {"grid beyond memory", {F, "x", "--x", "0:1e-300", "--z", "0:1e300"}, 2, MsgCannotAllocate},
+        {"thin X interval", {F, "x", "--x", "0:1e-300"}, 0, ""},
         {"intervals too large to show",
          {F, "x", "--x", "1e308:1.5e308", "--z", "1e308:1.5e308"},
          2,
@@ -135,12 +143,68 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
               "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
               "camera-z: 36.7423461417477\n");
+    // A thin interval gives one column of the points asked for.
+    const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
+                                 Folder.filePath("t.csv")});
+    EXPECT_EQ(Thin.Status, 0);
+    EXPECT_EQ(Thin.Out.substr(0, 12), "points: 100\n");
     const TRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
     const TRun Reading = RunTessel({"--explain", "x*x - z*z"});
     EXPECT_EQ(Reading.Status, 0);
     EXPECT_EQ(Reading.Out, "(x*x-z)*z\n");
+}
+
+// The program with Arguments as bytes, which QProcess would pass as UTF-8
+// text; its exit status, or -1 when it did not exit.
+int RunTesselWithBytes(std::vector<std::string> Arguments)
+{
+    Arguments.insert(Arguments.begin(), TESSEL_PROGRAM);
+    std::vector<char*> Argv;
+    for (std::string& Argument : Arguments)
+        Argv.push_back(Argument.data());
+    Argv.push_back(nullptr);
+    std::vector<char*> Environment;
+    for (char** Entry = environ; *Entry != nullptr; ++Entry)
+        if (std::string_view(*Entry).substr(0, 8) != "DISPLAY=") Environment.push_back(*Entry);
+    Environment.push_back(nullptr);
+    posix_spawn_file_actions_t Actions;
+    posix_spawn_file_actions_init(&Actions);
+    posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t Child = 0;
+    const int Started =
+        posix_spawn(&Child, TESSEL_PROGRAM, &Actions, nullptr, Argv.data(), Environment.data());
+    posix_spawn_file_actions_destroy(&Actions);
+    int Status = 0;
+    if (Started != 0 || waitpid(Child, &Status, 0) != Child || !WIFEXITED(Status)) return -1;
+    return WEXITSTATUS(Status);
+}
+
+// The names in Folder as bytes.
+std::vector<std::string> NamesIn(const QString& Folder)
+{
+    std::vector<std::string> Names;
+    DIR* Listing = opendir(QFile::encodeName(Folder).constData());
+    if (Listing == nullptr) return Names;
+    while (const dirent* Entry = readdir(Listing))
+        if (std::string_view(Entry->d_name) != "." && std::string_view(Entry->d_name) != "..")
+            Names.emplace_back(Entry->d_name);
+    closedir(Listing);
+    return Names;
+}
+
+TEST(CommandLineTest, WritesTheFileUnderTheVeryBytesOfItsName)
+{
+    const char* const Names[] = {"lat\xe9.csv", "lat\xc3\xa9.csv", "g\xff\xfe.png",
+                                 "\xed\xa0\x80.csv"};
+    for (const char* Name : Names) {
+        SCOPED_TRACE(Name);
+        QTemporaryDir Folder;
+        const std::string Path = QFile::encodeName(Folder.path()).toStdString() + "/" + Name;
+        EXPECT_EQ(RunTesselWithBytes({"--function", "x", "--output", Path}), 0);
+        EXPECT_EQ(NamesIn(Folder.path()), std::vector<std::string>{Name});
+    }
 }
 
 // Where two pictures differ, for the failure message.

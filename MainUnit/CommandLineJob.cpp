@@ -2,6 +2,7 @@
 
 #include "MainUnit/Calculation.h"
 #include "MainUnit/FunctionSettings.h"
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PointStorage.h"
@@ -32,7 +33,7 @@ void SettleDistanceAndZoom(const TCommandLineSettings& Settings, double Bounding
     // As a double-click on the graph fits it.
     TViewSettings View;
     View.Distance = Distance;
-    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphPictureWidth, GraphPictureHeight);
+    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphWidth, GraphHeight);
     if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
 }
 
@@ -104,7 +105,7 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 Out.Results.BoundingRadius, Out.View);
     if (!Refusal.empty()) return Refusal;
-    if (!Proc3D::CalcViewPlane(Out.Camera, GraphPictureWidth, GraphPictureHeight, Out.View.VerAngle,
+    if (!Proc3D::CalcViewPlane(Out.Camera, GraphWidth, GraphHeight, Out.View.VerAngle,
                                Out.View.HorAngle, Out.View.Zoom, Out.View.Distance, Out.ViewPlane))
         return MsgViewPlane;
     Result = std::move(Out);

@@ -14,10 +14,6 @@
 
 namespace MainUnit {
 
-// The graph picture of the window.
-inline constexpr int32_t GraphPictureWidth = 505;
-inline constexpr int32_t GraphPictureHeight = 404;
-
 // Unset options keep the window's start-up texts and states.
 struct TCommandLineSettings {
     std::string Function;

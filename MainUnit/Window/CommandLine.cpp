@@ -186,9 +186,14 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     char* Argv[] = {const_cast<char*>(ProgramPath), nullptr};
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
+    TPictureRequest Request;
+    Request.Results = &Result.Results;
+    Request.ViewPlane = Result.ViewPlane;
+    Request.ShowUndefined = S.ShowUndefined;
+    Request.UseDepthBuffer = S.ZBuffer;
+    Request.Outline3D = S.Outline3D;
     const QImage Picture = RenderGraphPicture(
-        Result.Results, Result.ViewPlane, S.ShowUndefined, S.ZBuffer, S.Outline3D,
-        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
+        Request, MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
         PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));

@@ -68,11 +68,8 @@ QImage TMainForm::GraphPicture() const
                              &AxisesImage->Image(),
                              &LegendImage->Image(),
                              {}};
-    const QLabel* const Labels[LegendLabelCount] = {
-        FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
-        RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
-        LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
-    for (int I = 0; I < LegendLabelCount; ++I)
+    const auto Labels = LegendLabels();
+    for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
     return ComposeGraphPicture(Parts);
 }

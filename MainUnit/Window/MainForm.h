@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/LegendText.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -169,9 +170,10 @@ public:
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
     void Outline3DCheckBoxClick();
-    void DrawOutline(const Proc3D::TViewPlane& ViewPlane);
     // Expression null empties all twelve legend labels.
     void UpdateLegend(const char* Expression);
+    // The legend labels in the order of LegendTextsInOrder.
+    std::array<QLabel*, LegendLabelCount> LegendLabels() const;
 
     // "Calculate results" without the information box (a calculation asked
     // for on the command line).

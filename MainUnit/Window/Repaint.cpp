@@ -1,11 +1,14 @@
 // The graph repaint: check the view settings, place the camera, paint every
-// point into the graph picture, then draw the axes sketch.
+// point into the graph picture and draw the axes sketch, through the same
+// step as the exported picture and the command line.
 #include "MainForm.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/Window/Internal/BusyState.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -22,9 +25,7 @@ using Platform::TMessageKind;
 // What a repaint has found and made ready once its checks have passed.
 struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
-    bool ShowUndefined = false;
-    bool UseDepthBuffer = false;
+    TPictureRequest Request;
     TDepthBuffer DepthBuffer;  // released on every way out
 };
 
@@ -40,24 +41,27 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
                           FieldText(ZoomEdit), Results.BoundingRadius, View);
     if (!Refusal.empty()) return false;
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
-                               View.Distance, Plan.ViewPlane)) {
+    TPictureRequest& Request = Plan.Request;
+    Request.Results = &Results;
+    Request.Width = GraphImage->ImageWidth();
+    Request.Height = GraphImage->ImageHeight();
+    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
+                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane)) {
         Refusal = MsgViewPlane;
         return false;
     }
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Plan.ViewPlane)) {
+    if (!Proc3D::CanProject(Request.ViewPlane)) {
         Refusal = MsgViewBeyondPrecision;
         return false;
     }
 
     // Read once: the repaint draws with the states of this moment.
-    Plan.ShowUndefined = UndefResultsCheckBox->isChecked();
-    Plan.UseDepthBuffer = ZBufferCheckBox->isChecked();
-    if (Plan.UseDepthBuffer && !CreateDepthBuffer(Width, Height, Plan.DepthBuffer)) {
+    Request.ShowUndefined = UndefResultsCheckBox->isChecked();
+    Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
+    Request.Outline3D = Outline3DCheckBox->isChecked();
+    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) {
         Kind = TMessageKind::mkError;
         Refusal = MsgZBuffer;
         return false;
@@ -79,14 +83,10 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
-    FillPicture(Picture, 0);
-    PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
-               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
+    PaintGraphAndSketch(Plan.Request,
+                        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height},
+                        Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    DrawOutline(Plan.ViewPlane);
 
     if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
 }

@@ -5,11 +5,14 @@
 // main window closes.
 #include "HelpUnit/HelpForm.h"
 #include "MainUnit/ArgumentText.h"
+#include "MainUnit/Messages.h"
 #include "MainUnit/Window/CommandLine.h"
 #include "MainUnit/Window/MainForm.h"
 #include "Platform/Application.h"
 
 #include <QApplication>
+
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -27,7 +30,9 @@ int main(int argc, char* argv[])
     // handed to Qt, which would otherwise take an option value such as
     // "-reverse" for one of its own options.
     int QtArgc = 1;
+    std::optional<Platform::TDisplayGuard> Guard(std::in_place, MainUnit::MsgNoDisplay);
     QApplication App(QtArgc, argv);
+    Guard.reset();
     Platform::SetUpApplication(App, QString::fromUtf8(MainUnit::ApplicationTitle));
 
     // Created first, the main window is the one whose closing ends the program.

@@ -44,7 +44,17 @@ inline constexpr const char* MsgViewPlane = "ViewPlane calculation error.";
 inline constexpr const char* MsgViewBeyondPrecision =
     "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
     "precision of numbers. Change 'Zoom', or use smaller intervals or results.";
+// The same when the results reach so far beyond the X and Z intervals that
+// they alone make the distance too large for the zoom.
+inline constexpr const char* MsgResultsBeyondPrecision =
+    "The graph cannot be drawn: the results reach too far beyond 'X Interval' and 'Z Interval' "
+    "for the precision of numbers. Limit the results with 'Y Interval'.";
 inline constexpr const char* MsgZBuffer = "Cannot allocate memory for Z-Buffer.";
+
+// The program started for its window where no display can be opened.
+inline constexpr const char* MsgNoDisplay =
+    "Tessel cannot open its window: there is no display to show it on. Without a display, "
+    "'--output FILE' writes the picture (.png) or the points (.csv) of the other options.";
 
 // Status line while the window is busy.
 inline constexpr const char* StatusCalculating = "Calculating results, please wait...";

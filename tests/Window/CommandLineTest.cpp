@@ -204,6 +204,16 @@ TEST(CommandLineTest, WritesTheFileUnderTheVeryBytesOfItsName)
         const std::string Path = QFile::encodeName(Folder.path()).toStdString() + "/" + Name;
         EXPECT_EQ(RunTesselWithBytes({"--function", "x", "--output", Path}), 0);
         EXPECT_EQ(NamesIn(Folder.path()), std::vector<std::string>{Name});
+        unlink(Path.c_str());  // a name Qt cannot read, so QTemporaryDir cannot remove it
+    }
+}
+
+TEST(CommandLineTest, WithoutADisplayTheWindowSaysWhatWorksInstead)
+{
+    for (const QStringList& Arguments : {QStringList{}, QStringList{"--function", "x"}}) {
+        const TRun Run = RunTessel(Arguments);
+        EXPECT_EQ(Run.Status, 1);
+        EXPECT_NE(Run.Err.find(MainUnit::MsgNoDisplay), std::string::npos) << Run.Err;
     }
 }
 

@@ -7,8 +7,10 @@
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureRequest.h"
+#include "MainUnit/ViewPrecision.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
+#include "MainUnit/Window/Internal/Outline.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -27,7 +29,23 @@ struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
     TPictureRequest Request;
     TDepthBuffer DepthBuffer;  // released on every way out
+    // The graph cannot be drawn, but the sketch can, through Request.ViewPlane.
+    bool SketchOnly = false;
 };
+
+namespace {
+
+// The sketch needs only the angles: it is drawn even when the graph cannot be.
+void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
+{
+    if (!Plan.SketchOnly) return;
+    Platform::TCanvas& Sketch = Form.OutLineImage->Canvas();
+    DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Plan.Request.Width,
+                      Plan.Request.Height, Form.Results, Plan.Request.ViewPlane,
+                      Plan.Request.Outline3D);
+}
+
+}  // namespace
 
 bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string& Refusal)
 {
@@ -53,7 +71,10 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
     // A plane through which nothing projects would give a black picture
     // without a word.
     if (!Proc3D::CanProject(Request.ViewPlane)) {
-        Refusal = MsgViewBeyondPrecision;
+        Refusal = CannotDrawMessage(Results, View, Request.Width, Request.Height);
+        Request.Outline3D = Outline3DCheckBox->isChecked();
+        Plan.SketchOnly =
+            SketchViewPlane(Results, View, Request.Width, Request.Height, Request.ViewPlane);
         return false;
     }
 
@@ -98,6 +119,7 @@ void TMainForm::RepaintGraph()
     std::string Refusal;
     if (!PlanRepaint(Plan, Kind, Refusal)) {
         ShowMessage(Kind, Refusal);
+        DrawSketchAlone(*this, Plan);
         return;
     }
     PaintPlanned(Plan, true);
@@ -110,6 +132,7 @@ bool TMainForm::RepaintGraphQuietly()
     std::string Refusal;
     if (!PlanRepaint(Plan, Kind, Refusal)) {
         SetStatus(Refusal);
+        DrawSketchAlone(*this, Plan);
         return false;
     }
     PaintPlanned(Plan, false);

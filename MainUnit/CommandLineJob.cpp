@@ -1,12 +1,9 @@
 #include "MainUnit/CommandLineJob.h"
 
-#include "MainUnit/Calculation.h"
-#include "MainUnit/FunctionSettings.h"
+#include "MainUnit/CalculationDriver.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/Statistics.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
@@ -16,25 +13,18 @@ namespace MainUnit {
 
 namespace {
 
-// The texts the distance and zoom fields hold once the calculation has
-// corrected the distance and the fit has set the zoom; numbers written into
-// a field are read back from their text, as the window reads them.
-void SettleDistanceAndZoom(const TCommandLineSettings& Settings, double BoundingRadius,
-                           std::string& DistanceText, std::string& ZoomText)
+// The zoom field's text once the fit has set it, as a double-click on the
+// graph fits it; numbers written into a field are read back from their
+// text, as the window reads them.
+std::string SettleZoom(const TCommandLineSettings& Settings, double BoundingRadius,
+                       const std::string& DistanceText)
 {
-    DistanceText = Settings.Distance;
-    ZoomText = Settings.Zoom;
     double Distance = 0;
-    const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(BoundingRadius, DistanceValid, Distance);
-    if (Correction.Replace) DistanceText = FormatReal(Correction.Distance);
-    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return;
-    // As a double-click on the graph fits it.
+    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return Settings.Zoom;
     TViewSettings View;
     View.Distance = Distance;
     const TViewTexts Fitted = FitView(View, BoundingRadius, GraphWidth, GraphHeight);
-    if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
+    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
 }
 
 }  // namespace
@@ -72,36 +62,30 @@ std::string ReadSeedOption(std::string_view Value, uint32_t& Seed)
 std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                     uint64_t AvailableMemory, TCommandLineResult& Result)
 {
-    TFunctionSettings Checked;
-    std::string Refusal =
-        CheckFunctionSettings({Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
-                               Settings.YTo, Settings.ZFrom, Settings.ZTo, Settings.Function},
-                              Checked);
-    if (!Refusal.empty()) return Refusal;
-    const TGridPlan Plan = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
-                                    Checked.ZIntervalFrom, Checked.ZIntervalTo);
-    if (!Plan.Ok || !GridFitsMemory(Plan, AvailableMemory)) return MsgCannotAllocate;
-    if (!IntervalsShowable(Checked)) return MsgResultsTooLarge;
+    TCalculationSettings Calculation;
+    Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
+                         Settings.YTo,    Settings.ZFrom, Settings.ZTo, Settings.Function};
+    Calculation.SquareOrder = Settings.SquareOrder;
+    Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
+    Calculation.AvailableMemory = AvailableMemory;
+    TCommandLineResult Out;
+    TCalculationPlan Plan;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
-    Refusal =
+    std::string Refusal =
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
     if (!Refusal.empty()) return Refusal;
 
-    TCommandLineResult Out;
-    const uint32_t Seed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
-    if (!ReservePoints(Out.Results, Plan) ||
-        !CalculateResults(Out.Results, MakeCalculationRequest(Checked, Settings.SquareOrder, Seed),
-                          Plan))
-        return MsgCannotAllocate;
-    // Results far beyond the intervals can still make the radius too large.
-    if (!IsShowableRadius(Out.Results.BoundingRadius)) return MsgResultsTooLarge;
-    Out.Expression = Checked.Expression.data();
+    Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
+    Out.Expression = Plan.Settings.Expression.data();
 
-    std::string DistanceText;
-    std::string ZoomText;
-    SettleDistanceAndZoom(Settings, Out.Results.BoundingRadius, DistanceText, ZoomText);
+    const std::string DistanceText =
+        Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
+    const std::string ZoomText = SettleZoom(Settings, Out.Results.BoundingRadius, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 Out.Results.BoundingRadius, Out.View);
     if (!Refusal.empty()) return Refusal;

@@ -42,6 +42,7 @@ struct TViewPlane;
 
 namespace MainUnit {
 
+struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TViewTexts;
 
@@ -246,8 +247,7 @@ private:
     QString LastExportFolder;
 
     void Calculate(bool Announce);
-    void ReportStorageFailure();
-    void CorrectDistanceField();
+    void ReportCalculationRefusal(const TCalculationOutcome& Outcome);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

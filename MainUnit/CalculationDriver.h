@@ -22,8 +22,9 @@ struct TCalculationSettings {
     TFunctionSettingsTexts Texts;
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;
-    uint64_t AvailableMemory = 0;  // bytes; 0: unknown
-    bool UseTwoCores = true;       // false: evaluate on the calling thread alone (same results)
+    uint64_t AvailableMemory = 0;            // bytes; 0: unknown
+    TJobOutput Output = TJobOutput::Window;  // what the memory must also hold
+    bool UseTwoCores = true;  // false: evaluate on the calling thread alone (same results)
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.

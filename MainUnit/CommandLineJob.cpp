@@ -5,6 +5,7 @@
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/ViewGesture.h"
+#include "MainUnit/ViewPrecision.h"
 
 #include <algorithm>
 #include <charconv>
@@ -68,15 +69,20 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     Calculation.SquareOrder = Settings.SquareOrder;
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
+    Calculation.Output = Settings.Output;
     TCommandLineResult Out;
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
     if (!Outcome.Refusal.empty()) return Outcome.Refusal;
-    // The view settings are checked before the work rather than after it; the
-    // distance is left out here, because the calculation corrects it.
+    // The view settings are checked before the work rather than after it. A
+    // distance that is a number is left to the calculation, which moves it
+    // into range; one that is not is refused as the window's repaint refuses it.
     TViewSettings View;
-    std::string Refusal =
-        CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
+    double Distance = 0;
+    const std::string_view DistanceToCheck =
+        ReadReal(Settings.Distance, Distance) ? std::string_view("1") : Settings.Distance;
+    std::string Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceToCheck,
+                                            Settings.Zoom, 0.0, View);
     if (!Refusal.empty()) return Refusal;
 
     Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
@@ -92,6 +98,10 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     if (!Proc3D::CalcViewPlane(Out.Camera, GraphWidth, GraphHeight, Out.View.VerAngle,
                                Out.View.HorAngle, Out.View.Zoom, Out.View.Distance, Out.ViewPlane))
         return MsgViewPlane;
+    // Where the window warns instead of drawing, no picture is written; the
+    // points are written all the same, as the window exports them.
+    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Out.ViewPlane))
+        return CannotDrawMessage(Out.Results, Out.View, GraphWidth, GraphHeight);
     Result = std::move(Out);
     return {};
 }

@@ -4,6 +4,7 @@
 // window would place it. No Qt, no output: the caller writes the file.
 #pragma once
 
+#include "MainUnit/PointStorage.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -29,6 +30,8 @@ struct TCommandLineSettings {
     bool ShowUndefined = true;
     bool Outline3D = false;
     bool Fit = false;
+    // What the job writes, for the memory it needs.
+    TJobOutput Output = TJobOutput::Points;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon

@@ -17,6 +17,10 @@ inline constexpr const char* MsgParameterCount =
     "Maximum number of parameters in function expression ('Y = F(X, Z) =') is 10.";
 inline constexpr const char* MsgSyntaxError =
     "Syntax error in function expression ('Y = F(X, Z) =').";
+// An interval whose width (To - From) is beyond the range of numbers.
+inline constexpr const char* MsgIntervalWidth =
+    "The width of 'X Interval' or 'Z Interval' is beyond the range of numbers. Use narrower "
+    "intervals.";
 inline constexpr const char* MsgCannotAllocate = "Cannot allocate necessary memory.";
 inline constexpr const char* MsgCalculated = "Resulting points were successfully calculated.";
 // Intervals or results so large that the camera distance needed to show them

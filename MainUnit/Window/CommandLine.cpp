@@ -159,6 +159,8 @@ std::string ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
     const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
         return "'--output' must name a .png or a .csv file.";
+    Line.Settings.Output =
+        Suffix == QLatin1String("png") ? TJobOutput::Picture : TJobOutput::Points;
     return {};
 }
 

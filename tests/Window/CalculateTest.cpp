@@ -4,6 +4,7 @@
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PointStorage.h"
 #include "PictureProbe.h"
 #include "Platform/Memory.h"
 #include "SolveExp/SolveExp.h"
@@ -182,7 +183,7 @@ TEST_F(WindowTest, EveryRefusalOfTheCalculationInTheOrderOfTheChecks)
     EXPECT_FALSE(IsFilled(Form->GraphImage, 0));
 }
 
-TEST_F(WindowTest, GridsThatOverflowEmptyTheSetWithTheErrorBox)
+TEST_F(WindowTest, IntervalsWhoseWidthOverflowsAreRefusedForWhatTheyAre)
 {
     const struct {
         const char* Name;
@@ -190,22 +191,21 @@ TEST_F(WindowTest, GridsThatOverflowEmptyTheSetWithTheErrorBox)
     } Cases[] = {
         {"X width overflows",
          {{&TMainForm::XIntervalFromEdit, "-1e308"}, {&TMainForm::XIntervalToEdit, "1e308"}}},
+        {"Z width overflows",
+         {{&TMainForm::ZIntervalFromEdit, "1e308"}, {&TMainForm::ZIntervalToEdit, "-1e308"}}},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         ResetFields(*Form);
         ASSERT_TRUE(Calculate("sin(x)"));
+        const TSnapshot Before = Snapshot(*Form);
         for (const TFieldText& F : Case.Fields)
             (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
         Form->CalculateResultsButton->click();
-        EXPECT_EQ(TakeMessages(), Error(MainUnit::MsgCannotAllocate));
-        EXPECT_TRUE(Form->Results.Points.empty());
-        EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
-        for (QLabel* Label : Form->GroupBox4->findChildren<QLabel*>())
-            EXPECT_TRUE(Label->text().isEmpty());
+        // Not the memory: the intervals, refused before the old set is touched.
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgIntervalWidth));
+        EXPECT_EQ(Snapshot(*Form), Before);
         EXPECT_TRUE(Form->CalculateResultsButton->isEnabled());
-        Form->ZBufferCheckBox->click();
-        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgNoResults));
     }
 }
 
@@ -257,17 +257,24 @@ TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadabl
 
 TEST_F(WindowTest, TheMemoryGuardCountsWhatTheSystemCanMakeAvailable)
 {
-    // The default grid of 5041 points takes 120984 bytes and may use half of
-    // the memory the system reports as available: 118.2 kB of 236.3 kB.
+    // The default grid of 5041 points with its evaluation and the repaint
+    // that follows may use half of the memory the system reports as
+    // available. Its points alone take 120984 bytes; the whole job is more
+    // than twice that.
+    const uint64_t Peak = MainUnit::JobPeakBytes({true, 71, 71}, MainUnit::TJobOutput::Window);
+    EXPECT_GT(Peak, 2 * 120984u);
+    const std::string Enough = std::to_string((2 * Peak + 1023) / 1024);
+    const std::string TooLittle = std::to_string((2 * Peak + 1023) / 1024 - 1);
     static std::string Report;
     const struct {
-        const char* Report;
+        std::string Report;
         bool Accepted;
     } Cases[] = {
-        {"MemTotal: 900000 kB\nMemFree: 100 kB\nMemAvailable: 237 kB\n", true},  // mostly cache
-        {"MemTotal: 900000 kB\nMemFree: 800000 kB\nMemAvailable: 236 kB\n", false},
-        {"MemTotal: 900000 kB\nMemFree: 237 kB\n", true},  // a report without the line
-        {"MemTotal: 900000 kB\nMemFree: 236 kB\n", false},
+        {"MemTotal: 900000 kB\nMemFree: 100 kB\nMemAvailable: " + Enough + " kB\n",
+         true},  // mostly cache
+        {"MemTotal: 900000 kB\nMemFree: 800000 kB\nMemAvailable: " + TooLittle + " kB\n", false},
+        {"MemTotal: 900000 kB\nMemFree: " + Enough + " kB\n", true},  // a report without the line
+        {"MemTotal: 900000 kB\nMemFree: " + TooLittle + " kB\n", false},
     };
     const Platform::TMemoryReportReader Original = Platform::MemoryReportReader;
     Platform::MemoryReportReader = [] { return Report; };

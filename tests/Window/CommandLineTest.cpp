@@ -109,8 +109,21 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, "x", "--output", "/nonexistent/g.csv"},
          1,
          "Cannot write the file '/nonexistent/g.csv': No such file or directory."},
-        // A distance the calculation would correct is corrected, as in the window.
-        {"distance corrected", {F, "x", "--distance", "abc"}, 0, ""},
+        // A distance that is a number is moved into range, as the calculation
+        // moves it in the window; one that is not is refused as the repaint refuses it.
+        {"distance corrected", {F, "x", "--distance", "-5"}, 0, ""},
+        {"distance not a number", {F, "x", "--distance", "abc"}, 2, MsgViewNumbers},
+        {"distance nan", {F, "x", "--distance", "nan"}, 2, MsgViewNumbers},
+        {"distance beyond the range", {F, "x", "--distance", "1e309"}, 2, MsgViewNumbers},
+        // Where the window warns instead of drawing, no picture is written.
+        {"results beyond the view", {F, "1e18*x"}, 2, MsgResultsBeyondPrecision},
+        {"intervals beyond the view",
+         {F, "x", "--x", "-1e20:1e20", "--z", "-1e20:1e20", "--hor-angle", "0.7", "--ver-angle",
+          "0.5"},
+         2,
+         MsgViewBeyondPrecision},
+        {"zoom beyond the view", {F, "x", "--zoom", "1e-20"}, 2, MsgViewBeyondPrecision},
+        {"X width overflows", {F, "x", "--x", "-1e308:1e308"}, 2, MsgIntervalWidth},
         {"negative interval joined", {F, "x", "--x=-10:10"}, 0, ""},
         {"negative interval apart", {F, "x", "--x", "-10:10", "--hor-angle", "-0.5"}, 0, ""},
     };
@@ -148,6 +161,9 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
                                  Folder.filePath("t.csv")});
     EXPECT_EQ(Thin.Status, 0);
     EXPECT_EQ(Thin.Out.substr(0, 12), "points: 100\n");
+    // Points whose graph cannot be drawn are written all the same.
+    const TRun Far = RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
+    EXPECT_EQ(Far.Status, 0) << Far.Err;
     const TRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");

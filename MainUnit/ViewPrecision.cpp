@@ -1,6 +1,5 @@
 #include "MainUnit/ViewPrecision.h"
 
-#include "MainUnit/Messages.h"
 #include "MainUnit/Statistics.h"
 
 #include <algorithm>
@@ -41,16 +40,16 @@ double ShrunkDistance(const TResultSet& Results, const TViewSettings& View)
 
 }  // namespace
 
-const char* CannotDrawMessage(const TResultSet& Results, const TViewSettings& View, int32_t Width,
-                              int32_t Height)
+TRefusal CannotDrawRefusal(const TResultSet& Results, const TViewSettings& View, int32_t Width,
+                           int32_t Height)
 {
     const long double Reach = std::max(std::fabs(static_cast<long double>(Results.YIntervalFrom)),
                                        std::fabs(static_cast<long double>(Results.YIntervalTo)));
     Proc3D::TViewPlane Plane{};
     if (Reach > IntervalRadius(Results) &&
         Projects(View, ShrunkDistance(Results, View), View.Zoom, Width, Height, Plane))
-        return MsgResultsBeyondPrecision;
-    return MsgViewBeyondPrecision;
+        return TRefusal::ResultsBeyondPrecision;
+    return TRefusal::ViewBeyondPrecision;
 }
 
 bool SketchViewPlane(const TResultSet& Results, const TViewSettings& View, int32_t Width,

@@ -4,6 +4,7 @@
 // the meantime, which needs only the angles.
 #pragma once
 
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -12,13 +13,13 @@
 
 namespace MainUnit {
 
-// The warning for such a view. When the results reach far beyond the X and
+// The refusal of such a view. When the results reach far beyond the X and
 // Z intervals and the same view would project were the results within them
 // (the distance shrunk with the radius), the range of the results is what
-// to change (MsgResultsBeyondPrecision); otherwise the zoom against the
-// distance (MsgViewBeyondPrecision).
-const char* CannotDrawMessage(const TResultSet& Results, const TViewSettings& View, int32_t Width,
-                              int32_t Height);
+// to change (ResultsBeyondPrecision); otherwise the zoom against the
+// distance (ViewBeyondPrecision).
+TRefusal CannotDrawRefusal(const TResultSet& Results, const TViewSettings& View, int32_t Width,
+                           int32_t Height);
 
 // The view of the same angles and zoom with the results taken within the X
 // and Z intervals (the distance shrunk with the radius); failing that, from

@@ -109,7 +109,7 @@ void FilterMessages(QtMsgType Type, const QMessageLogContext& Context, const QSt
 }
 
 // The texts of the value options, each read by the rules of its field.
-std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
+TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
 {
     TCommandLineSettings& S = Line.Settings;
     const std::pair<const char*, std::string*> Texts[] = {
@@ -126,21 +126,22 @@ std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
         {"z", false, &S.ZFrom, &S.ZTo}};
     for (const auto& [Name, IsY, From, To] : Intervals) {
         if (!Parser.isSet(QString::fromLatin1(Name))) continue;
-        std::string Refusal =
+        const TRefusal Refusal =
             ReadIntervalOption(Latin(Parser.value(QString::fromLatin1(Name))), IsY, *From, *To);
-        if (!Refusal.empty()) return Refusal;
+        if (Refusal != TRefusal::None) return Refusal;
     }
     if (Parser.isSet(QStringLiteral("order"))) {
-        std::string Refusal =
+        const TRefusal Refusal =
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
-        if (!Refusal.empty()) return Refusal;
+        if (Refusal != TRefusal::None) return Refusal;
     }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
-        std::string Refusal = ReadSeedOption(Latin(Parser.value(QStringLiteral("seed"))), S.Seed);
-        if (!Refusal.empty()) return Refusal;
+        const TRefusal Refusal =
+            ReadSeedOption(Latin(Parser.value(QStringLiteral("seed"))), S.Seed);
+        if (Refusal != TRefusal::None) return Refusal;
     }
-    return {};
+    return TRefusal::None;
 }
 
 void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -152,16 +153,16 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.Fit = Parser.isSet(QStringLiteral("fit"));
 }
 
-std::string ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
+TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 {
-    if (!Parser.isSet(QStringLiteral("output"))) return {};
+    if (!Parser.isSet(QStringLiteral("output"))) return TRefusal::None;
     Line.Output = Parser.value(QStringLiteral("output"));
     const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
-        return "'--output' must name a .png or a .csv file.";
+        return TRefusal::OutputOption;
     Line.Settings.Output =
         Suffix == QLatin1String("png") ? TJobOutput::Picture : TJobOutput::Points;
-    return {};
+    return TRefusal::None;
 }
 
 bool IsPng(const QString& Path)
@@ -231,10 +232,10 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
                    "'.");
         return ExitRefused;
     }
-    std::string Refusal = ReadValues(Parser, Line);
-    if (Refusal.empty()) Refusal = ReadOutput(Parser, Line);
-    if (!Refusal.empty()) {
-        PrintError(Refusal);
+    TRefusal Refusal = ReadValues(Parser, Line);
+    if (Refusal == TRefusal::None) Refusal = ReadOutput(Parser, Line);
+    if (Refusal != TRefusal::None) {
+        PrintError(RefusalMessage(Refusal));
         return ExitRefused;
     }
     ReadSwitches(Parser, Line);
@@ -247,10 +248,10 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     const uint32_t ClockSeed =
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
     TCommandLineResult Result;
-    const std::string Refusal =
+    const TRefusal Refusal =
         CalculateForCommandLine(Line.Settings, ClockSeed, Platform::AvailableMemoryBytes(), Result);
-    if (!Refusal.empty()) {
-        PrintError(Refusal);
+    if (Refusal != TRefusal::None) {
+        PrintError(RefusalMessage(Refusal, Result.Results.BoundingRadius));
         return ExitRefused;
     }
     const int Status = IsPng(Line.Output)

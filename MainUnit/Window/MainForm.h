@@ -4,6 +4,7 @@
 
 #include "MainUnit/AtomicFile.h"
 #include "MainUnit/LegendText.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -251,7 +252,9 @@ private:
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);
-    bool PlanRepaint(TRepaintPlan& Plan, Platform::TMessageKind& Kind, std::string& Refusal);
+    TRefusal PlanRepaint(TRepaintPlan& Plan);
+    // A refusal in its box: an error box for a memory failure, else a warning.
+    void ShowRefusal(TRefusal Refusal);
     void PaintPlanned(TRepaintPlan& Plan, bool Locked);
 
     // Gestures: the fields change at once, the repaint waits for the event

@@ -2,12 +2,9 @@
 // still has a view for the axes sketch.
 #include "MainUnit/ViewPrecision.h"
 
-#include "MainUnit/Messages.h"
 #include "MainUnit/Statistics.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
@@ -20,13 +17,14 @@ TEST(ViewPrecision, NamesTheCauseAndKeepsAViewForTheSketch)
         double YFrom, YTo;
         double DistanceInRadii;  // the distance as a multiple of the bounding radius
         double Zoom;
-        const char* Message;
+        TRefusal Refusal;
     } Cases[] = {
-        {"1e18*x", -1e19, 1e19, 1.5, 100, MsgResultsBeyondPrecision},
-        {"a Gaussian typed the usual way", 0, 1.2e39, 1.5, 100, MsgResultsBeyondPrecision},
-        {"a zoom that vanishes", -10, 10, 1.5, 1e-20, MsgViewBeyondPrecision},
-        {"large results and a zoom that vanishes", -1e19, 1e19, 1.5, 1e-20, MsgViewBeyondPrecision},
-        {"a distance typed far away", -100, 100, 1e23, 100, MsgViewBeyondPrecision},
+        {"1e18*x", -1e19, 1e19, 1.5, 100, TRefusal::ResultsBeyondPrecision},
+        {"a Gaussian typed the usual way", 0, 1.2e39, 1.5, 100, TRefusal::ResultsBeyondPrecision},
+        {"a zoom that vanishes", -10, 10, 1.5, 1e-20, TRefusal::ViewBeyondPrecision},
+        {"large results and a zoom that vanishes", -1e19, 1e19, 1.5, 1e-20,
+         TRefusal::ViewBeyondPrecision},
+        {"a distance typed far away", -100, 100, 1e23, 100, TRefusal::ViewBeyondPrecision},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
@@ -43,7 +41,7 @@ TEST(ViewPrecision, NamesTheCauseAndKeepsAViewForTheSketch)
         ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 505, 404, View.VerAngle, View.HorAngle, View.Zoom,
                                           View.Distance, Plane));
         ASSERT_FALSE(Proc3D::CanProject(Plane));
-        EXPECT_EQ(std::string(CannotDrawMessage(Results, View, 505, 404)), Case.Message);
+        EXPECT_EQ(CannotDrawRefusal(Results, View, 505, 404), Case.Refusal);
         Proc3D::TViewPlane Sketch{};
         ASSERT_TRUE(SketchViewPlane(Results, View, 505, 404, Sketch));
         EXPECT_TRUE(Proc3D::CanProject(Sketch));

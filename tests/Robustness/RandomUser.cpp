@@ -62,8 +62,9 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
         Field[I] = MainUnit::FieldText(Edit(I));
     MainUnit::TFunctionSettings Settings;
     TCalculationForecast Result;
-    Result.Refusal = MainUnit::CheckFunctionSettings(
-        {Field[7], Field[1], Field[2], Field[3], Field[4], Field[5], Field[6], Field[0]}, Settings);
+    Result.Refusal = MainUnit::RefusalMessage(MainUnit::CheckFunctionSettings(
+        {Field[7], Field[1], Field[2], Field[3], Field[4], Field[5], Field[6], Field[0]},
+        Settings));
     if (!Result.Refusal.empty()) return Result;
     const MainUnit::TGridPlan Plan =
         MainUnit::PlanGrid(Settings.PointCount, Settings.XIntervalFrom, Settings.XIntervalTo,
@@ -74,11 +75,11 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
     Box.ZIntervalFrom = Settings.ZIntervalFrom;
     Box.ZIntervalTo = Settings.ZIntervalTo;
     if (Plan.Ok && !MainUnit::IsShowableRadius(MainUnit::CalcBoundingRadius(Box))) {
-        Result.Refusal = MainUnit::MsgResultsTooLarge;
+        Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsTooLarge);
         return Result;
     }
     if (!Plan.Ok) {  // a width beyond the range of numbers
-        Result.Refusal = MainUnit::MsgIntervalWidth;
+        Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::IntervalWidth);
         return Result;
     }
     Result.Requested = Settings.PointCount;
@@ -316,7 +317,8 @@ std::string TRandomUser::CheckCalculation(const TCalculationForecast& Forecasted
         ++Count.MemoryFailures;
         return {};
     }
-    if (Shown.size() == 1 && Shown[0].Text == MainUnit::MsgResultsTooLarge) {
+    if (Shown.size() == 1 &&
+        Shown[0].Text == MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsTooLarge)) {
         // Results far beyond the intervals: refused after the evaluation.
         if (!F.Results.Points.empty() || !W.LegendEmpty() || !W.AllBlack(F.GraphImage))
             return "after results too large to show the set, the legend and the graph must be "

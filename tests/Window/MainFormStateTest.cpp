@@ -294,6 +294,7 @@ TEST_F(WindowTest, AcceleratorsToggleTheCheckBoxesAndPressMin)
     QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_M, Qt::AltModifier);
     ASSERT_TRUE(WaitUntil([&] { return Messages.size() == 3; }));
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(TakeMessages(),
-              std::vector<TRecordedMessage>(3, {TMessageKind::mkWarning, MainUnit::MsgNoResults}));
+    EXPECT_EQ(TakeMessages(), std::vector<TRecordedMessage>(
+                                  3, {TMessageKind::mkWarning,
+                                      MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)}));
 }

@@ -254,6 +254,25 @@ TEST(CommandLineTest, WritesTheFileUnderTheVeryBytesOfItsName)
     }
 }
 
+TEST(CommandLineTest, AFileSizeLimitIsAFileThatCannotBeWritten)
+{
+    // Under "ulimit -f 4" (4 KiB) the points of a million-point CSV do not fit.
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("g.csv"));
+    QProcess Process;
+    Process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -f 4; exec \"$0\" \"$@\"", QStringLiteral(TESSEL_PROGRAM),
+                   "--function", "x", "--points", "999999", "--output", Path});
+    ASSERT_TRUE(Process.waitForFinished(60000));
+    EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(Process.exitCode(), 1);
+    EXPECT_EQ(Process.readAllStandardError().toStdString(),
+              "Cannot write the file '" + Path.toStdString() + "': File too large.\n");
+    EXPECT_TRUE(QDir(Folder.path())
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                    .isEmpty());
+}
+
 TEST(CommandLineTest, WithoutADisplayTheWindowSaysWhatWorksInstead)
 {
     for (const QStringList& Arguments : {QStringList{}, QStringList{"--function", "x"}}) {

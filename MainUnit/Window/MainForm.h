@@ -269,6 +269,8 @@ private:
     QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
     void ViewEditKeyPress(char Key);
+    // True while the box of a refused repaint is open.
+    bool RepaintRefusalShown = false;
 };
 
 // The text of a field as the computing code reads it: one 8-bit character

@@ -107,7 +107,9 @@ void TMainForm::RepaintGraph()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
+        RepaintRefusalShown = true;
         ShowRefusal(Refusal);
+        RepaintRefusalShown = false;
         DrawSketchAlone(*this, Plan);
         return;
     }

@@ -240,6 +240,12 @@ std::string TRandomUser::Step()
     QAbstractButton* const Toggles[] = {F.UndefResultsCheckBox, F.ZBufferCheckBox,
                                         F.Outline3DCheckBox, F.SquareRadioButton,
                                         F.RandomRadioButton};
+    // A view field typed into and still holding the focus is left by the
+    // activation after a calculation's first box, and its repaint may answer
+    // with a warning right after that box.
+    bool TypedViewFocused = false;
+    for (int I = 8; I < 12; ++I)
+        TypedViewFocused |= F.focusWidget() == Edit(I) && Edit(I)->isModified();
     const int64_t Kind = Texts.Between(0, 99);
     if (Kind < 38)
         TypeIntoEdit();
@@ -265,7 +271,12 @@ std::string TRandomUser::Step()
     W.ProcessEvents();
     ++Count.Actions;
 
-    const std::vector<TShownMessage> Shown = W.TakeMessages();
+    std::vector<TShownMessage> Shown = W.TakeMessages();
+    if (CalculationAction && TypedViewFocused && Shown.size() >= 2 &&
+        Shown[1].Kind == TMessageKind::mkWarning) {
+        Shown.erase(Shown.begin() + 1);
+        Action += " [typed view field left]";
+    }
     std::string Problem =
         CalculationAction ? CheckCalculation(Expected, Shown) : CheckMessages(Shown);
     if (Problem.empty() && GestureAction && !Shown.empty())

@@ -174,3 +174,30 @@ TEST_F(ViewControlsTest, LeavingATypedFieldRepaintsOnceAndEnterRepaints)
     QTest::mouseClick(Form->XIntervalFromEdit, Qt::LeftButton);
     EXPECT_EQ(Outcome(Message), Nothing);
 }
+
+TEST_F(ViewControlsTest, OnlyARefusedRepaintAnswersTheTypedFieldItLeaves)
+{
+    // A repaint's refusal has read the typed text: leaving the field with the
+    // activation after its box does not repeat it. Any other box leaves the
+    // field as an exit, which repaints from the typed text.
+    const std::vector<TRecordedMessage> Refusal = Warning(MainUnit::MsgViewNumbers);
+    std::vector<TRecordedMessage> AfterCalculation = {
+        {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated}};
+    AfterCalculation.insert(AfterCalculation.end(), 2, Refusal[0]);
+    const struct {
+        Qt::Key Key;  // with Alt, from the typed field
+        std::vector<TRecordedMessage> Boxes;
+    } Cases[] = {{Qt::Key_Return, Refusal}, {Qt::Key_M, Refusal}, {Qt::Key_R, AfterCalculation}};
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(char(Case.Key));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        Form->ZoomEdit->setFocus();
+        QTest::keyClick(Form->ZoomEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Form->ZoomEdit, QStringLiteral("abc"));
+        QTest::keyClick(Form->ZoomEdit, Case.Key,
+                        Case.Key == Qt::Key_Return ? Qt::NoModifier : Qt::AltModifier);
+        ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
+        EXPECT_EQ(TakeMessages(), Case.Boxes);
+        EXPECT_FALSE(Form->ZoomEdit->isModified());
+    }
+}

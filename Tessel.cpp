@@ -4,17 +4,23 @@
 // line's settings, the hidden help window, then the event loop until the
 // main window closes.
 #include "HelpUnit/HelpForm.h"
+#include "MainUnit/ArgumentText.h"
+#include "MainUnit/Messages.h"
 #include "MainUnit/Window/CommandLine.h"
 #include "MainUnit/Window/MainForm.h"
 #include "Platform/Application.h"
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
+    // Every byte of an argument is kept, valid UTF-8 or not, so that a file
+    // is written under the very name given.
     QStringList Arguments;
     for (int I = 0; I < argc; ++I)
-        Arguments << QString::fromLocal8Bit(argv[I]);
+        Arguments << QString::fromStdU16String(MainUnit::DecodeArgument(argv[I]));
     MainUnit::TCommandLine Line;
     if (const int Status = MainUnit::ParseCommandLine(Arguments, Line); Status >= 0) return Status;
     if (!Line.Output.isEmpty()) return MainUnit::RunOutputJob(argv[0], Line);
@@ -24,7 +30,9 @@ int main(int argc, char* argv[])
     // handed to Qt, which would otherwise take an option value such as
     // "-reverse" for one of its own options.
     int QtArgc = 1;
+    std::optional<Platform::TDisplayGuard> Guard(std::in_place, MainUnit::MsgNoDisplay);
     QApplication App(QtArgc, argv);
+    Guard.reset();
     Platform::SetUpApplication(App, QString::fromUtf8(MainUnit::ApplicationTitle));
 
     // Created first, the main window is the one whose closing ends the program.

@@ -33,7 +33,9 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
     if (Plan.Grid.Ok && !IntervalsShowable(Checked)) return {TRefusal::ResultsTooLarge, false, {}};
-    if (!Plan.Grid.Ok || !GridFitsMemory(Plan.Grid, Settings.AvailableMemory) ||
+    // The only grid that cannot be planned is one whose width overflows.
+    if (!Plan.Grid.Ok) return {TRefusal::IntervalWidth, false, {}};
+    if (!JobFitsMemory(Plan.Grid, Settings.Output, Settings.AvailableMemory) ||
         !ReservePoints(Results, Plan.Grid))
         return GiveUpSet(Results, TRefusal::CannotAllocate);
     return {};

@@ -27,6 +27,7 @@ struct TCalculationSettings {
     uint64_t AvailableMemory = 0;    // bytes; 0: unknown
     TCores Cores = TCores::Machine;  // threads of the evaluation (same results either way)
     bool Box = false;                // the axes scaled to a box: the distance kept outside its cube
+    TJobOutput Output = TJobOutput::Window;  // what the memory must also hold
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.

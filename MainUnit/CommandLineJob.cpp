@@ -7,6 +7,7 @@
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
 #include "MainUnit/ViewGesture.h"
+#include "MainUnit/ViewPrecision.h"
 
 #include <algorithm>
 #include <charconv>
@@ -103,14 +104,19 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
     Calculation.Box = Settings.Options.Box;
+    Calculation.Output = Settings.Output;
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
     if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
-    // The view settings are checked before the work rather than after it; the
-    // distance is left out here, because the calculation corrects it.
+    // The view settings are checked before the work rather than after it. A
+    // distance that is a number is left to the calculation, which moves it
+    // into range; one that is not is refused as the window's repaint refuses it.
     TViewSettings View;
-    TRefusal Refusal =
-        CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
+    double Distance = 0;
+    const std::string_view DistanceToCheck =
+        ReadReal(Settings.Distance, Distance) ? std::string_view("1") : Settings.Distance;
+    TRefusal Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceToCheck,
+                                         Settings.Zoom, 0.0, View);
     if (Refusal != TRefusal::None) return Refusal;
 
     Outcome = RunCalculation(Plan, Settings.Distance, Result.Results);
@@ -129,6 +135,10 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     if (!Proc3D::CalcViewPlane(Result.Camera, Settings.Width, Settings.Height, Result.View.VerAngle,
                                Result.View.HorAngle, Zoom, Result.View.Distance, Result.ViewPlane))
         return TRefusal::ViewPlane;
+    // Where the window warns instead of drawing, no picture is written; the
+    // points are written all the same, as the window exports them.
+    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.ViewPlane))
+        return CannotDrawRefusal(Result.Results, Result.View, Settings.Width, Settings.Height);
     return TRefusal::None;
 }
 

@@ -6,6 +6,7 @@
 
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureOptions.h"
+#include "MainUnit/PointStorage.h"
 #include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
@@ -40,6 +41,8 @@ struct TCommandLineSettings {
     TPictureOptions Options;
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
+    // What the job writes, for the memory it needs.
+    TJobOutput Output = TJobOutput::Points;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon

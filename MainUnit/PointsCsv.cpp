@@ -11,7 +11,7 @@ namespace MainUnit {
 
 namespace {
 
-constexpr std::size_t BufferSize = std::size_t{64} * 1024;
+constexpr std::size_t BufferSize = PointsCsvBufferBytes;
 // The longest line: three shortest doubles (at most 24 characters each), two
 // commas and CR LF.
 constexpr std::size_t LongestLine = 3 * 24 + 2 + 2;

@@ -8,7 +8,12 @@
 #include "MainUnit/AtomicFile.h"
 #include "MainUnit/ResultSet.h"
 
+#include <cstddef>
+
 namespace MainUnit {
+
+// The largest piece, held in one buffer while the points are written.
+inline constexpr std::size_t PointsCsvBufferBytes = std::size_t{64} * 1024;
 
 // Writes points 0 .. PointCount - 1 through Write, in pieces of at most 64 KiB.
 // False as soon as a piece cannot be written.

@@ -33,6 +33,9 @@ constexpr TRefusalText Texts[] = {
      "The results are too large to be shown: the camera distance they need is beyond the range "
      "of numbers. Use smaller 'X Interval' and 'Z Interval', or limit the results with "
      "'Y Interval'."},
+    {TRefusal::IntervalWidth,
+     "The width of 'X Interval' or 'Z Interval' is beyond the range of numbers. Use narrower "
+     "intervals."},
     {TRefusal::CannotAllocate, "Cannot allocate necessary memory."},
     {TRefusal::NoResults, "There are no calculated results to show."},
     {TRefusal::ViewNumbers,
@@ -49,6 +52,9 @@ constexpr TRefusalText Texts[] = {
     {TRefusal::ViewBeyondPrecision,
      "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
      "precision of numbers. Change 'Zoom', or use smaller intervals or results."},
+    {TRefusal::ResultsBeyondPrecision,
+     "The graph cannot be drawn: the results reach too far beyond 'X Interval' and 'Z Interval' "
+     "for the precision of numbers. Limit the results with 'Y Interval'."},
     {TRefusal::ZBuffer, "Cannot allocate memory for Z-Buffer."},
     {TRefusal::OrderOption, "'--order' must be square or random."},
     {TRefusal::SeedOption,

@@ -18,6 +18,7 @@ enum class TRefusal : uint8_t {
     ParameterCount,
     SyntaxError,
     ResultsTooLarge,  // intervals or results beyond the camera distance numbers can hold
+    IntervalWidth,    // an interval whose width (To - From) is beyond the range of numbers
     CannotAllocate,
     // A repaint, in the order of the checks.
     NoResults,
@@ -27,7 +28,8 @@ enum class TRefusal : uint8_t {
     Zoom,
     Distance,  // names the least distance, the radius of the result set
     ViewPlane,
-    ViewBeyondPrecision,  // a view through which no point projects
+    ViewBeyondPrecision,     // a view through which no point projects
+    ResultsBeyondPrecision,  // the same, because the results alone reach that far
     ZBuffer,
     // Options of the command line.
     OrderOption,

@@ -6,6 +6,9 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
+
 // The icon's compiled resource; its initialiser has a global name.
 static void InitIconResource() { Q_INIT_RESOURCE(tessel_icon); }
 
@@ -20,6 +23,35 @@ void PrepareApplication()
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     // X11 desktops find the menu entry of a window by its instance name.
     if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", TESSEL_APP_ID);
+}
+
+namespace {
+
+const char* DisplayHint = nullptr;
+QtMessageHandler HandlerBeforeGuard = nullptr;
+
+void EndWithoutDisplay(QtMsgType Type, const QMessageLogContext& Context, const QString& Message)
+{
+    if (Type == QtFatalMsg && DisplayHint != nullptr) {
+        std::fprintf(stderr, "%s\n", DisplayHint);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (HandlerBeforeGuard) HandlerBeforeGuard(Type, Context, Message);
+}
+
+}  // namespace
+
+TDisplayGuard::TDisplayGuard(const char* Hint)
+{
+    DisplayHint = Hint;
+    HandlerBeforeGuard = qInstallMessageHandler(EndWithoutDisplay);
+}
+
+TDisplayGuard::~TDisplayGuard()
+{
+    qInstallMessageHandler(HandlerBeforeGuard);
+    DisplayHint = nullptr;
 }
 
 void SetUpApplication(QApplication& App, const QString& Title)

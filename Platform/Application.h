@@ -16,6 +16,17 @@ constexpr int FontPixelSize = 13;
 // factor in whole steps, and names the program's windows for the desktop.
 void PrepareApplication();
 
+// While alive (around the making of the QApplication): a display that cannot
+// be opened, which Qt would end with abort(), prints Hint on standard error
+// and ends the program with exit status 1. Other messages pass as before.
+class TDisplayGuard {
+public:
+    explicit TDisplayGuard(const char* Hint);
+    ~TDisplayGuard();
+    TDisplayGuard(const TDisplayGuard&) = delete;
+    TDisplayGuard& operator=(const TDisplayGuard&) = delete;
+};
+
 // Fixes the look that the layout was made for, sets the application's title
 // (the name the desktop shows for the program), its window icon and the
 // desktop entry it belongs to.

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "MainForm.h"
+#include "MainUnit/ArgumentText.h"
 #include "MainUnit/ExplainCommand.h"
 #include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/PointsCsv.h"
@@ -11,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -69,6 +69,9 @@ constexpr TOptionSpec OptionSpecs[] = {
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
 
 std::string Latin(const QString& Text) { return Text.toLatin1().toStdString(); }
+
+// The bytes of an argument as the program was given them.
+std::string Bytes(const QString& Argument) { return EncodeArgument(Argument.toStdU16String()); }
 
 void AddOptions(QCommandLineParser& Parser)
 {
@@ -177,6 +180,8 @@ TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
     const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
         return TRefusal::OutputOption;
+    Line.Settings.Output =
+        Suffix == QLatin1String("png") ? TJobOutput::Picture : TJobOutput::Points;
     return TRefusal::None;
 }
 
@@ -203,8 +208,8 @@ bool IsPng(const QString& Path)
 int WriteOutput(const QString& Output, const TFileContent& Content)
 {
     std::string Reason;
-    if (WriteFileAtomically(QFile::encodeName(Output).toStdString(), Content, Reason)) return 0;
-    PrintError(CannotWriteMessage(Output.toStdString(), Reason));
+    if (WriteFileAtomically(Bytes(Output), Content, Reason)) return 0;
+    PrintError(CannotWriteMessage(Bytes(Output), Reason));
     return ExitUnwritable;
 }
 
@@ -232,7 +237,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
         Request, MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
-        PrintError(CannotWriteMessage(Line.Output.toStdString(), "the picture cannot be made"));
+        PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));
         return ExitUnwritable;
     }
     return WriteOutput(Line.Output, [&Png](const TChunkWriter& Write) {
@@ -261,8 +266,8 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
     if (Parser.isSet(QStringLiteral("explain")))
         return ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), std::cout, std::cerr);
     if (!Parser.positionalArguments().isEmpty()) {
-        PrintError("Unexpected argument '" +
-                   Parser.positionalArguments().constFirst().toStdString() + "'.");
+        PrintError("Unexpected argument '" + Bytes(Parser.positionalArguments().constFirst()) +
+                   "'.");
         return ExitRefused;
     }
     TRefusal Refusal = ReadValues(Parser, Line);

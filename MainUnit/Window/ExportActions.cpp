@@ -80,7 +80,10 @@ QString TMainForm::AskExportFileName(const QString& Caption, const char* Extensi
     QString Path =
         SaveFileNameFunction ? SaveFileNameFunction(this, Caption, Proposed, Filter) : QString();
     if (Path.isEmpty()) return Path;
-    if (QFileInfo(Path).suffix().isEmpty()) Path += QLatin1Char('.') + QLatin1String(Extension);
+    // The file's type is the one its name says: a name without it, or with
+    // another one ("picture.csv" for a picture), gets it added.
+    if (QFileInfo(Path).suffix().compare(QLatin1String(Extension), Qt::CaseInsensitive) != 0)
+        Path += QLatin1Char('.') + QLatin1String(Extension);
     LastExportFolder = QFileInfo(Path).absolutePath();
     return Path;
 }

@@ -8,8 +8,10 @@
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureRequest.h"
 #include "MainUnit/Refusal.h"
+#include "MainUnit/ViewPrecision.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
+#include "MainUnit/Window/Internal/Outline.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -28,7 +30,23 @@ struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
     TPictureRequest Request;
     TDepthBuffer DepthBuffer;  // released on every way out
+    // The graph cannot be drawn, but the sketch can, through Request.ViewPlane.
+    bool SketchOnly = false;
 };
+
+namespace {
+
+// The sketch needs only the angles: it is drawn even when the graph cannot be.
+void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
+{
+    if (!Plan.SketchOnly) return;
+    Platform::TCanvas& Sketch = Form.OutLineImage->Canvas();
+    DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Plan.Request.Width,
+                      Plan.Request.Height, Form.Results, Plan.Request.ViewPlane,
+                      Plan.Request.Outline3D);
+}
+
+}  // namespace
 
 TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 {
@@ -47,7 +65,12 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
         return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Request.ViewPlane)) return TRefusal::ViewBeyondPrecision;
+    if (!Proc3D::CanProject(Request.ViewPlane)) {
+        Request.Outline3D = Outline3DCheckBox->isChecked();
+        Plan.SketchOnly =
+            SketchViewPlane(Results, View, Request.Width, Request.Height, Request.ViewPlane);
+        return CannotDrawRefusal(Results, View, Request.Width, Request.Height);
+    }
 
     // Read once: the repaint draws with the states of this moment.
     Request.ShowUndefined = UndefResultsCheckBox->isChecked();
@@ -88,6 +111,7 @@ void TMainForm::RepaintGraph()
         RepaintRefusalShown = true;
         ShowRefusal(Refusal);
         RepaintRefusalShown = false;
+        DrawSketchAlone(*this, Plan);
         return;
     }
     PaintPlanned(Plan, true);
@@ -99,6 +123,7 @@ bool TMainForm::RepaintGraphQuietly()
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
         SetStatus(RefusalMessage(Refusal, ViewRadius()));
+        DrawSketchAlone(*this, Plan);
         return false;
     }
     PaintPlanned(Plan, false);

@@ -115,7 +115,7 @@ void Calculate(const std::string& In, const MainUnit::TFunctionSettings& S, bool
 {
     const MainUnit::TGridPlan Plan = MainUnit::PlanGrid(
         S.PointCount, S.XIntervalFrom, S.XIntervalTo, S.ZIntervalFrom, S.ZIntervalTo);
-    if (!Plan.Ok) return;  // reported as the memory failure
+    if (!Plan.Ok) return;  // a width beyond the range of numbers, refused by the driver
     const std::size_t Entries =
         static_cast<std::size_t>(Plan.Cols) * static_cast<std::size_t>(Plan.Rows);
     Require(Entries >= static_cast<std::size_t>(S.PointCount),

@@ -75,6 +75,40 @@ TEST(CalculationDriver, RefusesInOneOrderForTheWindowAndTheCommandLine)
     }
 }
 
+TEST(CalculationDriver, TheMemoryGuardCountsTheWholeJob)
+{
+    // 5041 points take 120984 bytes, which fit half of each figure below;
+    // what the job makes of them does not always.
+    const struct {
+        TJobOutput Output;
+        uint64_t AvailableMemory;
+        TRefusal Refusal;
+    } Cases[] = {
+        {TJobOutput::Window, 260000, TRefusal::CannotAllocate},  // the repaint's buffers
+        {TJobOutput::Window, 8 << 20, TRefusal::None},
+        {TJobOutput::Points, 800000, TRefusal::None},
+        {TJobOutput::Picture, 8 << 20, TRefusal::CannotAllocate},  // the toolkit and the encoder
+        {TJobOutput::Picture, 40 << 20, TRefusal::None},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.AvailableMemory);
+        if (Case.Output == TJobOutput::Window) {
+            const TDriverCase Driver{"",   "x", "-10", "10", Case.AvailableMemory, TRefusal::None,
+                                     false};
+            const TCalculationSettings Settings = SettingsOf(Driver);
+            TCalculationPlan Plan;
+            TResultSet Results;
+            EXPECT_EQ(PrepareCalculation(Settings, Results, Plan).Refusal, Case.Refusal);
+            continue;
+        }
+        TCommandLineSettings Line;
+        Line.Function = "x";
+        Line.Output = Case.Output;
+        TCommandLineResult Result;
+        EXPECT_EQ(CalculateForCommandLine(Line, 0, Case.AvailableMemory, Result), Case.Refusal);
+    }
+}
+
 TEST(CalculationDriver, KeepsADistanceBeyondTheRadiusAndReplacesAnyOther)
 {
     // F = x over the default intervals: radius sqrt(300), 17.3205080756888.

@@ -79,11 +79,14 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
         Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsTooLarge);
         return Result;
     }
+    if (!Plan.Ok) {  // a width beyond the range of numbers
+        Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::IntervalWidth);
+        return Result;
+    }
     Result.Requested = Settings.PointCount;
-    Result.Entries = Plan.Ok ? uint64_t(Plan.Cols) * uint64_t(Plan.Rows) : 0;
+    Result.Entries = uint64_t(Plan.Cols) * uint64_t(Plan.Rows);
     // Far beyond the limit of the run, the reservation fails at once.
-    Result.StorageFails =
-        !Plan.Ok || (Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom);
+    Result.StorageFails = Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom;
     return Result;
 }
 

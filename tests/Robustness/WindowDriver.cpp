@@ -30,8 +30,12 @@ const char* const ViewWarningTexts[] = {
     "ViewPlane calculation error.",
     "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
     "precision of numbers. Change 'Zoom', or use smaller intervals or results.",
+    "The graph cannot be drawn: the results reach too far beyond 'X Interval' and 'Z Interval' "
+    "for the precision of numbers. Limit the results with 'Y Interval'.",
     "The results are too large to be shown: the camera distance they need is beyond the range of "
     "numbers. Use smaller 'X Interval' and 'Z Interval', or limit the results with 'Y Interval'.",
+    "The width of 'X Interval' or 'Z Interval' is beyond the range of numbers. Use narrower "
+    "intervals.",
 };
 const char* const DistanceHead = "'Distance' must be greater than ";
 const char* const DistanceTail = " (for these function settings) to prevent the graph from "

@@ -15,6 +15,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
 namespace {
 
 struct TRun {
@@ -90,10 +98,7 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, LongWithBrackets, Usual},
          2,
          "With the brackets the expression would have 379 characters; at most 255 fit."},
-        {"grid beyond memory",
-         {F, "x", "--x", "0:1e-300", "--z", "0:1e300"},
-         2,
-         RefusalMessage(TRefusal::CannotAllocate)},
+        {"thin X interval", {F, "x", "--x", "0:1e-300"}, 0, ""},
         {"intervals too large to show",
          {F, "x", "--x", "1e308:1.5e308", "--z", "1e308:1.5e308"},
          2,
@@ -141,8 +146,36 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         {"size and box", {F, "x", "--size", "64x4320", "--box", "--ticks"}, 0, ""},
         {"flat box with values", {F, "5", "--box", "--ticks", "--fit"}, 0, ""},
         {"degenerate intervals", {F, "x", "--x", "2:2", "--z", "3:3", "--box", "--ticks"}, 0, ""},
-        // A distance the calculation would correct is corrected, as in the window.
-        {"distance corrected", {F, "x", "--distance", "abc"}, 0, ""},
+        // A distance that is a number is moved into range, as the calculation
+        // moves it in the window; one that is not is refused as the repaint refuses it.
+        {"distance corrected", {F, "x", "--distance", "-5"}, 0, ""},
+        {"distance not a number",
+         {F, "x", "--distance", "abc"},
+         2,
+         RefusalMessage(TRefusal::ViewNumbers)},
+        {"distance nan", {F, "x", "--distance", "nan"}, 2, RefusalMessage(TRefusal::ViewNumbers)},
+        {"distance beyond the range",
+         {F, "x", "--distance", "1e309"},
+         2,
+         RefusalMessage(TRefusal::ViewNumbers)},
+        // Where the window warns instead of drawing, no picture is written.
+        {"results beyond the view",
+         {F, "1e18*x"},
+         2,
+         RefusalMessage(TRefusal::ResultsBeyondPrecision)},
+        {"intervals beyond the view",
+         {F, "x", "--x", "-1e20:1e20", "--z", "-1e20:1e20", "--hor-angle", "0.7", "--ver-angle",
+          "0.5"},
+         2,
+         RefusalMessage(TRefusal::ViewBeyondPrecision)},
+        {"zoom beyond the view",
+         {F, "x", "--zoom", "1e-20"},
+         2,
+         RefusalMessage(TRefusal::ViewBeyondPrecision)},
+        {"X width overflows",
+         {F, "x", "--x", "-1e308:1e308"},
+         2,
+         RefusalMessage(TRefusal::IntervalWidth)},
         {"negative interval joined", {F, "x", "--x=-10:10"}, 0, ""},
         {"negative interval apart", {F, "x", "--x", "-10:10", "--hor-angle", "-0.5"}, 0, ""},
     };
@@ -175,6 +208,14 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
               "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
               "camera-z: 36.7423461417477\n");
+    // A thin interval gives one column of the points asked for.
+    const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
+                                 Folder.filePath("t.csv")});
+    EXPECT_EQ(Thin.Status, 0);
+    EXPECT_EQ(Thin.Out.substr(0, 12), "points: 100\n");
+    // Points whose graph cannot be drawn are written all the same.
+    const TRun Far = RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
+    EXPECT_EQ(Far.Status, 0) << Far.Err;
     const TRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
@@ -185,6 +226,86 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
                                   "--output", Folder.filePath("u.csv")});
     EXPECT_EQ(Usual.Status, 0);
     EXPECT_EQ(Usual.Out.substr(0, 32), "function: x*x-(z*z)\npoints: 100\n");
+}
+
+// The program with Arguments as bytes, which QProcess would pass as UTF-8
+// text; its exit status, or -1 when it did not exit.
+int RunTesselWithBytes(std::vector<std::string> Arguments)
+{
+    Arguments.insert(Arguments.begin(), TESSEL_PROGRAM);
+    std::vector<char*> Argv;
+    for (std::string& Argument : Arguments)
+        Argv.push_back(Argument.data());
+    Argv.push_back(nullptr);
+    std::vector<char*> Environment;
+    for (char** Entry = environ; *Entry != nullptr; ++Entry)
+        if (std::string_view(*Entry).substr(0, 8) != "DISPLAY=") Environment.push_back(*Entry);
+    Environment.push_back(nullptr);
+    posix_spawn_file_actions_t Actions;
+    posix_spawn_file_actions_init(&Actions);
+    posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t Child = 0;
+    const int Started =
+        posix_spawn(&Child, TESSEL_PROGRAM, &Actions, nullptr, Argv.data(), Environment.data());
+    posix_spawn_file_actions_destroy(&Actions);
+    int Status = 0;
+    if (Started != 0 || waitpid(Child, &Status, 0) != Child || !WIFEXITED(Status)) return -1;
+    return WEXITSTATUS(Status);
+}
+
+// The names in Folder as bytes.
+std::vector<std::string> NamesIn(const QString& Folder)
+{
+    std::vector<std::string> Names;
+    DIR* Listing = opendir(QFile::encodeName(Folder).constData());
+    if (Listing == nullptr) return Names;
+    while (const dirent* Entry = readdir(Listing))
+        if (std::string_view(Entry->d_name) != "." && std::string_view(Entry->d_name) != "..")
+            Names.emplace_back(Entry->d_name);
+    closedir(Listing);
+    return Names;
+}
+
+TEST(CommandLineTest, WritesTheFileUnderTheVeryBytesOfItsName)
+{
+    const char* const Names[] = {"lat\xe9.csv", "lat\xc3\xa9.csv", "g\xff\xfe.png",
+                                 "\xed\xa0\x80.csv"};
+    for (const char* Name : Names) {
+        SCOPED_TRACE(Name);
+        QTemporaryDir Folder;
+        const std::string Path = QFile::encodeName(Folder.path()).toStdString() + "/" + Name;
+        EXPECT_EQ(RunTesselWithBytes({"--function", "x", "--output", Path}), 0);
+        EXPECT_EQ(NamesIn(Folder.path()), std::vector<std::string>{Name});
+        unlink(Path.c_str());  // a name Qt cannot read, so QTemporaryDir cannot remove it
+    }
+}
+
+TEST(CommandLineTest, AFileSizeLimitIsAFileThatCannotBeWritten)
+{
+    // Under "ulimit -f 4" (4 KiB) the points of a million-point CSV do not fit.
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("g.csv"));
+    QProcess Process;
+    Process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -f 4; exec \"$0\" \"$@\"", QStringLiteral(TESSEL_PROGRAM),
+                   "--function", "x", "--points", "999999", "--output", Path});
+    ASSERT_TRUE(Process.waitForFinished(60000));
+    EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(Process.exitCode(), 1);
+    EXPECT_EQ(Process.readAllStandardError().toStdString(),
+              "Cannot write the file '" + Path.toStdString() + "': File too large.\n");
+    EXPECT_TRUE(QDir(Folder.path())
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                    .isEmpty());
+}
+
+TEST(CommandLineTest, WithoutADisplayTheWindowSaysWhatWorksInstead)
+{
+    for (const QStringList& Arguments : {QStringList{}, QStringList{"--function", "x"}}) {
+        const TRun Run = RunTessel(Arguments);
+        EXPECT_EQ(Run.Status, 1);
+        EXPECT_NE(Run.Err.find(MainUnit::MsgNoDisplay), std::string::npos) << Run.Err;
+    }
 }
 
 // Where two pictures differ, for the failure message.

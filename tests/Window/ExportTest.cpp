@@ -100,4 +100,28 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST_F(ExportTest, TheNameSaysTheTypeOfTheFile)
+{
+    ASSERT_TRUE(Calculate("x"));
+    const struct {
+        const char* Answer;
+        QAction* MainUnit::TMainForm::*Action;
+        const char* Written;
+    } Cases[] = {
+        {"picture.csv", &MainUnit::TMainForm::SavePictureAction, "picture.csv.png"},
+        {"picture.PNG", &MainUnit::TMainForm::SavePictureAction, "picture.PNG"},
+        {"picture.v2", &MainUnit::TMainForm::SavePictureAction, "picture.v2.png"},
+        {"points.png", &MainUnit::TMainForm::ExportPointsAction, "points.png.csv"},
+        {"points.Csv", &MainUnit::TMainForm::ExportPointsAction, "points.Csv"},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Answer);
+        QTemporaryDir Folder;
+        AnswerFileDialog(Folder.filePath(QString::fromLatin1(Case.Answer)));
+        (Form.get()->*Case.Action)->trigger();
+        EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QString::fromLatin1(Case.Written)});
+    }
+}
+
 }  // namespace

@@ -100,8 +100,12 @@ TEST_F(WindowTest, AResultSetBeyondThePrecisionOfTheViewIsReportedNotLeftBlack)
               (std::vector<TRecordedMessage>{
                   {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated},
                   {Platform::TMessageKind::mkWarning,
-                   MainUnit::RefusalMessage(MainUnit::TRefusal::ViewBeyondPrecision)}}));
+                   MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsBeyondPrecision)}}));
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("1.5E19"));
+    // The results are what is too large; the axes sketch, which needs only
+    // the angles, is drawn all the same.
+    EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
+    EXPECT_FALSE(IsFilled(Form->OutLineImage, 0));
 }
 
 TEST_F(WindowTest, UndefinedResultsAreWhiteAtHeightZeroOnlyWhenShown)

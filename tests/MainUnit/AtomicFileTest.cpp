@@ -1,0 +1,209 @@
+// Replacing a file keeps what it was (permissions, symbolic links), the
+// temporary files never outlive the write (signals, a file-size limit,
+// processes that died), and the program's arguments keep every byte.
+#include "MainUnit/AtomicFile.h"
+
+#include "MainUnit/ArgumentText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace MainUnit;
+namespace fs = std::filesystem;
+
+// A fresh folder of its own for each test, removed at the end.
+class ReplacedFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Folder = fs::temp_directory_path() /
+                 ("tessel-replace-" + std::to_string(getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Folder);
+        fs::create_directories(Folder / "sub");
+    }
+    void TearDown() override { fs::remove_all(Folder); }
+
+    std::string Path(const std::string& Name) const { return (Folder / Name).string(); }
+
+    void Put(const std::string& Name, const std::string& Text, mode_t Mode = 0644) const
+    {
+        std::ofstream(Path(Name)) << Text;
+        ::chmod(Path(Name).c_str(), Mode);
+    }
+
+    std::string Read(const std::string& Name) const
+    {
+        std::ifstream In(Path(Name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+    }
+
+    std::vector<std::string> Listing() const
+    {
+        std::vector<std::string> Names;
+        for (const char* Sub : {"", "sub"})
+            for (const auto& Entry : fs::directory_iterator(Folder / Sub))
+                Names.push_back((fs::path(Sub) / Entry.path().filename()).string());
+        std::sort(Names.begin(), Names.end());
+        return Names;
+    }
+
+    bool Write(const std::string& Name, const std::string& Text, std::string& Reason) const
+    {
+        return WriteFileAtomically(
+            Path(Name), [&Text](const TChunkWriter& W) { return W(Text.data(), Text.size()); },
+            Reason);
+    }
+
+    fs::path Folder;
+};
+
+TEST_F(ReplacedFileTest, AReplacedFileKeepsItsModeAndItsLinks)
+{
+    const struct {
+        const char* Name;
+        const char* Target;  // the name written to
+        const char* Real;    // the file that must hold the new content
+        const char* LinkTo;  // Target is made a symbolic link to this, if set
+        mode_t OldMode;      // of Real, when it exists before
+        bool RealExists;
+        const char* Reason;  // empty: written
+    } Cases[] = {
+        {"private file", "a.csv", "a.csv", nullptr, 0600, true, ""},
+        {"group-readable file", "a.csv", "a.csv", nullptr, 0640, true, ""},
+        {"link to a file", "link.csv", "sub/real.csv", "sub/real.csv", 0600, true, ""},
+        {"link to a link", "link.csv", "sub/real.csv", "link2.csv", 0600, true, ""},
+        {"dangling link", "link.csv", "sub/new.csv", "sub/new.csv", 0, false, ""},
+        {"link loop", "loop.csv", "loop.csv", "loop.csv", 0, false,
+         "Too many levels of symbolic links"},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        SetUp();
+        if (Case.RealExists) Put(Case.Real, "old", Case.OldMode);
+        ::symlink("sub/real.csv", Path("link2.csv").c_str());
+        if (Case.LinkTo) ::symlink(Case.LinkTo, Path(Case.Target).c_str());
+        const std::vector<std::string> Before = Listing();
+        std::string Reason;
+        EXPECT_EQ(Write(Case.Target, "new", Reason), *Case.Reason == 0);
+        EXPECT_EQ(Reason, Case.Reason);
+        if (*Case.Reason != 0) {
+            EXPECT_EQ(Listing(), Before);
+            continue;
+        }
+        EXPECT_EQ(Read(Case.Real), "new");
+        if (Case.LinkTo) {
+            EXPECT_TRUE(fs::is_symlink(Folder / Case.Target));
+        }
+        struct stat Info {};
+        ASSERT_EQ(::stat(Path(Case.Real).c_str(), &Info), 0);
+        if (Case.RealExists) {
+            EXPECT_EQ(Info.st_mode & 07777, Case.OldMode);
+        }
+        EXPECT_EQ(Listing().size(), Before.size() + (Case.RealExists ? 0 : 1));
+    }
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess()
+{
+    const pid_t Child = fork();
+    if (Child == 0) std::_Exit(0);
+    int Status = 0;
+    waitpid(Child, &Status, 0);
+    return Child;
+}
+
+TEST_F(ReplacedFileTest, AWriteRemovesTheTemporaryFilesOfEndedProcesses)
+{
+    const std::string Ended = std::to_string(EndedProcess());
+    const std::string Living = std::to_string(getppid());
+    const std::string Own = std::to_string(getpid());
+    const struct {
+        std::string Name;
+        bool Kept;
+    } Files[] = {
+        {".t.csv.tmp" + Ended + "-0", false}, {".t.csv.tmp" + Ended + "-12", false},
+        {".t.csv.tmp" + Living + "-0", true}, {".t.csv.tmp" + Own + "-7", true},
+        {".u.csv.tmp" + Ended + "-0", true},   // another target's
+        {".t.csv.tmp" + Ended + "-0x", true},  // not a name a write makes
+        {".t.csv.tmp" + Ended, true},         {"t.csv.tmp" + Ended + "-0", true},
+    };
+    for (const auto& File : Files)
+        Put(File.Name, "stale");
+    std::string Reason;
+    ASSERT_TRUE(Write("t.csv", "new", Reason)) << Reason;
+    for (const auto& File : Files)
+        EXPECT_EQ(fs::exists(Folder / File.Name), File.Kept) << File.Name;
+}
+
+// In a child process: writes a large file into Folder, and while it is
+// written the process gets Signal. Exits 3 when the write reports "File too
+// large" (the file-size limit).
+void WriteUntil(const std::string& Folder, int Signal)
+{
+    if (Signal == SIGXFSZ) {
+        const rlimit Limit{10000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &Limit);
+    }
+    const std::string Chunk(4096, 'p');
+    std::string Reason;
+    const bool Written = WriteFileAtomically(
+        Folder + "/old.csv",
+        [&](const TChunkWriter& W) {
+            for (int I = 0; I < 10; ++I) {
+                if (I == 5 && Signal != SIGXFSZ) ::raise(Signal);
+                if (!W(Chunk.data(), Chunk.size())) return false;
+            }
+            return true;
+        },
+        Reason);
+    std::_Exit(!Written && Reason == "File too large" ? 3 : 1);
+}
+
+TEST_F(ReplacedFileTest, SignalsAndTheFileSizeLimitLeaveNoTemporaryFile)
+{
+    // Forked as it is, so that the child writes into this test's folder.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    Put("old.csv", "old");
+    for (const int Signal : {SIGINT, SIGTERM, SIGHUP})
+        EXPECT_EXIT(WriteUntil(Folder.string(), Signal), testing::KilledBySignal(Signal), "")
+            << Signal;
+    EXPECT_EXIT(WriteUntil(Folder.string(), SIGXFSZ), testing::ExitedWithCode(3), "");
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"old.csv", "sub"}));
+    EXPECT_EQ(Read("old.csv"), "old");
+}
+
+TEST(ArgumentText, EveryByteComesBack)
+{
+    const struct {
+        std::string Bytes;
+        std::u16string Text;
+    } Cases[] = {
+        {"plain.csv", u"plain.csv"},
+        {"lat\xc3\xa9.csv", u"lat\u00e9.csv"},
+        {"lat\xe9.csv", u"lat\xdce9.csv"},                  // Latin-1, not UTF-8
+        {"\xc0\xaf", u"\xdcc0\xdcaf"},                      // an overlong "/"
+        {"\xed\xa0\x80", u"\xdced\xdca0\xdc80"},            // a surrogate
+        {"\xf0\x9f\x98\x80!", u"\xd83d\xde00!"},            // beyond 16 bits
+        {"\xe2\x82", u"\xdce2\xdc82"},                      // cut short
+        {"\xf4\x90\x80\x80", u"\xdcf4\xdc90\xdc80\xdc80"},  // beyond U+10FFFF
+    };
+    for (const auto& Case : Cases) {
+        EXPECT_EQ(DecodeArgument(Case.Bytes), Case.Text) << Case.Bytes;
+        EXPECT_EQ(EncodeArgument(DecodeArgument(Case.Bytes)), Case.Bytes);
+    }
+    EXPECT_EQ(EncodeArgument(u"a\xd800z\xdc41"), "a?z?");  // surrogates of no byte
+}
+
+}  // namespace

@@ -151,8 +151,10 @@ bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArr
             ZeroDepth |= Dot.Depth == 0.0f;
             if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
         }
-        Picture.Pixels[static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
-                       static_cast<size_t>(Dot.X)] = DotColor(Job, P, Dot, UseDepth);
+        const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
+                             static_cast<size_t>(Dot.X);
+        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth);
+        if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
     return ZeroDepth;
 }
@@ -170,6 +172,7 @@ constexpr uint32_t Untouched = 0xFF000000u;
 // first half's picture and depth buffer until both are done.
 struct TSecondHalf {
     std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;  // only when the picture records its points
     TDepthBuffer Depth;
     std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
 };
@@ -180,6 +183,7 @@ bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
         Second.Pixels.assign(Size, Untouched);
+        if (P.Indexes != nullptr) Second.Indexes.assign(Size, NoPoint);
         if (Job.DepthBuffer != nullptr) {
             Second.Saved.assign(P.Pixels, P.Pixels + Size);
             if (!CreateDepthBuffer(P.Width, P.Height, Second.Depth)) return false;
@@ -199,8 +203,11 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     const TPixelArray& P = Job.Picture;
     const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
     if (Job.DepthBuffer == nullptr) {
-        for (size_t I = 0; I < Width * Height; ++I)
-            if (Second.Pixels[I] != Untouched) P.Pixels[I] = Second.Pixels[I];
+        for (size_t I = 0; I < Width * Height; ++I) {
+            if (Second.Pixels[I] == Untouched) continue;
+            P.Pixels[I] = Second.Pixels[I];
+            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
+        }
         return;
     }
     float* First = Job.DepthBuffer->Depths.data();
@@ -212,6 +219,7 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
                 continue;
             First[Entry] = Later[Entry];
             P.Pixels[Y * Width + X] = Second.Pixels[Y * Width + X];
+            if (P.Indexes != nullptr) P.Indexes[Y * Width + X] = Second.Indexes[Y * Width + X];
         }
     }
 }
@@ -228,7 +236,8 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
     if (!PrepareSecondHalf(Job, Second)) return false;
     const size_t Half = Count / 2;
     const bool UseDepth = Job.DepthBuffer != nullptr;
-    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
+    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
+                              Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
     bool SecondZero = false;
     std::thread Thread;
     try {
@@ -243,6 +252,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
     if (FirstZero || SecondZero) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
         ClearDepthBuffer(*Job.DepthBuffer);
+        ClearPointRecord(Job.Picture);
         return false;
     }
     CombineHalves(Job, Second);
@@ -256,6 +266,7 @@ bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 bool UseTwoCores)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
+    ClearPointRecord(Picture);
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Context);
     const size_t Count =

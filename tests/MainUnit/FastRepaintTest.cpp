@@ -1,5 +1,6 @@
 // The fast point loop must paint exactly the picture of the straightforward
-// one: every pixel and every depth entry, at any view and for any result set.
+// one: every pixel, every depth entry and the point recorded for every pixel,
+// at any view and for any result set.
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
@@ -19,26 +20,33 @@ namespace {
 
 struct TPictures {
     std::vector<uint32_t> Fast, Reference;
+    std::vector<int32_t> FastIndexes, ReferenceIndexes;
     TDepthBuffer FastDepth, ReferenceDepth;
 };
 
-// Paints R both ways and counts differing pixels (and depth entries).
+// Paints R both ways and counts differing pixels, depth entries and
+// recorded points.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
                      int32_t Height, bool ShowUndefined, bool UseDepth)
 {
     TPictures P;
     P.Fast.assign(static_cast<size_t>(Width) * Height, 0x123456);
     P.Reference = P.Fast;
+    // Whatever was recorded before must not survive the repaint.
+    P.FastIndexes.assign(P.Fast.size(), 7);
+    P.ReferenceIndexes.assign(P.Fast.size(), 8);
     EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.FastDepth));
     EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.ReferenceDepth));
-    EXPECT_TRUE(PaintGraph(R, View, {P.Fast.data(), Width, Height}, ShowUndefined,
-                           UseDepth ? &P.FastDepth : nullptr));
-    EXPECT_TRUE(PaintGraphReference(R, View, {P.Reference.data(), Width, Height}, ShowUndefined,
-                                    UseDepth ? &P.ReferenceDepth : nullptr));
+    EXPECT_TRUE(PaintGraph(R, View, {P.Fast.data(), Width, Height, P.FastIndexes.data()},
+                           ShowUndefined, UseDepth ? &P.FastDepth : nullptr));
+    EXPECT_TRUE(PaintGraphReference(R, View,
+                                    {P.Reference.data(), Width, Height, P.ReferenceIndexes.data()},
+                                    ShowUndefined, UseDepth ? &P.ReferenceDepth : nullptr));
     int Differences = 0;
     for (size_t I = 0; I < P.Fast.size(); ++I) {
         Differences += P.Fast[I] != P.Reference[I];
         Differences += P.FastDepth.Depths[I] != P.ReferenceDepth.Depths[I];
+        Differences += P.FastIndexes[I] != P.ReferenceIndexes[I];
     }
     return Differences;
 }

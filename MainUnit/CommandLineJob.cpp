@@ -4,12 +4,15 @@
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PictureFrame.h"
+#include "MainUnit/PointPick.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Statistics.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 
 namespace MainUnit {
 
@@ -104,8 +107,9 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 Out.Results.BoundingRadius, Out.View);
     if (!Refusal.empty()) return Refusal;
-    if (!Proc3D::CalcViewPlane(Out.Camera, GraphPictureWidth, GraphPictureHeight, Out.View.VerAngle,
-                               Out.View.HorAngle, Out.View.Zoom, Out.View.Distance, Out.ViewPlane))
+    if (!Proc3D::CalcViewPlane(Out.Camera, Out.Width, Out.Height, Out.View.VerAngle,
+                               Out.View.HorAngle, FramedZoom(Out.View.Zoom, Out.Width, Out.Height),
+                               Out.View.Distance, Out.ViewPlane))
         return MsgViewPlane;
     Result = std::move(Out);
     return {};
@@ -128,6 +132,37 @@ std::string FiguresText(const TCommandLineResult& Result)
     for (const auto& [Key, Value] : Lines)
         Text += std::string(Key) + ": " + Value + "\n";
     return Text;
+}
+
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted)
+{
+    Text.clear();
+    Painted = false;
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks) {
+        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Result.Width, Result.Height);
+        if (!Refusal.empty()) return Refusal;
+    }
+    const size_t Size = static_cast<size_t>(Result.Width) * static_cast<size_t>(Result.Height);
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;
+    TDepthBuffer Depth;
+    try {
+        Pixels.assign(Size, 0);
+        Indexes.assign(Size, NoPoint);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    if (Settings.ZBuffer && !CreateDepthBuffer(Result.Width, Result.Height, Depth)) return {};
+    const TPixelArray Picture{Pixels.data(), Result.Width, Result.Height, Indexes.data()};
+    Painted = PaintGraph(Result.Results, Result.ViewPlane, Picture, Settings.ShowUndefined,
+                         Settings.ZBuffer ? &Depth : nullptr);
+    if (!Painted) return {};
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
+        Text += PickLine(Pick.X, Pick.Y, Result.Results,
+                         PickPoint(Indexes.data(), Result.Width, Result.Height, Pick.X, Pick.Y)) +
+                "\n";
+    return {};
 }
 
 }  // namespace MainUnit

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace MainUnit {
 
@@ -33,6 +34,12 @@ struct TCommandLineSettings {
     bool ShowUndefined = true;
     bool Outline3D = false;
     bool Fit = false;
+    // Pixels of the picture whose points are reported (--pick), in order.
+    struct TPick {
+        int32_t X = 0;
+        int32_t Y = 0;
+    };
+    std::vector<TPick> Picks;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon
@@ -50,6 +57,9 @@ struct TCommandLineResult {
     TViewSettings View;      // as read back from the texts the window would show
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
+    // The size of the picture the view plane is built for.
+    int32_t Width = GraphPictureWidth;
+    int32_t Height = GraphPictureHeight;
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
@@ -65,5 +75,12 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
 // y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,
 // camera-z; numbers as the window writes them.
 std::string FiguresText(const TCommandLineResult& Result);
+
+// The answer to every --pick, one line each: the graph painted as the
+// picture paints it, recording which point set each pixel. Refused with its
+// message (nothing in Text) when a pick lies outside the picture; false in
+// Painted when the memory for the painting cannot be had.
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted);
 
 }  // namespace MainUnit

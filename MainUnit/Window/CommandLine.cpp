@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 #include "MainUnit/ExplainCommand.h"
+#include "MainUnit/PointPick.h"
 #include "MainUnit/PointsCsv.h"
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -55,6 +56,8 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"outline", nullptr, "3D outline axises"},
     {"fit", nullptr, "zoom so that the graph fills the picture"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+    {"pick", "PX,PY",
+     "print the point drawn at pixel PX,PY of the picture, no window (repeatable)"},
     {"explain", "EXPR", "print how EXPR is read and exit"},
     {"help", nullptr, "show this help"},
     {"version", nullptr, "show the version"}};
@@ -131,6 +134,12 @@ std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
         std::string Refusal =
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
         if (!Refusal.empty()) return Refusal;
+    }
+    for (const QString& Pick : Parser.values(QStringLiteral("pick"))) {
+        TCommandLineSettings::TPick Pixel;
+        std::string Refusal = ReadPickOption(Latin(Pick), Pixel.X, Pixel.Y);
+        if (!Refusal.empty()) return Refusal;
+        S.Picks.push_back(Pixel);
     }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
@@ -243,12 +252,31 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
         PrintError(Refusal);
         return ExitRefused;
     }
+    // The picks are answered before anything is written, so that one
+    // outside the picture leaves no file behind.
+    std::string Picks;
+    if (!Line.Settings.Picks.empty()) {
+        bool Painted = false;
+        const std::string Outside = PicksText(Line.Settings, Result, Picks, Painted);
+        if (!Outside.empty()) {
+            PrintError(Outside);
+            return ExitRefused;
+        }
+        if (!Painted) {
+            PrintError("The picture for '--pick' cannot be made.");
+            return ExitUnwritable;
+        }
+    }
+    if (Line.Output.isEmpty()) {
+        std::fputs(Picks.c_str(), stdout);
+        return 0;
+    }
     const int Status = IsPng(Line.Output)
                            ? WritePicture(ProgramPath, Line, Result)
                            : WriteOutput(Line.Output, [&Result](const TChunkWriter& Write) {
                                  return WritePointsCsv(Result.Results, Write);
                              });
-    if (Status == 0) std::fputs(FiguresText(Result).c_str(), stdout);
+    if (Status == 0) std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
     return Status;
 }
 

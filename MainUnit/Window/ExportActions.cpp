@@ -42,12 +42,22 @@ void TMainForm::CreateExportActions()
         connect(Action, &QAction::triggered, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
     }
+    LargeViewAction = new QAction(QStringLiteral("Open large view"), this);
+    LargeViewAction->setShortcut(QKeySequence(Qt::Key_F11));
+    LargeViewAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(LargeViewAction);
+    connect(LargeViewAction, &QAction::triggered, this, [this] { OpenLargeView(); });
     GraphImage->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GraphImage, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Position) { ShowGraphMenu(Position); });
+            [this](const QPoint& Position) { ShowGraphMenu(GraphImage, Position); });
 }
 
-void TMainForm::ShowGraphMenu(const QPoint& Position)
+QList<QAction*> TMainForm::GraphMenuActions() const
+{
+    return {SavePictureAction, CopyPictureAction, ExportPointsAction};
+}
+
+void TMainForm::ShowGraphMenu(QWidget* Over, const QPoint& Position)
 {
     QMenu Menu(this);
     const bool HaveResults = !Results.Points.empty();
@@ -55,7 +65,9 @@ void TMainForm::ShowGraphMenu(const QPoint& Position)
         Action->setEnabled(HaveResults);
         Menu.addAction(Action);
     }
-    Menu.exec(GraphImage->mapToGlobal(Position));
+    Menu.addSeparator();
+    Menu.addAction(LargeViewAction);
+    Menu.exec(Over->mapToGlobal(Position));
     // The shortcuts stay live; their handlers look at the result set themselves.
     for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction})
         Action->setEnabled(true);

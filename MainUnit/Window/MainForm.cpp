@@ -3,6 +3,8 @@
 #include "MainForm.h"
 
 #include "HelpUnit/HelpForm.h"
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Window/LargeView.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -49,6 +51,7 @@ void TMainForm::ConnectEvents()
             [this] { FunctionExpressionEditChange(); });
     ConnectViewFields();
     ConnectMouse();
+    ConnectPointReading();
 }
 
 void TMainForm::ConnectViewFields()
@@ -91,6 +94,9 @@ void TMainForm::ClearImages()
         Canvas.SetBrushColor(0);
         Canvas.FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
     }
+    std::fill(GraphPoints.begin(), GraphPoints.end(), NoPoint);
+    HidePointReading();
+    if (LargeView) LargeView->Clear();
 }
 
 std::array<QWidget*, LockedControlCount> TMainForm::LockedControls() const

@@ -10,6 +10,7 @@
 #include "Platform/Picture.h"
 #include "TesselVersion.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -41,6 +42,7 @@ struct TViewPlane;
 
 namespace MainUnit {
 
+class TLargeView;
 struct TRepaintPlan;
 struct TViewTexts;
 
@@ -187,6 +189,17 @@ public:
     void SavePictureAs();
     void CopyPicture();
     void ExportPointsCsv();
+    // The graph's context menu over Over, at Position in its coordinates:
+    // the same menu over the main graph and the large view.
+    void ShowGraphMenu(QWidget* Over, const QPoint& Position);
+    // The menu's actions that have a shortcut.
+    QList<QAction*> GraphMenuActions() const;
+
+    // "Open large view" (F11 wherever the focus is in this window): the
+    // second window, made on first use and kept while this one lives.
+    QAction* LargeViewAction = nullptr;
+    TLargeView* LargeView = nullptr;
+    void OpenLargeView();
     // What the graph group shows, as one picture.
     QImage GraphPicture() const;
     // Asks for the name of a file to write, proposing Proposed; empty when
@@ -227,6 +240,19 @@ public:
     void GraphImageMouseUp(int X, int Y);
     void GraphImageDoubleClick(int X, int Y);
     void GraphImageWheel(double Notches, bool Control);
+    // A drag of (DX, DY) pixels over a picture Width pixels wide, wherever
+    // the view is shown.
+    void DragGesture(int DX, int DY, int32_t Width);
+
+    // Which point set each pixel of the graph, kept by every repaint.
+    std::vector<int32_t> GraphPoints;
+    // The point under the pointer, written into the status line while the
+    // pointer is over a drawn point (or within reach of one) of a picture
+    // with that record; the status line's own text comes back otherwise.
+    // Returns the reading, empty when there is none.
+    std::string ShowPointReading(const int32_t* Record, int32_t Width, int32_t Height, int32_t X,
+                                 int32_t Y);
+    void HidePointReading();
 
 private:
     void CreateControls();
@@ -235,7 +261,6 @@ private:
     void ConnectViewFields();
 
     void CreateExportActions();
-    void ShowGraphMenu(const QPoint& Position);
     QString AskExportFileName(const QString& Caption, const char* Extension, const QString& Filter);
     void WriteExportFile(const QString& Path, const TFileContent& Content);
     // The blank-free expression of the last successful calculation.
@@ -263,6 +288,11 @@ private:
     int DragY = 0;
     QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
+    void ConnectPointReading();
+    void ShowStatusText(const std::string& Text);
+    // What the status line shows when no reading is: the last text set.
+    std::string RestingStatus;
+    bool ReadingShown = false;
     void ViewEditKeyPress(char Key);
 };
 

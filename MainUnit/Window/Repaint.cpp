@@ -6,6 +6,7 @@
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/Window/Internal/BusyState.h"
+#include "MainUnit/Window/LargeView.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -23,6 +24,7 @@ using Platform::TMessageKind;
 struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
+    TViewSettings View{};
     bool ShowUndefined = false;
     bool UseDepthBuffer = false;
     TDepthBuffer DepthBuffer;  // released on every way out
@@ -40,6 +42,7 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
                           FieldText(ZoomEdit), Results.BoundingRadius, View);
     if (!Refusal.empty()) return false;
+    Plan.View = View;
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
     if (!Proc3D::CalcViewPlane(Plan.Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
@@ -81,14 +84,18 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 
     const int32_t Width = GraphImage->ImageWidth();
     const int32_t Height = GraphImage->ImageHeight();
-    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height};
+    GraphPoints.resize(static_cast<size_t>(Width) * static_cast<size_t>(Height));
+    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height, GraphPoints.data()};
     FillPicture(Picture, 0);
     PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
                Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
     GraphImage->PixelsWritten();
     DrawOutline(Plan.ViewPlane);
+    if (LargeView) LargeView->Follow(Plan.View, Plan.ShowUndefined, Plan.UseDepthBuffer);
+    // The point under the pointer may have moved away.
+    HidePointReading();
 
-    if (!Locked && !StatusLabel->text().isEmpty()) SetStatus({});
+    if (!Locked && !RestingStatus.empty()) SetStatus({});
 }
 
 void TMainForm::RepaintGraph()

@@ -11,6 +11,13 @@ namespace MainUnit {
 
 void TMainForm::SetStatus(const std::string& Text)
 {
+    RestingStatus = Text;
+    ReadingShown = false;
+    ShowStatusText(Text);
+}
+
+void TMainForm::ShowStatusText(const std::string& Text)
+{
     // The label shows one short line; the whole text stays at hand.
     StatusLabel->setText(QString::fromLatin1(Text));
     StatusLabel->setToolTip(QString::fromLatin1(Text));

@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -172,21 +173,48 @@ constexpr uint32_t Untouched = 0xFF000000u;
 // first half's picture and depth buffer until both are done.
 struct TSecondHalf {
     std::vector<uint32_t> Pixels;
-    std::vector<int32_t> Indexes;  // only when the picture records its points
+    std::vector<int32_t> Indexes;  // only when the picture records its points; unset
+                                   // where Pixels holds Untouched
     TDepthBuffer Depth;
     std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
 };
+
+// The second half's memory is kept from one repaint to the next: fresh
+// memory for a large picture costs a page fault every few kilobytes, more
+// than painting into it. A repaint that finds it in use makes its own.
+struct TSecondHalfCache {
+    std::mutex Lock;
+    TSecondHalf Buffers;
+};
+
+TSecondHalfCache& SecondHalfCache()
+{
+    static TSecondHalfCache Cache;
+    return Cache;
+}
+
+// Buffer with Size entries, in the memory it had unless that is more than
+// twice as much as needed.
+template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
+{
+    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
+    Buffer.resize(Size);
+    return Buffer.data();
+}
 
 bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 {
     const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
-        Second.Pixels.assign(Size, Untouched);
-        if (P.Indexes != nullptr) Second.Indexes.assign(Size, NoPoint);
+        std::fill_n(Resized(Second.Pixels, Size), Size, Untouched);
+        // Read only where the second half drew, which sets them: not cleared.
+        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
         if (Job.DepthBuffer != nullptr) {
-            Second.Saved.assign(P.Pixels, P.Pixels + Size);
-            if (!CreateDepthBuffer(P.Width, P.Height, Second.Depth)) return false;
+            std::copy_n(P.Pixels, Size, Resized(Second.Saved, Size));
+            std::fill_n(Resized(Second.Depth.Depths, Size), Size, 0.0f);
+            Second.Depth.Width = P.Width;
+            Second.Depth.Height = P.Height;
         }
     } catch (...) {
         return false;
@@ -210,16 +238,20 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
         }
         return;
     }
+    // Row by row through the pictures; the depth entries, which run column by
+    // column, are read only where the second half drew (its entry is then
+    // not 0), so that a large, sparsely drawn picture is not walked across.
     float* First = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t X = 0; X < Width; ++X) {
-        for (size_t Y = 0; Y < Height; ++Y) {
+    for (size_t Y = 0; Y < Height; ++Y) {
+        for (size_t X = 0; X < Width; ++X) {
+            const size_t Pixel = Y * Width + X;
+            if (Second.Pixels[Pixel] == Untouched) continue;
             const size_t Entry = X * Height + Y;
-            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
-                continue;
+            if (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])) continue;
             First[Entry] = Later[Entry];
-            P.Pixels[Y * Width + X] = Second.Pixels[Y * Width + X];
-            if (P.Indexes != nullptr) P.Indexes[Y * Width + X] = Second.Indexes[Y * Width + X];
+            P.Pixels[Pixel] = Second.Pixels[Pixel];
+            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
     }
 }
@@ -232,7 +264,10 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
 bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
 {
     if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
-    TSecondHalf Second;
+    TSecondHalfCache& Cache = SecondHalfCache();
+    const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
+    TSecondHalf Own;
+    TSecondHalf& Second = Lock.owns_lock() ? Cache.Buffers : Own;
     if (!PrepareSecondHalf(Job, Second)) return false;
     const size_t Half = Count / 2;
     const bool UseDepth = Job.DepthBuffer != nullptr;

@@ -56,8 +56,7 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"outline", nullptr, "3D outline axises"},
     {"fit", nullptr, "zoom so that the graph fills the picture"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
-    {"pick", "PX,PY",
-     "print the point drawn at pixel PX,PY of the picture, no window (repeatable)"},
+    {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
     {"explain", "EXPR", "print how EXPR is read and exit"},
     {"help", nullptr, "show this help"},
     {"version", nullptr, "show the version"}};

@@ -1,13 +1,11 @@
 #include "MainUnit/CommandLineJob.h"
 
-#include "MainUnit/Calculation.h"
-#include "MainUnit/FunctionSettings.h"
+#include "MainUnit/CalculationDriver.h"
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
 #include "MainUnit/PointPick.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/Statistics.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <algorithm>
@@ -18,25 +16,18 @@ namespace MainUnit {
 
 namespace {
 
-// The texts the distance and zoom fields hold once the calculation has
-// corrected the distance and the fit has set the zoom; numbers written into
-// a field are read back from their text, as the window reads them.
-void SettleDistanceAndZoom(const TCommandLineSettings& Settings, double BoundingRadius,
-                           std::string& DistanceText, std::string& ZoomText)
+// The zoom field's text once the fit has set it, as a double-click on the
+// graph fits it; numbers written into a field are read back from their
+// text, as the window reads them.
+std::string SettleZoom(const TCommandLineSettings& Settings, double BoundingRadius,
+                       const std::string& DistanceText)
 {
-    DistanceText = Settings.Distance;
-    ZoomText = Settings.Zoom;
     double Distance = 0;
-    const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(BoundingRadius, DistanceValid, Distance);
-    if (Correction.Replace) DistanceText = FormatReal(Correction.Distance);
-    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return;
-    // As a double-click on the graph fits it.
+    if (!Settings.Fit || !ReadReal(DistanceText, Distance)) return Settings.Zoom;
     TViewSettings View;
     View.Distance = Distance;
-    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphPictureWidth, GraphPictureHeight);
-    if (!Fitted.Zoom.empty()) ZoomText = Fitted.Zoom;
+    const TViewTexts Fitted = FitView(View, BoundingRadius, GraphWidth, GraphHeight);
+    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
 }
 
 }  // namespace
@@ -74,36 +65,30 @@ std::string ReadSeedOption(std::string_view Value, uint32_t& Seed)
 std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                     uint64_t AvailableMemory, TCommandLineResult& Result)
 {
-    TFunctionSettings Checked;
-    std::string Refusal =
-        CheckFunctionSettings({Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
-                               Settings.YTo, Settings.ZFrom, Settings.ZTo, Settings.Function},
-                              Checked);
-    if (!Refusal.empty()) return Refusal;
-    const TGridPlan Plan = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
-                                    Checked.ZIntervalFrom, Checked.ZIntervalTo);
-    if (!Plan.Ok || !GridFitsMemory(Plan, AvailableMemory)) return MsgCannotAllocate;
-    if (!IntervalsShowable(Checked)) return MsgResultsTooLarge;
+    TCalculationSettings Calculation;
+    Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
+                         Settings.YTo,    Settings.ZFrom, Settings.ZTo, Settings.Function};
+    Calculation.SquareOrder = Settings.SquareOrder;
+    Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
+    Calculation.AvailableMemory = AvailableMemory;
+    TCommandLineResult Out;
+    TCalculationPlan Plan;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
-    Refusal =
+    std::string Refusal =
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
     if (!Refusal.empty()) return Refusal;
 
-    TCommandLineResult Out;
-    const uint32_t Seed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
-    if (!ReservePoints(Out.Results, Plan) ||
-        !CalculateResults(Out.Results, MakeCalculationRequest(Checked, Settings.SquareOrder, Seed),
-                          Plan))
-        return MsgCannotAllocate;
-    // Results far beyond the intervals can still make the radius too large.
-    if (!IsShowableRadius(Out.Results.BoundingRadius)) return MsgResultsTooLarge;
-    Out.Expression = Checked.Expression.data();
+    Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
+    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
+    Out.Expression = Plan.Settings.Expression.data();
 
-    std::string DistanceText;
-    std::string ZoomText;
-    SettleDistanceAndZoom(Settings, Out.Results.BoundingRadius, DistanceText, ZoomText);
+    const std::string DistanceText =
+        Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
+    const std::string ZoomText = SettleZoom(Settings, Out.Results.BoundingRadius, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 Out.Results.BoundingRadius, Out.View);
     if (!Refusal.empty()) return Refusal;
@@ -134,16 +119,31 @@ std::string FiguresText(const TCommandLineResult& Result)
     return Text;
 }
 
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result)
+{
+    TPictureRequest Request;
+    Request.Results = &Result.Results;
+    Request.ViewPlane = Result.ViewPlane;
+    Request.ShowUndefined = Settings.ShowUndefined;
+    Request.UseDepthBuffer = Settings.ZBuffer;
+    Request.Outline3D = Settings.Outline3D;
+    Request.Width = Result.Width;
+    Request.Height = Result.Height;
+    return Request;
+}
+
 std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
                       std::string& Text, bool& Painted)
 {
     Text.clear();
     Painted = false;
+    const TPictureRequest Request = PictureRequestOf(Settings, Result);
     for (const TCommandLineSettings::TPick& Pick : Settings.Picks) {
-        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Result.Width, Result.Height);
+        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Request.Width, Request.Height);
         if (!Refusal.empty()) return Refusal;
     }
-    const size_t Size = static_cast<size_t>(Result.Width) * static_cast<size_t>(Result.Height);
+    const size_t Size = static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height);
     std::vector<uint32_t> Pixels;
     std::vector<int32_t> Indexes;
     TDepthBuffer Depth;
@@ -153,14 +153,15 @@ std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineRe
     } catch (const std::bad_alloc&) {
         return {};
     }
-    if (Settings.ZBuffer && !CreateDepthBuffer(Result.Width, Result.Height, Depth)) return {};
-    const TPixelArray Picture{Pixels.data(), Result.Width, Result.Height, Indexes.data()};
-    Painted = PaintGraph(Result.Results, Result.ViewPlane, Picture, Settings.ShowUndefined,
-                         Settings.ZBuffer ? &Depth : nullptr);
+    if (!PrepareDepthBuffer(Request, Depth)) return {};
+    // The points as the picture paints them; the sketch plays no part.
+    Painted = PaintGraph(Result.Results, Request.ViewPlane,
+                         {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
+                         Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr);
     if (!Painted) return {};
     for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
         Text += PickLine(Pick.X, Pick.Y, Result.Results,
-                         PickPoint(Indexes.data(), Result.Width, Result.Height, Pick.X, Pick.Y)) +
+                         PickPoint(Indexes.data(), Request.Width, Request.Height, Pick.X, Pick.Y)) +
                 "\n";
     return {};
 }

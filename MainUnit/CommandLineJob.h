@@ -4,6 +4,8 @@
 // window would place it. No Qt, no output: the caller writes the file.
 #pragma once
 
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -14,10 +16,6 @@
 #include <vector>
 
 namespace MainUnit {
-
-// The graph picture of the window.
-inline constexpr int32_t GraphPictureWidth = 505;
-inline constexpr int32_t GraphPictureHeight = 404;
 
 // Unset options keep the window's start-up texts and states.
 struct TCommandLineSettings {
@@ -58,8 +56,8 @@ struct TCommandLineResult {
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
     // The size of the picture the view plane is built for.
-    int32_t Width = GraphPictureWidth;
-    int32_t Height = GraphPictureHeight;
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
@@ -75,6 +73,10 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
 // y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,
 // camera-z; numbers as the window writes them.
 std::string FiguresText(const TCommandLineResult& Result);
+
+// The request of the picture that the options describe.
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result);
 
 // The answer to every --pick, one line each: the graph painted as the
 // picture paints it, recording which point set each pixel. Refused with its

@@ -4,6 +4,7 @@
 
 #include "MainUnit/ResultSet.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,19 @@ struct TLegendTexts {
     std::string Purple;     // 0, the colour of the lowest Y
     std::string Undefined;
 };
+
+// The twelve legend labels, from the function down to the undefined swatch.
+inline constexpr int LegendLabelCount = 12;
+
+// The texts in the order of the labels: FunctionExpression, XInterval,
+// ZInterval, Points, RedWhite, Red, Yellow, Green, LightBlue, Blue, Purple,
+// Undefined.
+inline std::array<const std::string*, LegendLabelCount> LegendTextsInOrder(const TLegendTexts& T)
+{
+    return {&T.FunctionExpression, &T.XInterval, &T.ZInterval, &T.Points,
+            &T.RedWhite,           &T.Red,       &T.Yellow,    &T.Green,
+            &T.LightBlue,          &T.Blue,      &T.Purple,    &T.Undefined};
+}
 
 // The texts for the result set of the last calculation with its blank-free
 // Expression; every one empty when Expression is null. SquareOrder is the

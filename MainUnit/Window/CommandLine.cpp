@@ -192,7 +192,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
-        Result.Results, Result.ViewPlane, S.ShowUndefined, S.ZBuffer, S.Outline3D,
+        PictureRequestOf(S, Result),
         MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {

@@ -141,6 +141,13 @@ constexpr TControlRow Controls[] = {
 
 std::span<const TControlRow> MainFormControls() { return Controls; }
 
+const TControlRow* FindControlRow(std::string_view Name)
+{
+    for (const TControlRow& Row : Controls)
+        if (Name == Row.Name) return &Row;
+    return nullptr;
+}
+
 bool TakesFocus(TControlKind Kind)
 {
     switch (Kind) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 class QWidget;
 
@@ -48,6 +49,9 @@ struct TControlRow {
 
 // Every control, in the order of creation: a later sibling lies on top.
 std::span<const TControlRow> MainFormControls();
+
+// The row of the named control; null for a name not in the table.
+const TControlRow* FindControlRow(std::string_view Name);
 
 // Whether a kind of control takes the focus, and so a place in the tab order.
 bool TakesFocus(TControlKind Kind);

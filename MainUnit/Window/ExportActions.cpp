@@ -73,18 +73,15 @@ void TMainForm::ShowGraphMenu(QWidget* Over, const QPoint& Position)
         Action->setEnabled(true);
 }
 
-QImage TMainForm::GraphPicture() const
+QImage TMainForm::GraphPicture(const QImage* Outline) const
 {
     TGraphPictureParts Parts{&GraphImage->Image(),
-                             &OutLineImage->Image(),
+                             Outline ? Outline : &OutLineImage->Image(),
                              &AxisesImage->Image(),
                              &LegendImage->Image(),
                              {}};
-    const QLabel* const Labels[LegendLabelCount] = {
-        FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
-        RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
-        LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
-    for (int I = 0; I < LegendLabelCount; ++I)
+    const auto Labels = LegendLabels();
+    for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
     return ComposeGraphPicture(Parts);
 }

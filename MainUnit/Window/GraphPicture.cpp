@@ -2,6 +2,7 @@
 
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/Outline.h"
 #include "Platform/Application.h"
@@ -15,18 +16,39 @@ namespace MainUnit {
 
 namespace {
 
-// Places in the group's coordinates, as the window lays them out; the
-// picture starts at the graph's top left corner.
-constexpr QPoint PictureOrigin(8, 20);
-constexpr QSize PictureSize(505, 526);
-constexpr QRect GraphPlace(8, 20, 505, 404);
-constexpr QRect OutlinePlace(8, 426, 145, 103);
-constexpr QRect AxisesPlace(8, 529, 145, 17);
-constexpr QRect LegendPlace(156, 426, 357, 120);
-constexpr QRect LabelPlaces[LegendLabelCount] = {
-    {162, 430, 345, 17}, {162, 446, 169, 17}, {339, 446, 169, 17}, {162, 462, 345, 17},
-    {192, 478, 140, 16}, {192, 494, 140, 16}, {192, 510, 140, 16}, {192, 526, 140, 16},
-    {370, 478, 140, 16}, {370, 494, 140, 16}, {370, 510, 140, 16}, {370, 526, 140, 16}};
+// Where the control table puts a control in the group.
+QRect PlaceOf(const char* Name)
+{
+    const TControlRow* Row = FindControlRow(Name);
+    return Row ? QRect(Row->Left, Row->Top, Row->Width, Row->Height) : QRect();
+}
+
+// The places of the group's pictures and labels; the picture reaches from
+// the graph's top left corner over all of them.
+struct TGroupPlaces {
+    QRect Graph = PlaceOf("GraphImage");
+    QRect Outline = PlaceOf("OutLineImage");
+    QRect Axises = PlaceOf("AxisesImage");
+    QRect Legend = PlaceOf("LegendImage");
+    std::array<QRect, LegendLabelCount> Labels{};
+    QRect Picture;
+
+    TGroupPlaces()
+    {
+        std::size_t Count = 0;
+        for (const TControlRow& Row : MainFormControls())
+            if (Row.Kind == TControlKind::LegendLabel && Count < Labels.size())
+                Labels[Count++] = QRect(Row.Left, Row.Top, Row.Width, Row.Height);
+        Picture = Graph.united(Outline).united(Axises).united(Legend);
+    }
+};
+
+const TGroupPlaces& GroupPlaces()
+{
+    static const TGroupPlaces Places;
+    return Places;
+}
+
 // The background of the group, which shows between the pictures.
 constexpr QRgb GapColor = qRgb(236, 236, 236);
 
@@ -64,57 +86,60 @@ QFont LegendLabelFont()
 
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 {
-    QImage Picture(PictureSize, QImage::Format_RGB32);
+    const TGroupPlaces& Places = GroupPlaces();
+    QImage Picture(Places.Picture.size(), QImage::Format_RGB32);
     Picture.fill(GapColor);
     QPainter Painter(&Picture);
-    Painter.translate(-PictureOrigin);
-    const std::pair<const QImage*, QRect> Images[] = {{Parts.Graph, GraphPlace},
-                                                      {Parts.Outline, OutlinePlace},
-                                                      {Parts.Axises, AxisesPlace},
-                                                      {Parts.Legend, LegendPlace}};
+    Painter.translate(-Places.Picture.topLeft());
+    const std::pair<const QImage*, QRect> Images[] = {{Parts.Graph, Places.Graph},
+                                                      {Parts.Outline, Places.Outline},
+                                                      {Parts.Axises, Places.Axises},
+                                                      {Parts.Legend, Places.Legend}};
     for (const auto& [Image, Place] : Images)
         if (Image) Painter.drawImage(Place.topLeft(), *Image, QRect(QPoint(0, 0), Place.size()));
     Painter.setFont(LegendLabelFont());
     Painter.setPen(Qt::white);
-    for (int I = 0; I < LegendLabelCount; ++I)
-        Painter.drawText(LabelPlaces[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
+    for (std::size_t I = 0; I < Places.Labels.size(); ++I)
+        Painter.drawText(Places.Labels[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
     Painter.end();
     return Picture;
 }
 
-QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
-                          bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend)
+void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
 {
-    QImage Graph = BlackImage(GraphPlace.size());
+    FillPicture(Graph, 0);
+    if (Request.Results == nullptr) return;
+    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
+               Request.UseDepthBuffer ? &DepthBuffer : nullptr);
+    DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
+                      *Request.Results, Request.ViewPlane, Request.Outline3D);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)
+{
     TDepthBuffer DepthBuffer;
-    if (UseDepthBuffer && !CreateDepthBuffer(Graph.width(), Graph.height(), DepthBuffer)) return {};
-    // The repaint's own steps: black, the points, then the opaque top byte
-    // that the image format wants.
+    if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
+    QImage Graph = BlackImage(QSize(Request.Width, Request.Height));
+    QImage Outline = BlackImage(GroupPlaces().Outline.size());
+    Platform::TCanvas OutlineCanvas(Outline, {});
     auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    const TPixelArray Target{Pixels, Graph.width(), Graph.height()};
-    FillPicture(Target, 0);
-    PaintGraph(Results, ViewPlane, Target, ShowUndefined, UseDepthBuffer ? &DepthBuffer : nullptr);
+    PaintGraphAndSketch(Request, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
+                        OutlineCanvas);
+    // The opaque top byte that the image format wants.
     for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
         Pixels[I] |= 0xFF000000u;
 
-    QImage Outline = BlackImage(OutlinePlace.size());
-    Platform::TCanvas OutlineCanvas(Outline, {});
-    DrawOutlineSketch(OutlineCanvas, Outline.width(), Outline.height(), Graph.width(),
-                      Graph.height(), Results, ViewPlane, Outline3D);
-    QImage Axises = BlackImage(AxisesPlace.size());
+    QImage Axises = BlackImage(GroupPlaces().Axises.size());
     Platform::TCanvas AxisesCanvas(Axises, {});
     DrawAxisesImage(AxisesCanvas);
-    QImage LegendImage = BlackImage(LegendPlace.size());
+    QImage LegendImage = BlackImage(GroupPlaces().Legend.size());
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas);
 
     TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}};
-    const std::string* const Texts[LegendLabelCount] = {
-        &Legend.FunctionExpression, &Legend.XInterval, &Legend.ZInterval, &Legend.Points,
-        &Legend.RedWhite,           &Legend.Red,       &Legend.Yellow,    &Legend.Green,
-        &Legend.LightBlue,          &Legend.Blue,      &Legend.Purple,    &Legend.Undefined};
-    for (int I = 0; I < LegendLabelCount; ++I)
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
         Parts.LegendTexts[I] = LatinText(*Texts[I]);
     return ComposeGraphPicture(Parts);
 }

@@ -4,6 +4,7 @@
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureFrame.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QBoxLayout>
@@ -16,7 +17,9 @@
 
 namespace MainUnit {
 
-TLargeView::TLargeView(TMainForm& Owner) : QWidget(&Owner, Qt::Window), Form(Owner)
+TLargeView::TLargeView(TMainForm& Owner)
+    : QWidget(&Owner, Qt::Window), Form(Owner),
+      Sketch(Owner.OutLineImage->Image().size(), QImage::Format_RGBX8888), SketchCanvas(Sketch, {})
 {
     setWindowTitle(QString::fromLatin1(LargeViewCaption));
     Picture = new Platform::TPicture(this);
@@ -82,9 +85,9 @@ void TLargeView::ConnectMouse()
             [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
 }
 
-void TLargeView::Follow(const TViewSettings& View, bool ShowUndefined, bool UseDepthBuffer)
+void TLargeView::Follow(const TViewSettings& View, const TPictureRequest& Request)
 {
-    StateValue = {true, View, ShowUndefined, UseDepthBuffer};
+    StateValue = {true, View, Request};
     if (isVisible()) Paint();
 }
 
@@ -94,31 +97,47 @@ void TLargeView::Clear()
     if (isVisible()) Paint();
 }
 
+// The main window's request made this window's: its size, and the view
+// plane for it, framed as the main picture with the zoom scaled. False
+// when there is nothing to paint.
+bool TLargeView::PlanPaint(TPictureRequest& Request)
+{
+    const TLargeViewState& S = StateValue;
+    if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
+        return false;
+    Request = S.Request;
+    Request.Width = Picture->ImageWidth();
+    Request.Height = Picture->ImageHeight();
+    Proc3D::TPoint3D Camera{};
+    if (!Proc3D::CalcViewPlane(Camera, Request.Width, Request.Height, S.View.VerAngle,
+                               S.View.HorAngle,
+                               FramedZoom(S.View.Zoom, Request.Width, Request.Height),
+                               S.View.Distance, Request.ViewPlane) ||
+        !Proc3D::CanProject(Request.ViewPlane))
+        return false;
+    if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
+        return PrepareDepthBuffer(Request, Depth);
+    return true;
+}
+
 void TLargeView::Paint()
 {
     ResizeRepaint->stop();
-    const int32_t Width = Picture->ImageWidth(), Height = Picture->ImageHeight();
-    FillPicture({Picture->Pixels(), Width, Height}, 0);
+    TPictureRequest Request;
+    if (!PlanPaint(Request)) Request.Results = nullptr;  // black, no sketch
+    Request.Width = Picture->ImageWidth();
+    Request.Height = Picture->ImageHeight();
     try {
-        Points.assign(static_cast<size_t>(Width) * static_cast<size_t>(Height), NoPoint);
+        Points.assign(static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height),
+                      NoPoint);
     } catch (const std::bad_alloc&) {
         Points.clear();  // painted without the record: nothing to pick
     }
-    const TLargeViewState& S = StateValue;
-    Proc3D::TPoint3D Camera{};
-    Proc3D::TViewPlane Plane{};
-    TDepthBuffer Depth;
-    if (S.Painted && !Form.Results.Points.empty() &&
-        Proc3D::CalcViewPlane(Camera, Width, Height, S.View.VerAngle, S.View.HorAngle,
-                              FramedZoom(S.View.Zoom, Width, Height), S.View.Distance, Plane) &&
-        Proc3D::CanProject(Plane) &&
-        (!S.UseDepthBuffer || CreateDepthBuffer(Width, Height, Depth))) {
-        PaintGraph(Form.Results, Plane,
-                   {Picture->Pixels(), Width, Height, Points.empty() ? nullptr : Points.data()},
-                   S.ShowUndefined, S.UseDepthBuffer ? &Depth : nullptr);
-    } else {
-        std::fill(Points.begin(), Points.end(), NoPoint);
-    }
+    if (Request.Results == nullptr) Sketch.fill(Qt::black);
+    PaintGraphAndSketch(Request,
+                        {Picture->Pixels(), Request.Width, Request.Height,
+                         Points.empty() ? nullptr : Points.data()},
+                        Depth, SketchCanvas);
     Picture->PixelsWritten();
     UpdateLegend();
     Reading->clear();
@@ -126,9 +145,9 @@ void TLargeView::Paint()
 
 void TLargeView::UpdateLegend()
 {
-    // The part of the main window's picture below the graph: the axes
-    // sketch, its colour key and the legend.
-    const QImage Whole = Form.GraphPicture();
+    // The part of the main window's picture below the graph, with this
+    // view's axes sketch: the sketch, its colour key and the legend.
+    const QImage Whole = Form.GraphPicture(&Sketch);
     Legend->setPixmap(QPixmap::fromImage(
         Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
 }

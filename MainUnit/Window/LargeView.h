@@ -5,9 +5,13 @@
 // one view, two pictures.
 #pragma once
 
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/ViewSettings.h"
+#include "Platform/Canvas.h"
 #include "Platform/Picture.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -22,21 +26,21 @@ class TMainForm;
 
 inline constexpr const char* LargeViewCaption = "Tessel - large view";
 
-// How the large view was last asked to paint.
+// How the large view was last asked to paint: the main window's view and
+// its picture request, whose size and view plane the large view makes its own.
 struct TLargeViewState {
     bool Painted = false;  // false: black, nothing to pick
     TViewSettings View{};
-    bool ShowUndefined = false;
-    bool UseDepthBuffer = false;
+    TPictureRequest Request;
 };
 
 class TLargeView : public QWidget {
 public:
     explicit TLargeView(TMainForm& Owner);
 
-    // Paints the main window's result set with View as the main window's
-    // repaint has just admitted it (now, if the window is shown).
-    void Follow(const TViewSettings& View, bool ShowUndefined, bool UseDepthBuffer);
+    // Paints what the main window's repaint has just painted, View and
+    // Request as it admitted them, at this window's size (now, if shown).
+    void Follow(const TViewSettings& View, const TPictureRequest& Request);
     // Black, as the main window's graph before a calculation.
     void Clear();
     // F11 and Escape.
@@ -57,11 +61,15 @@ private:
     TMainForm& Form;
     TLargeViewState StateValue;
     QTimer* ResizeRepaint = nullptr;
+    TDepthBuffer Depth;  // kept while the size stays
+    QImage Sketch;       // the axes sketch of this view
+    Platform::TCanvas SketchCanvas;
     bool Dragging = false;
     int DragX = 0;
     int DragY = 0;
     void ConnectMouse();
     void Paint();
+    bool PlanPaint(TPictureRequest& Request);
     void ShowReading(int X, int Y);
     void UpdateLegend();
 };

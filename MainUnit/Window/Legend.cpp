@@ -12,25 +12,21 @@ void TMainForm::UpdateLegend(const char* Expression)
 {
     const TLegendTexts Texts = MakeLegendTexts(Expression, Results, SquareRadioButton->isChecked());
 
-    const std::pair<QLabel*, const std::string*> Labels[] = {
-        {FunctionExpressionLabel, &Texts.FunctionExpression},
-        {XIntervalLabel, &Texts.XInterval},
-        {ZIntervalLabel, &Texts.ZInterval},
-        {PointsLabel, &Texts.Points},
-        {RedWhiteLabel, &Texts.RedWhite},
-        {RedLabel, &Texts.Red},
-        {YellowLabel, &Texts.Yellow},
-        {GreenLabel, &Texts.Green},
-        {LightBlueLabel, &Texts.LightBlue},
-        {BlueLabel, &Texts.Blue},
-        {PurpleLabel, &Texts.Purple},
-        {UndefinedLabel, &Texts.Undefined}};
+    const auto Shown = LegendTextsInOrder(Texts);
+    const auto Labels = LegendLabels();
     // The tooltip shows a text in full where the label is too narrow for it.
-    for (const auto& [Label, Text] : Labels) {
-        const QString Shown = QString::fromLatin1(Text->data(), qsizetype(Text->size()));
-        Label->setText(Shown);
-        Label->setToolTip(Shown);
+    for (int I = 0; I < LegendLabelCount; ++I) {
+        const QString Text = QString::fromLatin1(Shown[I]->data(), qsizetype(Shown[I]->size()));
+        Labels[I]->setText(Text);
+        Labels[I]->setToolTip(Text);
     }
+}
+
+std::array<QLabel*, LegendLabelCount> TMainForm::LegendLabels() const
+{
+    return {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
+            RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
+            LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
 }
 
 }  // namespace MainUnit

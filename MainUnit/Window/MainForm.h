@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/LegendText.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -43,6 +44,7 @@ struct TViewPlane;
 namespace MainUnit {
 
 class TLargeView;
+struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TViewTexts;
 
@@ -171,9 +173,10 @@ public:
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
     void Outline3DCheckBoxClick();
-    void DrawOutline(const Proc3D::TViewPlane& ViewPlane);
     // Expression null empties all twelve legend labels.
     void UpdateLegend(const char* Expression);
+    // The legend labels in the order of LegendTextsInOrder.
+    std::array<QLabel*, LegendLabelCount> LegendLabels() const;
 
     // "Calculate results" without the information box (a calculation asked
     // for on the command line).
@@ -201,7 +204,8 @@ public:
     TLargeView* LargeView = nullptr;
     void OpenLargeView();
     // What the graph group shows, as one picture.
-    QImage GraphPicture() const;
+    // With Outline, that sketch is shown in place of the window's.
+    QImage GraphPicture(const QImage* Outline = nullptr) const;
     // Asks for the name of a file to write, proposing Proposed; empty when
     // cancelled. Tests put their own function in place of the dialog.
     std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,
@@ -269,8 +273,7 @@ private:
     QString LastExportFolder;
 
     void Calculate(bool Announce);
-    void ReportStorageFailure();
-    void CorrectDistanceField();
+    void ReportCalculationRefusal(const TCalculationOutcome& Outcome);
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);

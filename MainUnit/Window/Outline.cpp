@@ -180,12 +180,4 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
     DrawAxisArrows(Canvas, Scale, Results, ViewPlane, Outline3D);
 }
 
-void TMainForm::DrawOutline(const Proc3D::TViewPlane& ViewPlane)
-{
-    DrawOutlineSketch(OutLineImage->Canvas(), OutLineImage->ImageWidth(),
-                      OutLineImage->ImageHeight(), GraphImage->ImageWidth(),
-                      GraphImage->ImageHeight(), Results, ViewPlane,
-                      Outline3DCheckBox->isChecked());
-}
-
 }  // namespace MainUnit

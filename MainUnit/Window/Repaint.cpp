@@ -1,11 +1,14 @@
 // The graph repaint: check the view settings, place the camera, paint every
-// point into the graph picture, then draw the axes sketch.
+// point into the graph picture and draw the axes sketch, through the same
+// step as the exported picture and the command line.
 #include "MainForm.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/Window/Internal/BusyState.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/LargeView.h"
 #include "Proc3D/Proc3D.h"
 
@@ -23,10 +26,8 @@ using Platform::TMessageKind;
 // What a repaint has found and made ready once its checks have passed.
 struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
+    TPictureRequest Request;
     TViewSettings View{};
-    bool ShowUndefined = false;
-    bool UseDepthBuffer = false;
     TDepthBuffer DepthBuffer;  // released on every way out
 };
 
@@ -43,24 +44,27 @@ bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string&
                           FieldText(ZoomEdit), Results.BoundingRadius, View);
     if (!Refusal.empty()) return false;
     Plan.View = View;
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Width, Height, View.VerAngle, View.HorAngle, View.Zoom,
-                               View.Distance, Plan.ViewPlane)) {
+    TPictureRequest& Request = Plan.Request;
+    Request.Results = &Results;
+    Request.Width = GraphImage->ImageWidth();
+    Request.Height = GraphImage->ImageHeight();
+    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
+                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane)) {
         Refusal = MsgViewPlane;
         return false;
     }
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Plan.ViewPlane)) {
+    if (!Proc3D::CanProject(Request.ViewPlane)) {
         Refusal = MsgViewBeyondPrecision;
         return false;
     }
 
     // Read once: the repaint draws with the states of this moment.
-    Plan.ShowUndefined = UndefResultsCheckBox->isChecked();
-    Plan.UseDepthBuffer = ZBufferCheckBox->isChecked();
-    if (Plan.UseDepthBuffer && !CreateDepthBuffer(Width, Height, Plan.DepthBuffer)) {
+    Request.ShowUndefined = UndefResultsCheckBox->isChecked();
+    Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
+    Request.Outline3D = Outline3DCheckBox->isChecked();
+    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) {
         Kind = TMessageKind::mkError;
         Refusal = MsgZBuffer;
         return false;
@@ -82,16 +86,14 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    const int32_t Width = GraphImage->ImageWidth();
-    const int32_t Height = GraphImage->ImageHeight();
-    GraphPoints.resize(static_cast<size_t>(Width) * static_cast<size_t>(Height));
-    const MainUnit::TPixelArray Picture{GraphImage->Pixels(), Width, Height, GraphPoints.data()};
-    FillPicture(Picture, 0);
-    PaintGraph(Results, Plan.ViewPlane, Picture, Plan.ShowUndefined,
-               Plan.UseDepthBuffer ? &Plan.DepthBuffer : nullptr);
+    GraphPoints.resize(static_cast<size_t>(Plan.Request.Width) *
+                       static_cast<size_t>(Plan.Request.Height));
+    PaintGraphAndSketch(
+        Plan.Request,
+        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
+        Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    DrawOutline(Plan.ViewPlane);
-    if (LargeView) LargeView->Follow(Plan.View, Plan.ShowUndefined, Plan.UseDepthBuffer);
+    if (LargeView) LargeView->Follow(Plan.View, Plan.Request);
     // The point under the pointer may have moved away.
     HidePointReading();
 

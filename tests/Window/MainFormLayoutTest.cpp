@@ -61,14 +61,6 @@ bool IsLabel(TControlKind Kind)
            Kind == TControlKind::LegendLabel;
 }
 
-// The row of Name, or null.
-const TControlRow* RowOf(std::string_view Name)
-{
-    for (const TControlRow& Row : MainUnit::MainFormControls())
-        if (Name == Row.Name) return &Row;
-    return nullptr;
-}
-
 // The built control of a row, found by its object name; the window for "".
 QWidget* Built(TMainForm& Form, std::string_view Name)
 {
@@ -166,13 +158,13 @@ TEST_F(WindowTest, TheControlTableHoldsTogether)
         EXPECT_TRUE(Names.insert(Row.Name).second) << "a second row of this name";
         if (*Row.Parent) {
             ASSERT_TRUE(Names.count(Row.Parent)) << "the parent comes later or not at all";
-            const TControlKind Kind = RowOf(Row.Parent)->Kind;
+            const TControlKind Kind = MainUnit::FindControlRow(Row.Parent)->Kind;
             EXPECT_TRUE(Kind == TControlKind::GroupBox || Kind == TControlKind::Panel);
         }
         if (*Row.Buddy) {
             EXPECT_TRUE(IsLabel(Row.Kind));
             ASSERT_TRUE(Names.count(Row.Buddy)) << "the buddy comes later or not at all";
-            EXPECT_TRUE(MainUnit::TakesFocus(RowOf(Row.Buddy)->Kind));
+            EXPECT_TRUE(MainUnit::TakesFocus(MainUnit::FindControlRow(Row.Buddy)->Kind));
         }
         if (const char Letter = Accelerator(Row.Caption)) {
             EXPECT_TRUE(Accelerators.insert(Letter).second) << "accelerator " << Letter;
@@ -346,4 +338,18 @@ TEST_F(WindowTest, TabWalksTheControlsInTheirOrder)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), Built(*Form, Next->Name)) << Next->Name;
     }
+}
+
+// The exported picture places each legend text where the table puts the
+// label of that text, and covers the group from the graph to the legend.
+TEST_F(WindowTest, TheGraphPictureTakesItsPlacesFromTheControlTable)
+{
+    std::vector<std::string> TableOrder;
+    for (const TControlRow& Row : MainUnit::MainFormControls())
+        if (Row.Kind == TControlKind::LegendLabel) TableOrder.emplace_back(Row.Name);
+    std::vector<std::string> TextOrder;
+    for (const QLabel* Label : Form->LegendLabels())
+        TextOrder.push_back(Label->objectName().toStdString());
+    EXPECT_EQ(TableOrder, TextOrder);
+    EXPECT_EQ(Form->GraphPicture().size(), QSize(505, 526));
 }

@@ -4,8 +4,10 @@
 // the axes sketch, its colour key and the legend placed as in the window.
 #pragma once
 
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/LegendText.h"
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/PictureRequest.h"
+#include "Platform/Canvas.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -14,24 +16,25 @@
 
 #include <array>
 
-namespace Proc3D {
-struct TViewPlane;
-}
-
 namespace MainUnit {
 
-inline constexpr int LegendLabelCount = 12;
-
-// The pictures and legend texts of the group. The texts are in the order
-// FunctionExpression, XInterval, ZInterval, Points, RedWhite, Red, Yellow,
-// Green, LightBlue, Blue, Purple, Undefined.
+// The pictures and legend texts of the group, each shown where the control
+// table places it; the texts in the order of LegendTextsInOrder.
 struct TGraphPictureParts {
-    const QImage* Graph = nullptr;    // 505 x 404
-    const QImage* Outline = nullptr;  // 145 x 103
-    const QImage* Axises = nullptr;   // 145 x 17
-    const QImage* Legend = nullptr;   // 357 x 120
+    const QImage* Graph = nullptr;
+    const QImage* Outline = nullptr;
+    const QImage* Axises = nullptr;
+    const QImage* Legend = nullptr;
     std::array<QString, LegendLabelCount> LegendTexts;
 };
+
+// The one painting of the graph and its axes sketch, for the window's
+// repaint, the exported picture and the command line alike: Graph, of the
+// request's size, filled black and painted with the request's points (the
+// top byte of each pixel left 0), then the sketch of the same view drawn
+// over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
+void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch);
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
@@ -43,9 +46,7 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
 // paints it, the sketch drawn as the repaint draws it, the fixed pictures,
 // and the legend texts of the calculation. Null when the depth buffer
 // cannot be had.
-QImage RenderGraphPicture(const TResultSet& Results, const Proc3D::TViewPlane& ViewPlane,
-                          bool ShowUndefined, bool UseDepthBuffer, bool Outline3D,
-                          const TLegendTexts& Legend);
+QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

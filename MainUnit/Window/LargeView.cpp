@@ -8,6 +8,7 @@
 #include "Proc3D/Proc3D.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -182,6 +183,14 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
         return;
     }
     QWidget::keyPressEvent(Event);
+}
+
+void TLargeView::closeEvent(QCloseEvent* Event)
+{
+    QWidget::closeEvent(Event);
+    // Back to the main window, which keeps this one for the next F11.
+    Form.HidePointReading();
+    Form.activateWindow();
 }
 
 void TLargeView::showEvent(QShowEvent* Event)

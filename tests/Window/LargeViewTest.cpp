@@ -170,6 +170,14 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     QTest::keyClick(&View, Qt::Key_F11);
     EXPECT_FALSE(View.isFullScreen());
     EXPECT_TRUE(View.isVisible());
+
+    // Closed, it hands back to the main window, and F11 brings it back.
+    View.close();
+    EXPECT_FALSE(View.isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QTest::keyClick(Form.get(), Qt::Key_F11);
+    EXPECT_EQ(Form->LargeView, &View);
+    EXPECT_TRUE(View.isVisible());
 }
 
 TEST_F(LargeViewTest, ReadsThePointUnderThePointerAtDevicePixels)

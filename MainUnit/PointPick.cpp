@@ -76,16 +76,18 @@ std::string PickLine(int32_t X, int32_t Y, const TResultSet& Results, int32_t In
 
 std::string ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y)
 {
-    const std::string Refusal = "'--pick' must be two whole numbers PX,PY.";
+    constexpr const char* Refusal = "'--pick' must be two whole numbers PX,PY.";
     const size_t Comma = Value.find(',');
     if (Comma == std::string_view::npos) return Refusal;
     const std::string_view Parts[2] = {Value.substr(0, Comma), Value.substr(Comma + 1)};
-    int32_t* const Targets[2] = {&X, &Y};
+    int32_t Read[2] = {0, 0};
     for (int I = 0; I < 2; ++I) {
         const char* End = Parts[I].data() + Parts[I].size();
-        const auto [Stop, Error] = std::from_chars(Parts[I].data(), End, *Targets[I]);
+        const auto [Stop, Error] = std::from_chars(Parts[I].data(), End, Read[I]);
         if (Parts[I].empty() || Error != std::errc() || Stop != End) return Refusal;
     }
+    X = Read[0];
+    Y = Read[1];
     return {};
 }
 

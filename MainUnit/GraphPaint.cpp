@@ -181,10 +181,23 @@ struct TSecondHalf {
 
 // The second half's memory is kept from one repaint to the next: fresh
 // memory for a large picture costs a page fault every few kilobytes, more
-// than painting into it. A repaint that finds it in use makes its own.
+// than painting into it. Two pictures of different sizes painted in turn
+// (the window's and a large view's) each keep their own; a repaint that
+// finds the memory in use makes its own.
 struct TSecondHalfCache {
     std::mutex Lock;
-    TSecondHalf Buffers;
+    TSecondHalf Slots[2];
+    size_t LastUsed = 0;
+
+    // The slot last used for Size pixels, else the one not used last.
+    TSecondHalf& SlotFor(size_t Size)
+    {
+        size_t Slot = 1 - LastUsed;
+        for (size_t I = 0; I < 2; ++I)
+            if (Slots[I].Pixels.size() == Size) Slot = I;
+        LastUsed = Slot;
+        return Slots[Slot];
+    }
 };
 
 TSecondHalfCache& SecondHalfCache()
@@ -267,7 +280,9 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
     TSecondHalfCache& Cache = SecondHalfCache();
     const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
     TSecondHalf Own;
-    TSecondHalf& Second = Lock.owns_lock() ? Cache.Buffers : Own;
+    TSecondHalf& Second = Lock.owns_lock() ? Cache.SlotFor(static_cast<size_t>(Job.Picture.Width) *
+                                                           static_cast<size_t>(Job.Picture.Height))
+                                           : Own;
     if (!PrepareSecondHalf(Job, Second)) return false;
     const size_t Half = Count / 2;
     const bool UseDepth = Job.DepthBuffer != nullptr;

@@ -1,7 +1,6 @@
 #include "MainUnit/CalculationDriver.h"
 
 #include "MainUnit/Calculation.h"
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/Statistics.h"
 
@@ -9,7 +8,7 @@ namespace MainUnit {
 
 namespace {
 
-TCalculationOutcome GiveUpSet(TResultSet& Results, const char* Refusal)
+TCalculationOutcome GiveUpSet(TResultSet& Results, TRefusal Refusal)
 {
     ReleasePoints(Results);
     return {Refusal, true, {}};
@@ -20,8 +19,8 @@ TCalculationOutcome GiveUpSet(TResultSet& Results, const char* Refusal)
 TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TResultSet& Results,
                                        TCalculationPlan& Plan)
 {
-    std::string Refusal = CheckFunctionSettings(Settings.Texts, Plan.Settings);
-    if (!Refusal.empty()) return {std::move(Refusal), false, {}};
+    const TRefusal Refusal = CheckFunctionSettings(Settings.Texts, Plan.Settings);
+    if (Refusal != TRefusal::None) return {Refusal, false, {}};
     const TFunctionSettings& Checked = Plan.Settings;
     Plan.Grid = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
                          Checked.ZIntervalFrom, Checked.ZIntervalTo);
@@ -31,10 +30,10 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
-    if (Plan.Grid.Ok && !IntervalsShowable(Checked)) return {MsgResultsTooLarge, false, {}};
+    if (Plan.Grid.Ok && !IntervalsShowable(Checked)) return {TRefusal::ResultsTooLarge, false, {}};
     if (!Plan.Grid.Ok || !GridFitsMemory(Plan.Grid, Settings.AvailableMemory) ||
         !ReservePoints(Results, Plan.Grid))
-        return GiveUpSet(Results, MsgCannotAllocate);
+        return GiveUpSet(Results, TRefusal::CannotAllocate);
     return {};
 }
 
@@ -45,9 +44,10 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
         MakeCalculationRequest(Plan.Settings, Plan.SquareOrder, Plan.RandomSeed);
     Request.UseTwoCores = Plan.UseTwoCores;
     if (!CalculateResults(Results, Request, Plan.Grid))
-        return GiveUpSet(Results, MsgCannotAllocate);
+        return GiveUpSet(Results, TRefusal::CannotAllocate);
     // Results far beyond the intervals can still make the radius too large.
-    if (!IsShowableRadius(Results.BoundingRadius)) return GiveUpSet(Results, MsgResultsTooLarge);
+    if (!IsShowableRadius(Results.BoundingRadius))
+        return GiveUpSet(Results, TRefusal::ResultsTooLarge);
     // A distance that is no number, not beyond the new radius or a thousand
     // radii away or more becomes 1.5 radii.
     double Distance = 0;

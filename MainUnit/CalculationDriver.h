@@ -10,6 +10,7 @@
 
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/PointStorage.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ struct TCalculationPlan {
 };
 
 struct TCalculationOutcome {
-    std::string Refusal;       // the message of the refusal; empty when the step succeeded
+    TRefusal Refusal = TRefusal::None;
     bool SetReplaced = false;  // refused after the old set was given up: no set is left
     std::string NewDistance;   // the distance field's new text; empty when it keeps its own
 };

@@ -2,7 +2,6 @@
 
 #include "MainUnit/CalculationDriver.h"
 #include "MainUnit/GraphPaint.h"
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
 #include "MainUnit/PointPick.h"
@@ -32,38 +31,36 @@ std::string SettleZoom(const TCommandLineSettings& Settings, double BoundingRadi
 
 }  // namespace
 
-std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
-                               std::string& To)
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To)
 {
     const std::size_t Colon = Value.find(':');
-    if (Colon == std::string_view::npos) return YInterval ? MsgYInterval : MsgXZInterval;
+    if (Colon == std::string_view::npos)
+        return YInterval ? TRefusal::YInterval : TRefusal::XZInterval;
     From = std::string(Value.substr(0, Colon));
     To = std::string(Value.substr(Colon + 1));
-    return {};
+    return TRefusal::None;
 }
 
-std::string ReadOrderOption(std::string_view Value, bool& SquareOrder)
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder)
 {
-    if (Value == "square" || Value == "random") {
-        SquareOrder = Value == "square";
-        return {};
-    }
-    return "'--order' must be square or random.";
+    if (Value != "square" && Value != "random") return TRefusal::OrderOption;
+    SquareOrder = Value == "square";
+    return TRefusal::None;
 }
 
-std::string ReadSeedOption(std::string_view Value, uint32_t& Seed)
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed)
 {
     uint32_t Read = 0;
     const char* End = Value.data() + Value.size();
     const auto [Stop, Error] = std::from_chars(Value.data(), End, Read);
-    if (Value.empty() || Error != std::errc() || Stop != End)
-        return "'--seed' must be an integer between 0 and 4294967295.";
+    if (Value.empty() || Error != std::errc() || Stop != End) return TRefusal::SeedOption;
     Seed = Read;
-    return {};
+    return TRefusal::None;
 }
 
-std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
-                                    uint64_t AvailableMemory, TCommandLineResult& Result)
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result)
 {
     TCalculationSettings Calculation;
     Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
@@ -71,33 +68,32 @@ std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32
     Calculation.SquareOrder = Settings.SquareOrder;
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
-    TCommandLineResult Out;
     TCalculationPlan Plan;
-    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Out.Results, Plan);
-    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
     // The view settings are checked before the work rather than after it; the
     // distance is left out here, because the calculation corrects it.
     TViewSettings View;
-    std::string Refusal =
+    TRefusal Refusal =
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, "1", Settings.Zoom, 0.0, View);
-    if (!Refusal.empty()) return Refusal;
+    if (Refusal != TRefusal::None) return Refusal;
 
-    Outcome = RunCalculation(Plan, Settings.Distance, Out.Results);
-    if (!Outcome.Refusal.empty()) return Outcome.Refusal;
-    Out.Expression = Plan.Settings.Expression.data();
+    Outcome = RunCalculation(Plan, Settings.Distance, Result.Results);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
+    Result.Expression = Plan.Settings.Expression.data();
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
-    const std::string ZoomText = SettleZoom(Settings, Out.Results.BoundingRadius, DistanceText);
+    const std::string ZoomText = SettleZoom(Settings, Result.Results.BoundingRadius, DistanceText);
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                Out.Results.BoundingRadius, Out.View);
-    if (!Refusal.empty()) return Refusal;
-    if (!Proc3D::CalcViewPlane(Out.Camera, Out.Width, Out.Height, Out.View.VerAngle,
-                               Out.View.HorAngle, FramedZoom(Out.View.Zoom, Out.Width, Out.Height),
-                               Out.View.Distance, Out.ViewPlane))
-        return MsgViewPlane;
-    Result = std::move(Out);
-    return {};
+                                Result.Results.BoundingRadius, Result.View);
+    if (Refusal != TRefusal::None) return Refusal;
+    if (!Proc3D::CalcViewPlane(Result.Camera, Result.Width, Result.Height, Result.View.VerAngle,
+                               Result.View.HorAngle,
+                               FramedZoom(Result.View.Zoom, Result.Width, Result.Height),
+                               Result.View.Distance, Result.ViewPlane))
+        return TRefusal::ViewPlane;
+    return TRefusal::None;
 }
 
 std::string FiguresText(const TCommandLineResult& Result)

@@ -6,6 +6,7 @@
 
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureRequest.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Proc3D/Proc3D.h"
@@ -42,12 +43,12 @@ struct TCommandLineSettings {
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon
 // the value is refused with the message of its fields.
-std::string ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
-                               std::string& To);
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To);
 // "square" or "random".
-std::string ReadOrderOption(std::string_view Value, bool& SquareOrder);
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
-std::string ReadSeedOption(std::string_view Value, uint32_t& Seed);
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -65,9 +66,10 @@ struct TCommandLineResult {
 // sets the zoom as a double-click on the graph does; places the camera.
 // ClockSeed seeds the random order unless the settings carry a seed;
 // AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
-// message of the first refusal, or an empty string with Result filled.
-std::string CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
-                                    uint64_t AvailableMemory, TCommandLineResult& Result);
+// first refusal, or None with Result filled; after a refusal Result holds
+// what was reached, its radius the one a distance refusal names.
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result);
 
 // The figures of the calculation, one "key: value" line each: points,
 // y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,

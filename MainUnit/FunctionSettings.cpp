@@ -1,6 +1,5 @@
 #include "MainUnit/FunctionSettings.h"
 
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/Statistics.h"
@@ -14,8 +13,6 @@ namespace MainUnit {
 
 namespace {
 
-constexpr int32_t FewestPointsRefused = 10;
-constexpr int32_t MostPointsRefused = 1000000;
 // The value of an empty Y end: 1.7e308, not the largest double.
 constexpr double OpenYEnd = 1.7e308;
 
@@ -34,11 +31,12 @@ bool ReadYEnd(std::string_view Text, double OpenValue, double& Value)
     return ReadReal(Text, Value);
 }
 
-std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings)
+TRefusal CheckExpression(std::string_view Text, TFunctionSettings& Settings)
 {
-    if (Text.size() > static_cast<std::size_t>(MaxExpressionLength)) return MsgExpressionLength;
+    if (Text.size() > static_cast<std::size_t>(MaxExpressionLength))
+        return TRefusal::ExpressionLength;
     // A zero byte would silently cut the text short for every routine below.
-    if (Text.find('\0') != std::string_view::npos) return MsgSyntaxError;
+    if (Text.find('\0') != std::string_view::npos) return TRefusal::SyntaxError;
     std::array<char, MaxExpressionLength + 1> Expression{};
     std::memcpy(Expression.data(), Text.data(), Text.size());
     SolveExp::RemoveSpaces(Expression.data());
@@ -49,26 +47,26 @@ std::string CheckExpression(std::string_view Text, TFunctionSettings& Settings)
     std::memcpy(Work.data(), Expression.data(), static_cast<std::size_t>(Length) + 1);
     if (!SolveExp::SubstituteParameters(Work.data(), SolveExp::SubstitutionCapacity(Length), 1.0,
                                         1.0))
-        return MsgParameterCount;
+        return TRefusal::ParameterCount;
     // The trial evaluation stops at the first undefined value, so a syntax
     // error behind it would pass; the whole text is checked as well, so that
     // no point can ever be stored with the syntax-error value.
     if (SolveExp::EvaluateExpression(Work.data()) == SolveExp::SyntaxErrorValue ||
         !SolveExp::IsWellFormed(Work.data()))
-        return MsgSyntaxError;
+        return TRefusal::SyntaxError;
     Settings.Expression = Expression;
-    return {};
+    return TRefusal::None;
 }
 
 }  // namespace
 
-std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings)
+TRefusal CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings)
 {
     TFunctionSettings Out;
     int32_t Count = 0;
     if (!ReadInteger(Texts.PointsToShow, Count) || Count <= FewestPointsRefused ||
         Count >= MostPointsRefused)
-        return MsgPointsToShow;
+        return TRefusal::PointsToShow;
     Out.PointCount = Count;
 
     // All six are read first; a value out of the double range is no number.
@@ -78,16 +76,16 @@ std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunction
     const bool YTo = ReadYEnd(Texts.YIntervalTo, OpenYEnd, Out.YIntervalTo);
     const bool ZFrom = ReadReal(Texts.ZIntervalFrom, Out.ZIntervalFrom);
     const bool ZTo = ReadReal(Texts.ZIntervalTo, Out.ZIntervalTo);
-    if (!(XFrom && XTo && ZFrom && ZTo)) return MsgXZInterval;
-    if (!YFrom || !YTo) return MsgYInterval;
+    if (!(XFrom && XTo && ZFrom && ZTo)) return TRefusal::XZInterval;
+    if (!YFrom || !YTo) return TRefusal::YInterval;
     Order(Out.XIntervalFrom, Out.XIntervalTo);
     Order(Out.YIntervalFrom, Out.YIntervalTo);
     Order(Out.ZIntervalFrom, Out.ZIntervalTo);
 
-    std::string Message = CheckExpression(Texts.Expression, Out);
-    if (!Message.empty()) return Message;
+    const TRefusal Refusal = CheckExpression(Texts.Expression, Out);
+    if (Refusal != TRefusal::None) return Refusal;
     Settings = Out;
-    return {};
+    return TRefusal::None;
 }
 
 bool IntervalsShowable(const TFunctionSettings& Settings)

@@ -5,6 +5,7 @@
 
 #include "MainUnit/Calculation.h"
 #include "MainUnit/ExpressionLimits.h"
+#include "MainUnit/Refusal.h"
 
 #include <array>
 #include <cstdint>
@@ -33,10 +34,9 @@ struct TFunctionSettings {
     std::array<char, MaxExpressionLength + 1> Expression{};
 };
 
-// Returns the warning text of the first check that fails, or an empty string
-// with Settings filled. An expression that is malformed anywhere is refused,
+// Returns the first check that fails, or None with Settings filled. An expression that is malformed anywhere is refused,
 // whatever its value at the trial point X = Z = 1.
-std::string CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings);
+TRefusal CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSettings& Settings);
 
 // The X and Z intervals alone fix the least radius a new result set can have
 // (its Y range can only add to it), so a set too large to be shown is mostly

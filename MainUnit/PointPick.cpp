@@ -74,9 +74,9 @@ std::string PickLine(int32_t X, int32_t Y, const TResultSet& Results, int32_t In
     return Line + "x=" + Shortest(P.X) + " y=" + YText(P.Y) + " z=" + Shortest(P.Z);
 }
 
-std::string ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y)
+TRefusal ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y)
 {
-    constexpr const char* Refusal = "'--pick' must be two whole numbers PX,PY.";
+    constexpr TRefusal Refusal = TRefusal::PickOption;
     const size_t Comma = Value.find(',');
     if (Comma == std::string_view::npos) return Refusal;
     const std::string_view Parts[2] = {Value.substr(0, Comma), Value.substr(Comma + 1)};
@@ -88,7 +88,7 @@ std::string ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y)
     }
     X = Read[0];
     Y = Read[1];
-    return {};
+    return TRefusal::None;
 }
 
 std::string CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/Refusal.h"
 #include "Proc3D/Proc3D.h"
 
 #include <cstdint>
@@ -29,8 +30,8 @@ std::string PointReading(const Proc3D::TPoint3D& Point);
 // "pick 10,20: none" for NoPoint (Index is an index into Results.Points).
 std::string PickLine(int32_t X, int32_t Y, const TResultSet& Results, int32_t Index);
 
-// "PX,PY": two decimal integers. The message of the refusal, or empty.
-std::string ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y);
+// "PX,PY": two decimal integers; X and Y stay as they were when refused.
+TRefusal ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y);
 
 // Empty when (X, Y) is a pixel of a Width x Height picture, otherwise why not.
 std::string CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height);

@@ -1,6 +1,5 @@
 #include "MainUnit/ViewSettings.h"
 
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 
 namespace MainUnit {
@@ -54,9 +53,9 @@ TStep PlainStep(std::string_view Text, long double (*Next)(long double))
 
 }  // namespace
 
-std::string CheckViewSettings(std::string_view HorAngleText, std::string_view VerAngleText,
-                              std::string_view DistanceText, std::string_view ZoomText,
-                              double BoundingRadius, TViewSettings& Settings)
+TRefusal CheckViewSettings(std::string_view HorAngleText, std::string_view VerAngleText,
+                           std::string_view DistanceText, std::string_view ZoomText,
+                           double BoundingRadius, TViewSettings& Settings)
 {
     TViewSettings Read;
     // All four are read before any range is looked at, so one unreadable text
@@ -65,15 +64,15 @@ std::string CheckViewSettings(std::string_view HorAngleText, std::string_view Ve
     Readable = ReadReal(VerAngleText, Read.VerAngle) && Readable;
     Readable = ReadReal(DistanceText, Read.Distance) && Readable;
     Readable = ReadReal(ZoomText, Read.Zoom) && Readable;
-    if (!Readable) return MsgViewNumbers;
-    if (!(Read.HorAngle > -1000.0 && Read.HorAngle < 1000.0)) return MsgHorAngle;
+    if (!Readable) return TRefusal::ViewNumbers;
+    if (!(Read.HorAngle > -HorAngleLimit && Read.HorAngle < HorAngleLimit))
+        return TRefusal::HorAngle;
     long double Vertical = Read.VerAngle;
-    if (!(Vertical > -HalfPi && Vertical < HalfPi)) return MsgVerAngle;
-    if (!(Read.Zoom > 0.0)) return MsgZoom;
-    if (!(Read.Distance > BoundingRadius))
-        return std::string(MsgDistanceHead) + FormatReal(BoundingRadius) + MsgDistanceTail;
+    if (!(Vertical > -HalfPi && Vertical < HalfPi)) return TRefusal::VerAngle;
+    if (!(Read.Zoom > 0.0)) return TRefusal::Zoom;
+    if (!(Read.Distance > BoundingRadius)) return TRefusal::Distance;
     Settings = Read;
-    return {};
+    return TRefusal::None;
 }
 
 TStep HorAngleStep(std::string_view Text, bool Increase)

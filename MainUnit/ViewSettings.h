@@ -3,6 +3,8 @@
 // draws, and the arithmetic of the step buttons beside the fields.
 #pragma once
 
+#include "MainUnit/Refusal.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,11 +19,11 @@ struct TViewSettings {
 
 // Reads the four texts and checks them in the repaint's order: all four are
 // numbers, -1000 < horizontal < 1000, -pi/2 < vertical < pi/2, zoom > 0,
-// distance > BoundingRadius. Returns the warning text of the first failure,
-// or an empty string with Settings filled.
-std::string CheckViewSettings(std::string_view HorAngleText, std::string_view VerAngleText,
-                              std::string_view DistanceText, std::string_view ZoomText,
-                              double BoundingRadius, TViewSettings& Settings);
+// distance > BoundingRadius. Returns the first failure, or None with
+// Settings filled.
+TRefusal CheckViewSettings(std::string_view HorAngleText, std::string_view VerAngleText,
+                           std::string_view DistanceText, std::string_view ZoomText,
+                           double BoundingRadius, TViewSettings& Settings);
 
 // What a step button does with its field.
 enum class TStepAction {

@@ -16,12 +16,9 @@ TForm::TForm(int ClientWidth, int ClientHeight)
 
 void TForm::ShowMessage(TMessageKind Kind, const std::string& Text)
 {
-    // Only OnActivate reads the flag, and only RunModal's activation raises it.
-    MessageBoxClosing = true;
     RunModal([&] {
         if (MessageBoxFunction) MessageBoxFunction(this, Kind, Text);
     });
-    MessageBoxClosing = false;
 }
 
 void TForm::RunModal(const std::function<void()>& Modal)

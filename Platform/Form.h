@@ -37,9 +37,6 @@ public:
     // Repaints the whole window before returning.
     void RedrawNow();
 
-    // True while OnActivate runs for the close of a message box.
-    bool ActivatedByMessageBox() const { return MessageBoxClosing; }
-
 protected:
     void showEvent(QShowEvent* Event) override;
 
@@ -47,7 +44,6 @@ private:
     void Activate();
 
     bool FirstShowDone = false;
-    bool MessageBoxClosing = false;
 };
 
 }  // namespace Platform

@@ -26,10 +26,8 @@ void SetFieldText(QLineEdit* Edit, const std::string& Text)
 
 void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
 {
-    const TMessageKind Kind =
-        Outcome.Refusal == MsgCannotAllocate ? TMessageKind::mkError : TMessageKind::mkWarning;
-    ShowMessage(Kind, Outcome.Refusal);
-    if (Outcome.Refusal == MsgSyntaxError) ShowSyntaxRefusalStatus();
+    ShowRefusal(Outcome.Refusal);
+    if (Outcome.Refusal == TRefusal::SyntaxError) ShowSyntaxRefusalStatus();
     // A calculation that ends after the old set was given up leaves no set.
     // The old graph is still on screen while the box is open.
     if (Outcome.SetReplaced) {
@@ -60,12 +58,12 @@ void TMainForm::Calculate(bool Announce)
 
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Settings, Results, Plan);
-    if (Outcome.Refusal.empty()) {
+    if (Outcome.Refusal == TRefusal::None) {
         const TBusyState Busy(*this, StatusCalculating);
         Outcome = RunCalculation(Plan, FieldText(DistanceEdit), Results);
         if (!Outcome.NewDistance.empty()) SetFieldText(DistanceEdit, Outcome.NewDistance);
     }
-    if (!Outcome.Refusal.empty()) {
+    if (Outcome.Refusal != TRefusal::None) {
         ReportCalculationRefusal(Outcome);
         return;
     }

@@ -108,7 +108,7 @@ void FilterMessages(QtMsgType Type, const QMessageLogContext& Context, const QSt
 }
 
 // The texts of the value options, each read by the rules of its field.
-std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
+TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
 {
     TCommandLineSettings& S = Line.Settings;
     const std::pair<const char*, std::string*> Texts[] = {
@@ -125,27 +125,28 @@ std::string ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
         {"z", false, &S.ZFrom, &S.ZTo}};
     for (const auto& [Name, IsY, From, To] : Intervals) {
         if (!Parser.isSet(QString::fromLatin1(Name))) continue;
-        std::string Refusal =
+        const TRefusal Refusal =
             ReadIntervalOption(Latin(Parser.value(QString::fromLatin1(Name))), IsY, *From, *To);
-        if (!Refusal.empty()) return Refusal;
+        if (Refusal != TRefusal::None) return Refusal;
     }
     if (Parser.isSet(QStringLiteral("order"))) {
-        std::string Refusal =
+        const TRefusal Refusal =
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
-        if (!Refusal.empty()) return Refusal;
+        if (Refusal != TRefusal::None) return Refusal;
     }
     for (const QString& Pick : Parser.values(QStringLiteral("pick"))) {
         TCommandLineSettings::TPick Pixel;
-        std::string Refusal = ReadPickOption(Latin(Pick), Pixel.X, Pixel.Y);
-        if (!Refusal.empty()) return Refusal;
+        const TRefusal Refusal = ReadPickOption(Latin(Pick), Pixel.X, Pixel.Y);
+        if (Refusal != TRefusal::None) return Refusal;
         S.Picks.push_back(Pixel);
     }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
-        std::string Refusal = ReadSeedOption(Latin(Parser.value(QStringLiteral("seed"))), S.Seed);
-        if (!Refusal.empty()) return Refusal;
+        const TRefusal Refusal =
+            ReadSeedOption(Latin(Parser.value(QStringLiteral("seed"))), S.Seed);
+        if (Refusal != TRefusal::None) return Refusal;
     }
-    return {};
+    return TRefusal::None;
 }
 
 void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -157,14 +158,14 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.Fit = Parser.isSet(QStringLiteral("fit"));
 }
 
-std::string ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
+TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 {
-    if (!Parser.isSet(QStringLiteral("output"))) return {};
+    if (!Parser.isSet(QStringLiteral("output"))) return TRefusal::None;
     Line.Output = Parser.value(QStringLiteral("output"));
     const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
-        return "'--output' must name a .png or a .csv file.";
-    return {};
+        return TRefusal::OutputOption;
+    return TRefusal::None;
 }
 
 bool IsPng(const QString& Path)
@@ -229,10 +230,10 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
                    Parser.positionalArguments().constFirst().toStdString() + "'.");
         return ExitRefused;
     }
-    std::string Refusal = ReadValues(Parser, Line);
-    if (Refusal.empty()) Refusal = ReadOutput(Parser, Line);
-    if (!Refusal.empty()) {
-        PrintError(Refusal);
+    TRefusal Refusal = ReadValues(Parser, Line);
+    if (Refusal == TRefusal::None) Refusal = ReadOutput(Parser, Line);
+    if (Refusal != TRefusal::None) {
+        PrintError(RefusalMessage(Refusal));
         return ExitRefused;
     }
     ReadSwitches(Parser, Line);
@@ -245,10 +246,10 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     const uint32_t ClockSeed =
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond);
     TCommandLineResult Result;
-    const std::string Refusal =
+    const TRefusal Refusal =
         CalculateForCommandLine(Line.Settings, ClockSeed, Platform::AvailableMemoryBytes(), Result);
-    if (!Refusal.empty()) {
-        PrintError(Refusal);
+    if (Refusal != TRefusal::None) {
+        PrintError(RefusalMessage(Refusal, Result.Results.BoundingRadius));
         return ExitRefused;
     }
     // The picks are answered before anything is written, so that one

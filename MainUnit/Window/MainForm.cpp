@@ -76,14 +76,20 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormActivate()
 {
-    // A box over a view field has just answered what the user typed there (a
-    // refusal, after Enter). Taking the focus away is no leaving by the user:
-    // the field counts as unchanged from here, so that merely leaving it later
-    // does not repeat the answer.
-    if (ActivatedByMessageBox())
-        for (QLineEdit* View : {HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit})
-            if (focusWidget() == View) View->setModified(false);
+    // The view field the focus leaves now, if any.
+    Platform::TEdit* Left = nullptr;
+    for (Platform::TEdit* View : {HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit})
+        if (focusWidget() == View) Left = View;
+    // The box just closed refused a repaint that had read the text typed in
+    // that field: the field counts as answered, or leaving it below would
+    // repeat the same refusal at once.
+    if (Left && RepaintRefusalShown) Left->setModified(false);
     FunctionExpressionEdit->setFocus(Qt::ActiveWindowFocusReason);
+    // The toolkit moves the focus only once the window is active again, and
+    // then as an activation, which is no exit. The field is told here, as any
+    // other move of the focus tells it: after the help window, for instance,
+    // a typed field repaints now.
+    if (Left && Left->OnExit) Left->OnExit();
     ClearImages();
 }
 

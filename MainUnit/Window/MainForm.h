@@ -4,6 +4,7 @@
 
 #include "MainUnit/AtomicFile.h"
 #include "MainUnit/LegendText.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
 #include "MainUnit/ViewSettings.h"
 #include "Platform/Edit.h"
@@ -277,7 +278,9 @@ private:
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;
     void ApplyStep(QLineEdit* Edit, const TStep& Step);
-    bool PlanRepaint(TRepaintPlan& Plan, Platform::TMessageKind& Kind, std::string& Refusal);
+    TRefusal PlanRepaint(TRepaintPlan& Plan);
+    // A refusal in its box: an error box for a memory failure, else a warning.
+    void ShowRefusal(TRefusal Refusal);
     void PaintPlanned(TRepaintPlan& Plan, bool Locked);
 
     // Gestures: the fields change at once, the repaint waits for the event
@@ -297,6 +300,8 @@ private:
     std::string RestingStatus;
     bool ReadingShown = false;
     void ViewEditKeyPress(char Key);
+    // True while the box of a refused repaint is open.
+    bool RepaintRefusalShown = false;
 };
 
 // The text of a field as the computing code reads it: one 8-bit character

@@ -3,7 +3,6 @@
 // writes the view fields as the step buttons do and repaints through the
 // same path, but never opens a message box: a refusal goes to the status line.
 #include "MainForm.h"
-#include "MainUnit/Messages.h"
 #include "MainUnit/ViewGesture.h"
 
 #include <QLabel>
@@ -33,14 +32,14 @@ bool TMainForm::ReadViewForGesture(TViewSettings& View)
 {
     // The repaint's own checks and words, shown without a box; the fields
     // stay as they are.
-    std::string Refusal = MsgNoResults;
+    TRefusal Refusal = TRefusal::NoResults;
     if (!Results.Points.empty()) {
         Refusal = CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit),
                                     FieldText(DistanceEdit), FieldText(ZoomEdit),
                                     Results.BoundingRadius, View);
-        if (Refusal.empty()) return true;
+        if (Refusal == TRefusal::None) return true;
     }
-    SetStatus(Refusal);
+    SetStatus(RefusalMessage(Refusal, Results.BoundingRadius));
     return false;
 }
 

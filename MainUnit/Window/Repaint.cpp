@@ -7,6 +7,7 @@
 #include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureRequest.h"
+#include "MainUnit/Refusal.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/LargeView.h"
@@ -31,45 +32,32 @@ struct TRepaintPlan {
     TDepthBuffer DepthBuffer;  // released on every way out
 };
 
-bool TMainForm::PlanRepaint(TRepaintPlan& Plan, TMessageKind& Kind, std::string& Refusal)
+TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 {
-    Kind = TMessageKind::mkWarning;
-    if (Results.Points.empty()) {
-        Refusal = MsgNoResults;
-        return false;
-    }
+    if (Results.Points.empty()) return TRefusal::NoResults;
     TViewSettings View;
-    Refusal =
+    const TRefusal Refusal =
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
                           FieldText(ZoomEdit), Results.BoundingRadius, View);
-    if (!Refusal.empty()) return false;
+    if (Refusal != TRefusal::None) return Refusal;
     Plan.View = View;
     TPictureRequest& Request = Plan.Request;
     Request.Results = &Results;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
     if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
-                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane)) {
-        Refusal = MsgViewPlane;
-        return false;
-    }
+                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane))
+        return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Request.ViewPlane)) {
-        Refusal = MsgViewBeyondPrecision;
-        return false;
-    }
+    if (!Proc3D::CanProject(Request.ViewPlane)) return TRefusal::ViewBeyondPrecision;
 
     // Read once: the repaint draws with the states of this moment.
     Request.ShowUndefined = UndefResultsCheckBox->isChecked();
     Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
     Request.Outline3D = Outline3DCheckBox->isChecked();
-    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) {
-        Kind = TMessageKind::mkError;
-        Refusal = MsgZBuffer;
-        return false;
-    }
-    return true;
+    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) return TRefusal::ZBuffer;
+    return TRefusal::None;
 }
 
 void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
@@ -103,10 +91,11 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 void TMainForm::RepaintGraph()
 {
     TRepaintPlan Plan;
-    TMessageKind Kind = TMessageKind::mkWarning;
-    std::string Refusal;
-    if (!PlanRepaint(Plan, Kind, Refusal)) {
-        ShowMessage(Kind, Refusal);
+    const TRefusal Refusal = PlanRepaint(Plan);
+    if (Refusal != TRefusal::None) {
+        RepaintRefusalShown = true;
+        ShowRefusal(Refusal);
+        RepaintRefusalShown = false;
         return;
     }
     PaintPlanned(Plan, true);
@@ -115,14 +104,19 @@ void TMainForm::RepaintGraph()
 bool TMainForm::RepaintGraphQuietly()
 {
     TRepaintPlan Plan;
-    TMessageKind Kind = TMessageKind::mkWarning;
-    std::string Refusal;
-    if (!PlanRepaint(Plan, Kind, Refusal)) {
-        SetStatus(Refusal);
+    const TRefusal Refusal = PlanRepaint(Plan);
+    if (Refusal != TRefusal::None) {
+        SetStatus(RefusalMessage(Refusal, Results.BoundingRadius));
         return false;
     }
     PaintPlanned(Plan, false);
     return true;
+}
+
+void TMainForm::ShowRefusal(TRefusal Refusal)
+{
+    ShowMessage(IsMemoryRefusal(Refusal) ? TMessageKind::mkError : TMessageKind::mkWarning,
+                RefusalMessage(Refusal, Results.BoundingRadius));
 }
 
 void TMainForm::UndefResultsCheckBoxClick() { RepaintGraph(); }

@@ -172,7 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size)
     const MainUnit::TFunctionSettingsTexts Texts{Fields[0], Fields[1], Fields[2], Fields[3],
                                                  Fields[4], Fields[5], Fields[6], Expression};
     MainUnit::TFunctionSettings Settings;
-    const std::string Warning = MainUnit::CheckFunctionSettings(Texts, Settings);
+    const std::string Warning =
+        MainUnit::RefusalMessage(MainUnit::CheckFunctionSettings(Texts, Settings));
     if (!Warning.empty()) {
         Require(IsWarning(Warning), "a refusal that is not one of the program's warnings", In);
         return 0;

@@ -4,7 +4,6 @@
 #include "MainUnit/CalculationDriver.h"
 
 #include "MainUnit/CommandLineJob.h"
-#include "MainUnit/Messages.h"
 #include "MainUnit/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +18,7 @@ struct TDriverCase {
     const char* Name;
     std::string Function, From, To;  // the X and Z intervals alike
     uint64_t AvailableMemory;
-    std::string Refusal;
+    TRefusal Refusal;
     bool KeepsOldSet;
 };
 
@@ -36,7 +35,7 @@ TCalculationOutcome Drive(const TDriverCase& Case, TResultSet& Results, std::str
 {
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(SettingsOf(Case), Results, Plan);
-    if (!Outcome.Refusal.empty()) return Outcome;
+    if (Outcome.Refusal != TRefusal::None) return Outcome;
     Outcome = RunCalculation(Plan, "0", Results);
     NewDistance = Outcome.NewDistance;
     return Outcome;
@@ -47,22 +46,25 @@ TEST(CalculationDriver, RefusesInOneOrderForTheWindowAndTheCommandLine)
     const TDriverCase Cases[] = {
         // A set too large to be shown is refused while the old one is kept,
         // before the memory is looked at.
-        {"too large and beyond memory", "x", "1e308", "1.5e308", 1, MsgResultsTooLarge, true},
-        {"beyond memory", "x", "-10", "10", 1000, MsgCannotAllocate, false},
-        {"syntax before memory", "sin(", "1e308", "1.5e308", 1, MsgSyntaxError, true},
-        {"values too large", "1.6e308", "-10", "10", 0, MsgResultsTooLarge, false},
-        {"accepted", "x", "-10", "10", 0, "", false},
+        {"too large and beyond memory", "x", "1e308", "1.5e308", 1, TRefusal::ResultsTooLarge,
+         true},
+        {"beyond memory", "x", "-10", "10", 1000, TRefusal::CannotAllocate, false},
+        {"syntax before memory", "sin(", "1e308", "1.5e308", 1, TRefusal::SyntaxError, true},
+        {"values too large", "1.6e308", "-10", "10", 0, TRefusal::ResultsTooLarge, false},
+        {"accepted", "x", "-10", "10", 0, TRefusal::None, false},
     };
     for (const TDriverCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         TResultSet Results;
         std::string NewDistance;
         ASSERT_TRUE(
-            Drive({"", "z", "-10", "10", 0, "", false}, Results, NewDistance).Refusal.empty());
+            Drive({"", "z", "-10", "10", 0, TRefusal::None, false}, Results, NewDistance).Refusal ==
+            TRefusal::None);
         const TCalculationOutcome Outcome = Drive(Case, Results, NewDistance);
         EXPECT_EQ(Outcome.Refusal, Case.Refusal);
-        EXPECT_EQ(Outcome.SetReplaced, !Case.Refusal.empty() && !Case.KeepsOldSet);
-        EXPECT_EQ(Results.Points.size(), Case.Refusal.empty() || Case.KeepsOldSet ? 5041u : 0u);
+        EXPECT_EQ(Outcome.SetReplaced, Case.Refusal != TRefusal::None && !Case.KeepsOldSet);
+        EXPECT_EQ(Results.Points.size(),
+                  Case.Refusal == TRefusal::None || Case.KeepsOldSet ? 5041u : 0u);
 
         TCommandLineSettings Line;
         Line.Function = Case.Function;
@@ -87,12 +89,13 @@ TEST(CalculationDriver, KeepsADistanceBeyondTheRadiusAndReplacesAnyOther)
                  {"far", "25.9807621135332"}};
     TCalculationPlan Plan;
     TResultSet Results;
-    ASSERT_TRUE(PrepareCalculation(SettingsOf({"", "x", "-10", "10", 0, "", false}), Results, Plan)
-                    .Refusal.empty());
+    ASSERT_TRUE(PrepareCalculation(SettingsOf({"", "x", "-10", "10", 0, TRefusal::None, false}),
+                                   Results, Plan)
+                    .Refusal == TRefusal::None);
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Typed);
         const TCalculationOutcome Outcome = RunCalculation(Plan, Case.Typed, Results);
-        EXPECT_EQ(Outcome.Refusal, "");
+        EXPECT_EQ(Outcome.Refusal, TRefusal::None);
         EXPECT_EQ(Outcome.NewDistance, Case.Written);
     }
 }

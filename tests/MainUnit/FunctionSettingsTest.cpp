@@ -1,8 +1,6 @@
 // The checks "Calculate results" makes before it reserves any storage.
 #include "MainUnit/FunctionSettings.h"
 
-#include "MainUnit/Messages.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -28,20 +26,20 @@ struct Fields {
 struct RefusalCase {
     const char* Name;
     void (*Change)(Fields&);
-    std::string Message;  // empty: accepted
+    TRefusal Refusal;  // None: accepted
 };
 
 TEST(CheckFunctionSettingsTest, RefusesWithTheFirstFailingCheck)
 {
     const RefusalCase Cases[] = {
-        {"defaults", [](Fields&) {}, ""},
-        {"10 points", [](Fields& F) { F.Points = "10"; }, MsgPointsToShow},
-        {"11 points", [](Fields& F) { F.Points = "11"; }, ""},
-        {"999999 points", [](Fields& F) { F.Points = "999999"; }, ""},
-        {"1000000 points", [](Fields& F) { F.Points = "1000000"; }, MsgPointsToShow},
-        {"5000.0 points", [](Fields& F) { F.Points = "5000.0"; }, MsgPointsToShow},
-        {"empty points", [](Fields& F) { F.Points = ""; }, MsgPointsToShow},
-        {"hex points", [](Fields& F) { F.Points = "$1388"; }, ""},
+        {"defaults", [](Fields&) {}, TRefusal::None},
+        {"10 points", [](Fields& F) { F.Points = "10"; }, TRefusal::PointsToShow},
+        {"11 points", [](Fields& F) { F.Points = "11"; }, TRefusal::None},
+        {"999999 points", [](Fields& F) { F.Points = "999999"; }, TRefusal::None},
+        {"1000000 points", [](Fields& F) { F.Points = "1000000"; }, TRefusal::PointsToShow},
+        {"5000.0 points", [](Fields& F) { F.Points = "5000.0"; }, TRefusal::PointsToShow},
+        {"empty points", [](Fields& F) { F.Points = ""; }, TRefusal::PointsToShow},
+        {"hex points", [](Fields& F) { F.Points = "$1388"; }, TRefusal::None},
         // The points check comes before everything else.
         {"points before intervals",
          [](Fields& F) {
@@ -49,51 +47,55 @@ TEST(CheckFunctionSettingsTest, RefusesWithTheFirstFailingCheck)
              F.XFrom = "a";
              F.Expression = "+";
          },
-         MsgPointsToShow},
-        {"x from text", [](Fields& F) { F.XFrom = "abc"; }, MsgXZInterval},
-        {"z to empty", [](Fields& F) { F.ZTo = ""; }, MsgXZInterval},
-        {"x beyond doubles", [](Fields& F) { F.XTo = "1e400"; }, MsgXZInterval},
+         TRefusal::PointsToShow},
+        {"x from text", [](Fields& F) { F.XFrom = "abc"; }, TRefusal::XZInterval},
+        {"z to empty", [](Fields& F) { F.ZTo = ""; }, TRefusal::XZInterval},
+        {"x beyond doubles", [](Fields& F) { F.XTo = "1e400"; }, TRefusal::XZInterval},
         {"x and z before y",
          [](Fields& F) {
              F.ZFrom = "1,5";
              F.YFrom = "q";
          },
-         MsgXZInterval},
-        {"y from text", [](Fields& F) { F.YFrom = "q"; }, MsgYInterval},
-        {"y to text, from empty", [](Fields& F) { F.YTo = "q"; }, MsgYInterval},
-        {"y blanks only", [](Fields& F) { F.YFrom = "  "; }, MsgYInterval},
-        {"y beyond doubles", [](Fields& F) { F.YTo = "-1e999"; }, MsgYInterval},
+         TRefusal::XZInterval},
+        {"y from text", [](Fields& F) { F.YFrom = "q"; }, TRefusal::YInterval},
+        {"y to text, from empty", [](Fields& F) { F.YTo = "q"; }, TRefusal::YInterval},
+        {"y blanks only", [](Fields& F) { F.YFrom = "  "; }, TRefusal::YInterval},
+        {"y beyond doubles", [](Fields& F) { F.YTo = "-1e999"; }, TRefusal::YInterval},
         {"y before expression",
          [](Fields& F) {
              F.YFrom = "q";
              F.Expression = "+";
          },
-         MsgYInterval},
-        {"255 characters", [](Fields& F) { F.Expression = "1" + std::string(254, ' '); }, ""},
+         TRefusal::YInterval},
+        {"255 characters", [](Fields& F) { F.Expression = "1" + std::string(254, ' '); },
+         TRefusal::None},
         {"256 characters", [](Fields& F) { F.Expression = "1" + std::string(255, ' '); },
-         MsgExpressionLength},
-        {"ten letters", [](Fields& F) { F.Expression = "x+x+x+x+x+z+z+z+z+z"; }, ""},
+         TRefusal::ExpressionLength},
+        {"ten letters", [](Fields& F) { F.Expression = "x+x+x+x+x+z+z+z+z+z"; }, TRefusal::None},
         {"eleven letters", [](Fields& F) { F.Expression = "x+x+x+x+x+z+z+z+z+z+x"; },
-         MsgParameterCount},
-        {"exp keeps its x", [](Fields& F) { F.Expression = "exp(x)+EXP(x)+x+x+x+x+x+x+x+x"; }, ""},
-        {"empty expression", [](Fields& F) { F.Expression = ""; }, MsgSyntaxError},
-        {"blank expression", [](Fields& F) { F.Expression = "   "; }, MsgSyntaxError},
-        {"trailing operator", [](Fields& F) { F.Expression = "x+"; }, MsgSyntaxError},
-        {"undefined at the trial point", [](Fields& F) { F.Expression = "1/(x-1)"; }, ""},
-        {"undefined everywhere", [](Fields& F) { F.Expression = "sqrt(-1)"; }, ""},
+         TRefusal::ParameterCount},
+        {"exp keeps its x", [](Fields& F) { F.Expression = "exp(x)+EXP(x)+x+x+x+x+x+x+x+x"; },
+         TRefusal::None},
+        {"empty expression", [](Fields& F) { F.Expression = ""; }, TRefusal::SyntaxError},
+        {"blank expression", [](Fields& F) { F.Expression = "   "; }, TRefusal::SyntaxError},
+        {"trailing operator", [](Fields& F) { F.Expression = "x+"; }, TRefusal::SyntaxError},
+        {"undefined at the trial point", [](Fields& F) { F.Expression = "1/(x-1)"; },
+         TRefusal::None},
+        {"undefined everywhere", [](Fields& F) { F.Expression = "sqrt(-1)"; }, TRefusal::None},
         // Malformed behind an undefined value: the trial alone would pass these.
-        {"loge(x-1)+", [](Fields& F) { F.Expression = "loge(x-1)+"; }, MsgSyntaxError},
-        {"sqrt(-1)+", [](Fields& F) { F.Expression = "sqrt(-1)+"; }, MsgSyntaxError},
-        {"1/(x-1)*", [](Fields& F) { F.Expression = "1/(x-1)*"; }, MsgSyntaxError},
-        {"zero byte", [](Fields& F) { F.Expression = std::string("1\0+", 3); }, MsgSyntaxError},
+        {"loge(x-1)+", [](Fields& F) { F.Expression = "loge(x-1)+"; }, TRefusal::SyntaxError},
+        {"sqrt(-1)+", [](Fields& F) { F.Expression = "sqrt(-1)+"; }, TRefusal::SyntaxError},
+        {"1/(x-1)*", [](Fields& F) { F.Expression = "1/(x-1)*"; }, TRefusal::SyntaxError},
+        {"zero byte", [](Fields& F) { F.Expression = std::string("1\0+", 3); },
+         TRefusal::SyntaxError},
     };
     for (const RefusalCase& C : Cases) {
         Fields F;
         C.Change(F);
         TFunctionSettings Settings;
         Settings.PointCount = -1;
-        EXPECT_EQ(CheckFunctionSettings(F.Texts(), Settings), C.Message) << C.Name;
-        if (!C.Message.empty()) {
+        EXPECT_EQ(CheckFunctionSettings(F.Texts(), Settings), C.Refusal) << C.Name;
+        if (C.Refusal != TRefusal::None) {
             EXPECT_EQ(Settings.PointCount, -1) << C.Name << ": written on refusal";
         }
     }
@@ -107,7 +109,7 @@ TEST(CheckFunctionSettingsTest, OrdersPairsOpensEmptyYEndsAndDropsBlanks)
     F.ZFrom = "3", F.ZTo = "3";
     F.Expression = " sin( x ) * cos( z ) ";
     TFunctionSettings S;
-    ASSERT_EQ(CheckFunctionSettings(F.Texts(), S), "");
+    ASSERT_EQ(CheckFunctionSettings(F.Texts(), S), TRefusal::None);
     EXPECT_EQ(S.PointCount, 5000);
     EXPECT_EQ(S.XIntervalFrom, -5);
     EXPECT_EQ(S.XIntervalTo, 5);
@@ -118,7 +120,7 @@ TEST(CheckFunctionSettingsTest, OrdersPairsOpensEmptyYEndsAndDropsBlanks)
     EXPECT_STREQ(S.Expression.data(), "sin(x)*cos(z)");
 
     F.YFrom = "", F.YTo = "-2";
-    ASSERT_EQ(CheckFunctionSettings(F.Texts(), S), "");
+    ASSERT_EQ(CheckFunctionSettings(F.Texts(), S), TRefusal::None);
     EXPECT_EQ(S.YIntervalFrom, -1.7e308);
     EXPECT_EQ(S.YIntervalTo, -2);
 }

@@ -126,7 +126,7 @@ TEST(PointPick, ReadsAndPlacesTheOption)
                  {"99999999999,1", false, 0, 0}};
     for (const auto& C : Cases) {
         int32_t X = 0, Y = 0;
-        EXPECT_EQ(ReadPickOption(C.Text, X, Y).empty(), C.Read) << C.Text;
+        EXPECT_EQ(ReadPickOption(C.Text, X, Y) == TRefusal::None, C.Read) << C.Text;
         if (C.Read) {
             EXPECT_EQ(X, C.X) << C.Text;
             EXPECT_EQ(Y, C.Y) << C.Text;

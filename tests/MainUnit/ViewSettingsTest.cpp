@@ -1,8 +1,6 @@
 // The repaint's checks of the four view fields and the step buttons.
 #include "MainUnit/ViewSettings.h"
 
-#include "MainUnit/Messages.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,42 +13,38 @@ using namespace MainUnit;
 struct CheckCase {
     const char *Hor, *Ver, *Distance, *Zoom;
     double Radius;
-    std::string Message;  // empty: accepted
+    TRefusal Refusal;  // None: accepted
 };
 
 TEST(CheckViewSettingsTest, RefusesInTheRepaintsOrder)
 {
-    const std::string DistanceOf10 = std::string(MsgDistanceHead) + "10" + MsgDistanceTail;
     const CheckCase Cases[] = {
-        {"0", "0", "15", "100", 10, ""},
-        {"999.99", "1.5707963267948966", "15", "0.001", 10, ""},
-        {"-999.99", "-1.5707963267948966", "10.000001", "100", 10, ""},
-        {"abc", "0", "15", "100", 10, MsgViewNumbers},
+        {"0", "0", "15", "100", 10, TRefusal::None},
+        {"999.99", "1.5707963267948966", "15", "0.001", 10, TRefusal::None},
+        {"-999.99", "-1.5707963267948966", "10.000001", "100", 10, TRefusal::None},
+        {"abc", "0", "15", "100", 10, TRefusal::ViewNumbers},
         // One unreadable text wins over another value out of range.
-        {"5000", "0", "15", "1,5", 10, MsgViewNumbers},
-        {"0", "0", "1e400", "100", 10, MsgViewNumbers},
-        {"0", "0", "15", "", 10, MsgViewNumbers},
-        {"1000", "0", "15", "100", 10, MsgHorAngle},
-        {"-1000", "0", "15", "100", 10, MsgHorAngle},
-        {"0", "1.5708", "15", "100", 10, MsgVerAngle},
-        {"0", "-1.5708", "15", "100", 10, MsgVerAngle},
-        {"0", "2", "15", "0", 10, MsgVerAngle},
-        {"0", "0", "15", "0", 10, MsgZoom},
-        {"0", "0", "15", "-5", 10, MsgZoom},
-        {"0", "0", "10", "100", 10, DistanceOf10},
-        {"0", "0", "-20", "100", 10, DistanceOf10},
-        // A distance equal to the radius names the radius in 15 digits.
-        {"0", "0", "17.320508075688772", "100", std::sqrt(300.0),
-         std::string(MsgDistanceHead) + "17.3205080756888" + MsgDistanceTail},
+        {"5000", "0", "15", "1,5", 10, TRefusal::ViewNumbers},
+        {"0", "0", "1e400", "100", 10, TRefusal::ViewNumbers},
+        {"0", "0", "15", "", 10, TRefusal::ViewNumbers},
+        {"1000", "0", "15", "100", 10, TRefusal::HorAngle},
+        {"-1000", "0", "15", "100", 10, TRefusal::HorAngle},
+        {"0", "1.5708", "15", "100", 10, TRefusal::VerAngle},
+        {"0", "-1.5708", "15", "100", 10, TRefusal::VerAngle},
+        {"0", "2", "15", "0", 10, TRefusal::VerAngle},
+        {"0", "0", "15", "0", 10, TRefusal::Zoom},
+        {"0", "0", "15", "-5", 10, TRefusal::Zoom},
+        {"0", "0", "10", "100", 10, TRefusal::Distance},
+        {"0", "0", "-20", "100", 10, TRefusal::Distance},
+        {"0", "0", "17.320508075688772", "100", std::sqrt(300.0), TRefusal::Distance},
     };
     for (const CheckCase& C : Cases) {
         TViewSettings Settings;
         Settings.Zoom = -7;
-        std::string Message =
-            CheckViewSettings(C.Hor, C.Ver, C.Distance, C.Zoom, C.Radius, Settings);
-        EXPECT_EQ(Message, C.Message)
+        EXPECT_EQ(CheckViewSettings(C.Hor, C.Ver, C.Distance, C.Zoom, C.Radius, Settings),
+                  C.Refusal)
             << C.Hor << ' ' << C.Ver << ' ' << C.Distance << ' ' << C.Zoom;
-        if (C.Message.empty()) {
+        if (C.Refusal == TRefusal::None) {
             double Zoom = 0;
             std::sscanf(C.Zoom, "%lf", &Zoom);
             EXPECT_EQ(Settings.Zoom, Zoom);
@@ -117,7 +111,8 @@ TEST(ViewStepTest, MinDistanceIsJustAboveTheRadius)
     EXPECT_EQ(MinDistanceText(0), "0");
     TViewSettings Settings;
     const double Radius = std::sqrt(300.0);
-    EXPECT_EQ(CheckViewSettings("0", "0", MinDistanceText(Radius), "100", Radius, Settings), "");
+    EXPECT_EQ(CheckViewSettings("0", "0", MinDistanceText(Radius), "100", Radius, Settings),
+              TRefusal::None);
 }
 
 }  // namespace

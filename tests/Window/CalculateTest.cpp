@@ -28,53 +28,79 @@ struct TFieldText {
 struct TRefusal {
     const char* Name;
     std::vector<TFieldText> Fields;
-    const char* Message;
+    std::string Message;
 };
 
 const std::string Long256 = "1" + std::string(254, ' ') + "1";
 
 const TRefusal Refusals[] = {
-    {"ten points", {{&TMainForm::PointsToShowEdit, "10"}}, MainUnit::MsgPointsToShow},
-    {"a million points", {{&TMainForm::PointsToShowEdit, "1000000"}}, MainUnit::MsgPointsToShow},
+    {"ten points",
+     {{&TMainForm::PointsToShowEdit, "10"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
+    {"a million points",
+     {{&TMainForm::PointsToShowEdit, "1000000"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
     {"points with a decimal point",
      {{&TMainForm::PointsToShowEdit, "5000.0"}},
-     MainUnit::MsgPointsToShow},
-    {"points empty", {{&TMainForm::PointsToShowEdit, ""}}, MainUnit::MsgPointsToShow},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
+    {"points empty",
+     {{&TMainForm::PointsToShowEdit, ""}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
     {"points before intervals",
      {{&TMainForm::PointsToShowEdit, "7"}, {&TMainForm::XIntervalFromEdit, "a"}},
-     MainUnit::MsgPointsToShow},
-    {"X From not a number", {{&TMainForm::XIntervalFromEdit, "abc"}}, MainUnit::MsgXZInterval},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
+    {"X From not a number",
+     {{&TMainForm::XIntervalFromEdit, "abc"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
     {"Z To beyond the double range",
      {{&TMainForm::ZIntervalToEdit, "1e400"}},
-     MainUnit::MsgXZInterval},
-    {"comma is no separator", {{&TMainForm::XIntervalToEdit, "1,5"}}, MainUnit::MsgXZInterval},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
+    {"comma is no separator",
+     {{&TMainForm::XIntervalToEdit, "1,5"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
     {"X and Z before Y",
      {{&TMainForm::ZIntervalFromEdit, ""}, {&TMainForm::YIntervalFromEdit, "q"}},
-     MainUnit::MsgXZInterval},
-    {"Y From of blanks", {{&TMainForm::YIntervalFromEdit, " "}}, MainUnit::MsgYInterval},
-    {"Y To not a number", {{&TMainForm::YIntervalToEdit, "x"}}, MainUnit::MsgYInterval},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
+    {"Y From of blanks",
+     {{&TMainForm::YIntervalFromEdit, " "}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
+    {"Y To not a number",
+     {{&TMainForm::YIntervalToEdit, "x"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
     {"Y From beyond the double range",
      {{&TMainForm::YIntervalFromEdit, "-1e400"}},
-     MainUnit::MsgYInterval},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
     {"Y before the expression",
      {{&TMainForm::YIntervalToEdit, "q"}, {&TMainForm::FunctionExpressionEdit, ""}},
-     MainUnit::MsgYInterval},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
     {"256 characters",
      {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}},
-     MainUnit::MsgExpressionLength},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ExpressionLength)},
     {"eleven parameters",
      {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z"}},
-     MainUnit::MsgParameterCount},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ParameterCount)},
     {"parameters before syntax",
      {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z+"}},
-     MainUnit::MsgParameterCount},
-    {"empty expression", {{&TMainForm::FunctionExpressionEdit, ""}}, MainUnit::MsgSyntaxError},
-    {"blanks only", {{&TMainForm::FunctionExpressionEdit, "   "}}, MainUnit::MsgSyntaxError},
-    {"open bracket", {{&TMainForm::FunctionExpressionEdit, "sin(x"}}, MainUnit::MsgSyntaxError},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ParameterCount)},
+    {"empty expression",
+     {{&TMainForm::FunctionExpressionEdit, ""}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+    {"blanks only",
+     {{&TMainForm::FunctionExpressionEdit, "   "}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+    {"open bracket",
+     {{&TMainForm::FunctionExpressionEdit, "sin(x"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
     // Undefined at the trial point before the malformed end is reached.
-    {"loge(x-1)+", {{&TMainForm::FunctionExpressionEdit, "loge(x-1)+"}}, MainUnit::MsgSyntaxError},
-    {"sqrt(-1)+", {{&TMainForm::FunctionExpressionEdit, "sqrt(-1)+"}}, MainUnit::MsgSyntaxError},
-    {"1/(x-1)*", {{&TMainForm::FunctionExpressionEdit, "1/(x-1)*"}}, MainUnit::MsgSyntaxError},
+    {"loge(x-1)+",
+     {{&TMainForm::FunctionExpressionEdit, "loge(x-1)+"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+    {"sqrt(-1)+",
+     {{&TMainForm::FunctionExpressionEdit, "sqrt(-1)+"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+    {"1/(x-1)*",
+     {{&TMainForm::FunctionExpressionEdit, "1/(x-1)*"}},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
 };
 
 struct TSnapshot {
@@ -215,14 +241,15 @@ TEST_F(WindowTest, GridsThatOverflowOrExceedMemoryEmptyTheSetWithTheErrorBox)
         for (const TFieldText& F : Case.Fields)
             (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
         Form->CalculateResultsButton->click();
-        EXPECT_EQ(TakeMessages(), Error(MainUnit::MsgCannotAllocate));
+        EXPECT_EQ(TakeMessages(),
+                  Error(MainUnit::RefusalMessage(MainUnit::TRefusal::CannotAllocate)));
         EXPECT_TRUE(Form->Results.Points.empty());
         EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
         for (QLabel* Label : Form->GroupBox4->findChildren<QLabel*>())
             EXPECT_TRUE(Label->text().isEmpty());
         EXPECT_TRUE(Form->CalculateResultsButton->isEnabled());
         Form->ZBufferCheckBox->click();
-        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgNoResults));
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)));
     }
 }
 
@@ -249,7 +276,8 @@ TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadabl
         for (const TFieldText& F : Case.Fields)
             (Form.get()->*F.Field)->setText(QString::fromLatin1(F.Text));
         Form->CalculateResultsButton->click();
-        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgResultsTooLarge));
+        EXPECT_EQ(TakeMessages(),
+                  Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsTooLarge)));
         if (Case.KeepsTheOldSet) {
             EXPECT_EQ(Snapshot(*Form), Before);
         } else {
@@ -267,7 +295,8 @@ TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadabl
         } else {
             EXPECT_EQ(TakeMessages(),
                       (std::vector<TRecordedMessage>(
-                          2, {Platform::TMessageKind::mkWarning, MainUnit::MsgNoResults})));
+                          2, {Platform::TMessageKind::mkWarning,
+                              MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)})));
         }
     }
 }
@@ -295,7 +324,8 @@ TEST_F(WindowTest, TheMemoryGuardCountsWhatTheSystemCanMakeAvailable)
             EXPECT_TRUE(Calculate("x"));
         } else {
             Form->CalculateResultsButton->click();
-            EXPECT_EQ(TakeMessages(), Error(MainUnit::MsgCannotAllocate));
+            EXPECT_EQ(TakeMessages(),
+                      Error(MainUnit::RefusalMessage(MainUnit::TRefusal::CannotAllocate)));
         }
     }
     Platform::MemoryReportReader = Original;

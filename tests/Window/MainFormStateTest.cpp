@@ -168,6 +168,45 @@ TEST_F(WindowTest, HelpIsModalOnTopWithFocusOnOkAndEnterClosesIt)
         WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
 }
 
+TEST_F(WindowTest, AViewFieldTypedBeforeHelpIsLeftWhenHelpCloses)
+{
+    // Closing the help window moves the focus out of the typed field, which
+    // repaints from its text at once.
+    const struct {
+        const char* Typed;
+        std::vector<TRecordedMessage> Boxes;
+        bool Repainted;
+    } Cases[] = {{"abc", Warning(MainUnit::MsgViewNumbers), false}, {"50", {}, true}};
+    QTest::keyClicks(Form->FunctionExpressionEdit, QStringLiteral("x*z"));
+    QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
+    ASSERT_EQ(TakeMessages(), std::vector<TRecordedMessage>(
+                                  {{TMessageKind::mkInformation, MainUnit::MsgCalculated}}));
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Typed);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_O, Qt::AltModifier);
+        ASSERT_EQ(QApplication::focusWidget(), Form->ZoomEdit);
+        QTest::keyClick(Form->ZoomEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Form->ZoomEdit, QString::fromLatin1(Case.Typed));
+        Form->CameraXEdit->clear();
+        bool Closed = false;
+        auto Timer = OnNextModal([&](QWidget* Modal) {
+            EXPECT_EQ(Modal, Help.get());
+            EXPECT_TRUE(Messages.empty());  // nothing repaints while help is open
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            Closed = true;
+        });
+        QTest::keyClick(Form->ZoomEdit, Qt::Key_H, Qt::AltModifier);
+        ASSERT_TRUE(WaitUntil([&] { return Closed && !Help->isVisible(); }));
+        EXPECT_EQ(TakeMessages(), Case.Boxes);
+        EXPECT_EQ(!Form->CameraXEdit->text().isEmpty(), Case.Repainted);
+        EXPECT_FALSE(Form->ZoomEdit->isModified());
+        EXPECT_TRUE(
+            WaitUntil([&] { return QApplication::focusWidget() == Form->FunctionExpressionEdit; }));
+    }
+}
+
 TEST_F(WindowTest, AMinimisedHelpWindowComesBackAtOnce)
 {
     bool Restored = false;
@@ -294,6 +333,7 @@ TEST_F(WindowTest, AcceleratorsToggleTheCheckBoxesAndPressMin)
     QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_M, Qt::AltModifier);
     ASSERT_TRUE(WaitUntil([&] { return Messages.size() == 3; }));
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(TakeMessages(),
-              std::vector<TRecordedMessage>(3, {TMessageKind::mkWarning, MainUnit::MsgNoResults}));
+    EXPECT_EQ(TakeMessages(), std::vector<TRecordedMessage>(
+                                  3, {TMessageKind::mkWarning,
+                                      MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)}));
 }

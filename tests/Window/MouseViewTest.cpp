@@ -172,17 +172,18 @@ TEST_F(MouseViewTest, DoubleClickFitsTheBoundingSphereIntoThePictureHeight)
 TEST_F(MouseViewTest, NoBoxDuringGesturesTheStatusLineSaysWhyUntilTheNextRepaint)
 {
     const std::string Distance =
-        std::string(MainUnit::MsgDistanceHead) + "17.3205080756888" + MainUnit::MsgDistanceTail;
+        MainUnit::RefusalMessage(MainUnit::TRefusal::Distance, std::sqrt(300.0));
     const struct {
         const char *Hor, *Ver, *Distance, *Zoom;
         std::string Message;
     } Cases[] = {
-        {"0", "0", "30", "100", MainUnit::MsgNoResults},  // before the calculation
-        {"abc", "0", "30", "100", MainUnit::MsgViewNumbers},
-        {"0", "0", "30", "", MainUnit::MsgViewNumbers},
-        {"1000", "0", "30", "100", MainUnit::MsgHorAngle},
-        {"0", "1.5708", "30", "100", MainUnit::MsgVerAngle},
-        {"0", "0", "30", "0", MainUnit::MsgZoom},
+        {"0", "0", "30", "100",
+         MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)},  // before the calculation
+        {"abc", "0", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+        {"0", "0", "30", "", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+        {"1000", "0", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::HorAngle)},
+        {"0", "1.5708", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
+        {"0", "0", "30", "0", MainUnit::RefusalMessage(MainUnit::TRefusal::Zoom)},
         {"0", "0", "17", "100", Distance},
     };
     const std::function<void()> Gestures[] = {
@@ -195,7 +196,8 @@ TEST_F(MouseViewTest, NoBoxDuringGesturesTheStatusLineSaysWhyUntilTheNextRepaint
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Message);
-        if (Case.Message != MainUnit::MsgNoResults && Form->Results.Points.empty()) {
+        if (Case.Message != MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults) &&
+            Form->Results.Points.empty()) {
             ASSERT_TRUE(Calculate("x"));
         }
         SetView(Case.Hor, Case.Ver, Case.Distance, Case.Zoom);

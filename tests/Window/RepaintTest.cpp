@@ -20,28 +20,30 @@ struct TViewCase {
 };
 
 const std::string DistanceMessage =
-    std::string(MainUnit::MsgDistanceHead) + "17.3205080756888" + MainUnit::MsgDistanceTail;
+    MainUnit::RefusalMessage(MainUnit::TRefusal::Distance, std::sqrt(300.0));
 
 const TViewCase ViewCases[] = {
-    {"abc", "0", "30", "100", MainUnit::MsgViewNumbers},
-    {"abc", "5", "30", "-1", MainUnit::MsgViewNumbers},  // unreadable beats out of range
-    {"0", "0", "1e400", "100", MainUnit::MsgViewNumbers},
-    {"0", "0,5", "30", "100", MainUnit::MsgViewNumbers},
-    {"0", "0", "30", "", MainUnit::MsgViewNumbers},
-    {"1000", "0", "30", "100", MainUnit::MsgHorAngle},
-    {"-1000", "9", "30", "0", MainUnit::MsgHorAngle},
+    {"abc", "0", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+    {"abc", "5", "30", "-1",
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},  // unreadable beats out of range
+    {"0", "0", "1e400", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+    {"0", "0,5", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+    {"0", "0", "30", "", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
+    {"1000", "0", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::HorAngle)},
+    {"-1000", "9", "30", "0", MainUnit::RefusalMessage(MainUnit::TRefusal::HorAngle)},
     {"999.99", "0", "30", "100", ""},
-    {"0", "1.5708", "30", "100", MainUnit::MsgVerAngle},
-    {"0", "-1.5708", "30", "0", MainUnit::MsgVerAngle},
+    {"0", "1.5708", "30", "100", MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
+    {"0", "-1.5708", "30", "0", MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
     {"0", "1.5707963267948966", "30", "100", ""},
-    {"0", "0", "30", "0", MainUnit::MsgZoom},
-    {"0", "0", "1", "-5", MainUnit::MsgZoom},
+    {"0", "0", "30", "0", MainUnit::RefusalMessage(MainUnit::TRefusal::Zoom)},
+    {"0", "0", "1", "-5", MainUnit::RefusalMessage(MainUnit::TRefusal::Zoom)},
     {"0", "0", nullptr, "100", DistanceMessage},
     {"0", "0", "17.3205080756887", "100", DistanceMessage},  // just below the radius
     {"0", "0", "17.3205080756888", "100", ""},               // just above it
     // Camera and plane fall together; the plane's offset overflows.
-    {"0", "0", "30", "1e-20", MainUnit::MsgViewBeyondPrecision},
-    {"0.7", "0.5", "30", "1e200", MainUnit::MsgViewBeyondPrecision},
+    {"0", "0", "30", "1e-20", MainUnit::RefusalMessage(MainUnit::TRefusal::ViewBeyondPrecision)},
+    {"0.7", "0.5", "30", "1e200",
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ViewBeyondPrecision)},
 };
 
 }  // namespace
@@ -52,7 +54,7 @@ TEST_F(WindowTest, RepaintBeforeAnyCalculationHasNoResultsToShow)
                                  static_cast<QAbstractButton*>(Form->ZBufferCheckBox),
                                  static_cast<QAbstractButton*>(Form->Outline3DCheckBox)}) {
         Box->click();
-        EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgNoResults));
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)));
         EXPECT_TRUE(Form->CameraXEdit->text().isEmpty());
     }
 }
@@ -97,7 +99,8 @@ TEST_F(WindowTest, AResultSetBeyondThePrecisionOfTheViewIsReportedNotLeftBlack)
     EXPECT_EQ(TakeMessages(),
               (std::vector<TRecordedMessage>{
                   {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated},
-                  {Platform::TMessageKind::mkWarning, MainUnit::MsgViewBeyondPrecision}}));
+                  {Platform::TMessageKind::mkWarning,
+                   MainUnit::RefusalMessage(MainUnit::TRefusal::ViewBeyondPrecision)}}));
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("1.5E19"));
 }
 

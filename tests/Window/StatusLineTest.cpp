@@ -36,7 +36,7 @@ TEST_F(WindowTest, SyntaxRefusalLeavesTheBoxAsItWasAndTheColumnAfterIt)
     Form->FunctionExpressionEdit->setText(QStringLiteral("x"));
     Form->FunctionExpressionEdit->clear();
     Form->CalculateResultsButton->click();
-    EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgSyntaxError));
+    EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)));
     EXPECT_EQ(StatusWhileBoxOpen, "");
     EXPECT_EQ(Form->StatusLabel->text().toStdString(), "Column 1: the expression is empty");
 }

@@ -19,37 +19,37 @@ struct TStepCase {
     std::string Message;  // of a refused repaint
 };
 
-const std::string DistanceAbove10 =
-    std::string(MainUnit::MsgDistanceHead) + "10" + MainUnit::MsgDistanceTail;
+const std::string DistanceAbove10 = MainUnit::RefusalMessage(MainUnit::TRefusal::Distance, 10);
 
 const TStepCase StepCases[] = {
     {&TMainForm::HorAngleEdit, "0", &TMainForm::HorAngleIncButton, "0.1", Repainted, ""},
     {&TMainForm::HorAngleEdit, "0", &TMainForm::HorAngleDecButton, "-0.1", Repainted, ""},
     {&TMainForm::HorAngleEdit, "999.95", &TMainForm::HorAngleIncButton, "1000.05", Refused,
-     MainUnit::MsgHorAngle},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::HorAngle)},
     {&TMainForm::VerAngleEdit, "1.4", &TMainForm::VerAngleIncButton, "1.5", Repainted, ""},
     {&TMainForm::VerAngleEdit, "1.5", &TMainForm::VerAngleIncButton, "1.5", Nothing, ""},
     {&TMainForm::VerAngleEdit, "2", &TMainForm::VerAngleIncButton, "2", Refused,
-     MainUnit::MsgVerAngle},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
     {&TMainForm::VerAngleEdit, "-1.5", &TMainForm::VerAngleDecButton, "-1.5", Nothing, ""},
     {&TMainForm::VerAngleEdit, "-1.6", &TMainForm::VerAngleDecButton, "-1.6", Refused,
-     MainUnit::MsgVerAngle},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
     {&TMainForm::VerAngleEdit, "-3", &TMainForm::VerAngleIncButton, "-2.9", Refused,
-     MainUnit::MsgVerAngle},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::VerAngle)},
     {&TMainForm::VerAngleEdit, "x", &TMainForm::VerAngleIncButton, "x", Refused,
-     MainUnit::MsgViewNumbers},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
     {&TMainForm::DistanceEdit, "12", &TMainForm::DistanceDecButton, "10.8", Repainted, ""},
     {&TMainForm::DistanceEdit, "11", &TMainForm::DistanceDecButton, "11", Nothing, ""},
     {&TMainForm::DistanceEdit, "10", &TMainForm::DistanceDecButton, "10", Refused, DistanceAbove10},
     {&TMainForm::DistanceEdit, "12", &TMainForm::DistanceIncButton, "13.2", Repainted, ""},
     {&TMainForm::DistanceEdit, "abc", &TMainForm::DistanceIncButton, "abc", Refused,
-     MainUnit::MsgViewNumbers},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
     {&TMainForm::DistanceEdit, "1e400", &TMainForm::DistanceIncButton, "1e400", Refused,
-     MainUnit::MsgViewNumbers},
+     MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)},
     {&TMainForm::DistanceEdit, "50", &TMainForm::MinDistanceButton, "10.01", Repainted, ""},
     {&TMainForm::ZoomEdit, "100", &TMainForm::ZoomIncButton, "110", Repainted, ""},
     {&TMainForm::ZoomEdit, "100", &TMainForm::ZoomDecButton, "90", Repainted, ""},
-    {&TMainForm::ZoomEdit, "-100", &TMainForm::ZoomIncButton, "-110", Refused, MainUnit::MsgZoom},
+    {&TMainForm::ZoomEdit, "-100", &TMainForm::ZoomIncButton, "-110", Refused,
+     MainUnit::RefusalMessage(MainUnit::TRefusal::Zoom)},
 };
 
 }  // namespace
@@ -120,7 +120,7 @@ TEST_F(WindowTest, MinBeforeAnyCalculationWritesZeroAndFindsNoResults)
 {
     Form->MinDistanceButton->click();
     EXPECT_EQ(Form->DistanceEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(TakeMessages(), Warning(MainUnit::MsgNoResults));
+    EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)));
 }
 
 TEST_F(ViewControlsTest, LeavingATypedFieldRepaintsOnceAndEnterRepaints)
@@ -162,7 +162,7 @@ TEST_F(ViewControlsTest, LeavingATypedFieldRepaintsOnceAndEnterRepaints)
     QTest::keyClicks(Form->DistanceEdit, QStringLiteral("x"));
     QTest::keyClick(Form->DistanceEdit, Qt::Key_Return);
     EXPECT_EQ(Outcome(Message), Refused);
-    EXPECT_EQ(Message, MainUnit::MsgViewNumbers);
+    EXPECT_EQ(Message, MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers));
     EXPECT_EQ(Form->focusWidget(), Form->FunctionExpressionEdit);
     // The activation moving the focus is no exit of the field: no second box.
     EXPECT_EQ(Outcome(Message), Nothing);
@@ -173,4 +173,31 @@ TEST_F(ViewControlsTest, LeavingATypedFieldRepaintsOnceAndEnterRepaints)
     ASSERT_EQ(QApplication::focusWidget(), Form->DistanceEdit);
     QTest::mouseClick(Form->XIntervalFromEdit, Qt::LeftButton);
     EXPECT_EQ(Outcome(Message), Nothing);
+}
+
+TEST_F(ViewControlsTest, OnlyARefusedRepaintAnswersTheTypedFieldItLeaves)
+{
+    // A repaint's refusal has read the typed text: leaving the field with the
+    // activation after its box does not repeat it. Any other box leaves the
+    // field as an exit, which repaints from the typed text.
+    const std::vector<TRecordedMessage> Refusal = Warning(MainUnit::MsgViewNumbers);
+    std::vector<TRecordedMessage> AfterCalculation = {
+        {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated}};
+    AfterCalculation.insert(AfterCalculation.end(), 2, Refusal[0]);
+    const struct {
+        Qt::Key Key;  // with Alt, from the typed field
+        std::vector<TRecordedMessage> Boxes;
+    } Cases[] = {{Qt::Key_Return, Refusal}, {Qt::Key_M, Refusal}, {Qt::Key_R, AfterCalculation}};
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(char(Case.Key));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        Form->ZoomEdit->setFocus();
+        QTest::keyClick(Form->ZoomEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Form->ZoomEdit, QStringLiteral("abc"));
+        QTest::keyClick(Form->ZoomEdit, Case.Key,
+                        Case.Key == Qt::Key_Return ? Qt::NoModifier : Qt::AltModifier);
+        ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));
+        EXPECT_EQ(TakeMessages(), Case.Boxes);
+        EXPECT_FALSE(Form->ZoomEdit->isModified());
+    }
 }

@@ -1,0 +1,53 @@
+// Why an operation refuses to go on: one code each, and one lookup that
+// makes the text the user sees, the figures in it taken from the limits
+// that the checks themselves use.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace MainUnit {
+
+enum class TRefusal : uint8_t {
+    None,
+    // "Calculate results", in the order of the checks.
+    PointsToShow,
+    XZInterval,
+    YInterval,
+    ExpressionLength,
+    ParameterCount,
+    SyntaxError,
+    ResultsTooLarge,  // intervals or results beyond the camera distance numbers can hold
+    CannotAllocate,
+    // A repaint, in the order of the checks.
+    NoResults,
+    ViewNumbers,
+    HorAngle,
+    VerAngle,
+    Zoom,
+    Distance,  // names the least distance, the radius of the result set
+    ViewPlane,
+    ViewBeyondPrecision,  // a view through which no point projects
+    ZBuffer,
+    // Options of the command line.
+    OrderOption,
+    SeedOption,
+    OutputOption,
+    PickOption,
+};
+
+// The points to show are accepted strictly between these.
+inline constexpr int32_t FewestPointsRefused = 10;
+inline constexpr int32_t MostPointsRefused = 1000000;
+// The horizontal angle is accepted strictly between -this and this.
+inline constexpr double HorAngleLimit = 1000.0;
+
+// The text of a refusal; BoundingRadius is the radius the view was checked
+// against, which only the distance refusal names. Empty for None.
+std::string RefusalMessage(TRefusal Refusal, double BoundingRadius = 0.0);
+
+// Whether the refusal is a memory failure, which the window reports in an
+// error box rather than a warning box.
+bool IsMemoryRefusal(TRefusal Refusal);
+
+}  // namespace MainUnit

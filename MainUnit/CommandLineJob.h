@@ -39,6 +39,9 @@ struct TCommandLineSettings {
         int32_t Y = 0;
     };
     std::vector<TPick> Picks;
+    // --usual-priority: Function was typed by the usual priority rules and
+    // has been rewritten to mean the same here.
+    bool UsualPriority = false;
 };
 
 // "FROM:TO" into the two field texts (either may be empty). Without a colon

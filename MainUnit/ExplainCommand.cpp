@@ -1,5 +1,6 @@
 #include "MainUnit/ExplainCommand.h"
 
+#include "MainUnit/ExpressionStatus.h"
 #include "SolveExp/Reading.h"
 
 namespace MainUnit {
@@ -9,9 +10,11 @@ int ExplainCommand(std::string_view Expression, std::ostream& Out, std::ostream&
     const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
     if (Reading.WellFormed) {
         Out << Reading.Text << '\n';
+        if (Reading.PriorityMatters) Out << "usual priority: " << Reading.UsualText << '\n';
         return 0;
     }
-    Err << "column " << Reading.Column << ": " << Reading.Reason << '\n';
+    Err << "column " << Reading.Column << ": " << ReasonWithHint(Reading.Reason, Reading.Hint)
+        << '\n';
     return 2;
 }
 

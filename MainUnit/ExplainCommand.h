@@ -6,8 +6,10 @@
 
 namespace MainUnit {
 
-// Writes the reading of Expression to Out and returns 0, or writes
-// "column N: reason" to Err and returns 2.
+// Writes the reading of Expression to Out and returns 0; when the usual
+// priority rules read it otherwise, a second line "usual priority: ..." gives
+// the text that means what they make of it. A malformed text: writes
+// "column N: reason; hint" to Err and returns 2.
 int ExplainCommand(std::string_view Expression, std::ostream& Out, std::ostream& Err);
 
 }  // namespace MainUnit

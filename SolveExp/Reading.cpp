@@ -1,5 +1,7 @@
 // ReadExpression: one walk over the typed text without blanks that follows
-// the tokenizer and the evaluator rule for rule, while it prints the reading.
+// the tokenizer and the evaluator rule for rule, while it collects each
+// bracket level's operands and operators; each level is folded into a tree
+// by this unit's rule and by the usual one.
 //
 // The walk runs on the text before substitution. A parameter letter stands
 // for a bracketed number there, so it is an operand that counts as one
@@ -9,8 +11,8 @@
 // starts with '(' and closes its own bracket.
 #include "SolveExp/Reading.h"
 
-#include "SolveExp/Internal/ReadingPiece.h"
 #include "SolveExp/Internal/ReadingReasons.h"
+#include "SolveExp/Internal/ReadingTree.h"
 #include "SolveExp/SolveExp.h"
 
 #include <limits>
@@ -33,14 +35,6 @@ bool ContinuesNumber(char C, char Before)
            ((C == '+' || C == '-') && (Before == 'e' || Before == 'E'));
 }
 
-// Only letters and digits: a spelling the '^' hint can repeat.
-bool IsPlainOperand(const std::string& Text)
-{
-    for (char C : Text)
-        if (!IsLetter(C) && !IsDigit(C) && C != '.') return false;
-    return !Text.empty();
-}
-
 class TReader {
 public:
     explicit TReader(std::string_view Typed);
@@ -52,22 +46,24 @@ private:
     std::size_t Pos = 0;
     int32_t Letters = 0;
     int32_t FailColumn = 0;
-    std::string FailReason;
+    TReason FailReason;
+    TReadingTree Tree;
 
-    bool Fail(std::size_t At, std::string Reason);
+    bool Fail(std::size_t At, TReason Reason);
     bool IsParameter(std::size_t I) const;
     std::size_t FunctionNameLength(std::size_t I) const;
     std::size_t LetterRunEnd(std::size_t I) const;
 
-    bool ReadLevel(int32_t Depth, TPiece& Out);
-    bool LevelEnds(int32_t Depth, char Pending, const TChain& Chain);
+    bool ReadLevel(int32_t Depth, TOperandPair& Out);
+    bool LevelEnds(int32_t Depth, char Pending, bool Empty);
     bool ReadOperator(char& Pending, bool LevelStart);
-    bool ReadOperand(int32_t Depth, bool AfterOperand, std::string_view LastOperand, TPiece& Out);
-    bool ReadNumber(bool AfterOperand, TPiece& Out);
-    bool ReadGroup(int32_t Depth, TPiece& Out);
-    bool ReadName(int32_t Depth, bool AfterOperand, TPiece& Out);
-    bool ReadCall(int32_t Depth, std::size_t NameLength, TPiece& Out);
-    bool ReadLetter(TPiece& Out);
+    bool ReadOperand(int32_t Depth, bool AfterOperand, std::string_view LastOperand,
+                     TOperandPair& Out);
+    bool ReadNumber(bool AfterOperand, TOperandPair& Out);
+    bool ReadGroup(int32_t Depth, TOperandPair& Out);
+    bool ReadName(int32_t Depth, bool AfterOperand, TOperandPair& Out);
+    bool ReadCall(int32_t Depth, std::size_t NameLength, TOperandPair& Out);
+    bool ReadLetter(TOperandPair& Out);
 };
 
 TReader::TReader(std::string_view Typed)
@@ -87,18 +83,21 @@ TReader::TReader(std::string_view Typed)
 TReading TReader::Read()
 {
     TReading Reading;
-    TPiece Whole;
+    TOperandPair Whole;
     if (ReadLevel(0, Whole)) {
         Reading.WellFormed = true;
-        Reading.Text = std::move(Whole.Text);
+        Reading.Text = Tree.Write(Whole.Own);
+        Reading.PriorityMatters = !Tree.Same(Whole.Own, Whole.Usual);
+        Reading.UsualText = Reading.PriorityMatters ? Tree.Write(Whole.Usual) : Reading.Text;
     } else {
         Reading.Column = FailColumn;
-        Reading.Reason = std::move(FailReason);
+        Reading.Reason = std::move(FailReason.Reason);
+        Reading.Hint = std::move(FailReason.Hint);
     }
     return Reading;
 }
 
-bool TReader::Fail(std::size_t At, std::string Reason)
+bool TReader::Fail(std::size_t At, TReason Reason)
 {
     FailColumn = Columns[At];
     FailReason = std::move(Reason);
@@ -139,39 +138,41 @@ std::size_t TReader::LetterRunEnd(std::size_t I) const
 // the caller) or the end of the text. Pending is the evaluator's pending
 // operator: '+' at the start (the first operand is added to 0), 0 after an
 // operand.
-bool TReader::ReadLevel(int32_t Depth, TPiece& Out)
+bool TReader::ReadLevel(int32_t Depth, TOperandPair& Out)
 {
-    TChain Chain;
+    std::vector<TOperandPair> Operands;
+    std::vector<char> Ops;
+    bool FirstNegated = false;
     char Pending = '+';
     std::string LastOperand;
     for (;;) {
         if (Pos == Text.size() || Text[Pos] == ')') {
-            if (!LevelEnds(Depth, Pending, Chain)) return false;
-            Out = Chain.Finish();
+            if (!LevelEnds(Depth, Pending, Operands.empty())) return false;
+            Out = Tree.Fold(FirstNegated, Operands, Ops);
             return true;
         }
         if (IsOperator(Text[Pos])) {
-            if (!ReadOperator(Pending, Chain.Empty())) return false;
+            if (!ReadOperator(Pending, Operands.empty())) return false;
             continue;
         }
-        TPiece Operand;
+        TOperandPair Operand;
         if (!ReadOperand(Depth, Pending == 0, LastOperand, Operand)) return false;
-        LastOperand = IsPlainOperand(Operand.Text) ? Operand.Text : std::string();
-        if (Chain.Empty())
-            Chain.Start(std::move(Operand), Pending == '-');
+        LastOperand = Tree.LeafText(Operand.Own);
+        if (Operands.empty())
+            FirstNegated = Pending == '-';
         else
-            Chain.Add(Pending, Operand);
+            Ops.push_back(Pending);
+        Operands.push_back(Operand);
         Pending = 0;
     }
 }
 
-bool TReader::LevelEnds(int32_t Depth, char Pending, const TChain& Chain)
+bool TReader::LevelEnds(int32_t Depth, char Pending, bool Empty)
 {
     const bool AtBracket = Pos < Text.size();
-    if (AtBracket && Depth == 0) return Fail(Pos, ReasonNoOpening);
-    if (Pending != 0)
-        return Fail(Pos, EndReason(AtBracket, Depth > 0, Chain.Empty() && Pending == '+'));
-    if (!AtBracket && Depth > 0) return Fail(Pos, ReasonClosingMissing);
+    if (AtBracket && Depth == 0) return Fail(Pos, NoOpeningReason());
+    if (Pending != 0) return Fail(Pos, EndReason(AtBracket, Depth > 0, Empty && Pending == '+'));
+    if (!AtBracket && Depth > 0) return Fail(Pos, ClosingMissingReason());
     return true;
 }
 
@@ -188,7 +189,7 @@ bool TReader::ReadOperator(char& Pending, bool LevelStart)
 }
 
 bool TReader::ReadOperand(int32_t Depth, bool AfterOperand, std::string_view LastOperand,
-                          TPiece& Out)
+                          TOperandPair& Out)
 {
     const char C = Text[Pos];
     if (IsDigit(C) || C == '.') return ReadNumber(AfterOperand, Out);
@@ -200,7 +201,7 @@ bool TReader::ReadOperand(int32_t Depth, bool AfterOperand, std::string_view Las
     return Fail(Pos, CharacterReason(static_cast<unsigned char>(C), LastOperand));
 }
 
-bool TReader::ReadNumber(bool AfterOperand, TPiece& Out)
+bool TReader::ReadNumber(bool AfterOperand, TOperandPair& Out)
 {
     std::size_t End = Pos + 1;
     while (End < Text.size() && ContinuesNumber(Text[End], Text[End - 1]))
@@ -211,31 +212,31 @@ bool TReader::ReadNumber(bool AfterOperand, TPiece& Out)
     // and a value is never the (negative) syntax-error value.
     if (EvaluateExpression(Literal.c_str()) == SyntaxErrorValue) {
         std::size_t Stop = 0;
-        std::string Reason = NumberReason(Literal, Stop);
+        TReason Reason = NumberReason(Literal, Stop);
         return Fail(Pos + Stop, std::move(Reason));
     }
-    const bool OpenExponent = Literal.back() == 'e' || Literal.back() == 'E';
-    Out = {std::move(Literal), PrecOperand, false, OpenExponent};
+    const int32_t Leaf = Tree.Leaf(std::move(Literal));
+    Out = {Leaf, Leaf};
     Pos = End;
     return true;
 }
 
-bool TReader::ReadGroup(int32_t Depth, TPiece& Out)
+bool TReader::ReadGroup(int32_t Depth, TOperandPair& Out)
 {
-    if (Depth >= MaxNestingDepth) return Fail(Pos, ReasonTooDeep);
+    if (Depth >= MaxNestingDepth) return Fail(Pos, TooDeepReason());
     ++Pos;
     if (!ReadLevel(Depth + 1, Out)) return false;
     ++Pos;  // the ')' the level stopped at
     return true;
 }
 
-bool TReader::ReadName(int32_t Depth, bool AfterOperand, TPiece& Out)
+bool TReader::ReadName(int32_t Depth, bool AfterOperand, TOperandPair& Out)
 {
     const std::size_t Start = Pos;
     if (IsParameter(Start)) {
         if (AfterOperand) return Fail(Start, MissingOperatorReason(Text.substr(Start, 1)));
         // The bracketed number that replaces the letter is one level deeper.
-        if (Depth >= MaxNestingDepth) return Fail(Start, ReasonTooDeep);
+        if (Depth >= MaxNestingDepth) return Fail(Start, TooDeepReason());
         return ReadLetter(Out);
     }
     const std::size_t NameLength = FunctionNameLength(Start);
@@ -246,15 +247,15 @@ bool TReader::ReadName(int32_t Depth, bool AfterOperand, TPiece& Out)
             Start, NameReason(std::string_view(Text).substr(Start, RunEnd - Start), BeforeBracket));
     }
     if (AfterOperand) return Fail(Start, MissingOperatorReason(Text.substr(Start, NameLength)));
-    if (Depth >= MaxNestingDepth) return Fail(Start, ReasonTooDeep);
+    if (Depth >= MaxNestingDepth) return Fail(Start, TooDeepReason());
     return ReadCall(Depth, NameLength, Out);
 }
 
-bool TReader::ReadCall(int32_t Depth, std::size_t NameLength, TPiece& Out)
+bool TReader::ReadCall(int32_t Depth, std::size_t NameLength, TOperandPair& Out)
 {
-    std::string Name = Text.substr(Pos, NameLength);
+    const std::string Name = Text.substr(Pos, NameLength);
     Pos += NameLength;
-    TPiece Argument;
+    TOperandPair Argument;
     if (Pos < Text.size() && Text[Pos] == '(') {
         ++Pos;
         if (!ReadLevel(Depth + 1, Argument)) return false;
@@ -264,14 +265,15 @@ bool TReader::ReadCall(int32_t Depth, std::size_t NameLength, TPiece& Out)
     } else {
         return Fail(Pos, MissingBracketReason(Name));
     }
-    Out = {std::move(Name) + "(" + Argument.Text + ")", PrecOperand, false};
+    Out = Tree.Call(Name, Argument);
     return true;
 }
 
-bool TReader::ReadLetter(TPiece& Out)
+bool TReader::ReadLetter(TOperandPair& Out)
 {
-    if (++Letters > MaxParameterLetters) return Fail(Pos, ReasonTooManyLetters);
-    Out = {Text.substr(Pos, 1), PrecOperand, false};
+    if (++Letters > MaxParameterLetters) return Fail(Pos, TooManyLettersReason());
+    const int32_t Leaf = Tree.Leaf(Text.substr(Pos, 1));
+    Out = {Leaf, Leaf};
     ++Pos;
     return true;
 }

@@ -1,6 +1,8 @@
-// How an expression, as the user typed it, is read: either the text a
-// reader who knows only the usual priority rules needs to see to follow this
-// unit's order of operations, or where and why reading stops.
+// How an expression, as the user typed it, is read: in a form that means the
+// same to this unit (all four operators of equal priority, left to right)
+// and to a reader who knows only the usual rules ('*' and '/' before '+' and
+// '-'), together with what the usual rules make of the typed text; or where
+// and why reading stops.
 #pragma once
 
 #include "SolveExp/SolveExp.h"
@@ -13,19 +15,26 @@ namespace SolveExp {
 
 struct TReading {
     bool WellFormed = false;
-    // Well formed: the text without blanks, with exactly the brackets that
-    // the usual rules ('*' and '/' before '+' and '-', left to right within
-    // a level, a leading minus on the first operand only) need to give this
-    // unit's order of operations, and no others. '+-' is written '-';
-    // numbers, letters and function names are written as typed, and a
-    // function applied straight to a letter gets its brackets ('sinx' is
-    // 'sin(x)').
+    // Well formed: this unit's order of operations, written with the fewest
+    // brackets that give it under both rules, so that it reads the same
+    // typed back and to a reader of the usual notation. No blanks; '+-' is
+    // written '-'; numbers, letters and function names as typed, a function
+    // applied straight to a letter with its brackets ('sinx' is 'sin(x)'); a
+    // number that ends in its exponent letter bracketed before '+' or '-'.
     std::string Text;
+    // The order of operations the usual rules give the typed text (a leading
+    // minus on the first operand, as here), written the same way: typed in,
+    // it makes this unit compute what the usual rules would.
+    std::string UsualText;
+    // The two orders differ (then Text and UsualText differ too).
+    bool PriorityMatters = false;
     // Malformed: the 1-based column in the typed text, blanks counted, of
     // the first character where reading cannot go on (one past the last
-    // character when the text ends too early), and the reason with a hint.
+    // character when the text ends too early), a short reason that fits a
+    // status line after its column, and a longer hint (may be empty).
     int32_t Column = 0;
     std::string Reason;
+    std::string Hint;
 };
 
 // Reads Typed as a calculation does: blanks removed, each X and Z replaced by

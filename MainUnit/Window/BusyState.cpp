@@ -14,7 +14,7 @@ TBusyState::TBusyState(TMainForm& BusyForm, const char* Status) : Form(BusyForm)
 TBusyState::~TBusyState()
 {
     Form.EnableControls();
-    Form.SetStatus({});
+    Form.ShowRestingStatus();
     Form.RedrawNow();
 }
 

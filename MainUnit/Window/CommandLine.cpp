@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 #include "MainUnit/ExplainCommand.h"
+#include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/PointPick.h"
 #include "MainUnit/PointsCsv.h"
 #include "MainUnit/Sampling.h"
@@ -56,8 +57,10 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"outline", nullptr, "3D outline axises"},
     {"fit", nullptr, "zoom so that the graph fills the picture"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+    {"usual-priority", nullptr,
+     "read --function by the usual rules (* and / before + and -) and add the brackets"},
     {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
-    {"explain", "EXPR", "print how EXPR is read and exit"},
+    {"explain", "EXPR", "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
     {"help", nullptr, "show this help"},
     {"version", nullptr, "show the version"}};
 
@@ -156,6 +159,7 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.ShowUndefined = !Parser.isSet(QStringLiteral("hide-undefined"));
     S.Outline3D = Parser.isSet(QStringLiteral("outline"));
     S.Fit = Parser.isSet(QStringLiteral("fit"));
+    S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
 }
 
 TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -166,6 +170,21 @@ TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
         return TRefusal::OutputOption;
     return TRefusal::None;
+}
+
+// With --usual-priority the function is replaced by the text that means
+// here what the usual rules make of it; -1 to go on, or the exit status.
+int ApplyUsualPriority(TCommandLine& Line)
+{
+    TCommandLineSettings& S = Line.Settings;
+    if (!S.UsualPriority || !Line.FunctionGiven) return -1;
+    const TUsualRewrite Rewrite = RewriteForUsualPriority(S.Function);
+    if (Rewrite.Text.empty()) {
+        PrintError(Rewrite.ConsoleRefusal);
+        return ExitRefused;
+    }
+    S.Function = Rewrite.Text;
+    return -1;
 }
 
 bool IsPng(const QString& Path)
@@ -237,7 +256,7 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
         return ExitRefused;
     }
     ReadSwitches(Parser, Line);
-    return -1;
+    return ApplyUsualPriority(Line);
 }
 
 int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
@@ -276,7 +295,9 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                            : WriteOutput(Line.Output, [&Result](const TChunkWriter& Write) {
                                  return WritePointsCsv(Result.Results, Write);
                              });
-    if (Status == 0) std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
+    if (Status != 0) return Status;
+    if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
+    std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
     return Status;
 }
 

@@ -22,6 +22,7 @@ TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
     CreateControls();
     ConnectEvents();
     CreateExportActions();
+    CreateFunctionActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/LegendText.h"
 #include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
@@ -29,6 +30,7 @@ class QGroupBox;
 class QImage;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPoint;
 class QPushButton;
 class QRadioButton;
@@ -47,6 +49,7 @@ namespace MainUnit {
 class TLargeView;
 struct TCalculationOutcome;
 struct TRepaintPlan;
+struct TStatusText;
 struct TViewTexts;
 
 // Caption of the main window and the application's title.
@@ -55,6 +58,9 @@ inline constexpr const char* MainFormCaption =
     "Tessel version " TESSEL_VERSION " - F(X, Z) function graph";
 inline constexpr int MainFormWidth = 792;
 inline constexpr int MainFormHeight = 569;
+
+// The colour 0xRRGGBB of a warning in the status line.
+inline constexpr uint32_t StatusWarningColor = 0xB03000;
 
 // The input controls that are locked while the window is busy.
 inline constexpr int LockedControlCount = 29;
@@ -155,8 +161,13 @@ public:
     void ClearImages();
     void SetControlsEnabled(bool Enabled);
     void DisableControls();
-    // Writes the status line; its tooltip holds the whole text.
+    // Writes the status line; its tooltip holds the whole text. A warning
+    // shows in the warning colour.
     void SetStatus(const std::string& Text);
+    void SetStatus(const TStatusText& Status);
+    // The status line after the work of a busy time or a quiet repaint: the
+    // priority warning of the expression if it has one, else nothing.
+    void ShowRestingStatus();
     void EnableControls();
     void CloseButtonClick();
     void HelpButtonClick();
@@ -170,6 +181,16 @@ public:
     // typed, and after a syntax refusal where the expression went wrong.
     void FunctionExpressionEditChange();
     void ShowSyntaxRefusalStatus();
+    // "Add brackets for the usual priority" (Ctrl+B in the expression field,
+    // and its context menu): the expression replaced, as one undoable edit,
+    // by one that means what the usual rules make of it.
+    QAction* UsualPriorityAction = nullptr;
+    void AddUsualPriorityBrackets();
+    // The expression field's context menu: the edit's own items and the
+    // brackets; the caller owns it.
+    QMenu* CreateFunctionMenu();
+    // Enter in a function settings field calculates.
+    void FunctionSettingsKeyPress(char Key);
     void RepaintGraph();
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
@@ -266,6 +287,7 @@ private:
     void ConnectViewFields();
 
     void CreateExportActions();
+    void CreateFunctionActions();
     QString AskExportFileName(const QString& Caption, const char* Extension, const QString& Filter);
     void WriteExportFile(const QString& Path, const TFileContent& Content);
     // The blank-free expression of the last successful calculation.
@@ -295,9 +317,9 @@ private:
     QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
     void ConnectPointReading();
-    void ShowStatusText(const std::string& Text);
+    void ShowStatusText(const TStatusText& Status);
     // What the status line shows when no reading is: the last text set.
-    std::string RestingStatus;
+    TStatusText RestingStatus;
     bool ReadingShown = false;
     void ViewEditKeyPress(char Key);
     // True while the box of a refused repaint is open.

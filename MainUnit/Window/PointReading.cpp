@@ -2,6 +2,7 @@
 // at that pixel, or the nearest drawn one within reach, in the status line,
 // for as long as the pointer stays there.
 #include "MainForm.h"
+#include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PointPick.h"
 
@@ -32,7 +33,7 @@ std::string TMainForm::ShowPointReading(const int32_t* Record, int32_t Width, in
     }
     std::string Reading = PointReading(Results.Points[static_cast<size_t>(Index)]);
     ReadingShown = true;
-    ShowStatusText(Reading);
+    ShowStatusText(TStatusText{Reading, {}, false});
     return Reading;
 }
 

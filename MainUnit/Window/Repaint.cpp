@@ -85,7 +85,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     // The point under the pointer may have moved away.
     HidePointReading();
 
-    if (!Locked && !RestingStatus.empty()) SetStatus({});
+    if (!Locked) ShowRestingStatus();
 }
 
 void TMainForm::RepaintGraph()

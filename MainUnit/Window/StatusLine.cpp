@@ -1,6 +1,7 @@
 // The status line: the busy texts, and between busy times how the function
-// expression is read while the user types and where it went wrong after a
-// syntax refusal.
+// expression is read while the user types, where it went wrong after a
+// syntax refusal, and the warning that the usual priority rules read it
+// otherwise, which stays after the work.
 #include "MainForm.h"
 #include "MainUnit/ExpressionStatus.h"
 
@@ -9,18 +10,34 @@
 
 namespace MainUnit {
 
-void TMainForm::SetStatus(const std::string& Text)
+void TMainForm::SetStatus(const std::string& Text) { SetStatus(TStatusText{Text, {}, false}); }
+
+void TMainForm::SetStatus(const TStatusText& Status)
 {
-    RestingStatus = Text;
+    RestingStatus = Status;
     ReadingShown = false;
-    ShowStatusText(Text);
+    ShowStatusText(Status);
 }
 
-void TMainForm::ShowStatusText(const std::string& Text)
+void TMainForm::ShowStatusText(const TStatusText& Status)
 {
     // The label shows one short line; the whole text stays at hand.
-    StatusLabel->setText(QString::fromLatin1(Text));
-    StatusLabel->setToolTip(QString::fromLatin1(Text));
+    StatusLabel->setText(QString::fromLatin1(Status.Text));
+    StatusLabel->setToolTip(
+        QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
+    QPalette Colours = StatusLabel->palette();
+    Colours.setColor(QPalette::WindowText, Status.Warning ? QColor(QRgb(StatusWarningColor))
+                                                          : palette().color(QPalette::WindowText));
+    StatusLabel->setPalette(Colours);
+}
+
+void TMainForm::ShowRestingStatus()
+{
+    // Only the priority warning outlasts the work: it concerns the text
+    // whose graph is shown, until that text is edited.
+    TStatusText Status = TypingStatus(FieldText(FunctionExpressionEdit));
+    if (!Status.Warning) Status = {};
+    SetStatus(Status);
 }
 
 void TMainForm::FunctionExpressionEditChange()

@@ -5,15 +5,16 @@
 // ten letters, and IsWellFormed on the text with the letters substituted. A
 // malformed text gets a column within the text or one past it, and a reason.
 //
-// A well-formed reading is then parsed here under the usual priority rules
-// ('*' and '/' before '+' and '-', left to right, a leading minus on the
-// first operand only) and written back fully bracketed: every operation in
-// its own brackets, so that it has one order of operations under any rules.
-// The evaluator itself computes that form, which keeps the arithmetic
-// bit-exact without a second implementation of it (a small evaluator here
-// would have to repeat the extended-precision functions and the error
-// rules). Its value is compared with the value of the typed text at a few
-// points:
+// A well-formed reading and its rewrite for the usual rules are then parsed
+// by a second reader under both priority rules and written back fully
+// bracketed (every operation in its own brackets, so that it has one order
+// of operations under any rules): each must mean the same under both, the
+// rewrite what the usual rules make of the typed text, and the warning must
+// come exactly when the typed text means two things. The evaluator itself
+// computes the bracketed forms, which keeps the arithmetic bit-exact without
+// a second implementation of it. The reading's value is compared with the
+// typed text's, the rewrite's with the typed text's under the usual rules,
+// at a few points:
 // - the fully bracketed form puts every intermediate result in a bracket,
 //   where the evaluator passes a reserved result up at once, while the typed
 //   text keeps some of them in its accumulator. An intermediate that happens
@@ -31,6 +32,7 @@
 #include "FuzzCheck.h"
 #include "SolveExp/Reading.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/SolveExp/UsualReference.h"
 
 #include <algorithm>
 #include <array>
@@ -73,101 +75,6 @@ bool CalculationAccepts(std::string_view Typed)
     return Substituted(WithoutBlanks(Typed), 1.0, 1.0, Work) && IsWellFormed(Work.data());
 }
 
-// The usual-priority parser of a reading; writes the fully bracketed form.
-struct TUsualParser {
-    std::string_view Text;
-    std::size_t Pos = 0;
-    bool Ok = true;
-
-    char Peek() const { return Pos < Text.size() ? Text[Pos] : '\0'; }
-    static bool IsDigit(char C) { return C >= '0' && C <= '9'; }
-    static bool IsLetter(char C) { return (C | 0x20) >= 'a' && (C | 0x20) <= 'z'; }
-
-    std::string Sum()
-    {
-        std::string Left = Product(true);
-        while (Ok && (Peek() == '+' || Peek() == '-')) {
-            const char Op = Text[Pos++];
-            Left = "(" + Left + Op + Product(false) + ")";
-        }
-        return Left;
-    }
-
-    std::string Product(bool MinusAllowed)
-    {
-        std::string Left = Factor(MinusAllowed);
-        while (Ok && (Peek() == '*' || Peek() == '/')) {
-            const char Op = Text[Pos++];
-            Left = "(" + Left + Op + Factor(false) + ")";
-        }
-        return Left;
-    }
-
-    std::string Factor(bool MinusAllowed)
-    {
-        if (MinusAllowed && Peek() == '-') {
-            ++Pos;
-            return "(-" + Primary() + ")";
-        }
-        return Primary();
-    }
-
-    std::string Primary()
-    {
-        const char C = Peek();
-        if (IsDigit(C) || C == '.') return Number();
-        if (C == '(') {
-            ++Pos;
-            std::string Inner = Sum();
-            Close();
-            return Inner;
-        }
-        if (IsLetter(C)) return Name();
-        Ok = false;
-        return {};
-    }
-
-    std::string Number()
-    {
-        const std::size_t Start = Pos++;
-        while (Pos < Text.size()) {
-            const char C = Text[Pos], Before = Text[Pos - 1];
-            const bool Sign = (C == '+' || C == '-') && (Before == 'e' || Before == 'E');
-            if (!(IsDigit(C) || C == '.' || C == 'e' || C == 'E' || Sign)) break;
-            ++Pos;
-        }
-        std::string Literal(Text.substr(Start, Pos - Start));
-        // "4725e" followed by '+' would take the '+' as its exponent sign.
-        if (Literal.back() == 'e' || Literal.back() == 'E') return "(" + Literal + ")";
-        return Literal;
-    }
-
-    std::string Name()
-    {
-        const std::size_t Start = Pos;
-        while (IsLetter(Peek()))
-            ++Pos;
-        const std::string Word(Text.substr(Start, Pos - Start));
-        if (Peek() != '(') {
-            // A letter alone; in a reading it is never followed by another.
-            Ok = Ok && Word.size() == 1 && std::strchr("xXzZ", Word[0]) != nullptr;
-            return Word;
-        }
-        ++Pos;
-        std::string Argument = Sum();
-        Close();
-        return Word + "(" + Argument + ")";
-    }
-
-    void Close()
-    {
-        if (Peek() == ')')
-            ++Pos;
-        else
-            Ok = false;
-    }
-};
-
 int32_t NestingDepth(const std::string& Text)
 {
     int32_t Depth = 0, Deepest = 0;
@@ -185,33 +92,57 @@ double EvaluateAt(const std::string& Text, double X, double Z, std::string_view 
     return EvaluateExpression(Work.data());
 }
 
-void CheckReading(std::string_view Typed, const std::string& Reading)
+// Typed evaluated as typed, against Reference (a fully bracketed form).
+void CheckValues(std::string_view Typed, const std::string& Text, const std::string& Reference,
+                 const char* Failure)
 {
-    Require(!Reading.empty() && Reading.find(' ') == std::string::npos,
-            "a reading that is empty or has blanks", Typed);
-    TUsualParser Parser{Reading};
-    const std::string Bracketed = Parser.Sum();
-    Require(Parser.Ok && Parser.Pos == Reading.size(), "a reading the usual rules cannot parse",
-            Typed);
-    // Each letter is one level deeper once substituted.
-    if (NestingDepth(Bracketed) + 1 > MaxNestingDepth) return;
-    const TReading Again = ReadExpression(Bracketed);
-    Require(Again.WellFormed && Again.Text == Reading,
-            "the fully bracketed reading reads differently", Typed);
-
-    const std::string Text = WithoutBlanks(Typed);
     constexpr std::array<std::array<double, 2>, 3> Points = {
         {{0.75, -2.5}, {3.0, 0.5}, {-1.25, 7.0}}};
     for (const auto& [X, Z] : Points) {
         const double AsTyped = EvaluateAt(Text, X, Z, Typed);
-        const double AsRead = EvaluateAt(Bracketed, X, Z, Typed);
-        if (!IsReserved(AsRead))
-            Require(SameValue(AsTyped, AsRead),
-                    "the reading under the usual rules has another value", Typed);
+        const double AsRead = EvaluateAt(Reference, X, Z, Typed);
+        if (!IsReserved(AsRead)) Require(SameValue(AsTyped, AsRead), Failure, Typed);
         if (IsReserved(AsTyped))
             Require(IsReserved(AsRead), "an error of the typed text is not met by the reading",
                     Typed);
     }
+}
+
+// A written reading must mean the same under both rules.
+std::string BothRulesForm(std::string_view Typed, const std::string& Written)
+{
+    Require(!Written.empty() && Written.find(' ') == std::string::npos,
+            "a reading that is empty or has blanks", Typed);
+    const std::string Bracketed = UsualReference::FullyBracketed(Written);
+    Require(!Bracketed.empty(), "a reading the usual rules cannot parse", Typed);
+    Require(Bracketed == UsualReference::FullyBracketed(Written, true),
+            "a reading that means something else under the usual rules", Typed);
+    return Bracketed;
+}
+
+void CheckReading(std::string_view Typed, const TReading& Reading)
+{
+    const std::string Text = WithoutBlanks(Typed);
+    const std::string Bracketed = BothRulesForm(Typed, Reading.Text);
+    const std::string UsualBracketed = BothRulesForm(Typed, Reading.UsualText);
+    const std::string TypedUsual = UsualReference::FullyBracketed(Text);
+    Require(UsualBracketed == TypedUsual,
+            "the rewrite is not what the usual rules make of the typed text", Typed);
+    Require(Reading.PriorityMatters == (TypedUsual != UsualReference::FullyBracketed(Text, true)),
+            "a priority warning where the rules agree, or none where they differ", Typed);
+    // Each letter is one level deeper once substituted.
+    if (std::max(NestingDepth(Bracketed), NestingDepth(UsualBracketed)) + 1 > MaxNestingDepth)
+        return;
+    const TReading Again = ReadExpression(Bracketed);
+    Require(Again.WellFormed && Again.Text == Reading.Text,
+            "the fully bracketed reading reads differently", Typed);
+    const TReading Rewritten = ReadExpression(Reading.UsualText);
+    Require(Rewritten.WellFormed && !Rewritten.PriorityMatters &&
+                Rewritten.Text == Reading.UsualText,
+            "the rewrite reads differently typed back", Typed);
+    CheckValues(Typed, Text, Bracketed, "the reading under the usual rules has another value");
+    CheckValues(Typed, Reading.UsualText, TypedUsual,
+                "the rewrite has another value than the usual rules give the typed text");
 }
 
 }  // namespace
@@ -230,6 +161,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, std::size_t Size)
         Require(!Reading.Reason.empty(), "no reason", Typed);
         return 0;
     }
-    CheckReading(Typed, Reading.Text);
+    CheckReading(Typed, Reading);
     return 0;
 }

@@ -1,4 +1,5 @@
-// The status texts about the expression and "tessel --explain".
+// The status texts about the expression, the rewrite for the usual priority
+// and "tessel --explain".
 #include "MainUnit/ExpressionStatus.h"
 
 #include "MainUnit/ExplainCommand.h"
@@ -14,32 +15,74 @@ using namespace MainUnit;
 
 TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
 {
+    const std::string Syntax = "The value at X = Z = 1 is the syntax-error number";
+    const std::string Minus = "Column 3: minus needs brackets";
     const struct {
         const char* Typed;
-        std::string Typing, Refusal;
+        TStatusText Typing;
+        std::string Refusal;
     } Cases[] = {
-        {"5+3*2", "Read as: (5+3)*2", "The value at X = Z = 1 is the syntax-error number"},
-        {" 2 * x ", "", "The value at X = Z = 1 is the syntax-error number"},
-        {"   ", "", "Column 4: the expression is empty"},
-        {"sin(x", "Column 6: a ) is missing", "Column 6: a ) is missing"},
+        {"x*x-z*z",
+         {"Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets",
+          "Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets (the four operators have "
+          "equal priority and work from left to right)",
+          true},
+         Syntax},
+        // The same order under both rules: the plain reading, no warning.
+        {"(x*x)-(z*z)", {"Read as: x*x-(z*z)", "", false}, Syntax},
+        {" 2 * x ", {}, Syntax},
+        {"   ", {}, "Column 4: the text is empty"},
+        {"sin(x", {"Column 6: a ) is missing", "", false}, "Column 6: a ) is missing"},
+        {"2*-3",
+         {Minus, Minus + "; a negative number after an operator goes in brackets: 2*(-3)", false},
+         Minus},
         // Well formed, but its value is the one reserved for a syntax error.
-        {"0-5.3708672518493e-131", "", "The value at X = Z = 1 is the syntax-error number"},
+        {"0-5.3708672518493e-131", {}, Syntax},
     };
     for (const auto& C : Cases) {
-        EXPECT_EQ(TypingStatus(C.Typed), C.Typing) << "'" << C.Typed << "'";
-        EXPECT_EQ(SyntaxRefusalStatus(C.Typed), C.Refusal) << "'" << C.Typed << "'";
+        const TStatusText Typing = TypingStatus(C.Typed);
+        EXPECT_EQ(Typing.Text, C.Typing.Text) << "'" << C.Typed << "'";
+        EXPECT_EQ(Typing.Detail, C.Typing.Detail) << "'" << C.Typed << "'";
+        EXPECT_EQ(Typing.Warning, C.Typing.Warning) << "'" << C.Typed << "'";
+        EXPECT_EQ(SyntaxRefusalStatus(C.Typed).Text, C.Refusal) << "'" << C.Typed << "'";
     }
 }
 
-TEST(ExplainCommand, PrintsTheReadingOrTheColumnWithItsExitCode)
+TEST(ExpressionStatus, RewritesForTheUsualPriorityWithinTheFieldsLength)
+{
+    // 253 characters whose rewrite brackets each of 63 products.
+    std::string Long = "1";
+    for (int I = 0; I < 63; ++I)
+        Long += "+1*1";
+    const struct {
+        std::string Typed, Text, Status, Console;
+    } Cases[] = {
+        {"x*x - z*z", "x*x-(z*z)", "", ""},
+        {"exp(-(x*x+z*z)/10)", "exp(-(x*x+(z*z))/10)", "", ""},
+        {"x*-z", "", "Column 3: minus needs brackets",
+         "column 3: minus needs brackets; a negative number after an operator goes in "
+         "brackets: 2*(-3)"},
+        {Long, "", "Brackets make it too long: 379",
+         "With the brackets the expression would have 379 characters; at most 255 fit."},
+    };
+    for (const auto& C : Cases) {
+        const TUsualRewrite Rewrite = RewriteForUsualPriority(C.Typed);
+        EXPECT_EQ(Rewrite.Text, C.Text) << C.Typed;
+        EXPECT_EQ(Rewrite.Status.Text, C.Status) << C.Typed;
+        EXPECT_EQ(Rewrite.ConsoleRefusal, C.Console) << C.Typed;
+    }
+}
+
+TEST(ExplainCommand, PrintsBothReadingsOrTheColumnWithItsExitCode)
 {
     const struct {
         const char* Expression;
         int Code;
         std::string Out, Err;
     } Cases[] = {
-        {"x*x - z*z", 0, "(x*x-z)*z\n", ""},
-        {"2x", 2, "", "column 2: an operator is missing before x\n"},
+        {"x*x - z*z", 0, "(x*x-z)*z\nusual priority: x*x-(z*z)\n", ""},
+        {"2*x+1", 0, "2*x+1\n", ""},
+        {"2x", 2, "", "column 2: an operator is missing; an operator is missing before x\n"},
     };
     for (const auto& C : Cases) {
         std::ostringstream Out, Err;

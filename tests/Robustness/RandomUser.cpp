@@ -16,6 +16,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 using Platform::TMessageKind;
 
@@ -187,6 +188,16 @@ void TRandomUser::PressEnter()
     const int Index = static_cast<int>(Texts.Between(0, 11));
     Action = "Enter in edit " + std::to_string(Index);
     Edit(Index)->setFocus();
+    if (Index < 8) {
+        // Enter in a function settings field calculates, as the button does.
+        // The focus leaving a view field may repaint first: its boxes are
+        // checked apart from those of the calculation.
+        W.ProcessEvents();
+        FocusProblem = CheckMessages(W.TakeMessages());
+        KeepCalculationSmall();
+        Expected = Forecast();
+        CalculationAction = true;
+    }
     QTest::keyClick(Edit(Index), Qt::Key_Return);
 }
 
@@ -276,6 +287,7 @@ std::string TRandomUser::Step()
     }
     std::string Problem =
         CalculationAction ? CheckCalculation(Expected, Shown) : CheckMessages(Shown);
+    if (Problem.empty()) Problem = std::exchange(FocusProblem, {});
     if (Problem.empty() && GestureAction && !Shown.empty())
         Problem = "a message box during a gesture: '" + Shown[0].Text + "'";
     if (Problem.empty() && !F.isVisible()) {

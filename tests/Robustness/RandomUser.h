@@ -68,5 +68,6 @@ private:
     TRandomUserCounts Count;
     bool CalculationAction = false;
     bool GestureAction = false;
+    std::string FocusProblem;  // found before the action itself
     TCalculationForecast Expected;
 };

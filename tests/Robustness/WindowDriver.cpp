@@ -119,11 +119,14 @@ std::string TWindowDriver::CheckControlsEnabled() const
         if (!Controls[I]->isEnabled())
             return "input control " + std::to_string(I + 1) + " of the locked set left disabled";
     // Between busy times the status line is empty, tells about the expression
-    // as it stands, or keeps a refused gesture's reason until the next repaint.
+    // as it stands (its reading, its priority warning, why the brackets for the
+    // usual priority cannot be added), or keeps a refused gesture's reason
+    // until the next repaint.
     const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
-    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression) &&
-        Status != MainUnit::SyntaxRefusalStatus(Expression) &&
+    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression).Text &&
+        Status != MainUnit::SyntaxRefusalStatus(Expression).Text &&
+        Status != MainUnit::RewriteForUsualPriority(Expression).Status.Text &&
         !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
         return "status line neither cleared nor about the expression: " + Status;

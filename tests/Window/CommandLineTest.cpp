@@ -55,6 +55,10 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
     using namespace MainUnit;
     const QString F = QStringLiteral("--function");
     const QString Eleven = QStringLiteral("x+x+x+x+x+x+z+z+z+z+z");
+    const QString Usual = QStringLiteral("--usual-priority");
+    QString LongWithBrackets = QStringLiteral("1");
+    for (int I = 0; I < 63; ++I)
+        LongWithBrackets += QStringLiteral("+1*1");
     const TRefusalCase Cases[] = {
         {"ten points", {F, "x", "--points", "10"}, 2, RefusalMessage(TRefusal::PointsToShow)},
         {"a million points",
@@ -77,6 +81,15 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          2,
          RefusalMessage(TRefusal::ExpressionLength)},
         {"eleven parameters", {F, Eleven}, 2, RefusalMessage(TRefusal::ParameterCount)},
+        {"malformed under the usual rules",
+         {F, "x*-z", Usual},
+         2,
+         "column 3: minus needs brackets; a negative number after an operator goes in "
+         "brackets: 2*(-3)"},
+        {"too long with the brackets",
+         {F, LongWithBrackets, Usual},
+         2,
+         "With the brackets the expression would have 379 characters; at most 255 fit."},
         {"grid beyond memory",
          {F, "x", "--x", "0:1e-300", "--z", "0:1e300"},
          2,
@@ -172,7 +185,11 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
     const TRun Reading = RunTessel({"--explain", "x*x - z*z"});
     EXPECT_EQ(Reading.Status, 0);
-    EXPECT_EQ(Reading.Out, "(x*x-z)*z\n");
+    EXPECT_EQ(Reading.Out, "(x*x-z)*z\nusual priority: x*x-(z*z)\n");
+    const TRun Usual = RunTessel({"--function", "x*x - z*z", "--usual-priority", "--points", "100",
+                                  "--output", Folder.filePath("u.csv")});
+    EXPECT_EQ(Usual.Status, 0);
+    EXPECT_EQ(Usual.Out.substr(0, 32), "function: x*x-(z*z)\npoints: 100\n");
 }
 
 // Where two pictures differ, for the failure message.

@@ -176,7 +176,8 @@ TEST_F(WindowTest, AViewFieldTypedBeforeHelpIsLeftWhenHelpCloses)
         const char* Typed;
         std::vector<TRecordedMessage> Boxes;
         bool Repainted;
-    } Cases[] = {{"abc", Warning(MainUnit::MsgViewNumbers), false}, {"50", {}, true}};
+    } Cases[] = {{"abc", Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers)), false},
+                 {"50", {}, true}};
     QTest::keyClicks(Form->FunctionExpressionEdit, QStringLiteral("x*z"));
     QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(WaitUntil([&] { return !Messages.empty(); }));

@@ -1,26 +1,61 @@
 // The status line between busy times: the reading of the expression while
-// the user types, and where it went wrong after a syntax refusal.
+// the user types, the priority warning that outlasts the work, and where the
+// expression went wrong after a syntax refusal, each reason in full.
+#include "MainUnit/ExpressionStatus.h"
 #include "WindowFixture.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPalette>
 
 namespace {
 
+QRgb StatusColour(const MainUnit::TMainForm& Form)
+{
+    return Form.StatusLabel->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
+}
+
 TEST_F(WindowTest, StatusLineReadsTheExpressionAsItIsTyped)
 {
-    const std::pair<const char*, const char*> Cases[] = {
-        {"x*x-z*z", "Read as: (x*x-z)*z"},
-        {"2 * x + 1", ""},
-        {"2*-3", "Column 3: a negative number after an operator goes in brackets: 2*(-3)"},
-        {"", ""},
+    const struct {
+        const char* Typed;
+        const char* Status;
+        bool Warning;
+    } Cases[] = {
+        {"x*x-z*z", "Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets", true},
+        {"(x*x)-(z*z)", "Read as: x*x-(z*z)", false},
+        {"2 * x + 1", "", false},
+        {"2*-3", "Column 3: minus needs brackets", false},
+        {"", "", false},
     };
     Form->FunctionExpressionEdit->setFocus();
-    for (const auto& [Typed, Status] : Cases) {
-        SCOPED_TRACE(Typed);
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Typed);
         QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_Delete);
-        QTest::keyClicks(Form->FunctionExpressionEdit, QString::fromLatin1(Typed));
-        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Status);
+        QTest::keyClicks(Form->FunctionExpressionEdit, QString::fromLatin1(C.Typed));
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.Status);
+        EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, C.Warning);
+    }
+}
+
+TEST_F(WindowTest, PriorityWarningStaysAfterTheCalculationAndTheRepaints)
+{
+    const std::string Warned = "Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets";
+    Form->PointsToShowEdit->setText(QStringLiteral("100"));
+    const struct {
+        const char* Typed;
+        std::string After;
+    } Cases[] = {{"x*x-z*z", Warned}, {"(x*x)-(z*z)", ""}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Typed);
+        ASSERT_TRUE(Calculate(C.Typed));
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.After);
+        Form->HorAngleIncButton->click();  // a repaint with its busy text
+        Form->GraphImageWheel(1, false);   // a quiet one
+        QTest::qWait(50);
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.After);
+        EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, !C.After.empty());
     }
 }
 
@@ -38,7 +73,38 @@ TEST_F(WindowTest, SyntaxRefusalLeavesTheBoxAsItWasAndTheColumnAfterIt)
     Form->CalculateResultsButton->click();
     EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)));
     EXPECT_EQ(StatusWhileBoxOpen, "");
-    EXPECT_EQ(Form->StatusLabel->text().toStdString(), "Column 1: the expression is empty");
+    EXPECT_EQ(Form->StatusLabel->text().toStdString(), "Column 1: the text is empty");
+}
+
+// Every reason the reading gives, after a three-digit column, at the
+// status line's own font and width; the hint goes to the tooltip.
+TEST_F(WindowTest, EveryColumnMessageFitsTheStatusLine)
+{
+    const std::string Deep = std::string(1001, '(') + "1" + std::string(1001, ')');
+    const std::string Typed[] = {"(1))",  "(1",    Deep,    "x+x+x+x+x+x+x+x+x+x+z",
+                                 "2*-3",  "+1",    "*1",    "1**2",
+                                 "()",    "(1+)",  "(1+",   "   ",
+                                 "1+",    "x^2",   "1,5",   "[1]",
+                                 "1%2",   "1\xC8", "pi",    "tan(x)",
+                                 "e",     "y",     "frob",  "1e5000",
+                                 "1e2.5", "1.2.3", "1e5e",  "2x",
+                                 "SQRT2", "LOGE2", "ACOS2", "Wx"};
+    const QFontMetrics Metrics(Form->StatusLabel->font());
+    const int Room = Form->StatusLabel->contentsRect().width();
+    for (const std::string& Text : Typed) {
+        const std::string Padded = std::string(100, ' ') + Text;
+        // The text the status line shows after a syntax refusal; while
+        // typing the same, but for blanks alone, which show nothing.
+        const MainUnit::TStatusText Status = MainUnit::SyntaxRefusalStatus(Padded);
+        const QString Shown = QString::fromLatin1(Status.Text);
+        SCOPED_TRACE(Status.Text);
+        EXPECT_TRUE(Shown.startsWith(QLatin1String("Column 1")));
+        EXPECT_LE(Metrics.horizontalAdvance(Shown), Room);
+        Form->FunctionExpressionEdit->setText(QString::fromLatin1(Padded));
+        if (Text.find_first_not_of(' ') == std::string::npos) continue;
+        EXPECT_EQ(Form->StatusLabel->text(), Shown);
+        EXPECT_TRUE(Form->StatusLabel->toolTip().startsWith(Shown));
+    }
 }
 
 }  // namespace

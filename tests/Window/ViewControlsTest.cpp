@@ -180,7 +180,8 @@ TEST_F(ViewControlsTest, OnlyARefusedRepaintAnswersTheTypedFieldItLeaves)
     // A repaint's refusal has read the typed text: leaving the field with the
     // activation after its box does not repeat it. Any other box leaves the
     // field as an exit, which repaints from the typed text.
-    const std::vector<TRecordedMessage> Refusal = Warning(MainUnit::MsgViewNumbers);
+    const std::vector<TRecordedMessage> Refusal =
+        Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::ViewNumbers));
     std::vector<TRecordedMessage> AfterCalculation = {
         {Platform::TMessageKind::mkInformation, MainUnit::MsgCalculated}};
     AfterCalculation.insert(AfterCalculation.end(), 2, Refusal[0]);

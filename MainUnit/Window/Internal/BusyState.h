@@ -12,8 +12,9 @@ class TBusyState {
 public:
     // Locks the inputs, shows Status and paints the window at once.
     TBusyState(TMainForm& Form, const char* Status);
-    // Unlocks the inputs, clears the status line and paints the window at
-    // once, on every way out of the work.
+    // Unlocks the inputs, clears the status line (but for the priority
+    // warning of the expression) and paints the window at once, on every
+    // way out of the work.
     ~TBusyState();
 
     TBusyState(const TBusyState&) = delete;

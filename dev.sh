@@ -9,7 +9,9 @@
 # "test" runs, in this order: the lint check; the normal suite (preset "default"); the same
 # suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer (preset "asan"), where any sanitizer report fails the test
-# that made it; and a short run of every libFuzzer target (preset "fuzz"),
+# that made it; the computing units' suite built with ThreadSanitizer
+# (preset "tsan"), where any report fails likewise; and a short run of every
+# libFuzzer target (preset "fuzz"),
 # TESSEL_FUZZ_SECONDS seconds each (30 unless set; 0 skips the fuzz runs).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -80,6 +82,15 @@ sanitized_suite() {
   ctest --preset asan -j "$(nproc)"
 }
 
+# Only the units without Qt: ThreadSanitizer cannot see the threads of an
+# uninstrumented Qt, and the windows run the same core.
+thread_suite() {
+  echo "== ThreadSanitizer build and suite (build/tsan)"
+  cmake --preset tsan >/dev/null
+  cmake --build --preset tsan -j "$(nproc)"
+  ctest --preset tsan -j "$(nproc)"
+}
+
 # Each target starts from the seeds kept in the tree, copied so that the run
 # never changes the repository; a crash or a failed check leaves its input in
 # build/fuzz/artifacts and fails the run. The mutations follow a fixed seed
@@ -135,6 +146,7 @@ case "${1:-}" in
     build
     ctest --preset default -j "$(nproc)"
     sanitized_suite
+    thread_suite
     fuzz_short
     ;;
   *)

@@ -28,7 +28,7 @@ bool CalculateResults(TResultSet& Results, const TCalculationRequest& Request,
     }
     TYRange Range;
     if (!EvaluatePoints(Results, Request.Expression, Range, Request.SquareOrder ? Plan.Rows : 0,
-                        Request.UseTwoCores)) {
+                        Request.Cores)) {
         ReleasePoints(Results);
         return false;
     }

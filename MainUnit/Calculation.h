@@ -3,6 +3,7 @@
 // messages; the window brackets it with its busy state.
 #pragma once
 
+#include "MainUnit/Cores.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/ResultSet.h"
 
@@ -18,7 +19,7 @@ struct TCalculationRequest {
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;           // RandomSeedFromClock of the moment of the press
     const char* Expression = nullptr;  // blank-free, well formed, at most 255 characters
-    bool UseTwoCores = true;           // false: evaluate on the calling thread alone (same results)
+    TCores Cores = TCores::Machine;    // threads of the evaluation (same results either way)
 };
 
 // Stores the intervals, fills the pairs in the requested order, evaluates

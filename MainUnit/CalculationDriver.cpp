@@ -26,7 +26,7 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
                          Checked.ZIntervalFrom, Checked.ZIntervalTo);
     Plan.SquareOrder = Settings.SquareOrder;
     Plan.RandomSeed = Settings.RandomSeed;
-    Plan.UseTwoCores = Settings.UseTwoCores;
+    Plan.Cores = Settings.Cores;
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
@@ -42,7 +42,7 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
 {
     TCalculationRequest Request =
         MakeCalculationRequest(Plan.Settings, Plan.SquareOrder, Plan.RandomSeed);
-    Request.UseTwoCores = Plan.UseTwoCores;
+    Request.Cores = Plan.Cores;
     if (!CalculateResults(Results, Request, Plan.Grid))
         return GiveUpSet(Results, TRefusal::CannotAllocate);
     // Results far beyond the intervals can still make the radius too large.

@@ -8,6 +8,7 @@
 // state round RunCalculation; the command line prints them.
 #pragma once
 
+#include "MainUnit/Cores.h"
 #include "MainUnit/FunctionSettings.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Refusal.h"
@@ -23,8 +24,8 @@ struct TCalculationSettings {
     TFunctionSettingsTexts Texts;
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;
-    uint64_t AvailableMemory = 0;  // bytes; 0: unknown
-    bool UseTwoCores = true;       // false: evaluate on the calling thread alone (same results)
+    uint64_t AvailableMemory = 0;    // bytes; 0: unknown
+    TCores Cores = TCores::Machine;  // threads of the evaluation (same results either way)
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.
@@ -33,7 +34,7 @@ struct TCalculationPlan {
     TGridPlan Grid;
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;
-    bool UseTwoCores = true;
+    TCores Cores = TCores::Machine;
 };
 
 struct TCalculationOutcome {

@@ -114,7 +114,7 @@ TYRange EvaluateStretch(TResultSet& Results, const TStretch& S, size_t First, si
 }  // namespace
 
 bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range, int32_t ZPeriod,
-                    bool UseTwoCores)
+                    TCores Cores)
 {
     Range = TYRange{};
     if (!EvaluationArgumentsValid(Results, Expression)) return false;
@@ -128,16 +128,11 @@ bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range,
     const std::vector<SolveExp::TParamValue> Zs = RoundedPeriod(Results, ZPeriod);
     const TStretch Stretch{&Program, &Zs};
     TYRange Parts[2];
-    const auto Work = [&](size_t First, size_t Last, int Part) {
+    const auto Work = [&](size_t First, size_t Last, int Part) noexcept {
         Parts[Part] = EvaluateStretch(Results, Stretch, First, Last);
     };
     const size_t Count = static_cast<size_t>(Results.PointCount);
-    if (UseTwoCores) {
-        RunOnTwoCores(Count, Work);
-    } else {
-        Work(0, Count / 2, 0);
-        Work(Count / 2, Count, 1);
-    }
+    RunInTwoHalves(Count, SplitOverTwoCores(Count, Cores), Work);
     Range = Parts[0];
     MergeLaterRange(Range, Parts[1]);
     return true;

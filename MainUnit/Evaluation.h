@@ -4,6 +4,7 @@
 // text at every point. Both store the same bits.
 #pragma once
 
+#include "MainUnit/Cores.h"
 #include "MainUnit/ExpressionLimits.h"
 #include "MainUnit/ResultSet.h"
 
@@ -22,10 +23,10 @@ struct TYRange {
 // characters) at X and Z of entries 0 .. PointCount - 1 and stores each result
 // as that entry's Y: a value, or UndefinedValue. ZPeriod > 0 tells that the Z
 // values repeat with that period (the Rows of a square grid), so that each is
-// rounded once; it changes nothing but the speed, as does UseTwoCores. False,
+// rounded once; it changes nothing but the speed, as do the Cores. False,
 // with nothing evaluated, for a longer text or a PointCount beyond Points.
 bool EvaluatePoints(TResultSet& Results, const char* Expression, TYRange& Range,
-                    int32_t ZPeriod = 0, bool UseTwoCores = true);
+                    int32_t ZPeriod = 0, TCores Cores = TCores::Machine);
 
 // The same results through the text path, point by point.
 bool EvaluatePointsByText(TResultSet& Results, const char* Expression, TYRange& Range);

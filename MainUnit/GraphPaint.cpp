@@ -17,7 +17,6 @@
 #include <cmath>
 #include <cstddef>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace MainUnit {
@@ -269,14 +268,14 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     }
 }
 
-// The first half of the points on the calling thread straight into the
-// picture, the second half at the same time on a second thread into a
-// picture and depth buffer of its own, then the second put over the first.
-// False, with the picture as it was, when the loop is short, the machine has
-// one core, no memory or thread is to be had, or a depth of 0 turned up.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
+// The first half of the points straight into the picture, the second half
+// into a picture and depth buffer of its own (on a second thread, both at
+// the same time), then the second put over the first. False, with the
+// picture as it was, when Cores keep the loop on one thread, no memory is to
+// be had, or a depth of 0 turned up.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 {
-    if (Count < TwoCoreThreshold || std::thread::hardware_concurrency() < 2) return false;
+    if (!SplitOverTwoCores(Count, Cores)) return false;
     TSecondHalfCache& Cache = SecondHalfCache();
     const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
     TSecondHalf Own;
@@ -284,22 +283,15 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
                                                            static_cast<size_t>(Job.Picture.Height))
                                            : Own;
     if (!PrepareSecondHalf(Job, Second)) return false;
-    const size_t Half = Count / 2;
-    const bool UseDepth = Job.DepthBuffer != nullptr;
     const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
                               Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    bool SecondZero = false;
-    std::thread Thread;
-    try {
-        Thread = std::thread([&] {
-            SecondZero = PaintRange(Job, Half, Count, Scratch, UseDepth ? &Second.Depth : nullptr);
-        });
-    } catch (...) {
-        return false;
-    }
-    const bool FirstZero = PaintRange(Job, 0, Half, Job.Picture, Job.DepthBuffer);
-    Thread.join();
-    if (FirstZero || SecondZero) {
+    TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
+    bool Zero[2] = {false, false};
+    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
+        Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
+                               : PaintRange(Job, First, Last, Scratch, ScratchDepth);
+    });
+    if (Zero[0] || Zero[1]) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
         ClearDepthBuffer(*Job.DepthBuffer);
         ClearPointRecord(Job.Picture);
@@ -313,7 +305,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count) noexcept
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                bool UseTwoCores)
+                TCores Cores)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     ClearPointRecord(Picture);
@@ -322,7 +314,7 @@ bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer};
-    if (!UseTwoCores || !PaintOnTwoCores(Job, Count)) PaintInOrder(Job, Count);
+    if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
     return true;
 }
 

@@ -5,6 +5,7 @@
 // calls this, and draws the axes sketch itself.
 #pragma once
 
+#include "MainUnit/Cores.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/ResultSet.h"
 #include "Proc3D/Proc3D.h"
@@ -60,11 +61,12 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color);
 // point is drawn only when nearer than what its pixel already shows, darkened
 // by its distance. With the picture's Indexes, they are set to NoPoint first
 // and each pixel drawn records the index of its point. False, painting
-// nothing, when the picture has no pixels or the depth buffer a different size. With UseTwoCores false the loop runs on
-// the calling thread alone (the picture is the same either way).
+// nothing, when the picture has no pixels or the depth buffer a different
+// size. Cores choose the threads of the loop (the picture is the same either
+// way).
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                bool UseTwoCores = true);
+                TCores Cores = TCores::Machine);
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the

@@ -50,6 +50,13 @@ inline constexpr uint16_t opDivide = 4;
 inline constexpr double SyntaxErrorValue = std::bit_cast<double>(uint64_t{0xA4E30FB16065163D});
 inline constexpr double UndefinedValue = std::bit_cast<double>(uint64_t{0xF1D4D5FEEFAA9BF4});
 
+// Exact equality: the same bit pattern (the reserved results are NaNs to
+// the processor, and -0 is not +0).
+constexpr bool SameBits(double A, double B)
+{
+    return std::bit_cast<uint64_t>(A) == std::bit_cast<uint64_t>(B);
+}
+
 // The extended value nearest to 1.7E308: biased exponent 0x43FE (2^1023),
 // significand 0xF2168983B9DBB273, i.e. significand * 2^(1023 - 63).
 inline constexpr long double MaxNumberMagnitude =

@@ -36,7 +36,7 @@ void BM_Calculation(benchmark::State& State)
 {
     const bool Square = State.range(0) != 0;
     TCalculationRequest Req = Request(999999, Square, "sin(x)*cos(z)");
-    Req.UseTwoCores = State.range(1) != 0;
+    Req.Cores = State.range(1) != 0 ? TCores::Machine : TCores::One;
     const TGridPlan Plan = PlanGrid(Req.RequestedCount, -10, 10, -10, 10);
     TResultSet Results;
     if (!ReservePoints(Results, Plan)) {

@@ -29,7 +29,8 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     const TResultSet& R = MillionPoints();
     const TView& V = Views[State.range(0)];
     const bool UseDepth = State.range(1) != 0;
-    const bool TwoCores = State.range(2) != 0;
+    const MainUnit::TCores Cores =
+        State.range(2) != 0 ? MainUnit::TCores::Machine : MainUnit::TCores::One;
     Proc3D::TPoint3D Camera{};
     Proc3D::TViewPlane View{};
     Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, V.Ver, V.Hor, V.Zoom,
@@ -41,7 +42,7 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {
-            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, TwoCores);
+            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, Cores);
         } else {
             MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr);
         }
@@ -83,7 +84,8 @@ void BM_LargeRepaint(benchmark::State& State)
                                         Record ? Indexes.data() : nullptr};
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
-        MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, true);
+        MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr,
+                             MainUnit::TCores::Machine);
         benchmark::DoNotOptimize(Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * R.PointCount);

@@ -13,6 +13,7 @@ packages=(
   clang-format-14 clang-tidy-14 git
   librsvg2-bin                          # rsvg-convert renders the icon's sizes
   dpkg-dev                              # dpkg-shlibdeps names the package's dependencies
+  lintian                               # checks the package as Debian would
   desktop-file-utils appstream man-db   # validators of the menu entry, metadata, manual
 )
 

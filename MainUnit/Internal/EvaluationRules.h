@@ -6,16 +6,12 @@
 #include "MainUnit/ResultSet.h"
 #include "SolveExp/SolveExp.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
 namespace MainUnit {
 
-inline bool SameBits(double A, double B)
-{
-    return std::bit_cast<uint64_t>(A) == std::bit_cast<uint64_t>(B);
-}
+using SolveExp::SameBits;
 
 // The caller has refused malformed texts, so SyntaxErrorValue can only be a
 // true value that happens to have the reserved bit pattern. Stored as it is,

@@ -19,8 +19,10 @@ double EvaluateAsText(const std::string& Text, double X, double Z);
 // Where the processor has fused multiply-add, a second copy of an
 // interpreter loop uses it for the exact error of products (the results are
 // the same bits). Everything the loop calls per instruction is inlined into
-// it, so that each copy gets its own arithmetic.
-#if defined(__GNUC__) && defined(__x86_64__)
+// it, so that each copy gets its own arithmetic. SOLVEEXP_NO_FMA_COPY
+// leaves the copy out: its resolver runs before ThreadSanitizer's runtime
+// is ready and crashes every program built with it.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(SOLVEEXP_NO_FMA_COPY)
 #define SOLVEEXP_WITH_FMA_COPY __attribute__((target_clones("fma", "default")))
 #else
 #define SOLVEEXP_WITH_FMA_COPY

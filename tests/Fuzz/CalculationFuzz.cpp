@@ -26,6 +26,7 @@ namespace {
 
 using FuzzCheck::Require;
 using MainUnit::TResultSet;
+using SolveExp::SameBits;
 
 // Big enough grids slow the search down without finding more.
 constexpr std::size_t MaxEntries = 600;
@@ -36,8 +37,6 @@ bool IsWarning(const std::string& Text)
         if (Text == W) return true;
     return false;
 }
-
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
 
 // Y at (X, Z) the way the driver defines it: a fresh copy of the blank-free
 // text, the substitution with room for ten letters, the evaluation.

@@ -17,8 +17,7 @@
 namespace {
 
 using FuzzCheck::Require;
-
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
+using SolveExp::SameBits;
 
 }  // namespace
 

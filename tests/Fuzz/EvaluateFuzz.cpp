@@ -20,11 +20,7 @@ namespace {
 using namespace SolveExp;
 using FuzzCheck::Require;
 
-bool IsReserved(double V)
-{
-    return std::memcmp(&V, &SyntaxErrorValue, 8) == 0 || std::memcmp(&V, &UndefinedValue, 8) == 0;
-}
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, 8) == 0; }
+bool IsReserved(double V) { return SameBits(V, SyntaxErrorValue) || SameBits(V, UndefinedValue); }
 
 double Evaluate(const std::string& Text)
 {

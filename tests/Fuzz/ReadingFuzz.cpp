@@ -46,7 +46,6 @@ namespace {
 using namespace SolveExp;
 using FuzzCheck::Require;
 
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
 bool IsReserved(double V) { return SameBits(V, SyntaxErrorValue) || SameBits(V, UndefinedValue); }
 bool SameValue(double A, double B) { return SameBits(A, B) || (A == 0 && B == 0); }
 

@@ -4,7 +4,8 @@
 #       temporary prefix: exactly the expected files, the menu entry and the
 #       metadata valid, the installed program starts.
 #   check-install.sh package BUILD_DIR APP_ID   the .deb made by cpack: the
-#       same files, its dependencies named, its program starts unpacked.
+#       same files, its dependencies named, its change log of its version,
+#       lintian without an error or a warning, its program starts unpacked.
 set -euo pipefail
 
 mode="$1"
@@ -26,7 +27,9 @@ expected_files() {
     "share/icons/hicolor/256x256/apps/$id.png" \
     "share/icons/hicolor/48x48/apps/$id.png" \
     "share/icons/hicolor/scalable/apps/$id.svg" \
-    share/man/man1/tessel.1 \
+    share/doc/tessel/changelog.gz \
+    share/doc/tessel/copyright \
+    share/man/man1/tessel.1.gz \
     "share/metainfo/$id.metainfo.xml"
 }
 
@@ -54,7 +57,7 @@ check_desktop_files() {
     fail "appstreamcli refused the metadata"
   # The manual page must render without complaints.
   local warnings
-  warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1/share/man/man1/tessel.1" 2>&1 >/dev/null)"
+  warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1/share/man/man1/tessel.1.gz" 2>&1 >/dev/null)"
   [ -z "$warnings" ] || fail "the manual page has errors: $warnings"
 }
 
@@ -83,6 +86,11 @@ case "$mode" in
       [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
     done
     dpkg-deb -x "$deb" "$work/root"
+    logged="$(dpkg-parsechangelog -l "$work/root/usr/share/doc/tessel/changelog.gz" -S Version)"
+    [ "$logged" = "$(dpkg-deb -f "$deb" Version)" ] ||
+      fail "the change log's latest entry is version $logged, the package $(dpkg-deb -f "$deb" Version)"
+    lintian --no-cfg --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+      { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
     check_desktop_files "$work/root/usr"
     check_starts "$work/root/usr/bin/tessel"
     ;;

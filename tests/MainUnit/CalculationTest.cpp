@@ -5,10 +5,10 @@
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Statistics.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/Support/SanitizerBuild.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,13 +16,9 @@
 #include <sys/resource.h>
 
 using namespace MainUnit;
+using SolveExp::SameBits;
 
 namespace {
-
-bool SameBits(double A, double B)
-{
-    return std::bit_cast<uint64_t>(A) == std::bit_cast<uint64_t>(B);
-}
 
 TEST(PlanGrid, SizesAndRefusals)
 {
@@ -77,9 +73,8 @@ void ReserveUnderOneGigabyte()
 
 TEST(ReservePointsDeathTest, MemoryRefusedIsAValue)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer needs more address space than the limit allows";
-#endif
+    if (ShadowSanitizerBuild)
+        GTEST_SKIP() << "the sanitizer needs more address space than the limit allows";
     EXPECT_EXIT(ReserveUnderOneGigabyte(), ::testing::ExitedWithCode(7), "");
 }
 

@@ -18,35 +18,34 @@ using Proc3D::TPoint3D;
 
 namespace {
 
-struct TPictures {
-    std::vector<uint32_t> Fast, Reference;
-    std::vector<int32_t> FastIndexes, ReferenceIndexes;
-    TDepthBuffer FastDepth, ReferenceDepth;
-};
-
-// Paints R both ways and counts differing pixels, depth entries and
-// recorded points.
+// Paints R the straightforward way and the fast way, on one thread and
+// split over two whatever the machine has, and counts the pixels, depth
+// entries and recorded points in which either fast picture differs.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
                      int32_t Height, bool ShowUndefined, bool UseDepth)
 {
-    TPictures P;
-    P.Fast.assign(static_cast<size_t>(Width) * Height, 0x123456);
-    P.Reference = P.Fast;
+    const size_t Size = static_cast<size_t>(Width) * static_cast<size_t>(Height);
+    std::vector<uint32_t> Reference(Size, 0x123456);
     // Whatever was recorded before must not survive the repaint.
-    P.FastIndexes.assign(P.Fast.size(), 7);
-    P.ReferenceIndexes.assign(P.Fast.size(), 8);
-    EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.FastDepth));
-    EXPECT_TRUE(CreateDepthBuffer(Width, Height, P.ReferenceDepth));
-    EXPECT_TRUE(PaintGraph(R, View, {P.Fast.data(), Width, Height, P.FastIndexes.data()},
-                           ShowUndefined, UseDepth ? &P.FastDepth : nullptr));
+    std::vector<int32_t> ReferenceIndexes(Size, 8);
+    TDepthBuffer ReferenceDepth;
+    EXPECT_TRUE(CreateDepthBuffer(Width, Height, ReferenceDepth));
     EXPECT_TRUE(PaintGraphReference(R, View,
-                                    {P.Reference.data(), Width, Height, P.ReferenceIndexes.data()},
-                                    ShowUndefined, UseDepth ? &P.ReferenceDepth : nullptr));
+                                    {Reference.data(), Width, Height, ReferenceIndexes.data()},
+                                    ShowUndefined, UseDepth ? &ReferenceDepth : nullptr));
     int Differences = 0;
-    for (size_t I = 0; I < P.Fast.size(); ++I) {
-        Differences += P.Fast[I] != P.Reference[I];
-        Differences += P.FastDepth.Depths[I] != P.ReferenceDepth.Depths[I];
-        Differences += P.FastIndexes[I] != P.ReferenceIndexes[I];
+    for (TCores Cores : {TCores::One, TCores::Two}) {
+        std::vector<uint32_t> Fast(Size, 0x123456);
+        std::vector<int32_t> FastIndexes(Size, 7);
+        TDepthBuffer FastDepth;
+        EXPECT_TRUE(CreateDepthBuffer(Width, Height, FastDepth));
+        EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height, FastIndexes.data()},
+                               ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores));
+        for (size_t I = 0; I < Size; ++I) {
+            Differences += Fast[I] != Reference[I];
+            Differences += FastDepth.Depths[I] != ReferenceDepth.Depths[I];
+            Differences += FastIndexes[I] != ReferenceIndexes[I];
+        }
     }
     return Differences;
 }
@@ -133,8 +132,8 @@ TEST(FastRepaint, SamePictureOnTiesAndNearAxisViews)
                        10.0);
 }
 
-// Enough points for the loop to be split over two cores: many land on the
-// same pixels, so any change of order would show.
+// Many points on the same pixels, so that any change of order between the
+// halves would show.
 TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
 {
     std::mt19937_64 Random(4);

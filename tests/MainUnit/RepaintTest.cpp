@@ -1,6 +1,7 @@
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/Support/SanitizerBuild.h"
 
 #include <gtest/gtest.h>
 
@@ -143,9 +144,8 @@ void CreateUnderOneGigabyte()
 
 TEST(DepthBufferDeathTest, MemoryRefusedIsAValue)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer needs more address space than the limit allows";
-#endif
+    if (ShadowSanitizerBuild)
+        GTEST_SKIP() << "the sanitizer needs more address space than the limit allows";
     EXPECT_EXIT(CreateUnderOneGigabyte(), ::testing::ExitedWithCode(7), "");
 }
 

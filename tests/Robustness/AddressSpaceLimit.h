@@ -1,26 +1,16 @@
 // A lowered limit on the address space of this process, for the tests of
 // memory that runs out: allocations beyond it fail at once instead of
 // taking the machine's memory. Only the soft limit is lowered, so the
-// destructor can put it back. Not usable under AddressSanitizer, which
-// reserves terabytes of address space for its shadow memory.
+// destructor can put it back. Not usable under a sanitizer that reserves
+// terabytes of address space for its shadow memory (ShadowSanitizerBuild).
 #pragma once
+
+#include "tests/Support/SanitizerBuild.h"
 
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr bool AddressSanitizerBuild = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-inline constexpr bool AddressSanitizerBuild = true;
-#else
-inline constexpr bool AddressSanitizerBuild = false;
-#endif
-#else
-inline constexpr bool AddressSanitizerBuild = false;
-#endif
 
 // Bytes of address space the process uses now (VmSize), 0 if unknown.
 inline uint64_t AddressSpaceInUse()

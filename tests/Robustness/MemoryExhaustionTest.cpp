@@ -152,8 +152,8 @@ class MemoryExhaustion : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (AddressSanitizerBuild)
-            GTEST_SKIP() << "an address-space limit cannot be used under AddressSanitizer";
+        if (ShadowSanitizerBuild)
+            GTEST_SKIP() << "an address-space limit cannot be used under the sanitizer";
         GTEST_FLAG_SET(death_test_style, "threadsafe");
     }
 };

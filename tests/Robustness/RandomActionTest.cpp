@@ -67,7 +67,7 @@ TEST(RandomActions, TheWindowSurvivesRandomUse)
     const uint64_t Actions = FromEnvironment("TESSEL_RANDOM_ACTIONS", 20000);
     // Outside AddressSanitizer the run has 1 GB of address space to spare,
     // so that grids far beyond it take the memory-failure path at once.
-    const uint64_t Headroom = AddressSanitizerBuild ? 0 : uint64_t{1} << 30;
+    const uint64_t Headroom = ShadowSanitizerBuild ? 0 : uint64_t{1} << 30;
     std::unique_ptr<TAddressSpaceLimit> Limit;
     if (Headroom > 0) {
         Limit = std::make_unique<TAddressSpaceLimit>(Headroom);

@@ -17,6 +17,8 @@
 
 namespace {
 
+using SolveExp::SameBits;
+
 // The program's texts, as a person reads them in its boxes.
 const char* const ViewWarningTexts[] = {
     "There are no calculated results to show.",
@@ -44,8 +46,6 @@ bool IsDistanceMessage(const std::string& Text)
     const std::string Number = Text.substr(Head.size(), Text.size() - Head.size() - Tail.size());
     return Number.find_first_not_of("0123456789.E-") == std::string::npos;
 }
-
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // Program start: the command line first; with --output the file is written
-// without a window, with --explain the reading of an expression is printed.
+// without a window and with --pick the points under pixels printed, with --explain the reading of an expression is printed.
 // Otherwise the application and its title, the main window with the command
 // line's settings, the hidden help window, then the event loop until the
 // main window closes.
@@ -23,7 +23,8 @@ int main(int argc, char* argv[])
         Arguments << QString::fromStdU16String(MainUnit::DecodeArgument(argv[I]));
     MainUnit::TCommandLine Line;
     if (const int Status = MainUnit::ParseCommandLine(Arguments, Line); Status >= 0) return Status;
-    if (!Line.Output.isEmpty()) return MainUnit::RunOutputJob(argv[0], Line);
+    if (!Line.Output.isEmpty() || !Line.Settings.Picks.empty())
+        return MainUnit::RunOutputJob(argv[0], Line);
 
     Platform::PrepareApplication();
     // The arguments are the program's own, read above: none of them is

@@ -6,11 +6,13 @@
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/NumberText.h"
 #include "MainUnit/PictureFrame.h"
+#include "MainUnit/PointPick.h"
 #include "MainUnit/ViewGesture.h"
 #include "MainUnit/ViewPrecision.h"
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 
 namespace MainUnit {
 
@@ -129,16 +131,17 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 ViewRadius(Result.Results, Settings.Options.Box), Result.View);
     if (Refusal != TRefusal::None) return Refusal;
-    // The window's framing at the picture's own size (at the window's size
-    // the factor is exactly 1).
-    const double Zoom = FramedZoom(Result.View.Zoom, Settings.Width, Settings.Height);
-    if (!Proc3D::CalcViewPlane(Result.Camera, Settings.Width, Settings.Height, Result.View.VerAngle,
-                               Result.View.HorAngle, Zoom, Result.View.Distance, Result.ViewPlane))
+    Result.Width = Settings.Width;
+    Result.Height = Settings.Height;
+    if (!Proc3D::CalcViewPlane(Result.Camera, Result.Width, Result.Height, Result.View.VerAngle,
+                               Result.View.HorAngle,
+                               FramedZoom(Result.View.Zoom, Result.Width, Result.Height),
+                               Result.View.Distance, Result.ViewPlane))
         return TRefusal::ViewPlane;
     // Where the window warns instead of drawing, no picture is written; the
     // points are written all the same, as the window exports them.
     if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.ViewPlane))
-        return CannotDrawRefusal(Result.Results, Result.View, Settings.Width, Settings.Height);
+        return CannotDrawRefusal(Result.Results, Result.View, Result.Width, Result.Height);
     return TRefusal::None;
 }
 
@@ -159,6 +162,56 @@ std::string FiguresText(const TCommandLineResult& Result)
     for (const auto& [Key, Value] : Lines)
         Text += std::string(Key) + ": " + Value + "\n";
     return Text;
+}
+
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result)
+{
+    TPictureRequest Request;
+    Request.Results = &Result.Results;
+    Request.ViewPlane = Result.ViewPlane;
+    Request.ShowUndefined = Settings.ShowUndefined;
+    Request.UseDepthBuffer = Settings.ZBuffer;
+    Request.Outline3D = Settings.Outline3D;
+    Request.Options = Settings.Options;
+    Request.Width = Result.Width;
+    Request.Height = Result.Height;
+    return Request;
+}
+
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted)
+{
+    Text.clear();
+    Painted = false;
+    const TPictureRequest Request = PictureRequestOf(Settings, Result);
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks) {
+        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Request.Width, Request.Height);
+        if (!Refusal.empty()) return Refusal;
+    }
+    const size_t Size = static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height);
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;
+    TDepthBuffer Depth;
+    try {
+        Pixels.assign(Size, 0);
+        Indexes.assign(Size, NoPoint);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    if (!PrepareDepthBuffer(Request, Depth)) return {};
+    // The points as the picture paints them; the sketch plays no part.
+    const TBoxMapping Box = Request.Options.Box ? MakeBoxMapping(Result.Results) : TBoxMapping{};
+    Painted = PaintGraph(Result.Results, Request.ViewPlane,
+                         {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
+                         Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr,
+                         TCores::Machine, PointStyleFor(Request.Options, Box));
+    if (!Painted) return {};
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
+        Text += PickLine(Pick.X, Pick.Y, Result.Results,
+                         PickPoint(Indexes.data(), Request.Width, Request.Height, Pick.X, Pick.Y)) +
+                "\n";
+    return {};
 }
 
 }  // namespace MainUnit

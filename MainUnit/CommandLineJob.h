@@ -6,6 +6,7 @@
 
 #include "MainUnit/GraphPaint.h"
 #include "MainUnit/PictureOptions.h"
+#include "MainUnit/PictureRequest.h"
 #include "MainUnit/PointStorage.h"
 #include "MainUnit/Refusal.h"
 #include "MainUnit/ResultSet.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace MainUnit {
 
@@ -33,6 +35,12 @@ struct TCommandLineSettings {
     bool ShowUndefined = true;
     bool Outline3D = false;
     bool Fit = false;
+    // Pixels of the picture whose points are reported (--pick), in order.
+    struct TPick {
+        int32_t X = 0;
+        int32_t Y = 0;
+    };
+    std::vector<TPick> Picks;
     // --usual-priority: Function was typed by the usual priority rules and
     // has been rewritten to mean the same here.
     bool UsualPriority = false;
@@ -64,6 +72,9 @@ struct TCommandLineResult {
     TViewSettings View;      // as read back from the texts the window would show
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
+    // The size of the picture the view plane is built for.
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
@@ -82,5 +93,16 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
 // y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,
 // camera-z; numbers as the window writes them.
 std::string FiguresText(const TCommandLineResult& Result);
+
+// The request of the picture that the options describe.
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result);
+
+// The answer to every --pick, one line each: the graph painted as the
+// picture paints it, recording which point set each pixel. Refused with its
+// message (nothing in Text) when a pick lies outside the picture; false in
+// Painted when the memory for the painting cannot be had.
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted);
 
 }  // namespace MainUnit

@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <mutex>
 #include <vector>
 
 namespace MainUnit {
@@ -162,8 +163,10 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
             ZeroDepth |= Dot.Depth == 0.0f;
             if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
         }
-        Picture.Pixels[static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
-                       static_cast<size_t>(Dot.X)] = DotColor(Job, P, Dot, UseDepth);
+        const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
+                             static_cast<size_t>(Dot.X);
+        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth);
+        if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
     return ZeroDepth;
 }
@@ -188,19 +191,61 @@ constexpr uint32_t Untouched = 0xFF000000u;
 // first half's picture and depth buffer until both are done.
 struct TSecondHalf {
     std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;  // only when the picture records its points; unset
+                                   // where Pixels holds Untouched
     TDepthBuffer Depth;
     std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
 };
+
+// The second half's memory is kept from one repaint to the next: fresh
+// memory for a large picture costs a page fault every few kilobytes, more
+// than painting into it. Two pictures of different sizes painted in turn
+// (the window's and a large view's) each keep their own; a repaint that
+// finds the memory in use makes its own.
+struct TSecondHalfCache {
+    std::mutex Lock;
+    TSecondHalf Slots[2];
+    size_t LastUsed = 0;
+
+    // The slot last used for Size pixels, else the one not used last.
+    TSecondHalf& SlotFor(size_t Size)
+    {
+        size_t Slot = 1 - LastUsed;
+        for (size_t I = 0; I < 2; ++I)
+            if (Slots[I].Pixels.size() == Size) Slot = I;
+        LastUsed = Slot;
+        return Slots[Slot];
+    }
+};
+
+TSecondHalfCache& SecondHalfCache()
+{
+    static TSecondHalfCache Cache;
+    return Cache;
+}
+
+// Buffer with Size entries, in the memory it had unless that is more than
+// twice as much as needed.
+template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
+{
+    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
+    Buffer.resize(Size);
+    return Buffer.data();
+}
 
 bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 {
     const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
-        Second.Pixels.assign(Size, Untouched);
+        std::fill_n(Resized(Second.Pixels, Size), Size, Untouched);
+        // Read only where the second half drew, which sets them: not cleared.
+        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
         if (Job.DepthBuffer != nullptr) {
-            Second.Saved.assign(P.Pixels, P.Pixels + Size);
-            if (!CreateDepthBuffer(P.Width, P.Height, Second.Depth)) return false;
+            std::copy_n(P.Pixels, Size, Resized(Second.Saved, Size));
+            std::fill_n(Resized(Second.Depth.Depths, Size), Size, 0.0f);
+            Second.Depth.Width = P.Width;
+            Second.Depth.Height = P.Height;
         }
     } catch (...) {
         return false;
@@ -217,19 +262,27 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     const TPixelArray& P = Job.Picture;
     const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
     if (Job.DepthBuffer == nullptr) {
-        for (size_t I = 0; I < Width * Height; ++I)
-            if (Second.Pixels[I] != Untouched) P.Pixels[I] = Second.Pixels[I];
+        for (size_t I = 0; I < Width * Height; ++I) {
+            if (Second.Pixels[I] == Untouched) continue;
+            P.Pixels[I] = Second.Pixels[I];
+            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
+        }
         return;
     }
+    // Row by row through the pictures; the depth entries, which run column by
+    // column, are read only where the second half drew (its entry is then
+    // not 0), so that a large, sparsely drawn picture is not walked across.
     float* First = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t X = 0; X < Width; ++X) {
-        for (size_t Y = 0; Y < Height; ++Y) {
+    for (size_t Y = 0; Y < Height; ++Y) {
+        for (size_t X = 0; X < Width; ++X) {
+            const size_t Pixel = Y * Width + X;
+            if (Second.Pixels[Pixel] == Untouched) continue;
             const size_t Entry = X * Height + Y;
-            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
-                continue;
+            if (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])) continue;
             First[Entry] = Later[Entry];
-            P.Pixels[Y * Width + X] = Second.Pixels[Y * Width + X];
+            P.Pixels[Pixel] = Second.Pixels[Pixel];
+            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
     }
 }
@@ -242,9 +295,15 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
 bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 {
     if (!SplitOverTwoCores(Count, Cores)) return false;
-    TSecondHalf Second;
+    TSecondHalfCache& Cache = SecondHalfCache();
+    const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
+    TSecondHalf Own;
+    TSecondHalf& Second = Lock.owns_lock() ? Cache.SlotFor(static_cast<size_t>(Job.Picture.Width) *
+                                                           static_cast<size_t>(Job.Picture.Height))
+                                           : Own;
     if (!PrepareSecondHalf(Job, Second)) return false;
-    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height};
+    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
+                              Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
     TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
     bool Zero[2] = {false, false};
     RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
@@ -254,6 +313,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
     if (Zero[0] || Zero[1]) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
         ClearDepthBuffer(*Job.DepthBuffer);
+        ClearPointRecord(Job.Picture);
         return false;
     }
     CombineHalves(Job, Second);
@@ -267,6 +327,7 @@ bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 TCores Cores, const TPointStyle& Style)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
+    ClearPointRecord(Picture);
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =

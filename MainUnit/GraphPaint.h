@@ -16,12 +16,18 @@
 
 namespace MainUnit {
 
-// A picture's pixels as plain memory, borrowed from whoever owns them.
+// A picture's pixels as plain memory, borrowed from whoever owns them, and
+// optionally the record of which point set each pixel: Indexes, when not
+// null, holds Width x Height entries laid out as the pixels, each the index
+// in the result set of the point drawn there, or NoPoint.
 struct TPixelArray {
     uint32_t* Pixels = nullptr;
     int32_t Width = 0;
     int32_t Height = 0;
+    int32_t* Indexes = nullptr;
 };
+
+inline constexpr int32_t NoPoint = -1;
 
 // The graph picture of the main window.
 inline constexpr int32_t GraphWidth = 505;
@@ -70,9 +76,11 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color);
 // the Y interval, each clipped to the picture, later points over earlier
 // ones. With a DepthBuffer of the picture's size, it is cleared first and a
 // point is drawn only when nearer than what its pixel already shows, darkened
-// by its distance. False, painting nothing, when the picture has no pixels or
-// the depth buffer a different size. Cores choose the threads of the loop
-// (the picture is the same either way).
+// by its distance. With the picture's Indexes, they are set to NoPoint first
+// and each pixel drawn records the index of its point. False, painting
+// nothing, when the picture has no pixels or the depth buffer a different
+// size. Cores choose the threads of the loop (the picture is the same either
+// way).
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
                 TCores Cores = TCores::Machine, const TPointStyle& Style = {});

@@ -13,6 +13,7 @@ bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& Vi
                          const TPointStyle& Style)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
+    ClearPointRecord(Picture);
     TDepthRange Range;
     if (DepthBuffer != nullptr) {
         ClearDepthBuffer(*DepthBuffer);
@@ -39,8 +40,10 @@ bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& Vi
                        Color, Color)) {
             continue;
         }
-        Picture.Pixels[static_cast<size_t>(Y) * static_cast<size_t>(Picture.Width) +
-                       static_cast<size_t>(X)] = Color;
+        const size_t Pixel =
+            static_cast<size_t>(Y) * static_cast<size_t>(Picture.Width) + static_cast<size_t>(X);
+        Picture.Pixels[Pixel] = Color;
+        if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
     return true;
 }

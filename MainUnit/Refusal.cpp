@@ -65,6 +65,7 @@ constexpr TRefusalText Texts[] = {
      "'--size' must be WIDTHxHEIGHT in pixels, from #x# to #x#.",
      {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
     {TRefusal::BackgroundOption, "'--background' must be black or white."},
+    {TRefusal::PickOption, "'--pick' must be two whole numbers PX,PY."},
 };
 
 }  // namespace

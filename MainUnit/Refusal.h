@@ -37,6 +37,7 @@ enum class TRefusal : uint8_t {
     OutputOption,
     SizeOption,
     BackgroundOption,
+    PickOption,
 };
 
 // The points to show are accepted strictly between these.

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QShowEvent>
 #include <QWheelEvent>
 
 namespace Platform {
@@ -16,6 +18,40 @@ TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
     setFixedSize(Width, Height);
     // The image covers the widget: nothing behind it needs drawing.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TPicture::TPicture(QWidget* Parent)
+    : QWidget(Parent), ImageValue(1, 1, QImage::Format_RGBX8888),
+      CanvasValue(ImageValue, [this] { update(); }), FollowsSize(true)
+{
+    ImageValue.fill(Qt::black);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void TPicture::MatchSize()
+{
+    const qreal Ratio = devicePixelRatioF();
+    const QSize Device(qMax(1, qRound(width() * Ratio)), qMax(1, qRound(height() * Ratio)));
+    if (Device == ImageValue.size() && Ratio == ImageValue.devicePixelRatio()) return;
+    ImageValue = QImage(Device, QImage::Format_RGBX8888);
+    ImageValue.setDevicePixelRatio(Ratio);
+    ImageValue.fill(Qt::black);
+    update();
+    if (OnResize) OnResize();
+}
+
+void TPicture::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    if (FollowsSize) MatchSize();
+}
+
+void TPicture::showEvent(QShowEvent* Event)
+{
+    QWidget::showEvent(Event);
+    // The screen, and with it the scale factor, is known once shown.
+    if (FollowsSize) MatchSize();
 }
 
 uint32_t* TPicture::Pixels()
@@ -42,6 +78,11 @@ void TPicture::paintEvent(QPaintEvent* Event)
     // pixels; it is repeated, never blended with its neighbours.
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (FollowsSize) {
+        // Drawn at the device pixels it was made for.
+        Painter.drawImage(QPoint(0, 0), ImageValue);
+        return;
+    }
     Painter.drawImage(Event->rect(), ImageValue, Event->rect());
 }
 
@@ -70,9 +111,29 @@ void TPicture::mousePressEvent(QMouseEvent* Event)
     if (!LeftButton(Event, OnMouseDown)) QWidget::mousePressEvent(Event);
 }
 
+void TPicture::FollowPointer(const std::function<void(int X, int Y)>& Hover,
+                             const std::function<void()>& Leave)
+{
+    OnHover = Hover;
+    OnLeave = Leave;
+    setMouseTracking(true);
+}
+
 void TPicture::mouseMoveEvent(QMouseEvent* Event)
 {
-    if (!LeftButton(Event, OnMouseMove, true)) QWidget::mouseMoveEvent(Event);
+    if (LeftButton(Event, OnMouseMove, true)) return;
+    if (Event->buttons() == Qt::NoButton && OnHover) {
+        const QPoint Position = Event->position().toPoint();
+        OnHover(Position.x(), Position.y());
+        return;
+    }
+    QWidget::mouseMoveEvent(Event);
+}
+
+void TPicture::leaveEvent(QEvent* Event)
+{
+    if (OnLeave) OnLeave();
+    QWidget::leaveEvent(Event);
 }
 
 void TPicture::mouseReleaseEvent(QMouseEvent* Event)

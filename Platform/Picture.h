@@ -16,6 +16,11 @@ class TPicture : public QWidget {
 public:
     // A black picture of Width x Height pixels at (Left, Top) of Parent.
     TPicture(QWidget* Parent, int Left, int Top, int Width, int Height);
+    // A picture as large as the widget, which a layout sizes, at the screen's
+    // device pixels: at a scale factor of 2 twice as many pixels each way.
+    // Every change of size makes it black again and calls OnResize.
+    explicit TPicture(QWidget* Parent);
+    std::function<void()> OnResize;
 
     int ImageWidth() const { return ImageValue.width(); }
     int ImageHeight() const { return ImageValue.height(); }
@@ -42,6 +47,12 @@ public:
     // The wheel turned by Notches (forward positive; fractions from fine
     // wheels), Control telling whether Ctrl was held.
     std::function<void(double Notches, bool Control)> OnWheel;
+    // The pointer moved over the picture with no button held, and left it.
+    // Setting OnHover makes the picture follow the pointer.
+    std::function<void(int X, int Y)> OnHover;
+    std::function<void()> OnLeave;
+    void FollowPointer(const std::function<void(int X, int Y)>& Hover,
+                       const std::function<void()>& Leave);
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
@@ -50,11 +61,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void wheelEvent(QWheelEvent* Event) override;
+    void leaveEvent(QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     QImage ImageValue;
     TCanvas CanvasValue;
     uint64_t GenerationValue = 0;
+    bool FollowsSize = false;
+    void MatchSize();
 };
 
 }  // namespace Platform

@@ -1,10 +1,14 @@
 // The repaint core at a million points: the fast point loop and the
 // straightforward one, without and with the depth buffer, at two views, with
 // the axes as they are and scaled to a box (the camera then as far from the
-// cube, in its radii, as from the sphere without it).
+// cube, in its radii, as from the sphere without it); the
+// fast loop at the sizes of a large view, with and without the record of
+// which point set each pixel; and the pick that reads that record.
 #include "MainUnit/BoxMapping.h"
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
+#include "MainUnit/PictureFrame.h"
+#include "MainUnit/PointPick.h"
 #include "MainUnit/ResultSet.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
@@ -53,6 +57,68 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
         benchmark::DoNotOptimize(Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * R.PointCount);
+}
+
+struct TSize {
+    int32_t Width, Height;
+};
+const TSize Sizes[3] = {{MainUnit::GraphWidth, MainUnit::GraphHeight}, {1920, 1080}, {3840, 2160}};
+
+// The first view framed for a picture of Size, as a large view frames it.
+Proc3D::TViewPlane FramedView(const TSize& Size)
+{
+    const TView& V = Views[0];
+    Proc3D::TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    Proc3D::CalcViewPlane(Camera, Size.Width, Size.Height, V.Ver, V.Hor,
+                          MainUnit::FramedZoom(V.Zoom, Size.Width, Size.Height),
+                          V.DistanceFactor * MillionPoints().BoundingRadius, View);
+    return View;
+}
+
+void BM_LargeRepaint(benchmark::State& State)
+{
+    const TResultSet& R = MillionPoints();
+    const TSize& Size = Sizes[State.range(0)];
+    const bool UseDepth = State.range(1) != 0;
+    const bool Record = State.range(2) != 0;
+    const Proc3D::TViewPlane View = FramedView(Size);
+    const size_t Count = static_cast<size_t>(Size.Width) * static_cast<size_t>(Size.Height);
+    std::vector<uint32_t> Pixels(Count);
+    std::vector<int32_t> Indexes(Count);
+    MainUnit::TDepthBuffer Depth;
+    if (UseDepth) MainUnit::CreateDepthBuffer(Size.Width, Size.Height, Depth);
+    const MainUnit::TPixelArray Picture{Pixels.data(), Size.Width, Size.Height,
+                                        Record ? Indexes.data() : nullptr};
+    for (auto _ : State) {
+        MainUnit::FillPicture(Picture, 0);
+        MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr,
+                             MainUnit::TCores::Machine);
+        benchmark::DoNotOptimize(Pixels.data());
+    }
+    State.SetItemsProcessed(State.iterations() * R.PointCount);
+}
+
+// Picks over a 1920 x 1080 record, at pixels spread over the whole picture:
+// drawn ones, empty ones near the graph and empty ones far from it.
+void BM_Pick(benchmark::State& State)
+{
+    const TSize& Size = Sizes[1];
+    const Proc3D::TViewPlane View = FramedView(Size);
+    const size_t Count = static_cast<size_t>(Size.Width) * static_cast<size_t>(Size.Height);
+    std::vector<uint32_t> Pixels(Count);
+    std::vector<int32_t> Indexes(Count);
+    MainUnit::TDepthBuffer Depth;
+    MainUnit::CreateDepthBuffer(Size.Width, Size.Height, Depth);
+    MainUnit::PaintGraph(MillionPoints(), View,
+                         {Pixels.data(), Size.Width, Size.Height, Indexes.data()}, true, &Depth);
+    int32_t X = 0, Y = 0;
+    for (auto _ : State) {
+        X = (X + 97) % Size.Width;
+        Y = (Y + 31) % Size.Height;
+        benchmark::DoNotOptimize(
+            MainUnit::PickPoint(Indexes.data(), Size.Width, Size.Height, X, Y));
+    }
 }
 
 }  // namespace
@@ -120,3 +186,12 @@ BENCHMARK(BM_RepaintCube)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
+// Arguments: picture size (0: 505 x 404, 1: 1920 x 1080, 2: 3840 x 2160),
+// depth buffer, record of the points; always on two cores.
+BENCHMARK(BM_LargeRepaint)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}, {0, 1}})
+    ->ArgNames({"size", "zbuffer", "record"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(BM_Pick)->Unit(benchmark::kMicrosecond);

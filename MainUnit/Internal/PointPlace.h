@@ -6,7 +6,9 @@
 #include "MainUnit/ResultSet.h"
 #include "SolveExp/SolveExp.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 namespace MainUnit {
@@ -62,6 +64,14 @@ inline bool PaintArgumentsValid(const TPixelArray& Picture, const TDepthBuffer* 
            (DepthBuffer->Width == Picture.Width && DepthBuffer->Height == Picture.Height &&
             DepthBuffer->Depths.size() ==
                 static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height));
+}
+
+// No pixel has a point yet.
+inline void ClearPointRecord(const TPixelArray& Picture)
+{
+    if (Picture.Indexes == nullptr) return;
+    std::fill_n(Picture.Indexes,
+                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), NoPoint);
 }
 
 }  // namespace MainUnit

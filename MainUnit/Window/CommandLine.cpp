@@ -4,6 +4,7 @@
 #include "MainUnit/ArgumentText.h"
 #include "MainUnit/ExplainCommand.h"
 #include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/PointPick.h"
 #include "MainUnit/PointsCsv.h"
 #include "MainUnit/Sampling.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -62,6 +63,7 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"usual-priority", nullptr,
      "read --function by the usual rules (* and / before + and -) and add the brackets"},
+    {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
     {"explain", "EXPR", "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
     {"help", nullptr, "show this help"},
     {"version", nullptr, "show the version"}};
@@ -152,6 +154,12 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
         if (Refusal != TRefusal::None) return Refusal;
     }
+    for (const QString& Pick : Parser.values(QStringLiteral("pick"))) {
+        TCommandLineSettings::TPick Pixel;
+        const TRefusal Refusal = ReadPickOption(Latin(Pick), Pixel.X, Pixel.Y);
+        if (Refusal != TRefusal::None) return Refusal;
+        S.Picks.push_back(Pixel);
+    }
     if (Parser.isSet(QStringLiteral("seed"))) {
         S.SeedGiven = true;
         const TRefusal Refusal =
@@ -224,17 +232,9 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     char* Argv[] = {const_cast<char*>(ProgramPath), nullptr};
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
-    TPictureRequest Request;
-    Request.Results = &Result.Results;
-    Request.ViewPlane = Result.ViewPlane;
-    Request.ShowUndefined = S.ShowUndefined;
-    Request.UseDepthBuffer = S.ZBuffer;
-    Request.Outline3D = S.Outline3D;
-    Request.Options = S.Options;
-    Request.Width = S.Width;
-    Request.Height = S.Height;
     const QImage Picture = RenderGraphPicture(
-        Request, MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
+        PictureRequestOf(S, Result),
+        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
         PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));
@@ -292,6 +292,25 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
         PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box)));
         return ExitRefused;
     }
+    // The picks are answered before anything is written, so that one
+    // outside the picture leaves no file behind.
+    std::string Picks;
+    if (!Line.Settings.Picks.empty()) {
+        bool Painted = false;
+        const std::string Outside = PicksText(Line.Settings, Result, Picks, Painted);
+        if (!Outside.empty()) {
+            PrintError(Outside);
+            return ExitRefused;
+        }
+        if (!Painted) {
+            PrintError("The picture for '--pick' cannot be made.");
+            return ExitUnwritable;
+        }
+    }
+    if (Line.Output.isEmpty()) {
+        std::fputs(Picks.c_str(), stdout);
+        return 0;
+    }
     const int Status = IsPng(Line.Output)
                            ? WritePicture(ProgramPath, Line, Result)
                            : WriteOutput(Line.Output, [&Result](const TChunkWriter& Write) {
@@ -299,7 +318,7 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                              });
     if (Status != 0) return Status;
     if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
-    std::fputs(FiguresText(Result).c_str(), stdout);
+    std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
     return Status;
 }
 

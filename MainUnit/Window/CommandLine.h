@@ -24,7 +24,8 @@ struct TCommandLine {
 int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line);
 
 // Writes Line.Output without a window and without a display, and prints the
-// figures of the calculation. Returns the exit status: 0 written, 2 a
+// figures of the calculation; answers every --pick after them (alone when
+// there is no output file). Returns the exit status: 0 written, 2 a
 // refused setting, 1 a file that cannot be written (nothing of it is left).
 int RunOutputJob(const char* ProgramPath, const TCommandLine& Line);
 

@@ -42,25 +42,35 @@ void TMainForm::CreateExportActions()
         connect(Action, &QAction::triggered, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
     }
+    LargeViewAction = new QAction(QStringLiteral("Open large view"), this);
+    LargeViewAction->setShortcut(QKeySequence(Qt::Key_F11));
+    LargeViewAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(LargeViewAction);
+    connect(LargeViewAction, &QAction::triggered, this, [this] { OpenLargeView(); });
     GraphImage->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GraphImage, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Position) { ShowGraphMenu(Position); });
+            [this](const QPoint& Position) { ShowGraphMenu(GraphImage, Position); });
 }
 
-void TMainForm::ShowGraphMenu(const QPoint& Position)
+QList<QAction*> TMainForm::GraphMenuActions() const
+{
+    return {SavePictureAction, CopyPictureAction, ExportPointsAction};
+}
+
+void TMainForm::ShowGraphMenu(QWidget* Over, const QPoint& Position)
 {
     QMenu Menu(this);
     FillGraphMenu(Menu);
-    Menu.exec(GraphImage->mapToGlobal(Position));
+    Menu.exec(Over->mapToGlobal(Position));
     // The shortcuts stay live; their handlers look at the result set themselves.
     for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction})
         Action->setEnabled(true);
 }
 
-QImage TMainForm::GraphPicture() const
+QImage TMainForm::GraphPicture(const QImage* Outline) const
 {
     TGraphPictureParts Parts{&GraphImage->Image(),
-                             &OutLineImage->Image(),
+                             Outline ? Outline : &OutLineImage->Image(),
                              &AxisesImage->Image(),
                              &LegendImage->Image(),
                              {}};

@@ -3,6 +3,8 @@
 #include "MainForm.h"
 
 #include "HelpUnit/HelpForm.h"
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Window/LargeView.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -51,6 +53,7 @@ void TMainForm::ConnectEvents()
             [this] { FunctionExpressionEditChange(); });
     ConnectViewFields();
     ConnectMouse();
+    ConnectPointReading();
 }
 
 void TMainForm::ConnectViewFields()
@@ -99,6 +102,9 @@ void TMainForm::ClearImages()
         Canvas.SetBrushColor(BackgroundColor(PictureOptions));
         Canvas.FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
     }
+    std::fill(GraphPoints.begin(), GraphPoints.end(), NoPoint);
+    HidePointReading();
+    if (LargeView) LargeView->Clear();
 }
 
 std::array<QWidget*, LockedControlCount> TMainForm::LockedControls() const

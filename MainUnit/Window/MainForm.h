@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/AtomicFile.h"
+#include "MainUnit/ExpressionStatus.h"
 #include "MainUnit/LegendText.h"
 #include "MainUnit/PictureOptions.h"
 #include "MainUnit/Refusal.h"
@@ -13,6 +14,7 @@
 #include "Platform/Picture.h"
 #include "TesselVersion.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -45,6 +47,7 @@ struct TViewPlane;
 
 namespace MainUnit {
 
+class TLargeView;
 struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TStatusText;
@@ -227,8 +230,20 @@ public:
     void SetPictureOptions(const TPictureOptions& Options);
     // The radius the camera distance must exceed in the current choices.
     double ViewRadius() const;
+    // The graph's context menu over Over, at Position in its coordinates:
+    // the same menu over the main graph and the large view.
+    void ShowGraphMenu(QWidget* Over, const QPoint& Position);
+    // The menu's actions that have a shortcut.
+    QList<QAction*> GraphMenuActions() const;
+
+    // "Open large view" (F11 wherever the focus is in this window): the
+    // second window, made on first use and kept while this one lives.
+    QAction* LargeViewAction = nullptr;
+    TLargeView* LargeView = nullptr;
+    void OpenLargeView();
     // What the graph group shows, as one picture.
-    QImage GraphPicture() const;
+    // With Outline, that sketch is shown in place of the window's.
+    QImage GraphPicture(const QImage* Outline = nullptr) const;
     // Asks for the name of a file to write, proposing Proposed; empty when
     // cancelled. Tests put their own function in place of the dialog.
     std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,
@@ -267,6 +282,19 @@ public:
     void GraphImageMouseUp(int X, int Y);
     void GraphImageDoubleClick(int X, int Y);
     void GraphImageWheel(double Notches, bool Control);
+    // A drag of (DX, DY) pixels over a picture Width pixels wide, wherever
+    // the view is shown.
+    void DragGesture(int DX, int DY, int32_t Width);
+
+    // Which point set each pixel of the graph, kept by every repaint.
+    std::vector<int32_t> GraphPoints;
+    // The point under the pointer, written into the status line while the
+    // pointer is over a drawn point (or within reach of one) of a picture
+    // with that record; the status line's own text comes back otherwise.
+    // Returns the reading, empty when there is none.
+    std::string ShowPointReading(const int32_t* Record, int32_t Width, int32_t Height, int32_t X,
+                                 int32_t Y);
+    void HidePointReading();
 
 private:
     void CreateControls();
@@ -284,7 +312,6 @@ private:
     TViewTexts FitTexts(const TViewSettings& View) const;
     // Writes the fit's zoom into the zoom field when the view fields pass.
     void FitZoomField();
-    void ShowGraphMenu(const QPoint& Position);
     QString AskExportFileName(const QString& Caption, const char* Extension, const QString& Filter);
     void WriteExportFile(const QString& Path, const TFileContent& Content);
     // The blank-free expression of the last successful calculation.
@@ -316,6 +343,11 @@ private:
     int DragY = 0;
     QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
+    void ConnectPointReading();
+    void ShowStatusText(const TStatusText& Status);
+    // What the status line shows when no reading is: the last text set.
+    TStatusText RestingStatus;
+    bool ReadingShown = false;
     void ViewEditKeyPress(char Key);
     // True while the box of a refused repaint is open.
     bool RepaintRefusalShown = false;

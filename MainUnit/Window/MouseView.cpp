@@ -78,9 +78,14 @@ void TMainForm::GraphImageMouseMove(int X, int Y)
     // A refused move is dropped rather than saved up for later.
     DragX = X;
     DragY = Y;
+    DragGesture(DX, DY, GraphImage->ImageWidth());
+}
+
+void TMainForm::DragGesture(int DX, int DY, int32_t Width)
+{
     TViewSettings View;
     if (!ReadViewForGesture(View)) return;
-    ApplyGesture(DragView(View, DX, DY, GraphImage->ImageWidth()));
+    ApplyGesture(DragView(View, DX, DY, Width));
 }
 
 void TMainForm::GraphImageMouseUp(int X, int Y)

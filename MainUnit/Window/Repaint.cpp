@@ -12,6 +12,7 @@
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/Internal/Outline.h"
+#include "MainUnit/Window/LargeView.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -29,6 +30,7 @@ using Platform::TMessageKind;
 struct TRepaintPlan {
     Proc3D::TPoint3D Camera{0, 0, 0};
     TPictureRequest Request;
+    TViewSettings View{};
     TDepthBuffer DepthBuffer;  // released on every way out
     // The graph cannot be drawn, but the sketch can, through Request.ViewPlane.
     bool SketchOnly = false;
@@ -56,6 +58,7 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
                           FieldText(ZoomEdit), ViewRadius(), View);
     if (Refusal != TRefusal::None) return Refusal;
+    Plan.View = View;
     TPictureRequest& Request = Plan.Request;
     Request.Results = &Results;
     Request.Width = GraphImage->ImageWidth();
@@ -95,10 +98,16 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    PaintGraphAndSketch(Plan.Request,
-                        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height},
-                        Plan.DepthBuffer, OutLineImage->Canvas());
+    GraphPoints.resize(static_cast<size_t>(Plan.Request.Width) *
+                       static_cast<size_t>(Plan.Request.Height));
+    PaintGraphAndSketch(
+        Plan.Request,
+        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
+        Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
+    if (LargeView) LargeView->Follow(Plan.View, Plan.Request);
+    // The point under the pointer may have moved away.
+    HidePointReading();
 
     if (!Locked) ShowRestingStatus();
 }

@@ -14,6 +14,13 @@ void TMainForm::SetStatus(const std::string& Text) { SetStatus(TStatusText{Text,
 
 void TMainForm::SetStatus(const TStatusText& Status)
 {
+    RestingStatus = Status;
+    ReadingShown = false;
+    ShowStatusText(Status);
+}
+
+void TMainForm::ShowStatusText(const TStatusText& Status)
+{
     // The label shows one short line; the whole text stays at hand.
     StatusLabel->setText(QString::fromLatin1(Status.Text));
     StatusLabel->setToolTip(

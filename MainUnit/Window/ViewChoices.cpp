@@ -42,6 +42,8 @@ void TMainForm::FillGraphMenu(QMenu& Menu)
     for (QAction* Action :
          {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
         Menu.addAction(Action);
+    Menu.addSeparator();
+    Menu.addAction(LargeViewAction);
 }
 
 double TMainForm::ViewRadius() const { return MainUnit::ViewRadius(Results, PictureOptions.Box); }

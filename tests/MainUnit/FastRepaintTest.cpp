@@ -1,5 +1,6 @@
 // The fast point loop must paint exactly the picture of the straightforward
-// one: every pixel and every depth entry, at any view and for any result set.
+// one: every pixel, every depth entry and the point recorded for every pixel,
+// at any view and for any result set.
 #include "MainUnit/DepthBuffer.h"
 #include "MainUnit/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
@@ -18,28 +19,33 @@ using Proc3D::TPoint3D;
 namespace {
 
 // Paints R the straightforward way and the fast way, on one thread and
-// split over two whatever the machine has, and counts the pixels and depth
-// entries in which either fast picture differs.
+// split over two whatever the machine has, and counts the pixels, depth
+// entries and recorded points in which either fast picture differs.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
                      int32_t Height, bool ShowUndefined, bool UseDepth,
                      const TPointStyle& Style = {})
 {
     const size_t Size = static_cast<size_t>(Width) * static_cast<size_t>(Height);
     std::vector<uint32_t> Reference(Size, 0x123456);
+    // Whatever was recorded before must not survive the repaint.
+    std::vector<int32_t> ReferenceIndexes(Size, 8);
     TDepthBuffer ReferenceDepth;
     EXPECT_TRUE(CreateDepthBuffer(Width, Height, ReferenceDepth));
-    EXPECT_TRUE(PaintGraphReference(R, View, {Reference.data(), Width, Height}, ShowUndefined,
-                                    UseDepth ? &ReferenceDepth : nullptr, Style));
+    EXPECT_TRUE(PaintGraphReference(R, View,
+                                    {Reference.data(), Width, Height, ReferenceIndexes.data()},
+                                    ShowUndefined, UseDepth ? &ReferenceDepth : nullptr, Style));
     int Differences = 0;
     for (TCores Cores : {TCores::One, TCores::Two}) {
         std::vector<uint32_t> Fast(Size, 0x123456);
+        std::vector<int32_t> FastIndexes(Size, 7);
         TDepthBuffer FastDepth;
         EXPECT_TRUE(CreateDepthBuffer(Width, Height, FastDepth));
-        EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height}, ShowUndefined,
-                               UseDepth ? &FastDepth : nullptr, Cores, Style));
+        EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height, FastIndexes.data()},
+                               ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores, Style));
         for (size_t I = 0; I < Size; ++I) {
             Differences += Fast[I] != Reference[I];
             Differences += FastDepth.Depths[I] != ReferenceDepth.Depths[I];
+            Differences += FastIndexes[I] != ReferenceIndexes[I];
         }
     }
     return Differences;

@@ -4,7 +4,9 @@
 // for the same settings.
 #include "MainUnit/Window/CommandLine.h"
 
+#include "MainUnit/GraphPaint.h"
 #include "MainUnit/Messages.h"
+#include "MainUnit/PointPick.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -176,6 +178,18 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, "x", "--x", "-1e308:1e308"},
          2,
          RefusalMessage(TRefusal::IntervalWidth)},
+        {"pick not two numbers",
+         {F, "x", "--pick", "3"},
+         2,
+         "'--pick' must be two whole numbers PX,PY."},
+        {"pick outside",
+         {F, "x", "--pick", "1,1", "--pick", "505,0"},
+         2,
+         "'--pick' 505,0 lies outside the 505 x 404 picture."},
+        {"pick above",
+         {F, "x", "--pick", "0,-1"},
+         2,
+         "'--pick' 0,-1 lies outside the 505 x 404 picture."},
         {"negative interval joined", {F, "x", "--x=-10:10"}, 0, ""},
         {"negative interval apart", {F, "x", "--x", "-10:10", "--hor-angle", "-0.5"}, 0, ""},
     };
@@ -398,6 +412,41 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
             Form->GroupBox4->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(Difference(Group.copy(8, 20, Shown.width(), Shown.height()), Shown), "equal");
     }
+}
+
+// The point --pick prints is the one the window's pointer reading shows at
+// that pixel of the same picture; with --output it follows the figures.
+TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
+{
+    const QStringList Settings = {"--function", "sin(x)*cos(z)", "--hor-angle",
+                                  "0.7",        "--ver-angle",   "0.5",
+                                  "--zbuffer",  "--points",      "20000"};
+    MainUnit::TCommandLine Line;
+    ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Settings, Line), -1);
+    MainUnit::ApplyCommandLine(*Form, Line);
+    const int32_t W = MainUnit::GraphWidth, H = MainUnit::GraphHeight;
+    const QPoint Pixels[] = {{W / 2, H / 2}, {W / 2 + 17, H / 2 - 40}, {0, 0}, {W - 1, H - 1}};
+    QStringList Picks;
+    std::string Expected;
+    for (const QPoint& P : Pixels) {
+        Picks << "--pick" << QStringLiteral("%1,%2").arg(P.x()).arg(P.y());
+        Expected +=
+            MainUnit::PickLine(P.x(), P.y(), Form->Results,
+                               MainUnit::PickPoint(Form->GraphPoints.data(), W, H, P.x(), P.y())) +
+            "\n";
+    }
+    EXPECT_NE(Expected.find(": x="), std::string::npos);
+    EXPECT_NE(Expected.find(": none"), std::string::npos);
+    const TRun Alone = RunTessel(Settings + Picks);
+    EXPECT_EQ(Alone.Status, 0) << Alone.Err;
+    EXPECT_EQ(Alone.Out, Expected);
+    QTemporaryDir Folder;
+    const TRun WithOutput =
+        RunTessel(Settings + Picks + QStringList{"--output", Folder.filePath("g.csv")});
+    EXPECT_EQ(WithOutput.Status, 0) << WithOutput.Err;
+    ASSERT_GT(WithOutput.Out.size(), Expected.size());
+    EXPECT_EQ(WithOutput.Out.substr(WithOutput.Out.size() - Expected.size()), Expected);
+    EXPECT_EQ(WithOutput.Out.find("points: "), 0u);
 }
 
 }  // namespace

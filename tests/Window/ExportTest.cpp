@@ -33,7 +33,7 @@ protected:
             auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!Menu) return;
             for (QAction* Action : Menu->actions())
-                Enabled.push_back(Action->isEnabled());
+                if (!Action->isSeparator()) Enabled.push_back(Action->isEnabled());
             Menu->close();
         });
         emit Form->GraphImage->customContextMenuRequested(QPoint(20, 20));
@@ -52,7 +52,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     QTemporaryDir Folder;
     AnswerFileDialog(Folder.filePath(QStringLiteral("never")));
     // The three items of the picture and the points, greyed without a result
-    // set; after them a separator and the view choices, always enabled.
+    // set; after them the view choices and the large view, always enabled.
     const std::vector<bool> ViewChoices(5, true);
     std::vector<bool> Expected(3, false);
     Expected.insert(Expected.end(), ViewChoices.begin(), ViewChoices.end());

@@ -1,0 +1,78 @@
+// The large view: a second, resizable window showing the main window's
+// result set and view, painted at the window's real device pixels, with the
+// main window's legend and axes sketch below it. Its gestures write the main
+// window's view fields, and every repaint of the main window repaints it:
+// one view, two pictures.
+#pragma once
+
+#include "MainUnit/DepthBuffer.h"
+#include "MainUnit/PictureRequest.h"
+#include "MainUnit/ViewSettings.h"
+#include "Platform/Canvas.h"
+#include "Platform/Picture.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QLabel;
+class QTimer;
+
+namespace MainUnit {
+
+class TMainForm;
+
+inline constexpr const char* LargeViewCaption = "Tessel - large view";
+
+// How the large view was last asked to paint: the main window's view and
+// its picture request, whose size and view plane the large view makes its own.
+struct TLargeViewState {
+    bool Painted = false;  // false: black, nothing to pick
+    TViewSettings View{};
+    TPictureRequest Request;
+};
+
+class TLargeView : public QWidget {
+public:
+    explicit TLargeView(TMainForm& Owner);
+
+    // Paints what the main window's repaint has just painted, View and
+    // Request as it admitted them, at this window's size (now, if shown).
+    void Follow(const TViewSettings& View, const TPictureRequest& Request);
+    // Black, as the main window's graph before a calculation.
+    void Clear();
+    // F11 and Escape.
+    void ToggleFullScreen();
+
+    Platform::TPicture* Picture = nullptr;
+    QLabel* Legend = nullptr;   // the main window's legend and axes sketch
+    QLabel* Reading = nullptr;  // the point under the pointer
+    // Which point set each pixel of Picture.
+    std::vector<int32_t> Points;
+    const TLargeViewState& State() const { return StateValue; }
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    TMainForm& Form;
+    TLargeViewState StateValue;
+    QTimer* ResizeRepaint = nullptr;
+    TDepthBuffer Depth;  // kept while the size stays
+    QImage Sketch;       // the axes sketch of this view
+    Platform::TCanvas SketchCanvas;
+    bool Dragging = false;
+    int DragX = 0;
+    int DragY = 0;
+    void ConnectMouse();
+    void Paint();
+    bool PlanPaint(TPictureRequest& Request);
+    void ShowReading(int X, int Y);
+    void UpdateLegend();
+};
+
+}  // namespace MainUnit

@@ -1,0 +1,47 @@
+// The values under the pointer: moving over the graph shows the point drawn
+// at that pixel, or the nearest drawn one within reach, in the status line,
+// for as long as the pointer stays there.
+#include "MainForm.h"
+#include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/GraphPaint.h"
+#include "MainUnit/PointPick.h"
+
+#include <QLabel>
+
+namespace MainUnit {
+
+void TMainForm::ConnectPointReading()
+{
+    GraphPoints.assign(static_cast<size_t>(GraphImage->ImageWidth()) *
+                           static_cast<size_t>(GraphImage->ImageHeight()),
+                       NoPoint);
+    GraphImage->FollowPointer(
+        [this](int X, int Y) {
+            ShowPointReading(GraphPoints.data(), GraphImage->ImageWidth(),
+                             GraphImage->ImageHeight(), X, Y);
+        },
+        [this] { HidePointReading(); });
+}
+
+std::string TMainForm::ShowPointReading(const int32_t* Record, int32_t Width, int32_t Height,
+                                        int32_t X, int32_t Y)
+{
+    const int32_t Index = Dragging ? NoPoint : PickPoint(Record, Width, Height, X, Y);
+    if (Index == NoPoint || static_cast<size_t>(Index) >= Results.Points.size()) {
+        HidePointReading();
+        return {};
+    }
+    std::string Reading = PointReading(Results.Points[static_cast<size_t>(Index)]);
+    ReadingShown = true;
+    ShowStatusText(TStatusText{Reading, {}, false});
+    return Reading;
+}
+
+void TMainForm::HidePointReading()
+{
+    if (!ReadingShown) return;
+    ReadingShown = false;
+    ShowStatusText(RestingStatus);
+}
+
+}  // namespace MainUnit

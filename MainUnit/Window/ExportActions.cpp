@@ -87,14 +87,20 @@ QString TMainForm::AskExportFileName(const QString& Caption, const char* Extensi
     const QString Folder = LastExportFolder.isEmpty() ? QDir::currentPath() : LastExportFolder;
     const QString Proposed = QDir(Folder).filePath(
         QString::fromStdString(FileNameFromExpression(ResultExpression, Extension)));
-    QString Path =
-        SaveFileNameFunction ? SaveFileNameFunction(this, Caption, Proposed, Filter) : QString();
-    if (Path.isEmpty()) return Path;
+    if (!SaveFileNameFunction) return {};
+    QString Path = SaveFileNameFunction(this, Caption, Proposed, Filter);
     // The file's type is the one its name says: a name without it, or with
-    // another one ("picture.csv" for a picture), gets it added.
-    if (QFileInfo(Path).suffix().compare(QLatin1String(Extension), Qt::CaseInsensitive) != 0)
+    // another one ("picture.csv" for a picture), gets it added. The dialog
+    // confirmed replacing the name typed, not the longer one: when that names
+    // a file already, the dialog is asked again with it, so that nothing is
+    // replaced without the user's word.
+    while (!Path.isEmpty() &&
+           QFileInfo(Path).suffix().compare(QLatin1String(Extension), Qt::CaseInsensitive) != 0) {
         Path += QLatin1Char('.') + QLatin1String(Extension);
-    LastExportFolder = QFileInfo(Path).absolutePath();
+        if (!QFileInfo::exists(Path)) break;
+        Path = SaveFileNameFunction(this, Caption, Path, Filter);
+    }
+    if (!Path.isEmpty()) LastExportFolder = QFileInfo(Path).absolutePath();
     return Path;
 }
 

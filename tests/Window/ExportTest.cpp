@@ -124,4 +124,41 @@ TEST_F(ExportTest, TheNameSaysTheTypeOfTheFile)
     }
 }
 
+// The dialog confirmed "picture.csv", not "picture.csv.png": an existing file
+// of the longer name is not replaced unless the dialog, asked again with that
+// name, is answered with it.
+TEST_F(ExportTest, AnAddedExtensionNeverReplacesAFileUnasked)
+{
+    ASSERT_TRUE(Calculate("x"));
+    QTemporaryDir Folder;
+    const QString Kept = Folder.filePath(QStringLiteral("picture.csv.png"));
+    QFile Existing(Kept);
+    ASSERT_TRUE(Existing.open(QIODevice::WriteOnly));
+    Existing.write("kept");
+    Existing.close();
+    const QString Typed = Folder.filePath(QStringLiteral("picture.csv"));
+    const struct {
+        QString SecondAnswer;
+        QByteArray Left;
+    } Cases[] = {{QString(), "kept"}, {Kept, QByteArray("\x89PNG", 4)}};
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.SecondAnswer.toStdString());
+        Proposals.clear();
+        std::vector<QString> Answers{Typed, Case.SecondAnswer};
+        Form->SaveFileNameFunction = [&](QWidget*, const QString&, const QString& Proposed,
+                                         const QString&) {
+            Proposals.push_back(Proposed);
+            const QString Answer = Answers.front();
+            Answers.erase(Answers.begin());
+            return Answer;
+        };
+        Form->SavePictureAction->trigger();
+        ASSERT_EQ(Proposals.size(), 2u);
+        EXPECT_EQ(Proposals[1], Kept);
+        QFile Written(Kept);
+        ASSERT_TRUE(Written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(Written.read(4), Case.Left);
+    }
+}
+
 }  // namespace

@@ -90,12 +90,7 @@ TRefusal CheckFunctionSettings(const TFunctionSettingsTexts& Texts, TFunctionSet
 
 bool IntervalsShowable(const TFunctionSettings& Settings)
 {
-    TResultSet Box;
-    Box.XIntervalFrom = Settings.XIntervalFrom;
-    Box.XIntervalTo = Settings.XIntervalTo;
-    Box.ZIntervalFrom = Settings.ZIntervalFrom;
-    Box.ZIntervalTo = Settings.ZIntervalTo;
-    return IsShowableRadius(CalcBoundingRadius(Box));
+    return IsShowableRadius(IntervalBoundingRadius(Settings));
 }
 
 TCalculationRequest MakeCalculationRequest(const TFunctionSettings& Checked, bool SquareOrder,

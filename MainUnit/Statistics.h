@@ -15,6 +15,18 @@ void ClipYInterval(TResultSet& Results, const TYRange& Range);
 // computed in extended precision; 0.001 when it comes out exactly 0.
 double CalcBoundingRadius(const TResultSet& Results);
 
+// The bounding radius of the X and Z intervals of Source alone, with Y at 0:
+// what the intervals decide before any value is known.
+template <class TSource> double IntervalBoundingRadius(const TSource& Source)
+{
+    TResultSet Box;
+    Box.XIntervalFrom = Source.XIntervalFrom;
+    Box.XIntervalTo = Source.XIntervalTo;
+    Box.ZIntervalFrom = Source.ZIntervalFrom;
+    Box.ZIntervalTo = Source.ZIntervalTo;
+    return CalcBoundingRadius(Box);
+}
+
 // Whether a result set of this radius can be shown: the camera distance the
 // calculation writes for it (1.5 radii, the largest figure derived from the
 // radius) must stay within 1.7E308, so that every field reads it back.

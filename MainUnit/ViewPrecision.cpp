@@ -10,15 +10,7 @@ namespace MainUnit {
 namespace {
 
 // The radius of the X and Z intervals alone, with Y at 0.
-double IntervalRadius(const TResultSet& Results)
-{
-    TResultSet Box;
-    Box.XIntervalFrom = Results.XIntervalFrom;
-    Box.XIntervalTo = Results.XIntervalTo;
-    Box.ZIntervalFrom = Results.ZIntervalFrom;
-    Box.ZIntervalTo = Results.ZIntervalTo;
-    return CalcBoundingRadius(Box);
-}
+double IntervalRadius(const TResultSet& Results) { return IntervalBoundingRadius(Results); }
 
 bool Projects(const TViewSettings& View, double Distance, double Zoom, int32_t Width,
               int32_t Height, Proc3D::TViewPlane& Plane)

@@ -21,6 +21,24 @@
 
 namespace {
 
+// A picture of Width x Height to paint into, with its depth buffer when
+// UseDepth and its record of the points when Record.
+struct TBenchPicture {
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;
+    MainUnit::TDepthBuffer Depth;
+    MainUnit::TPixelArray Picture;
+
+    TBenchPicture(int32_t Width, int32_t Height, bool UseDepth, bool Record = false)
+        : Pixels(static_cast<size_t>(Width) * static_cast<size_t>(Height)),
+          Indexes(Record ? Pixels.size() : 0), Picture{Pixels.data(), Width, Height,
+                                                       Record ? Indexes.data() : nullptr}
+    {
+        if (UseDepth) MainUnit::CreateDepthBuffer(Width, Height, Depth);
+    }
+    MainUnit::TDepthBuffer* DepthOrNull() { return Depth.Depths.empty() ? nullptr : &Depth; }
+};
+
 using MainUnit::TResultSet;
 
 struct TView {
@@ -42,19 +60,16 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     Proc3D::TViewPlane View{};
     Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, V.Ver, V.Hor, V.Zoom,
                           V.DistanceFactor * MainUnit::ViewRadius(R, Boxed), View);
-    std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
-    MainUnit::TDepthBuffer Depth;
-    if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
-    const MainUnit::TPixelArray Picture{Pixels.data(), MainUnit::GraphWidth, MainUnit::GraphHeight};
+    TBenchPicture P(MainUnit::GraphWidth, MainUnit::GraphHeight, UseDepth);
+    const MainUnit::TPixelArray& Picture = P.Picture;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {
-            MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr, Cores, Style);
+            MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), Cores, Style);
         } else {
-            MainUnit::PaintGraphReference(R, View, Picture, true, UseDepth ? &Depth : nullptr,
-                                          Style);
+            MainUnit::PaintGraphReference(R, View, Picture, true, P.DepthOrNull(), Style);
         }
-        benchmark::DoNotOptimize(Pixels.data());
+        benchmark::DoNotOptimize(P.Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * R.PointCount);
 }
@@ -83,18 +98,12 @@ void BM_LargeRepaint(benchmark::State& State)
     const bool UseDepth = State.range(1) != 0;
     const bool Record = State.range(2) != 0;
     const Proc3D::TViewPlane View = FramedView(Size);
-    const size_t Count = static_cast<size_t>(Size.Width) * static_cast<size_t>(Size.Height);
-    std::vector<uint32_t> Pixels(Count);
-    std::vector<int32_t> Indexes(Count);
-    MainUnit::TDepthBuffer Depth;
-    if (UseDepth) MainUnit::CreateDepthBuffer(Size.Width, Size.Height, Depth);
-    const MainUnit::TPixelArray Picture{Pixels.data(), Size.Width, Size.Height,
-                                        Record ? Indexes.data() : nullptr};
+    TBenchPicture P(Size.Width, Size.Height, UseDepth, Record);
+    const MainUnit::TPixelArray& Picture = P.Picture;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
-        MainUnit::PaintGraph(R, View, Picture, true, UseDepth ? &Depth : nullptr,
-                             MainUnit::TCores::Machine);
-        benchmark::DoNotOptimize(Pixels.data());
+        MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), MainUnit::TCores::Machine);
+        benchmark::DoNotOptimize(P.Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * R.PointCount);
 }
@@ -105,19 +114,14 @@ void BM_Pick(benchmark::State& State)
 {
     const TSize& Size = Sizes[1];
     const Proc3D::TViewPlane View = FramedView(Size);
-    const size_t Count = static_cast<size_t>(Size.Width) * static_cast<size_t>(Size.Height);
-    std::vector<uint32_t> Pixels(Count);
-    std::vector<int32_t> Indexes(Count);
-    MainUnit::TDepthBuffer Depth;
-    MainUnit::CreateDepthBuffer(Size.Width, Size.Height, Depth);
-    MainUnit::PaintGraph(MillionPoints(), View,
-                         {Pixels.data(), Size.Width, Size.Height, Indexes.data()}, true, &Depth);
+    TBenchPicture P(Size.Width, Size.Height, true, true);
+    MainUnit::PaintGraph(MillionPoints(), View, P.Picture, true, P.DepthOrNull());
     int32_t X = 0, Y = 0;
     for (auto _ : State) {
         X = (X + 97) % Size.Width;
         Y = (Y + 31) % Size.Height;
         benchmark::DoNotOptimize(
-            MainUnit::PickPoint(Indexes.data(), Size.Width, Size.Height, X, Y));
+            MainUnit::PickPoint(P.Indexes.data(), Size.Width, Size.Height, X, Y));
     }
 }
 
@@ -164,15 +168,13 @@ void BM_RepaintCube(benchmark::State& State)
     Proc3D::TViewPlane View{};
     Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, 0.5, 0.7, 250,
                           1.5 * MainUnit::ViewRadius(Cube, true), View);
-    std::vector<uint32_t> Pixels(MainUnit::GraphWidth * MainUnit::GraphHeight);
-    MainUnit::TDepthBuffer Depth;
-    if (UseDepth) MainUnit::CreateDepthBuffer(MainUnit::GraphWidth, MainUnit::GraphHeight, Depth);
-    const MainUnit::TPixelArray Picture{Pixels.data(), MainUnit::GraphWidth, MainUnit::GraphHeight};
+    TBenchPicture P(MainUnit::GraphWidth, MainUnit::GraphHeight, UseDepth);
+    const MainUnit::TPixelArray& Picture = P.Picture;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
-        MainUnit::PaintGraph(Cube, View, Picture, true, UseDepth ? &Depth : nullptr,
-                             MainUnit::TCores::One, Style);
-        benchmark::DoNotOptimize(Pixels.data());
+        MainUnit::PaintGraph(Cube, View, Picture, true, P.DepthOrNull(), MainUnit::TCores::One,
+                             Style);
+        benchmark::DoNotOptimize(P.Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * Cube.PointCount);
 }

@@ -269,18 +269,17 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
         }
         return;
     }
-    // Row by row through the pictures; the depth entries, which run column by
-    // column, are read only where the second half drew (its entry is then
-    // not 0), so that a large, sparsely drawn picture is not walked across.
+    // Column by column, as the depth entries run; a pixel the second half
+    // did not draw has a depth entry of 0 there.
     float* First = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t Y = 0; Y < Height; ++Y) {
-        for (size_t X = 0; X < Width; ++X) {
-            const size_t Pixel = Y * Width + X;
-            if (Second.Pixels[Pixel] == Untouched) continue;
+    for (size_t X = 0; X < Width; ++X) {
+        for (size_t Y = 0; Y < Height; ++Y) {
             const size_t Entry = X * Height + Y;
-            if (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])) continue;
+            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
+                continue;
             First[Entry] = Later[Entry];
+            const size_t Pixel = Y * Width + X;
             P.Pixels[Pixel] = Second.Pixels[Pixel];
             if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }

@@ -4,8 +4,8 @@
 // line's settings, the hidden help window, then the event loop until the
 // main window closes.
 #include "HelpUnit/HelpForm.h"
-#include "MainUnit/ArgumentText.h"
-#include "MainUnit/Messages.h"
+#include "MainUnit/Text/ArgumentText.h"
+#include "MainUnit/Text/Messages.h"
 #include "MainUnit/Window/CommandLine.h"
 #include "MainUnit/Window/MainForm.h"
 #include "Platform/Application.h"

@@ -1,11 +1,11 @@
 // The whole calculation core (fill, evaluate, statistics) for a 1000 x 1000
 // square grid and for 10^6 random pairs, with the fast evaluation loop and,
 // for scale, the text loop on a tenth of the points.
-#include "MainUnit/Calculation.h"
-#include "MainUnit/Evaluation.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/ResultSet.h"
-#include "MainUnit/Sampling.h"
+#include "MainUnit/Calculation/Calculation.h"
+#include "MainUnit/Calculation/Evaluation.h"
+#include "MainUnit/Calculation/PointStorage.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Calculation/Sampling.h"
 
 #include <benchmark/benchmark.h>
 

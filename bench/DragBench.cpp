@@ -2,7 +2,7 @@
 // offscreen platform: from the mouse-move event to the end of the repaint it
 // causes, the new picture copied to the window included; and the same in a
 // large view whose picture is 1920 x 1080, which repaints both pictures.
-#include "MainUnit/BoxMapping.h"
+#include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/LargeView.h"
 #include "MainUnit/Window/MainForm.h"

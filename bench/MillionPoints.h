@@ -2,7 +2,7 @@
 // [-10, 10]^2, made once.
 #pragma once
 
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/Calculation/ResultSet.h"
 
 #include <cmath>
 

@@ -4,12 +4,12 @@
 // cube, in its radii, as from the sphere without it); the
 // fast loop at the sizes of a large view, with and without the record of
 // which point set each pixel; and the pick that reads that record.
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/PictureFrame.h"
-#include "MainUnit/PointPick.h"
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PointPick.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
 

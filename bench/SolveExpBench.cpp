@@ -1,6 +1,6 @@
 // Expression evaluation per point: the text path (copy, substitute, parse)
 // against the compiled program, and a bare C++ loop as the limit.
-#include "MainUnit/ExpressionLimits.h"
+#include "MainUnit/Calculation/ExpressionLimits.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 

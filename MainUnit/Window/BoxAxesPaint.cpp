@@ -1,7 +1,7 @@
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 
-#include "MainUnit/BoxAxes.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/BoxAxes.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "Platform/Application.h"
 #include "Proc3D/Proc3D.h"
 

@@ -3,7 +3,7 @@
 // to the window.
 #pragma once
 
-#include "MainUnit/CommandLineJob.h"
+#include "MainUnit/CommandLine/CommandLineJob.h"
 
 #include <QString>
 #include <QStringList>

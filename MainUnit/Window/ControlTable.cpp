@@ -1,7 +1,7 @@
 #include "MainUnit/Window/ControlTable.h"
 
 #include "MainForm.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/GraphPaint.h"
 
 #include <QCheckBox>
 #include <QFrame>

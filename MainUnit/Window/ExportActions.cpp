@@ -1,8 +1,8 @@
 // Getting the picture and the points out of the window: the graph's context
 // menu, Ctrl+S and Ctrl+Shift+C, the file dialog and the writing of the file.
 #include "MainForm.h"
-#include "MainUnit/ExportName.h"
-#include "MainUnit/PointsCsv.h"
+#include "MainUnit/Files/ExportName.h"
+#include "MainUnit/Files/PointsCsv.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "MainUnit/Window/Internal/FixedPictures.h"
 
-#include "MainUnit/PictureOptions.h"
+#include "MainUnit/Picture/PictureOptions.h"
 
 namespace MainUnit {
 

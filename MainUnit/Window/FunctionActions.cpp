@@ -2,7 +2,7 @@
 // expression field adds the brackets that give a text typed the usual way
 // its usual meaning (Ctrl+B and the field's context menu).
 #include "MainForm.h"
-#include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 
 #include <QAction>
 #include <QLineEdit>

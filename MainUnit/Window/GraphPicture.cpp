@@ -1,8 +1,8 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"

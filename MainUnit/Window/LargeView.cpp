@@ -1,9 +1,9 @@
 #include "MainUnit/Window/LargeView.h"
 
 #include "MainForm.h"
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/PictureFrame.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 

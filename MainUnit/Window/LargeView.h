@@ -5,9 +5,9 @@
 // one view, two pictures.
 #pragma once
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/PictureRequest.h"
-#include "MainUnit/ViewSettings.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/ViewSettings.h"
 #include "Platform/Canvas.h"
 #include "Platform/Picture.h"
 

@@ -1,7 +1,7 @@
 // The legend beside the graph: the function, the intervals, the number of
 // points and the Y value of each colour swatch.
 #include "MainForm.h"
-#include "MainUnit/LegendText.h"
+#include "MainUnit/Text/LegendText.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -3,7 +3,7 @@
 #include "MainForm.h"
 
 #include "HelpUnit/HelpForm.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Window/LargeView.h"
 
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 // sketch and legend, the status line, Help and Close.
 #pragma once
 
-#include "MainUnit/AtomicFile.h"
-#include "MainUnit/ExpressionStatus.h"
-#include "MainUnit/LegendText.h"
-#include "MainUnit/PictureOptions.h"
-#include "MainUnit/Refusal.h"
-#include "MainUnit/ResultSet.h"
-#include "MainUnit/ViewSettings.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Files/AtomicFile.h"
+#include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/ViewSettings.h"
+#include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Text/LegendText.h"
+#include "MainUnit/Text/Refusal.h"
 #include "Platform/Edit.h"
 #include "Platform/Form.h"
 #include "Platform/Picture.h"

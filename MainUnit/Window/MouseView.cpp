@@ -3,7 +3,7 @@
 // writes the view fields as the step buttons do and repaints through the
 // same path, but never opens a message box: a refusal goes to the status line.
 #include "MainForm.h"
-#include "MainUnit/ViewGesture.h"
+#include "MainUnit/Picture/ViewGesture.h"
 
 #include <QLabel>
 #include <QLineEdit>

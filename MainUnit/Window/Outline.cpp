@@ -3,7 +3,7 @@
 #include "MainUnit/Window/Internal/Outline.h"
 
 #include "MainForm.h"
-#include "MainUnit/BoxMapping.h"
+#include "MainUnit/Picture/BoxMapping.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>

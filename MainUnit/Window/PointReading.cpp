@@ -2,9 +2,9 @@
 // at that pixel, or the nearest drawn one within reach, in the status line,
 // for as long as the pointer stays there.
 #include "MainForm.h"
-#include "MainUnit/ExpressionStatus.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/PointPick.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 // syntax refusal, and the warning that the usual priority rules read it
 // otherwise, which stays after the work.
 #include "MainForm.h"
-#include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,10 +3,10 @@
 // calculation. Each is a checkable item, off at start, kept while the
 // program runs, and the window, the saved picture and the copied one follow it.
 #include "MainForm.h"
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/FramePoints.h"
-#include "MainUnit/NumberText.h"
-#include "MainUnit/Statistics.h"
+#include "MainUnit/Calculation/Statistics.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/FramePoints.h"
+#include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 
 #include <QAction>

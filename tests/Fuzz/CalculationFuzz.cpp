@@ -9,10 +9,10 @@
 // evaluation at its X and Z, the Y range clipped to the defined results,
 // and BoundingRadius the positive distance of the farthest corner.
 #include "FuzzCheck.h"
-#include "MainUnit/Calculation.h"
-#include "MainUnit/ExpressionLimits.h"
-#include "MainUnit/FunctionSettings.h"
-#include "MainUnit/Statistics.h"
+#include "MainUnit/Calculation/Calculation.h"
+#include "MainUnit/Calculation/ExpressionLimits.h"
+#include "MainUnit/Calculation/FunctionSettings.h"
+#include "MainUnit/Calculation/Statistics.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Robustness/CalculationWarnings.h"
 

@@ -6,7 +6,7 @@
 // that path can substitute at all, in the one-point and in the batch
 // interpreter; and its result is always finite.
 #include "FuzzCheck.h"
-#include "MainUnit/ExpressionLimits.h"
+#include "MainUnit/Calculation/ExpressionLimits.h"
 #include "SolveExp/CompiledExpression.h"
 #include "SolveExp/SolveExp.h"
 

@@ -5,7 +5,7 @@
 // value read or taken raw from the input must be written so that it reads
 // back to the same text.
 #include "FuzzCheck.h"
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Text/NumberText.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Replacing a file keeps what it was (permissions, symbolic links), the
 // temporary files never outlive the write (signals, a file-size limit,
 // processes that died), and the program's arguments keep every byte.
-#include "MainUnit/AtomicFile.h"
+#include "MainUnit/Files/AtomicFile.h"
 
-#include "MainUnit/ArgumentText.h"
+#include "MainUnit/Text/ArgumentText.h"
 
 #include <gtest/gtest.h>
 

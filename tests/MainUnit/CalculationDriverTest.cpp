@@ -1,10 +1,10 @@
 // The calculation driver that the window and the command line share: its
 // refusals in one order whichever caller asks, what each leaves of an old
 // result set, and the camera distance it corrects.
-#include "MainUnit/CalculationDriver.h"
+#include "MainUnit/Calculation/CalculationDriver.h"
 
-#include "MainUnit/CommandLineJob.h"
-#include "MainUnit/NumberText.h"
+#include "MainUnit/CommandLine/CommandLineJob.h"
+#include "MainUnit/Text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "MainUnit/Calculation.h"
+#include "MainUnit/Calculation/Calculation.h"
 
-#include "MainUnit/Evaluation.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/Sampling.h"
-#include "MainUnit/Statistics.h"
+#include "MainUnit/Calculation/Evaluation.h"
+#include "MainUnit/Calculation/PointStorage.h"
+#include "MainUnit/Calculation/Sampling.h"
+#include "MainUnit/Calculation/Statistics.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
 

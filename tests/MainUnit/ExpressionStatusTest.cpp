@@ -1,8 +1,8 @@
 // The status texts about the expression, the rewrite for the usual priority
 // and "tessel --explain".
-#include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 
-#include "MainUnit/ExplainCommand.h"
+#include "MainUnit/CommandLine/ExplainCommand.h"
 
 #include <gtest/gtest.h>
 

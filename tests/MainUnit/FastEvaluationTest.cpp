@@ -1,7 +1,7 @@
 // The compiled evaluation loop must store exactly the bits of the text loop,
 // and find the same Y range, in either sampling order.
-#include "MainUnit/Evaluation.h"
-#include "MainUnit/Sampling.h"
+#include "MainUnit/Calculation/Evaluation.h"
+#include "MainUnit/Calculation/Sampling.h"
 #include "SolveExp/SolveExp.h"
 
 #include <gtest/gtest.h>

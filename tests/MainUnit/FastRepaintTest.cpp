@@ -1,8 +1,8 @@
 // The fast point loop must paint exactly the picture of the straightforward
 // one: every pixel, every depth entry and the point recorded for every pixel,
 // at any view and for any result set.
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
 
 #include <gtest/gtest.h>

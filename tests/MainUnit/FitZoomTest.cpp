@@ -1,6 +1,6 @@
 // The fitting zoom against the projection itself: the outline of the
 // bounding sphere must touch the picture's shorter side.
-#include "MainUnit/FitZoom.h"
+#include "MainUnit/Picture/FitZoom.h"
 
 #include "Proc3D/Proc3D.h"
 

@@ -1,5 +1,5 @@
 // The checks "Calculate results" makes before it reserves any storage.
-#include "MainUnit/FunctionSettings.h"
+#include "MainUnit/Calculation/FunctionSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The legend's texts after a calculation.
-#include "MainUnit/LegendText.h"
+#include "MainUnit/Text/LegendText.h"
 
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Text/NumberText.h"
 
 #include <gtest/gtest.h>
 

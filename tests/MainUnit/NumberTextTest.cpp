@@ -1,5 +1,5 @@
 // Reading and writing the numbers of the window's fields.
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The picture choices without a window: the tick steps and their labels,
 // the mapping onto the cube, the fit that frames the drawn points, and the
 // command-line values of the size and the background.
-#include "MainUnit/AxisTicks.h"
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/CommandLineJob.h"
-#include "MainUnit/FramePoints.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/PictureFrame.h"
+#include "MainUnit/CommandLine/CommandLineJob.h"
+#include "MainUnit/Picture/AxisTicks.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/FramePoints.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
 #include "SolveExp/SolveExp.h"
 
 #include <gtest/gtest.h>

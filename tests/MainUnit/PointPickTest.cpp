@@ -1,12 +1,12 @@
 // The point under a pixel: the repaint's record names the point drawn there,
 // the pick finds it or the nearest drawn pixel, and both are written as the
 // status line and the command line write them.
-#include "MainUnit/PointPick.h"
+#include "MainUnit/Picture/PointPick.h"
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/Internal/PointPlace.h"
-#include "MainUnit/PictureFrame.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/PictureFrame.h"
 #include "Proc3D/ExtendedMath.h"
 #include "SolveExp/SolveExp.h"
 

@@ -1,7 +1,7 @@
 // Points written as CSV read back to the very same doubles, and a file that
 // cannot be written completely leaves nothing behind.
-#include "MainUnit/AtomicFile.h"
-#include "MainUnit/PointsCsv.h"
+#include "MainUnit/Files/AtomicFile.h"
+#include "MainUnit/Files/PointsCsv.h"
 #include "SolveExp/SolveExp.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Refusal texts as the user reads them, written out rather than taken from
 // the program, so that a limit or a text changed in the code fails; the
 // figures in them come from the limits the checks use.
-#include "MainUnit/Refusal.h"
+#include "MainUnit/Text/Refusal.h"
 
 #include "tests/Robustness/CalculationWarnings.h"
 

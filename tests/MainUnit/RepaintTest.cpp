@@ -1,5 +1,5 @@
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
 

@@ -1,10 +1,10 @@
 // The double-precision shortcuts of the fast loop against the exact rules:
 // wherever a shortcut answers, its answer must be the exact one, and on
 // ordinary values it must answer.
-#include "MainUnit/Internal/ScreenedShading.h"
+#include "MainUnit/Picture/Internal/ScreenedShading.h"
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
 #include "Proc3D/ExtendedMath.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // A view through which nothing projects names the setting to change, and
 // still has a view for the axes sketch.
-#include "MainUnit/ViewPrecision.h"
+#include "MainUnit/Picture/ViewPrecision.h"
 
-#include "MainUnit/Statistics.h"
+#include "MainUnit/Calculation/Statistics.h"
 
 #include <gtest/gtest.h>
 

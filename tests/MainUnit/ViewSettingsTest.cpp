@@ -1,5 +1,5 @@
 // The repaint's checks of the four view fields and the step buttons.
-#include "MainUnit/ViewSettings.h"
+#include "MainUnit/Picture/ViewSettings.h"
 
 #include <gtest/gtest.h>
 

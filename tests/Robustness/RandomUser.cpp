@@ -1,9 +1,9 @@
 #include "RandomUser.h"
 
-#include "MainUnit/FunctionSettings.h"
-#include "MainUnit/Messages.h"
-#include "MainUnit/PointStorage.h"
-#include "MainUnit/Statistics.h"
+#include "MainUnit/Calculation/FunctionSettings.h"
+#include "MainUnit/Calculation/PointStorage.h"
+#include "MainUnit/Calculation/Statistics.h"
+#include "MainUnit/Text/Messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "WindowDriver.h"
 
 #include "CalculationWarnings.h"
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/ExpressionStatus.h"
-#include "MainUnit/GraphPaint.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 #include "SolveExp/SolveExp.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // "Calculate results" through the window: every refusal in the order of the
 // checks, the storage failure, and the default calculation with its graph,
 // legend and camera.
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/NumberText.h"
-#include "MainUnit/PointStorage.h"
+#include "MainUnit/Calculation/PointStorage.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Text/NumberText.h"
 #include "PictureProbe.h"
 #include "Platform/Memory.h"
 #include "SolveExp/SolveExp.h"

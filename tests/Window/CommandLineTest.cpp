@@ -4,9 +4,9 @@
 // for the same settings.
 #include "MainUnit/Window/CommandLine.h"
 
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/Messages.h"
-#include "MainUnit/PointPick.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Text/Messages.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>

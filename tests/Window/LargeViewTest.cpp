@@ -3,10 +3,10 @@
 // follows resizes, gestures and calculations, and goes full screen.
 #include "MainUnit/Window/LargeView.h"
 
-#include "MainUnit/DepthBuffer.h"
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/PictureFrame.h"
-#include "MainUnit/PointPick.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PointPick.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>

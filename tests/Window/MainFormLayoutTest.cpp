@@ -1,6 +1,6 @@
 // The main window as it opens: every control's place, caption, text and
 // state, the captions fitting their bounds, and the tab order.
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "WindowFixture.h"
 

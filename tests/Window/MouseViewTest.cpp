@@ -1,6 +1,6 @@
 // The mouse on the graph: drag, wheel, Ctrl+wheel and double-click, their
 // refusals in the status line, and one repaint for a burst of moves.
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Text/NumberText.h"
 #include "PictureProbe.h"
 #include "WindowFixture.h"
 

@@ -1,7 +1,7 @@
 // The status line between busy times: the reading of the expression while
 // the user types, the priority warning that outlasts the work, and where the
 // expression went wrong after a syntax refusal, each reason in full.
-#include "MainUnit/ExpressionStatus.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 #include "WindowFixture.h"
 
 #include <QFontMetrics>

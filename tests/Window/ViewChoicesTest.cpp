@@ -1,9 +1,9 @@
 // The view choices of the graph's context menu in the window: off at start,
 // each changing the picture as its name says, and the plain picture back
 // bit for bit once they are off again.
-#include "MainUnit/BoxMapping.h"
-#include "MainUnit/FramePoints.h"
-#include "MainUnit/NumberText.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/FramePoints.h"
+#include "MainUnit/Text/NumberText.h"
 #include "WindowFixture.h"
 
 #include <QAction>

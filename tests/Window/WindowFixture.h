@@ -4,7 +4,7 @@
 #pragma once
 
 #include "HelpUnit/HelpForm.h"
-#include "MainUnit/Messages.h"
+#include "MainUnit/Text/Messages.h"
 #include "MainUnit/Window/MainForm.h"
 
 #include <QApplication>

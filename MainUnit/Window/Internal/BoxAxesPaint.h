@@ -2,8 +2,8 @@
 // picture, in the window, the exported picture and the command line alike.
 #pragma once
 
-#include "MainUnit/PictureOptions.h"
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/PictureOptions.h"
 
 #include <QImage>
 

@@ -4,9 +4,9 @@
 // the axes sketch, its colour key and the legend placed as in the window.
 #pragma once
 
-#include "MainUnit/GraphPaint.h"
-#include "MainUnit/LegendText.h"
-#include "MainUnit/PictureRequest.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Text/LegendText.h"
 #include "Platform/Canvas.h"
 
 #include <QByteArray>

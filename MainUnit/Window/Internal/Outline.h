@@ -1,8 +1,8 @@
 // Arrows on a canvas and the axis colours, for the axes sketch under the graph.
 #pragma once
 
-#include "MainUnit/PictureOptions.h"
-#include "MainUnit/ResultSet.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/PictureOptions.h"
 #include "Platform/Canvas.h"
 
 #include <cstdint>

@@ -1,0 +1,217 @@
+#include "MainUnit/CommandLine/CommandLineJob.h"
+
+#include "MainUnit/Calculation/CalculationDriver.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/FramePoints.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Picture/ViewGesture.h"
+#include "MainUnit/Picture/ViewPrecision.h"
+#include "MainUnit/Text/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <new>
+
+namespace MainUnit {
+
+namespace {
+
+// The zoom field's text once the fit has set it, as a double-click on the
+// window's graph fits it; numbers written into a field are read back from
+// their text, as the window reads them.
+std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
+                       const std::string& DistanceText)
+{
+    TViewSettings View;
+    if (!Settings.Fit ||
+        CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
+                          ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
+        return Settings.Zoom;
+    const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
+                                              Settings.Options, GraphWidth, GraphHeight);
+    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
+}
+
+// A decimal number of pixels from Least to Most, all of Text.
+bool ReadPixels(std::string_view Text, int32_t Least, int32_t Most, int32_t& Pixels)
+{
+    int32_t Read = 0;
+    const char* End = Text.data() + Text.size();
+    const auto [Stop, Error] = std::from_chars(Text.data(), End, Read);
+    if (Text.empty() || Error != std::errc() || Stop != End || Read < Least || Read > Most)
+        return false;
+    Pixels = Read;
+    return true;
+}
+
+}  // namespace
+
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To)
+{
+    const std::size_t Colon = Value.find(':');
+    if (Colon == std::string_view::npos)
+        return YInterval ? TRefusal::YInterval : TRefusal::XZInterval;
+    From = std::string(Value.substr(0, Colon));
+    To = std::string(Value.substr(Colon + 1));
+    return TRefusal::None;
+}
+
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder)
+{
+    if (Value != "square" && Value != "random") return TRefusal::OrderOption;
+    SquareOrder = Value == "square";
+    return TRefusal::None;
+}
+
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed)
+{
+    uint32_t Read = 0;
+    const char* End = Value.data() + Value.size();
+    const auto [Stop, Error] = std::from_chars(Value.data(), End, Read);
+    if (Value.empty() || Error != std::errc() || Stop != End) return TRefusal::SeedOption;
+    Seed = Read;
+    return TRefusal::None;
+}
+
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
+{
+    const std::size_t Cross = Value.find('x');
+    int32_t W = 0, H = 0;
+    if (Cross == std::string_view::npos ||
+        !ReadPixels(Value.substr(0, Cross), SmallestPictureWidth, LargestPictureWidth, W) ||
+        !ReadPixels(Value.substr(Cross + 1), SmallestPictureHeight, LargestPictureHeight, H))
+        return TRefusal::SizeOption;
+    Width = W;
+    Height = H;
+    return TRefusal::None;
+}
+
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
+{
+    if (Value != "black" && Value != "white") return TRefusal::BackgroundOption;
+    LightBackground = Value == "white";
+    return TRefusal::None;
+}
+
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result)
+{
+    TCalculationSettings Calculation;
+    Calculation.Texts = {Settings.Points, Settings.XFrom, Settings.XTo, Settings.YFrom,
+                         Settings.YTo,    Settings.ZFrom, Settings.ZTo, Settings.Function};
+    Calculation.SquareOrder = Settings.SquareOrder;
+    Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
+    Calculation.AvailableMemory = AvailableMemory;
+    Calculation.Box = Settings.Options.Box;
+    Calculation.Output = Settings.Output;
+    TCalculationPlan Plan;
+    TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
+    // The view settings are checked before the work rather than after it. A
+    // distance that is a number is left to the calculation, which moves it
+    // into range; one that is not is refused as the window's repaint refuses it.
+    TViewSettings View;
+    double Distance = 0;
+    const std::string_view DistanceToCheck =
+        ReadReal(Settings.Distance, Distance) ? std::string_view("1") : Settings.Distance;
+    TRefusal Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceToCheck,
+                                         Settings.Zoom, 0.0, View);
+    if (Refusal != TRefusal::None) return Refusal;
+
+    Outcome = RunCalculation(Plan, Settings.Distance, Result.Results);
+    if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
+    Result.Expression = Plan.Settings.Expression.data();
+
+    const std::string DistanceText =
+        Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
+    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText);
+    Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
+                                ViewRadius(Result.Results, Settings.Options.Box), Result.View);
+    if (Refusal != TRefusal::None) return Refusal;
+    Result.Width = Settings.Width;
+    Result.Height = Settings.Height;
+    if (!Proc3D::CalcViewPlane(Result.Camera, Result.Width, Result.Height, Result.View.VerAngle,
+                               Result.View.HorAngle,
+                               FramedZoom(Result.View.Zoom, Result.Width, Result.Height),
+                               Result.View.Distance, Result.ViewPlane))
+        return TRefusal::ViewPlane;
+    // Where the window warns instead of drawing, no picture is written; the
+    // points are written all the same, as the window exports them.
+    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.ViewPlane))
+        return CannotDrawRefusal(Result.Results, Result.View, Result.Width, Result.Height);
+    return TRefusal::None;
+}
+
+std::string FiguresText(const TCommandLineResult& Result)
+{
+    const TResultSet& Set = Result.Results;
+    const std::pair<const char*, std::string> Lines[] = {
+        {"points", std::to_string(Set.PointCount)},
+        {"y-from", FormatReal(Set.YIntervalFrom)},
+        {"y-to", FormatReal(Set.YIntervalTo)},
+        {"bounding-radius", FormatReal(Set.BoundingRadius)},
+        {"distance", FormatReal(Result.View.Distance)},
+        {"zoom", FormatReal(Result.View.Zoom)},
+        {"camera-x", FormatReal(Result.Camera.X)},
+        {"camera-y", FormatReal(Result.Camera.Y)},
+        {"camera-z", FormatReal(Result.Camera.Z)}};
+    std::string Text;
+    for (const auto& [Key, Value] : Lines)
+        Text += std::string(Key) + ": " + Value + "\n";
+    return Text;
+}
+
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result)
+{
+    TPictureRequest Request;
+    Request.Results = &Result.Results;
+    Request.ViewPlane = Result.ViewPlane;
+    Request.ShowUndefined = Settings.ShowUndefined;
+    Request.UseDepthBuffer = Settings.ZBuffer;
+    Request.Outline3D = Settings.Outline3D;
+    Request.Options = Settings.Options;
+    Request.Width = Result.Width;
+    Request.Height = Result.Height;
+    return Request;
+}
+
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted)
+{
+    Text.clear();
+    Painted = false;
+    const TPictureRequest Request = PictureRequestOf(Settings, Result);
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks) {
+        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Request.Width, Request.Height);
+        if (!Refusal.empty()) return Refusal;
+    }
+    const size_t Size = static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height);
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;
+    TDepthBuffer Depth;
+    try {
+        Pixels.assign(Size, 0);
+        Indexes.assign(Size, NoPoint);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    if (!PrepareDepthBuffer(Request, Depth)) return {};
+    // The points as the picture paints them; the sketch plays no part.
+    const TBoxMapping Box = Request.Options.Box ? MakeBoxMapping(Result.Results) : TBoxMapping{};
+    Painted = PaintGraph(Result.Results, Request.ViewPlane,
+                         {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
+                         Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr,
+                         TCores::Machine, PointStyleFor(Request.Options, Box));
+    if (!Painted) return {};
+    for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
+        Text += PickLine(Pick.X, Pick.Y, Result.Results,
+                         PickPoint(Indexes.data(), Request.Width, Request.Height, Pick.X, Pick.Y)) +
+                "\n";
+    return {};
+}
+
+}  // namespace MainUnit

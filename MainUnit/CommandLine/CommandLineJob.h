@@ -1,0 +1,108 @@
+// A calculation asked for on the command line: the settings as the window's
+// fields and check boxes would hold them, read and checked by the window's
+// own rules in the window's order, calculated, and the camera placed as the
+// window would place it. No Qt, no output: the caller writes the file.
+#pragma once
+
+#include "MainUnit/Calculation/PointStorage.h"
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/ViewSettings.h"
+#include "MainUnit/Text/Refusal.h"
+#include "Proc3D/Proc3D.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace MainUnit {
+
+// Unset options keep the window's start-up texts and states.
+struct TCommandLineSettings {
+    std::string Function;
+    std::string XFrom = "-10.0", XTo = "10.0";
+    std::string YFrom, YTo;
+    std::string ZFrom = "-10.0", ZTo = "10.0";
+    std::string Points = "5000";
+    bool SquareOrder = true;
+    bool SeedGiven = false;
+    uint32_t Seed = 0;
+    std::string HorAngle = "0", VerAngle = "0", Distance = "0", Zoom = "100";
+    bool ZBuffer = false;
+    bool ShowUndefined = true;
+    bool Outline3D = false;
+    bool Fit = false;
+    // Pixels of the picture whose points are reported (--pick), in order.
+    struct TPick {
+        int32_t X = 0;
+        int32_t Y = 0;
+    };
+    std::vector<TPick> Picks;
+    // --usual-priority: Function was typed by the usual priority rules and
+    // has been rewritten to mean the same here.
+    bool UsualPriority = false;
+    // The picture's own choices (--box, --ticks, --background) and size
+    // (--size): the window's picture unless asked otherwise.
+    TPictureOptions Options;
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
+    // What the job writes, for the memory it needs.
+    TJobOutput Output = TJobOutput::Points;
+};
+
+// "FROM:TO" into the two field texts (either may be empty). Without a colon
+// the value is refused with the message of its fields.
+TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string& From,
+                            std::string& To);
+// "square" or "random".
+TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
+// A decimal integer from 0 to 4294967295.
+TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
+// "WxH", decimal, from 64x64 to 7680x4320.
+TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
+// "black" or "white".
+TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
+
+struct TCommandLineResult {
+    TResultSet Results;
+    std::string Expression;  // blank-free, as the legend shows it
+    TViewSettings View;      // as read back from the texts the window would show
+    Proc3D::TPoint3D Camera{0, 0, 0};
+    Proc3D::TViewPlane ViewPlane{};
+    // The size of the picture the view plane is built for.
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
+};
+
+// Checks the settings as "Calculate results" and the repaint would, in their
+// order; calculates; corrects the distance as the calculation does; with Fit
+// sets the zoom as a double-click on the window's graph does; places the
+// camera for a picture of the settings' size, framed as the window's picture
+// (the zoom scaled with the size).
+// ClockSeed seeds the random order unless the settings carry a seed;
+// AvailableMemory (0: unknown) bounds the grid as in the window. Returns the
+// first refusal, or None with Result filled; after a refusal Result holds
+// what was reached, its radius the one a distance refusal names.
+TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
+                                 uint64_t AvailableMemory, TCommandLineResult& Result);
+
+// The figures of the calculation, one "key: value" line each: points,
+// y-from, y-to, bounding-radius, distance, zoom, camera-x, camera-y,
+// camera-z; numbers as the window writes them.
+std::string FiguresText(const TCommandLineResult& Result);
+
+// The request of the picture that the options describe.
+TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
+                                 const TCommandLineResult& Result);
+
+// The answer to every --pick, one line each: the graph painted as the
+// picture paints it, recording which point set each pixel. Refused with its
+// message (nothing in Text) when a pick lies outside the picture; false in
+// Painted when the memory for the painting cannot be had.
+std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
+                      std::string& Text, bool& Painted);
+
+}  // namespace MainUnit

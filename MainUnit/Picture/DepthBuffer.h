@@ -1,0 +1,85 @@
+// The depth buffer of a repaint (Z-buffer): one 32-bit float per pixel
+// holding the distance of the point last drawn there (0: nothing yet), the
+// depth range of the result box, and the darkening of a colour by distance.
+#pragma once
+
+#include "MainUnit/Calculation/ResultSet.h"
+#include "Proc3D/Proc3D.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace MainUnit {
+
+struct TDepthBuffer {
+    int32_t Width = 0;
+    int32_t Height = 0;
+    std::vector<float> Depths;  // entry (x, y) at index x * Height + y
+};
+
+// Allocates Width x Height entries, all 0. False, with Buffer empty, for a
+// size below 1 or memory refused; never throws.
+bool CreateDepthBuffer(int32_t Width, int32_t Height, TDepthBuffer& Buffer) noexcept;
+
+void ClearDepthBuffer(TDepthBuffer& Buffer);
+
+// Nearest and farthest distance of the eight corners of the result box from
+// the camera, and the coefficients of the depth factor f = A d - B. When all
+// eight are equally far A and B are 0, so that every factor is 0.
+struct TDepthRange {
+    long double Near = 0;
+    long double Far = 0;
+    long double A = 0;
+    long double B = 0;
+};
+
+TDepthRange CalcDepthRange(const Proc3D::TPoint3D& Camera, const TResultSet& Results);
+
+// 205 (d - Near) / (Far - Near), held within 0 .. 255 and truncated.
+uint8_t DepthFactor(const TDepthRange& Range, long double Distance);
+
+// The largest distance an entry records.
+inline constexpr float MaxStoredDepth = 3.4e38f;
+
+// The value an entry records for Distance. Clamped first: a distance beyond
+// the float range must not be converted.
+inline float DepthEntryValue(long double Distance)
+{
+    return Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
+}
+
+// Test and store with the entry's value already computed.
+inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+{
+    float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
+                                 static_cast<size_t>(Y)];
+    if (Entry != 0.0f && Stored >= Entry) return false;
+    Entry = Stored;
+    return true;
+}
+
+// Test and store for a pixel inside the picture: false when a point at least
+// as far was drawn there before (the pixel and its entry stay); otherwise
+// records Distance and returns true.
+//
+// The distance is rounded to the entry's 32-bit precision before it is
+// compared. Comparing the unrounded distance would let a later point at the
+// same distance win whenever the rounding had gone up, so the outcome for
+// equal distances would depend on the distance itself; rounded, the first
+// point drawn at a distance always keeps its pixel.
+inline bool DepthTestAndStore(TDepthBuffer& Buffer, int32_t X, int32_t Y, long double Distance)
+{
+    return DepthTestAndStoreValue(Buffer, X, Y, DepthEntryValue(Distance));
+}
+
+// Test and store, then the colour to draw: Color darkened by the depth factor.
+inline bool DepthTest(TDepthBuffer& Buffer, const TDepthRange& Range, int32_t X, int32_t Y,
+                      long double Distance, uint32_t Color, uint32_t& Shaded)
+{
+    if (!DepthTestAndStore(Buffer, X, Y, Distance)) return false;
+    Shaded = Proc3D::ShadeColor(Color, DepthFactor(Range, Distance));
+    return true;
+}
+
+}  // namespace MainUnit

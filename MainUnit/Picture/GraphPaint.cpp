@@ -1,0 +1,339 @@
+// The fast point loop of a repaint. It paints the picture of
+// PaintGraphReference bit for bit: the view is prepared once (the hoisted
+// projection), each point is first estimated in double precision and computed
+// exactly only where the estimate could be wrong (the screened projection and
+// shading); on two cores the halves of the points are painted apart and
+// combined as painting them one after the other would have.
+#include "MainUnit/Picture/GraphPaint.h"
+
+#include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/Internal/ScreenedShading.h"
+#include "Proc3D/HoistedProjection.h"
+#include "Proc3D/ScreenedProjection.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <mutex>
+#include <vector>
+
+namespace MainUnit {
+
+long double HeightScale(double YFrom, double YTo)
+{
+    const long double Width = static_cast<long double>(YTo) - YFrom;
+    if (!(Width > 0.0L)) return 0.0L;
+    return static_cast<long double>(Proc3D::HighestYStep) / Width;
+}
+
+void FillPicture(const TPixelArray& Picture, uint32_t Color)
+{
+    if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return;
+    std::fill_n(Picture.Pixels,
+                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), Color);
+}
+
+namespace {
+
+// Everything the loop needs that is the same for every point of a repaint.
+struct TPaintContext {
+    Proc3D::TProjector Projector;
+    Proc3D::TScreen Screen;
+    std::array<uint32_t, LargestHeightIndex + 1>
+        Ramp;  // HeightColor of every index HeightIndex gives
+    long double Scale;
+    double ScaleEstimate;  // Scale rounded to double
+    TDepthRange Range;
+    TDepthScreen DepthScreen;
+};
+
+void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                  const TPixelArray& Picture, TDepthBuffer* DepthBuffer, const TPointStyle& Style,
+                  TPaintContext& Context)
+{
+    Context.Projector = Proc3D::MakeProjector(View);
+    Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
+    for (uint32_t I = 0; I < Context.Ramp.size(); ++I)
+        Context.Ramp[I] = Proc3D::HeightColor(I);
+    Context.Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
+    Context.ScaleEstimate = static_cast<double>(Context.Scale);
+    Context.Range = TDepthRange{};
+    if (DepthBuffer != nullptr) {
+        ClearDepthBuffer(*DepthBuffer);
+        Context.Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
+        Context.DepthScreen = MakeDepthScreen(Context.Range);
+    }
+}
+
+// Where a point lands and how far it is, known before the order of the
+// points matters; its colour is worked out only once it is drawn.
+struct TDot {
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool Undefined = false;
+    float Depth = 0;       // the value its depth entry would record
+    double Distance = -1;  // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place{};
+};
+
+struct TPaintJob {
+    const TResultSet& Results;
+    const TPaintContext& Context;
+    const TPixelArray& Picture;
+    bool ShowUndefined;
+    TDepthBuffer* DepthBuffer;
+    const TPointStyle& Style;
+};
+
+// False when the point is not drawn at all: skipped, or outside the picture.
+// Boxed is a template argument so that the plain loop carries no test of it.
+template <bool Boxed>
+bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
+{
+    const TPaintContext& Context = Job.Context;
+    if constexpr (Boxed) {
+        if (!BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
+                             Dot.Undefined))
+            return false;
+    } else {
+        if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined))
+            return false;
+    }
+    const Proc3D::TScreenResult Estimate =
+        Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y)
+                              : Proc3D::TScreenResult::Unsure;
+    if (Estimate == Proc3D::TScreenResult::Outside) return false;
+    if (Estimate == Proc3D::TScreenResult::Unsure) {
+        if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
+        // One unsigned comparison per axis also rejects negative coordinates.
+        if (static_cast<uint32_t>(Dot.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
+            static_cast<uint32_t>(Dot.Y) >= static_cast<uint32_t>(Job.Picture.Height)) {
+            return false;
+        }
+    }
+    if (!UseDepth) return true;
+    const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
+    const Proc3D::TPoint3D& Place = Dot.Place;
+    const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
+    Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth)) {
+        Dot.Distance = -1;
+        Dot.Depth = DepthEntryValue(Proc3D::DistanceBetween(Place, Eye));
+    }
+    return true;
+}
+
+// The colour of a dot that is drawn: by height (white when undefined), and
+// darkened by its distance when the depth buffer is used.
+uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& Dot, bool UseDepth)
+{
+    const TPaintContext& Context = Job.Context;
+    uint32_t Color = Job.Style.Undefined;
+    if (!Dot.Undefined) {
+        const double YFrom = Job.Results.YIntervalFrom;
+        uint32_t Index = 0;
+        if (!ScreenHeightIndex(P.Y, YFrom, Context.ScaleEstimate, Index))
+            Index = HeightIndex(P.Y, YFrom, Context.Scale);
+        Color = Context.Ramp[Index];
+    }
+    if (!UseDepth) return Color;
+    uint8_t Factor = 0;
+    if (Dot.Distance < 0 || !ScreenDepthFactor(Context.DepthScreen, Dot.Distance, Factor))
+        Factor = DepthFactor(Context.Range,
+                             Proc3D::DistanceBetween(Dot.Place, Context.Projector.Camera));
+    return Proc3D::ShadeColor(Color, Factor);
+}
+
+// Points First .. Last - 1, one after the other, into Picture and Depth
+// (which may differ from the job's own). True when a drawn point recorded a
+// depth of 0, the value that also means "nothing drawn yet".
+template <bool Boxed>
+bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                  TDepthBuffer* Depth)
+{
+    const bool UseDepth = Depth != nullptr;
+    bool ZeroDepth = false;
+    for (size_t I = First; I < Last; ++I) {
+        const Proc3D::TPoint3D& P = Job.Results.Points[I];
+        TDot Dot;
+        if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) continue;
+        if (UseDepth) {
+            ZeroDepth |= Dot.Depth == 0.0f;
+            if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
+        }
+        const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
+                             static_cast<size_t>(Dot.X);
+        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth);
+        if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
+    }
+    return ZeroDepth;
+}
+
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                TDepthBuffer* Depth)
+{
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth);
+}
+
+// All points on the calling thread, one after the other.
+void PaintInOrder(const TPaintJob& Job, size_t Count)
+{
+    PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
+}
+
+// No colour has a top byte: this marks a pixel the second half left alone.
+constexpr uint32_t Untouched = 0xFF000000u;
+
+// Everything the second half of the points paints into, kept apart from the
+// first half's picture and depth buffer until both are done.
+struct TSecondHalf {
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;  // only when the picture records its points; unset
+                                   // where Pixels holds Untouched
+    TDepthBuffer Depth;
+    std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
+};
+
+// The second half's memory is kept from one repaint to the next: fresh
+// memory for a large picture costs a page fault every few kilobytes, more
+// than painting into it. Two pictures of different sizes painted in turn
+// (the window's and a large view's) each keep their own; a repaint that
+// finds the memory in use makes its own.
+struct TSecondHalfCache {
+    std::mutex Lock;
+    TSecondHalf Slots[2];
+    size_t LastUsed = 0;
+
+    // The slot last used for Size pixels, else the one not used last.
+    TSecondHalf& SlotFor(size_t Size)
+    {
+        size_t Slot = 1 - LastUsed;
+        for (size_t I = 0; I < 2; ++I)
+            if (Slots[I].Pixels.size() == Size) Slot = I;
+        LastUsed = Slot;
+        return Slots[Slot];
+    }
+};
+
+TSecondHalfCache& SecondHalfCache()
+{
+    static TSecondHalfCache Cache;
+    return Cache;
+}
+
+// Buffer with Size entries, in the memory it had unless that is more than
+// twice as much as needed.
+template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
+{
+    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
+    Buffer.resize(Size);
+    return Buffer.data();
+}
+
+bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    try {
+        std::fill_n(Resized(Second.Pixels, Size), Size, Untouched);
+        // Read only where the second half drew, which sets them: not cleared.
+        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
+        if (Job.DepthBuffer != nullptr) {
+            std::copy_n(P.Pixels, Size, Resized(Second.Saved, Size));
+            std::fill_n(Resized(Second.Depth.Depths, Size), Size, 0.0f);
+            Second.Depth.Width = P.Width;
+            Second.Depth.Height = P.Height;
+        }
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+// Puts the second half over the first as painting it afterwards would have:
+// without the depth buffer every pixel it drew wins; with it, its nearest
+// point wins where nearer than the first half's (ties go to the earlier,
+// first half). This holds as long as no point recorded a depth of 0.
+void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
+    if (Job.DepthBuffer == nullptr) {
+        for (size_t I = 0; I < Width * Height; ++I) {
+            if (Second.Pixels[I] == Untouched) continue;
+            P.Pixels[I] = Second.Pixels[I];
+            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
+        }
+        return;
+    }
+    // Column by column, as the depth entries run; a pixel the second half
+    // did not draw has a depth entry of 0 there.
+    float* First = Job.DepthBuffer->Depths.data();
+    const float* Later = Second.Depth.Depths.data();
+    for (size_t X = 0; X < Width; ++X) {
+        for (size_t Y = 0; Y < Height; ++Y) {
+            const size_t Entry = X * Height + Y;
+            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
+                continue;
+            First[Entry] = Later[Entry];
+            const size_t Pixel = Y * Width + X;
+            P.Pixels[Pixel] = Second.Pixels[Pixel];
+            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
+        }
+    }
+}
+
+// The first half of the points straight into the picture, the second half
+// into a picture and depth buffer of its own (on a second thread, both at
+// the same time), then the second put over the first. False, with the
+// picture as it was, when Cores keep the loop on one thread, no memory is to
+// be had, or a depth of 0 turned up.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
+{
+    if (!SplitOverTwoCores(Count, Cores)) return false;
+    TSecondHalfCache& Cache = SecondHalfCache();
+    const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
+    TSecondHalf Own;
+    TSecondHalf& Second = Lock.owns_lock() ? Cache.SlotFor(static_cast<size_t>(Job.Picture.Width) *
+                                                           static_cast<size_t>(Job.Picture.Height))
+                                           : Own;
+    if (!PrepareSecondHalf(Job, Second)) return false;
+    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
+                              Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
+    TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
+    bool Zero[2] = {false, false};
+    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
+        Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
+                               : PaintRange(Job, First, Last, Scratch, ScratchDepth);
+    });
+    if (Zero[0] || Zero[1]) {
+        std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
+        ClearDepthBuffer(*Job.DepthBuffer);
+        ClearPointRecord(Job.Picture);
+        return false;
+    }
+    CombineHalves(Job, Second);
+    return true;
+}
+
+}  // namespace
+
+bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
+                const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                TCores Cores, const TPointStyle& Style)
+{
+    if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
+    ClearPointRecord(Picture);
+    TPaintContext Context;
+    PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
+    const size_t Count =
+        std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
+    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
+    if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
+    return true;
+}
+
+}  // namespace MainUnit

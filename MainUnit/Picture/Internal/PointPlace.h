@@ -1,0 +1,77 @@
+// Where the repaint draws a result point and with which colour: shared by
+// the fast point loop and the straightforward one.
+#pragma once
+
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "SolveExp/SolveExp.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace MainUnit {
+
+inline bool IsUndefinedY(double Y)
+{
+    return std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue);
+}
+
+// The place of P: (X, 0, Z) for an undefined point when those are shown, P
+// itself for a defined point inside the Y interval; false to skip P. Color
+// is left for the caller: undefined points are white, defined ones take the
+// height colour of their Y.
+inline bool PlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, bool ShowUndefined,
+                         Proc3D::TPoint3D& Place, bool& Undefined)
+{
+    Undefined = IsUndefinedY(P.Y);
+    if (Undefined) {
+        Place = {P.X, 0.0, P.Z};
+        return ShowUndefined;
+    }
+    if (P.Y > Results.YIntervalTo || P.Y < Results.YIntervalFrom) return false;
+    Place = P;
+    return true;
+}
+
+// PlaceOfPoint, then the place moved into the cube of Box: a defined point
+// by the mapping, an undefined one at the cube's height for 0.
+inline bool BoxPlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results,
+                            bool ShowUndefined, const TBoxMapping& Box, Proc3D::TPoint3D& Place,
+                            bool& Undefined)
+{
+    if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) return false;
+    Place = MapToBox(Box, Place);
+    if (Undefined) Place.Y = Box.UndefinedY;
+    return true;
+}
+
+// The eight corners of the cube, for the depth range of a boxed picture.
+inline TResultSet CubeCorners(const TBoxMapping& Box)
+{
+    TResultSet Cube;
+    Cube.XIntervalFrom = Cube.YIntervalFrom = Cube.ZIntervalFrom = -Box.Half;
+    Cube.XIntervalTo = Cube.YIntervalTo = Cube.ZIntervalTo = Box.Half;
+    return Cube;
+}
+
+// The checks both point loops make before painting anything.
+inline bool PaintArgumentsValid(const TPixelArray& Picture, const TDepthBuffer* DepthBuffer)
+{
+    if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return false;
+    return DepthBuffer == nullptr ||
+           (DepthBuffer->Width == Picture.Width && DepthBuffer->Height == Picture.Height &&
+            DepthBuffer->Depths.size() ==
+                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height));
+}
+
+// No pixel has a point yet.
+inline void ClearPointRecord(const TPixelArray& Picture)
+{
+    if (Picture.Indexes == nullptr) return;
+    std::fill_n(Picture.Indexes,
+                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), NoPoint);
+}
+
+}  // namespace MainUnit

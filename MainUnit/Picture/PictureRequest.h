@@ -1,0 +1,36 @@
+// What one painting of the graph picture needs. The window's repaint, the
+// exported picture and the command line each fill one and paint through the
+// same step, so that a setting added here reaches all three.
+#pragma once
+
+#include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureOptions.h"
+#include "Proc3D/Proc3D.h"
+
+#include <cstdint>
+
+namespace MainUnit {
+
+struct TPictureRequest {
+    const TResultSet* Results = nullptr;  // borrowed; must outlive the painting
+    Proc3D::TViewPlane ViewPlane{};       // built for Width x Height
+    bool ShowUndefined = true;
+    bool UseDepthBuffer = false;
+    bool Outline3D = false;
+    TPictureOptions Options;  // the box, the axes with values, the background
+    // The graph picture's size in pixels.
+    int32_t Width = GraphWidth;
+    int32_t Height = GraphHeight;
+};
+
+// Makes the depth buffer a request asks for, of its size; true when none is
+// asked for. Made before anything is painted, so that a refusal changes
+// nothing.
+inline bool PrepareDepthBuffer(const TPictureRequest& Request, TDepthBuffer& DepthBuffer)
+{
+    return !Request.UseDepthBuffer || CreateDepthBuffer(Request.Width, Request.Height, DepthBuffer);
+}
+
+}  // namespace MainUnit

@@ -137,7 +137,7 @@ void BM_BoxAxes(benchmark::State& State)
                           View);
     QImage Image(505, 404, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
-    const MainUnit::TBoxMapping Box = MainUnit::AxesBox(R, true);
+    const MainUnit::TBoxMapping Box = MainUnit::AxesBox(MainUnit::MakeBoxMapping(R), true);
     for (auto _ : State) {
         const MainUnit::TAxesFont Font(Image.width(), Image.height());
         const MainUnit::TAxesStyle Style = Font.Style();

@@ -74,6 +74,7 @@ struct TDot {
     int32_t Y = 0;
     bool Undefined = false;
     float Depth = 0;       // the value its depth entry would record
+    bool Below = false;    // whether its distance lies below Depth
     double Distance = -1;  // the double estimate of its distance; -1: take the exact one
     Proc3D::TPoint3D Place{};
 };
@@ -118,9 +119,11 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
     const Proc3D::TPoint3D& Place = Dot.Place;
     const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
     Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
-    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth)) {
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
         Dot.Distance = -1;
-        Dot.Depth = DepthEntryValue(Proc3D::DistanceBetween(Place, Eye));
+        const long double Exact = Proc3D::DistanceBetween(Place, Eye);
+        Dot.Depth = DepthEntryValue(Exact);
+        Dot.Below = Exact < Dot.Depth;
     }
     return true;
 }
@@ -146,36 +149,63 @@ uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& D
     return Proc3D::ShadeColor(Color, Factor);
 }
 
+// No colour has a top byte: this marks a pixel the second half left alone,
+// and BelowMark one whose point lies below its depth entry.
+constexpr uint32_t Untouched = 0xFF000000u;
+constexpr uint32_t BelowMark = 0x01000000u;
+constexpr uint32_t ColorBits = 0x00FFFFFFu;
+
+// Depths from here on are too large for the halves to be combined by their
+// entries alone (the entry of a distance beyond the largest one stored is
+// not its rounding).
+constexpr float HugeDepth = 1e38f;
+
+// The depth test of a dot at its pixel's Entry.
+inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
+{
+    if (Dot.Depth < MaxStoredDepth) return DepthTestAndStoreEntry(Entry, Dot.Depth, Dot.Below);
+    return DepthTestAndStoreDistance(
+        Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
+}
+
 // Points First .. Last - 1, one after the other, into Picture and Depth
-// (which may differ from the job's own). True when a drawn point recorded a
-// depth of 0, the value that also means "nothing drawn yet".
+// (which may differ from the job's own); with MarkBelow each pixel drawn
+// carries BelowMark when its point lies below its entry. True when a drawn
+// point recorded a depth of 0, the value that also means "nothing drawn
+// yet", or a huge one.
 template <bool Boxed>
 bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                  TDepthBuffer* Depth)
+                  TDepthBuffer* Depth, bool MarkBelow)
 {
     const bool UseDepth = Depth != nullptr;
-    bool ZeroDepth = false;
+    bool Unmergeable = false;
     for (size_t I = First; I < Last; ++I) {
         const Proc3D::TPoint3D& P = Job.Results.Points[I];
         TDot Dot;
         if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) continue;
+        uint32_t Mark = 0;
         if (UseDepth) {
-            ZeroDepth |= Dot.Depth == 0.0f;
-            if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
+            Unmergeable |= Dot.Depth == 0.0f || Dot.Depth >= HugeDepth;
+            float& Entry =
+                Depth->Depths[static_cast<size_t>(Dot.X) * static_cast<size_t>(Depth->Height) +
+                              static_cast<size_t>(Dot.Y)];
+            if (!DotDepthTest(Job, Dot, Entry)) continue;
+            if (MarkBelow && Dot.Below) Mark = BelowMark;
         }
         const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
                              static_cast<size_t>(Dot.X);
-        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth);
+        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth) | Mark;
         if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
-    return ZeroDepth;
+    return Unmergeable;
 }
 
 bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth)
+                TDepthBuffer* Depth, bool MarkBelow = false)
 {
-    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth)
-                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth);
+    return Job.Style.Box != nullptr
+               ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, MarkBelow)
+               : PaintRangeOf<false>(Job, First, Last, Picture, Depth, MarkBelow);
 }
 
 // All points on the calling thread, one after the other.
@@ -183,9 +213,6 @@ void PaintInOrder(const TPaintJob& Job, size_t Count)
 {
     PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
 }
-
-// No colour has a top byte: this marks a pixel the second half left alone.
-constexpr uint32_t Untouched = 0xFF000000u;
 
 // Everything the second half of the points paints into, kept apart from the
 // first half's picture and depth buffer until both are done.
@@ -254,9 +281,13 @@ bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
 }
 
 // Puts the second half over the first as painting it afterwards would have:
-// without the depth buffer every pixel it drew wins; with it, its nearest
-// point wins where nearer than the first half's (ties go to the earlier,
-// first half). This holds as long as no point recorded a depth of 0.
+// without the depth buffer every pixel it drew wins; with it, the point it
+// left on a pixel wins where its distance lies below the first half's entry.
+// Its entry decides that unless both entries are equal; then the distance
+// lies below exactly when it lies below its own entry (BelowMark), since any
+// later point of the second half that its painting let through would have
+// passed the first half's entry too. This holds as long as no point
+// recorded a depth of 0 or a huge one.
 void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
 {
     const TPixelArray& P = Job.Picture;
@@ -276,11 +307,14 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     for (size_t X = 0; X < Width; ++X) {
         for (size_t Y = 0; Y < Height; ++Y) {
             const size_t Entry = X * Height + Y;
-            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
+            const size_t Pixel = Y * Width + X;
+            if (Later[Entry] == 0.0f ||
+                (First[Entry] != 0.0f &&
+                 !(Later[Entry] < First[Entry] ||
+                   (Later[Entry] == First[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
                 continue;
             First[Entry] = Later[Entry];
-            const size_t Pixel = Y * Width + X;
-            P.Pixels[Pixel] = Second.Pixels[Pixel];
+            P.Pixels[Pixel] = Second.Pixels[Pixel] & ColorBits;
             if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
     }
@@ -307,7 +341,7 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
     bool Zero[2] = {false, false};
     RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
         Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
-                               : PaintRange(Job, First, Last, Scratch, ScratchDepth);
+                               : PaintRange(Job, First, Last, Scratch, ScratchDepth, true);
     });
     if (Zero[0] || Zero[1]) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);

@@ -142,10 +142,11 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
     ExpectSamePictures(R, {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}}, 6.0);
 }
 
-TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
+TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresDecideAsInOneOrder)
 {
     // The second half repeats the first half's places as undefined points:
-    // the same pixels at the same depths, but white instead of coloured.
+    // the same pixels at the same depths, but white instead of coloured: the
+    // later point wins exactly where its distance was rounded up when stored.
     std::mt19937_64 Random(5);
     TResultSet R = RandomResults(Random, 2.0, 120000);
     for (size_t I = 0; I < 60000; ++I) {

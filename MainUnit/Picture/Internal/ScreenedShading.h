@@ -30,8 +30,9 @@ inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
     return {static_cast<double>(Range.A), static_cast<double>(Range.B)};
 }
 
-// The float nearest Distance, when the double estimate leaves no doubt.
-inline bool ScreenDepthEntry(double Distance, float& Entry)
+// The float nearest Distance, and whether the distance lies below it, when
+// the double estimate leaves no doubt.
+inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below)
 {
     if (!(Distance > 1e-30 && Distance < 3e38))
         return false;  // subnormal floats and the clamp: exactly
@@ -39,12 +40,14 @@ inline bool ScreenDepthEntry(double Distance, float& Entry)
     // Rounded is a positive normal float: its neighbours are one unit of its
     // bit pattern away, and the rounding boundaries are the midpoints to them.
     const uint32_t Bits = std::bit_cast<uint32_t>(Rounded);
-    const double Below = std::bit_cast<float>(Bits - 1), Above = std::bit_cast<float>(Bits + 1);
+    const double Lower = std::bit_cast<float>(Bits - 1), Higher = std::bit_cast<float>(Bits + 1);
     const double Margin = 0x1p-40 * Distance;
-    if (Distance - (Below + Rounded) * 0.5 <= Margin ||
-        (Rounded + Above) * 0.5 - Distance <= Margin)
+    const double FromRounded = Distance - Rounded;
+    if (Distance - (Lower + Rounded) * 0.5 <= Margin ||
+        (Rounded + Higher) * 0.5 - Distance <= Margin || std::fabs(FromRounded) <= Margin)
         return false;
     Entry = Rounded;
+    Below = FromRounded < 0.0;
     return true;
 }
 

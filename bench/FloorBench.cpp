@@ -182,6 +182,7 @@ struct TTesselPicture {
     std::vector<uint32_t> Pixels;
     MainUnit::TDepthBuffer Depth;
     MainUnit::TPixelArray Picture;
+    MainUnit::TPaintScratch Scratch;  // kept from one repaint to the next, as a window keeps it
     TTesselPicture(const TFloorSize& Size, bool UseDepth)
         : Pixels(static_cast<size_t>(Size.Width) * static_cast<size_t>(Size.Height)),
           Picture{Pixels.data(), Size.Width, Size.Height, nullptr}
@@ -192,7 +193,7 @@ struct TTesselPicture {
     {
         MainUnit::FillPicture(Picture, 0);
         MainUnit::PaintGraph(MillionPoints(), View, Picture, true,
-                             Depth.Depths.empty() ? nullptr : &Depth, Cores);
+                             Depth.Depths.empty() ? nullptr : &Depth, Cores, {}, &Scratch);
     }
 };
 

@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <mutex>
 #include <vector>
 
 namespace MainUnit {
@@ -61,8 +60,10 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
     Context.ScaleEstimate = static_cast<double>(Context.Scale);
     Context.Range = TDepthRange{};
     if (DepthBuffer != nullptr) {
-        ClearDepthBuffer(*DepthBuffer);
-        Context.Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
+        // Not Style.Box ? CubeCorners(...) : Results, which would copy the
+        // result set into a temporary.
+        Context.Range = Style.Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Style.Box))
+                                             : CalcDepthRange(View.Camera, Results);
         Context.DepthScreen = MakeDepthScreen(Context.Range);
     }
 }
@@ -208,47 +209,13 @@ bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArr
                : PaintRangeOf<false>(Job, First, Last, Picture, Depth, MarkBelow);
 }
 
-// All points on the calling thread, one after the other.
+// All points on the calling thread, one after the other, into buffers it
+// clears first.
 void PaintInOrder(const TPaintJob& Job, size_t Count)
 {
+    if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
+    ClearPointRecord(Job.Picture);
     PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
-}
-
-// Everything the second half of the points paints into, kept apart from the
-// first half's picture and depth buffer until both are done.
-struct TSecondHalf {
-    std::vector<uint32_t> Pixels;
-    std::vector<int32_t> Indexes;  // only when the picture records its points; unset
-                                   // where Pixels holds Untouched
-    TDepthBuffer Depth;
-    std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
-};
-
-// The second half's memory is kept from one repaint to the next: fresh
-// memory for a large picture costs a page fault every few kilobytes, more
-// than painting into it. Two pictures of different sizes painted in turn
-// (the window's and a large view's) each keep their own; a repaint that
-// finds the memory in use makes its own.
-struct TSecondHalfCache {
-    std::mutex Lock;
-    TSecondHalf Slots[2];
-    size_t LastUsed = 0;
-
-    // The slot last used for Size pixels, else the one not used last.
-    TSecondHalf& SlotFor(size_t Size)
-    {
-        size_t Slot = 1 - LastUsed;
-        for (size_t I = 0; I < 2; ++I)
-            if (Slots[I].Pixels.size() == Size) Slot = I;
-        LastUsed = Slot;
-        return Slots[Slot];
-    }
-};
-
-TSecondHalfCache& SecondHalfCache()
-{
-    static TSecondHalfCache Cache;
-    return Cache;
 }
 
 // Buffer with Size entries, in the memory it had unless that is more than
@@ -260,17 +227,18 @@ template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
     return Buffer.data();
 }
 
-bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
+// Sizes the second half's buffers; each thread fills its own later.
+bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
 {
     const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
-        std::fill_n(Resized(Second.Pixels, Size), Size, Untouched);
-        // Read only where the second half drew, which sets them: not cleared.
+        Resized(Second.Pixels, Size);
+        // Read only where the second half drew, which sets them: never cleared.
         if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
         if (Job.DepthBuffer != nullptr) {
-            std::copy_n(P.Pixels, Size, Resized(Second.Saved, Size));
-            std::fill_n(Resized(Second.Depth.Depths, Size), Size, 0.0f);
+            Resized(Second.Saved, Size);
+            Resized(Second.Depth.Depths, Size);
             Second.Depth.Width = P.Width;
             Second.Depth.Height = P.Height;
         }
@@ -280,20 +248,20 @@ bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
     return true;
 }
 
-// Puts the second half over the first as painting it afterwards would have:
-// without the depth buffer every pixel it drew wins; with it, the point it
-// left on a pixel wins where its distance lies below the first half's entry.
-// Its entry decides that unless both entries are equal; then the distance
-// lies below exactly when it lies below its own entry (BelowMark), since any
-// later point of the second half that its painting let through would have
-// passed the first half's entry too. This holds as long as no point
-// recorded a depth of 0 or a huge one.
-void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
+// Puts pixels or, with the depth buffer, columns First .. Last - 1 of the
+// second half over the first as painting it afterwards would have: without
+// the depth buffer every pixel it drew wins; with it, the point it left on a
+// pixel wins where its distance lies below the first half's entry. Its entry
+// decides that unless both entries are equal; then the distance lies below
+// exactly when it lies below its own entry (BelowMark), since any later
+// point of the second half that its painting let through would have passed
+// the first half's entry too. This holds as long as no point recorded a
+// depth of 0 or a huge one.
+void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
 {
     const TPixelArray& P = Job.Picture;
-    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
     if (Job.DepthBuffer == nullptr) {
-        for (size_t I = 0; I < Width * Height; ++I) {
+        for (size_t I = First; I < Last; ++I) {
             if (Second.Pixels[I] == Untouched) continue;
             P.Pixels[I] = Second.Pixels[I];
             if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
@@ -302,54 +270,76 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     }
     // Column by column, as the depth entries run; a pixel the second half
     // did not draw has a depth entry of 0 there.
-    float* First = Job.DepthBuffer->Depths.data();
+    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
+    float* Earlier = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t X = 0; X < Width; ++X) {
+    for (size_t X = First; X < Last; ++X) {
         for (size_t Y = 0; Y < Height; ++Y) {
             const size_t Entry = X * Height + Y;
             const size_t Pixel = Y * Width + X;
             if (Later[Entry] == 0.0f ||
-                (First[Entry] != 0.0f &&
-                 !(Later[Entry] < First[Entry] ||
-                   (Later[Entry] == First[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
+                (Earlier[Entry] != 0.0f &&
+                 !(Later[Entry] < Earlier[Entry] ||
+                   (Later[Entry] == Earlier[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
                 continue;
-            First[Entry] = Later[Entry];
+            Earlier[Entry] = Later[Entry];
             P.Pixels[Pixel] = Second.Pixels[Pixel] & ColorBits;
             if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
     }
 }
 
-// The first half of the points straight into the picture, the second half
-// into a picture and depth buffer of its own (on a second thread, both at
-// the same time), then the second put over the first. False, with the
-// picture as it was, when Cores keep the loop on one thread, no memory is to
-// be had, or a depth of 0 turned up.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
+// One half of the points, after clearing the buffers that half paints into:
+// the first half straight into the picture (the picture kept first, should
+// the halves not combine), the second into the scratch. True when the
+// halves cannot be combined.
+bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
 {
-    if (!SplitOverTwoCores(Count, Cores)) return false;
-    TSecondHalfCache& Cache = SecondHalfCache();
-    const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
-    TSecondHalf Own;
-    TSecondHalf& Second = Lock.owns_lock() ? Cache.SlotFor(static_cast<size_t>(Job.Picture.Width) *
-                                                           static_cast<size_t>(Job.Picture.Height))
-                                           : Own;
-    if (!PrepareSecondHalf(Job, Second)) return false;
-    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
-                              Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
-    bool Zero[2] = {false, false};
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    if (Part == 0) {
+        if (Job.DepthBuffer != nullptr) {
+            std::copy_n(P.Pixels, Size, Second.Saved.data());
+            ClearDepthBuffer(*Job.DepthBuffer);
+        }
+        ClearPointRecord(P);
+        return PaintRange(Job, First, Last, P, Job.DepthBuffer);
+    }
+    std::fill_n(Second.Pixels.data(), Size, Untouched);
+    TDepthBuffer* Depth = nullptr;
+    if (Job.DepthBuffer != nullptr) {
+        ClearDepthBuffer(Second.Depth);
+        Depth = &Second.Depth;
+    }
+    const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
+                              P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
+    return PaintRange(Job, First, Last, Scratch, Depth, true);
+}
+
+// The first half of the points into the picture, the second half into a
+// picture and depth buffer of its own (on a second thread, both at the same
+// time), then the second put over the first, each thread combining half of
+// it. False, with the picture as it was, when Cores keep the loop on one
+// thread, no memory is to be had, or the halves cannot be combined.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
+                     TPaintScratch& Second) noexcept
+{
+    if (!SplitOverTwoCores(Count, Cores) || !SizeSecondHalf(Job, Second)) return false;
+    bool Unmergeable[2] = {false, false};
     RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
-        Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
-                               : PaintRange(Job, First, Last, Scratch, ScratchDepth, true);
+        Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
     });
-    if (Zero[0] || Zero[1]) {
+    if (Unmergeable[0] || Unmergeable[1]) {
         std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
-        ClearDepthBuffer(*Job.DepthBuffer);
-        ClearPointRecord(Job.Picture);
         return false;
     }
-    CombineHalves(Job, Second);
+    const TPixelArray& P = Job.Picture;
+    const size_t Parts = Job.DepthBuffer != nullptr
+                             ? static_cast<size_t>(P.Width)
+                             : static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    RunInTwoHalves(Parts, true, [&](size_t First, size_t Last, int) noexcept {
+        CombineHalves(Job, Second, First, Last);
+    });
     return true;
 }
 
@@ -357,16 +347,17 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                TCores Cores, const TPointStyle& Style)
+                TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
-    ClearPointRecord(Picture);
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
-    if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
+    TPaintScratch Own;
+    if (!PaintOnTwoCores(Job, Count, Cores, Scratch != nullptr ? *Scratch : Own))
+        PaintInOrder(Job, Count);
     return true;
 }
 

@@ -151,7 +151,8 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 }
 
 void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch,
+                         TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     FillPicture(Graph, BackgroundColor(Options));
@@ -159,7 +160,7 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
     const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
     PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
                Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-               PointStyleFor(Options, Box));
+               PointStyleFor(Options, Box), Scratch);
     if (Options.Ticks) {
         // Text blends with what lies under it, which must be opaque.
         const std::size_t Count =

@@ -138,7 +138,7 @@ void TLargeView::Paint()
     PaintGraphAndSketch(Request,
                         {Picture->Pixels(), Request.Width, Request.Height,
                          Points.empty() ? nullptr : Points.data()},
-                        Depth, SketchCanvas);
+                        Depth, SketchCanvas, &Scratch);
     Picture->PixelsWritten();
     UpdateLegend();
     Reading->clear();
@@ -188,6 +188,7 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
 void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
+    Scratch.Release();
     // Back to the main window, which keeps this one for the next F11.
     Form.HidePointReading();
     Form.activateWindow();

@@ -103,7 +103,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     PaintGraphAndSketch(
         Plan.Request,
         {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
-        Plan.DepthBuffer, OutLineImage->Canvas());
+        Plan.DepthBuffer, OutLineImage->Canvas(), &GraphScratch);
     GraphImage->PixelsWritten();
     if (LargeView) LargeView->Follow(Plan.View, Plan.Request);
     // The point under the pointer may have moved away.

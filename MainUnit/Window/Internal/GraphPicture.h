@@ -35,9 +35,11 @@ struct TGraphPictureParts {
 // request's size, filled with the background of the request's choices and
 // painted with its points (the top byte of each pixel left 0, or set where
 // the axes with values are drawn over it), then the sketch of the same view
-// drawn over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
+// drawn over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer;
+// Scratch, when given, is the repainting window's memory for the point loop.
 void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch);
+                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch,
+                         TPaintScratch* Scratch = nullptr);
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();

@@ -54,6 +54,17 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
 {
     Context.Projector = Proc3D::MakeProjector(View);
     Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
+    // The box that holds every point drawn: the cube, or the result box
+    // with the height 0 of undefined points.
+    if (Style.Box != nullptr) {
+        const double Half = Style.Box->Half;
+        Proc3D::BoundScreenMargin(Context.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
+    } else {
+        Proc3D::BoundScreenMargin(
+            Context.Screen,
+            {Results.XIntervalFrom, std::fmin(Results.YIntervalFrom, 0.0), Results.ZIntervalFrom},
+            {Results.XIntervalTo, std::fmax(Results.YIntervalTo, 0.0), Results.ZIntervalTo});
+    }
     for (uint32_t I = 0; I < Context.Ramp.size(); ++I)
         Context.Ramp[I] = Proc3D::HeightColor(I);
     Context.Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
@@ -131,7 +142,8 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
 
 // The colour of a dot that is drawn: by height (white when undefined), and
 // darkened by its distance when the depth buffer is used.
-uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& Dot, bool UseDepth)
+[[gnu::always_inline]] inline uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                                const TDot& Dot, bool UseDepth)
 {
     const TPaintContext& Context = Job.Context;
     uint32_t Color = Job.Style.Undefined;

@@ -40,10 +40,9 @@ struct TScreen {
     double NormalLength;    // |Normal|, 1-norm
     double ReachX, ReachY;  // the largest column and row offsets that can stay in the picture
     int32_t HalfWidth, HalfHeight, Width, Height;
-    // One margin for every point inside [Low, High] (BoundScreenMargin), or 0
-    // when each point takes its own.
-    double ViewMargin;
-    TPoint3D Low, High;
+    // One margin for every point whose Norm1(Dir) / |Normal . Dir| is at
+    // most RatioLimit (BoundScreenMargin); a RatioLimit of -1: none.
+    double ViewMargin, RatioLimit;
 };
 
 enum class TScreenResult { Outside, Pixel, Unsure };
@@ -82,6 +81,8 @@ inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
     S.Height = Height;
     S.ReachX = std::fmax(P.HalfWidth, Width - 1 - P.HalfWidth) + 0.5;
     S.ReachY = std::fmax(P.HalfHeight, Height - 1 - P.HalfHeight) + 0.5;
+    S.ViewMargin = 0;
+    S.RatioLimit = -1;
     // Up, Horizontal and the normal must be a sound, nearly orthogonal frame
     // with Up pointing up; |Handedness| is then close to |Side|.
     S.Usable = std::isfinite(S.FixedMagnitude) && std::isfinite(S.CutNumerator) && UpLength > 0.0 &&
@@ -90,27 +91,28 @@ inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
     return S;
 }
 
-// The margin of ScreenPoint for a point with the sight line Dir (Point -
-// Camera) and the reciprocal Inverse of its Normal . Dir.
-inline double PointMargin(const TScreen& S, const TPoint3D& Dir, double Inverse)
+// The error margin of ScreenPoint grows with a point's Ratio, Norm1(Dir) /
+// |Normal . Dir| for its sight line Dir = Point - Camera, and with nothing
+// else of the point: Step is Dir times CutNumerator / (Normal . Dir), and
+// Norm1(V) is at most Norm1(Step) + Norm1(Side). The margin of any point up
+// to a given Ratio is therefore bounded by one value.
+inline double MarginUpToRatio(const TScreen& S, double Ratio)
 {
-    const double T = S.CutNumerator * Inverse;
-    const double Slant = S.NormalLength * Norm1(Dir) * std::fabs(Inverse);
-    const TPoint3D Step = Scaled(Dir, T);
-    const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
-    return 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) * (1.0 + Slant);
+    const double Step = std::fabs(S.CutNumerator) * Ratio;
+    return 0x1p-40 * (S.FixedMagnitude + Norm1(S.Side) + 2.0 * Step) *
+           (1.0 + S.NormalLength * Ratio) * (1.0 + 0x1p-20);  // for the roundings of either
 }
 
-// Sets ViewMargin to a bound of PointMargin over the box [Low, High], when
-// every corner lies in front of the camera and the bound is small. In the
-// margin only Norm1(Dir) / |Normal . Dir| varies (Step is Dir times a
-// constant over Normal . Dir, and Norm1(V) is at most Norm1(Step) +
-// Norm1(Side)); a convex function over a linear one that keeps its sign
-// has its largest value over a box at a corner. A larger margin than a
-// point's own only leaves more points to the exact projection.
+// Sets one margin for every point up to the largest Ratio of the box [Low,
+// High], when every corner lies in front of the camera and the margin is
+// small: a convex function over a linear one that keeps its sign has its
+// largest value over a box at a corner, so every point of the box is
+// covered. A larger margin than a point's own only leaves more points to
+// the exact projection.
 inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& High)
 {
     S.ViewMargin = 0;
+    S.RatioLimit = -1;
     if (!S.Usable || !(Low.X <= High.X && Low.Y <= High.Y && Low.Z <= High.Z)) return;
     double Ratio = 0;
     for (int Corner = 0; Corner < 8; ++Corner) {
@@ -121,23 +123,10 @@ inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& H
         if (!(D < 0.0)) return;  // beside or behind the camera
         Ratio = std::fmax(Ratio, Norm1(Dir) / -D);
     }
-    // A sight line far from square to the plane loses the precision of its
-    // Normal . Dir to cancellation: those views keep a margin a point.
-    if (!(S.NormalLength * Ratio < 1e6)) return;
-    const double Step = std::fabs(S.CutNumerator) * Ratio;
-    const double Bound = 0x1p-40 * (S.FixedMagnitude + Norm1(S.Side) + 2.0 * Step) *
-                         (1.0 + S.NormalLength * Ratio) * (1.0 + 0x1p-20);
+    const double Bound = MarginUpToRatio(S, Ratio);
     if (!(Bound < 1e-6)) return;
     S.ViewMargin = Bound;
-    S.Low = Low;
-    S.High = High;
-}
-
-// Whether Point lies in the box of the view's margin.
-inline bool WithinViewMargin(const TScreen& S, const TPoint3D& Point)
-{
-    return S.ViewMargin > 0.0 && Point.X >= S.Low.X && Point.X <= S.High.X && Point.Y >= S.Low.Y &&
-           Point.Y <= S.High.Y && Point.Z >= S.Low.Z && Point.Z <= S.High.Z;
+    S.RatioLimit = Ratio;
 }
 
 // Rounds an offset known to be at least Margin away from a half pixel;
@@ -153,7 +142,7 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     return true;
 }
 
-// The pixel of Point, with the view's margin when Point lies in its box.
+// The pixel of Point, with the view's margin when its Ratio allows.
 [[gnu::always_inline]] inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point,
                                                         int32_t& PixelX, int32_t& PixelY)
 {
@@ -165,7 +154,11 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     const double T = S.CutNumerator * Inverse;
     const TPoint3D Step = Scaled(Dir, T);
     const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
-    const double Margin = WithinViewMargin(S, Point) ? S.ViewMargin : PointMargin(S, Dir, Inverse);
+    const double Ratio = Norm1(Dir) * std::fabs(Inverse);
+    const double Margin = Ratio <= S.RatioLimit
+                              ? S.ViewMargin
+                              : 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) *
+                                    (1.0 + S.NormalLength * Ratio);
     if (!(Margin < 1e-3)) return TScreenResult::Unsure;  // also NaN and infinity: D = 0, overflow
     const double AlongUp = V.X * S.UpUnit.X + V.Y * S.UpUnit.Y + V.Z * S.UpUnit.Z;
     const double AlongH = V.X * S.HorizontalUnit.X + V.Z * S.HorizontalUnit.Z;

@@ -81,14 +81,17 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
 
 // Where a point lands and how far it is, known before the order of the
 // points matters; its colour is worked out only once it is drawn.
+// Every field is set by PlaceDot before it is read (the depth fields only
+// with the depth buffer): left without initial values, which would cost a
+// store each for every point.
 struct TDot {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool Undefined = false;
-    float Depth = 0;       // the value its depth entry would record
-    bool Below = false;    // whether its distance lies below Depth
-    double Distance = -1;  // the double estimate of its distance; -1: take the exact one
-    Proc3D::TPoint3D Place{};
+    int32_t X;
+    int32_t Y;
+    bool Undefined;
+    float Depth;      // the value its depth entry would record
+    bool Below;       // whether its distance lies below Depth
+    double Distance;  // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place;
 };
 
 struct TPaintJob {

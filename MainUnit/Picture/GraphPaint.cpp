@@ -130,7 +130,9 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
         }
     }
     if (!UseDepth) return true;
-    const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
+    // The screen's copy of the camera: the same differences as its sight
+    // line, which the compiler can then reuse.
+    const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
     const Proc3D::TPoint3D& Place = Dot.Place;
     const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
     Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);

@@ -186,14 +186,20 @@ inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
         Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
 }
 
+// What a half of a split loop does beyond painting, with the depth buffer:
+// it stops at a point that makes the halves unmergeable, and the second half
+// marks each pixel drawn with BelowMark when its point lies below its entry.
+struct THalfDuty {
+    bool Split = false;
+    bool MarkBelow = false;
+};
+
 // Points First .. Last - 1, one after the other, into Picture and Depth
-// (which may differ from the job's own); with MarkBelow each pixel drawn
-// carries BelowMark when its point lies below its entry. True when a drawn
-// point recorded a depth of 0, the value that also means "nothing drawn
-// yet", or a huge one.
+// (which may differ from the job's own). True when a drawn point recorded a
+// depth of 0, the value that also means "nothing drawn yet", or a huge one.
 template <bool Boxed>
 bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                  TDepthBuffer* Depth, bool MarkBelow)
+                  TDepthBuffer* Depth, THalfDuty Duty)
 {
     const bool UseDepth = Depth != nullptr;
     bool Unmergeable = false;
@@ -201,17 +207,20 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
         const Proc3D::TPoint3D& P = Job.Results.Points[I];
         TDot Dot;
         if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) continue;
+        const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
+                             static_cast<size_t>(Dot.X);
         uint32_t Mark = 0;
         if (UseDepth) {
-            Unmergeable |= Dot.Depth == 0.0f || Dot.Depth >= HugeDepth;
+            if (Dot.Depth == 0.0f || Dot.Depth >= HugeDepth) {
+                Unmergeable = true;
+                if (Duty.Split) break;
+            }
             float& Entry =
                 Depth->Depths[static_cast<size_t>(Dot.X) * static_cast<size_t>(Depth->Height) +
                               static_cast<size_t>(Dot.Y)];
             if (!DotDepthTest(Job, Dot, Entry)) continue;
-            if (MarkBelow && Dot.Below) Mark = BelowMark;
+            if (Duty.MarkBelow && Dot.Below) Mark = BelowMark;
         }
-        const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
-                             static_cast<size_t>(Dot.X);
         Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth) | Mark;
         if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
@@ -219,11 +228,10 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
 }
 
 bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth, bool MarkBelow = false)
+                TDepthBuffer* Depth, THalfDuty Duty = {})
 {
-    return Job.Style.Box != nullptr
-               ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, MarkBelow)
-               : PaintRangeOf<false>(Job, First, Last, Picture, Depth, MarkBelow);
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
 }
 
 // All points on the calling thread, one after the other, into buffers it
@@ -254,7 +262,6 @@ bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
         // Read only where the second half drew, which sets them: never cleared.
         if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
         if (Job.DepthBuffer != nullptr) {
-            Resized(Second.Saved, Size);
             Resized(Second.Depth.Depths, Size);
             Second.Depth.Width = P.Width;
             Second.Depth.Height = P.Height;
@@ -307,20 +314,16 @@ void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t Fir
 }
 
 // One half of the points, after clearing the buffers that half paints into:
-// the first half straight into the picture (the picture kept first, should
-// the halves not combine), the second into the scratch. True when the
-// halves cannot be combined.
+// the first half straight into the picture, the second into the scratch.
+// True when the halves cannot be combined.
 bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
 {
     const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     if (Part == 0) {
-        if (Job.DepthBuffer != nullptr) {
-            std::copy_n(P.Pixels, Size, Second.Saved.data());
-            ClearDepthBuffer(*Job.DepthBuffer);
-        }
+        if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
         ClearPointRecord(P);
-        return PaintRange(Job, First, Last, P, Job.DepthBuffer);
+        return PaintRange(Job, First, Last, P, Job.DepthBuffer, {true, false});
     }
     std::fill_n(Second.Pixels.data(), Size, Untouched);
     TDepthBuffer* Depth = nullptr;
@@ -330,7 +333,7 @@ bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t
     }
     const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
                               P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    return PaintRange(Job, First, Last, Scratch, Depth, true);
+    return PaintRange(Job, First, Last, Scratch, Depth, {true, true});
 }
 
 // The first half of the points into the picture, the second half into a
@@ -346,10 +349,10 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
     RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
         Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
     });
-    if (Unmergeable[0] || Unmergeable[1]) {
-        std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
-        return false;
-    }
+    // The loop in order then paints again every pixel the first half drew
+    // (it paints those points first, into the same empty buffers), so
+    // nothing of the first half's pixels needs to be kept.
+    if (Unmergeable[0] || Unmergeable[1]) return false;
     const TPixelArray& P = Job.Picture;
     const size_t Parts = Job.DepthBuffer != nullptr
                              ? static_cast<size_t>(P.Width)

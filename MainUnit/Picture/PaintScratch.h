@@ -17,7 +17,6 @@ struct TPaintScratch {
     std::vector<uint32_t> Pixels;
     std::vector<int32_t> Indexes;  // only when the picture records its points
     TDepthBuffer Depth;
-    std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
     void Release() { *this = TPaintScratch{}; }
 };
 

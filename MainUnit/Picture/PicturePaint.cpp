@@ -17,7 +17,7 @@ TRefusal PlanPicture(const TPictureRequest& Request, TPicturePlan& Plan)
 
 TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                              const TPixelArray& Picture, TDepthBuffer& DepthBuffer,
-                             const TAxesStyle& Axes)
+                             const TAxesStyle& Axes, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     FillPicture(Picture, BackgroundColor(Options));
@@ -25,7 +25,7 @@ TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan&
     if (Request.Results == nullptr) return Painted;
     Painted.Painted = PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
                                  Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-                                 PointStyleFor(Options, Plan.Box));
+                                 PointStyleFor(Options, Plan.Box), Scratch);
     if (Options.Ticks && Axes.Measure)
         Painted.Axes = LayOutBoxAxes(Plan.ViewPlane, AxesBox(Plan.Box, Options.Box), Picture.Width,
                                      Picture.Height, Axes.Measure, Axes.TickLength, Axes.Gap);

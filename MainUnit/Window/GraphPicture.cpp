@@ -172,14 +172,14 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 
 bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
                          const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
-                         Platform::TCanvas& Sketch)
+                         Platform::TCanvas& Sketch, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     const std::optional<TAxesFont> Axes =
         Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
                                          : std::nullopt;
-    const TPaintedPicture Painted =
-        PaintPicture(Request, Plan, Graph, DepthBuffer, Axes ? Axes->Style() : TAxesStyle{});
+    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer,
+                                                 Axes ? Axes->Style() : TAxesStyle{}, Scratch);
     if (Request.Results == nullptr) return false;
     if (Axes) {
         // Text blends with what lies under it, which must be opaque.

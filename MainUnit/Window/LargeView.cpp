@@ -133,7 +133,7 @@ void TLargeView::Paint()
     PaintGraphAndSketch(Request, Plan,
                         {Picture->Pixels(), Request.Width, Request.Height,
                          Points.empty() ? nullptr : Points.data()},
-                        Depth, SketchCanvas);
+                        Depth, SketchCanvas, &Scratch);
     Picture->PixelsWritten();
     // The main window's sketch key and legend, with this view's sketch.
     Legend->setPixmap(QPixmap::fromImage(Form.PictureBelowGraph(Sketch)));
@@ -175,6 +175,7 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
 void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
+    Scratch.Release();
     // Back to the main window, which keeps this one for the next F11.
     Form.HidePointReading();
     Form.activateWindow();

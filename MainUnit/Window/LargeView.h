@@ -6,6 +6,7 @@
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/PaintScratch.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewSettings.h"
@@ -62,8 +63,9 @@ private:
     TMainForm& Form;
     TLargeViewState StateValue;
     QTimer* ResizeRepaint = nullptr;
-    TDepthBuffer Depth;  // kept while the size stays
-    QImage Sketch;       // the axes sketch of this view
+    TDepthBuffer Depth;     // kept while the size stays
+    TPaintScratch Scratch;  // the repaint's memory for its second core, while open
+    QImage Sketch;          // the axes sketch of this view
     Platform::TCanvas SketchCanvas;
     bool Dragging = false;
     int DragX = 0;

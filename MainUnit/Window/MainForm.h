@@ -4,6 +4,7 @@
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Files/AtomicFile.h"
+#include "MainUnit/Picture/PaintScratch.h"
 #include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Text/ExpressionStatus.h"
@@ -289,6 +290,7 @@ public:
 
     // Which point set each pixel of the graph, kept by every repaint.
     std::vector<int32_t> GraphPoints;
+    TPaintScratch GraphScratch;  // the repaint's memory for its second core
     // The point under the pointer, written into the status line while the
     // pointer is over a drawn point (or within reach of one) of a picture
     // with that record; the status line's own text comes back otherwise.

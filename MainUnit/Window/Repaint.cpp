@@ -102,7 +102,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     PaintGraphAndSketch(
         Plan.Request, Plan.Picture,
         {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
-        Plan.DepthBuffer, OutLineImage->Canvas());
+        Plan.DepthBuffer, OutLineImage->Canvas(), &GraphScratch);
     GraphImage->PixelsWritten();
     if (LargeView) LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.

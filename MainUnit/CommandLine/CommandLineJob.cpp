@@ -6,6 +6,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Picture/SurfacePaint.h"
 #include "MainUnit/Picture/ViewGesture.h"
 #include "MainUnit/Picture/ViewPrecision.h"
 #include "MainUnit/Text/NumberText.h"
@@ -201,11 +202,8 @@ std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineRe
     }
     if (!PrepareDepthBuffer(Request, Depth)) return {};
     // The points as the picture paints them; the sketch plays no part.
-    const TBoxMapping Box = Request.Options.Box ? MakeBoxMapping(Result.Results) : TBoxMapping{};
-    Painted = PaintGraph(Result.Results, Request.ViewPlane,
-                         {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
-                         Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr,
-                         TCores::Machine, PointStyleFor(Request.Options, Box));
+    Painted = PaintRequestedGraph(
+        Request, {Pixels.data(), Request.Width, Request.Height, Indexes.data()}, Depth);
     if (!Painted) return {};
     for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
         Text += PickLine(Pick.X, Pick.Y, Result.Results,

@@ -3,6 +3,7 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/SurfacePaint.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -156,10 +157,7 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
     const TPictureOptions& Options = Request.Options;
     FillPicture(Graph, BackgroundColor(Options));
     if (Request.Results == nullptr) return;
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
-    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
-               Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-               PointStyleFor(Options, Box));
+    PaintRequestedGraph(Request, Graph, DepthBuffer);
     if (Options.Ticks) {
         // Text blends with what lies under it, which must be opaque.
         const std::size_t Count =

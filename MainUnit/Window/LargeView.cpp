@@ -116,7 +116,8 @@ bool TLargeView::PlanPaint(TPictureRequest& Request)
                                S.View.Distance, Request.ViewPlane) ||
         !Proc3D::CanProject(Request.ViewPlane))
         return false;
-    if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
+    if (NeedsDepthBuffer(Request) &&
+        (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
     return true;
 }

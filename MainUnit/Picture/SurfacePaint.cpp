@@ -61,7 +61,14 @@ namespace {
 void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
 {
     Job.Projector = Proc3D::MakeProjector(View);
-    Job.Screen = Proc3D::MakeScreen(Job.Projector, Job.Picture.Width, Job.Picture.Height);
+    // A picture as much larger on every side, its centre as far from its
+    // corner: the same rounded offsets from the centre, so pixels shifted
+    // by the margin.
+    Proc3D::TProjector Widened = Job.Projector;
+    Widened.HalfWidth += CornerMargin;
+    Widened.HalfHeight += CornerMargin;
+    Job.Screen = Proc3D::MakeScreen(Widened, Job.Picture.Width + 2 * CornerMargin,
+                                    Job.Picture.Height + 2 * CornerMargin);
     for (uint32_t I = 0; I < Job.Ramp.size(); ++I)
         Job.Ramp[I] = Proc3D::HeightColor(I);
     Job.Scale = HeightScale(Job.Results.YIntervalFrom, Job.Results.YIntervalTo);
@@ -75,24 +82,34 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
 
 // Entries First .. Last - 1 projected. On the grid only defined points are
 // corners; a point taken at random is drawn whenever the picture shows it.
-void ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last)
+// Returns how many are neither.
+size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last)
 {
+    size_t Unused = 0;
     for (size_t K = First; K < Last; ++K) {
         TCorner& Corner = Job.Corners[K];
-        Corner = TCorner{};
+        Corner = {0, 0, -1, 0};
+        ++Unused;  // until it is placed
         Proc3D::TPoint3D Place;
         bool Undefined = false;
         if (!SurfacePlace(Job, K, Place, Undefined) || (Undefined && Job.OnGrid)) continue;
         const Proc3D::TScreenResult Estimate =
             Job.Screen.Usable ? Proc3D::ScreenPoint(Job.Screen, Place, Corner.X, Corner.Y)
                               : Proc3D::TScreenResult::Unsure;
-        if (Estimate != Proc3D::TScreenResult::Pixel &&
-            (!Proc3D::Project(Job.Projector, Place, Corner.X, Corner.Y) ||
-             !CornerWithinReach(Corner.X, Corner.Y)))
+        if (Estimate == Proc3D::TScreenResult::Pixel) {
+            Corner.X -= CornerMargin;
+            Corner.Y -= CornerMargin;
+        } else if (!Proc3D::Project(Job.Projector, Place, Corner.X, Corner.Y) ||
+                   !CornerWithinReach(Corner.X, Corner.Y)) {
             continue;
+        }
         const double Depth = CornerDistance(Place, Job.Projector.Camera);
-        if (Depth >= 0) Corner.Depth = Depth;  // not NaN
+        if (!(Depth >= 0)) continue;  // NaN
+        Corner.Depth = Depth;
+        Corner.Height = Job.Results.Points[K].Y;
+        --Unused;
     }
+    return Unused;
 }
 
 // Whether a filled cell holds grid entry K.
@@ -202,7 +219,8 @@ int32_t SideOfSquares(const TSurfaceJob& Job)
 {
     int64_t X0 = INT64_MAX, X1 = INT64_MIN, Y0 = INT64_MAX, Y1 = INT64_MIN;
     size_t Drawn = 0;
-    for (const TCorner& C : Job.Corners) {
+    for (size_t K = 0; K < Job.Count; ++K) {
+        const TCorner& C = Job.Corners[K];
         if (C.Depth < 0) continue;
         ++Drawn;
         X0 = std::min<int64_t>(X0, C.X), X1 = std::max<int64_t>(X1, C.X);
@@ -225,20 +243,23 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     try {
-        Job.Corners.resize(Job.Count);
+        Job.Corners = std::make_unique_for_overwrite<TCorner[]>(Job.Count);
     } catch (...) {
         return false;
     }
     PrepareJob(View, Job);
-    RunInTwoHalves(
-        Job.Count, SplitOverTwoCores(Job.Count, Cores),
-        [&Job](size_t First, size_t Last, int) noexcept { ProjectCorners(Job, First, Last); });
+    size_t Unused[2] = {0, 0};
+    RunInTwoHalves(Job.Count, SplitOverTwoCores(Job.Count, Cores),
+                   [&Job, &Unused](size_t First, size_t Last, int Part) noexcept {
+                       Unused[Part] = ProjectCorners(Job, First, Last);
+                   });
     if (Job.OnGrid) {
         PaintInParts(Job, static_cast<size_t>(Job.Grid.Cols - 1), Cores,
                      [&Job](size_t First, size_t Last, const TSurfaceTarget& Target) noexcept {
                          PaintCells(Job, First, Last, Target);
                      });
-        PaintLoosePoints(Job);
+        // Every point a corner: every one held by a filled cell.
+        if (Unused[0] + Unused[1] > 0) PaintLoosePoints(Job);
     } else {
         const int32_t Side = SideOfSquares(Job);
         PaintInParts(

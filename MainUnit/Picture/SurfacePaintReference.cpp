@@ -67,13 +67,6 @@ int64_t EdgeValue(const TRefCorner& U, const TRefCorner& V, int64_t X, int64_t Y
            (static_cast<int64_t>(V.Y) - U.Y) * (X - U.X);
 }
 
-bool OnInside(const TRefCorner& U, const TRefCorner& V, int64_t X, int64_t Y)
-{
-    const int64_t E = EdgeValue(U, V, X, Y);
-    const int64_t DX = static_cast<int64_t>(V.X) - U.X, DY = static_cast<int64_t>(V.Y) - U.Y;
-    return E > 0 || (E == 0 && (DY < 0 || (DY == 0 && DX > 0)));
-}
-
 int32_t NearestOfCell(const TRefPaint& R, const size_t (&Cell)[4], int64_t X, int64_t Y)
 {
     size_t Best = Cell[0];
@@ -88,6 +81,36 @@ int32_t NearestOfCell(const TRefPaint& R, const size_t (&Cell)[4], int64_t X, in
     return static_cast<int32_t>(Best);
 }
 
+// A triangle without area: the segment between its two corners farthest
+// apart, the first pair of A-B, B-C, C-A, or the pixel of A.
+void TrySegment(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
+{
+    size_t P = T.Entry[0], Q = T.Entry[0];
+    int64_t Length = -1;
+    for (size_t I = 0; I < 3; ++I) {
+        const TRefCorner &U = R.Corners[T.Entry[I]], &V = R.Corners[T.Entry[(I + 1) % 3]];
+        const int64_t DX = static_cast<int64_t>(V.X) - U.X, DY = static_cast<int64_t>(V.Y) - U.Y;
+        if (DX * DX + DY * DY > Length) {
+            Length = DX * DX + DY * DY;
+            P = T.Entry[I], Q = T.Entry[(I + 1) % 3];
+        }
+    }
+    const TRefCorner &A = R.Corners[P], &B = R.Corners[Q];
+    if (EdgeValue(A, B, X, Y) != 0 || X < std::min(A.X, B.X) || X > std::max(A.X, B.X) ||
+        Y < std::min(A.Y, B.Y) || Y > std::max(A.Y, B.Y))
+        return;
+    const double YA = R.Results.Points[P].Y, YB = R.Results.Points[Q].Y;
+    if (Length == 0) {
+        Offer(R, A.Depth, YA, T.Share, NearestOfCell(R, T.Cell, X, Y));
+        return;
+    }
+    const double Along = static_cast<double>((X - A.X) * (static_cast<int64_t>(B.X) - A.X) +
+                                             (Y - A.Y) * (static_cast<int64_t>(B.Y) - A.Y)) /
+                         static_cast<double>(Length);
+    Offer(R, A.Depth + (B.Depth - A.Depth) * Along, YA + (YB - YA) * Along, T.Share,
+          NearestOfCell(R, T.Cell, X, Y));
+}
+
 void TryTriangle(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
 {
     const TRefCorner* A = &R.Corners[T.Entry[0]];
@@ -95,13 +118,18 @@ void TryTriangle(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
     const TRefCorner* C = &R.Corners[T.Entry[2]];
     size_t EB = T.Entry[1], EC = T.Entry[2];
     int64_t Area = EdgeValue(*A, *B, C->X, C->Y);
-    if (Area == 0) return;
+    if (Area == 0) {
+        TrySegment(R, T, X, Y);
+        return;
+    }
     if (Area < 0) {
         std::swap(B, C);
         std::swap(EB, EC);
         Area = -Area;
     }
-    if (!OnInside(*B, *C, X, Y) || !OnInside(*C, *A, X, Y) || !OnInside(*A, *B, X, Y)) return;
+    // Inside, or on an edge.
+    if (EdgeValue(*B, *C, X, Y) < 0 || EdgeValue(*C, *A, X, Y) < 0 || EdgeValue(*A, *B, X, Y) < 0)
+        return;
     const double WB = static_cast<double>(EdgeValue(*C, *A, X, Y));
     const double WC = static_cast<double>(EdgeValue(*A, *B, X, Y));
     const double Inverse = 1.0 / static_cast<double>(Area);

@@ -13,17 +13,25 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace MainUnit {
 
-// A point where it lands: its pixel and its distance; a negative distance
-// when it is not drawn (or, on the grid, cannot be a corner).
+// A point where it lands: its pixel, its distance and its Y; a negative
+// distance when it is not drawn (or, on the grid, cannot be a corner).
+// Left unset when made: the projection sets every one.
 struct TCorner {
-    int32_t X = 0;
-    int32_t Y = 0;
-    double Depth = -1;
+    int32_t X;
+    int32_t Y;
+    double Depth;
+    double Height;
 };
+
+// How far round the picture corners are placed by the quick estimate: a
+// cell reaching into the picture from farther out is rare (a large zoom),
+// and its corner is projected exactly.
+inline constexpr int32_t CornerMargin = 4096;
 
 struct TSurfaceJob {
     const TResultSet& Results;
@@ -34,14 +42,14 @@ struct TSurfaceJob {
     bool OnGrid = false;
     TSurfaceGrid Grid;
     Proc3D::TProjector Projector;
-    Proc3D::TScreen Screen;
+    Proc3D::TScreen Screen;  // the picture widened by CornerMargin on every side
     std::array<uint32_t, LargestHeightIndex + 1> Ramp{};
     long double Scale = 0;
     double ScaleEstimate = 0;
     TDepthRange Range;
     TDepthScreen DepthScreen;
     Proc3D::TPoint3D Light{};
-    std::vector<TCorner> Corners;
+    std::unique_ptr<TCorner[]> Corners;  // Count of them
 };
 
 // Where one part of the work paints: the picture itself, or a second

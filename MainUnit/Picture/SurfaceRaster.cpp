@@ -63,11 +63,15 @@ struct TTriangle {
 
 // One pixel of the cell inside the picture, at Depth and of the colour of
 // Height, unless something at least as near is there.
-void PutPixel(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell, int32_t X,
-              int32_t Y, double Depth, double Height, uint32_t Share)
+[[gnu::always_inline]] inline void PutPixel(const TSurfaceJob& Job, const TSurfaceTarget& Target,
+                                            const TCell& Cell, int32_t X, int32_t Y, double Depth,
+                                            double Height, uint32_t Share)
 {
     if (!(Depth > 0)) return;
-    const float Stored = DepthEntryValue(Depth);
+    // DepthEntryValue without extended precision: the double compares and
+    // converts exactly as it would.
+    const float Stored =
+        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
     if (Stored == 0.0f || !DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) return;
     const TPixelArray& P = Target.Picture;
     const size_t Pixel =
@@ -117,8 +121,10 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
         if (DX * DX + DY * DY > Length) Length = DX * DX + DY * DY, P = U, Q = V;
     }
     const int64_t DX = static_cast<int64_t>(Q->X) - P->X, DY = static_cast<int64_t>(Q->Y) - P->Y;
-    const int64_t Steps = Length == 0 ? 0 : Gcd(DX < 0 ? -DX : DX, DY < 0 ? -DY : DY);
-    const int64_t SX = Steps == 0 ? 0 : DX / Steps, SY = Steps == 0 ? 0 : DY / Steps;
+    // Most segments join neighbouring pixels: no division to find the step.
+    const int64_t AX = DX < 0 ? -DX : DX, AY = DY < 0 ? -DY : DY;
+    const int64_t Steps = Length == 0 ? 0 : (AX <= 1 && AY <= 1 ? 1 : Gcd(AX, AY));
+    const int64_t SX = Steps <= 1 ? DX : DX / Steps, SY = Steps <= 1 ? DY : DY / Steps;
     int64_t First = 0, Last = Steps;
     if (Steps > 2) {
         NarrowSteps(P->X, SX, Target.Picture.Width, First, Last);
@@ -131,8 +137,12 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
             continue;
         double Depth = P->Depth, Height = P->Height;
         if (Length > 0) {
-            const double Along = static_cast<double>((X - P->X) * DX + (Y - P->Y) * DY) /
-                                 static_cast<double>(Length);
+            const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
+            // The quotient at either end without dividing: the same value.
+            const double Along = Dot == 0 ? 0.0
+                                 : Dot == Length
+                                     ? 1.0
+                                     : static_cast<double>(Dot) / static_cast<double>(Length);
             Depth = P->Depth + (Q->Depth - P->Depth) * Along;
             Height = P->Height + (Q->Height - P->Height) * Along;
         }

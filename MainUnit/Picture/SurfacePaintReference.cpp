@@ -16,7 +16,9 @@ namespace MainUnit {
 namespace {
 
 struct TRefCorner {
-    bool Usable = false;
+    bool Placed = false;     // drawn at all
+    bool Projected = false;  // and X, Y set
+    bool Usable = false;     // a corner of cells, or a square
     int32_t X = 0, Y = 0;
     double Depth = 0;
     Proc3D::TPoint3D Place{};
@@ -190,6 +192,82 @@ void Settle(TRefPaint& R, const TPixelArray& Picture, TDepthBuffer& Depth, int32
                  static_cast<size_t>(Y)] = R.Best.Stored;
 }
 
+void PlaceCorners(TRefPaint& R, const Proc3D::TViewPlane& View, bool OnGrid, size_t Count)
+{
+    const TBoxMapping* Box = R.Choices.Style.Box;
+    const bool Shown = R.Choices.ShowUndefined;
+    R.Corners.resize(Count);
+    for (size_t K = 0; K < Count; ++K) {
+        TRefCorner& C = R.Corners[K];
+        const Proc3D::TPoint3D& P = R.Results.Points[K];
+        bool Undefined = false;
+        C.Placed = Box ? BoxPlaceOfPoint(P, R.Results, Shown, *Box, C.Place, Undefined)
+                       : PlaceOfPoint(P, R.Results, Shown, C.Place, Undefined);
+        if (!C.Placed) continue;
+        C.Depth = CornerDistance(C.Place, View.Camera);
+        C.Projected = Proc3D::ProjectPoint(View, C.Place, C.X, C.Y);
+        C.Usable =
+            !(OnGrid && Undefined) && C.Projected && CornerWithinReach(C.X, C.Y) && C.Depth >= 0;
+    }
+}
+
+void PaintCellsOf(TRefPaint& R, const TSurfaceGrid& Grid, const Proc3D::TViewPlane& View,
+                  const TPixelArray& Picture, TDepthBuffer& Depth)
+{
+    const std::vector<TRefTriangle> Triangles = TrianglesOf(R, Grid, LightPlace(View));
+    for (int32_t Y = 0; Y < Picture.Height; ++Y)
+        for (int32_t X = 0; X < Picture.Width; ++X) {
+            R.Best.Found = false;
+            for (const TRefTriangle& T : Triangles)
+                TryTriangle(R, T, X, Y);
+            Settle(R, Picture, Depth, X, Y);
+        }
+}
+
+// The points no filled cell holds, one after the other through the depth
+// buffer's test.
+void PaintLooseOf(TRefPaint& R, const TSurfaceGrid& Grid, const TPixelArray& Picture,
+                  TDepthBuffer& Depth)
+{
+    for (size_t K = 0; K < R.Corners.size(); ++K) {
+        const TRefCorner& C = R.Corners[K];
+        if (!C.Placed || !C.Projected || HeldByCell(R, Grid, K) || C.X < 0 ||
+            C.X >= Picture.Width || C.Y < 0 || C.Y >= Picture.Height)
+            continue;
+        const float Entry =
+            Depth.Depths[static_cast<size_t>(C.X) * static_cast<size_t>(Picture.Height) +
+                         static_cast<size_t>(C.Y)];
+        R.Best = {Entry != 0.0f, Entry, 0, NoPoint};
+        Offer(R, C.Depth, R.Results.Points[K].Y, FullLightShare, static_cast<int32_t>(K));
+        if (R.Best.Index == static_cast<int32_t>(K)) Settle(R, Picture, Depth, C.X, C.Y);
+    }
+}
+
+void PaintSquaresOf(TRefPaint& R, const TPixelArray& Picture, TDepthBuffer& Depth)
+{
+    int64_t X0 = INT64_MAX, X1 = INT64_MIN, Y0 = INT64_MAX, Y1 = INT64_MIN;
+    size_t Drawn = 0;
+    for (const TRefCorner& C : R.Corners) {
+        if (!C.Usable) continue;
+        ++Drawn;
+        X0 = std::min<int64_t>(X0, C.X), X1 = std::max<int64_t>(X1, C.X);
+        Y0 = std::min<int64_t>(Y0, C.Y), Y1 = std::max<int64_t>(Y1, C.Y);
+    }
+    const int32_t Side = Drawn == 0 ? 1 : SquareWidth(X1 - X0 + 1, Y1 - Y0 + 1, Drawn);
+    for (int32_t Y = 0; Y < Picture.Height; ++Y)
+        for (int32_t X = 0; X < Picture.Width; ++X) {
+            R.Best.Found = false;
+            for (size_t K = 0; K < R.Corners.size(); ++K) {
+                const TRefCorner& C = R.Corners[K];
+                const int32_t SX = SquareStart(C.X, Side), SY = SquareStart(C.Y, Side);
+                if (C.Usable && X >= SX && X < SX + Side && Y >= SY && Y < SY + Side)
+                    Offer(R, C.Depth, R.Results.Points[K].Y, FullLightShare,
+                          static_cast<int32_t>(K));
+            }
+            Settle(R, Picture, Depth, X, Y);
+        }
+}
+
 }  // namespace
 
 bool PaintSurfaceReference(const TResultSet& Results, const Proc3D::TViewPlane& View,
@@ -210,70 +288,13 @@ bool PaintSurfaceReference(const TResultSet& Results, const Proc3D::TViewPlane& 
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     TSurfaceGrid Grid;
     const bool OnGrid = FindSurfaceGrid(Results, Count, Grid);
-    R.Corners.resize(Count);
-    for (size_t K = 0; K < Count; ++K) {
-        TRefCorner& C = R.Corners[K];
-        bool Undefined = false;
-        if (Box ? !BoxPlaceOfPoint(Results.Points[K], Results, Choices.ShowUndefined, *Box, C.Place,
-                                   Undefined)
-                : !PlaceOfPoint(Results.Points[K], Results, Choices.ShowUndefined, C.Place,
-                                Undefined))
-            continue;
-        C.Depth = CornerDistance(C.Place, View.Camera);
-        C.Usable = !(OnGrid && Undefined) && Proc3D::ProjectPoint(View, C.Place, C.X, C.Y) &&
-                   CornerWithinReach(C.X, C.Y) && C.Depth >= 0;
-    }
+    PlaceCorners(R, View, OnGrid, Count);
     if (OnGrid) {
-        const std::vector<TRefTriangle> Triangles = TrianglesOf(R, Grid, LightPlace(View));
-        for (int32_t Y = 0; Y < Picture.Height; ++Y)
-            for (int32_t X = 0; X < Picture.Width; ++X) {
-                R.Best.Found = false;
-                for (const TRefTriangle& T : Triangles)
-                    TryTriangle(R, T, X, Y);
-                Settle(R, Picture, DepthBuffer, X, Y);
-            }
-        for (size_t K = 0; K < Count; ++K) {
-            TRefCorner C = R.Corners[K];
-            if (HeldByCell(R, Grid, K)) continue;
-            bool Undefined = false;
-            if (Box ? !BoxPlaceOfPoint(Results.Points[K], Results, Choices.ShowUndefined, *Box,
-                                       C.Place, Undefined)
-                    : !PlaceOfPoint(Results.Points[K], Results, Choices.ShowUndefined, C.Place,
-                                    Undefined))
-                continue;
-            if (!Proc3D::ProjectPoint(View, C.Place, C.X, C.Y) || C.X < 0 || C.X >= Picture.Width ||
-                C.Y < 0 || C.Y >= Picture.Height)
-                continue;
-            const float Entry =
-                DepthBuffer.Depths[static_cast<size_t>(C.X) * static_cast<size_t>(Picture.Height) +
-                                   static_cast<size_t>(C.Y)];
-            R.Best = {Entry != 0.0f, Entry, 0, NoPoint};
-            Offer(R, CornerDistance(C.Place, View.Camera), Results.Points[K].Y, FullLightShare,
-                  static_cast<int32_t>(K));
-            if (R.Best.Index == static_cast<int32_t>(K)) Settle(R, Picture, DepthBuffer, C.X, C.Y);
-        }
-        return true;
+        PaintCellsOf(R, Grid, View, Picture, DepthBuffer);
+        PaintLooseOf(R, Grid, Picture, DepthBuffer);
+    } else {
+        PaintSquaresOf(R, Picture, DepthBuffer);
     }
-    int64_t X0 = INT64_MAX, X1 = INT64_MIN, Y0 = INT64_MAX, Y1 = INT64_MIN;
-    size_t Drawn = 0;
-    for (const TRefCorner& C : R.Corners) {
-        if (!C.Usable) continue;
-        ++Drawn;
-        X0 = std::min<int64_t>(X0, C.X), X1 = std::max<int64_t>(X1, C.X);
-        Y0 = std::min<int64_t>(Y0, C.Y), Y1 = std::max<int64_t>(Y1, C.Y);
-    }
-    const int32_t Side = Drawn == 0 ? 1 : SquareWidth(X1 - X0 + 1, Y1 - Y0 + 1, Drawn);
-    for (int32_t Y = 0; Y < Picture.Height; ++Y)
-        for (int32_t X = 0; X < Picture.Width; ++X) {
-            R.Best.Found = false;
-            for (size_t K = 0; K < Count; ++K) {
-                const TRefCorner& C = R.Corners[K];
-                const int32_t SX = SquareStart(C.X, Side), SY = SquareStart(C.Y, Side);
-                if (C.Usable && X >= SX && X < SX + Side && Y >= SY && Y < SY + Side)
-                    Offer(R, C.Depth, Results.Points[K].Y, FullLightShare, static_cast<int32_t>(K));
-            }
-            Settle(R, Picture, DepthBuffer, X, Y);
-        }
     return true;
 }
 

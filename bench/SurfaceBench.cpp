@@ -9,6 +9,7 @@
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/SurfacePaint.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
@@ -118,10 +119,11 @@ void BM_SurfaceEnclosedBackground(benchmark::State& State)
         const MainUnit::TPictureRequest Request = MainUnit::PictureRequestOf(S, Result);
         std::vector<uint32_t> Pixels(static_cast<size_t>(S.Width) * static_cast<size_t>(S.Height));
         const uint32_t Background = MainUnit::BackgroundColor(S.Options);
-        MainUnit::FillPicture({Pixels.data(), S.Width, S.Height}, Background);
+        MainUnit::TPicturePlan Plan;
+        MainUnit::PlanPicture(Request, Plan);
         MainUnit::TDepthBuffer Depth;
         MainUnit::PrepareDepthBuffer(Request, Depth);
-        MainUnit::PaintRequestedGraph(Request, {Pixels.data(), S.Width, S.Height}, Depth);
+        MainUnit::PaintPicture(Request, Plan, {Pixels.data(), S.Width, S.Height}, Depth);
         Enclosed = EnclosedBackground(Pixels, S.Width, S.Height, Background, false);
         EnclosedDiagonal = EnclosedBackground(Pixels, S.Width, S.Height, Background, true);
         Drawn = 0;

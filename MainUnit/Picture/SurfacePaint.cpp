@@ -271,22 +271,17 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     return true;
 }
 
-bool PaintRequestedGraph(const TPictureRequest& Request, const TPixelArray& Picture,
-                         TDepthBuffer& DepthBuffer, TCores Cores)
+bool PaintSurfaceOfRequest(const TPictureRequest& Request, const Proc3D::TViewPlane& View,
+                           const TPointStyle& Style, const TPixelArray& Picture,
+                           TDepthBuffer& DepthBuffer, TCores Cores)
 {
-    if (Request.Results == nullptr) return false;
-    const TPictureOptions& Options = Request.Options;
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
-    const TPointStyle Style = PointStyleFor(Options, Box);
-    if (!Options.Surface)
-        return PaintGraph(*Request.Results, Request.ViewPlane, Picture, Request.ShowUndefined,
-                          Request.UseDepthBuffer ? &DepthBuffer : nullptr, Cores, Style);
     if ((DepthBuffer.Width != Picture.Width || DepthBuffer.Height != Picture.Height) &&
         !CreateDepthBuffer(Picture.Width, Picture.Height, DepthBuffer))
         return false;
-    return PaintSurface(*Request.Results, Request.ViewPlane, Picture,
-                        {Request.ShowUndefined, Request.UseDepthBuffer, Options.Light, Style},
-                        DepthBuffer, Cores);
+    return PaintSurface(
+        *Request.Results, View, Picture,
+        {Request.ShowUndefined, Request.UseDepthBuffer, Request.Options.Light, Style}, DepthBuffer,
+        Cores);
 }
 
 }  // namespace MainUnit

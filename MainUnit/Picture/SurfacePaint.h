@@ -54,11 +54,12 @@ bool PaintSurfaceReference(const TResultSet& Results, const Proc3D::TViewPlane& 
                            const TPixelArray& Picture, const TSurfaceChoices& Choices,
                            TDepthBuffer& DepthBuffer);
 
-// The graph of a request into Picture (already filled with the background):
-// as a surface when its options ask for one, otherwise as points. DepthBuffer
-// comes from PrepareDepthBuffer; the surface makes it anew if it has another
-// size. False when nothing could be painted.
-bool PaintRequestedGraph(const TPictureRequest& Request, const TPixelArray& Picture,
-                         TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine);
+// The surface of a request's result set (not null) seen through View in
+// Style, with the request's choices: the picture step's branch when the
+// surface is asked for. DepthBuffer comes from PrepareDepthBuffer; it is made
+// anew if it has another size. False when nothing could be painted.
+bool PaintSurfaceOfRequest(const TPictureRequest& Request, const Proc3D::TViewPlane& View,
+                           const TPointStyle& Style, const TPixelArray& Picture,
+                           TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine);
 
 }  // namespace MainUnit

@@ -24,7 +24,7 @@ std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& R
                        const std::string& DistanceText)
 {
     TViewSettings View;
-    if (!Settings.Fit ||
+    if (!Settings.Options.FitAfterCalculation ||
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
                           ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
         return Settings.Zoom;

@@ -2,6 +2,7 @@
 
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -242,7 +243,8 @@ bool EncodePng(const QImage& Picture, QByteArray& Png)
     // Pictures larger than four of the window's are deflated at the fastest
     // level: about a sixth larger, a quarter faster to write. Quality 80 is
     // the writer's way of asking for zlib's level 1.
-    if (qint64(Picture.width()) * Picture.height() > 4LL * 505 * 526) Writer.setQuality(80);
+    if (qint64(Picture.width()) * Picture.height() > 4LL * PictureWidth * PictureHeight)
+        Writer.setQuality(80);
     return Writer.write(Rgb);
 }
 

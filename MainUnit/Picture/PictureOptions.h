@@ -12,6 +12,10 @@ struct TPictureOptions {
     bool Ticks = false;                // the box's edges with tick values and axis names
     bool LightBackground = false;      // white picture, dark sketch and legend text
     bool FitAfterCalculation = false;  // the fit of a double-click after every calculation
+    // The graph as a filled surface through a depth buffer of its own, and
+    // that surface shaded by a light beside the camera.
+    bool Surface = false;
+    bool Light = false;
 };
 
 // Colours 0x00BBGGRR of what changes with the background.

@@ -71,6 +71,8 @@ std::vector<TOptionSpec> OptionSpecs()
             {"fit", nullptr, "zoom so that the drawn points fill the picture"},
             {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
             {"ticks", nullptr, "draw the box's edges with values and axis names"},
+            {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
+            {"light", nullptr, "shade the surface by a light beside the camera"},
             {"background", "black|white", "background of the picture (default black)"},
             {"size", "WxH",
              "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
@@ -198,6 +200,8 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
     S.Options.Box = Parser.isSet(QStringLiteral("box"));
     S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
+    S.Options.Surface = Parser.isSet(QStringLiteral("surface"));
+    S.Options.Light = Parser.isSet(QStringLiteral("light"));
 }
 
 TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)

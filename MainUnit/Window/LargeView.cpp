@@ -110,7 +110,8 @@ bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
     Request.Height = Picture->ImageHeight();
     if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
-    if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
+    if (NeedsDepthBuffer(Request) &&
+        (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
     return true;
 }

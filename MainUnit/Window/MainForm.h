@@ -225,6 +225,9 @@ public:
     QAction* TicksAction = nullptr;
     QAction* LightBackgroundAction = nullptr;
     QAction* FitAfterCalculationAction = nullptr;
+    // "Draw as surface" and "Shade by light", checkable the same way.
+    QAction* SurfaceAction = nullptr;
+    QAction* LightAction = nullptr;
     // The graph's context menu, built in one place for every view of the graph.
     void FillGraphMenu(QMenu& Menu);
     // Sets the choices and their menu items, and shows the window in them.

@@ -1,6 +1,6 @@
 // The view choices of the graph's context menu: scale the axes to a box,
-// axes with values, a light background and the fit after every
-// calculation. Each is a checkable item, off at start, kept while the
+// axes with values, a light background, the fit after every calculation,
+// the graph drawn as a surface and that surface shaded by a light. Each is a checkable item, off at start, kept while the
 // program runs, and the window, the saved picture and the copied one follow it.
 #include "MainForm.h"
 #include "MainUnit/Calculation/Statistics.h"
@@ -24,7 +24,9 @@ void TMainForm::CreateViewChoiceActions()
         {&BoxAction, "Scale axes to a box"},
         {&TicksAction, "Axes with values"},
         {&LightBackgroundAction, "Light background"},
-        {&FitAfterCalculationAction, "Fit after every calculation"}};
+        {&FitAfterCalculationAction, "Fit after every calculation"},
+        {&SurfaceAction, "Draw as surface"},
+        {&LightAction, "Shade by light"}};
     for (const auto& [Action, Caption] : Items) {
         *Action = new QAction(QString::fromLatin1(Caption), this);
         (*Action)->setCheckable(true);
@@ -44,6 +46,9 @@ void TMainForm::FillGraphMenu(QMenu& Menu)
          {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
         Menu.addAction(Action);
     Menu.addSeparator();
+    Menu.addAction(SurfaceAction);
+    Menu.addAction(LightAction);
+    Menu.addSeparator();
     Menu.addAction(LargeViewAction);
 }
 
@@ -61,7 +66,9 @@ void TMainForm::SetPictureOptions(const TPictureOptions& Options)
         {BoxAction, Options.Box},
         {TicksAction, Options.Ticks},
         {LightBackgroundAction, Options.LightBackground},
-        {FitAfterCalculationAction, Options.FitAfterCalculation}};
+        {FitAfterCalculationAction, Options.FitAfterCalculation},
+        {SurfaceAction, Options.Surface},
+        {LightAction, Options.Light}};
     for (const auto& [Action, State] : States)
         Action->setChecked(State);
     PictureOptions = Options;
@@ -76,6 +83,8 @@ void TMainForm::ViewChoiceToggled()
     PictureOptions.Ticks = TicksAction->isChecked();
     PictureOptions.LightBackground = LightBackgroundAction->isChecked();
     PictureOptions.FitAfterCalculation = FitAfterCalculationAction->isChecked();
+    PictureOptions.Surface = SurfaceAction->isChecked();
+    PictureOptions.Light = LightAction->isChecked();
     ApplyBackgroundColours();
     if (Results.Points.empty()) return;
     if (PictureOptions.Box != BoxBefore) {

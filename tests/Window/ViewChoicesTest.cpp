@@ -77,4 +77,36 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
     EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(Qt::white));
 }
 
+TEST_F(ViewChoicesTest, SurfaceFillsBetweenThePointsAndRecordsThemForThePointer)
+{
+    for (QAction* Action : {Form->SurfaceAction, Form->LightAction}) {
+        EXPECT_TRUE(Action->isCheckable());
+        EXPECT_FALSE(Action->isChecked());
+    }
+    Form->PointsToShowEdit->setText(QStringLiteral("2000"));
+    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    const QImage Plain = Graph();
+    Form->SurfaceAction->trigger();
+    EXPECT_TRUE(Form->PictureOptions.Surface);
+    const QImage Surface = Graph();
+    // Pixels between the points are filled, each with a point to read.
+    int Filled = 0, Unread = 0;
+    for (int Y = 0; Y < Plain.height(); ++Y)
+        for (int X = 0; X < Plain.width(); ++X)
+            if ((Plain.pixel(X, Y) & 0xFFFFFF) == 0 && (Surface.pixel(X, Y) & 0xFFFFFF) != 0) {
+                ++Filled;
+                Unread += Form->GraphPoints[static_cast<size_t>(Y * Plain.width() + X)] ==
+                          MainUnit::NoPoint;
+            }
+    EXPECT_GT(Filled, 1000);
+    EXPECT_EQ(Unread, 0);
+    Form->LightAction->trigger();
+    EXPECT_NE(Graph(), Surface);
+    Form->LightAction->trigger();
+    Form->SurfaceAction->trigger();
+    EXPECT_EQ(Graph(), Plain);
+}
+
 }  // namespace

@@ -104,7 +104,7 @@ void BM_SurfaceEnclosedBackground(benchmark::State& State)
     S.Function = Functions[State.range(0)];
     S.Points = "999999";
     S.HorAngle = "0.7", S.VerAngle = "0.5";
-    S.Fit = true;
+    S.Options.FitAfterCalculation = true;
     S.Options.Box = S.Options.Surface = true;
     S.Options.LightBackground = State.range(2) != 0;
     S.Width = Sizes[State.range(1)].Width, S.Height = Sizes[State.range(1)].Height;

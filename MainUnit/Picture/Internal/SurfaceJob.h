@@ -18,6 +18,18 @@
 
 namespace MainUnit {
 
+// The surface's own depth test, on entries already rounded to 32 bits: a
+// pixel of a cell is decided by its interpolated depth, which has no
+// unrounded distance to compare, so both painters compare what they store.
+inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+{
+    float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
+                                 static_cast<size_t>(Y)];
+    if (Entry != 0.0f && Stored >= Entry) return false;
+    Entry = Stored;
+    return true;
+}
+
 // A point where it lands: its pixel, its distance and its Y; a negative
 // distance when it is not drawn (or, on the grid, cannot be a corner).
 // Left unset when made: the projection sets every one.

@@ -347,8 +347,8 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
     if (!Line.FunctionGiven) return;
-    Form.CalculateWithoutAnnouncement();
-    if (S.Fit && !Form.Results.Points.empty()) Form.GraphImageDoubleClick(0, 0);
+    Form.Calculate(false);
+    if (S.Fit && !Form.Results.Points.empty()) Form.View.Graph.Fit();
 }
 
 }  // namespace MainUnit

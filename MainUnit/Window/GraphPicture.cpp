@@ -179,6 +179,16 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
 
 QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)
 {
+    std::array<QString, LegendLabelCount> LegendTexts;
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
+        LegendTexts[I] = LatinText(*Texts[I]);
+    return RenderGraphPicture(Request, LegendTexts);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request,
+                          const std::array<QString, LegendLabelCount>& LegendTexts)
+{
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
     QImage Graph = BlackImage(QSize(Request.Width, Request.Height));
@@ -199,11 +209,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Le
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}, Qt::white};
+    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, LegendTexts, Qt::white};
     if (Request.Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
-    const auto Texts = LegendTextsInOrder(Legend);
-    for (std::size_t I = 0; I < Texts.size(); ++I)
-        Parts.LegendTexts[I] = LatinText(*Texts[I]);
     return ComposeGraphPicture(Parts);
 }
 

@@ -1,9 +1,10 @@
 // The controls of the main window built from its control table, the fixed
-// pictures drawn, and the tab order set.
-#include "MainForm.h"
+// pictures drawn, and the tab order set; the locked set, the legend labels
+// and the graph group as one picture.
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
+#include "MainUnit/Window/MainFormControls.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 
@@ -80,15 +81,26 @@ QWidget* Find(const std::vector<QWidget*>& Built, std::span<const TControlRow> R
     return Fallback;
 }
 
+void SetTabOrder(const std::vector<QWidget*>& Built)
+{
+    const std::span<const TControlRow> Rows = MainFormControls();
+    std::vector<std::pair<int, QWidget*>> Order;
+    for (std::size_t I = 0; I < Rows.size(); ++I)
+        if (Rows[I].TabOrder > 0) Order.emplace_back(Rows[I].TabOrder, Built[I]);
+    std::sort(Order.begin(), Order.end());
+    for (std::size_t I = 1; I < Order.size(); ++I)
+        QWidget::setTabOrder(Order[I - 1].second, Order[I].second);
+}
+
 }  // namespace
 
-void TMainForm::CreateControls()
+TMainFormControls::TMainFormControls(QWidget& Window)
 {
     const std::span<const TControlRow> Rows = MainFormControls();
     std::vector<QWidget*> Built;
     Built.reserve(Rows.size());
     for (const TControlRow& Row : Rows) {
-        QWidget* Control = MakeControl(Row, Find(Built, Rows, Row.Parent, this),
+        QWidget* Control = MakeControl(Row, Find(Built, Rows, Row.Parent, &Window),
                                        Find(Built, Rows, Row.Buddy, nullptr));
         Control->setObjectName(QString::fromLatin1(Row.Name));
         if (Row.Flags & cfDisabled) Control->setEnabled(false);
@@ -102,15 +114,59 @@ void TMainForm::CreateControls()
     SetTabOrder(Built);
 }
 
-void TMainForm::SetTabOrder(const std::vector<QWidget*>& Built)
+std::array<QWidget*, LockedControlCount> TMainFormControls::LockedControls() const
 {
-    const std::span<const TControlRow> Rows = MainFormControls();
-    std::vector<std::pair<int, QWidget*>> Order;
-    for (std::size_t I = 0; I < Rows.size(); ++I)
-        if (Rows[I].TabOrder > 0) Order.emplace_back(Rows[I].TabOrder, Built[I]);
-    std::sort(Order.begin(), Order.end());
-    for (std::size_t I = 1; I < Order.size(); ++I)
-        QWidget::setTabOrder(Order[I - 1].second, Order[I].second);
+    return {CalculateResultsButton,
+            MinDistanceButton,
+            HelpButton,
+            CloseButton,
+            HorAngleIncButton,
+            HorAngleDecButton,
+            VerAngleIncButton,
+            VerAngleDecButton,
+            DistanceIncButton,
+            DistanceDecButton,
+            ZoomIncButton,
+            ZoomDecButton,
+            UndefResultsCheckBox,
+            ZBufferCheckBox,
+            Outline3DCheckBox,
+            SquareRadioButton,
+            RandomRadioButton,
+            FunctionExpressionEdit,
+            XIntervalFromEdit,
+            XIntervalToEdit,
+            YIntervalFromEdit,
+            YIntervalToEdit,
+            ZIntervalFromEdit,
+            ZIntervalToEdit,
+            PointsToShowEdit,
+            HorAngleEdit,
+            VerAngleEdit,
+            DistanceEdit,
+            ZoomEdit};
+}
+
+std::array<QLabel*, LegendLabelCount> TMainFormControls::LegendLabels() const
+{
+    return {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
+            RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
+            LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
+}
+
+QImage TMainFormControls::GraphPicture(const QImage* Outline) const
+{
+    TGraphPictureParts Parts{&GraphImage->Image(),
+                             Outline ? Outline : &OutLineImage->Image(),
+                             &AxisesImage->Image(),
+                             &LegendImage->Image(),
+                             {}};
+    const auto Labels = LegendLabels();
+    for (std::size_t I = 0; I < Labels.size(); ++I)
+        Parts.LegendTexts[I] = Labels[I]->text();
+    // In the colour the labels show, which follows the background.
+    Parts.LegendTextColor = FunctionExpressionLabel->palette().color(QPalette::WindowText);
+    return ComposeGraphPicture(Parts);
 }
 
 }  // namespace MainUnit

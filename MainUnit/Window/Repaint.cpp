@@ -53,26 +53,24 @@ void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
 TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 {
     if (Results.Points.empty()) return TRefusal::NoResults;
-    TViewSettings View;
-    const TRefusal Refusal =
-        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), ViewRadius(), View);
+    const TRefusal Refusal = View.CheckFields(Plan.View);
     if (Refusal != TRefusal::None) return Refusal;
-    Plan.View = View;
+    const TViewSettings& Settings = Plan.View;
     TPictureRequest& Request = Plan.Request;
     Request.Results = &Results;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
-                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane))
+    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, Settings.VerAngle,
+                               Settings.HorAngle, Settings.Zoom, Settings.Distance,
+                               Request.ViewPlane))
         return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
     if (!Proc3D::CanProject(Request.ViewPlane)) {
         Request.Outline3D = Outline3DCheckBox->isChecked();
         Plan.SketchOnly =
-            SketchViewPlane(Results, View, Request.Width, Request.Height, Request.ViewPlane);
-        return CannotDrawRefusal(Results, View, Request.Width, Request.Height);
+            SketchViewPlane(Results, Settings, Request.Width, Request.Height, Request.ViewPlane);
+        return CannotDrawRefusal(Results, Settings, Request.Width, Request.Height);
     }
 
     // Read once: the repaint draws with the states of this moment.
@@ -98,18 +96,19 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    GraphPoints.resize(static_cast<size_t>(Plan.Request.Width) *
-                       static_cast<size_t>(Plan.Request.Height));
+    TPointRecord& Record = View.Graph.Record;
+    Record.Reset(Plan.Request.Width, Plan.Request.Height);
     PaintGraphAndSketch(
         Plan.Request,
-        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
+        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, Record.Data()},
         Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    if (LargeView) LargeView->Follow(Plan.View, Plan.Request);
+    View.Graph.Shown = {true, Plan.View, Plan.Request};
+    if (View.LargeView) View.LargeView->Follow(Plan.View, Plan.Request);
     // The point under the pointer may have moved away.
-    HidePointReading();
+    Status.HideReading();
 
-    if (!Locked) ShowRestingStatus();
+    if (!Locked) Status.ShowResting();
 }
 
 void TMainForm::RepaintGraph()
@@ -131,7 +130,7 @@ bool TMainForm::RepaintGraphQuietly()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
-        SetStatus(RefusalMessage(Refusal, ViewRadius()));
+        Status.Set(RefusalMessage(Refusal, ViewRadius()));
         DrawSketchAlone(*this, Plan);
         return false;
     }

@@ -54,6 +54,10 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
 // parts scaled to its width. Null when the depth buffer or the picture
 // cannot be had.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend);
+// The same with the legend texts as the window's labels show them, in the
+// order of LegendTextsInOrder.
+QImage RenderGraphPicture(const TPictureRequest& Request,
+                          const std::array<QString, LegendLabelCount>& LegendTexts);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

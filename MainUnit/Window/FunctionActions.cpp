@@ -19,7 +19,7 @@ constexpr char EnterKey = '\r';
 }  // namespace
 
 TFunctionActions::TFunctionActions(TMainFormControls& FormControls, TStatusLine& StatusLine,
-                                   std::function<void()> Calculate)
+                                   const std::function<void()>& Calculate)
     : Controls(FormControls), Status(StatusLine)
 {
     Platform::TEdit* const Expression = Controls.FunctionExpressionEdit;

@@ -17,7 +17,7 @@ class TFunctionActions {
 public:
     // Calculate is what Enter in a function settings field does.
     TFunctionActions(TMainFormControls& Controls, TStatusLine& Status,
-                     std::function<void()> Calculate);
+                     const std::function<void()>& Calculate);
 
     // "Add brackets for the usual priority": the expression replaced, as
     // one undoable edit, by one that means what the usual rules make of it.

@@ -14,7 +14,8 @@ bool TPointRecord::Reset(int32_t NewWidth, int32_t NewHeight)
     Width = NewWidth;
     Height = NewHeight;
     try {
-        Points.assign(static_cast<size_t>(Width) * static_cast<size_t>(Height), NoPoint);
+        // The painter sets every entry; only new ones need a value first.
+        Points.resize(static_cast<size_t>(Width) * static_cast<size_t>(Height), NoPoint);
     } catch (const std::bad_alloc&) {
         Points.clear();
         Points.shrink_to_fit();

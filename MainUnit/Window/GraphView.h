@@ -53,8 +53,8 @@ struct TPointRecord {
     int32_t Width = 0;
     int32_t Height = 0;
 
-    // Sized for Width x Height with no point; false, and empty so that
-    // nothing is picked, when memory lacks.
+    // Sized for Width x Height for the painter, which sets every entry;
+    // false, and empty so that nothing is picked, when memory lacks.
     bool Reset(int32_t NewWidth, int32_t NewHeight);
     // No point on any pixel.
     void Clear();

@@ -117,6 +117,7 @@ void TLargeView::Paint()
     Request.Height = Picture->ImageHeight();
     // Painted without the record when memory lacks: nothing to pick.
     Graph->Record.Reset(Request.Width, Request.Height);
+    if (Request.Results == nullptr) Graph->Record.Clear();
     PaintGraphAndSketch(Request,
                         {Picture->Pixels(), Request.Width, Request.Height, Graph->Record.Data()},
                         Depth, SketchCanvas);

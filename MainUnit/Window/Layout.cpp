@@ -2,7 +2,6 @@
 // pictures drawn, and the tab order set; the locked set, the legend labels
 // and the graph group as one picture.
 #include "MainUnit/Window/ControlTable.h"
-#include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/MainFormControls.h"
 #include "Platform/Application.h"
@@ -109,8 +108,6 @@ TMainFormControls::TMainFormControls(QWidget& Window)
         Row.Bind(*this, Control);
         Built.push_back(Control);
     }
-    DrawAxisesImage(AxisesImage->Canvas());
-    DrawLegendImage(LegendImage->Canvas());
     SetTabOrder(Built);
 }
 

@@ -4,6 +4,7 @@
 
 #include "HelpUnit/HelpForm.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/LargeView.h"
 
 #include <QAction>
@@ -24,6 +25,8 @@ TMainForm::TMainForm()
       FunctionActions(*this, Status, [this] { CalculateResultsButtonClick(); }), View(*this)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
+    DrawAxisesImage(AxisesImage->Canvas());
+    DrawLegendImage(LegendImage->Canvas());
     ConnectEvents();
     OnActivate = [this] { FormActivate(); };
     FormCreate();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/Text/LegendText.h"
+#include "Platform/Controls.h"
 #include "Platform/Edit.h"
 #include "Platform/Picture.h"
 
@@ -10,23 +11,13 @@
 
 #include <array>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QWidget;
-
 namespace MainUnit {
 
 // The input controls that are locked while the window is busy.
 inline constexpr int LockedControlCount = 29;
 
 struct TMainFormControls {
-    // Builds every control of the table on Window, with its tab order and
-    // the fixed pictures drawn.
+    // Builds every control of the table on Window, with its tab order.
     explicit TMainFormControls(QWidget& Window);
 
     // " Function settings "

@@ -25,6 +25,13 @@ void ApplyStep(TMainForm& Form, QLineEdit* Edit, const TStep& Step)
     }
 }
 
+// A step of a field whose step needs only its text.
+void StepField(TMainForm& Form, QLineEdit* Edit, TStep (*Step)(std::string_view, bool),
+               bool Increase)
+{
+    ApplyStep(Form, Edit, Step(FieldText(Edit), Increase));
+}
+
 void ViewEditExit(TMainForm& Form, QLineEdit* Edit)
 {
     // Only the user's typing sets the flag; leaving an unchanged field does
@@ -43,30 +50,12 @@ void ViewEditKeyPress(TMainForm& Form, char Key)
 
 }  // namespace
 
-void TMainForm::HorAngleIncButtonClick()
-{
-    ApplyStep(*this, HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), true));
-}
-void TMainForm::HorAngleDecButtonClick()
-{
-    ApplyStep(*this, HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), false));
-}
-void TMainForm::VerAngleIncButtonClick()
-{
-    ApplyStep(*this, VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), true));
-}
-void TMainForm::VerAngleDecButtonClick()
-{
-    ApplyStep(*this, VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), false));
-}
-void TMainForm::ZoomIncButtonClick()
-{
-    ApplyStep(*this, ZoomEdit, ZoomStep(FieldText(ZoomEdit), true));
-}
-void TMainForm::ZoomDecButtonClick()
-{
-    ApplyStep(*this, ZoomEdit, ZoomStep(FieldText(ZoomEdit), false));
-}
+void TMainForm::HorAngleIncButtonClick() { StepField(*this, HorAngleEdit, HorAngleStep, true); }
+void TMainForm::HorAngleDecButtonClick() { StepField(*this, HorAngleEdit, HorAngleStep, false); }
+void TMainForm::VerAngleIncButtonClick() { StepField(*this, VerAngleEdit, VerAngleStep, true); }
+void TMainForm::VerAngleDecButtonClick() { StepField(*this, VerAngleEdit, VerAngleStep, false); }
+void TMainForm::ZoomIncButtonClick() { StepField(*this, ZoomEdit, ZoomStep, true); }
+void TMainForm::ZoomDecButtonClick() { StepField(*this, ZoomEdit, ZoomStep, false); }
 
 void TMainForm::DistanceIncButtonClick()
 {

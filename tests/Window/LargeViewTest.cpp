@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <vector>
 
@@ -269,6 +270,43 @@ TEST_F(LargeViewTest, ClosedFullScreenItReopensAtItsLastNormalSize)
     QTest::keyClick(&View, Qt::Key_Escape);
     EXPECT_FALSE(View.isFullScreen());
     EXPECT_EQ(View.size(), Normal);
+}
+
+// The wheel, Ctrl+wheel and the double-click over the large view write the
+// view fields as over the main graph: one view, one fit.
+TEST_F(LargeViewTest, GesturesOverEitherPictureWriteTheSameView)
+{
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+    const auto Wheel = [](QWidget* Picture, int Delta, Qt::KeyboardModifiers Modifiers) {
+        const QPointF At(20, 20);
+        QWheelEvent Event(At, Picture->mapToGlobal(At), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                          Modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Picture, &Event);
+    };
+    const std::function<void(QWidget*)> Gestures[] = {
+        [&](QWidget* P) { Wheel(P, 120, Qt::NoModifier); },
+        [&](QWidget* P) { Wheel(P, -240, Qt::ControlModifier); },
+        [](QWidget* P) { QTest::mouseDClick(P, Qt::LeftButton, {}, QPoint(20, 20)); },
+    };
+    for (std::size_t I = 0; I < std::size(Gestures); ++I) {
+        SCOPED_TRACE(I);
+        std::vector<QString> Written;
+        for (QWidget* Picture :
+             {static_cast<QWidget*>(Form->GraphImage), static_cast<QWidget*>(View.Picture)}) {
+            for (auto [Edit, Text] : {std::pair{Form->HorAngleEdit, "0.7"},
+                                      {Form->VerAngleEdit, "0.5"},
+                                      {Form->DistanceEdit, "40"},
+                                      {Form->ZoomEdit, "100"}})
+                Edit->setText(QString::fromLatin1(Text));
+            Gestures[I](Picture);
+            Written.push_back(Form->DistanceEdit->text() + " " + Form->ZoomEdit->text());
+        }
+        EXPECT_NE(Written[0], QStringLiteral("40 100"));
+        EXPECT_EQ(Written[1], Written[0]);
+    }
 }
 
 }  // namespace

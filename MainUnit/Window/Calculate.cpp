@@ -46,14 +46,12 @@ void TMainForm::CalculateResultsButtonClick() { Calculate(true); }
 
 void TMainForm::Calculate(bool Announce)
 {
-    const std::string Texts[] = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
-                                 FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
-                                 FieldText(YIntervalToEdit),  FieldText(ZIntervalFromEdit),
-                                 FieldText(ZIntervalToEdit),  FieldText(FunctionExpressionEdit)};
     const Platform::TUtcTime Now = Platform::CurrentUtcTime();
     TCalculationSettings Settings;
-    Settings.Texts = {Texts[0], Texts[1], Texts[2], Texts[3],
-                      Texts[4], Texts[5], Texts[6], Texts[7]};
+    Settings.Texts = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
+                      FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
+                      FieldText(YIntervalToEdit),  FieldText(ZIntervalFromEdit),
+                      FieldText(ZIntervalToEdit),  FieldText(FunctionExpressionEdit)};
     Settings.SquareOrder = SquareRadioButton->isChecked();
     Settings.RandomSeed = FixedRandomSeed.value_or(
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));

@@ -1,8 +1,8 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
-#include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -16,6 +16,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 
 namespace MainUnit {
 
@@ -70,6 +71,12 @@ QString LatinText(const std::string& Text)
 }
 
 }  // namespace
+
+QColor ForegroundQColor(const TPictureOptions& Options)
+{
+    const uint32_t C = ForegroundColor(Options);
+    return {int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF)};
+}
 
 QFont LegendLabelFont()
 {
@@ -133,6 +140,19 @@ QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
 
 }  // namespace
 
+QImage ComposeBelowGraph(const TGraphPictureParts& Parts)
+{
+    const TGroupPlaces& Places = GroupPlaces();
+    const int Top = Places.Graph.bottom() + 1;
+    QImage Picture(Places.Picture.width(), Places.Picture.bottom() + 1 - Top, QImage::Format_RGB32);
+    Picture.fill(GapColor);
+    QPainter Painter(&Picture);
+    Painter.translate(-Places.Picture.left(), -Top);
+    DrawLowerParts(Painter, Parts);
+    Painter.end();
+    return Picture;
+}
+
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 {
     const TGroupPlaces& Places = GroupPlaces();
@@ -150,17 +170,18 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
     return Picture;
 }
 
-void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
+bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
+                         const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
+                         Platform::TCanvas& Sketch)
 {
     const TPictureOptions& Options = Request.Options;
-    FillPicture(Graph, BackgroundColor(Options));
-    if (Request.Results == nullptr) return;
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
-    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
-               Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-               PointStyleFor(Options, Box));
-    if (Options.Ticks) {
+    const std::optional<TAxesFont> Axes =
+        Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
+                                         : std::nullopt;
+    const TPaintedPicture Painted =
+        PaintPicture(Request, Plan, Graph, DepthBuffer, Axes ? Axes->Style() : TAxesStyle{});
+    if (Request.Results == nullptr) return false;
+    if (Axes) {
         // Text blends with what lies under it, which must be opaque.
         const std::size_t Count =
             static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
@@ -168,25 +189,27 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
             Graph.Pixels[I] |= 0xFF000000u;
         QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
                     QImage::Format_RGBX8888);
-        PaintBoxAxes(Over, *Request.Results, Request.ViewPlane, Options);
+        Axes->Draw(Over, Painted.Axes, Options);
     }
     // The sketch scales the graph's pixels down to its own, whatever the
     // graph's size: the same sketch as the window's for the same view.
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
-                      SketchedBox(*Request.Results, Options.Box), Request.ViewPlane,
+                      SketchedBox(*Request.Results, Request, Plan), Plan.ViewPlane,
                       Request.Outline3D, Options.LightBackground);
+    return Painted.Painted;
 }
 
-QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const TLegendTexts& Legend)
 {
     std::array<QString, LegendLabelCount> LegendTexts;
     const auto Texts = LegendTextsInOrder(Legend);
     for (std::size_t I = 0; I < Texts.size(); ++I)
         LegendTexts[I] = LatinText(*Texts[I]);
-    return RenderGraphPicture(Request, LegendTexts);
+    return RenderGraphPicture(Request, Plan, LegendTexts);
 }
 
-QImage RenderGraphPicture(const TPictureRequest& Request,
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const std::array<QString, LegendLabelCount>& LegendTexts)
 {
     TDepthBuffer DepthBuffer;
@@ -196,7 +219,7 @@ QImage RenderGraphPicture(const TPictureRequest& Request,
     QImage Outline = BlackImage(GroupPlaces().Outline.size());
     Platform::TCanvas OutlineCanvas(Outline, {});
     auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    PaintGraphAndSketch(Request, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
+    PaintGraphAndSketch(Request, Plan, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
                         OutlineCanvas);
     // The opaque top byte that the image format wants.
     for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
@@ -209,8 +232,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request,
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, LegendTexts, Qt::white};
-    if (Request.Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
+    TGraphPictureParts Parts{&Graph,       &Outline,    &Axises,
+                             &LegendImage, LegendTexts, ForegroundQColor(Request.Options)};
     return ComposeGraphPicture(Parts);
 }
 
@@ -227,7 +250,8 @@ bool EncodePng(const QImage& Picture, QByteArray& Png)
     // Pictures larger than four of the window's are deflated at the fastest
     // level: about a sixth larger, a quarter faster to write. Quality 80 is
     // the writer's way of asking for zlib's level 1.
-    if (qint64(Picture.width()) * Picture.height() > 4LL * 505 * 526) Writer.setQuality(80);
+    if (qint64(Picture.width()) * Picture.height() > 4LL * PictureWidth * PictureHeight)
+        Writer.setQuality(80);
     return Writer.write(Rgb);
 }
 

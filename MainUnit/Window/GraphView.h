@@ -64,11 +64,10 @@ struct TPointRecord {
     int32_t Pick(int32_t X, int32_t Y) const;
 };
 
-// What a picture was last asked to paint: the view and the request as the
-// repaint admitted them.
+// What a picture was last asked to paint: the request (with its view) as
+// the repaint admitted it.
 struct TShownView {
     bool Painted = false;  // false: blank, nothing to paint again
-    TViewSettings View{};
     TPictureRequest Request;
 };
 

@@ -2,7 +2,7 @@
 
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
-#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
@@ -68,9 +68,9 @@ TLargeView::TLargeView(QWidget& Owner, TLargeViewHost& ViewHost, const QList<QAc
 
 TLargeView::~TLargeView() = default;
 
-void TLargeView::Follow(const TViewSettings& View, const TPictureRequest& Request)
+void TLargeView::Follow(const TPictureRequest& Request)
 {
-    Graph->Shown = {true, View, Request};
+    Graph->Shown = {true, Request};
     if (isVisible()) Paint();
 }
 
@@ -80,10 +80,9 @@ void TLargeView::Clear()
     if (isVisible()) Paint();
 }
 
-// The main window's request made this window's: its size, and the view
-// plane for it, framed as the main picture with the zoom scaled. False
-// when there is nothing to paint.
-bool TLargeView::PlanPaint(TPictureRequest& Request)
+// The main window's request made this window's: its size, and the plan
+// for it. False when there is nothing to paint.
+bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
 {
     const TShownView& S = Graph->Shown;
     if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
@@ -91,12 +90,7 @@ bool TLargeView::PlanPaint(TPictureRequest& Request)
     Request = S.Request;
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
-    Proc3D::TPoint3D Camera{};
-    if (!Proc3D::CalcViewPlane(Camera, Request.Width, Request.Height, S.View.VerAngle,
-                               S.View.HorAngle,
-                               FramedZoom(S.View.Zoom, Request.Width, Request.Height),
-                               S.View.Distance, Request.ViewPlane) ||
-        !Proc3D::CanProject(Request.ViewPlane))
+    if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
     if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
@@ -107,7 +101,8 @@ void TLargeView::Paint()
 {
     ResizeRepaint->stop();
     TPictureRequest Request;
-    if (!PlanPaint(Request)) {
+    TPicturePlan Plan;
+    if (!PlanPaint(Request, Plan)) {
         // Blank in the background of the choices, without a sketch.
         Request.Results = nullptr;
         Request.Options = Host.Options();
@@ -118,7 +113,7 @@ void TLargeView::Paint()
     // Painted without the record when memory lacks: nothing to pick.
     Graph->Record.Reset(Request.Width, Request.Height);
     if (Request.Results == nullptr) Graph->Record.Clear();
-    PaintGraphAndSketch(Request,
+    PaintGraphAndSketch(Request, Plan,
                         {Picture->Pixels(), Request.Width, Request.Height, Graph->Record.Data()},
                         Depth, SketchCanvas);
     Picture->PixelsWritten();
@@ -128,11 +123,8 @@ void TLargeView::Paint()
 
 void TLargeView::UpdateLegend()
 {
-    // The part of the main window's picture below the graph, with this
-    // view's axes sketch: the sketch, its colour key and the legend.
-    const QImage Whole = Host.GroupPicture(Sketch);
-    Legend->setPixmap(QPixmap::fromImage(
-        Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
+    // The main window's sketch key and legend, with this view's sketch.
+    Legend->setPixmap(QPixmap::fromImage(Host.PictureBelowGraph(Sketch)));
 }
 
 void TLargeView::ToggleFullScreen()

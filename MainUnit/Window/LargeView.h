@@ -6,6 +6,7 @@
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Window/GraphView.h"
@@ -28,11 +29,12 @@ namespace MainUnit {
 inline constexpr const char* LargeViewCaption = "Tessel - large view";
 
 // What the large view needs of the window whose view it shows, beyond the
-// gestures: that window's graph group as a picture, with the large view's
-// own axes sketch in place of the window's.
+// gestures: the part of that window's graph group below the graph (the
+// sketch, its colour key and the legend), with the large view's own axes
+// sketch in place of the window's.
 class TLargeViewHost : public TGraphViewHost {
 public:
-    virtual QImage GroupPicture(const QImage& Sketch) const = 0;
+    virtual QImage PictureBelowGraph(const QImage& Sketch) const = 0;
 
 protected:
     ~TLargeViewHost() = default;
@@ -44,9 +46,9 @@ public:
     TLargeView(QWidget& Owner, TLargeViewHost& Host, const QList<QAction*>& Shortcuts);
     ~TLargeView() override;
 
-    // Paints what the main window's repaint has just painted, View and
-    // Request as it admitted them, at this window's size (now, if shown).
-    void Follow(const TViewSettings& View, const TPictureRequest& Request);
+    // Paints what the main window's repaint has just painted, Request as it
+    // admitted it, at this window's size (now, if shown).
+    void Follow(const TPictureRequest& Request);
     // Blank, as the main window's graph, in the background of the choices.
     void Clear();
     // The legend and sketch below the picture, as the main window has them now.
@@ -75,7 +77,7 @@ private:
     // Where the window was before it went full screen.
     QRect NormalGeometry;
     void Paint();
-    bool PlanPaint(TPictureRequest& Request);
+    bool PlanPaint(TPictureRequest& Request, TPicturePlan& Plan);
 };
 
 }  // namespace MainUnit

@@ -151,19 +151,29 @@ std::array<QLabel*, LegendLabelCount> TMainFormControls::LegendLabels() const
             LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
 }
 
-QImage TMainFormControls::GraphPicture(const QImage* Outline) const
+TGraphPictureParts TMainFormControls::PictureParts(const QImage& Outline) const
 {
+    // The texts in the colour the labels show, which follows the background.
     TGraphPictureParts Parts{&GraphImage->Image(),
-                             Outline ? Outline : &OutLineImage->Image(),
+                             &Outline,
                              &AxisesImage->Image(),
                              &LegendImage->Image(),
-                             {}};
+                             {},
+                             FunctionExpressionLabel->palette().color(QPalette::WindowText)};
     const auto Labels = LegendLabels();
     for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
-    // In the colour the labels show, which follows the background.
-    Parts.LegendTextColor = FunctionExpressionLabel->palette().color(QPalette::WindowText);
-    return ComposeGraphPicture(Parts);
+    return Parts;
+}
+
+QImage TMainFormControls::GraphPicture() const
+{
+    return ComposeGraphPicture(PictureParts(OutLineImage->Image()));
+}
+
+QImage TMainFormControls::PictureBelowGraph(const QImage& Outline) const
+{
+    return ComposeBelowGraph(PictureParts(Outline));
 }
 
 }  // namespace MainUnit

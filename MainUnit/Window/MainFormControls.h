@@ -13,6 +13,8 @@
 
 namespace MainUnit {
 
+struct TGraphPictureParts;
+
 // The input controls that are locked while the window is busy.
 inline constexpr int LockedControlCount = 29;
 
@@ -104,9 +106,13 @@ struct TMainFormControls {
     std::array<QWidget*, LockedControlCount> LockedControls() const;
     // The legend labels in the order of LegendTextsInOrder.
     std::array<QLabel*, LegendLabelCount> LegendLabels() const;
-    // What the graph group shows, as one picture. With Outline, that sketch
-    // is shown in place of the window's.
-    QImage GraphPicture(const QImage* Outline = nullptr) const;
+    // What the graph group shows, as one picture.
+    QImage GraphPicture() const;
+    // The parts of that picture below the graph, with Outline for the sketch.
+    QImage PictureBelowGraph(const QImage& Outline) const;
+
+private:
+    TGraphPictureParts PictureParts(const QImage& Outline) const;
 };
 
 }  // namespace MainUnit

@@ -1,6 +1,7 @@
 #include "MainUnit/Window/MainView.h"
 
-#include "MainUnit/Calculation/Statistics.h"
+#include "MainUnit/Calculation/CalculationDriver.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Text/Refusal.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -83,7 +84,10 @@ void TMainView::ShowMenu(QWidget& Over, const QPoint& Position)
     Form.Menu.Show(Over, Position, !Form.Results.Points.empty());
 }
 
-QImage TMainView::GroupPicture(const QImage& Sketch) const { return Form.GraphPicture(&Sketch); }
+QImage TMainView::PictureBelowGraph(const QImage& Sketch) const
+{
+    return Form.PictureBelowGraph(Sketch);
+}
 
 QImage TMainView::ViewPicture() const
 {
@@ -93,7 +97,9 @@ QImage TMainView::ViewPicture() const
     const auto Labels = Form.LegendLabels();
     for (std::size_t I = 0; I < Labels.size(); ++I)
         Texts[I] = Labels[I]->text();
-    const QImage Picture = RenderGraphPicture(Shown.Request, Texts);
+    TPicturePlan Plan;
+    if (PlanPicture(Shown.Request, Plan) != TRefusal::None) return Form.GraphPicture();
+    const QImage Picture = RenderGraphPicture(Shown.Request, Plan, Texts);
     return Picture.isNull() ? Form.GraphPicture() : Picture;
 }
 
@@ -107,11 +113,9 @@ void TMainView::FitZoomField()
 
 void TMainView::CorrectDistanceField()
 {
-    double Distance = 0;
-    const bool DistanceValid = ReadReal(FieldText(Form.DistanceEdit), Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(Form.ViewRadius(), DistanceValid, Distance);
-    if (Correction.Replace) SetFieldText(Form.DistanceEdit, FormatReal(Correction.Distance));
+    const std::string Corrected =
+        CorrectedDistanceText(FieldText(Form.DistanceEdit), Form.ViewRadius());
+    if (!Corrected.empty()) SetFieldText(Form.DistanceEdit, Corrected);
 }
 
 }  // namespace MainUnit

@@ -45,7 +45,7 @@ public:
     void WriteView(const TViewTexts& Texts) override;
     void ShowReading(const std::string& Reading) override;
     void ShowMenu(QWidget& Over, const QPoint& Position) override;
-    QImage GroupPicture(const QImage& Sketch) const override;
+    QImage PictureBelowGraph(const QImage& Sketch) const override;
 
 private:
     TMainForm& Form;

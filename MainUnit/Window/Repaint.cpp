@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewPrecision.h"
 #include "MainUnit/Text/Messages.h"
@@ -28,11 +29,10 @@ using Platform::TMessageKind;
 
 // What a repaint has found and made ready once its checks have passed.
 struct TRepaintPlan {
-    Proc3D::TPoint3D Camera{0, 0, 0};
     TPictureRequest Request;
-    TViewSettings View{};
+    TPicturePlan Picture;
     TDepthBuffer DepthBuffer;  // released on every way out
-    // The graph cannot be drawn, but the sketch can, through Request.ViewPlane.
+    // The graph cannot be drawn, but the sketch can, through Picture.ViewPlane.
     bool SketchOnly = false;
 };
 
@@ -44,7 +44,7 @@ void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
     if (!Plan.SketchOnly) return;
     Platform::TCanvas& Sketch = Form.OutLineImage->Canvas();
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Plan.Request.Width,
-                      Plan.Request.Height, Form.Results, Plan.Request.ViewPlane,
+                      Plan.Request.Height, Form.Results, Plan.Picture.ViewPlane,
                       Plan.Request.Outline3D);
 }
 
@@ -53,24 +53,20 @@ void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
 TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 {
     if (Results.Points.empty()) return TRefusal::NoResults;
-    const TRefusal Refusal = View.CheckFields(Plan.View);
-    if (Refusal != TRefusal::None) return Refusal;
-    const TViewSettings& Settings = Plan.View;
     TPictureRequest& Request = Plan.Request;
+    const TRefusal Refusal = View.CheckFields(Request.View);
+    if (Refusal != TRefusal::None) return Refusal;
     Request.Results = &Results;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, Settings.VerAngle,
-                               Settings.HorAngle, Settings.Zoom, Settings.Distance,
-                               Request.ViewPlane))
-        return TRefusal::ViewPlane;
+    if (PlanPicture(Request, Plan.Picture) != TRefusal::None) return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Request.ViewPlane)) {
+    if (!Proc3D::CanProject(Plan.Picture.ViewPlane)) {
         Request.Outline3D = Outline3DCheckBox->isChecked();
-        Plan.SketchOnly =
-            SketchViewPlane(Results, Settings, Request.Width, Request.Height, Request.ViewPlane);
-        return CannotDrawRefusal(Results, Settings, Request.Width, Request.Height);
+        Plan.SketchOnly = SketchViewPlane(Results, Request.View, Request.Width, Request.Height,
+                                          Plan.Picture.ViewPlane);
+        return CannotDrawRefusal(Results, Request.View, Request.Width, Request.Height);
     }
 
     // Read once: the repaint draws with the states of this moment.
@@ -85,8 +81,9 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 {
     // The fields show the beginning of a long number, the tooltip all of it.
-    const std::pair<QLineEdit*, double> Coordinates[] = {
-        {CameraXEdit, Plan.Camera.X}, {CameraYEdit, Plan.Camera.Y}, {CameraZEdit, Plan.Camera.Z}};
+    const std::pair<QLineEdit*, double> Coordinates[] = {{CameraXEdit, Plan.Picture.Camera.X},
+                                                         {CameraYEdit, Plan.Picture.Camera.Y},
+                                                         {CameraZEdit, Plan.Picture.Camera.Z}};
     for (const auto& [Field, Value] : Coordinates) {
         SetFieldText(Field, FormatReal(Value));
         Field->setToolTip(Field->text());
@@ -99,12 +96,12 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     TPointRecord& Record = View.Graph.Record;
     Record.Reset(Plan.Request.Width, Plan.Request.Height);
     PaintGraphAndSketch(
-        Plan.Request,
+        Plan.Request, Plan.Picture,
         {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, Record.Data()},
         Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    View.Graph.Shown = {true, Plan.View, Plan.Request};
-    if (View.LargeView) View.LargeView->Follow(Plan.View, Plan.Request);
+    View.Graph.Shown = {true, Plan.Request};
+    if (View.LargeView) View.LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.
     Status.HideReading();
 

@@ -8,6 +8,7 @@
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +26,7 @@ void ApplyBackgroundColours(TMainForm& Form)
     const bool Light = Form.PictureOptions.LightBackground;
     DrawLegendImage(Form.LegendImage->Canvas(), Light);
     DrawAxisesImage(Form.AxisesImage->Canvas(), Light);
-    const QColor Text = Light ? QColor(0x20, 0x20, 0x20) : QColor(Qt::white);
+    const QColor Text = ForegroundQColor(Form.PictureOptions);
     for (QLabel* Label : Form.LegendLabels()) {
         QPalette Palette = Label->palette();
         for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})

@@ -365,7 +365,7 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     // With --fit, the fit after every calculation: the first is the one below.
     Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
-    if (Line.FunctionGiven) Form.CalculateWithoutAnnouncement();
+    if (Line.FunctionGiven) Form.Calculate(false);
 }
 
 }  // namespace MainUnit

@@ -202,6 +202,16 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const TLegendTexts& Legend)
 {
+    std::array<QString, LegendLabelCount> LegendTexts;
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
+        LegendTexts[I] = LatinText(*Texts[I]);
+    return RenderGraphPicture(Request, Plan, LegendTexts);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const std::array<QString, LegendLabelCount>& LegendTexts)
+{
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
     QImage Graph = BlackImage(QSize(Request.Width, Request.Height));
@@ -222,11 +232,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph,       &Outline, &Axises,
-                             &LegendImage, {},       ForegroundQColor(Request.Options)};
-    const auto Texts = LegendTextsInOrder(Legend);
-    for (std::size_t I = 0; I < Texts.size(); ++I)
-        Parts.LegendTexts[I] = LatinText(*Texts[I]);
+    TGraphPictureParts Parts{&Graph,       &Outline,    &Axises,
+                             &LegendImage, LegendTexts, ForegroundQColor(Request.Options)};
     return ComposeGraphPicture(Parts);
 }
 

@@ -18,74 +18,40 @@
 
 namespace MainUnit {
 
-void TMainForm::CreateViewChoiceActions()
+namespace {
+
+// The fixed pictures and legend labels in the colours of the background.
+void ApplyBackgroundColours(TMainForm& Form)
 {
-    const std::pair<QAction**, const char*> Items[] = {
-        {&BoxAction, "Scale axes to a box"},
-        {&TicksAction, "Axes with values"},
-        {&LightBackgroundAction, "Light background"},
-        {&FitAfterCalculationAction, "Fit after every calculation"},
-        {&SurfaceAction, "Draw as surface"},
-        {&LightAction, "Shade by light"}};
-    for (const auto& [Action, Caption] : Items) {
-        *Action = new QAction(QString::fromLatin1(Caption), this);
-        (*Action)->setCheckable(true);
-        connect(*Action, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    const bool Light = Form.PictureOptions.LightBackground;
+    DrawLegendImage(Form.LegendImage->Canvas(), Light);
+    DrawAxisesImage(Form.AxisesImage->Canvas(), Light);
+    const QColor Text = ForegroundQColor(Form.PictureOptions);
+    for (QLabel* Label : Form.LegendLabels()) {
+        QPalette Palette = Label->palette();
+        for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            Palette.setColor(Group, QPalette::WindowText, Text);
+        Label->setPalette(Palette);
     }
 }
 
-void TMainForm::FillGraphMenu(QMenu& Menu)
-{
-    const bool HaveResults = !Results.Points.empty();
-    for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction}) {
-        Action->setEnabled(HaveResults);
-        Menu.addAction(Action);
-    }
-    Menu.addSeparator();
-    for (QAction* Action :
-         {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
-        Menu.addAction(Action);
-    Menu.addSeparator();
-    Menu.addAction(SurfaceAction);
-    Menu.addAction(LightAction);
-    Menu.addSeparator();
-    Menu.addAction(LargeViewAction);
-}
+}  // namespace
 
 double TMainForm::ViewRadius() const { return MainUnit::ViewRadius(Results, PictureOptions.Box); }
 
-TViewTexts TMainForm::FitTexts(const TViewSettings& View) const
-{
-    return FitViewToPoints(View, Results, UndefResultsCheckBox->isChecked(), PictureOptions,
-                           GraphImage->ImageWidth(), GraphImage->ImageHeight());
-}
-
 void TMainForm::SetPictureOptions(const TPictureOptions& Options)
 {
-    const std::pair<QAction*, bool> States[] = {
-        {BoxAction, Options.Box},
-        {TicksAction, Options.Ticks},
-        {LightBackgroundAction, Options.LightBackground},
-        {FitAfterCalculationAction, Options.FitAfterCalculation},
-        {SurfaceAction, Options.Surface},
-        {LightAction, Options.Light}};
-    for (const auto& [Action, State] : States)
-        Action->setChecked(State);
+    Menu.SetChoices(Options);
     PictureOptions = Options;
-    ApplyBackgroundColours();
+    ApplyBackgroundColours(*this);
 }
 
 void TMainForm::ViewChoiceToggled()
 {
     const bool BoxBefore = PictureOptions.Box;
     const double RadiusBefore = ViewRadius();
-    PictureOptions.Box = BoxAction->isChecked();
-    PictureOptions.Ticks = TicksAction->isChecked();
-    PictureOptions.LightBackground = LightBackgroundAction->isChecked();
-    PictureOptions.FitAfterCalculation = FitAfterCalculationAction->isChecked();
-    PictureOptions.Surface = SurfaceAction->isChecked();
-    PictureOptions.Light = LightAction->isChecked();
-    ApplyBackgroundColours();
+    PictureOptions = Menu.Choices(PictureOptions);
+    ApplyBackgroundColours(*this);
     if (Results.Points.empty()) return;
     if (PictureOptions.Box != BoxBefore) {
         // The radius the distance must exceed changes with the box: the
@@ -96,26 +62,10 @@ void TMainForm::ViewChoiceToggled()
         if (ReadReal(FieldText(DistanceEdit), Distance) && RadiusBefore > 0)
             SetFieldText(DistanceEdit, FormatReal(static_cast<long double>(Distance) /
                                                   RadiusBefore * ViewRadius()));
-        CorrectDistanceField();
-        if (PictureOptions.FitAfterCalculation) FitZoomField();
+        View.CorrectDistanceField();
+        if (PictureOptions.FitAfterCalculation) View.FitZoomField();
     }
     RepaintGraph();
-}
-
-void TMainForm::ApplyBackgroundColours()
-{
-    const bool Light = PictureOptions.LightBackground;
-    DrawLegendImage(LegendImage->Canvas(), Light);
-    DrawAxisesImage(AxisesImage->Canvas(), Light);
-    const QColor Text = ForegroundQColor(PictureOptions);
-    for (QLabel* Label : {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
-                          RedWhiteLabel, RedLabel, YellowLabel, GreenLabel, LightBlueLabel,
-                          BlueLabel, PurpleLabel, UndefinedLabel}) {
-        QPalette Palette = Label->palette();
-        for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            Palette.setColor(Group, QPalette::WindowText, Text);
-        Label->setPalette(Palette);
-    }
 }
 
 }  // namespace MainUnit

@@ -430,10 +430,10 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
     std::string Expected;
     for (const QPoint& P : Pixels) {
         Picks << "--pick" << QStringLiteral("%1,%2").arg(P.x()).arg(P.y());
-        Expected +=
-            MainUnit::PickLine(P.x(), P.y(), Form->Results,
-                               MainUnit::PickPoint(Form->GraphPoints.data(), W, H, P.x(), P.y())) +
-            "\n";
+        Expected += MainUnit::PickLine(P.x(), P.y(), Form->Results,
+                                       MainUnit::PickPoint(Form->View.Graph.Record.Points.data(), W,
+                                                           H, P.x(), P.y())) +
+                    "\n";
     }
     EXPECT_NE(Expected.find(": x="), std::string::npos);
     EXPECT_NE(Expected.find(": none"), std::string::npos);

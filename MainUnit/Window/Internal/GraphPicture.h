@@ -64,6 +64,10 @@ QImage ComposeBelowGraph(const TGraphPictureParts& Parts);
 // cannot be had.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const TLegendTexts& Legend);
+// The same with the legend texts as the window's labels show them, in the
+// order of LegendTextsInOrder.
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const std::array<QString, LegendLabelCount>& LegendTexts);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

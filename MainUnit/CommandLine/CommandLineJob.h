@@ -69,6 +69,7 @@ TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
 struct TCommandLineResult {
     TResultSet Results;
     std::string Expression;  // blank-free, as the legend shows it
+    std::string GridNote;    // GridSizeNote of the set, as the window's status line shows it
     TViewSettings View;      // as read back from the texts the window would show
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};

@@ -36,6 +36,7 @@ void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
     // A calculation that ends after the old set was given up leaves no set.
     // The old graph is still on screen while the box is open.
     if (Outcome.SetReplaced) {
+        GridNote.clear();
         ReleasePoints(Results);
         ClearImages();
         UpdateLegend(nullptr);
@@ -75,6 +76,7 @@ void TMainForm::Calculate(bool Announce)
     }
 
     ResultExpression = Plan.Settings.Expression.data();
+    GridNote = Outcome.GridNote;
     if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
     if (PictureOptions.FitAfterCalculation) FitZoomField();
     RepaintGraph();

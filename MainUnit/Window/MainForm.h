@@ -348,6 +348,8 @@ private:
     // What the status line shows when no reading is: the last text set.
     TStatusText RestingStatus;
     bool ReadingShown = false;
+    // Of the set shown: the grid holds far more points than were asked.
+    std::string GridNote;
     void ViewEditKeyPress(char Key);
     // True while the box of a refused repaint is open.
     bool RepaintRefusalShown = false;

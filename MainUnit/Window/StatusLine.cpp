@@ -34,9 +34,10 @@ void TMainForm::ShowStatusText(const TStatusText& Status)
 void TMainForm::ShowRestingStatus()
 {
     // Only the priority warning outlasts the work: it concerns the text
-    // whose graph is shown, until that text is edited.
+    // whose graph is shown, until that text is edited. Otherwise a grid of
+    // far more points than asked says so while its set is shown.
     TStatusText Status = TypingStatus(FieldText(FunctionExpressionEdit));
-    if (!Status.Warning) Status = {};
+    if (!Status.Warning) Status = {GridNote, {}, false};
     SetStatus(Status);
 }
 

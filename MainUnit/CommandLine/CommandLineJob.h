@@ -8,7 +8,9 @@
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Text/Refusal.h"
 #include "Proc3D/Proc3D.h"
@@ -71,11 +73,7 @@ struct TCommandLineResult {
     std::string Expression;  // blank-free, as the legend shows it
     std::string GridNote;    // GridSizeNote of the set, as the window's status line shows it
     TViewSettings View;      // as read back from the texts the window would show
-    Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
-    // The size of the picture the view plane is built for.
-    int32_t Width = GraphWidth;
-    int32_t Height = GraphHeight;
+    TPicturePlan Plan;       // the camera and view plane of the settings' picture
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
@@ -99,11 +97,14 @@ std::string FiguresText(const TCommandLineResult& Result);
 TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
                                  const TCommandLineResult& Result);
 
-// The answer to every --pick, one line each: the graph painted as the
-// picture paints it, recording which point set each pixel. Refused with its
-// message (nothing in Text) when a pick lies outside the picture; false in
-// Painted when the memory for the painting cannot be had.
-std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
-                      std::string& Text, bool& Painted);
+// The answer to every --pick, one line each in Text: the graph painted as
+// the picture paints it, recording which point set each pixel. PickOutside
+// (nothing in Text) when a pick lies outside the picture, PickPicture when
+// the memory for the painting cannot be had.
+struct TPicksAnswer {
+    std::string Text;
+    TPickRefusal Refusal;
+};
+TPicksAnswer PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result);
 
 }  // namespace MainUnit

@@ -270,7 +270,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
-        PictureRequestOf(S, Result),
+        PictureRequestOf(S, Result), Result.Plan,
         MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
@@ -336,20 +336,15 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     if (!Result.GridNote.empty()) PrintError(Result.GridNote);
     // The picks are answered before anything is written, so that one
     // outside the picture leaves no file behind.
-    std::string Picks;
+    TPicksAnswer Picks;
     if (!Line.Settings.Picks.empty()) {
-        bool Painted = false;
-        const std::string Outside = PicksText(Line.Settings, Result, Picks, Painted);
-        if (!Outside.empty()) {
-            PrintError(Outside);
-            return ExitRefused;
-        }
-        if (!Painted) {
-            PrintError("The picture for '--pick' cannot be made.");
-            return ExitUnwritable;
+        Picks = PicksText(Line.Settings, Result);
+        if (Picks.Refusal.Refusal != TRefusal::None) {
+            PrintError(RefusalMessage(Picks.Refusal.Refusal, Picks.Refusal.Figures));
+            return Picks.Refusal.Refusal == TRefusal::PickOutside ? ExitRefused : ExitUnwritable;
         }
     }
-    if (Line.Output.isEmpty()) return PrintOutput(Picks) ? 0 : ExitUnwritable;
+    if (Line.Output.isEmpty()) return PrintOutput(Picks.Text) ? 0 : ExitUnwritable;
     // Standard output that holds the file takes no figures: they go beside it.
     const bool FiguresBeside =
         IsStandardOutput(Line.Output) || IsWhereDescriptorWrites(Bytes(Line.Output), 1);
@@ -359,7 +354,7 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                                  return WritePointsCsv(Result.Results, Write);
                              });
     if (Status != 0) return Status;
-    std::string Figures = FiguresText(Result) + Picks;
+    std::string Figures = FiguresText(Result) + Picks.Text;
     if (Line.Settings.UsualPriority)
         Figures = "function: " + Line.Settings.Function + "\n" + Figures;
     if (FiguresBeside) {

@@ -95,7 +95,7 @@ uint64_t PictureJobBytes(const TJobPicture& Picture)
                           (BelowGraphRows * Width + GraphWidth - 1) / GraphWidth;
     const uint64_t WholePixels = std::max(Width, uint64_t{GraphWidth}) * Rows;
     return PaintingBytes(Pixels, Picture.DepthBuffer, false) +
-           WholePixels * (sizeof(uint32_t) + 2 * 3) + EncoderBytes + ToolkitBytes;
+           WholePixels * (sizeof(uint32_t) + 2 * uint64_t{3}) + EncoderBytes + ToolkitBytes;
 }
 
 // The picks: a painting that records which point set every pixel.

@@ -208,6 +208,22 @@ int ReplaceFile(const std::string& Path, const TFileContent& Content)
     return 0;
 }
 
+// Writes where the chain of links ended: an open descriptor or what is not
+// a regular file in place, a regular file or a new name by replacing it; 0
+// or the error.
+int WriteResolved(const std::string& Path, int Descriptor, const TFileContent& Content)
+{
+    if (Descriptor >= 0) return WriteToOpenFile(Descriptor, Content);
+    struct stat Info {};
+    const bool Exists = ::stat(Path.c_str(), &Info) == 0;
+    if (Exists && !S_ISREG(Info.st_mode)) return WriteInPlace(Path, Content);
+    // A file the user may not write is refused as the shell's ">" refuses
+    // it, although the folder would allow replacing it. The superuser may
+    // write any file, here as there.
+    if (Exists && ::faccessat(AT_FDCWD, Path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+    return ReplaceFile(Path, Content);
+}
+
 }  // namespace
 
 bool WriteToDescriptor(int Fd, const TFileContent& Content, std::string& Reason)
@@ -222,24 +238,8 @@ bool WriteFileAtomically(const std::string& GivenPath, const TFileContent& Conte
 {
     std::string Path = GivenPath;
     int Descriptor = -1;
-    int Error = FollowLinks(Path, Descriptor) ? 0 : errno;
-    struct stat Info {};
-    if (Error != 0) {
-        // Reported below.
-    } else if (Descriptor >= 0) {
-        Error = WriteToOpenFile(Descriptor, Content);
-    } else if (::stat(Path.c_str(), &Info) != 0) {
-        Error = ReplaceFile(Path, Content);
-    } else if (!S_ISREG(Info.st_mode)) {
-        Error = WriteInPlace(Path, Content);
-    } else if (::faccessat(AT_FDCWD, Path.c_str(), W_OK, AT_EACCESS) != 0) {
-        // A file the user may not write is refused as the shell's ">" refuses
-        // it, although the folder would allow replacing it. The superuser may
-        // write any file, here as there.
-        Error = errno;
-    } else {
-        Error = ReplaceFile(Path, Content);
-    }
+    const int Error =
+        FollowLinks(Path, Descriptor) ? WriteResolved(Path, Descriptor, Content) : errno;
     if (Error != 0) Reason = std::strerror(Error);
     return Error == 0;
 }

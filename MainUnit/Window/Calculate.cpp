@@ -67,6 +67,8 @@ void TMainForm::Calculate(bool Announce)
         const TBusyState Busy(*this, StatusCalculating);
         Outcome = RunCalculation(Plan, FieldText(DistanceEdit), Results);
         if (!Outcome.NewDistance.empty()) SetFieldText(DistanceEdit, Outcome.NewDistance);
+        // The new set's, for the status line when the busy time ends.
+        GridNote = Outcome.GridNote;
     }
     if (Outcome.Refusal != TRefusal::None) {
         ReportCalculationRefusal(Outcome);
@@ -74,7 +76,6 @@ void TMainForm::Calculate(bool Announce)
     }
 
     ResultExpression = Plan.Settings.Expression.data();
-    GridNote = Outcome.GridNote;
     if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
     if (PictureOptions.FitAfterCalculation) FitZoomField();
     RepaintGraph();

@@ -36,6 +36,7 @@ void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
     // A calculation that ends after the old set was given up leaves no set.
     // The old graph is still on screen while the box is open.
     if (Outcome.SetReplaced) {
+        Status.GridNote.clear();
         ReleasePoints(Results);
         ClearImages();
         UpdateLegend(nullptr);
@@ -64,6 +65,8 @@ void TMainForm::Calculate(bool Announce)
         const TBusyState Busy(*this, StatusCalculating);
         Outcome = RunCalculation(Plan, FieldText(DistanceEdit), Results);
         if (!Outcome.NewDistance.empty()) SetFieldText(DistanceEdit, Outcome.NewDistance);
+        // The new set's, for the status line when the busy time ends.
+        Status.GridNote = Outcome.GridNote;
     }
     if (Outcome.Refusal != TRefusal::None) {
         ReportCalculationRefusal(Outcome);

@@ -36,9 +36,10 @@ void TStatusLine::Show(const TStatusText& Status)
 void TStatusLine::ShowResting()
 {
     // Only the priority warning outlasts the work: it concerns the text
-    // whose graph is shown, until that text is edited.
+    // whose graph is shown, until that text is edited. Otherwise a grid of
+    // far more points than asked says so while its set is shown.
     TStatusText Status = TypingStatus(FieldText(&Expression));
-    if (!Status.Warning) Status = {};
+    if (!Status.Warning) Status = {GridNote, {}, false};
     Set(Status);
 }
 

@@ -28,8 +28,11 @@ public:
     void Set(const std::string& Text);
     void Set(const TStatusText& Status);
     // After the work of a busy time or a quiet repaint: the priority warning
-    // of the expression if it has one, else nothing.
+    // of the expression if it has one, else the grid note.
     void ShowResting();
+    // Of the set shown: the grid holds far more points than were asked
+    // (empty when it does not).
+    std::string GridNote;
     // While idle, the reading of the expression as it is typed; a busy text
     // stays until the work ends (the field is locked meanwhile).
     void ShowTyping();

@@ -6,6 +6,7 @@
 #include "MainUnit/Calculation/PointStorage.h"
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Calculation/Sampling.h"
+#include "Timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,14 +78,6 @@ template <bool Fast> void BM_EvaluationLoop(benchmark::State& State)
 BENCHMARK(BM_Calculation)
     ->ArgsProduct({{1, 0}, {0, 1}})
     ->ArgNames({"square", "twocores"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
-BENCHMARK_TEMPLATE(BM_EvaluationLoop, true)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
-BENCHMARK_TEMPLATE(BM_EvaluationLoop, false)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
+BENCHMARK_TEMPLATE(BM_EvaluationLoop, true)->Apply(InMillisecondsOfWallAndProcessor);
+BENCHMARK_TEMPLATE(BM_EvaluationLoop, false)->Apply(InMillisecondsOfWallAndProcessor);

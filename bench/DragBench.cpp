@@ -7,6 +7,7 @@
 #include "MainUnit/Window/LargeView.h"
 #include "MainUnit/Window/MainForm.h"
 #include "MillionPoints.h"
+#include "Timing.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -111,16 +112,12 @@ void BM_DragStep(benchmark::State& State)
 BENCHMARK(BM_DragStep)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"zbuffer", "boxticks"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 BENCHMARK(BM_LargeViewDragStep)
     ->Arg(0)
     ->Arg(1)
     ->ArgName("zbuffer")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
+#include "Timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -240,6 +241,4 @@ BENCHMARK(BM_Floor)
                         B->Args({Size, Depth, Two, Tessel});
     })
     ->ArgNames({"size", "zbuffer", "twocores", "tessel"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);

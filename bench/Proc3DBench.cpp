@@ -12,6 +12,7 @@
 #include "MainUnit/Picture/PointPick.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
+#include "Timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -136,15 +137,11 @@ void BM_Pick(benchmark::State& State)
 BENCHMARK_TEMPLATE(BM_Repaint, true)
     ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}, {0, 1}})
     ->ArgNames({"view", "zbuffer", "twocores", "box"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 BENCHMARK_TEMPLATE(BM_Repaint, false)
     ->ArgsProduct({{0, 1}, {0, 1}, {0}, {0, 1}})
     ->ArgNames({"view", "zbuffer", "twocores", "box"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 
 namespace {
 
@@ -187,15 +184,11 @@ void BM_RepaintCube(benchmark::State& State)
 BENCHMARK(BM_RepaintCube)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"zbuffer", "box"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 // Arguments: picture size (0: 505 x 404, 1: 1920 x 1080, 2: 3840 x 2160),
 // depth buffer, record of the points; always on two cores.
 BENCHMARK(BM_LargeRepaint)
     ->ArgsProduct({{0, 1, 2}, {0, 1}, {0, 1}})
     ->ArgNames({"size", "zbuffer", "record"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+    ->Apply(InMillisecondsOfWallAndProcessor);
 BENCHMARK(BM_Pick)->Unit(benchmark::kMicrosecond);

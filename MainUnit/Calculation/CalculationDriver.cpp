@@ -29,6 +29,7 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     Plan.RandomSeed = Settings.RandomSeed;
     Plan.Cores = Settings.Cores;
     Plan.Box = Settings.Box;
+    Plan.BoxHeight = Settings.BoxHeight;
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
@@ -56,8 +57,8 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
     // radii away or more becomes 1.5 radii; with the box, the cube's radius.
     double Distance = 0;
     const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(ViewRadius(Results, Plan.Box), DistanceValid, Distance);
+    const TDistanceCorrection Correction = CorrectCameraDistance(
+        ViewRadius(Results, Plan.Box, Plan.BoxHeight), DistanceValid, Distance);
     TCalculationOutcome Outcome;
     if (Correction.Replace) Outcome.NewDistance = FormatReal(Correction.Distance);
     return Outcome;

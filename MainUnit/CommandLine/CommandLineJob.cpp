@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewGesture.h"
+#include "MainUnit/Picture/ViewPan.h"
 #include "MainUnit/Picture/ViewPrecision.h"
 #include "MainUnit/Text/NumberText.h"
 
@@ -19,18 +20,20 @@ namespace MainUnit {
 namespace {
 
 // The zoom field's text once the fit has set it, as a double-click on the
-// window's graph fits it; numbers written into a field are read back from
-// their text, as the window reads them.
+// window's graph fits it, and the move it sets; numbers written into a
+// field are read back from their text, as the window reads them.
 std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
-                       const std::string& DistanceText)
+                       const std::string& DistanceText, TPan& Pan)
 {
     TViewSettings View;
     if (!Settings.Fit ||
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
-                          ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
+                          ViewRadius(Results, Settings.Options.Box, Settings.Options.BoxHeight),
+                          View) != TRefusal::None)
         return Settings.Zoom;
     const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
                                               Settings.Options, GraphWidth, GraphHeight);
+    if (Fitted.Pan) Pan = *Fitted.Pan;
     return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
 }
 
@@ -96,6 +99,27 @@ TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
     return TRefusal::None;
 }
 
+TRefusal ReadPanOption(std::string_view Value, TPan& Pan)
+{
+    const std::size_t Comma = Value.find(',');
+    TPan Read;
+    if (Comma == std::string_view::npos ||
+        !ReadPixels(Value.substr(0, Comma), -LargestPanX, LargestPanX, Read.X) ||
+        !ReadPixels(Value.substr(Comma + 1), -LargestPanY, LargestPanY, Read.Y))
+        return TRefusal::PanOption;
+    Pan = Read;
+    return TRefusal::None;
+}
+
+TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight)
+{
+    double Read = 0;
+    if (!ReadReal(Value, Read) || !(Read >= SmallestBoxHeight && Read <= LargestBoxHeight))
+        return TRefusal::BoxHeightOption;
+    BoxHeight = Read;
+    return TRefusal::None;
+}
+
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                  uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -106,6 +130,7 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
     Calculation.Box = Settings.Options.Box;
+    Calculation.BoxHeight = Settings.Options.BoxHeight;
     Calculation.Output = Settings.Output;
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
@@ -127,9 +152,11 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
-    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText);
-    Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                ViewRadius(Result.Results, Settings.Options.Box), Result.View);
+    Result.Pan = HeldPan(Settings.Options.Pan, GraphWidth, GraphHeight);
+    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText, Result.Pan);
+    Refusal = CheckViewSettings(
+        Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
+        ViewRadius(Result.Results, Settings.Options.Box, Settings.Options.BoxHeight), Result.View);
     if (Refusal != TRefusal::None) return Refusal;
     Result.Width = Settings.Width;
     Result.Height = Settings.Height;
@@ -155,6 +182,7 @@ std::string FiguresText(const TCommandLineResult& Result)
         {"bounding-radius", FormatReal(Set.BoundingRadius)},
         {"distance", FormatReal(Result.View.Distance)},
         {"zoom", FormatReal(Result.View.Zoom)},
+        {"pan", std::to_string(Result.Pan.X) + "," + std::to_string(Result.Pan.Y)},
         {"camera-x", FormatReal(Result.Camera.X)},
         {"camera-y", FormatReal(Result.Camera.Y)},
         {"camera-z", FormatReal(Result.Camera.Z)}};
@@ -174,6 +202,7 @@ TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
     Request.UseDepthBuffer = Settings.ZBuffer;
     Request.Outline3D = Settings.Outline3D;
     Request.Options = Settings.Options;
+    Request.Options.Pan = Result.Pan;
     Request.Width = Result.Width;
     Request.Height = Result.Height;
     return Request;
@@ -201,8 +230,10 @@ std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineRe
     }
     if (!PrepareDepthBuffer(Request, Depth)) return {};
     // The points as the picture paints them; the sketch plays no part.
-    const TBoxMapping Box = Request.Options.Box ? MakeBoxMapping(Result.Results) : TBoxMapping{};
-    Painted = PaintGraph(Result.Results, Request.ViewPlane,
+    const TBoxMapping Box = Request.Options.Box
+                                ? MakeBoxMapping(Result.Results, Request.Options.BoxHeight)
+                                : TBoxMapping{};
+    Painted = PaintGraph(Result.Results, PannedViewPlane(Request),
                          {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
                          Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr,
                          TCores::Machine, PointStyleFor(Request.Options, Box));

@@ -65,6 +65,10 @@ TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
 TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
+// "DX,DY", whole pixels of the window's graph, each at most half of it.
+TRefusal ReadPanOption(std::string_view Value, TPan& Pan);
+// A number from SmallestBoxHeight to LargestBoxHeight.
+TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -75,6 +79,7 @@ struct TCommandLineResult {
     // The size of the picture the view plane is built for.
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
+    TPan Pan;  // the picture's move: --pan's, or the fit's
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their

@@ -1,6 +1,7 @@
 #include "MainUnit/Picture/BoxAxes.h"
 
 #include "MainUnit/Picture/AxisTicks.h"
+#include "MainUnit/Picture/GraphPaint.h"
 
 #include <algorithm>
 #include <array>
@@ -8,9 +9,9 @@
 
 namespace MainUnit {
 
-TBoxMapping AxesBox(const TResultSet& Results, bool Scaled)
+TBoxMapping AxesBox(const TResultSet& Results, bool Scaled, double BoxHeight)
 {
-    TBoxMapping Box = MakeBoxMapping(Results);
+    TBoxMapping Box = MakeBoxMapping(Results, BoxHeight);
     if (Scaled) return Box;
     // True coordinates: an axis with width keeps it; one without was given
     // unit scale by the cube already, so only its shift goes.
@@ -18,6 +19,25 @@ TBoxMapping AxesBox(const TResultSet& Results, bool Scaled)
     Box.Shift = {0, 0, 0};
     Box.UndefinedY = 0;
     return Box;
+}
+
+TAxesSizes AxesSizes(int32_t Width, int32_t Height)
+{
+    TAxesSizes S;
+    S.Scale = std::min(static_cast<double>(Width) / GraphWidth,
+                       static_cast<double>(Height) / GraphHeight);
+    S.FontPixels = std::max(8, static_cast<int32_t>(std::lround(12 * S.Scale)));
+    S.TickLength = std::max(3, static_cast<int32_t>(std::lround(5 * S.Scale)));
+    S.Gap = std::max(2, static_cast<int32_t>(std::lround(3 * S.Scale)));
+    return S;
+}
+
+TTextSize PlannedTextSize(const std::string& Text, const TAxesSizes& Sizes)
+{
+    // Digits of a sans face are about 0.56 of its size wide, their ink about 1.1 high.
+    const double Advance = 0.56 * Sizes.FontPixels, Line = 1.1 * Sizes.FontPixels;
+    return {static_cast<int32_t>(std::ceil(Advance * static_cast<double>(Text.size()))),
+            static_cast<int32_t>(std::ceil(Line))};
 }
 
 namespace {
@@ -48,7 +68,7 @@ bool Project(const TLayout& L, const TPoint3D& P, TPixel& Pixel)
 
 double Mapped(double Value, double Scale, double Shift) { return Value * Scale + Shift; }
 
-void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B)
+void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B, bool Behind)
 {
     TPixel PA, PB;
     if (!Project(L, A, PA) || !Project(L, B, PB)) return;
@@ -58,7 +78,7 @@ void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B)
         std::fabs(PB.Y) > Limit)
         return;
     L.Drawing.Lines.push_back({static_cast<int32_t>(PA.X), static_cast<int32_t>(PA.Y),
-                               static_cast<int32_t>(PB.X), static_cast<int32_t>(PB.Y)});
+                               static_cast<int32_t>(PB.X), static_cast<int32_t>(PB.Y), Behind});
 }
 
 // A unit direction on the picture, or false for one without length.
@@ -96,6 +116,7 @@ struct TAxisEdge {
     TPoint3D Outward{};
     TPixel ScreenOut{};  // used where Outward has no length on the picture
     const char* Name = "";
+    bool Behind = false;  // the edge's, for its tick marks
 };
 
 double& Coordinate(TPoint3D& P, int Axis) { return Axis == 0 ? P.X : Axis == 1 ? P.Y : P.Z; }
@@ -127,8 +148,9 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
         L.Drawing.Lines.push_back(
             {static_cast<int32_t>(Pixel.X), static_cast<int32_t>(Pixel.Y),
              static_cast<int32_t>(std::lround(Pixel.X + Out.X * L.TickLength)),
-             static_cast<int32_t>(std::lround(Pixel.Y + Out.Y * L.TickLength))});
-        const TAxesLabel Label = PlaceLabel(L, T.Text, Pixel, Out, L.TickLength + L.Gap, false);
+             static_cast<int32_t>(std::lround(Pixel.Y + Out.Y * L.TickLength)), E.Behind});
+        TAxesLabel Label = PlaceLabel(L, T.Text, Pixel, Out, L.TickLength + L.Gap, false);
+        Label.Axis = A;
         const double Reach = std::fabs(Out.X) * Label.Width + std::fabs(Out.Y) * Label.Height;
         Farthest = std::max(Farthest, Reach);
         L.Values.push_back(Label);
@@ -141,6 +163,7 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
         // A label's height above it, so that the top value beside it stays clear.
         L.Names.push_back(
             PlaceLabel(L, E.Name, Head, Along, L.Gap + L.Measure(E.Name).Height, true));
+        L.Names.back().Axis = A;
         return;
     }
     // The name beyond the middle of the edge, past the values.
@@ -151,10 +174,14 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
     const TPixel Out = OutOnPicture(L, Middle, E);
     L.Names.push_back(
         PlaceLabel(L, E.Name, Pixel, Out, L.TickLength + 2.0 * L.Gap + Farthest, true));
+    L.Names.back().Axis = A;
 }
 
+// Closer than Gap pixels; labels of different axes need a text height more,
+// or two values side by side at a corner would read as one.
 bool Overlaps(const TAxesLabel& A, const TAxesLabel& B, int32_t Gap)
 {
+    if (A.Axis != B.Axis) Gap += std::max(A.Height, B.Height);
     return A.Left < B.Left + B.Width + Gap && B.Left < A.Left + A.Width + Gap &&
            A.Top < B.Top + B.Height + Gap && B.Top < A.Top + A.Height + Gap;
 }
@@ -195,8 +222,14 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     const std::array<TPoint3D, 4> Corners = {
         TPoint3D{Xs[0], Base, Zs[0]}, TPoint3D{Xs[0], Base, Zs[1]}, TPoint3D{Xs[1], Base, Zs[1]},
         TPoint3D{Xs[1], Base, Zs[0]}};
+    // Whether the camera sees a face of the box from outside: the side
+    // faces in the order of the base edges (X low, Z high, X high, Z low).
+    const bool SideSeen[4] = {Camera.X<Xs[0], Camera.Z> Zs[1], Camera.X > Xs[1], Camera.Z < Zs[0]};
+    const bool BaseSeen = Base == Ys[0] ? Camera.Y < Ys[0] : Camera.Y > Ys[1];
     for (int I = 0; I < 4; ++I)
-        AddLine(L, Corners[static_cast<size_t>(I)], Corners[static_cast<size_t>((I + 1) % 4)]);
+        AddLine(L, Corners[static_cast<size_t>(I)], Corners[static_cast<size_t>((I + 1) % 4)],
+                !BaseSeen && !SideSeen[I]);
+    L.Drawing.Corners.assign(Corners.begin(), Corners.end());
     TPixel CentrePixel;
     if (!Project(L, {Centre.X, Base, Centre.Z}, CentrePixel)) return {};
     int Left = -1;
@@ -218,13 +251,32 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     if (Left >= 0) {
         const TPoint3D& Foot = Corners[static_cast<size_t>(Left)];
         const TPoint3D Head{Foot.X, Top, Foot.Z};
-        AddLine(L, Foot, Head);
+        L.Drawing.Corners.push_back(Head);
+        // The corner's two side faces: its edge before it and the one after.
+        const bool Behind =
+            !SideSeen[static_cast<size_t>(Left)] && !SideSeen[static_cast<size_t>((Left + 3) % 4)];
+        AddLine(L, Foot, Head, Behind);
         const TPixel Out{LeftPixel.X <= CentrePixel.X ? -1.0 : 1.0, 0};
         // A picture direction only: the upright's values go straight sideways.
-        LayOutAxis(L, {1, {Foot.X, Ys[0], Foot.Z}, {Foot.X, Ys[1], Foot.Z}, {0, 0, 0}, Out, "Y"});
+        LayOutAxis(
+            L, {1, {Foot.X, Ys[0], Foot.Z}, {Foot.X, Ys[1], Foot.Z}, {0, 0, 0}, Out, "Y", Behind});
     }
-    LayOutAxis(L, {0, {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down, "X"});
-    LayOutAxis(L, {2, {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down, "Z"});
+    // The edge along X at Z high is base edge 1, at Z low edge 3; along Z
+    // at X high edge 2, at X low edge 0.
+    LayOutAxis(L, {0,
+                   {Xs[0], Base, Zs[NearZ]},
+                   {Xs[1], Base, Zs[NearZ]},
+                   {0, 0, OutZ},
+                   Down,
+                   "X",
+                   !BaseSeen && !SideSeen[NearZ == 1 ? 1 : 3]});
+    LayOutAxis(L, {2,
+                   {Xs[NearX], Base, Zs[0]},
+                   {Xs[NearX], Base, Zs[1]},
+                   {OutX, 0, 0},
+                   Down,
+                   "Z",
+                   !BaseSeen && !SideSeen[NearX == 1 ? 2 : 0]});
     KeepLabelsThatFit(L);
     return L.Drawing;
 }

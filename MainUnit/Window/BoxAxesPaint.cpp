@@ -29,15 +29,14 @@ QColor TextColor(const TPictureOptions& Options)
 
 }  // namespace
 
-void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewPlane& View,
-                  const TPictureOptions& Options)
+TBoxAxesPainter::TBoxAxesPainter(QImage& Target, const TResultSet& Results,
+                                 const Proc3D::TViewPlane& View, const TPictureOptions& Chosen)
+    : Image(Target), Options(Chosen)
 {
     if (!Options.Ticks || Image.isNull()) return;
-    // The window's picture at 1; larger pictures as their zoom grows.
-    const double Size =
-        std::min(double(Image.width()) / GraphWidth, double(Image.height()) / GraphHeight);
-    const int FontSize = std::max(8, int(std::lround(12 * Size)));
-    QFont Font = Platform::ProgramFont(FontSize);
+    const TAxesSizes Sizes = AxesSizes(Image.width(), Image.height());
+    Size = Sizes.Scale;
+    Font = Platform::ProgramFont(Sizes.FontPixels);
     // As the legend's: the same picture whatever display the program runs on.
     Font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
@@ -47,16 +46,31 @@ void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewP
         const QString Shown = QString::fromLatin1(Text.data(), qsizetype(Text.size()));
         return TTextSize{Metrics.horizontalAdvance(Shown), Metrics.height()};
     };
-    const int Tick = std::max(3, int(std::lround(5 * Size)));
-    const int Gap = std::max(2, int(std::lround(3 * Size)));
-    const TAxesDrawing Drawing = LayOutBoxAxes(View, AxesBox(Results, Options.Box), Image.width(),
-                                               Image.height(), Measure, Tick, Gap);
+    Drawing = LayOutBoxAxes(View, AxesBox(Results, Options.Box, Options.BoxHeight), Image.width(),
+                            Image.height(), Measure, Sizes.TickLength, Sizes.Gap);
+}
 
+void TBoxAxesPainter::PaintLines(bool Behind)
+{
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, true);
     Painter.setPen(QPen(LineColor(Options), std::max(1.0, std::round(Size))));
     for (const TAxesLine& L : Drawing.Lines)
-        Painter.drawLine(QPointF(L.X0 + 0.5, L.Y0 + 0.5), QPointF(L.X1 + 0.5, L.Y1 + 0.5));
+        if (L.Behind == Behind)
+            Painter.drawLine(QPointF(L.X0 + 0.5, L.Y0 + 0.5), QPointF(L.X1 + 0.5, L.Y1 + 0.5));
+}
+
+void TBoxAxesPainter::PaintBehind()
+{
+    if (Options.Ticks && !Image.isNull()) PaintLines(true);
+}
+
+void TBoxAxesPainter::PaintInFront()
+{
+    if (!Options.Ticks || Image.isNull()) return;
+    PaintLines(false);
+    QPainter Painter(&Image);
+    Painter.setRenderHint(QPainter::Antialiasing, true);
     Painter.setPen(TextColor(Options));
     for (const TAxesLabel& Label : Drawing.Labels) {
         QFont LabelFont = Font;
@@ -66,6 +80,14 @@ void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewP
                          Qt::AlignCenter | Qt::TextDontClip,
                          QString::fromLatin1(Label.Text.data(), qsizetype(Label.Text.size())));
     }
+}
+
+void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewPlane& View,
+                  const TPictureOptions& Options)
+{
+    TBoxAxesPainter Painter(Image, Results, View, Options);
+    Painter.PaintBehind();
+    Painter.PaintInFront();
 }
 
 }  // namespace MainUnit

@@ -61,6 +61,7 @@ void TMainForm::Calculate(bool Announce)
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));
     Settings.AvailableMemory = Platform::AvailableMemoryBytes();
     Settings.Box = PictureOptions.Box;
+    Settings.BoxHeight = PictureOptions.BoxHeight;
 
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Settings, Results, Plan);
@@ -92,6 +93,7 @@ void TMainForm::FitZoomField()
         return;
     const TViewTexts Texts = FitTexts(View);
     if (!Texts.Zoom.empty()) SetFieldText(ZoomEdit, Texts.Zoom);
+    if (Texts.Pan) PictureOptions.Pan = *Texts.Pan;
 }
 
 void TMainForm::CorrectDistanceField()

@@ -60,6 +60,8 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"ticks", nullptr, "draw the box's edges with values and axis names"},
     {"background", "black|white", "background of the picture (default black)"},
     {"size", "WxH", "size of the graph picture, 64x64 to 7680x4320 (default 505x404)"},
+    {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
+    {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"usual-priority", nullptr,
      "read --function by the usual rules (* and / before + and -) and add the brackets"},
@@ -152,6 +154,16 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
     if (Parser.isSet(QStringLiteral("background"))) {
         const TRefusal Refusal = ReadBackgroundOption(
             Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
+        if (Refusal != TRefusal::None) return Refusal;
+    }
+    if (Parser.isSet(QStringLiteral("box-height"))) {
+        const TRefusal Refusal = ReadBoxHeightOption(
+            Latin(Parser.value(QStringLiteral("box-height"))), S.Options.BoxHeight);
+        if (Refusal != TRefusal::None) return Refusal;
+    }
+    if (Parser.isSet(QStringLiteral("pan"))) {
+        const TRefusal Refusal =
+            ReadPanOption(Latin(Parser.value(QStringLiteral("pan"))), S.Options.Pan);
         if (Refusal != TRefusal::None) return Refusal;
     }
     for (const QString& Pick : Parser.values(QStringLiteral("pick"))) {
@@ -289,7 +301,8 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     const TRefusal Refusal =
         CalculateForCommandLine(Line.Settings, ClockSeed, Platform::AvailableMemoryBytes(), Result);
     if (Refusal != TRefusal::None) {
-        PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box)));
+        PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box,
+                                                      Line.Settings.Options.BoxHeight)));
         return ExitRefused;
     }
     // The picks are answered before anything is written, so that one

@@ -3,6 +3,7 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/ViewPan.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -62,6 +63,14 @@ QImage BlackImage(QSize Size)
     QImage Image(Size, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
     return Image;
+}
+
+void MakeOpaque(const TPixelArray& Graph)
+{
+    const std::size_t Count =
+        static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
+    for (std::size_t I = 0; I < Count; ++I)
+        Graph.Pixels[I] |= 0xFF000000u;
 }
 
 QString LatinText(const std::string& Text)
@@ -156,25 +165,27 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
     const TPictureOptions& Options = Request.Options;
     FillPicture(Graph, BackgroundColor(Options));
     if (Request.Results == nullptr) return;
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
-    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
+    const TBoxMapping Box =
+        Options.Box ? MakeBoxMapping(*Request.Results, Options.BoxHeight) : TBoxMapping{};
+    // The graph and its axes move with the picture; the sketch does not.
+    const Proc3D::TViewPlane Moved = PannedViewPlane(Request);
+    // The box's edges behind the graph go under its points, the others over
+    // them. Text blends with what lies under it, which must be opaque.
+    QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
+                QImage::Format_RGBX8888);
+    TBoxAxesPainter Axes(Over, *Request.Results, Moved, Options);
+    if (Options.Ticks) MakeOpaque(Graph);
+    Axes.PaintBehind();
+    PaintGraph(*Request.Results, Moved, Graph, Request.ShowUndefined,
                Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
                PointStyleFor(Options, Box));
-    if (Options.Ticks) {
-        // Text blends with what lies under it, which must be opaque.
-        const std::size_t Count =
-            static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
-        for (std::size_t I = 0; I < Count; ++I)
-            Graph.Pixels[I] |= 0xFF000000u;
-        QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
-                    QImage::Format_RGBX8888);
-        PaintBoxAxes(Over, *Request.Results, Request.ViewPlane, Options);
-    }
+    if (Options.Ticks) MakeOpaque(Graph);
+    Axes.PaintInFront();
     // The sketch scales the graph's pixels down to its own, whatever the
     // graph's size: the same sketch as the window's for the same view.
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
-                      SketchedBox(*Request.Results, Options.Box), Request.ViewPlane,
-                      Request.Outline3D, Options.LightBackground);
+                      SketchedBox(*Request.Results, Options.Box, Options.BoxHeight),
+                      Request.ViewPlane, Request.Outline3D, Options.LightBackground);
 }
 
 QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)

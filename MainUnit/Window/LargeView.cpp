@@ -9,11 +9,13 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 
+#include <cmath>
 #include <new>
 
 namespace MainUnit {
@@ -56,10 +58,25 @@ void TLargeView::ConnectMouse()
         Dragging = true;
         DragX = X;
         DragY = Y;
-        Picture->setCursor(Qt::ClosedHandCursor);
+        Moving = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+        MoveFromX = X;
+        MoveFromY = Y;
+        MoveFrom = Form.PictureOptions.Pan;
+        Picture->setCursor(Moving ? Qt::SizeAllCursor : Qt::ClosedHandCursor);
     };
     Picture->OnMouseMove = [this](int X, int Y) {
         if (!Dragging || (X == DragX && Y == DragY)) return;
+        if (Moving) {
+            DragX = X;
+            DragY = Y;
+            // The move is kept in the main graph's pixels, which this
+            // picture shows scaled as its zoom is.
+            const double Scale = Picture->devicePixelRatioF() /
+                                 FramedZoom(1.0, Picture->ImageWidth(), Picture->ImageHeight());
+            Form.MovePicture({MoveFrom.X + int(std::lround((X - MoveFromX) * Scale)),
+                              MoveFrom.Y + int(std::lround((Y - MoveFromY) * Scale))});
+            return;
+        }
         const int DX = X - DragX, DY = Y - DragY;
         DragX = X;
         DragY = Y;
@@ -69,6 +86,7 @@ void TLargeView::ConnectMouse()
     Picture->OnMouseUp = [this](int X, int Y) {
         Picture->OnMouseMove(X, Y);
         Dragging = false;
+        Moving = false;
         Picture->setCursor(Qt::OpenHandCursor);
     };
     // The fit is the main picture's, which this one frames the same way.

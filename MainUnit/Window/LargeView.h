@@ -68,6 +68,10 @@ private:
     bool Dragging = false;
     int DragX = 0;
     int DragY = 0;
+    // A Shift+drag moves the picture from where it was when the drag began.
+    bool Moving = false;
+    int MoveFromX = 0, MoveFromY = 0;
+    TPan MoveFrom;
     void ConnectMouse();
     void Paint();
     bool PlanPaint(TPictureRequest& Request);

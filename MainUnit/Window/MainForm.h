@@ -285,6 +285,9 @@ public:
     // A drag of (DX, DY) pixels over a picture Width pixels wide, wherever
     // the view is shown.
     void DragGesture(int DX, int DY, int32_t Width);
+    // Shift+drag: the picture moved to Pan (pixels of the graph), held
+    // inside it; repainted when it changed.
+    void MovePicture(TPan Pan);
 
     // Which point set each pixel of the graph, kept by every repaint.
     std::vector<int32_t> GraphPoints;
@@ -341,6 +344,10 @@ private:
     bool Dragging = false;
     int DragX = 0;
     int DragY = 0;
+    // A Shift+drag moves the picture from where it was when the drag began.
+    bool Moving = false;
+    int MoveFromX = 0, MoveFromY = 0;
+    TPan MoveFrom;
     QTimer* GestureRepaint = nullptr;
     void ViewEditExit(QLineEdit* Edit);
     void ConnectPointReading();

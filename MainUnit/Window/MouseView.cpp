@@ -1,10 +1,13 @@
-// The mouse on the graph picture: drag to turn the camera, wheel to zoom,
-// Ctrl+wheel to move the camera, double-click to fit the graph. A gesture
+// The mouse on the graph picture: drag to turn the camera, Shift+drag to
+// move the picture, wheel to zoom, Ctrl+wheel to move the camera,
+// double-click to fit the graph. A gesture
 // writes the view fields as the step buttons do and repaints through the
 // same path, but never opens a message box: a refusal goes to the status line.
 #include "MainForm.h"
 #include "MainUnit/Picture/ViewGesture.h"
+#include "MainUnit/Picture/ViewPan.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -55,7 +58,19 @@ void TMainForm::ApplyGesture(const TViewTexts& Texts)
         SetFieldText(Edit, *Text);
         Changed = true;
     }
+    if (Texts.Pan && *Texts.Pan != PictureOptions.Pan) {
+        PictureOptions.Pan = *Texts.Pan;
+        Changed = true;
+    }
     if (Changed) RepaintGestureLater();
+}
+
+void TMainForm::MovePicture(TPan Pan)
+{
+    const TPan Held = HeldPan(Pan, GraphImage->ImageWidth(), GraphImage->ImageHeight());
+    if (Held == PictureOptions.Pan || Results.Points.empty()) return;
+    PictureOptions.Pan = Held;
+    RepaintGestureLater();
 }
 
 void TMainForm::RepaintGestureLater()
@@ -68,12 +83,22 @@ void TMainForm::GraphImageMouseDown(int X, int Y)
     Dragging = true;
     DragX = X;
     DragY = Y;
-    GraphImage->setCursor(Qt::ClosedHandCursor);
+    Moving = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+    MoveFromX = X;
+    MoveFromY = Y;
+    MoveFrom = PictureOptions.Pan;
+    GraphImage->setCursor(Moving ? Qt::SizeAllCursor : Qt::ClosedHandCursor);
 }
 
 void TMainForm::GraphImageMouseMove(int X, int Y)
 {
     if (!Dragging || (X == DragX && Y == DragY)) return;
+    if (Moving) {
+        DragX = X;
+        DragY = Y;
+        MovePicture({MoveFrom.X + X - MoveFromX, MoveFrom.Y + Y - MoveFromY});
+        return;
+    }
     const int DX = X - DragX, DY = Y - DragY;
     // A refused move is dropped rather than saved up for later.
     DragX = X;
@@ -92,6 +117,7 @@ void TMainForm::GraphImageMouseUp(int X, int Y)
 {
     GraphImageMouseMove(X, Y);
     Dragging = false;
+    Moving = false;
     GraphImage->setCursor(Qt::OpenHandCursor);
 }
 

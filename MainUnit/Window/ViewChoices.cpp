@@ -46,7 +46,10 @@ void TMainForm::FillGraphMenu(QMenu& Menu)
     Menu.addAction(LargeViewAction);
 }
 
-double TMainForm::ViewRadius() const { return MainUnit::ViewRadius(Results, PictureOptions.Box); }
+double TMainForm::ViewRadius() const
+{
+    return MainUnit::ViewRadius(Results, PictureOptions.Box, PictureOptions.BoxHeight);
+}
 
 TViewTexts TMainForm::FitTexts(const TViewSettings& View) const
 {

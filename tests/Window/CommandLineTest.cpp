@@ -69,6 +69,9 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         LongWithBrackets += QStringLiteral("+1*1");
     const std::string Size = "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.";
     const std::string Background = "'--background' must be black or white.";
+    const std::string Pan =
+        "'--pan' must be two whole numbers DX,DY, DX from -252 to 252 and DY from -202 to 202.";
+    const std::string BoxHeight = "'--box-height' must be a number from 0.1 to 10.";
     const TRefusalCase Cases[] = {
         {"ten points", {F, "x", "--points", "10"}, 2, RefusalMessage(TRefusal::PointsToShow)},
         {"a million points",
@@ -145,6 +148,17 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         {"size too large", {F, "x", "--size", "7680x4321"}, 2, Size},
         {"size malformed", {F, "x", "--size", "800*600"}, 2, Size},
         {"background", {F, "x", "--background", "grey"}, 2, Background},
+        {"pan without comma", {F, "x", "--pan", "5"}, 2, Pan},
+        {"pan beyond half the width", {F, "x", "--pan", "253,0"}, 2, Pan},
+        {"pan beyond half the height", {F, "x", "--pan", "0,-203"}, 2, Pan},
+        {"pan not whole", {F, "x", "--pan", "1.5,2"}, 2, Pan},
+        {"box height too low", {F, "x", "--box", "--box-height", "0.09"}, 2, BoxHeight},
+        {"box height too high", {F, "x", "--box-height", "10.5"}, 2, BoxHeight},
+        {"box height not a number", {F, "x", "--box-height", "tall"}, 2, BoxHeight},
+        {"pan and box height at their ends",
+         {F, "x", "--pan", "-252,202", "--box", "--box-height", "10"},
+         0,
+         ""},
         {"size and box", {F, "x", "--size", "64x4320", "--box", "--ticks"}, 0, ""},
         {"flat box with values", {F, "5", "--box", "--ticks", "--fit"}, 0, ""},
         {"degenerate intervals", {F, "x", "--x", "2:2", "--z", "3:3", "--box", "--ticks"}, 0, ""},
@@ -220,7 +234,7 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
     EXPECT_EQ(Figures.Status, 0);
     EXPECT_EQ(Figures.Out,
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
-              "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
+              "distance: 36.7423461417477\nzoom: 100\npan: 0,0\ncamera-x: 0\ncamera-y: 0\n"
               "camera-z: 36.7423461417477\n");
     // A thin interval gives one column of the points asked for.
     const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
@@ -364,6 +378,8 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         {"box from below, undefined points",
          {"--function", "sqrt(x*z)", "--box", "--ticks", "--ver-angle", "-0.4", "--hor-angle",
           "2.5"}},
+        {"moved, tall box", Common + QStringList{"--function", "sin(x)*cos(z)", "--pan", "40,-25",
+                                                 "--box", "--box-height", "2", "--ticks"}},
         {"undefined points hidden, own distance",
          {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
           "-0.3"}},
@@ -450,3 +466,56 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
 }
 
 }  // namespace
+
+// The fit moves and zooms the picture so that what is drawn sits in its
+// middle and fills it, and says by how much it moved it.
+TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
+{
+    const QStringList Cases[] = {{"--function", "sin(x)*cos(z)", "--distance", "14.2"},
+                                 {"--function", "sin(sqrt(x*x+z*z))", "--box", "--ticks",
+                                  "--zbuffer", "--background", "white", "--ver-angle", "0.5",
+                                  "--hor-angle", "0.6", "--points", "100000"},
+                                 {"--function", "exp(-((x*x)+(z*z))/10)", "--box", "--ticks",
+                                  "--ver-angle", "0.9", "--hor-angle", "1.2", "--distance", "16.2"},
+                                 {"--function", "(x*x)-(z*z)", "--ver-angle", "-0.4", "--hor-angle",
+                                  "2.5", "--distance", "20000"}};
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("g.png"));
+    for (const QStringList& Case : Cases) {
+        SCOPED_TRACE(Case.join(' ').toStdString());
+        const TRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
+        ASSERT_EQ(Run.Status, 0) << Run.Err;
+        const size_t Line = Run.Out.find("\npan: ");
+        ASSERT_NE(Line, std::string::npos);
+        EXPECT_NE(Run.Out.substr(Line, 11), "\npan: 0,0\nc");
+        const QImage Graph = QImage(Path).copy(0, 0, 505, 404);
+        const QRgb Background = Case.contains("white") ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        int Left = 505, Right = -1, Top = 404, Bottom = -1;
+        for (int Y = 0; Y < 404; ++Y)
+            for (int X = 0; X < 505; ++X)
+                if (Graph.pixel(X, Y) != Background)
+                    Left = std::min(Left, X), Right = std::max(Right, X), Top = std::min(Top, Y),
+                    Bottom = std::max(Bottom, Y);
+        EXPECT_LE(std::abs(Left + Right - 504), 2 * 0.02 * 505) << Left << ".." << Right;
+        EXPECT_LE(std::abs(Top + Bottom - 403), 2 * 0.02 * 404) << Top << ".." << Bottom;
+        EXPECT_GE(std::max((Right - Left + 1) / 505.0, (Bottom - Top + 1) / 404.0), 0.9);
+    }
+    // A move asked for is printed as asked, and every pixel follows it.
+    const TRun Moved = RunTessel(
+        {"--function", "sin(x)*cos(z)", "--pan", "-30,12", "--ver-angle", "0.5", "--output", Path});
+    ASSERT_EQ(Moved.Status, 0) << Moved.Err;
+    EXPECT_NE(Moved.Out.find("\nzoom: 100\npan: -30,12\n"), std::string::npos) << Moved.Out;
+    const QImage MovedGraph = QImage(Path).copy(0, 0, 505, 404);
+    ASSERT_EQ(
+        RunTessel({"--function", "sin(x)*cos(z)", "--ver-angle", "0.5", "--output", Path}).Status,
+        0);
+    const QImage Plain = QImage(Path).copy(0, 0, 505, 404);
+    int Lit = 0;
+    for (int Y = 0; Y < 404 - 12; ++Y) {
+        for (int X = 30; X < 505; ++X) {
+            ASSERT_EQ(MovedGraph.pixel(X - 30, Y + 12), Plain.pixel(X, Y)) << X << "," << Y;
+            Lit += Plain.pixel(X, Y) != qRgb(0, 0, 0);
+        }
+    }
+    EXPECT_GT(Lit, 1000);
+}

@@ -5,6 +5,7 @@
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Text/NumberText.h"
+#include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/Internal/Outline.h"
 #include "Proc3D/Proc3D.h"
@@ -138,6 +139,128 @@ TEST(FrameGeometry, TheFitCentresAndFillsThePictureFromAnyDistance)
         EXPECT_GE(std::max(double(Right - Left + 1) / P.Width, double(Bottom - Top + 1) / P.Height),
                   0.9)
             << Left << ".." << Right << " x " << Top << ".." << Bottom;
+    }
+}
+
+// A plane across the whole box at height 0, dense enough to cover every
+// pixel it spans, in a box from -1 to 1: the base edges and ticks on its
+// far side lie behind it.
+const TResultSet& Plane()
+{
+    static const TResultSet R = [] {
+        TResultSet P = Grid([](double, double) { return 0.0; }, 400);
+        P.YIntervalFrom = -1, P.YIntervalTo = 1;
+        return P;
+    }();
+    return R;
+}
+
+TEST(FrameGeometry, NoBoxEdgeIsDrawnWhereTheGraphIsNearer)
+{
+    const struct {
+        bool Box, Depth;
+        double Ver, Hor;
+    } Cases[] = {{false, false, 0.5, 0.7},
+                 {true, true, 0.9, -2.2},
+                 {true, false, -0.4, 2.6},
+                 {false, true, 0.25, -0.3},
+                 {true, true, 1.3, 0.1}};
+    const TResultSet& R = Plane();
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(testing::Message()
+                     << Case.Box << Case.Depth << " " << Case.Ver << ", " << Case.Hor);
+        TPictureOptions Options;
+        Options.Box = Case.Box, Options.Ticks = true;
+        TViewSettings V{Case.Hor, Case.Ver, 3 * ViewRadius(R, Case.Box), 100};
+        const TViewTexts Fitted = FitViewToPoints(V, R, true, Options, GraphWidth, GraphHeight);
+        ASSERT_TRUE(ReadReal(Fitted.Zoom, V.Zoom));
+        Options.Pan = Fitted.Pan.value_or(TPan{});
+        const TPainted Axes = Paint(R, V, Options, Case.Depth);
+        Options.Ticks = false;
+        const TPainted Bare = Paint(R, V, Options, Case.Depth);
+        // The plane's corners on the picture, moved as the picture is.
+        Proc3D::TViewPlane View = PlaneOf(V, GraphWidth, GraphHeight);
+        View.HalfWidth = static_cast<uint16_t>(View.HalfWidth + Options.Pan.X);
+        View.HalfHeight = static_cast<uint16_t>(View.HalfHeight + Options.Pan.Y);
+        const TBoxMapping Box = MakeBoxMapping(R);
+        // The values are text to read, drawn over everything: their places
+        // are left out.
+        QImage Scratch(GraphWidth, GraphHeight, QImage::Format_RGBX8888);
+        Options.Ticks = true;
+        const TAxesDrawing Layout = TBoxAxesPainter(Scratch, R, View, Options).Layout();
+        const auto InLabel = [&Layout](int X, int Y) {
+            return std::any_of(Layout.Labels.begin(), Layout.Labels.end(), [&](const auto& L) {
+                return X >= L.Left - 2 && X < L.Left + L.Width + 2 && Y >= L.Top - 2 &&
+                       Y < L.Top + L.Height + 2;
+            });
+        };
+        double Corner[4][2];
+        const double Ends[4][2] = {{-10, -10}, {-10, 10}, {10, 10}, {10, -10}};
+        for (int I = 0; I < 4; ++I) {
+            Proc3D::TPoint3D P{Ends[I][0], 0, Ends[I][1]};
+            if (Case.Box) P = MapToBox(Box, P);
+            int32_t X = 0, Y = 0;
+            ASSERT_TRUE(Proc3D::ProjectPoint(View, P, X, Y));
+            Corner[I][0] = X, Corner[I][1] = Y;
+        }
+        // Pixels more than 3 pixels inside the plane's outline, where every
+        // line drawn belongs to the box behind it.
+        int Inside = 0, Drawn = 0;
+        for (int Y = 0; Y < GraphHeight; ++Y) {
+            for (int X = 0; X < GraphWidth; ++X) {
+                double Least = 1e9, Sign = 0;
+                bool Mixed = false;
+                for (int I = 0; I < 4; ++I) {
+                    const double* A = Corner[I];
+                    const double* B = Corner[(I + 1) % 4];
+                    const double DX = B[0] - A[0], DY = B[1] - A[1];
+                    const double Side = (DX * (Y - A[1]) - DY * (X - A[0])) / std::hypot(DX, DY);
+                    if (Sign == 0) Sign = Side > 0 ? 1 : -1;
+                    Mixed |= Side * Sign <= 0;
+                    Least = std::min(Least, std::fabs(Side));
+                }
+                if (Mixed || Least <= 3 || InLabel(X, Y)) continue;
+                ++Inside;
+                Drawn += Axes.At(X, Y) != Bare.At(X, Y);
+            }
+        }
+        EXPECT_GT(Inside, 5000);
+        EXPECT_EQ(Drawn, 0);
+    }
+}
+
+TEST(FrameGeometry, TheSketchIsTheWindowsAtEverySizeAndAspect)
+{
+    const TResultSet& R = Surface(0);
+    const struct {
+        double Ver, Hor;
+        bool Outline3D;
+    } Views[] = {{0.5, 0.7, false}, {-0.3, 2.1, true}, {1.1, -0.4, false}, {0.2, 0.2, true}};
+    const int Sizes[][2] = {{1800, 400}, {400, 800}, {1600, 700}, {64, 64}, {3840, 2160}};
+    const auto Sketch = [&R](const TViewSettings& V, bool Outline3D, int W, int H) {
+        QImage Image(145, 103, QImage::Format_RGBX8888);
+        Platform::TCanvas Canvas(Image, {});
+        DrawOutlineSketch(Canvas, 145, 103, W, H, SketchedBox(R, false), PlaneOf(V, W, H),
+                          Outline3D);
+        return Image;
+    };
+    for (const auto& View : Views) {
+        const TViewSettings V{View.Hor, View.Ver, 2 * R.BoundingRadius, 180};
+        const QImage Window = Sketch(V, View.Outline3D, GraphWidth, GraphHeight);
+        int Lit = 0;
+        for (int Y = 0; Y < 103; ++Y)
+            for (int X = 0; X < 145; ++X)
+                Lit += (Window.pixel(X, Y) & 0xFFFFFF) != 0;
+        for (const auto& Size : Sizes) {
+            SCOPED_TRACE(testing::Message()
+                         << View.Ver << ", " << View.Hor << " at " << Size[0] << "x" << Size[1]);
+            const QImage Other = Sketch(V, View.Outline3D, Size[0], Size[1]);
+            int Differ = 0;
+            for (int Y = 0; Y < 103; ++Y)
+                for (int X = 0; X < 145; ++X)
+                    Differ += Other.pixel(X, Y) != Window.pixel(X, Y);
+            EXPECT_LE(Differ, Lit / 100) << Lit;
+        }
     }
 }
 

@@ -26,6 +26,7 @@ public:
                     const TPictureOptions& Options);
     void PaintBehind();
     void PaintInFront();
+    const TAxesDrawing& Layout() const { return Drawing; }
 
 private:
     void PaintLines(bool Behind);

@@ -201,6 +201,32 @@ void KeepLabelsThatFit(TLayout& L)
     }
 }
 
+// Whether the camera sees a face of the box from outside: the side faces in
+// the order of the base edges (X low, Z high, X high, Z low), and the base.
+struct TSeenFaces {
+    bool Side[4] = {false, false, false, false};
+    bool Base = false;
+};
+
+TSeenFaces SeenFaces(const TPoint3D& Camera, const double (&Xs)[2], const double (&Ys)[2],
+                     const double (&Zs)[2], double Base)
+{
+    TSeenFaces Seen;
+    Seen.Side[0] = Camera.X < Xs[0];
+    Seen.Side[1] = Camera.Z > Zs[1];
+    Seen.Side[2] = Camera.X > Xs[1];
+    Seen.Side[3] = Camera.Z < Zs[0];
+    Seen.Base = Base == Ys[0] ? Camera.Y < Ys[0] : Camera.Y > Ys[1];
+    return Seen;
+}
+
+// The base corners in order round the base.
+std::array<TPoint3D, 4> BaseCorners(const double (&Xs)[2], const double (&Zs)[2], double Base)
+{
+    return {TPoint3D{Xs[0], Base, Zs[0]}, TPoint3D{Xs[0], Base, Zs[1]},
+            TPoint3D{Xs[1], Base, Zs[1]}, TPoint3D{Xs[1], Base, Zs[0]}};
+}
+
 }  // namespace
 
 TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Box, int32_t Width,
@@ -218,14 +244,10 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     const TPoint3D& Camera = View.Camera;
     const double Base = Camera.Y >= Centre.Y ? Ys[0] : Ys[1];
     const double Top = Camera.Y >= Centre.Y ? Ys[1] : Ys[0];
-    // The base corners in order round the base, and where they land.
-    const std::array<TPoint3D, 4> Corners = {
-        TPoint3D{Xs[0], Base, Zs[0]}, TPoint3D{Xs[0], Base, Zs[1]}, TPoint3D{Xs[1], Base, Zs[1]},
-        TPoint3D{Xs[1], Base, Zs[0]}};
-    // Whether the camera sees a face of the box from outside: the side
-    // faces in the order of the base edges (X low, Z high, X high, Z low).
-    const bool SideSeen[4] = {Camera.X<Xs[0], Camera.Z> Zs[1], Camera.X > Xs[1], Camera.Z < Zs[0]};
-    const bool BaseSeen = Base == Ys[0] ? Camera.Y < Ys[0] : Camera.Y > Ys[1];
+    const std::array<TPoint3D, 4> Corners = BaseCorners(Xs, Zs, Base);
+    const TSeenFaces Seen = SeenFaces(Camera, Xs, Ys, Zs, Base);
+    const bool(&SideSeen)[4] = Seen.Side;
+    const bool BaseSeen = Seen.Base;
     for (int I = 0; I < 4; ++I)
         AddLine(L, Corners[static_cast<size_t>(I)], Corners[static_cast<size_t>((I + 1) % 4)],
                 !BaseSeen && !SideSeen[I]);

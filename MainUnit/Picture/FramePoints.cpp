@@ -120,7 +120,8 @@ struct TFrameRoom {
 // does.
 long double ZoomWithPan(const TSpread& S, const TFrameRoom& R, TPan Pan)
 {
-    const long double Column = R.Width / 2 + Pan.X, Row = R.Height / 2 + Pan.Y;
+    const int32_t CentreColumn = R.Width / 2 + Pan.X, CentreRow = R.Height / 2 + Pan.Y;
+    const long double Column = CentreColumn, Row = CentreRow;
     // Pixels from the centre column and row to the last ones kept free,
     // each with the tangent that must reach no farther: right, left, up, down.
     const long double Room[4] = {R.Width - 1 - R.Margin - Column - R.Extra[0],
@@ -157,9 +158,12 @@ bool FitSpread(const TSpread& S, const TFrameRoom& R, double& Zoom, TPan& Pan)
     if (Spanning > 0.0L && std::isfinite(Spanning)) {
         const long double Middle[2] = {(static_cast<long double>(S.Most[0]) + S.Least[0]) / 2,
                                        (static_cast<long double>(S.Most[1]) + S.Least[1]) / 2};
-        const long double Column = (R.Width - 1) / 2.0L - R.Width / 2 - Spanning * Middle[0] -
-                                   (R.Extra[0] - R.Extra[1]) / 2;
-        const long double Row = (R.Height - 1) / 2.0L - R.Height / 2 + Spanning * Middle[1] +
+        // From the plane's centre pixel (half the size, rounded down) to
+        // the picture's middle.
+        const int32_t HalfWidth = R.Width / 2, HalfHeight = R.Height / 2;
+        const long double Column =
+            (R.Width - 1) / 2.0L - HalfWidth - Spanning * Middle[0] - (R.Extra[0] - R.Extra[1]) / 2;
+        const long double Row = (R.Height - 1) / 2.0L - HalfHeight + Spanning * Middle[1] +
                                 (R.Extra[2] - R.Extra[3]) / 2;
         if (std::fabs(Column) < R.Width && std::fabs(Row) < R.Height)
             Centred = HeldPan(

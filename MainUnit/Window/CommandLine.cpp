@@ -156,16 +156,6 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
         if (Refusal != TRefusal::None) return Refusal;
     }
-    if (Parser.isSet(QStringLiteral("box-height"))) {
-        const TRefusal Refusal = ReadBoxHeightOption(
-            Latin(Parser.value(QStringLiteral("box-height"))), S.Options.BoxHeight);
-        if (Refusal != TRefusal::None) return Refusal;
-    }
-    if (Parser.isSet(QStringLiteral("pan"))) {
-        const TRefusal Refusal =
-            ReadPanOption(Latin(Parser.value(QStringLiteral("pan"))), S.Options.Pan);
-        if (Refusal != TRefusal::None) return Refusal;
-    }
     for (const QString& Pick : Parser.values(QStringLiteral("pick"))) {
         TCommandLineSettings::TPick Pixel;
         const TRefusal Refusal = ReadPickOption(Latin(Pick), Pixel.X, Pixel.Y);
@@ -179,6 +169,19 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
         if (Refusal != TRefusal::None) return Refusal;
     }
     return TRefusal::None;
+}
+
+// The picture's frame: the box's height and the move.
+TRefusal ReadFrameValues(const QCommandLineParser& Parser, TCommandLine& Line)
+{
+    TPictureOptions& Options = Line.Settings.Options;
+    TRefusal Refusal = TRefusal::None;
+    if (Parser.isSet(QStringLiteral("box-height")))
+        Refusal = ReadBoxHeightOption(Latin(Parser.value(QStringLiteral("box-height"))),
+                                      Options.BoxHeight);
+    if (Refusal == TRefusal::None && Parser.isSet(QStringLiteral("pan")))
+        Refusal = ReadPanOption(Latin(Parser.value(QStringLiteral("pan"))), Options.Pan);
+    return Refusal;
 }
 
 void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
@@ -283,6 +286,7 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
         return ExitRefused;
     }
     TRefusal Refusal = ReadValues(Parser, Line);
+    if (Refusal == TRefusal::None) Refusal = ReadFrameValues(Parser, Line);
     if (Refusal == TRefusal::None) Refusal = ReadOutput(Parser, Line);
     if (Refusal != TRefusal::None) {
         PrintError(RefusalMessage(Refusal));

@@ -220,6 +220,21 @@ TSeenFaces SeenFaces(const TPoint3D& Camera, const double (&Xs)[2], const double
     return Seen;
 }
 
+// The corner that lies farthest left in the picture, or -1 when none can be
+// projected.
+int LeftmostCorner(const TLayout& L, const std::array<TPoint3D, 4>& Corners, TPixel& LeftPixel)
+{
+    int Left = -1;
+    for (int I = 0; I < 4; ++I) {
+        TPixel P;
+        if (Project(L, Corners[static_cast<size_t>(I)], P) && (Left < 0 || P.X < LeftPixel.X)) {
+            Left = I;
+            LeftPixel = P;
+        }
+    }
+    return Left;
+}
+
 // The base corners in order round the base.
 std::array<TPoint3D, 4> BaseCorners(const double (&Xs)[2], const double (&Zs)[2], double Base)
 {
@@ -254,15 +269,8 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     L.Drawing.Corners.assign(Corners.begin(), Corners.end());
     TPixel CentrePixel;
     if (!Project(L, {Centre.X, Base, Centre.Z}, CentrePixel)) return {};
-    int Left = -1;
     TPixel LeftPixel;
-    for (int I = 0; I < 4; ++I) {
-        TPixel P;
-        if (Project(L, Corners[static_cast<size_t>(I)], P) && (Left < 0 || P.X < LeftPixel.X)) {
-            Left = I;
-            LeftPixel = P;
-        }
-    }
+    const int Left = LeftmostCorner(L, Corners, LeftPixel);
     const double Length = std::max({Xs[1] - Xs[0], Ys[1] - Ys[0], Zs[1] - Zs[0]});
     // The edges nearer the camera carry the values, pointing away from the box.
     const int NearZ = Camera.Z > Centre.Z ? 1 : 0, NearX = Camera.X > Centre.X ? 1 : 0;
@@ -285,20 +293,14 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     }
     // The edge along X at Z high is base edge 1, at Z low edge 3; along Z
     // at X high edge 2, at X low edge 0.
-    LayOutAxis(L, {0,
-                   {Xs[0], Base, Zs[NearZ]},
-                   {Xs[1], Base, Zs[NearZ]},
-                   {0, 0, OutZ},
-                   Down,
-                   "X",
-                   !BaseSeen && !SideSeen[NearZ == 1 ? 1 : 3]});
-    LayOutAxis(L, {2,
-                   {Xs[NearX], Base, Zs[0]},
-                   {Xs[NearX], Base, Zs[1]},
-                   {OutX, 0, 0},
-                   Down,
-                   "Z",
-                   !BaseSeen && !SideSeen[NearX == 1 ? 2 : 0]});
+    TAxisEdge AlongX{0,  {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down,
+                     "X"};
+    AlongX.Behind = !BaseSeen && !SideSeen[NearZ == 1 ? 1 : 3];
+    TAxisEdge AlongZ{2,  {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down,
+                     "Z"};
+    AlongZ.Behind = !BaseSeen && !SideSeen[NearX == 1 ? 2 : 0];
+    LayOutAxis(L, AlongX);
+    LayOutAxis(L, AlongZ);
     KeepLabelsThatFit(L);
     return L.Drawing;
 }

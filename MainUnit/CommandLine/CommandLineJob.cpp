@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <new>
 
 namespace MainUnit {
@@ -31,10 +32,23 @@ std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& R
                           ViewRadius(Results, Settings.Options.Box, Settings.Options.BoxHeight),
                           View) != TRefusal::None)
         return Settings.Zoom;
+    // Fitted at the picture's own size, so that another aspect is filled
+    // too; the zoom and the move are then given back in the window's graph
+    // pixels, which the painting scales to that size again.
     const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
-                                              Settings.Options, GraphWidth, GraphHeight);
-    if (Fitted.Pan) Pan = *Fitted.Pan;
-    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
+                                              Settings.Options, Settings.Width, Settings.Height);
+    double Zoom = 0;
+    if (Fitted.Zoom.empty() || !ReadReal(Fitted.Zoom, Zoom)) return Settings.Zoom;
+    const long double Ratio = FramedZoom(1.0, Settings.Width, Settings.Height);
+    if (Fitted.Pan)
+        Pan = HeldPan({static_cast<int32_t>(std::lround(Fitted.Pan->X / Ratio)),
+                       static_cast<int32_t>(std::lround(Fitted.Pan->Y / Ratio))},
+                      GraphWidth, GraphHeight);
+    const double WindowZoom = static_cast<double>(Zoom / Ratio);
+    double Written = 0;
+    if (!ReadReal(FormatReal(WindowZoom), Written) || !(Written > 0) || !std::isfinite(Written))
+        return Fitted.Zoom;
+    return FormatReal(WindowZoom);
 }
 
 // A decimal number of pixels from Least to Most, all of Text.

@@ -478,7 +478,10 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
                                  {"--function", "exp(-((x*x)+(z*z))/10)", "--box", "--ticks",
                                   "--ver-angle", "0.9", "--hor-angle", "1.2", "--distance", "16.2"},
                                  {"--function", "(x*x)-(z*z)", "--ver-angle", "-0.4", "--hor-angle",
-                                  "2.5", "--distance", "20000"}};
+                                  "2.5", "--distance", "20000"},
+                                 {"--function", "sin(x)*cos(z)", "--box", "--ticks", "--ver-angle",
+                                  "0.5", "--hor-angle", "0.7", "--size", "1280x720"},
+                                 {"--function", "x*z", "--ver-angle", "0.3", "--size", "300x900"}};
     QTemporaryDir Folder;
     const QString Path = Folder.filePath(QStringLiteral("g.png"));
     for (const QStringList& Case : Cases) {
@@ -488,17 +491,20 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
         const size_t Line = Run.Out.find("\npan: ");
         ASSERT_NE(Line, std::string::npos);
         EXPECT_NE(Run.Out.substr(Line, 11), "\npan: 0,0\nc");
-        const QImage Graph = QImage(Path).copy(0, 0, 505, 404);
+        const qsizetype Sized = Case.indexOf("--size");
+        const QStringList Size = Sized < 0 ? QStringList{"505", "404"} : Case[Sized + 1].split('x');
+        const int W = Size[0].toInt(), H = Size[1].toInt();
+        const QImage Graph = QImage(Path).copy(0, 0, W, H);
         const QRgb Background = Case.contains("white") ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-        int Left = 505, Right = -1, Top = 404, Bottom = -1;
-        for (int Y = 0; Y < 404; ++Y)
-            for (int X = 0; X < 505; ++X)
+        int Left = W, Right = -1, Top = H, Bottom = -1;
+        for (int Y = 0; Y < H; ++Y)
+            for (int X = 0; X < W; ++X)
                 if (Graph.pixel(X, Y) != Background)
                     Left = std::min(Left, X), Right = std::max(Right, X), Top = std::min(Top, Y),
                     Bottom = std::max(Bottom, Y);
-        EXPECT_LE(std::abs(Left + Right - 504), 2 * 0.02 * 505) << Left << ".." << Right;
-        EXPECT_LE(std::abs(Top + Bottom - 403), 2 * 0.02 * 404) << Top << ".." << Bottom;
-        EXPECT_GE(std::max((Right - Left + 1) / 505.0, (Bottom - Top + 1) / 404.0), 0.9);
+        EXPECT_LE(std::abs(Left + Right - (W - 1)), 2 * 0.02 * W) << Left << ".." << Right;
+        EXPECT_LE(std::abs(Top + Bottom - (H - 1)), 2 * 0.02 * H) << Top << ".." << Bottom;
+        EXPECT_GE(std::max((Right - Left + 1.0) / W, (Bottom - Top + 1.0) / H), 0.9);
     }
     // A move asked for is printed as asked, and every pixel follows it.
     const TRun Moved = RunTessel(

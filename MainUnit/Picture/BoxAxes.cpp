@@ -34,10 +34,9 @@ TAxesSizes AxesSizes(int32_t Width, int32_t Height)
 
 TTextSize PlannedTextSize(const std::string& Text, const TAxesSizes& Sizes)
 {
-    // Digits of a sans face are about 0.56 of its size wide; a label is
-    // centred in a line of about 1.15 of it with ink of about 0.75, so it
-    // reaches about 0.95 from the side it is set against.
-    const double Advance = 0.56 * Sizes.FontPixels, Line = 0.95 * Sizes.FontPixels;
+    // Digits of a sans face are about 0.56 of its size wide, a line of text
+    // about 1.15 high.
+    const double Advance = 0.56 * Sizes.FontPixels, Line = 1.15 * Sizes.FontPixels;
     return {static_cast<int32_t>(std::ceil(Advance * static_cast<double>(Text.size()))),
             static_cast<int32_t>(std::ceil(Line))};
 }

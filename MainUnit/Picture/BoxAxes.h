@@ -56,8 +56,10 @@ struct TAxesSizes {
 TAxesSizes AxesSizes(int32_t Width, int32_t Height);
 
 // A label's size as the program's font gives it, near enough to plan room
-// for it where no font is at hand: a little wider than its digits.
+// for it where no font is at hand. Its ink lies about a fifth of the font's
+// size inside the top and the bottom of that line.
 TTextSize PlannedTextSize(const std::string& Text, const TAxesSizes& Sizes);
+inline double InkInset(const TAxesSizes& Sizes) { return 0.2 * Sizes.FontPixels; }
 
 // The box whose edges are drawn: the box of "Scale axes to a box" (heights
 // BoxHeight of its width) when the axes are scaled, otherwise the result box

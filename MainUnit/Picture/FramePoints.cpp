@@ -225,8 +225,9 @@ bool AxesReach(const TViewSettings& View, const TBoxMapping& Edges, const TSprea
     };
     for (const TAxesLine& L : Axes.Lines)
         TakePixel(L.X0, L.Y0), TakePixel(L.X1, L.Y1);
+    const double Inset = InkInset(Sizes);
     for (const TAxesLabel& L : Axes.Labels)
-        TakePixel(L.Left, L.Top), TakePixel(L.Left + L.Width - 1, L.Top + L.Height - 1);
+        TakePixel(L.Left, L.Top + Inset), TakePixel(L.Left + L.Width - 1, L.Top + L.Height - Inset);
     Extra[0] = Far[0] - Own[0], Extra[1] = Own[1] - Far[1];
     Extra[2] = Own[2] - Far[2], Extra[3] = Far[3] - Own[3];
     return true;

@@ -2,6 +2,7 @@
 
 #include "MainUnit/Files/PointsCsv.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureLayout.h"
 #include "Proc3D/Proc3D.h"
 #include "SolveExp/CompiledExpression.h"
 
@@ -51,8 +52,8 @@ bool ReservePoints(TResultSet& Results, const TGridPlan& Plan) noexcept
 namespace {
 
 constexpr uint64_t GraphBytes = uint64_t{GraphWidth} * GraphHeight * sizeof(uint32_t);
-// The whole picture (505 x 526) with the sketch, colour key and legend.
-constexpr uint64_t PictureBytes = uint64_t{505} * 526 * sizeof(uint32_t);
+// The whole picture with the sketch, colour key and legend.
+constexpr uint64_t PictureBytes = uint64_t{PictureWidth} * PictureHeight * sizeof(uint32_t);
 // The toolkit's fonts and drawing state for a picture made without a window:
 // measured, a PNG job of 5000 points peaks 7.4 MB above the same job
 // writing CSV.

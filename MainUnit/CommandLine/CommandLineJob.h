@@ -8,9 +8,12 @@
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Text/Refusal.h"
+#include "MainUnit/Text/StartTexts.h"
 #include "Proc3D/Proc3D.h"
 
 #include <cstdint>
@@ -23,18 +26,18 @@ namespace MainUnit {
 // Unset options keep the window's start-up texts and states.
 struct TCommandLineSettings {
     std::string Function;
-    std::string XFrom = "-10.0", XTo = "10.0";
+    std::string XFrom = StartText::IntervalFrom, XTo = StartText::IntervalTo;
     std::string YFrom, YTo;
-    std::string ZFrom = "-10.0", ZTo = "10.0";
-    std::string Points = "5000";
+    std::string ZFrom = StartText::IntervalFrom, ZTo = StartText::IntervalTo;
+    std::string Points = StartText::PointsToShow;
     bool SquareOrder = true;
     bool SeedGiven = false;
     uint32_t Seed = 0;
-    std::string HorAngle = "0", VerAngle = "0", Distance = "0", Zoom = "100";
+    std::string HorAngle = StartText::Angle, VerAngle = StartText::Angle;
+    std::string Distance = StartText::Distance, Zoom = StartText::Zoom;
     bool ZBuffer = false;
     bool ShowUndefined = true;
     bool Outline3D = false;
-    bool Fit = false;
     // Pixels of the picture whose points are reported (--pick), in order.
     struct TPick {
         int32_t X = 0;
@@ -44,8 +47,8 @@ struct TCommandLineSettings {
     // --usual-priority: Function was typed by the usual priority rules and
     // has been rewritten to mean the same here.
     bool UsualPriority = false;
-    // The picture's own choices (--box, --ticks, --background) and size
-    // (--size): the window's picture unless asked otherwise.
+    // The picture's own choices (--box, --ticks, --background, --fit) and
+    // size (--size): the window's picture unless asked otherwise.
     TPictureOptions Options;
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
@@ -61,7 +64,7 @@ TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string&
 TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
 TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
-// "WxH", decimal, from 64x64 to 7680x4320.
+// "WxH", decimal, within the picture sizes of Refusal.h.
 TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
@@ -74,17 +77,13 @@ struct TCommandLineResult {
     TResultSet Results;
     std::string Expression;  // blank-free, as the legend shows it
     TViewSettings View;      // as read back from the texts the window would show
-    Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
-    // The size of the picture the view plane is built for.
-    int32_t Width = GraphWidth;
-    int32_t Height = GraphHeight;
-    TPan Pan;  // the picture's move: --pan's, or the fit's
+    TPicturePlan Plan;       // the camera and view plane of the settings' picture
+    TPan Pan;                // the picture's move: --pan's, or the fit's
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
-// order; calculates; corrects the distance as the calculation does; with Fit
-// sets the zoom as a double-click on the window's graph does; places the
+// order; calculates; corrects the distance as the calculation does; with the
+// fit after calculation sets the zoom as a double-click on the window's graph does; places the
 // camera for a picture of the settings' size, framed as the window's picture
 // (the zoom scaled with the size).
 // ClockSeed seeds the random order unless the settings carry a seed;
@@ -103,11 +102,14 @@ std::string FiguresText(const TCommandLineResult& Result);
 TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
                                  const TCommandLineResult& Result);
 
-// The answer to every --pick, one line each: the graph painted as the
-// picture paints it, recording which point set each pixel. Refused with its
-// message (nothing in Text) when a pick lies outside the picture; false in
-// Painted when the memory for the painting cannot be had.
-std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
-                      std::string& Text, bool& Painted);
+// The answer to every --pick, one line each in Text: the graph painted as
+// the picture paints it, recording which point set each pixel. PickOutside
+// (nothing in Text) when a pick lies outside the picture, PickPicture when
+// the memory for the painting cannot be had.
+struct TPicksAnswer {
+    std::string Text;
+    TPickRefusal Refusal;
+};
+TPicksAnswer PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result);
 
 }  // namespace MainUnit

@@ -66,6 +66,8 @@ inline double InkInset(const TAxesSizes& Sizes) { return 0.2 * Sizes.FontPixels;
 // itself (an axis without width given a width about its value, as the
 // scaled box gives it).
 TBoxMapping AxesBox(const TResultSet& Results, bool Scaled, double BoxHeight = DefaultBoxHeight);
+// The same from the box of the result set, once made.
+TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled);
 
 // The base is the face of the box nearer the camera's height (the bottom
 // seen from above); its four edges are drawn, and the upright at the base

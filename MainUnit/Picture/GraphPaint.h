@@ -1,8 +1,8 @@
 // The point loop of a repaint: every result point as one pixel, coloured by
 // height, optionally hidden and darkened by the depth buffer, into a
 // true-colour picture held as Width x Height colours 0x00BBGGRR, row by row
-// (pixel (x, y) at index y * Width + x). The window fills the picture black,
-// calls this, and draws the axes sketch itself.
+// (pixel (x, y) at index y * Width + x). The picture step (PicturePaint.h)
+// fills the picture with its background and calls this.
 #pragma once
 
 #include "MainUnit/Calculation/ResultSet.h"

@@ -1,6 +1,7 @@
 #include "MainUnit/Picture/ViewPan.h"
 
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/GraphPaint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,15 +25,13 @@ TPan FramedPan(TPan Pan, int32_t Width, int32_t Height)
     return HeldPan({Scaled(Pan.X), Scaled(Pan.Y)}, Width, Height);
 }
 
-Proc3D::TViewPlane PannedViewPlane(const TPictureRequest& Request)
+void MoveViewPlane(Proc3D::TViewPlane& Plane, TPan Pan, int32_t Width, int32_t Height)
 {
-    Proc3D::TViewPlane Plane = Request.ViewPlane;
-    const TPan Pan = FramedPan(Request.Options.Pan, Request.Width, Request.Height);
+    const TPan Framed = FramedPan(Pan, Width, Height);
     // Held inside the picture, and the picture within 65535 pixels, the
     // moved centre fits the plane's 16-bit fields.
-    Plane.HalfWidth = static_cast<uint16_t>(Plane.HalfWidth + Pan.X);
-    Plane.HalfHeight = static_cast<uint16_t>(Plane.HalfHeight + Pan.Y);
-    return Plane;
+    Plane.HalfWidth = static_cast<uint16_t>(Plane.HalfWidth + Framed.X);
+    Plane.HalfHeight = static_cast<uint16_t>(Plane.HalfHeight + Framed.Y);
 }
 
 }  // namespace MainUnit

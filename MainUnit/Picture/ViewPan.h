@@ -5,7 +5,6 @@
 #pragma once
 
 #include "MainUnit/Picture/PictureOptions.h"
-#include "MainUnit/Picture/PictureRequest.h"
 #include "Proc3D/Proc3D.h"
 
 #include <cstdint>
@@ -21,11 +20,11 @@ TPan HeldPan(TPan Pan, int32_t Width, int32_t Height);
 // pixels and held.
 TPan FramedPan(TPan Pan, int32_t Width, int32_t Height);
 
-// The view plane the graph and its axes are drawn through: the request's
-// own with its centre pixel moved by the request's pan, framed for the
-// request's size. The projection puts the plane's centre at (HalfWidth,
-// HalfHeight), so moving those moves every pixel alike. The axes sketch
-// keeps the unmoved plane: it shows directions, not places.
-Proc3D::TViewPlane PannedViewPlane(const TPictureRequest& Request);
+// Moves the centre pixel of Plane, built for a Width x Height picture, by
+// the window graph's Pan framed for that size. The projection puts the
+// plane's centre at (HalfWidth, HalfHeight), so moving those moves every
+// pixel alike; the axes sketch, which shows directions, not places, puts
+// them back.
+void MoveViewPlane(Proc3D::TViewPlane& Plane, TPan Pan, int32_t Width, int32_t Height);
 
 }  // namespace MainUnit

@@ -1,11 +1,9 @@
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 
-#include "MainUnit/Picture/BoxAxes.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Application.h"
-#include "Proc3D/Proc3D.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,36 +19,37 @@ QColor LineColor(const TPictureOptions& Options)
     return Options.LightBackground ? QColor(96, 96, 96) : QColor(176, 176, 176);
 }
 
-QColor TextColor(const TPictureOptions& Options)
+QFont AxesFont(const TAxesSizes& Sizes)
 {
-    const uint32_t C = ForegroundColor(Options);
-    return QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF));
-}
-
-}  // namespace
-
-TBoxAxesPainter::TBoxAxesPainter(QImage& Target, const TResultSet& Results,
-                                 const Proc3D::TViewPlane& View, const TPictureOptions& Chosen)
-    : Image(Target), Options(Chosen)
-{
-    if (!Options.Ticks || Image.isNull()) return;
-    const TAxesSizes Sizes = AxesSizes(Image.width(), Image.height());
-    Size = Sizes.Scale;
-    Font = Platform::ProgramFont(Sizes.FontPixels);
+    QFont Font = Platform::ProgramFont(Sizes.FontPixels);
     // As the legend's: the same picture whatever display the program runs on.
     Font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     Font.setHintingPreference(QFont::PreferFullHinting);
-    const QFontMetrics Metrics(Font);
-    const TMeasureText Measure = [&Metrics](const std::string& Text) {
+    return Font;
+}
+
+}  // namespace
+
+TAxesFont::TAxesFont(int Width, int Height)
+    : Sizes(AxesSizes(Width, Height)), Size(Sizes.Scale), Font(AxesFont(Sizes)), Metrics(Font)
+{
+}
+
+TAxesStyle TAxesFont::Style() const
+{
+    TAxesStyle Style;
+    Style.Measure = [this](const std::string& Text) {
         const QString Shown = QString::fromLatin1(Text.data(), qsizetype(Text.size()));
         return TTextSize{Metrics.horizontalAdvance(Shown), Metrics.height()};
     };
-    Drawing = LayOutBoxAxes(View, AxesBox(Results, Options.Box, Options.BoxHeight), Image.width(),
-                            Image.height(), Measure, Sizes.TickLength, Sizes.Gap);
+    Style.TickLength = Sizes.TickLength;
+    Style.Gap = Sizes.Gap;
+    return Style;
 }
 
-void TBoxAxesPainter::PaintLines(bool Behind)
+void TAxesFont::DrawLines(QImage& Image, const TAxesDrawing& Drawing,
+                          const TPictureOptions& Options, bool Behind) const
 {
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, true);
@@ -60,18 +59,20 @@ void TBoxAxesPainter::PaintLines(bool Behind)
             Painter.drawLine(QPointF(L.X0 + 0.5, L.Y0 + 0.5), QPointF(L.X1 + 0.5, L.Y1 + 0.5));
 }
 
-void TBoxAxesPainter::PaintBehind()
+void TAxesFont::DrawBehind(QImage& Image, const TAxesDrawing& Drawing,
+                           const TPictureOptions& Options) const
 {
-    if (Options.Ticks && !Image.isNull()) PaintLines(true);
+    if (!Image.isNull()) DrawLines(Image, Drawing, Options, true);
 }
 
-void TBoxAxesPainter::PaintInFront()
+void TAxesFont::Draw(QImage& Image, const TAxesDrawing& Drawing,
+                     const TPictureOptions& Options) const
 {
-    if (!Options.Ticks || Image.isNull()) return;
-    PaintLines(false);
+    if (Image.isNull()) return;
+    DrawLines(Image, Drawing, Options, false);
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, true);
-    Painter.setPen(TextColor(Options));
+    Painter.setPen(ForegroundQColor(Options));
     for (const TAxesLabel& Label : Drawing.Labels) {
         QFont LabelFont = Font;
         LabelFont.setBold(Label.Name);
@@ -80,14 +81,6 @@ void TBoxAxesPainter::PaintInFront()
                          Qt::AlignCenter | Qt::TextDontClip,
                          QString::fromLatin1(Label.Text.data(), qsizetype(Label.Text.size())));
     }
-}
-
-void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewPlane& View,
-                  const TPictureOptions& Options)
-{
-    TBoxAxesPainter Painter(Image, Results, View, Options);
-    Painter.PaintBehind();
-    Painter.PaintInFront();
 }
 
 }  // namespace MainUnit

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Text/ArgumentText.h"
 #include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Text/StartTexts.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -37,38 +39,55 @@ constexpr int ExitUnwritable = 1;
 struct TOptionSpec {
     const char* Name;
     const char* ValueName;
-    const char* Description;
+    std::string Description;
 };
 
-constexpr TOptionSpec OptionSpecs[] = {
-    {"function", "EXPR", "the function Y = F(X, Z)"},
-    {"x", "FROM:TO", "X interval (default -10.0:10.0)"},
-    {"y", "FROM:TO", "Y interval shown (default: every result)"},
-    {"z", "FROM:TO", "Z interval (default -10.0:10.0)"},
-    {"points", "N", "number of points to show (default 5000)"},
-    {"order", "square|random", "order of the points (default square)"},
-    {"seed", "N", "seed of the random order (default: the clock)"},
-    {"hor-angle", "A", "horizontal angle in radians (default 0)"},
-    {"ver-angle", "A", "vertical angle in radians (default 0)"},
-    {"distance", "D", "camera distance (default: as the calculation sets it)"},
-    {"zoom", "Z", "zoom (default 100)"},
-    {"zbuffer", nullptr, "use the Z-buffer"},
-    {"hide-undefined", nullptr, "do not show undefined results"},
-    {"outline", nullptr, "3D outline axises"},
-    {"fit", nullptr, "zoom so that the drawn points fill the picture"},
-    {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
-    {"ticks", nullptr, "draw the box's edges with values and axis names"},
-    {"background", "black|white", "background of the picture (default black)"},
-    {"size", "WxH", "size of the graph picture, 64x64 to 7680x4320 (default 505x404)"},
-    {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
-    {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
-    {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
-    {"usual-priority", nullptr,
-     "read --function by the usual rules (* and / before + and -) and add the brackets"},
-    {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
-    {"explain", "EXPR", "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
-    {"help", nullptr, "show this help"},
-    {"version", nullptr, "show the version"}};
+std::string Pixels(int32_t Width, int32_t Height)
+{
+    return std::to_string(Width) + "x" + std::to_string(Height);
+}
+
+std::vector<TOptionSpec> OptionSpecs()
+{
+    const std::string Interval =
+        std::string(StartText::IntervalFrom) + ":" + StartText::IntervalTo + ")";
+    return {{"function", "EXPR", "the function Y = F(X, Z)"},
+            {"x", "FROM:TO", "X interval (default " + Interval},
+            {"y", "FROM:TO", "Y interval shown (default: every result)"},
+            {"z", "FROM:TO", "Z interval (default " + Interval},
+            {"points", "N",
+             std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
+            {"order", "square|random", "order of the points (default square)"},
+            {"seed", "N", "seed of the random order (default: the clock)"},
+            {"hor-angle", "A",
+             std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
+            {"ver-angle", "A",
+             std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
+            {"distance", "D", "camera distance (default: as the calculation sets it)"},
+            {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
+            {"zbuffer", nullptr, "use the Z-buffer"},
+            {"hide-undefined", nullptr, "do not show undefined results"},
+            {"outline", nullptr, "3D outline axises"},
+            {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+            {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+            {"ticks", nullptr, "draw the box's edges with values and axis names"},
+            {"background", "black|white", "background of the picture (default black)"},
+            {"size", "WxH",
+             "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
+                 " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default " +
+                 Pixels(GraphWidth, GraphHeight) + ")"},
+            {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
+            {"pan", "DX,DY",
+             "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
+            {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+            {"usual-priority", nullptr,
+             "read --function by the usual rules (* and / before + and -) and add the brackets"},
+            {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
+            {"explain", "EXPR",
+             "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
+            {"help", nullptr, "show this help"},
+            {"version", nullptr, "show the version"}};
+}
 
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
 
@@ -79,9 +98,9 @@ std::string Bytes(const QString& Argument) { return EncodeArgument(Argument.toSt
 
 void AddOptions(QCommandLineParser& Parser)
 {
-    for (const TOptionSpec& Spec : OptionSpecs) {
+    for (const TOptionSpec& Spec : OptionSpecs()) {
         QCommandLineOption Option(QString::fromLatin1(Spec.Name),
-                                  QString::fromLatin1(Spec.Description));
+                                  QString::fromStdString(Spec.Description));
         if (Spec.ValueName) Option.setValueName(QString::fromLatin1(Spec.ValueName));
         Parser.addOption(Option);
     }
@@ -94,16 +113,17 @@ std::string HelpText()
     std::string Text = "Usage: tessel [options]\n"
                        "Draws Y = F(X, Z) as a cloud of points seen in perspective.\n\n"
                        "Options:\n";
+    const std::vector<TOptionSpec> Specs = OptionSpecs();
     std::vector<std::string> Heads;
     std::size_t Widest = 0;
-    for (const TOptionSpec& Spec : OptionSpecs) {
+    for (const TOptionSpec& Spec : Specs) {
         Heads.push_back(std::string("  --") + Spec.Name +
                         (Spec.ValueName ? std::string(" <") + Spec.ValueName + ">" : ""));
         Widest = std::max(Widest, Heads.back().size());
     }
     for (std::size_t I = 0; I < Heads.size(); ++I)
-        Text += Heads[I] + std::string(Widest + 2 - Heads[I].size(), ' ') +
-                OptionSpecs[I].Description + "\n";
+        Text +=
+            Heads[I] + std::string(Widest + 2 - Heads[I].size(), ' ') + Specs[I].Description + "\n";
     return Text;
 }
 
@@ -190,7 +210,7 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.ZBuffer = Parser.isSet(QStringLiteral("zbuffer"));
     S.ShowUndefined = !Parser.isSet(QStringLiteral("hide-undefined"));
     S.Outline3D = Parser.isSet(QStringLiteral("outline"));
-    S.Fit = Parser.isSet(QStringLiteral("fit"));
+    S.Options.FitAfterCalculation = Parser.isSet(QStringLiteral("fit"));
     S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
     S.Options.Box = Parser.isSet(QStringLiteral("box"));
     S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
@@ -209,18 +229,18 @@ TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 }
 
 // With --usual-priority the function is replaced by the text that means
-// here what the usual rules make of it; -1 to go on, or the exit status.
-int ApplyUsualPriority(TCommandLine& Line)
+// here what the usual rules make of it; nothing to go on, or the exit status.
+std::optional<int> ApplyUsualPriority(TCommandLine& Line)
 {
     TCommandLineSettings& S = Line.Settings;
-    if (!S.UsualPriority || !Line.FunctionGiven) return -1;
+    if (!S.UsualPriority || !Line.FunctionGiven) return std::nullopt;
     const TUsualRewrite Rewrite = RewriteForUsualPriority(S.Function);
     if (Rewrite.Text.empty()) {
         PrintError(Rewrite.ConsoleRefusal);
         return ExitRefused;
     }
     S.Function = Rewrite.Text;
-    return -1;
+    return std::nullopt;
 }
 
 bool IsPng(const QString& Path)
@@ -248,7 +268,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
-        PictureRequestOf(S, Result),
+        PictureRequestOf(S, Result), Result.Plan,
         MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
@@ -262,7 +282,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
 
 }  // namespace
 
-int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
+std::optional<int> ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
 {
     QCommandLineParser Parser;
     AddOptions(Parser);
@@ -311,21 +331,16 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     }
     // The picks are answered before anything is written, so that one
     // outside the picture leaves no file behind.
-    std::string Picks;
+    TPicksAnswer Picks;
     if (!Line.Settings.Picks.empty()) {
-        bool Painted = false;
-        const std::string Outside = PicksText(Line.Settings, Result, Picks, Painted);
-        if (!Outside.empty()) {
-            PrintError(Outside);
-            return ExitRefused;
-        }
-        if (!Painted) {
-            PrintError("The picture for '--pick' cannot be made.");
-            return ExitUnwritable;
+        Picks = PicksText(Line.Settings, Result);
+        if (Picks.Refusal.Refusal != TRefusal::None) {
+            PrintError(RefusalMessage(Picks.Refusal.Refusal, Picks.Refusal.Figures));
+            return Picks.Refusal.Refusal == TRefusal::PickOutside ? ExitRefused : ExitUnwritable;
         }
     }
     if (Line.Output.isEmpty()) {
-        std::fputs(Picks.c_str(), stdout);
+        std::fputs(Picks.Text.c_str(), stdout);
         return 0;
     }
     const int Status = IsPng(Line.Output)
@@ -335,7 +350,7 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                              });
     if (Status != 0) return Status;
     if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
-    std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
+    std::fputs((FiguresText(Result) + Picks.Text).c_str(), stdout);
     return Status;
 }
 
@@ -361,11 +376,10 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     Form.UndefResultsCheckBox->setChecked(S.ShowUndefined);
     Form.ZBufferCheckBox->setChecked(S.ZBuffer);
     Form.Outline3DCheckBox->setChecked(S.Outline3D);
+    // With --fit, the fit after every calculation: the first is the one below.
     Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
-    if (!Line.FunctionGiven) return;
-    Form.CalculateWithoutAnnouncement();
-    if (S.Fit && !Form.Results.Points.empty()) Form.GraphImageDoubleClick(0, 0);
+    if (Line.FunctionGiven) Form.CalculateWithoutAnnouncement();
 }
 
 }  // namespace MainUnit

@@ -1,9 +1,8 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
-#include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
-#include "MainUnit/Picture/ViewPan.h"
+#include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -17,6 +16,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 
 namespace MainUnit {
 
@@ -80,6 +80,12 @@ QString LatinText(const std::string& Text)
 
 }  // namespace
 
+QColor ForegroundQColor(const TPictureOptions& Options)
+{
+    const uint32_t C = ForegroundColor(Options);
+    return {int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF)};
+}
+
 QFont LegendLabelFont()
 {
     // The narrow cut of the program's face, slightly tightened: the longest
@@ -142,6 +148,19 @@ QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
 
 }  // namespace
 
+QImage ComposeBelowGraph(const TGraphPictureParts& Parts)
+{
+    const TGroupPlaces& Places = GroupPlaces();
+    const int Top = Places.Graph.bottom() + 1;
+    QImage Picture(Places.Picture.width(), Places.Picture.bottom() + 1 - Top, QImage::Format_RGB32);
+    Picture.fill(GapColor);
+    QPainter Painter(&Picture);
+    Painter.translate(-Places.Picture.left(), -Top);
+    DrawLowerParts(Painter, Parts);
+    Painter.end();
+    return Picture;
+}
+
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 {
     const TGroupPlaces& Places = GroupPlaces();
@@ -159,36 +178,40 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
     return Picture;
 }
 
-void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
+bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
+                         const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
+                         Platform::TCanvas& Sketch)
 {
     const TPictureOptions& Options = Request.Options;
-    FillPicture(Graph, BackgroundColor(Options));
-    if (Request.Results == nullptr) return;
-    const TBoxMapping Box =
-        Options.Box ? MakeBoxMapping(*Request.Results, Options.BoxHeight) : TBoxMapping{};
-    // The graph and its axes move with the picture; the sketch does not.
-    const Proc3D::TViewPlane Moved = PannedViewPlane(Request);
-    // The box's edges behind the graph go under its points, the others over
-    // them. Text blends with what lies under it, which must be opaque.
+    const std::optional<TAxesFont> Axes =
+        Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
+                                         : std::nullopt;
+    // Lines and text blend with what lies under them, which must be opaque.
     QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
                 QImage::Format_RGBX8888);
-    TBoxAxesPainter Axes(Over, *Request.Results, Moved, Options);
-    if (Options.Ticks) MakeOpaque(Graph);
-    Axes.PaintBehind();
-    PaintGraph(*Request.Results, Moved, Graph, Request.ShowUndefined,
-               Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-               PointStyleFor(Options, Box));
-    if (Options.Ticks) MakeOpaque(Graph);
-    Axes.PaintInFront();
+    TAxesStyle Style = Axes ? Axes->Style() : TAxesStyle{};
+    // The box's edges behind the graph go under its points, the others over them.
+    if (Axes)
+        Style.BeforePoints = [&](const TAxesDrawing& Layout) {
+            MakeOpaque(Graph);
+            Axes->DrawBehind(Over, Layout, Options);
+        };
+    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer, Style);
+    if (Request.Results == nullptr) return false;
+    if (Axes) {
+        MakeOpaque(Graph);
+        Axes->Draw(Over, Painted.Axes, Options);
+    }
     // The sketch scales the graph's pixels down to its own, whatever the
     // graph's size: the same sketch as the window's for the same view.
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
-                      SketchedBox(*Request.Results, Options.Box, Options.BoxHeight),
-                      Request.ViewPlane, Request.Outline3D, Options.LightBackground);
+                      SketchedBox(*Request.Results, Request, Plan), Plan.ViewPlane,
+                      Request.Outline3D, Options.LightBackground);
+    return Painted.Painted;
 }
 
-QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend)
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const TLegendTexts& Legend)
 {
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
@@ -197,7 +220,7 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Le
     QImage Outline = BlackImage(GroupPlaces().Outline.size());
     Platform::TCanvas OutlineCanvas(Outline, {});
     auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    PaintGraphAndSketch(Request, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
+    PaintGraphAndSketch(Request, Plan, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
                         OutlineCanvas);
     // The opaque top byte that the image format wants.
     for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
@@ -210,8 +233,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Le
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}, Qt::white};
-    if (Request.Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
+    TGraphPictureParts Parts{&Graph,       &Outline, &Axises,
+                             &LegendImage, {},       ForegroundQColor(Request.Options)};
     const auto Texts = LegendTextsInOrder(Legend);
     for (std::size_t I = 0; I < Texts.size(); ++I)
         Parts.LegendTexts[I] = LatinText(*Texts[I]);
@@ -231,7 +254,8 @@ bool EncodePng(const QImage& Picture, QByteArray& Png)
     // Pictures larger than four of the window's are deflated at the fastest
     // level: about a sixth larger, a quarter faster to write. Quality 80 is
     // the writer's way of asking for zlib's level 1.
-    if (qint64(Picture.width()) * Picture.height() > 4LL * 505 * 526) Writer.setQuality(80);
+    if (qint64(Picture.width()) * Picture.height() > 4LL * PictureWidth * PictureHeight)
+        Writer.setQuality(80);
     return Writer.write(Rgb);
 }
 

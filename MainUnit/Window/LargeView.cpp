@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
@@ -104,9 +105,9 @@ void TLargeView::ConnectMouse()
             [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
 }
 
-void TLargeView::Follow(const TViewSettings& View, const TPictureRequest& Request)
+void TLargeView::Follow(const TPictureRequest& Request)
 {
-    StateValue = {true, View, Request};
+    StateValue = {true, Request};
     if (isVisible()) Paint();
 }
 
@@ -116,10 +117,9 @@ void TLargeView::Clear()
     if (isVisible()) Paint();
 }
 
-// The main window's request made this window's: its size, and the view
-// plane for it, framed as the main picture with the zoom scaled. False
-// when there is nothing to paint.
-bool TLargeView::PlanPaint(TPictureRequest& Request)
+// The main window's request made this window's: its size, and the plan
+// for it. False when there is nothing to paint.
+bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
 {
     const TLargeViewState& S = StateValue;
     if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
@@ -127,12 +127,7 @@ bool TLargeView::PlanPaint(TPictureRequest& Request)
     Request = S.Request;
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
-    Proc3D::TPoint3D Camera{};
-    if (!Proc3D::CalcViewPlane(Camera, Request.Width, Request.Height, S.View.VerAngle,
-                               S.View.HorAngle,
-                               FramedZoom(S.View.Zoom, Request.Width, Request.Height),
-                               S.View.Distance, Request.ViewPlane) ||
-        !Proc3D::CanProject(Request.ViewPlane))
+    if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
     if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
@@ -143,7 +138,8 @@ void TLargeView::Paint()
 {
     ResizeRepaint->stop();
     TPictureRequest Request;
-    if (!PlanPaint(Request)) Request.Results = nullptr;  // black, no sketch
+    TPicturePlan Plan;
+    if (!PlanPaint(Request, Plan)) Request.Results = nullptr;  // black, no sketch
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
     try {
@@ -153,22 +149,14 @@ void TLargeView::Paint()
         Points.clear();  // painted without the record: nothing to pick
     }
     if (Request.Results == nullptr) Sketch.fill(Qt::black);
-    PaintGraphAndSketch(Request,
+    PaintGraphAndSketch(Request, Plan,
                         {Picture->Pixels(), Request.Width, Request.Height,
                          Points.empty() ? nullptr : Points.data()},
                         Depth, SketchCanvas);
     Picture->PixelsWritten();
-    UpdateLegend();
+    // The main window's sketch key and legend, with this view's sketch.
+    Legend->setPixmap(QPixmap::fromImage(Form.PictureBelowGraph(Sketch)));
     Reading->clear();
-}
-
-void TLargeView::UpdateLegend()
-{
-    // The part of the main window's picture below the graph, with this
-    // view's axes sketch: the sketch, its colour key and the legend.
-    const QImage Whole = Form.GraphPicture(&Sketch);
-    Legend->setPixmap(QPixmap::fromImage(
-        Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
 }
 
 void TLargeView::ShowReading(int X, int Y)

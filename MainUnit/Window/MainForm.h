@@ -242,8 +242,9 @@ public:
     TLargeView* LargeView = nullptr;
     void OpenLargeView();
     // What the graph group shows, as one picture.
-    // With Outline, that sketch is shown in place of the window's.
-    QImage GraphPicture(const QImage* Outline = nullptr) const;
+    QImage GraphPicture() const;
+    // The parts of that picture below the graph, with Outline for the sketch.
+    QImage PictureBelowGraph(const QImage& Outline) const;
     // Asks for the name of a file to write, proposing Proposed; empty when
     // cancelled. Tests put their own function in place of the dialog.
     std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,

@@ -19,8 +19,6 @@ namespace MainUnit {
 
 namespace {
 
-constexpr uint32_t RectangleColor = 0xFFFFFF;
-constexpr uint32_t LightRectangleColor = 0x202020;
 // The sketch leaves this much of its height free round the Y arrow.
 constexpr int SketchMargin = 20;
 
@@ -177,9 +175,12 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Pic
                        const Proc3D::TViewPlane& PictureViewPlane, bool Outline3D, bool Light)
 {
     const bool WindowSized = PictureWidth == GraphWidth && PictureHeight == GraphHeight;
-    const Proc3D::TViewPlane ViewPlane =
+    Proc3D::TViewPlane ViewPlane =
         WindowSized ? PictureViewPlane
                     : WindowSizedPlane(PictureViewPlane, PictureWidth, PictureHeight);
+    // The picture's move shifts places, not directions: the sketch keeps its centre.
+    ViewPlane.HalfWidth = static_cast<uint16_t>(GraphWidth / 2);
+    ViewPlane.HalfHeight = static_cast<uint16_t>(GraphHeight / 2);
     const int Length = Height - SketchMargin;
     const QPoint Centre(Width / 2, Height / 2);
     const QPoint YTail(Width / 2, (Height + Length) / 2);
@@ -202,7 +203,7 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Pic
               true);
     Canvas.SetBrushColor(Background);
     Canvas.SetPenWidth(2);
-    Canvas.SetPenColor(Light ? LightRectangleColor : RectangleColor);
+    Canvas.SetPenColor(Light ? LightForegroundColor : DarkForegroundColor);
     Canvas.Polygon(Corners);
     // Seen from above, the whole Y arrow stands over the rectangle; from
     // below or level, only its lower half shows in front of it.
@@ -217,25 +218,6 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Pic
     }
 
     DrawAxisArrows(Canvas, Scale, Results, ViewPlane, Outline3D);
-}
-
-TResultSet SketchedBox(const TResultSet& Results, bool Box, double BoxHeight)
-{
-    TResultSet Sketched;
-    if (!Box) {
-        CopyIntervals(Results, Sketched);
-        Sketched.BoundingRadius = Results.BoundingRadius;
-        return Sketched;
-    }
-    // The cube as the graph shows it: its base about the origin, the axes
-    // as long as the cube's sphere is wide.
-    const TBoxMapping Cube = MakeBoxMapping(Results, BoxHeight);
-    Sketched.XIntervalFrom = Results.XIntervalFrom * Cube.Scale.X + Cube.Shift.X;
-    Sketched.XIntervalTo = Results.XIntervalTo * Cube.Scale.X + Cube.Shift.X;
-    Sketched.ZIntervalFrom = Results.ZIntervalFrom * Cube.Scale.Z + Cube.Shift.Z;
-    Sketched.ZIntervalTo = Results.ZIntervalTo * Cube.Scale.Z + Cube.Shift.Z;
-    Sketched.BoundingRadius = Cube.Radius;
-    return Sketched;
 }
 
 }  // namespace MainUnit

@@ -416,7 +416,7 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         ASSERT_FALSE(Written.isNull());
 
         MainUnit::TCommandLine Line;
-        ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line), -1);
+        ASSERT_FALSE(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line));
         MainUnit::ApplyCommandLine(*Form, Line);
         // --fit zooms as a double-click does, with a repaint on the next turn
         // of the event loop.
@@ -438,7 +438,7 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
                                   "0.7",        "--ver-angle",   "0.5",
                                   "--zbuffer",  "--points",      "20000"};
     MainUnit::TCommandLine Line;
-    ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Settings, Line), -1);
+    ASSERT_FALSE(MainUnit::ParseCommandLine(QStringList{"tessel"} + Settings, Line));
     MainUnit::ApplyCommandLine(*Form, Line);
     const int32_t W = MainUnit::GraphWidth, H = MainUnit::GraphHeight;
     const QPoint Pixels[] = {{W / 2, H / 2}, {W / 2 + 17, H / 2 - 40}, {0, 0}, {W - 1, H - 1}};

@@ -53,13 +53,15 @@ Proc3D::TViewPlane PlaneOf(const TViewSettings& V, int W, int H)
 std::vector<uint32_t> Paint(const TResultSet& R, const TViewSettings& V, TPictureRequest Request)
 {
     Request.Results = &R;
-    Request.ViewPlane = PlaneOf(V, GraphWidth, GraphHeight);
+    Request.View = V;
+    TPicturePlan Plan;
+    EXPECT_EQ(PlanPicture(Request, Plan), TRefusal::None);
     std::vector<uint32_t> Pixels(size_t(GraphWidth) * GraphHeight);
     TDepthBuffer Buffer;
     EXPECT_TRUE(PrepareDepthBuffer(Request, Buffer));
     QImage Sketch(145, 103, QImage::Format_RGBX8888);
     Platform::TCanvas Canvas(Sketch, {});
-    PaintGraphAndSketch(Request, {Pixels.data(), GraphWidth, GraphHeight}, Buffer, Canvas);
+    PaintGraphAndSketch(Request, Plan, {Pixels.data(), GraphWidth, GraphHeight}, Buffer, Canvas);
     for (uint32_t& Pixel : Pixels)
         Pixel &= 0xFFFFFFu;
     return Pixels;
@@ -139,10 +141,16 @@ TEST(FrameGeometry, NoBoxEdgeIsDrawnWhereTheGraphIsNearer)
         const TViewSettings V = Fit(R, Case.Hor, Case.Ver, 3, Request.Options);
         const std::vector<uint32_t> Axes = Paint(R, V, Request);
         // The values are text to read, drawn over everything: left out.
-        QImage Scratch(GraphWidth, GraphHeight, QImage::Format_RGBX8888);
-        Request.ViewPlane = PlaneOf(V, GraphWidth, GraphHeight);
+        Request.Results = &R, Request.View = V;
+        TPicturePlan Plan;
+        ASSERT_EQ(PlanPicture(Request, Plan), TRefusal::None);
+        std::vector<uint32_t> Scratch(size_t(GraphWidth) * GraphHeight);
+        TDepthBuffer Buffer;
+        const TAxesFont Font(GraphWidth, GraphHeight);
         const TAxesDrawing Layout =
-            TBoxAxesPainter(Scratch, R, PannedViewPlane(Request), Request.Options).Layout();
+            PaintPicture(Request, Plan, {Scratch.data(), GraphWidth, GraphHeight}, Buffer,
+                         Font.Style())
+                .Axes;
         Request.Options.Ticks = false;
         const std::vector<uint32_t> Bare = Paint(R, V, Request);
         const auto Lit = [&Bare](int X, int Y) { return Bare[size_t(Y * GraphWidth + X)] != 0; };

@@ -1,44 +1,40 @@
-// The box's edges, ticks, values and axis names drawn over a painted graph
-// picture, in the window, the exported picture and the command line alike.
+// The lines and texts of the box's edges, ticks, values and axis names,
+// drawn over a painted graph picture in the program's font, as the picture
+// step lays them out; in the window, the exported picture and the command
+// line alike.
 #pragma once
 
-#include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/BoxAxes.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PicturePaint.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
-
-namespace Proc3D {
-struct TViewPlane;
-}
 
 namespace MainUnit {
 
-// The axes laid out once for Image (the graph picture the view plane was
-// built for) when Options asks for them, then drawn in two steps round the
-// points: the lines the graph may hide before them, the other lines and
-// every label after. Sizes grow with the picture as its zoom does. The
-// image must stay alive, and at its place, for the painter's life.
-class TBoxAxesPainter {
+// The font, tick length and gap of the axes of a Width x Height picture:
+// the window's picture at 1, larger pictures as their zoom grows.
+class TAxesFont {
 public:
-    TBoxAxesPainter(QImage& Image, const TResultSet& Results, const Proc3D::TViewPlane& View,
-                    const TPictureOptions& Options);
-    void PaintBehind();
-    void PaintInFront();
-    const TAxesDrawing& Layout() const { return Drawing; }
+    TAxesFont(int Width, int Height);
+    // Measures with this font, which must outlive the style.
+    TAxesStyle Style() const;
+    // Draws the layout over Image in the colours of Options: the lines the
+    // graph may hide (before its points) or the others and every label
+    // (after them).
+    void DrawBehind(QImage& Image, const TAxesDrawing& Drawing,
+                    const TPictureOptions& Options) const;
+    void Draw(QImage& Image, const TAxesDrawing& Drawing, const TPictureOptions& Options) const;
 
 private:
-    void PaintLines(bool Behind);
-    QImage& Image;
-    TPictureOptions Options;
+    void DrawLines(QImage& Image, const TAxesDrawing& Drawing, const TPictureOptions& Options,
+                   bool Behind) const;
+    TAxesSizes Sizes;
+    double Size;
     QFont Font;
-    double Size = 1;
-    TAxesDrawing Drawing;
+    QFontMetrics Metrics;
 };
-
-// Both steps at once, over a graph already painted.
-void PaintBoxAxes(QImage& Image, const TResultSet& Results, const Proc3D::TViewPlane& View,
-                  const TPictureOptions& Options);
 
 }  // namespace MainUnit

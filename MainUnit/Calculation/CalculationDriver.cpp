@@ -55,7 +55,8 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
         return GiveUpSet(Results, TRefusal::ResultsTooLarge);
     // With the box, the distance is kept outside the cube's radius.
     TCalculationOutcome Outcome;
-    Outcome.NewDistance = CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box, Plan.BoxHeight));
+    Outcome.NewDistance =
+        CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box, Plan.BoxHeight));
     return Outcome;
 }
 

@@ -1,7 +1,7 @@
 #include "MainUnit/Picture/ViewPan.h"
 
-#include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
 
 #include <algorithm>
 #include <cmath>

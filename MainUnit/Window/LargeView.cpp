@@ -3,8 +3,8 @@
 #include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
-#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 

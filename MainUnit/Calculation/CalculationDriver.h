@@ -30,6 +30,7 @@ struct TCalculationSettings {
     bool Box = false;                // the axes scaled to a box: the distance kept outside its cube
     double BoxHeight = DefaultBoxHeight;     // the box's heights per its width
     TJobOutput Output = TJobOutput::Window;  // what the memory must also hold
+    TJobPicture Picture;                     // of a job without a window
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.
@@ -47,6 +48,7 @@ struct TCalculationOutcome {
     TRefusal Refusal = TRefusal::None;
     bool SetReplaced = false;  // refused after the old set was given up: no set is left
     std::string NewDistance;   // the distance field's new text; empty when it keeps its own
+    std::string GridNote;      // GridSizeNote of the new set
 };
 
 // The checks and the reservation. A refusal with SetReplaced false leaves

@@ -76,6 +76,7 @@ TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight);
 struct TCommandLineResult {
     TResultSet Results;
     std::string Expression;  // blank-free, as the legend shows it
+    std::string GridNote;    // GridSizeNote of the set, as the window's status line shows it
     TViewSettings View;      // as read back from the texts the window would show
     TPicturePlan Plan;       // the camera and view plane of the settings' picture
     TPan Pan;                // the picture's move: --pan's, or the fit's

@@ -9,11 +9,6 @@
 
 namespace MainUnit {
 
-TBoxMapping AxesBox(const TResultSet& Results, bool Scaled, double BoxHeight)
-{
-    return AxesBox(MakeBoxMapping(Results, BoxHeight), Scaled);
-}
-
 TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled)
 {
     TBoxMapping Box = Cube;

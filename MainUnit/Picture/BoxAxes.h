@@ -61,12 +61,10 @@ TAxesSizes AxesSizes(int32_t Width, int32_t Height);
 TTextSize PlannedTextSize(const std::string& Text, const TAxesSizes& Sizes);
 inline double InkInset(const TAxesSizes& Sizes) { return 0.2 * Sizes.FontPixels; }
 
-// The box whose edges are drawn: the box of "Scale axes to a box" (heights
-// BoxHeight of its width) when the axes are scaled, otherwise the result box
-// itself (an axis without width given a width about its value, as the
-// scaled box gives it).
-TBoxMapping AxesBox(const TResultSet& Results, bool Scaled, double BoxHeight = DefaultBoxHeight);
-// The same from the box of the result set, once made.
+// The box whose edges are drawn, from the result set's Cube (its heights
+// BoxHeight of its width): the cube when the axes are scaled, otherwise the
+// result box itself (an axis without width given a width about its value,
+// as the cube gives it).
 TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled);
 
 // The base is the face of the box nearer the camera's height (the bottom

@@ -254,7 +254,7 @@ TViewTexts FitViewToPoints(const TViewSettings& View, const TResultSet& Results,
     // so that the edges and their values stay in the picture. Which edges
     // are drawn depends on the camera alone, not on the zoom or the move.
     std::vector<Proc3D::TPoint3D> Corners;
-    const TBoxMapping Edges = AxesBox(Results, Options.Box, Options.BoxHeight);
+    const TBoxMapping Edges = AxesBox(Box, Options.Box);
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane Plane{};
     if (Options.Ticks && Proc3D::CalcViewPlane(Camera, Width, Height, View.VerAngle, View.HorAngle,

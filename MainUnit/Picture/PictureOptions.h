@@ -26,6 +26,10 @@ struct TPictureOptions {
     bool FitAfterCalculation = false;     // the fit of a double-click after every calculation
     double BoxHeight = DefaultBoxHeight;  // the box's heights per its base width
     TPan Pan;                             // set by the fit, Shift+drag and --pan
+    // The graph as a filled surface through a depth buffer of its own, and
+    // that surface shaded by a light beside the camera.
+    bool Surface = false;
+    bool Light = false;
 };
 
 // Colours 0x00BBGGRR of what changes with the background.

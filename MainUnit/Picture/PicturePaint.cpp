@@ -1,6 +1,7 @@
 #include "MainUnit/Picture/PicturePaint.h"
 
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/SurfacePaint.h"
 #include "MainUnit/Picture/ViewPan.h"
 
 namespace MainUnit {
@@ -20,7 +21,7 @@ TRefusal PlanPicture(const TPictureRequest& Request, TPicturePlan& Plan)
 
 TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                              const TPixelArray& Picture, TDepthBuffer& DepthBuffer,
-                             const TAxesStyle& Axes)
+                             const TAxesStyle& Axes, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     FillPicture(Picture, BackgroundColor(Options));
@@ -31,9 +32,13 @@ TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan&
                                      Picture.Height, Axes.Measure, Axes.TickLength, Axes.Gap);
         if (Axes.BeforePoints) Axes.BeforePoints(Painted.Axes);
     }
-    Painted.Painted = PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
-                                 Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-                                 PointStyleFor(Options, Plan.Box));
+    const TPointStyle Style = PointStyleFor(Options, Plan.Box);
+    Painted.Painted =
+        Options.Surface
+            ? PaintSurfaceOfRequest(Request, Plan.ViewPlane, Style, Picture, DepthBuffer)
+            : PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
+                         Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine, Style,
+                         Scratch);
     return Painted;
 }
 

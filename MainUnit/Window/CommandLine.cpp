@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -72,6 +73,8 @@ std::vector<TOptionSpec> OptionSpecs()
         {"fit", nullptr, "zoom so that the drawn points fill the picture"},
         {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
         {"ticks", nullptr, "draw the box's edges with values and axis names"},
+        {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
+        {"light", nullptr, "shade the surface by a light beside the camera"},
         {"background", "black|white", "background of the picture (default black)"},
         {"size", "WxH",
          "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
@@ -91,7 +94,41 @@ std::vector<TOptionSpec> OptionSpecs()
 
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
 
-std::string Latin(const QString& Text) { return Text.toLatin1().toStdString(); }
+// The text of an option value as the fields hold it, one byte a character;
+// a byte that is not UTF-8 comes back as itself, so that a refusal can name
+// its code.
+std::string Latin(const QString& Text)
+{
+    std::string Bytes;
+    for (const QChar C : Text) {
+        const char16_t Code = C.unicode();
+        const bool Escaped = Code >= 0xDC80 && Code <= 0xDCFF;  // see DecodeArgument
+        Bytes += Code < 0x100 ? static_cast<char>(Code)
+                 : Escaped    ? static_cast<char>(Code - 0xDC00)
+                              : '?';
+    }
+    return Bytes;
+}
+
+// Writes Text to standard output, every write checked: a full disk or a
+// closed output is reported, not taken for success.
+bool PrintOutput(const std::string& Text)
+{
+    std::string Reason;
+    if (WriteToDescriptor(
+            1, [&Text](const TChunkWriter& Write) { return Write(Text.data(), Text.size()); },
+            Reason))
+        return true;
+    PrintError(CannotWriteStandardOutputMessage(Reason));
+    return false;
+}
+
+// "--output -" (or "-.png", "-.csv"): the file goes to standard output.
+bool IsStandardOutput(const QString& Output)
+{
+    return !Output.contains(QLatin1Char('/')) &&
+           QFileInfo(Output).completeBaseName() == QLatin1String("-");
+}
 
 // The bytes of an argument as the program was given them.
 std::string Bytes(const QString& Argument) { return EncodeArgument(Argument.toStdU16String()); }
@@ -214,13 +251,17 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
     S.Options.Box = Parser.isSet(QStringLiteral("box"));
     S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
+    S.Options.Surface = Parser.isSet(QStringLiteral("surface"));
+    S.Options.Light = Parser.isSet(QStringLiteral("light"));
 }
 
 TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 {
     if (!Parser.isSet(QStringLiteral("output"))) return TRefusal::None;
     Line.Output = Parser.value(QStringLiteral("output"));
-    const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
+    const QString Suffix = Line.Output == QLatin1String("-")
+                               ? QStringLiteral("png")
+                               : QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
         return TRefusal::OutputOption;
     Line.Settings.Output =
@@ -243,14 +284,14 @@ std::optional<int> ApplyUsualPriority(TCommandLine& Line)
     return std::nullopt;
 }
 
-bool IsPng(const QString& Path)
-{
-    return QFileInfo(Path).suffix().toLower() == QLatin1String("png");
-}
-
 int WriteOutput(const QString& Output, const TFileContent& Content)
 {
     std::string Reason;
+    if (IsStandardOutput(Output)) {
+        if (WriteToDescriptor(1, Content, Reason)) return 0;
+        PrintError(CannotWriteStandardOutputMessage(Reason));
+        return ExitUnwritable;
+    }
     if (WriteFileAtomically(Bytes(Output), Content, Reason)) return 0;
     PrintError(CannotWriteMessage(Bytes(Output), Reason));
     return ExitUnwritable;
@@ -290,16 +331,15 @@ std::optional<int> ParseCommandLine(const QStringList& Arguments, TCommandLine& 
         PrintError(Parser.errorText().toStdString());
         return ExitRefused;
     }
-    if (Parser.isSet(QStringLiteral("help"))) {
-        std::fputs(HelpText().c_str(), stdout);
-        return 0;
+    if (Parser.isSet(QStringLiteral("help"))) return PrintOutput(HelpText()) ? 0 : ExitUnwritable;
+    if (Parser.isSet(QStringLiteral("version")))
+        return PrintOutput(std::string(ApplicationTitle) + "\n") ? 0 : ExitUnwritable;
+    if (Parser.isSet(QStringLiteral("explain"))) {
+        std::ostringstream Reading;
+        const int Status =
+            ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), Reading, std::cerr);
+        return PrintOutput(Reading.str()) ? Status : ExitUnwritable;
     }
-    if (Parser.isSet(QStringLiteral("version"))) {
-        std::printf("%s\n", ApplicationTitle);
-        return 0;
-    }
-    if (Parser.isSet(QStringLiteral("explain")))
-        return ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), std::cout, std::cerr);
     if (!Parser.positionalArguments().isEmpty()) {
         PrintError("Unexpected argument '" + Bytes(Parser.positionalArguments().constFirst()) +
                    "'.");
@@ -329,6 +369,12 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                                                       Line.Settings.Options.BoxHeight)));
         return ExitRefused;
     }
+    // What the window's status line would say of this text and this grid.
+    if (Line.FunctionGiven && !Line.Settings.UsualPriority) {
+        const std::string Warning = CommandLinePriorityWarning(Line.Settings.Function);
+        if (!Warning.empty()) PrintError(Warning);
+    }
+    if (!Result.GridNote.empty()) PrintError(Result.GridNote);
     // The picks are answered before anything is written, so that one
     // outside the picture leaves no file behind.
     TPicksAnswer Picks;
@@ -339,19 +385,24 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
             return Picks.Refusal.Refusal == TRefusal::PickOutside ? ExitRefused : ExitUnwritable;
         }
     }
-    if (Line.Output.isEmpty()) {
-        std::fputs(Picks.Text.c_str(), stdout);
-        return 0;
-    }
-    const int Status = IsPng(Line.Output)
+    if (Line.Output.isEmpty()) return PrintOutput(Picks.Text) ? 0 : ExitUnwritable;
+    // Standard output that holds the file takes no figures: they go beside it.
+    const bool FiguresBeside =
+        IsStandardOutput(Line.Output) || IsWhereDescriptorWrites(Bytes(Line.Output), 1);
+    const int Status = Line.Settings.Output == TJobOutput::Picture
                            ? WritePicture(ProgramPath, Line, Result)
                            : WriteOutput(Line.Output, [&Result](const TChunkWriter& Write) {
                                  return WritePointsCsv(Result.Results, Write);
                              });
     if (Status != 0) return Status;
-    if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
-    std::fputs((FiguresText(Result) + Picks.Text).c_str(), stdout);
-    return Status;
+    std::string Figures = FiguresText(Result) + Picks.Text;
+    if (Line.Settings.UsualPriority)
+        Figures = "function: " + Line.Settings.Function + "\n" + Figures;
+    if (FiguresBeside) {
+        std::fputs(Figures.c_str(), stderr);
+        return 0;
+    }
+    return PrintOutput(Figures) ? 0 : ExitUnwritable;
 }
 
 void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
@@ -379,7 +430,7 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     // With --fit, the fit after every calculation: the first is the one below.
     Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
-    if (Line.FunctionGiven) Form.CalculateWithoutAnnouncement();
+    if (Line.FunctionGiven) Form.Calculate(false);
 }
 
 }  // namespace MainUnit

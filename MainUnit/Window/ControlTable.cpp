@@ -1,8 +1,8 @@
 #include "MainUnit/Window/ControlTable.h"
 
-#include "MainForm.h"
 #include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Text/StartTexts.h"
+#include "MainUnit/Window/MainFormControls.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,14 +18,14 @@ namespace MainUnit {
 
 namespace {
 
-template <auto Member> void BindTo(TMainForm& Form, QWidget* Widget)
+template <auto Member> void BindTo(TMainFormControls& Form, QWidget* Widget)
 {
     using TControl = std::remove_pointer_t<std::remove_reference_t<decltype(Form.*Member)>>;
     Form.*Member = dynamic_cast<TControl*>(Widget);  // a kind that does not fit leaves null
 }
 
 // clang-format off
-#define CONTROL(Name) #Name, &BindTo<&TMainForm::Name>
+#define CONTROL(Name) #Name, &BindTo<&TMainFormControls::Name>
 // clang-format on
 
 using enum TControlKind;

@@ -180,7 +180,7 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
 
 bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
                          const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
-                         Platform::TCanvas& Sketch)
+                         Platform::TCanvas& Sketch, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     const std::optional<TAxesFont> Axes =
@@ -196,7 +196,7 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
             MakeOpaque(Graph);
             Axes->DrawBehind(Over, Layout, Options);
         };
-    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer, Style);
+    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer, Style, Scratch);
     if (Request.Results == nullptr) return false;
     if (Axes) {
         MakeOpaque(Graph);
@@ -212,6 +212,16 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
 
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const TLegendTexts& Legend)
+{
+    std::array<QString, LegendLabelCount> LegendTexts;
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
+        LegendTexts[I] = LatinText(*Texts[I]);
+    return RenderGraphPicture(Request, Plan, LegendTexts);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const std::array<QString, LegendLabelCount>& LegendTexts)
 {
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
@@ -233,11 +243,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph,       &Outline, &Axises,
-                             &LegendImage, {},       ForegroundQColor(Request.Options)};
-    const auto Texts = LegendTextsInOrder(Legend);
-    for (std::size_t I = 0; I < Texts.size(); ++I)
-        Parts.LegendTexts[I] = LatinText(*Texts[I]);
+    TGraphPictureParts Parts{&Graph,       &Outline,    &Axises,
+                             &LegendImage, LegendTexts, ForegroundQColor(Request.Options)};
     return ComposeGraphPicture(Parts);
 }
 

@@ -1,10 +1,10 @@
 #include "MainUnit/Window/LargeView.h"
 
-#include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PicturePaint.h"
+#include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 
@@ -16,14 +16,27 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <cmath>
-#include <new>
-
 namespace MainUnit {
 
-TLargeView::TLargeView(TMainForm& Owner)
-    : QWidget(&Owner, Qt::Window), Form(Owner),
-      Sketch(Owner.OutLineImage->Image().size(), QImage::Format_RGBX8888), SketchCanvas(Sketch, {})
+namespace {
+
+// The size of the main window's axes sketch, which this one copies.
+QSize SketchSize()
+{
+    const TControlRow* Row = FindControlRow("OutLineImage");
+    return Row ? QSize(Row->Width, Row->Height) : QSize(1, 1);
+}
+
+QColor Colour(uint32_t Bgr)
+{
+    return {int(Bgr & 0xFF), int((Bgr >> 8) & 0xFF), int((Bgr >> 16) & 0xFF)};
+}
+
+}  // namespace
+
+TLargeView::TLargeView(QWidget& Owner, TLargeViewHost& ViewHost, const QList<QAction*>& Shortcuts)
+    : QWidget(&Owner, Qt::Window), Host(ViewHost), Sketch(SketchSize(), QImage::Format_RGBX8888),
+      SketchCanvas(Sketch, {})
 {
     setWindowTitle(QString::fromLatin1(LargeViewCaption));
     Picture = new Platform::TPicture(this);
@@ -47,73 +60,25 @@ TLargeView::TLargeView(TMainForm& Owner)
     Picture->OnResize = [this] {
         if (!ResizeRepaint->isActive()) ResizeRepaint->start();
     };
-    ConnectMouse();
+    Graph = std::make_unique<TGraphView>(*Picture, Host);
+    Graph->OnReading = [this](const std::string& Text) {
+        Reading->setText(QString::fromLatin1(Text.data(), qsizetype(Text.size())));
+    };
     // The save, copy and export shortcuts of the main window work here too.
-    addActions(Form.GraphMenuActions());
+    addActions(Shortcuts);
 }
 
-void TLargeView::ConnectMouse()
-{
-    Picture->setCursor(Qt::OpenHandCursor);
-    Picture->OnMouseDown = [this](int X, int Y) {
-        Dragging = true;
-        DragX = X;
-        DragY = Y;
-        Moving = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
-        MoveFromX = X;
-        MoveFromY = Y;
-        MoveFrom = Form.PictureOptions.Pan;
-        Picture->setCursor(Moving ? Qt::SizeAllCursor : Qt::ClosedHandCursor);
-    };
-    Picture->OnMouseMove = [this](int X, int Y) {
-        if (!Dragging || (X == DragX && Y == DragY)) return;
-        if (Moving) {
-            DragX = X;
-            DragY = Y;
-            // The move is kept in the main graph's pixels, which this
-            // picture shows scaled as its zoom is.
-            const double Scale = Picture->devicePixelRatioF() /
-                                 FramedZoom(1.0, Picture->ImageWidth(), Picture->ImageHeight());
-            Form.MovePicture({MoveFrom.X + int(std::lround((X - MoveFromX) * Scale)),
-                              MoveFrom.Y + int(std::lround((Y - MoveFromY) * Scale))});
-            return;
-        }
-        const int DX = X - DragX, DY = Y - DragY;
-        DragX = X;
-        DragY = Y;
-        // Turned by the width that the hand moves over, as on the main graph.
-        Form.DragGesture(DX, DY, Picture->width());
-    };
-    Picture->OnMouseUp = [this](int X, int Y) {
-        Picture->OnMouseMove(X, Y);
-        Dragging = false;
-        Moving = false;
-        Picture->setCursor(Qt::OpenHandCursor);
-    };
-    // The fit is the main picture's, which this one frames the same way.
-    Picture->OnDoubleClick = [this](int X, int Y) { Form.GraphImageDoubleClick(X, Y); };
-    Picture->OnWheel = [this](double Notches, bool Control) {
-        Form.GraphImageWheel(Notches, Control);
-    };
-    Picture->FollowPointer([this](int X, int Y) { ShowReading(X, Y); },
-                           [this] {
-                               Form.HidePointReading();
-                               Reading->clear();
-                           });
-    Picture->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Picture, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
-}
+TLargeView::~TLargeView() = default;
 
 void TLargeView::Follow(const TPictureRequest& Request)
 {
-    StateValue = {true, Request};
+    Graph->Shown = {true, Request};
     if (isVisible()) Paint();
 }
 
 void TLargeView::Clear()
 {
-    StateValue.Painted = false;
+    Graph->Shown.Painted = false;
     if (isVisible()) Paint();
 }
 
@@ -121,7 +86,7 @@ void TLargeView::Clear()
 // for it. False when there is nothing to paint.
 bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
 {
-    const TLargeViewState& S = StateValue;
+    const TShownView& S = Graph->Shown;
     if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
         return false;
     Request = S.Request;
@@ -129,7 +94,8 @@ bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
     Request.Height = Picture->ImageHeight();
     if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
-    if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
+    if (NeedsDepthBuffer(Request) &&
+        (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
     return true;
 }
@@ -139,43 +105,39 @@ void TLargeView::Paint()
     ResizeRepaint->stop();
     TPictureRequest Request;
     TPicturePlan Plan;
-    if (!PlanPaint(Request, Plan)) Request.Results = nullptr;  // black, no sketch
+    if (!PlanPaint(Request, Plan)) {
+        // Blank in the background of the choices, without a sketch.
+        Request.Results = nullptr;
+        Request.Options = Host.Options();
+        Sketch.fill(Colour(BackgroundColor(Request.Options)));
+    }
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
-    try {
-        Points.assign(static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height),
-                      NoPoint);
-    } catch (const std::bad_alloc&) {
-        Points.clear();  // painted without the record: nothing to pick
-    }
-    if (Request.Results == nullptr) Sketch.fill(Qt::black);
+    // Painted without the record when memory lacks: nothing to pick.
+    Graph->Record.Reset(Request.Width, Request.Height);
+    if (Request.Results == nullptr) Graph->Record.Clear();
     PaintGraphAndSketch(Request, Plan,
-                        {Picture->Pixels(), Request.Width, Request.Height,
-                         Points.empty() ? nullptr : Points.data()},
-                        Depth, SketchCanvas);
+                        {Picture->Pixels(), Request.Width, Request.Height, Graph->Record.Data()},
+                        Depth, SketchCanvas, &Graph->Scratch);
     Picture->PixelsWritten();
-    // The main window's sketch key and legend, with this view's sketch.
-    Legend->setPixmap(QPixmap::fromImage(Form.PictureBelowGraph(Sketch)));
+    UpdateLegend();
     Reading->clear();
 }
 
-void TLargeView::ShowReading(int X, int Y)
+void TLargeView::UpdateLegend()
 {
-    if (Points.empty() || Dragging) return;
-    // The pointer is in the widget's units; the record in device pixels.
-    const qreal Ratio = Picture->devicePixelRatioF();
-    const std::string Text =
-        Form.ShowPointReading(Points.data(), Picture->ImageWidth(), Picture->ImageHeight(),
-                              static_cast<int32_t>(X * Ratio), static_cast<int32_t>(Y * Ratio));
-    Reading->setText(QString::fromLatin1(Text.data(), qsizetype(Text.size())));
+    // The main window's sketch key and legend, with this view's sketch.
+    Legend->setPixmap(QPixmap::fromImage(Host.PictureBelowGraph(Sketch)));
 }
 
 void TLargeView::ToggleFullScreen()
 {
-    if (isFullScreen())
+    if (isFullScreen()) {
         showNormal();
-    else
-        showFullScreen();
+        return;
+    }
+    NormalGeometry = geometry();
+    showFullScreen();
 }
 
 void TLargeView::keyPressEvent(QKeyEvent* Event)
@@ -185,7 +147,7 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
         return;
     }
     if (Event->key() == Qt::Key_Escape && isFullScreen()) {
-        showNormal();
+        ToggleFullScreen();
         return;
     }
     QWidget::keyPressEvent(Event);
@@ -194,25 +156,23 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
 void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
+    Graph->Scratch.Release();  // its memory goes back while the view is closed
+    // Opened again, it is the window it was before it went full screen:
+    // full screen, a window whose normal size the screen gave it would be
+    // left larger than the screen by Escape.
+    if (isFullScreen()) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setGeometry(NormalGeometry);
+    }
     // Back to the main window, which keeps this one for the next F11.
-    Form.HidePointReading();
-    Form.activateWindow();
+    Host.ShowReading({});
+    if (QWidget* Owner = parentWidget()) Owner->activateWindow();
 }
 
 void TLargeView::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
     Paint();
-}
-
-void TMainForm::OpenLargeView()
-{
-    if (!LargeView) LargeView = new TLargeView(*this);
-    LargeView->show();
-    LargeView->raise();
-    LargeView->activateWindow();
-    // The view as the fields hold it; a refusal shows in the status line.
-    if (!Results.Points.empty()) RepaintGraphQuietly();
 }
 
 }  // namespace MainUnit

@@ -1,6 +1,6 @@
 // The view choices of the graph's context menu: scale the axes to a box,
-// axes with values, a light background and the fit after every
-// calculation. Each is a checkable item, off at start, kept while the
+// axes with values, a light background, the fit after every calculation,
+// the graph drawn as a surface and that surface shaded by a light. Each is a checkable item, off at start, kept while the
 // program runs, and the window, the saved picture and the copied one follow it.
 #include "MainForm.h"
 #include "MainUnit/Calculation/Statistics.h"
@@ -18,68 +18,43 @@
 
 namespace MainUnit {
 
-void TMainForm::CreateViewChoiceActions()
+namespace {
+
+// The fixed pictures and legend labels in the colours of the background.
+void ApplyBackgroundColours(TMainForm& Form)
 {
-    const std::pair<QAction**, const char*> Items[] = {
-        {&BoxAction, "Scale axes to a box"},
-        {&TicksAction, "Axes with values"},
-        {&LightBackgroundAction, "Light background"},
-        {&FitAfterCalculationAction, "Fit after every calculation"}};
-    for (const auto& [Action, Caption] : Items) {
-        *Action = new QAction(QString::fromLatin1(Caption), this);
-        (*Action)->setCheckable(true);
-        connect(*Action, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    const bool Light = Form.PictureOptions.LightBackground;
+    DrawLegendImage(Form.LegendImage->Canvas(), Light);
+    DrawAxisesImage(Form.AxisesImage->Canvas(), Light);
+    const QColor Text = ForegroundQColor(Form.PictureOptions);
+    for (QLabel* Label : Form.LegendLabels()) {
+        QPalette Palette = Label->palette();
+        for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            Palette.setColor(Group, QPalette::WindowText, Text);
+        Label->setPalette(Palette);
     }
 }
 
-void TMainForm::FillGraphMenu(QMenu& Menu)
-{
-    const bool HaveResults = !Results.Points.empty();
-    for (QAction* Action : {SavePictureAction, CopyPictureAction, ExportPointsAction}) {
-        Action->setEnabled(HaveResults);
-        Menu.addAction(Action);
-    }
-    Menu.addSeparator();
-    for (QAction* Action :
-         {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
-        Menu.addAction(Action);
-    Menu.addSeparator();
-    Menu.addAction(LargeViewAction);
-}
+}  // namespace
 
 double TMainForm::ViewRadius() const
 {
     return MainUnit::ViewRadius(Results, PictureOptions.Box, PictureOptions.BoxHeight);
 }
 
-TViewTexts TMainForm::FitTexts(const TViewSettings& View) const
-{
-    return FitViewToPoints(View, Results, UndefResultsCheckBox->isChecked(), PictureOptions,
-                           GraphImage->ImageWidth(), GraphImage->ImageHeight());
-}
-
 void TMainForm::SetPictureOptions(const TPictureOptions& Options)
 {
-    const std::pair<QAction*, bool> States[] = {
-        {BoxAction, Options.Box},
-        {TicksAction, Options.Ticks},
-        {LightBackgroundAction, Options.LightBackground},
-        {FitAfterCalculationAction, Options.FitAfterCalculation}};
-    for (const auto& [Action, State] : States)
-        Action->setChecked(State);
+    Menu.SetChoices(Options);
     PictureOptions = Options;
-    ApplyBackgroundColours();
+    ApplyBackgroundColours(*this);
 }
 
 void TMainForm::ViewChoiceToggled()
 {
     const bool BoxBefore = PictureOptions.Box;
     const double RadiusBefore = ViewRadius();
-    PictureOptions.Box = BoxAction->isChecked();
-    PictureOptions.Ticks = TicksAction->isChecked();
-    PictureOptions.LightBackground = LightBackgroundAction->isChecked();
-    PictureOptions.FitAfterCalculation = FitAfterCalculationAction->isChecked();
-    ApplyBackgroundColours();
+    PictureOptions = Menu.Choices(PictureOptions);
+    ApplyBackgroundColours(*this);
     if (Results.Points.empty()) return;
     if (PictureOptions.Box != BoxBefore) {
         // The radius the distance must exceed changes with the box: the
@@ -90,26 +65,10 @@ void TMainForm::ViewChoiceToggled()
         if (ReadReal(FieldText(DistanceEdit), Distance) && RadiusBefore > 0)
             SetFieldText(DistanceEdit, FormatReal(static_cast<long double>(Distance) /
                                                   RadiusBefore * ViewRadius()));
-        CorrectDistanceField();
-        if (PictureOptions.FitAfterCalculation) FitZoomField();
+        View.CorrectDistanceField();
+        if (PictureOptions.FitAfterCalculation) View.FitZoomField();
     }
     RepaintGraph();
-}
-
-void TMainForm::ApplyBackgroundColours()
-{
-    const bool Light = PictureOptions.LightBackground;
-    DrawLegendImage(LegendImage->Canvas(), Light);
-    DrawAxisesImage(AxisesImage->Canvas(), Light);
-    const QColor Text = ForegroundQColor(PictureOptions);
-    for (QLabel* Label : {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
-                          RedWhiteLabel, RedLabel, YellowLabel, GreenLabel, LightBlueLabel,
-                          BlueLabel, PurpleLabel, UndefinedLabel}) {
-        QPalette Palette = Label->palette();
-        for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            Palette.setColor(Group, QPalette::WindowText, Text);
-        Label->setPalette(Palette);
-    }
 }
 
 }  // namespace MainUnit

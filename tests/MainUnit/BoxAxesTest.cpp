@@ -30,7 +30,7 @@ TEST(BoxAxes, ValuesOfDifferentAxesKeepATextHeightApart)
     int Pairs = 0;
     for (const TResultSet& R : Boxes) {
         for (const bool Scaled : {true, false}) {
-            const TBoxMapping Edges = AxesBox(R, Scaled);
+            const TBoxMapping Edges = AxesBox(MakeBoxMapping(R), Scaled);
             for (double Hor = -3.0; Hor < 3.2; Hor += 0.35) {
                 for (const double Ver : {-0.6, 0.25, 0.5, 0.9}) {
                     Proc3D::TPoint3D Camera{};

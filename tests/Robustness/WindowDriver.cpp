@@ -126,10 +126,15 @@ std::string TWindowDriver::CheckControlsEnabled() const
     // Between busy times the status line is empty, tells about the expression
     // as it stands (its reading, its priority warning, why the brackets for the
     // usual priority cannot be added), keeps a refused gesture's reason until
-    // the next repaint, or suggests the box for the result set shown without it.
+    // the next repaint, suggests the box for the result set shown without it,
+    // or tells that the set's grid holds far more points than were asked.
     const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
-    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression).Text &&
+    const std::string GridStart = std::to_string(MainForm->Results.PointCount) + " points for ";
+    const bool GridNote =
+        Status.rfind(GridStart, 0) == 0 && (Status.ends_with(": X is far narrower than Z") ||
+                                            Status.ends_with(": Z is far narrower than X"));
+    if (!Status.empty() && !GridNote && Status != MainUnit::TypingStatus(Expression).Text &&
         Status != MainUnit::SyntaxRefusalStatus(Expression).Text &&
         Status != MainUnit::RewriteForUsualPriority(Expression).Status.Text &&
         !(Status == MainUnit::BoxSuggestion(MainForm->Results) && !MainForm->PictureOptions.Box) &&

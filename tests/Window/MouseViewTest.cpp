@@ -264,7 +264,7 @@ TEST_F(MouseViewTest, ShiftDragMovesThePictureByWholePixelsAndACalculationKeepsI
                  // Held so that the picture's centre stays on it.
                  {{500, 400}, {1, 1}, {-252, -202}}};
     for (const auto& Case : Cases) {
-        Form->MovePicture({0, 0});
+        Form->View.MovePicture({0, 0});
         QCoreApplication::processEvents();
         QTest::mousePress(Form->GraphImage, Qt::LeftButton, Qt::ShiftModifier, Case.From);
         QTest::mouseMove(Form->GraphImage, Case.To);

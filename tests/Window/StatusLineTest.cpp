@@ -56,7 +56,7 @@ TEST_F(WindowTest, PriorityWarningStaysAfterTheCalculationAndTheRepaints)
         ASSERT_TRUE(Calculate(C.Typed));
         EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterCalculation);
         Form->HorAngleIncButton->click();  // a repaint with its busy text
-        Form->GraphImageWheel(1, false);   // a quiet one
+        Form->View.Graph.Wheel(1, false);  // a quiet one
         QTest::qWait(50);
         EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterRepaints);
         EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, !C.AfterRepaints.empty());

@@ -29,6 +29,7 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     Plan.RandomSeed = Settings.RandomSeed;
     Plan.Cores = Settings.Cores;
     Plan.Box = Settings.Box;
+    Plan.BoxHeight = Settings.BoxHeight;
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
@@ -57,7 +58,8 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
     // With the box, the distance is kept outside the cube's radius.
     TCalculationOutcome Outcome;
     Outcome.GridNote = GridSizeNote(Plan.Settings.PointCount, Plan.Grid, Plan.SquareOrder);
-    Outcome.NewDistance = CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box));
+    Outcome.NewDistance =
+        CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box, Plan.BoxHeight));
     return Outcome;
 }
 

@@ -12,6 +12,7 @@
 #include "MainUnit/Calculation/PointStorage.h"
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Cores.h"
+#include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Text/Refusal.h"
 
 #include <cstdint>
@@ -27,6 +28,7 @@ struct TCalculationSettings {
     uint64_t AvailableMemory = 0;    // bytes; 0: unknown
     TCores Cores = TCores::Machine;  // threads of the evaluation (same results either way)
     bool Box = false;                // the axes scaled to a box: the distance kept outside its cube
+    double BoxHeight = DefaultBoxHeight;     // the box's heights per its width
     TJobOutput Output = TJobOutput::Window;  // what the memory must also hold
     TJobPicture Picture;                     // of a job without a window
 };
@@ -39,6 +41,7 @@ struct TCalculationPlan {
     uint32_t RandomSeed = 0;
     TCores Cores = TCores::Machine;
     bool Box = false;
+    double BoxHeight = DefaultBoxHeight;
 };
 
 struct TCalculationOutcome {

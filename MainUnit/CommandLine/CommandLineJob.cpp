@@ -3,14 +3,17 @@
 #include "MainUnit/Calculation/CalculationDriver.h"
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewGesture.h"
+#include "MainUnit/Picture/ViewPan.h"
 #include "MainUnit/Picture/ViewPrecision.h"
 #include "MainUnit/Text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <new>
 
 namespace MainUnit {
@@ -18,19 +21,34 @@ namespace MainUnit {
 namespace {
 
 // The zoom field's text once the fit has set it, as a double-click on the
-// window's graph fits it; numbers written into a field are read back from
-// their text, as the window reads them.
+// window's graph fits it, and the move it sets; numbers written into a
+// field are read back from their text, as the window reads them.
 std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
-                       const std::string& DistanceText)
+                       const std::string& DistanceText, TPan& Pan)
 {
     TViewSettings View;
     if (!Settings.Options.FitAfterCalculation ||
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
-                          ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
+                          ViewRadius(Results, Settings.Options.Box, Settings.Options.BoxHeight),
+                          View) != TRefusal::None)
         return Settings.Zoom;
+    // Fitted at the picture's own size, so that another aspect is filled
+    // too; the zoom and the move are then given back in the window's graph
+    // pixels, which the painting scales to that size again.
     const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
-                                              Settings.Options, GraphWidth, GraphHeight);
-    return Fitted.Zoom.empty() ? Settings.Zoom : Fitted.Zoom;
+                                              Settings.Options, Settings.Width, Settings.Height);
+    double Zoom = 0;
+    if (Fitted.Zoom.empty() || !ReadReal(Fitted.Zoom, Zoom)) return Settings.Zoom;
+    const long double Ratio = FramedZoom(1.0, Settings.Width, Settings.Height);
+    if (Fitted.Pan)
+        Pan = HeldPan({static_cast<int32_t>(std::lround(Fitted.Pan->X / Ratio)),
+                       static_cast<int32_t>(std::lround(Fitted.Pan->Y / Ratio))},
+                      GraphWidth, GraphHeight);
+    const double WindowZoom = static_cast<double>(Zoom / Ratio);
+    double Written = 0;
+    if (!ReadReal(FormatReal(WindowZoom), Written) || !(Written > 0) || !std::isfinite(Written))
+        return Fitted.Zoom;
+    return FormatReal(WindowZoom);
 }
 
 // A decimal number of pixels from Least to Most, all of Text.
@@ -95,6 +113,27 @@ TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
     return TRefusal::None;
 }
 
+TRefusal ReadPanOption(std::string_view Value, TPan& Pan)
+{
+    const std::size_t Comma = Value.find(',');
+    TPan Read;
+    if (Comma == std::string_view::npos ||
+        !ReadPixels(Value.substr(0, Comma), -LargestPanX, LargestPanX, Read.X) ||
+        !ReadPixels(Value.substr(Comma + 1), -LargestPanY, LargestPanY, Read.Y))
+        return TRefusal::PanOption;
+    Pan = Read;
+    return TRefusal::None;
+}
+
+TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight)
+{
+    double Read = 0;
+    if (!ReadReal(Value, Read) || !(Read >= SmallestBoxHeight && Read <= LargestBoxHeight))
+        return TRefusal::BoxHeightOption;
+    BoxHeight = Read;
+    return TRefusal::None;
+}
+
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                  uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -105,6 +144,7 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Calculation.RandomSeed = Settings.SeedGiven ? Settings.Seed : ClockSeed;
     Calculation.AvailableMemory = AvailableMemory;
     Calculation.Box = Settings.Options.Box;
+    Calculation.BoxHeight = Settings.Options.BoxHeight;
     Calculation.Output = Settings.Output;
     Calculation.Picture = {Settings.Width, Settings.Height, Settings.ZBuffer,
                            !Settings.Picks.empty()};
@@ -129,9 +169,11 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
-    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText);
-    Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
-                                ViewRadius(Result.Results, Settings.Options.Box), Result.View);
+    Result.Pan = HeldPan(Settings.Options.Pan, GraphWidth, GraphHeight);
+    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText, Result.Pan);
+    Refusal = CheckViewSettings(
+        Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
+        ViewRadius(Result.Results, Settings.Options.Box, Settings.Options.BoxHeight), Result.View);
     if (Refusal != TRefusal::None) return Refusal;
     // The one plan of the picture: its view plane serves the figures, the
     // picks and the picture alike.
@@ -156,6 +198,7 @@ std::string FiguresText(const TCommandLineResult& Result)
         {"bounding-radius", FormatReal(Set.BoundingRadius)},
         {"distance", FormatReal(Result.View.Distance)},
         {"zoom", FormatReal(Result.View.Zoom)},
+        {"pan", std::to_string(Result.Pan.X) + "," + std::to_string(Result.Pan.Y)},
         {"camera-x", FormatReal(Result.Plan.Camera.X)},
         {"camera-y", FormatReal(Result.Plan.Camera.Y)},
         {"camera-z", FormatReal(Result.Plan.Camera.Z)}};
@@ -175,6 +218,7 @@ TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
     Request.UseDepthBuffer = Settings.ZBuffer;
     Request.Outline3D = Settings.Outline3D;
     Request.Options = Settings.Options;
+    Request.Options.Pan = Result.Pan;
     Request.Width = Settings.Width;
     Request.Height = Settings.Height;
     return Request;

@@ -68,6 +68,10 @@ TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
 TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
+// "DX,DY", whole pixels of the window's graph, each at most half of it.
+TRefusal ReadPanOption(std::string_view Value, TPan& Pan);
+// A number from SmallestBoxHeight to LargestBoxHeight.
+TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -75,6 +79,7 @@ struct TCommandLineResult {
     std::string GridNote;    // GridSizeNote of the set, as the window's status line shows it
     TViewSettings View;      // as read back from the texts the window would show
     TPicturePlan Plan;       // the camera and view plane of the settings' picture
+    TPan Pan;                // the picture's move: --pan's, or the fit's
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their

@@ -1,6 +1,7 @@
 #include "MainUnit/Picture/BoxAxes.h"
 
 #include "MainUnit/Picture/AxisTicks.h"
+#include "MainUnit/Picture/GraphPaint.h"
 
 #include <algorithm>
 #include <array>
@@ -18,6 +19,26 @@ TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled)
     Box.Shift = {0, 0, 0};
     Box.UndefinedY = 0;
     return Box;
+}
+
+TAxesSizes AxesSizes(int32_t Width, int32_t Height)
+{
+    TAxesSizes S;
+    S.Scale = std::min(static_cast<double>(Width) / GraphWidth,
+                       static_cast<double>(Height) / GraphHeight);
+    S.FontPixels = std::max(8, static_cast<int32_t>(std::lround(12 * S.Scale)));
+    S.TickLength = std::max(3, static_cast<int32_t>(std::lround(5 * S.Scale)));
+    S.Gap = std::max(2, static_cast<int32_t>(std::lround(3 * S.Scale)));
+    return S;
+}
+
+TTextSize PlannedTextSize(const std::string& Text, const TAxesSizes& Sizes)
+{
+    // Digits of a sans face are about 0.56 of its size wide, a line of text
+    // about 1.15 high.
+    const double Advance = 0.56 * Sizes.FontPixels, Line = 1.15 * Sizes.FontPixels;
+    return {static_cast<int32_t>(std::ceil(Advance * static_cast<double>(Text.size()))),
+            static_cast<int32_t>(std::ceil(Line))};
 }
 
 namespace {
@@ -48,7 +69,7 @@ bool Project(const TLayout& L, const TPoint3D& P, TPixel& Pixel)
 
 double Mapped(double Value, double Scale, double Shift) { return Value * Scale + Shift; }
 
-void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B)
+void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B, bool Behind)
 {
     TPixel PA, PB;
     if (!Project(L, A, PA) || !Project(L, B, PB)) return;
@@ -58,7 +79,7 @@ void AddLine(TLayout& L, const TPoint3D& A, const TPoint3D& B)
         std::fabs(PB.Y) > Limit)
         return;
     L.Drawing.Lines.push_back({static_cast<int32_t>(PA.X), static_cast<int32_t>(PA.Y),
-                               static_cast<int32_t>(PB.X), static_cast<int32_t>(PB.Y)});
+                               static_cast<int32_t>(PB.X), static_cast<int32_t>(PB.Y), Behind});
 }
 
 // A unit direction on the picture, or false for one without length.
@@ -96,6 +117,7 @@ struct TAxisEdge {
     TPoint3D Outward{};
     TPixel ScreenOut{};  // used where Outward has no length on the picture
     const char* Name = "";
+    bool Behind = false;  // the edge's, for its tick marks
 };
 
 double& Coordinate(TPoint3D& P, int Axis) { return Axis == 0 ? P.X : Axis == 1 ? P.Y : P.Z; }
@@ -127,8 +149,9 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
         L.Drawing.Lines.push_back(
             {static_cast<int32_t>(Pixel.X), static_cast<int32_t>(Pixel.Y),
              static_cast<int32_t>(std::lround(Pixel.X + Out.X * L.TickLength)),
-             static_cast<int32_t>(std::lround(Pixel.Y + Out.Y * L.TickLength))});
-        const TAxesLabel Label = PlaceLabel(L, T.Text, Pixel, Out, L.TickLength + L.Gap, false);
+             static_cast<int32_t>(std::lround(Pixel.Y + Out.Y * L.TickLength)), E.Behind});
+        TAxesLabel Label = PlaceLabel(L, T.Text, Pixel, Out, L.TickLength + L.Gap, false);
+        Label.Axis = A;
         const double Reach = std::fabs(Out.X) * Label.Width + std::fabs(Out.Y) * Label.Height;
         Farthest = std::max(Farthest, Reach);
         L.Values.push_back(Label);
@@ -141,6 +164,7 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
         // A label's height above it, so that the top value beside it stays clear.
         L.Names.push_back(
             PlaceLabel(L, E.Name, Head, Along, L.Gap + L.Measure(E.Name).Height, true));
+        L.Names.back().Axis = A;
         return;
     }
     // The name beyond the middle of the edge, past the values.
@@ -151,10 +175,14 @@ void LayOutAxis(TLayout& L, const TAxisEdge& E)
     const TPixel Out = OutOnPicture(L, Middle, E);
     L.Names.push_back(
         PlaceLabel(L, E.Name, Pixel, Out, L.TickLength + 2.0 * L.Gap + Farthest, true));
+    L.Names.back().Axis = A;
 }
 
+// Closer than Gap pixels; labels of different axes need a text height more,
+// or two values side by side at a corner would read as one.
 bool Overlaps(const TAxesLabel& A, const TAxesLabel& B, int32_t Gap)
 {
+    if (A.Axis != B.Axis) Gap += std::max(A.Height, B.Height);
     return A.Left < B.Left + B.Width + Gap && B.Left < A.Left + A.Width + Gap &&
            A.Top < B.Top + B.Height + Gap && B.Top < A.Top + A.Height + Gap;
 }
@@ -174,6 +202,47 @@ void KeepLabelsThatFit(TLayout& L)
     }
 }
 
+// Whether the camera sees a face of the box from outside: the side faces in
+// the order of the base edges (X low, Z high, X high, Z low), and the base.
+struct TSeenFaces {
+    bool Side[4] = {false, false, false, false};
+    bool Base = false;
+};
+
+TSeenFaces SeenFaces(const TPoint3D& Camera, const double (&Xs)[2], const double (&Ys)[2],
+                     const double (&Zs)[2], double Base)
+{
+    TSeenFaces Seen;
+    Seen.Side[0] = Camera.X < Xs[0];
+    Seen.Side[1] = Camera.Z > Zs[1];
+    Seen.Side[2] = Camera.X > Xs[1];
+    Seen.Side[3] = Camera.Z < Zs[0];
+    Seen.Base = Base == Ys[0] ? Camera.Y < Ys[0] : Camera.Y > Ys[1];
+    return Seen;
+}
+
+// The corner that lies farthest left in the picture, or -1 when none can be
+// projected.
+int LeftmostCorner(const TLayout& L, const std::array<TPoint3D, 4>& Corners, TPixel& LeftPixel)
+{
+    int Left = -1;
+    for (int I = 0; I < 4; ++I) {
+        TPixel P;
+        if (Project(L, Corners[static_cast<size_t>(I)], P) && (Left < 0 || P.X < LeftPixel.X)) {
+            Left = I;
+            LeftPixel = P;
+        }
+    }
+    return Left;
+}
+
+// The base corners in order round the base.
+std::array<TPoint3D, 4> BaseCorners(const double (&Xs)[2], const double (&Zs)[2], double Base)
+{
+    return {TPoint3D{Xs[0], Base, Zs[0]}, TPoint3D{Xs[0], Base, Zs[1]},
+            TPoint3D{Xs[1], Base, Zs[1]}, TPoint3D{Xs[1], Base, Zs[0]}};
+}
+
 }  // namespace
 
 TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Box, int32_t Width,
@@ -191,23 +260,18 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     const TPoint3D& Camera = View.Camera;
     const double Base = Camera.Y >= Centre.Y ? Ys[0] : Ys[1];
     const double Top = Camera.Y >= Centre.Y ? Ys[1] : Ys[0];
-    // The base corners in order round the base, and where they land.
-    const std::array<TPoint3D, 4> Corners = {
-        TPoint3D{Xs[0], Base, Zs[0]}, TPoint3D{Xs[0], Base, Zs[1]}, TPoint3D{Xs[1], Base, Zs[1]},
-        TPoint3D{Xs[1], Base, Zs[0]}};
+    const std::array<TPoint3D, 4> Corners = BaseCorners(Xs, Zs, Base);
+    const TSeenFaces Seen = SeenFaces(Camera, Xs, Ys, Zs, Base);
+    const bool(&SideSeen)[4] = Seen.Side;
+    const bool BaseSeen = Seen.Base;
     for (int I = 0; I < 4; ++I)
-        AddLine(L, Corners[static_cast<size_t>(I)], Corners[static_cast<size_t>((I + 1) % 4)]);
+        AddLine(L, Corners[static_cast<size_t>(I)], Corners[static_cast<size_t>((I + 1) % 4)],
+                !BaseSeen && !SideSeen[I]);
+    L.Drawing.Corners.assign(Corners.begin(), Corners.end());
     TPixel CentrePixel;
     if (!Project(L, {Centre.X, Base, Centre.Z}, CentrePixel)) return {};
-    int Left = -1;
     TPixel LeftPixel;
-    for (int I = 0; I < 4; ++I) {
-        TPixel P;
-        if (Project(L, Corners[static_cast<size_t>(I)], P) && (Left < 0 || P.X < LeftPixel.X)) {
-            Left = I;
-            LeftPixel = P;
-        }
-    }
+    const int Left = LeftmostCorner(L, Corners, LeftPixel);
     const double Length = std::max({Xs[1] - Xs[0], Ys[1] - Ys[0], Zs[1] - Zs[0]});
     // The edges nearer the camera carry the values, pointing away from the box.
     const int NearZ = Camera.Z > Centre.Z ? 1 : 0, NearX = Camera.X > Centre.X ? 1 : 0;
@@ -218,13 +282,26 @@ TAxesDrawing LayOutBoxAxes(const Proc3D::TViewPlane& View, const TBoxMapping& Bo
     if (Left >= 0) {
         const TPoint3D& Foot = Corners[static_cast<size_t>(Left)];
         const TPoint3D Head{Foot.X, Top, Foot.Z};
-        AddLine(L, Foot, Head);
+        L.Drawing.Corners.push_back(Head);
+        // The corner's two side faces: its edge before it and the one after.
+        const bool Behind =
+            !SideSeen[static_cast<size_t>(Left)] && !SideSeen[static_cast<size_t>((Left + 3) % 4)];
+        AddLine(L, Foot, Head, Behind);
         const TPixel Out{LeftPixel.X <= CentrePixel.X ? -1.0 : 1.0, 0};
         // A picture direction only: the upright's values go straight sideways.
-        LayOutAxis(L, {1, {Foot.X, Ys[0], Foot.Z}, {Foot.X, Ys[1], Foot.Z}, {0, 0, 0}, Out, "Y"});
+        LayOutAxis(
+            L, {1, {Foot.X, Ys[0], Foot.Z}, {Foot.X, Ys[1], Foot.Z}, {0, 0, 0}, Out, "Y", Behind});
     }
-    LayOutAxis(L, {0, {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down, "X"});
-    LayOutAxis(L, {2, {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down, "Z"});
+    // The edge along X at Z high is base edge 1, at Z low edge 3; along Z
+    // at X high edge 2, at X low edge 0.
+    TAxisEdge AlongX{0,  {Xs[0], Base, Zs[NearZ]}, {Xs[1], Base, Zs[NearZ]}, {0, 0, OutZ}, Down,
+                     "X"};
+    AlongX.Behind = !BaseSeen && !SideSeen[NearZ == 1 ? 1 : 3];
+    TAxisEdge AlongZ{2,  {Xs[NearX], Base, Zs[0]}, {Xs[NearX], Base, Zs[1]}, {OutX, 0, 0}, Down,
+                     "Z"};
+    AlongZ.Behind = !BaseSeen && !SideSeen[NearX == 1 ? 2 : 0];
+    LayOutAxis(L, AlongX);
+    LayOutAxis(L, AlongZ);
     KeepLabelsThatFit(L);
     return L.Drawing;
 }

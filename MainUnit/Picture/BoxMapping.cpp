@@ -34,14 +34,18 @@ TAxisScale ScaleAxis(double From, double To, long double L)
 
 }  // namespace
 
-TBoxMapping MakeBoxMapping(const TResultSet& R)
+TBoxMapping MakeBoxMapping(const TResultSet& R, double BoxHeight)
 {
     const long double XWidth = static_cast<long double>(R.XIntervalTo) - R.XIntervalFrom;
     const long double ZWidth = static_cast<long double>(R.ZIntervalTo) - R.ZIntervalFrom;
     long double L = std::fmax(XWidth, ZWidth);
     if (!(L > 0.0L) || !std::isfinite(L)) L = 1.0L;
     const TAxisScale X = ScaleAxis(R.XIntervalFrom, R.XIntervalTo, L);
-    const TAxisScale Y = ScaleAxis(R.YIntervalFrom, R.YIntervalTo, L);
+    // A height fraction out of range (only a caller's slip) keeps the default.
+    const long double Height = BoxHeight >= SmallestBoxHeight && BoxHeight <= LargestBoxHeight
+                                   ? BoxHeight
+                                   : DefaultBoxHeight;
+    const TAxisScale Y = ScaleAxis(R.YIntervalFrom, R.YIntervalTo, L * Height);
     const TAxisScale Z = ScaleAxis(R.ZIntervalFrom, R.ZIntervalTo, L);
     TBoxMapping Box;
     Box.Scale = {X.Scale, Y.Scale, Z.Scale};
@@ -50,18 +54,21 @@ TBoxMapping MakeBoxMapping(const TResultSet& R)
     Box.Y = Y.Span;
     Box.Z = Z.Span;
     Box.Half = static_cast<double>(L / 2.0L);
-    // The mapped coordinates may stray past L/2 by a few roundings; the
-    // sphere is made a little larger than the cube's so that it holds them.
-    Box.Radius = static_cast<double>(std::sqrt(3.0L) * L / 2.0L * (1.0L + 0x1p-30L));
+    Box.HalfY = static_cast<double>(L * Height / 2.0L);
+    // The mapped coordinates may stray past the box's faces by a few
+    // roundings; the sphere is made a little larger than the box's so that
+    // it holds them.
+    Box.Radius =
+        static_cast<double>(std::sqrt(2.0L + Height * Height) * L / 2.0L * (1.0L + 0x1p-30L));
     const double Zero =
         std::clamp(0.0, std::min(Box.Y.From, Box.Y.To), std::max(Box.Y.From, Box.Y.To));
     Box.UndefinedY = Zero * Box.Scale.Y + Box.Shift.Y;
     return Box;
 }
 
-double ViewRadius(const TResultSet& Results, bool Box)
+double ViewRadius(const TResultSet& Results, bool Box, double BoxHeight)
 {
-    return Box ? MakeBoxMapping(Results).Radius : Results.BoundingRadius;
+    return Box ? MakeBoxMapping(Results, BoxHeight).Radius : Results.BoundingRadius;
 }
 
 }  // namespace MainUnit

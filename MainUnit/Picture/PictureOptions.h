@@ -7,11 +7,25 @@
 
 namespace MainUnit {
 
+// A move of the picture in whole pixels of the window's graph: right and down.
+struct TPan {
+    int32_t X = 0;
+    int32_t Y = 0;
+    friend bool operator==(const TPan&, const TPan&) = default;
+};
+
+// The box's heights as a fraction of its base width: by default, and the
+// range --box-height admits (both ends included).
+inline constexpr double DefaultBoxHeight = 0.75;
+inline constexpr double SmallestBoxHeight = 0.1, LargestBoxHeight = 10.0;
+
 struct TPictureOptions {
-    bool Box = false;                  // each axis scaled onto a cube round the origin
-    bool Ticks = false;                // the box's edges with tick values and axis names
-    bool LightBackground = false;      // white picture, dark sketch and legend text
-    bool FitAfterCalculation = false;  // the fit of a double-click after every calculation
+    bool Box = false;                     // each axis scaled onto a cube round the origin
+    bool Ticks = false;                   // the box's edges with tick values and axis names
+    bool LightBackground = false;         // white picture, dark sketch and legend text
+    bool FitAfterCalculation = false;     // the fit of a double-click after every calculation
+    double BoxHeight = DefaultBoxHeight;  // the box's heights per its base width
+    TPan Pan;                             // set by the fit, Shift+drag and --pan
     // The graph as a filled surface through a depth buffer of its own, and
     // that surface shaded by a light beside the camera.
     bool Surface = false;

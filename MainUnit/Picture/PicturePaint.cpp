@@ -2,6 +2,7 @@
 
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/SurfacePaint.h"
+#include "MainUnit/Picture/ViewPan.h"
 
 namespace MainUnit {
 
@@ -12,7 +13,9 @@ TRefusal PlanPicture(const TPictureRequest& Request, TPicturePlan& Plan)
                                View.HorAngle, FramedZoom(View.Zoom, Request.Width, Request.Height),
                                View.Distance, Plan.ViewPlane))
         return TRefusal::ViewPlane;
-    Plan.Box = Request.Results ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
+    MoveViewPlane(Plan.ViewPlane, Request.Options.Pan, Request.Width, Request.Height);
+    Plan.Box = Request.Results ? MakeBoxMapping(*Request.Results, Request.Options.BoxHeight)
+                               : TBoxMapping{};
     return TRefusal::None;
 }
 
@@ -24,6 +27,11 @@ TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan&
     FillPicture(Picture, BackgroundColor(Options));
     TPaintedPicture Painted;
     if (Request.Results == nullptr) return Painted;
+    if (Options.Ticks && Axes.Measure) {
+        Painted.Axes = LayOutBoxAxes(Plan.ViewPlane, AxesBox(Plan.Box, Options.Box), Picture.Width,
+                                     Picture.Height, Axes.Measure, Axes.TickLength, Axes.Gap);
+        if (Axes.BeforePoints) Axes.BeforePoints(Painted.Axes);
+    }
     const TPointStyle Style = PointStyleFor(Options, Plan.Box);
     Painted.Painted =
         Options.Surface
@@ -31,9 +39,6 @@ TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan&
             : PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
                          Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine, Style,
                          Scratch);
-    if (Options.Ticks && Axes.Measure)
-        Painted.Axes = LayOutBoxAxes(Plan.ViewPlane, AxesBox(Plan.Box, Options.Box), Picture.Width,
-                                     Picture.Height, Axes.Measure, Axes.TickLength, Axes.Gap);
     return Painted;
 }
 

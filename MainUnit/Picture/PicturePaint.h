@@ -15,6 +15,8 @@
 #include "MainUnit/Text/Refusal.h"
 #include "Proc3D/Proc3D.h"
 
+#include <functional>
+
 namespace MainUnit {
 
 // What a request's picture is seen through: made by PlanPicture only.
@@ -25,8 +27,8 @@ struct TPicturePlan {
 };
 
 // The view plane for the request's size, framed as the window's picture (the
-// zoom scaled with the size), and the box mapping when the request asks for
-// the box. ViewPlane when no plane can be built for the view; the caller
+// zoom scaled with the size) and moved by the request's pan, and the box
+// mapping when the request asks for the box. ViewPlane when no plane can be built for the view; the caller
 // judges whether anything projects through it.
 TRefusal PlanPicture(const TPictureRequest& Request, TPicturePlan& Plan);
 
@@ -36,6 +38,9 @@ struct TAxesStyle {
     TMeasureText Measure;  // empty: no axes are laid out
     int32_t TickLength = 0;
     int32_t Gap = 0;
+    // Draws the lines the graph may hide, on the filled picture before its
+    // points, so that they cover them.
+    std::function<void(const TAxesDrawing&)> BeforePoints;
 };
 
 // Fills Picture with the background of the request's choices; with a result

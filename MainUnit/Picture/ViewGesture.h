@@ -4,9 +4,11 @@
 // the texts to write into the fields; an empty text leaves its field as it is.
 #pragma once
 
+#include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Picture/ViewSettings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace MainUnit {
@@ -16,6 +18,7 @@ struct TViewTexts {
     std::string VerAngle;
     std::string Distance;
     std::string Zoom;
+    std::optional<TPan> Pan;  // the picture's move, where the gesture sets it
 };
 
 // A drag of (DX, DY) pixels over a picture Width pixels wide turns by pi

@@ -1,6 +1,7 @@
 #include "MainUnit/Text/Refusal.h"
 
 #include "MainUnit/Calculation/ExpressionLimits.h"
+#include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Text/NumberText.h"
 #include "SolveExp/SolveExp.h"
 
@@ -75,6 +76,12 @@ constexpr TRefusalText Texts[] = {
      {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
     {TRefusal::BackgroundOption, "'--background' must be black or white."},
     {TRefusal::PickOption, "'--pick' must be two whole numbers PX,PY."},
+    {TRefusal::PanOption,
+     "'--pan' must be two whole numbers DX,DY, DX from -# to # and DY from -# to #.",
+     {LargestPanX, LargestPanX, LargestPanY, LargestPanY}},
+    {TRefusal::BoxHeightOption,
+     "'--box-height' must be a number from # to #.",
+     {SmallestBoxHeight, LargestBoxHeight}},
     {TRefusal::PickOutside, "'--pick' #,# lies outside the # x # picture."},
     {TRefusal::PickPicture, "The picture for '--pick' cannot be made."},
 };

@@ -39,6 +39,8 @@ enum class TRefusal : uint8_t {
     SizeOption,
     BackgroundOption,
     PickOption,
+    PanOption,
+    BoxHeightOption,
     PickOutside,  // names the pick and the picture's size
     PickPicture,  // the picture the picks are read from cannot be made
     Count         // the number of codes, not a refusal
@@ -55,6 +57,8 @@ inline constexpr double HorAngleLimit = 1000.0;
 // The picture sizes --size admits, both ends included.
 inline constexpr int32_t SmallestPictureWidth = 64, SmallestPictureHeight = 64;
 inline constexpr int32_t LargestPictureWidth = 7680, LargestPictureHeight = 4320;
+// The largest move --pan admits either way: half the window's graph.
+inline constexpr int32_t LargestPanX = 252, LargestPanY = 202;
 
 // The text of a refusal; BoundingRadius is the radius the view was checked
 // against, which only the distance refusal names. Empty for None.

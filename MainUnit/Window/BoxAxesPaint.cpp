@@ -19,14 +19,9 @@ QColor LineColor(const TPictureOptions& Options)
     return Options.LightBackground ? QColor(96, 96, 96) : QColor(176, 176, 176);
 }
 
-double SizeOf(int Width, int Height)
+QFont AxesFont(const TAxesSizes& Sizes)
 {
-    return std::min(double(Width) / GraphWidth, double(Height) / GraphHeight);
-}
-
-QFont AxesFont(double Size)
-{
-    QFont Font = Platform::ProgramFont(std::max(8, int(std::lround(12 * Size))));
+    QFont Font = Platform::ProgramFont(Sizes.FontPixels);
     // As the legend's: the same picture whatever display the program runs on.
     Font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
@@ -37,7 +32,7 @@ QFont AxesFont(double Size)
 }  // namespace
 
 TAxesFont::TAxesFont(int Width, int Height)
-    : Size(SizeOf(Width, Height)), Font(AxesFont(Size)), Metrics(Font)
+    : Sizes(AxesSizes(Width, Height)), Size(Sizes.Scale), Font(AxesFont(Sizes)), Metrics(Font)
 {
 }
 
@@ -48,20 +43,35 @@ TAxesStyle TAxesFont::Style() const
         const QString Shown = QString::fromLatin1(Text.data(), qsizetype(Text.size()));
         return TTextSize{Metrics.horizontalAdvance(Shown), Metrics.height()};
     };
-    Style.TickLength = std::max(3, int(std::lround(5 * Size)));
-    Style.Gap = std::max(2, int(std::lround(3 * Size)));
+    Style.TickLength = Sizes.TickLength;
+    Style.Gap = Sizes.Gap;
     return Style;
+}
+
+void TAxesFont::DrawLines(QImage& Image, const TAxesDrawing& Drawing,
+                          const TPictureOptions& Options, bool Behind) const
+{
+    QPainter Painter(&Image);
+    Painter.setRenderHint(QPainter::Antialiasing, true);
+    Painter.setPen(QPen(LineColor(Options), std::max(1.0, std::round(Size))));
+    for (const TAxesLine& L : Drawing.Lines)
+        if (L.Behind == Behind)
+            Painter.drawLine(QPointF(L.X0 + 0.5, L.Y0 + 0.5), QPointF(L.X1 + 0.5, L.Y1 + 0.5));
+}
+
+void TAxesFont::DrawBehind(QImage& Image, const TAxesDrawing& Drawing,
+                           const TPictureOptions& Options) const
+{
+    if (!Image.isNull()) DrawLines(Image, Drawing, Options, true);
 }
 
 void TAxesFont::Draw(QImage& Image, const TAxesDrawing& Drawing,
                      const TPictureOptions& Options) const
 {
     if (Image.isNull()) return;
+    DrawLines(Image, Drawing, Options, false);
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, true);
-    Painter.setPen(QPen(LineColor(Options), std::max(1.0, std::round(Size))));
-    for (const TAxesLine& L : Drawing.Lines)
-        Painter.drawLine(QPointF(L.X0 + 0.5, L.Y0 + 0.5), QPointF(L.X1 + 0.5, L.Y1 + 0.5));
     Painter.setPen(ForegroundQColor(Options));
     for (const TAxesLabel& Label : Drawing.Labels) {
         QFont LabelFont = Font;

@@ -58,6 +58,7 @@ void TMainForm::Calculate(bool Announce)
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));
     Settings.AvailableMemory = Platform::AvailableMemoryBytes();
     Settings.Box = PictureOptions.Box;
+    Settings.BoxHeight = PictureOptions.BoxHeight;
 
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Settings, Results, Plan);

@@ -52,41 +52,44 @@ std::vector<TOptionSpec> OptionSpecs()
 {
     const std::string Interval =
         std::string(StartText::IntervalFrom) + ":" + StartText::IntervalTo + ")";
-    return {{"function", "EXPR", "the function Y = F(X, Z)"},
-            {"x", "FROM:TO", "X interval (default " + Interval},
-            {"y", "FROM:TO", "Y interval shown (default: every result)"},
-            {"z", "FROM:TO", "Z interval (default " + Interval},
-            {"points", "N",
-             std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
-            {"order", "square|random", "order of the points (default square)"},
-            {"seed", "N", "seed of the random order (default: the clock)"},
-            {"hor-angle", "A",
-             std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
-            {"ver-angle", "A",
-             std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
-            {"distance", "D", "camera distance (default: as the calculation sets it)"},
-            {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
-            {"zbuffer", nullptr, "use the Z-buffer"},
-            {"hide-undefined", nullptr, "do not show undefined results"},
-            {"outline", nullptr, "3D outline axises"},
-            {"fit", nullptr, "zoom so that the drawn points fill the picture"},
-            {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
-            {"ticks", nullptr, "draw the box's edges with values and axis names"},
-            {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
-            {"light", nullptr, "shade the surface by a light beside the camera"},
-            {"background", "black|white", "background of the picture (default black)"},
-            {"size", "WxH",
-             "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
-                 " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default " +
-                 Pixels(GraphWidth, GraphHeight) + ")"},
-            {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
-            {"usual-priority", nullptr,
-             "read --function by the usual rules (* and / before + and -) and add the brackets"},
-            {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
-            {"explain", "EXPR",
-             "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
-            {"help", nullptr, "show this help"},
-            {"version", nullptr, "show the version"}};
+    return {
+        {"function", "EXPR", "the function Y = F(X, Z)"},
+        {"x", "FROM:TO", "X interval (default " + Interval},
+        {"y", "FROM:TO", "Y interval shown (default: every result)"},
+        {"z", "FROM:TO", "Z interval (default " + Interval},
+        {"points", "N",
+         std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
+        {"order", "square|random", "order of the points (default square)"},
+        {"seed", "N", "seed of the random order (default: the clock)"},
+        {"hor-angle", "A",
+         std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
+        {"ver-angle", "A",
+         std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
+        {"distance", "D", "camera distance (default: as the calculation sets it)"},
+        {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
+        {"zbuffer", nullptr, "use the Z-buffer"},
+        {"hide-undefined", nullptr, "do not show undefined results"},
+        {"outline", nullptr, "3D outline axises"},
+        {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+        {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+        {"ticks", nullptr, "draw the box's edges with values and axis names"},
+        {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
+        {"light", nullptr, "shade the surface by a light beside the camera"},
+        {"background", "black|white", "background of the picture (default black)"},
+        {"size", "WxH",
+         "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
+             " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default " +
+             Pixels(GraphWidth, GraphHeight) + ")"},
+        {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
+        {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
+        {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+        {"usual-priority", nullptr,
+         "read --function by the usual rules (* and / before + and -) and add the brackets"},
+        {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
+        {"explain", "EXPR",
+         "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
+        {"help", nullptr, "show this help"},
+        {"version", nullptr, "show the version"}};
 }
 
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
@@ -225,6 +228,19 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
     return TRefusal::None;
 }
 
+// The picture's frame: the box's height and the move.
+TRefusal ReadFrameValues(const QCommandLineParser& Parser, TCommandLine& Line)
+{
+    TPictureOptions& Options = Line.Settings.Options;
+    TRefusal Refusal = TRefusal::None;
+    if (Parser.isSet(QStringLiteral("box-height")))
+        Refusal = ReadBoxHeightOption(Latin(Parser.value(QStringLiteral("box-height"))),
+                                      Options.BoxHeight);
+    if (Refusal == TRefusal::None && Parser.isSet(QStringLiteral("pan")))
+        Refusal = ReadPanOption(Latin(Parser.value(QStringLiteral("pan"))), Options.Pan);
+    return Refusal;
+}
+
 void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
 {
     TCommandLineSettings& S = Line.Settings;
@@ -330,6 +346,7 @@ std::optional<int> ParseCommandLine(const QStringList& Arguments, TCommandLine& 
         return ExitRefused;
     }
     TRefusal Refusal = ReadValues(Parser, Line);
+    if (Refusal == TRefusal::None) Refusal = ReadFrameValues(Parser, Line);
     if (Refusal == TRefusal::None) Refusal = ReadOutput(Parser, Line);
     if (Refusal != TRefusal::None) {
         PrintError(RefusalMessage(Refusal));
@@ -348,7 +365,8 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     const TRefusal Refusal =
         CalculateForCommandLine(Line.Settings, ClockSeed, Platform::AvailableMemoryBytes(), Result);
     if (Refusal != TRefusal::None) {
-        PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box)));
+        PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box,
+                                                      Line.Settings.Options.BoxHeight)));
         return ExitRefused;
     }
     // What the window's status line would say of this text and this grid.

@@ -65,6 +65,14 @@ QImage BlackImage(QSize Size)
     return Image;
 }
 
+void MakeOpaque(const TPixelArray& Graph)
+{
+    const std::size_t Count =
+        static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
+    for (std::size_t I = 0; I < Count; ++I)
+        Graph.Pixels[I] |= 0xFF000000u;
+}
+
 QString LatinText(const std::string& Text)
 {
     return QString::fromLatin1(Text.data(), qsizetype(Text.size()));
@@ -178,17 +186,20 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
     const std::optional<TAxesFont> Axes =
         Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
                                          : std::nullopt;
-    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer,
-                                                 Axes ? Axes->Style() : TAxesStyle{}, Scratch);
+    // Lines and text blend with what lies under them, which must be opaque.
+    QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
+                QImage::Format_RGBX8888);
+    TAxesStyle Style = Axes ? Axes->Style() : TAxesStyle{};
+    // The box's edges behind the graph go under its points, the others over them.
+    if (Axes)
+        Style.BeforePoints = [&](const TAxesDrawing& Layout) {
+            MakeOpaque(Graph);
+            Axes->DrawBehind(Over, Layout, Options);
+        };
+    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer, Style, Scratch);
     if (Request.Results == nullptr) return false;
     if (Axes) {
-        // Text blends with what lies under it, which must be opaque.
-        const std::size_t Count =
-            static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
-        for (std::size_t I = 0; I < Count; ++I)
-            Graph.Pixels[I] |= 0xFF000000u;
-        QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
-                    QImage::Format_RGBX8888);
+        MakeOpaque(Graph);
         Axes->Draw(Over, Painted.Axes, Options);
     }
     // The sketch scales the graph's pixels down to its own, whatever the

@@ -39,6 +39,9 @@ public:
     // the view is repainted once the events already waiting are handled,
     // so that a burst of moves is painted once, at its newest state.
     virtual void WriteView(const TViewTexts& Texts) = 0;
+    // Shift+drag: the picture moved to Pan (pixels of the main graph), held
+    // inside it; repainted as WriteView repaints when it changed.
+    virtual void MovePicture(TPan Pan) = 0;
     // The reading of the point under the pointer; empty when there is none.
     virtual void ShowReading(const std::string& Reading) = 0;
     // The graph's context menu over Over, at Position in its coordinates.
@@ -107,6 +110,10 @@ private:
     bool Dragging = false;
     int DragX = 0;
     int DragY = 0;
+    // A Shift+drag moves the picture from where it was when the drag began.
+    bool Moving = false;
+    int MoveFromX = 0, MoveFromY = 0;
+    TPan MoveFrom;
     void Connect();
     void Tell(const std::string& Reading);
 };

@@ -2,6 +2,7 @@
 
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -9,6 +10,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>

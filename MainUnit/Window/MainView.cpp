@@ -2,6 +2,7 @@
 
 #include "MainUnit/Calculation/CalculationDriver.h"
 #include "MainUnit/Picture/PicturePaint.h"
+#include "MainUnit/Picture/ViewPan.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Text/Refusal.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
@@ -74,7 +75,19 @@ void TMainView::WriteView(const TViewTexts& Texts)
         SetFieldText(Edit, *Text);
         Changed = true;
     }
+    if (Texts.Pan && *Texts.Pan != Form.PictureOptions.Pan) {
+        Form.PictureOptions.Pan = *Texts.Pan;
+        Changed = true;
+    }
     if (Changed && !GestureRepaint->isActive()) GestureRepaint->start();
+}
+
+void TMainView::MovePicture(TPan Pan)
+{
+    const TPan Held = HeldPan(Pan, GraphWidth, GraphHeight);
+    if (Held == Form.PictureOptions.Pan || Form.Results.Points.empty()) return;
+    Form.PictureOptions.Pan = Held;
+    if (!GestureRepaint->isActive()) GestureRepaint->start();
 }
 
 void TMainView::ShowReading(const std::string& Reading) { Form.Status.ShowReading(Reading); }
@@ -109,6 +122,7 @@ void TMainView::FitZoomField()
     if (CheckFields(View) != TRefusal::None) return;
     const TViewTexts Texts = Graph.FitTexts(View);
     if (!Texts.Zoom.empty()) SetFieldText(Form.ZoomEdit, Texts.Zoom);
+    if (Texts.Pan) Form.PictureOptions.Pan = *Texts.Pan;
 }
 
 void TMainView::CorrectDistanceField()

@@ -43,6 +43,7 @@ public:
     const TPictureOptions& Options() const override;
     bool ReadView(TViewSettings& View) override;
     void WriteView(const TViewTexts& Texts) override;
+    void MovePicture(TPan Pan) override;
     void ShowReading(const std::string& Reading) override;
     void ShowMenu(QWidget& Over, const QPoint& Position) override;
     QImage PictureBelowGraph(const QImage& Sketch) const override;

@@ -2,6 +2,11 @@
 // arrows, in the current view, scaled down from the graph to the sketch.
 #include "MainUnit/Window/Internal/Outline.h"
 
+#include "MainForm.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureFrame.h"
+#include "Proc3D/ExtendedMath.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -32,6 +37,35 @@ bool ProjectToSketch(const Proc3D::TViewPlane& View, const Proc3D::TPoint3D& Poi
     Pixel = QPoint(int(X * Scale.SketchWidth / Scale.GraphWidth),
                    int(Y * Scale.SketchHeight / Scale.GraphHeight));
     return true;
+}
+
+// The view of a graph of another size than the window's, as the window's
+// graph would have it: the zoom of other sizes is scaled by the smaller of
+// the two size ratios, so the same camera with the zoom scaled back, on a
+// plane of the window's size, shows the same directions at every size and
+// aspect. Scaling the other picture's pixels instead would stretch its two
+// directions unequally and turn the sketch.
+Proc3D::TViewPlane WindowSizedPlane(const Proc3D::TViewPlane& View, int PictureWidth,
+                                    int PictureHeight)
+{
+    using Proc3D::TExtendedVector;
+    const long double Ratio = FramedZoom(1.0, PictureWidth, PictureHeight);
+    Proc3D::TViewPlane Plane = View;
+    const TExtendedVector Eye(View.Camera);
+    const TExtendedVector Sight = TExtendedVector(View.Center) - Eye;
+    Plane.Center = Proc3D::Rounded(Eye + (1.0L / Ratio) * Sight);
+    // As the camera's own plane is built: normal, offset, horizontal, up.
+    const TExtendedVector Normal = Eye - TExtendedVector(Plane.Center);
+    Plane.Plane.Normal = Proc3D::Rounded(Normal);
+    Plane.Plane.Offset = static_cast<double>(-Proc3D::Dot(Plane.Plane.Normal, Plane.Center));
+    Plane.Horizontal = Normal.X == 0.0L
+                           ? Proc3D::TPoint3D{1.0, 0.0, 0.0}
+                           : Proc3D::TPoint3D{static_cast<double>(-Normal.Z / Normal.X), 0.0, 1.0};
+    Plane.Up = Proc3D::Rounded(Proc3D::Cross(Plane.Plane.Normal, Plane.Horizontal));
+    if (!(Plane.Up.Y >= 0.0)) Plane.Up = {-Plane.Up.X, -Plane.Up.Y, -Plane.Up.Z};
+    Plane.HalfWidth = static_cast<uint16_t>(GraphWidth / 2);
+    Plane.HalfHeight = static_cast<uint16_t>(GraphHeight / 2);
+    return Plane;
 }
 
 template <std::size_t N>
@@ -136,10 +170,17 @@ void DrawAxisArrows(Platform::TCanvas& Canvas, const TSketchScale& Scale, const 
 
 }  // namespace
 
-void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int GraphWidth,
-                       int GraphHeight, const TResultSet& Results,
-                       const Proc3D::TViewPlane& ViewPlane, bool Outline3D, bool Light)
+void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int PictureWidth,
+                       int PictureHeight, const TResultSet& Results,
+                       const Proc3D::TViewPlane& PictureViewPlane, bool Outline3D, bool Light)
 {
+    const bool WindowSized = PictureWidth == GraphWidth && PictureHeight == GraphHeight;
+    Proc3D::TViewPlane ViewPlane =
+        WindowSized ? PictureViewPlane
+                    : WindowSizedPlane(PictureViewPlane, PictureWidth, PictureHeight);
+    // The picture's move shifts places, not directions: the sketch keeps its centre.
+    ViewPlane.HalfWidth = static_cast<uint16_t>(GraphWidth / 2);
+    ViewPlane.HalfHeight = static_cast<uint16_t>(GraphHeight / 2);
     const int Length = Height - SketchMargin;
     const QPoint Centre(Width / 2, Height / 2);
     const QPoint YTail(Width / 2, (Height + Length) / 2);

@@ -59,6 +59,8 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     Request.Results = &Results;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
+    // The box's height and the picture's move shape the plan.
+    Request.Options = PictureOptions;
     if (PlanPicture(Request, Plan.Picture) != TRefusal::None) return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
@@ -73,7 +75,6 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     Request.ShowUndefined = UndefResultsCheckBox->isChecked();
     Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
     Request.Outline3D = Outline3DCheckBox->isChecked();
-    Request.Options = PictureOptions;
     if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) return TRefusal::ZBuffer;
     return TRefusal::None;
 }

@@ -37,7 +37,10 @@ void ApplyBackgroundColours(TMainForm& Form)
 
 }  // namespace
 
-double TMainForm::ViewRadius() const { return MainUnit::ViewRadius(Results, PictureOptions.Box); }
+double TMainForm::ViewRadius() const
+{
+    return MainUnit::ViewRadius(Results, PictureOptions.Box, PictureOptions.BoxHeight);
+}
 
 void TMainForm::SetPictureOptions(const TPictureOptions& Options)
 {

@@ -65,42 +65,54 @@ TResultSet Box(double X0, double X1, double Y0, double Y1, double Z0, double Z1)
     return R;
 }
 
-TEST(BoxMapping, EveryAxisSpansTheLargerOfTheXAndZWidths)
+TEST(BoxMapping, XAndZSpanTheLargerWidthAndYItsFraction)
 {
+    // Y spans h L: the cube at h 1, the default and a tall box.
     struct TCase {
         TResultSet R;
         double Half;        // L / 2
-        TAxisSpan Y;        // the Y edge's true span
-        double UndefinedY;  // where height 0 lands
+        TAxisSpan Y;        // the Y edge's true span at h 1
+        double UndefinedY;  // where height 0 lands at h 1
+        bool Constant;      // Y without width: its span grows with h about its value
     };
     const TCase Cases[] = {
         // The saddle: Y 10 times the width squeezed, the X and Z as they are.
-        {Box(-10, 10, -100, 100, -10, 10), 10, {-100, 100}, 0},
-        // The Gaussian: Y stretched 20 times; height 0 is the cube's floor.
-        {Box(-10, 10, 0, 1, -10, 10), 10, {0, 1}, -10},
+        {Box(-10, 10, -100, 100, -10, 10), 10, {-100, 100}, 0, false},
+        // The Gaussian: Y stretched 20 times; height 0 is the box's floor.
+        {Box(-10, 10, 0, 1, -10, 10), 10, {0, 1}, -10, false},
         // Unequal widths: L is Z's; X stretched.
-        {Box(0, 2, 3, 4, -4, 4), 4, {3, 4}, -4},
-        // A constant function: unit scale, given the width L about its value.
-        {Box(-10, 10, 5, 5, -10, 10), 10, {-5, 15}, -5},
+        {Box(0, 2, 3, 4, -4, 4), 4, {3, 4}, -4, false},
+        // A constant function: unit scale, given the height hL about its value.
+        {Box(-10, 10, 5, 5, -10, 10), 10, {-5, 15}, -5, true},
         // Degenerate X and Z: L is 1.
-        {Box(2, 2, 0, 8, 3, 3), 0.5, {0, 8}, -0.5},
+        {Box(2, 2, 0, 8, 3, 3), 0.5, {0, 8}, -0.5, false},
     };
-    for (const TCase& Case : Cases) {
-        const TBoxMapping B = MakeBoxMapping(Case.R);
-        SCOPED_TRACE(Case.Half);
-        EXPECT_DOUBLE_EQ(B.Half, Case.Half);
-        EXPECT_DOUBLE_EQ(B.Y.From, Case.Y.From);
-        EXPECT_DOUBLE_EQ(B.Y.To, Case.Y.To);
-        EXPECT_NEAR(B.UndefinedY, Case.UndefinedY, 1e-12);
-        const TPoint3D Low = MapToBox(B, {B.X.From, B.Y.From, B.Z.From});
-        const TPoint3D High = MapToBox(B, {B.X.To, B.Y.To, B.Z.To});
-        for (double C : {Low.X, Low.Y, Low.Z})
-            EXPECT_NEAR(C, -Case.Half, 1e-12 * Case.Half);
-        for (double C : {High.X, High.Y, High.Z})
-            EXPECT_NEAR(C, Case.Half, 1e-12 * Case.Half);
-        EXPECT_GE(B.Radius, std::sqrt(3.0) * Case.Half);
-        EXPECT_EQ(ViewRadius(Case.R, true), B.Radius);
+    for (const double H : {1.0, DefaultBoxHeight, 2.5}) {
+        for (const TCase& Case : Cases) {
+            const TBoxMapping B = MakeBoxMapping(Case.R, H);
+            SCOPED_TRACE(testing::Message() << Case.Half << " at height " << H);
+            const double Middle = (Case.Y.From + Case.Y.To) / 2, Reach = (Case.Y.To - Middle) * H;
+            const TAxisSpan Y = Case.Constant ? TAxisSpan{Middle - Reach, Middle + Reach} : Case.Y;
+            EXPECT_DOUBLE_EQ(B.Half, Case.Half);
+            EXPECT_DOUBLE_EQ(B.HalfY, Case.Half * H);
+            EXPECT_DOUBLE_EQ(B.Y.From, Y.From);
+            EXPECT_DOUBLE_EQ(B.Y.To, Y.To);
+            EXPECT_NEAR(B.UndefinedY, Case.Constant ? Case.UndefinedY : Case.UndefinedY * H, 1e-12);
+            const TPoint3D Low = MapToBox(B, {B.X.From, B.Y.From, B.Z.From});
+            const TPoint3D High = MapToBox(B, {B.X.To, B.Y.To, B.Z.To});
+            for (double C : {Low.X, Low.Z})
+                EXPECT_NEAR(C, -Case.Half, 1e-12 * Case.Half);
+            for (double C : {High.X, High.Z})
+                EXPECT_NEAR(C, Case.Half, 1e-12 * Case.Half);
+            EXPECT_NEAR(Low.Y, -Case.Half * H, 1e-12 * Case.Half);
+            EXPECT_NEAR(High.Y, Case.Half * H, 1e-12 * Case.Half);
+            EXPECT_GE(B.Radius, std::sqrt(2.0 + H * H) * Case.Half);
+            EXPECT_LE(B.Radius, std::sqrt(2.0 + H * H) * Case.Half * (1 + 1e-8));
+            EXPECT_EQ(ViewRadius(Case.R, true, H), B.Radius);
+        }
     }
+    // Without a fraction, heights span three quarters of the width.
+    EXPECT_EQ(MakeBoxMapping(Cases[0].R).HalfY, 7.5);
 }
 
 TEST(BoxMapping, SuggestedWhenHeightsAndWidthDifferMoreThanFourTimes)
@@ -138,12 +150,15 @@ struct TLit {
     int Left = 1 << 30, Right = -1, Top = 1 << 30, Bottom = -1;
 };
 
-TLit Painted(const TResultSet& R, const TViewSettings& V, const TPointStyle& Style, int W, int H)
+TLit Painted(const TResultSet& R, const TViewSettings& V, const TPointStyle& Style, int W, int H,
+             TPan Pan = {})
 {
     TPoint3D Camera{};
     Proc3D::TViewPlane View{};
     EXPECT_TRUE(
         Proc3D::CalcViewPlane(Camera, W, H, V.VerAngle, V.HorAngle, V.Zoom, V.Distance, View));
+    View.HalfWidth = static_cast<uint16_t>(View.HalfWidth + Pan.X);
+    View.HalfHeight = static_cast<uint16_t>(View.HalfHeight + Pan.Y);
     std::vector<uint32_t> Pixels(static_cast<size_t>(W) * H, 0);
     PaintGraph(R, View, {Pixels.data(), W, H}, true, nullptr, TCores::One, Style);
     TLit Lit;
@@ -174,8 +189,9 @@ TEST(FramePoints, TheDrawnPointsFillThePictureFromAnyCameraDistance)
         const TBoxMapping Box = MakeBoxMapping(R);
         const TPointStyle Style{Case.Boxed ? &Box : nullptr, UndefinedColor};
         TViewSettings V{Case.Hor, Case.Ver, Case.DistanceInRadii * ViewRadius(R, Case.Boxed), 1};
-        ASSERT_TRUE(FramePointsZoom(R, V, true, Style, W, H, 16, V.Zoom));
-        const TLit Lit = Painted(R, V, Style, W, H);
+        TPan Pan;
+        ASSERT_TRUE(FramePointsZoom(R, V, true, Style, W, H, 16, V.Zoom, Pan));
+        const TLit Lit = Painted(R, V, Style, W, H, Pan);
         // Inside the margin on every side, and at it (within a pixel of
         // rounding) on one side at least.
         EXPECT_GE(Lit.Left, 15);

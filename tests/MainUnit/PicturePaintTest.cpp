@@ -181,7 +181,10 @@ TEST(SketchedBox, TheResultBoxOrTheCubeTheGraphIsDrawnIn)
         EXPECT_DOUBLE_EQ(S.XIntervalTo, X);
         EXPECT_DOUBLE_EQ(S.ZIntervalFrom, -Z);
         EXPECT_DOUBLE_EQ(S.ZIntervalTo, Z);
-        EXPECT_NEAR(S.BoundingRadius, Box ? 4 * std::sqrt(3.0) : R.BoundingRadius, 1e-6);
+        // Its sphere holds the box, heights three quarters of the width.
+        EXPECT_NEAR(S.BoundingRadius,
+                    Box ? 4 * std::sqrt(2 + DefaultBoxHeight * DefaultBoxHeight) : R.BoundingRadius,
+                    1e-6);
     }
 }
 

@@ -69,6 +69,9 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         LongWithBrackets += QStringLiteral("+1*1");
     const std::string Size = "'--size' must be WIDTHxHEIGHT in pixels, from 64x64 to 7680x4320.";
     const std::string Background = "'--background' must be black or white.";
+    const std::string Pan =
+        "'--pan' must be two whole numbers DX,DY, DX from -252 to 252 and DY from -202 to 202.";
+    const std::string BoxHeight = "'--box-height' must be a number from 0.1 to 10.";
     const TRefusalCase Cases[] = {
         {"ten points", {F, "x", "--points", "10"}, 2, RefusalMessage(TRefusal::PointsToShow)},
         {"a million points",
@@ -149,6 +152,17 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         {"size too large", {F, "x", "--size", "7680x4321"}, 2, Size},
         {"size malformed", {F, "x", "--size", "800*600"}, 2, Size},
         {"background", {F, "x", "--background", "grey"}, 2, Background},
+        {"pan without comma", {F, "x", "--pan", "5"}, 2, Pan},
+        {"pan beyond half the width", {F, "x", "--pan", "253,0"}, 2, Pan},
+        {"pan beyond half the height", {F, "x", "--pan", "0,-203"}, 2, Pan},
+        {"pan not whole", {F, "x", "--pan", "1.5,2"}, 2, Pan},
+        {"box height too low", {F, "x", "--box", "--box-height", "0.09"}, 2, BoxHeight},
+        {"box height too high", {F, "x", "--box-height", "10.5"}, 2, BoxHeight},
+        {"box height not a number", {F, "x", "--box-height", "tall"}, 2, BoxHeight},
+        {"pan and box height at their ends",
+         {F, "x", "--pan", "-252,202", "--box", "--box-height", "10"},
+         0,
+         ""},
         {"size and box", {F, "x", "--size", "64x4320", "--box", "--ticks"}, 0, ""},
         {"flat box with values", {F, "5", "--box", "--ticks", "--fit"}, 0, ""},
         {"degenerate intervals", {F, "x", "--x", "2:2", "--z", "3:3", "--box", "--ticks"}, 0, ""},
@@ -224,7 +238,7 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
     EXPECT_EQ(Figures.Status, 0);
     EXPECT_EQ(Figures.Out,
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
-              "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
+              "distance: 36.7423461417477\nzoom: 100\npan: 0,0\ncamera-x: 0\ncamera-y: 0\n"
               "camera-z: 36.7423461417477\n");
     // A thin interval gives one column of cells as wide as high: far more
     // points than asked, which standard error tells.
@@ -370,6 +384,8 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         {"box from below, undefined points",
          {"--function", "sqrt(x*z)", "--box", "--ticks", "--ver-angle", "-0.4", "--hor-angle",
           "2.5"}},
+        {"moved, tall box", Common + QStringList{"--function", "sin(x)*cos(z)", "--pan", "40,-25",
+                                                 "--box", "--box-height", "2", "--ticks"}},
         {"undefined points hidden, own distance",
          {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
           "-0.3"}},
@@ -456,3 +472,47 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
 }
 
 }  // namespace
+
+// The fit moves and zooms the picture so that what is drawn sits in its
+// middle and fills it, and says by how much it moved it.
+TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
+{
+    const QStringList Cases[] = {{"--function", "sin(x)*cos(z)", "--distance", "14.2"},
+                                 {"--function", "sin(sqrt(x*x+z*z))", "--box", "--ticks",
+                                  "--zbuffer", "--background", "white", "--ver-angle", "0.5",
+                                  "--hor-angle", "0.6", "--points", "100000"},
+                                 {"--function", "exp(-((x*x)+(z*z))/10)", "--box", "--ticks",
+                                  "--ver-angle", "0.9", "--hor-angle", "1.2", "--distance", "16.2"},
+                                 {"--function", "(x*x)-(z*z)", "--ver-angle", "-0.4", "--hor-angle",
+                                  "2.5", "--distance", "20000"},
+                                 {"--function", "sin(x)*cos(z)", "--box", "--ticks", "--ver-angle",
+                                  "0.5", "--hor-angle", "0.7", "--size", "1280x720"},
+                                 {"--function", "x*z", "--ver-angle", "0.3", "--size", "300x900"}};
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("g.png"));
+    for (const QStringList& Case : Cases) {
+        SCOPED_TRACE(Case.join(' ').toStdString());
+        const TRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
+        ASSERT_EQ(Run.Status, 0) << Run.Err;
+        const size_t Line = Run.Out.find("\npan: ");
+        ASSERT_NE(Line, std::string::npos);
+        EXPECT_NE(Run.Out.substr(Line, 11), "\npan: 0,0\nc");
+        const qsizetype Sized = Case.indexOf("--size");
+        const QStringList Size = Sized < 0 ? QStringList{"505", "404"} : Case[Sized + 1].split('x');
+        const int W = Size[0].toInt(), H = Size[1].toInt();
+        const QImage Graph = QImage(Path).copy(0, 0, W, H);
+        const QRgb Background = Case.contains("white") ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        int Left = W, Right = -1, Top = H, Bottom = -1;
+        for (int Y = 0; Y < H; ++Y)
+            for (int X = 0; X < W; ++X)
+                if (Graph.pixel(X, Y) != Background)
+                    Left = std::min(Left, X), Right = std::max(Right, X), Top = std::min(Top, Y),
+                    Bottom = std::max(Bottom, Y);
+        EXPECT_LE(std::abs(Left + Right - (W - 1)), 2 * 0.02 * W) << Left << ".." << Right;
+        EXPECT_LE(std::abs(Top + Bottom - (H - 1)), 2 * 0.02 * H) << Top << ".." << Bottom;
+        EXPECT_GE(std::max((Right - Left + 1.0) / W, (Bottom - Top + 1.0) / H), 0.9);
+    }
+    // A move asked for is printed as asked.
+    const TRun Moved = RunTessel({"--function", "x", "--pan", "-30,12", "--output", Path});
+    EXPECT_NE(Moved.Out.find("\nzoom: 100\npan: -30,12\n"), std::string::npos) << Moved.Out;
+}

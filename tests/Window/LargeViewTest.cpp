@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Picture/ViewPan.h"
 #include "PictureProbe.h"
 #include "WindowFixture.h"
 
@@ -60,6 +61,9 @@ protected:
         Proc3D::TViewPlane Plane{};
         EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, W, H, V.VerAngle, V.HorAngle,
                                           MainUnit::FramedZoom(V.Zoom, W, H), V.Distance, Plane));
+        const MainUnit::TPan Pan = MainUnit::FramedPan(Form->PictureOptions.Pan, W, H);
+        Plane.HalfWidth = static_cast<uint16_t>(Plane.HalfWidth + Pan.X);
+        Plane.HalfHeight = static_cast<uint16_t>(Plane.HalfHeight + Pan.Y);
         std::vector<uint32_t> Pixels(static_cast<size_t>(W) * static_cast<size_t>(H), 0);
         MainUnit::TDepthBuffer Depth;
         MainUnit::CreateDepthBuffer(W, H, Depth);
@@ -152,6 +156,18 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     ASSERT_TRUE(WaitUntil([&] { return Form->GraphImage->Generation() > MainPainted; }));
     EXPECT_EQ(Shown(View), Expected(View));
     EXPECT_EQ(View.State().Request.View.HorAngle, Form->HorAngleEdit->text().toDouble());
+
+    // Shift+drag moves the one picture, in the main graph's pixels: the
+    // large view's drag scaled back as its zoom is.
+    QTest::mousePress(View.Picture, Qt::LeftButton, Qt::ShiftModifier, From);
+    QTest::mouseMove(View.Picture, From + QPoint(60, -30));
+    QTest::mouseRelease(View.Picture, Qt::LeftButton, Qt::ShiftModifier, From + QPoint(60, -30));
+    const double DragScale =
+        Ratio / MainUnit::FramedZoom(1.0, View.Picture->ImageWidth(), View.Picture->ImageHeight());
+    EXPECT_EQ(Form->PictureOptions.Pan, (MainUnit::TPan{int(std::lround(60 * DragScale)),
+                                                        int(std::lround(-30 * DragScale))}));
+    EXPECT_EQ(View.State().Request.View.HorAngle, Form->HorAngleEdit->text().toDouble());
+    ASSERT_TRUE(WaitUntil([&] { return Shown(View) == Expected(View); }));
 
     // The main window's buttons move the large view too.
     Form->ZoomIncButton->click();

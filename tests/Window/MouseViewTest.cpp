@@ -248,3 +248,48 @@ TEST_F(MouseViewTest, ABurstOfMovesIsOneRepaintOfTheNewestPositionWithNothingGre
     EXPECT_EQ(EnabledChanges, 0);
     ExpectTheRepaintsPicture();
 }
+
+TEST_F(MouseViewTest, ShiftDragMovesThePictureByWholePixelsAndACalculationKeepsIt)
+{
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    SetView("0.7", "0.5", "30", "100");
+    Form->RepaintGraph();
+    const std::vector<uint32_t> Before = PixelsOf(Form->GraphImage);
+    const std::vector<QString> Texts = ViewTexts();
+    const struct {
+        QPoint From, To;
+        MainUnit::TPan Pan;  // from no move
+    } Cases[] = {{{100, 100}, {130, 90}, {30, -10}},
+                 {{300, 50}, {250, 120}, {-50, 70}},
+                 // Held so that the picture's centre stays on it.
+                 {{500, 400}, {1, 1}, {-252, -202}}};
+    for (const auto& Case : Cases) {
+        Form->View.MovePicture({0, 0});
+        QCoreApplication::processEvents();
+        QTest::mousePress(Form->GraphImage, Qt::LeftButton, Qt::ShiftModifier, Case.From);
+        QTest::mouseMove(Form->GraphImage, Case.To);
+        QTest::mouseRelease(Form->GraphImage, Qt::LeftButton, Qt::ShiftModifier, Case.To);
+        ExpectRepaintedExactly(1);
+        EXPECT_EQ(Form->PictureOptions.Pan, Case.Pan);
+        EXPECT_EQ(ViewTexts(), Texts);  // the camera stays
+        // Every pixel moved alike: where both pictures show the graph, they agree.
+        const std::vector<uint32_t> After = PixelsOf(Form->GraphImage);
+        int Moved = 0;
+        for (int Y = 0; Y < 404; ++Y) {
+            for (int X = 0; X < 505; ++X) {
+                const int FromX = X - Case.Pan.X, FromY = Y - Case.Pan.Y;
+                if (FromX < 0 || FromY < 0 || FromX >= 505 || FromY >= 404) continue;
+                const uint32_t Was = Before[size_t(FromY) * 505 + size_t(FromX)] & 0xFFFFFF;
+                ASSERT_EQ(After[size_t(Y) * 505 + size_t(X)] & 0xFFFFFF, Was) << X << "," << Y;
+                Moved += Was != 0;
+            }
+        }
+        EXPECT_GT(Moved, 0);
+    }
+    // A calculation keeps the move; a fit sets its own.
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    EXPECT_EQ(Form->PictureOptions.Pan, (MainUnit::TPan{-252, -202}));
+    QTest::mouseDClick(Form->GraphImage, Qt::LeftButton, {}, QPoint(100, 100));
+    QCoreApplication::processEvents();
+    EXPECT_LT(std::abs(Form->PictureOptions.Pan.X), 40);
+}

@@ -64,15 +64,19 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
     Form->Menu.FitAfterCalculationAction->trigger();
     ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
     MainUnit::TViewSettings View{0.7, 0.5, Field(Form->DistanceEdit), 100};
-    EXPECT_EQ(
-        Form->ZoomEdit->text().toStdString(),
-        MainUnit::FitViewToPoints(View, Form->Results, true, Form->PictureOptions, 505, 404).Zoom);
+    const MainUnit::TViewTexts Fitted =
+        MainUnit::FitViewToPoints(View, Form->Results, true, Form->PictureOptions, 505, 404);
+    EXPECT_EQ(Form->ZoomEdit->text().toStdString(), Fitted.Zoom);
+    ASSERT_TRUE(Fitted.Pan.has_value());
+    EXPECT_EQ(Form->PictureOptions.Pan, *Fitted.Pan);
     EXPECT_TRUE(Form->StatusLabel->text().isEmpty());  // no suggestion with the box on
 
     for (QAction* Action : Actions)
         Action->trigger();
     Form->DistanceEdit->setText(PlainDistance);
     Form->ZoomEdit->setText(QStringLiteral("100"));
+    // The move is a view setting as the zoom is: the fit's is undone too.
+    Form->View.MovePicture({0, 0});
     Form->RepaintGraph();
     EXPECT_EQ(Graph(), Plain);
     EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(Qt::white));

@@ -47,12 +47,14 @@ inline bool BoxPlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results
     return true;
 }
 
-// The eight corners of the cube, for the depth range of a boxed picture.
+// The eight corners of the box, for the depth range of a boxed picture.
 inline TResultSet CubeCorners(const TBoxMapping& Box)
 {
     TResultSet Cube;
-    Cube.XIntervalFrom = Cube.YIntervalFrom = Cube.ZIntervalFrom = -Box.Half;
-    Cube.XIntervalTo = Cube.YIntervalTo = Cube.ZIntervalTo = Box.Half;
+    Cube.XIntervalFrom = Cube.ZIntervalFrom = -Box.Half;
+    Cube.XIntervalTo = Cube.ZIntervalTo = Box.Half;
+    Cube.YIntervalFrom = -Box.HalfY;
+    Cube.YIntervalTo = Box.HalfY;
     return Cube;
 }
 

@@ -21,10 +21,17 @@ public:
     TAxesFont(int Width, int Height);
     // Measures with this font, which must outlive the style.
     TAxesStyle Style() const;
-    // Draws the layout over Image in the colours of Options.
+    // Draws the layout over Image in the colours of Options: the lines the
+    // graph may hide (before its points) or the others and every label
+    // (after them).
+    void DrawBehind(QImage& Image, const TAxesDrawing& Drawing,
+                    const TPictureOptions& Options) const;
     void Draw(QImage& Image, const TAxesDrawing& Drawing, const TPictureOptions& Options) const;
 
 private:
+    void DrawLines(QImage& Image, const TAxesDrawing& Drawing, const TPictureOptions& Options,
+                   bool Behind) const;
+    TAxesSizes Sizes;
     double Size;
     QFont Font;
     QFontMetrics Metrics;

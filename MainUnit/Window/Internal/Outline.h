@@ -30,7 +30,8 @@ void DrawArrow(Platform::TCanvas& Canvas, int32_t TailX, int32_t TailY, int32_t 
 // The axes sketch of a view on a Width x Height canvas, for a graph picture
 // of GraphWidth x GraphHeight: the base rectangle of the result box and the
 // three axis arrows, X and Z at their projected length when Outline3D; on
-// white with a dark rectangle when Light.
+// white with a dark rectangle when Light. A graph of any size and aspect
+// gives the sketch of the window's graph of the same view.
 void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int GraphWidth,
                        int GraphHeight, const TResultSet& Results,
                        const Proc3D::TViewPlane& ViewPlane, bool Outline3D, bool Light = false);

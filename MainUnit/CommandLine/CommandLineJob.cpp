@@ -96,6 +96,19 @@ TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
     return TRefusal::None;
 }
 
+TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend)
+{
+    const std::pair<std::string_view, TLegendChoice> Choices[] = {{"panel", TLegendChoice::Panel},
+                                                                  {"bar", TLegendChoice::Bar},
+                                                                  {"none", TLegendChoice::None}};
+    for (const auto& [Name, Choice] : Choices)
+        if (Value == Name) {
+            Legend = Choice;
+            return TRefusal::None;
+        }
+    return TRefusal::LegendOption;
+}
+
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                  uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -131,8 +144,10 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Refusal = CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
                                 ViewRadius(Result.Results, Settings.Options.Box), Result.View);
     if (Refusal != TRefusal::None) return Refusal;
-    Result.Width = Settings.Width;
-    Result.Height = Settings.Height;
+    Result.Frame = FramePicture(Settings.SizeAsked, Settings.Width, Settings.Height,
+                                Settings.Options, Result.Results, Settings.ShowUndefined);
+    Result.Width = Result.Frame.Frame.Graph.Width;
+    Result.Height = Result.Frame.Frame.Graph.Height;
     if (!Proc3D::CalcViewPlane(Result.Camera, Result.Width, Result.Height, Result.View.VerAngle,
                                Result.View.HorAngle,
                                FramedZoom(Result.View.Zoom, Result.Width, Result.Height),

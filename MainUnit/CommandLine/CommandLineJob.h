@@ -6,6 +6,7 @@
 
 #include "MainUnit/Calculation/PointStorage.h"
 #include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Picture/PictureRequest.h"
@@ -49,6 +50,9 @@ struct TCommandLineSettings {
     TPictureOptions Options;
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
+    // --size given: the picture is Width x Height with the legend choice
+    // inside; otherwise the graph is, with the legend choice around it.
+    bool SizeAsked = false;
     // What the job writes, for the memory it needs.
     TJobOutput Output = TJobOutput::Points;
 };
@@ -65,6 +69,8 @@ TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
 TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
+// "panel", "bar" or "none".
+TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -72,9 +78,11 @@ struct TCommandLineResult {
     TViewSettings View;      // as read back from the texts the window would show
     Proc3D::TPoint3D Camera{0, 0, 0};
     Proc3D::TViewPlane ViewPlane{};
-    // The size of the picture the view plane is built for.
+    // The size of the graph the view plane is built for.
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
+    // Where the graph and the legend choice lie in the picture written.
+    TFramedPicture Frame;
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their

@@ -7,11 +7,16 @@
 
 namespace MainUnit {
 
+// What a picture carries beside its graph: the sketch and legend below it as
+// the window shows them, a colour bar of the heights at its right, or nothing.
+enum class TLegendChoice : uint8_t { Panel, Bar, None };
+
 struct TPictureOptions {
     bool Box = false;                  // each axis scaled onto a cube round the origin
     bool Ticks = false;                // the box's edges with tick values and axis names
     bool LightBackground = false;      // white picture, dark sketch and legend text
     bool FitAfterCalculation = false;  // the fit of a double-click after every calculation
+    TLegendChoice Legend = TLegendChoice::Panel;  // of written pictures and the large view
 };
 
 // Colours 0x00BBGGRR of what changes with the background.

@@ -66,6 +66,7 @@ constexpr TRefusalText Texts[] = {
      {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
     {TRefusal::BackgroundOption, "'--background' must be black or white."},
     {TRefusal::PickOption, "'--pick' must be two whole numbers PX,PY."},
+    {TRefusal::LegendOption, "'--legend' must be panel, bar or none."},
 };
 
 }  // namespace

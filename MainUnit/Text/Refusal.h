@@ -38,6 +38,7 @@ enum class TRefusal : uint8_t {
     SizeOption,
     BackgroundOption,
     PickOption,
+    LegendOption,
 };
 
 // The points to show are accepted strictly between these.

@@ -59,7 +59,9 @@ constexpr TOptionSpec OptionSpecs[] = {
     {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
     {"ticks", nullptr, "draw the box's edges with values and axis names"},
     {"background", "black|white", "background of the picture (default black)"},
-    {"size", "WxH", "size of the graph picture, 64x64 to 7680x4320 (default 505x404)"},
+    {"size", "WxH", "size of the picture written, 64x64 to 7680x4320 (default: the graph 505x404)"},
+    {"legend", "panel|bar|none",
+     "beside the graph: sketch and legend below, colour bar at its right, or none (default panel)"},
     {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
     {"usual-priority", nullptr,
      "read --function by the usual rules (* and / before + and -) and add the brackets"},
@@ -148,6 +150,12 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
         const TRefusal Refusal =
             ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
         if (Refusal != TRefusal::None) return Refusal;
+        S.SizeAsked = true;
+    }
+    if (Parser.isSet(QStringLiteral("legend"))) {
+        const TRefusal Refusal =
+            ReadLegendOption(Latin(Parser.value(QStringLiteral("legend"))), S.Options.Legend);
+        if (Refusal != TRefusal::None) return Refusal;
     }
     if (Parser.isSet(QStringLiteral("background"))) {
         const TRefusal Refusal = ReadBackgroundOption(
@@ -234,7 +242,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
         PictureRequestOf(S, Result),
-        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
+        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder), Result.Frame);
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
         PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));

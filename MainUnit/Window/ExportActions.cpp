@@ -6,6 +6,7 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -67,8 +68,10 @@ void TMainForm::ShowGraphMenu(QWidget* Over, const QPoint& Position)
         Action->setEnabled(true);
 }
 
-QImage TMainForm::GraphPicture(const QImage* Outline) const
+QImage TMainForm::GraphPicture(const QImage* Outline, std::optional<TLegendChoice> Legend) const
 {
+    TPictureOptions Options = PictureOptions;
+    Options.Legend = Legend.value_or(Options.Legend);
     TGraphPictureParts Parts{&GraphImage->Image(),
                              Outline ? Outline : &OutLineImage->Image(),
                              &AxisesImage->Image(),
@@ -78,7 +81,11 @@ QImage TMainForm::GraphPicture(const QImage* Outline) const
     for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
     if (PictureOptions.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
-    return ComposeGraphPicture(Parts);
+    return ComposeGraphPicture(Parts,
+                               FramePicture(false, GraphImage->ImageWidth(),
+                                            GraphImage->ImageHeight(), Options, Results,
+                                            UndefResultsCheckBox->isChecked()),
+                               Options);
 }
 
 QString TMainForm::AskExportFileName(const QString& Caption, const char* Extension,

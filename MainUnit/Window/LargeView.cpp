@@ -148,7 +148,7 @@ void TLargeView::UpdateLegend()
 {
     // The part of the main window's picture below the graph, with this
     // view's axes sketch: the sketch, its colour key and the legend.
-    const QImage Whole = Form.GraphPicture(&Sketch);
+    const QImage Whole = Form.GraphPicture(&Sketch, TLegendChoice::Panel);
     Legend->setPixmap(QPixmap::fromImage(
         Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
 }

@@ -241,9 +241,11 @@ public:
     QAction* LargeViewAction = nullptr;
     TLargeView* LargeView = nullptr;
     void OpenLargeView();
-    // What the graph group shows, as one picture.
-    // With Outline, that sketch is shown in place of the window's.
-    QImage GraphPicture(const QImage* Outline = nullptr) const;
+    // What the graph group shows, as one picture, with the legend choice of
+    // the menu or Legend. With Outline, that sketch is shown in place of the
+    // window's.
+    QImage GraphPicture(const QImage* Outline = nullptr,
+                        std::optional<TLegendChoice> Legend = {}) const;
     // Asks for the name of a file to write, proposing Proposed; empty when
     // cancelled. Tests put their own function in place of the dialog.
     std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,

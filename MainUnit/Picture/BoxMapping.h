@@ -5,6 +5,7 @@
 #pragma once
 
 #include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 #include "Proc3D/Proc3D.h"
 
 #include <string>
@@ -50,8 +51,8 @@ inline long double UnmapAxis(double Scale, double Shift, long double Coordinate)
 double ViewRadius(const TResultSet& Results, bool Box);
 
 // The status text that suggests the box when the heights span more than 4
-// times, or less than a quarter of, the larger of the X and Z widths;
-// empty otherwise.
-std::string BoxSuggestion(const TResultSet& Results);
+// times, or less than a quarter of, the larger of the X and Z widths (where
+// to find it in the detail); empty otherwise.
+TStatusText BoxSuggestion(const TResultSet& Results);
 
 }  // namespace MainUnit

@@ -31,10 +31,12 @@ TStatusText TypingStatus(std::string_view Expression)
     const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
     if (!Reading.WellFormed) return ColumnStatus(Reading);
     if (Reading.PriorityMatters) {
-        const std::string Text =
-            "Read as " + Reading.Text + ", not " + Reading.UsualText + ": Ctrl+B adds brackets";
-        return {Text,
-                Text + " (the four operators have equal priority and work from left to right)",
+        // The expressions go to the tooltip: the status line has room for
+        // the warning and the remedy only.
+        return {"Priority differs: Ctrl+B adds brackets",
+                "Read as " + Reading.Text + ", not " + Reading.UsualText +
+                    ": Ctrl+B adds brackets (the four operators have equal priority and work "
+                    "from left to right)",
                 true};
     }
     if (Reading.Text != WithoutBlanks) return {"Read as: " + Reading.Text, {}, false};
@@ -45,7 +47,8 @@ TStatusText SyntaxRefusalStatus(std::string_view Expression)
 {
     const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
     if (!Reading.WellFormed) return ColumnStatus(Reading);
-    return {"The value at X = Z = 1 is the syntax-error number", {}, false};
+    return {"Syntax-error number at X = Z = 1", "The value at X = Z = 1 is the syntax-error number",
+            false};
 }
 
 TUsualRewrite RewriteForUsualPriority(std::string_view Expression)

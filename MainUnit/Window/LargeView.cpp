@@ -4,7 +4,9 @@
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
+#include "MainUnit/Window/Internal/PointLabel.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QBoxLayout>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <QtMath>
 
 #include <new>
 
@@ -25,15 +28,22 @@ TLargeView::TLargeView(TMainForm& Owner)
     setWindowTitle(QString::fromLatin1(LargeViewCaption));
     Picture = new Platform::TPicture(this);
     Legend = new QLabel(this);
-    Reading = new QLabel(this);
+    Bar = new QLabel(this);
+    Bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Bar->hide();
+    Reading = new TPointLabel(Picture);
     auto* const Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(2);
-    Layout->addWidget(Picture, 1);
+    auto* const Top = new QHBoxLayout;
+    Top->setSpacing(0);
+    Top->addWidget(Picture, 1);
+    Top->addWidget(Bar);
+    Layout->addLayout(Top, 1);
     auto* const Bottom = new QHBoxLayout;
     Bottom->setContentsMargins(4, 0, 4, 2);
     Bottom->addWidget(Legend);
-    Bottom->addWidget(Reading, 1, Qt::AlignBottom | Qt::AlignLeft);
+    Bottom->addStretch(1);
     Layout->addLayout(Bottom);
     resize(2 * GraphWidth, 2 * GraphHeight + 130);
     // A burst of resizes is painted once, at its last size.
@@ -77,10 +87,7 @@ void TLargeView::ConnectMouse()
         Form.GraphImageWheel(Notches, Control);
     };
     Picture->FollowPointer([this](int X, int Y) { ShowReading(X, Y); },
-                           [this] {
-                               Form.HidePointReading();
-                               Reading->clear();
-                           });
+                           [this] { Reading->hide(); });
     Picture->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
@@ -140,17 +147,32 @@ void TLargeView::Paint()
                          Points.empty() ? nullptr : Points.data()},
                         Depth, SketchCanvas);
     Picture->PixelsWritten();
-    UpdateLegend();
-    Reading->clear();
+    UpdateLegend(Request);
+    Reading->hide();
 }
 
-void TLargeView::UpdateLegend()
+void TLargeView::UpdateLegend(const TPictureRequest& Request)
 {
-    // The part of the main window's picture below the graph, with this
-    // view's axes sketch: the sketch, its colour key and the legend.
-    const QImage Whole = Form.GraphPicture(&Sketch, TLegendChoice::Panel);
-    Legend->setPixmap(QPixmap::fromImage(
-        Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
+    const TLegendChoice Choice = Form.PictureOptions.Legend;
+    Legend->setVisible(Choice == TLegendChoice::Panel);
+    Bar->setVisible(Choice == TLegendChoice::Bar && Request.Results != nullptr);
+    if (Legend->isVisible()) {
+        // The part of the main window's picture below the graph, with this
+        // view's axes sketch: the sketch, its colour key and the legend.
+        const QImage Whole = Form.GraphPicture(&Sketch, TLegendChoice::Panel);
+        Legend->setPixmap(QPixmap::fromImage(
+            Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
+    }
+    if (Bar->isVisible()) {
+        // At the picture's device pixels, its measures those of the
+        // window's picture on this screen.
+        const qreal Ratio = Picture->devicePixelRatioF();
+        QImage Image = ColourBarImage(Request.Height, Ratio, *Request.Results,
+                                      Request.ShowUndefined, Request.Options);
+        Image.setDevicePixelRatio(Ratio);
+        Bar->setFixedWidth(qCeil(Image.width() / Ratio));
+        Bar->setPixmap(QPixmap::fromImage(Image));
+    }
 }
 
 void TLargeView::ShowReading(int X, int Y)
@@ -158,10 +180,10 @@ void TLargeView::ShowReading(int X, int Y)
     if (Points.empty() || Dragging) return;
     // The pointer is in the widget's units; the record in device pixels.
     const qreal Ratio = Picture->devicePixelRatioF();
-    const std::string Text =
-        Form.ShowPointReading(Points.data(), Picture->ImageWidth(), Picture->ImageHeight(),
-                              static_cast<int32_t>(X * Ratio), static_cast<int32_t>(Y * Ratio));
-    Reading->setText(QString::fromLatin1(Text.data(), qsizetype(Text.size())));
+    Reading->ShowReading({X, Y}, Form.ShowPointReading(Points.data(), Picture->ImageWidth(),
+                                                       Picture->ImageHeight(),
+                                                       static_cast<int32_t>(X * Ratio),
+                                                       static_cast<int32_t>(Y * Ratio)));
 }
 
 void TLargeView::ToggleFullScreen()
@@ -189,7 +211,6 @@ void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
     // Back to the main window, which keeps this one for the next F11.
-    Form.HidePointReading();
     Form.activateWindow();
 }
 

@@ -2,7 +2,8 @@
 // result set and view, painted at the window's real device pixels, with the
 // main window's legend and axes sketch below it. Its gestures write the main
 // window's view fields, and every repaint of the main window repaints it:
-// one view, two pictures.
+// one view, two pictures. The colour bar at the picture's right replaces
+// the strip below when the graph's menu chooses it.
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
@@ -23,6 +24,7 @@ class QTimer;
 namespace MainUnit {
 
 class TMainForm;
+class TPointLabel;
 
 inline constexpr const char* LargeViewCaption = "Tessel - large view";
 
@@ -47,8 +49,9 @@ public:
     void ToggleFullScreen();
 
     Platform::TPicture* Picture = nullptr;
-    QLabel* Legend = nullptr;   // the main window's legend and axes sketch
-    QLabel* Reading = nullptr;  // the point under the pointer
+    QLabel* Legend = nullptr;        // the main window's legend and axes sketch
+    QLabel* Bar = nullptr;           // or the colour bar at the picture's right
+    TPointLabel* Reading = nullptr;  // the point under the pointer
     // Which point set each pixel of Picture.
     std::vector<int32_t> Points;
     const TLargeViewState& State() const { return StateValue; }
@@ -72,7 +75,8 @@ private:
     void Paint();
     bool PlanPaint(TPictureRequest& Request);
     void ShowReading(int X, int Y);
-    void UpdateLegend();
+    // The strip below or the bar beside the picture, as the menu chose.
+    void UpdateLegend(const TPictureRequest& Request);
 };
 
 }  // namespace MainUnit

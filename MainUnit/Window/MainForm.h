@@ -48,6 +48,7 @@ struct TViewPlane;
 namespace MainUnit {
 
 class TLargeView;
+class TPointLabel;
 struct TCalculationOutcome;
 struct TRepaintPlan;
 struct TStatusText;
@@ -224,6 +225,8 @@ public:
     QAction* TicksAction = nullptr;
     QAction* LightBackgroundAction = nullptr;
     QAction* FitAfterCalculationAction = nullptr;
+    // "Beside the picture": the legend choices in the order of TLegendChoice.
+    std::array<QAction*, 3> LegendActions{};
     // The graph's context menu, built in one place for every view of the graph.
     void FillGraphMenu(QMenu& Menu);
     // Sets the choices and their menu items, and shows the window in them.
@@ -290,12 +293,13 @@ public:
 
     // Which point set each pixel of the graph, kept by every repaint.
     std::vector<int32_t> GraphPoints;
-    // The point under the pointer, written into the status line while the
-    // pointer is over a drawn point (or within reach of one) of a picture
-    // with that record; the status line's own text comes back otherwise.
-    // Returns the reading, empty when there is none.
+    // The reading of the point under the pointer at (X, Y) of a picture with
+    // that record, while the pointer is over a drawn point (or within reach
+    // of one); empty otherwise. Each picture shows it in its own label.
     std::string ShowPointReading(const int32_t* Record, int32_t Width, int32_t Height, int32_t X,
                                  int32_t Y);
+    // The label beside the pointer over the main graph, and its hiding.
+    TPointLabel* GraphReading = nullptr;
     void HidePointReading();
 
 private:
@@ -347,9 +351,6 @@ private:
     void ViewEditExit(QLineEdit* Edit);
     void ConnectPointReading();
     void ShowStatusText(const TStatusText& Status);
-    // What the status line shows when no reading is: the last text set.
-    TStatusText RestingStatus;
-    bool ReadingShown = false;
     void ViewEditKeyPress(char Key);
     // True while the box of a refused repaint is open.
     bool RepaintRefusalShown = false;

@@ -4,6 +4,7 @@
 // same path, but never opens a message box: a refusal goes to the status line.
 #include "MainForm.h"
 #include "MainUnit/Picture/ViewGesture.h"
+#include "MainUnit/Text/RefusalStatus.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ bool TMainForm::ReadViewForGesture(TViewSettings& View)
                               FieldText(DistanceEdit), FieldText(ZoomEdit), ViewRadius(), View);
         if (Refusal == TRefusal::None) return true;
     }
-    SetStatus(RefusalMessage(Refusal, ViewRadius()));
+    SetStatus(RefusalStatus(Refusal, ViewRadius()));
     return false;
 }
 

@@ -1,12 +1,11 @@
 // The values under the pointer: moving over the graph shows the point drawn
-// at that pixel, or the nearest drawn one within reach, in the status line,
-// for as long as the pointer stays there.
+// at that pixel, or the nearest drawn one within reach, in a label beside
+// the pointer, for as long as the pointer stays there. The status line
+// keeps its own text.
 #include "MainForm.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PointPick.h"
-#include "MainUnit/Text/ExpressionStatus.h"
-
-#include <QLabel>
+#include "MainUnit/Window/Internal/PointLabel.h"
 
 namespace MainUnit {
 
@@ -15,10 +14,12 @@ void TMainForm::ConnectPointReading()
     GraphPoints.assign(static_cast<size_t>(GraphImage->ImageWidth()) *
                            static_cast<size_t>(GraphImage->ImageHeight()),
                        NoPoint);
+    GraphReading = new TPointLabel(GraphImage);
     GraphImage->FollowPointer(
         [this](int X, int Y) {
-            ShowPointReading(GraphPoints.data(), GraphImage->ImageWidth(),
-                             GraphImage->ImageHeight(), X, Y);
+            GraphReading->ShowReading({X, Y},
+                                      ShowPointReading(GraphPoints.data(), GraphImage->ImageWidth(),
+                                                       GraphImage->ImageHeight(), X, Y));
         },
         [this] { HidePointReading(); });
 }
@@ -27,21 +28,13 @@ std::string TMainForm::ShowPointReading(const int32_t* Record, int32_t Width, in
                                         int32_t X, int32_t Y)
 {
     const int32_t Index = Dragging ? NoPoint : PickPoint(Record, Width, Height, X, Y);
-    if (Index == NoPoint || static_cast<size_t>(Index) >= Results.Points.size()) {
-        HidePointReading();
-        return {};
-    }
-    std::string Reading = PointReading(Results.Points[static_cast<size_t>(Index)]);
-    ReadingShown = true;
-    ShowStatusText(TStatusText{Reading, {}, false});
-    return Reading;
+    if (Index == NoPoint || static_cast<size_t>(Index) >= Results.Points.size()) return {};
+    return PointReading(Results.Points[static_cast<size_t>(Index)]);
 }
 
 void TMainForm::HidePointReading()
 {
-    if (!ReadingShown) return;
-    ReadingShown = false;
-    ShowStatusText(RestingStatus);
+    if (GraphReading) GraphReading->hide();
 }
 
 }  // namespace MainUnit

@@ -9,6 +9,7 @@
 #include "MainUnit/Text/Messages.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Text/Refusal.h"
+#include "MainUnit/Text/RefusalStatus.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/Internal/Outline.h"
@@ -131,7 +132,7 @@ bool TMainForm::RepaintGraphQuietly()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
-        SetStatus(RefusalMessage(Refusal, ViewRadius()));
+        SetStatus(RefusalStatus(Refusal, ViewRadius()));
         DrawSketchAlone(*this, Plan);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "MainUnit/Text/ExpressionStatus.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -12,17 +13,15 @@ namespace MainUnit {
 
 void TMainForm::SetStatus(const std::string& Text) { SetStatus(TStatusText{Text, {}, false}); }
 
-void TMainForm::SetStatus(const TStatusText& Status)
-{
-    RestingStatus = Status;
-    ReadingShown = false;
-    ShowStatusText(Status);
-}
+void TMainForm::SetStatus(const TStatusText& Status) { ShowStatusText(Status); }
 
 void TMainForm::ShowStatusText(const TStatusText& Status)
 {
-    // The label shows one short line; the whole text stays at hand.
-    StatusLabel->setText(QString::fromLatin1(Status.Text));
+    // The label shows one short line; the whole text stays at hand. The
+    // program's own texts fit; a typed expression in one may not, and is cut.
+    const QFontMetrics Metrics(StatusLabel->font());
+    StatusLabel->setText(Metrics.elidedText(QString::fromLatin1(Status.Text), Qt::ElideRight,
+                                            StatusLabel->contentsRect().width()));
     StatusLabel->setToolTip(
         QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
     QPalette Colours = StatusLabel->palette();

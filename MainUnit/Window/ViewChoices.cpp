@@ -10,6 +10,7 @@
 #include "MainUnit/Window/Internal/FixedPictures.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,16 @@ void TMainForm::CreateViewChoiceActions()
         (*Action)->setCheckable(true);
         connect(*Action, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
     }
+    // What the saved and copied pictures and the large view carry beside
+    // the graph: one of three.
+    auto* const Group = new QActionGroup(this);
+    const char* const LegendCaptions[] = {"Sketch and legend below", "Colour bar", "Graph alone"};
+    for (std::size_t I = 0; I < LegendActions.size(); ++I) {
+        LegendActions[I] = Group->addAction(QString::fromLatin1(LegendCaptions[I]));
+        LegendActions[I]->setCheckable(true);
+        connect(LegendActions[I], &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    }
+    LegendActions[0]->setChecked(true);
 }
 
 void TMainForm::FillGraphMenu(QMenu& Menu)
@@ -42,6 +53,9 @@ void TMainForm::FillGraphMenu(QMenu& Menu)
     for (QAction* Action :
          {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
         Menu.addAction(Action);
+    QMenu* const Legend = Menu.addMenu(QStringLiteral("Beside the picture"));
+    for (QAction* Action : LegendActions)
+        Legend->addAction(Action);
     Menu.addSeparator();
     Menu.addAction(LargeViewAction);
 }
@@ -63,6 +77,7 @@ void TMainForm::SetPictureOptions(const TPictureOptions& Options)
         {FitAfterCalculationAction, Options.FitAfterCalculation}};
     for (const auto& [Action, State] : States)
         Action->setChecked(State);
+    LegendActions[static_cast<std::size_t>(Options.Legend)]->setChecked(true);
     PictureOptions = Options;
     ApplyBackgroundColours();
 }
@@ -75,6 +90,8 @@ void TMainForm::ViewChoiceToggled()
     PictureOptions.Ticks = TicksAction->isChecked();
     PictureOptions.LightBackground = LightBackgroundAction->isChecked();
     PictureOptions.FitAfterCalculation = FitAfterCalculationAction->isChecked();
+    for (std::size_t I = 0; I < LegendActions.size(); ++I)
+        if (LegendActions[I]->isChecked()) PictureOptions.Legend = static_cast<TLegendChoice>(I);
     ApplyBackgroundColours();
     if (Results.Points.empty()) return;
     if (PictureOptions.Box != BoxBefore) {

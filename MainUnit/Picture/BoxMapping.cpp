@@ -81,8 +81,7 @@ TStatusText BoxSuggestion(const TResultSet& R)
     const char* const Short = ": try the box";
     std::string Finding;
     if (Ratio > 4.0L) Finding = "Heights " + FormatReal(std::round(Ratio)) + "x the width";
-    if (Ratio < 0.25L)
-        Finding = "Heights 1/" + FormatReal(std::round(1.0L / Ratio)) + " of the width";
+    if (Ratio < 0.25L) Finding = "Heights 1/" + FormatReal(std::round(1.0L / Ratio)) + " of width";
     if (Finding.empty()) return {};
     return {Finding + Short, Finding + Advice, false};
 }

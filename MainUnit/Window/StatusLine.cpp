@@ -20,8 +20,11 @@ void TMainForm::ShowStatusText(const TStatusText& Status)
     // The label shows one short line; the whole text stays at hand. The
     // program's own texts fit; a typed expression in one may not, and is cut.
     const QFontMetrics Metrics(StatusLabel->font());
-    StatusLabel->setText(Metrics.elidedText(QString::fromLatin1(Status.Text), Qt::ElideRight,
-                                            StatusLabel->contentsRect().width()));
+    const QString Text = QString::fromLatin1(Status.Text);
+    const int Room = StatusLabel->contentsRect().width();
+    StatusLabel->setText(Metrics.horizontalAdvance(Text) <= Room
+                             ? Text
+                             : Metrics.elidedText(Text, Qt::ElideRight, Room));
     StatusLabel->setToolTip(
         QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
     QPalette Colours = StatusLabel->palette();

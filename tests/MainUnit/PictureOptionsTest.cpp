@@ -110,8 +110,8 @@ TEST(BoxMapping, SuggestedWhenHeightsAndWidthDifferMoreThanFourTimes)
         const char *Text, *Detail;
     } Cases[] = {{Box(-10, 10, -100, 100, -10, 10), "Heights 10x the width: try the box",
                   "Heights 10x the width: right-click, Scale axes to a box"},
-                 {Box(-10, 10, 0, 1, -10, 10), "Heights 1/20 of the width: try the box",
-                  "Heights 1/20 of the width: right-click, Scale axes to a box"},
+                 {Box(-10, 10, 0, 1, -10, 10), "Heights 1/20 of width: try the box",
+                  "Heights 1/20 of width: right-click, Scale axes to a box"},
                  {Box(-10, 10, -40, 40, -10, 10), "", ""},
                  {Box(-10, 10, 5, 5, -10, 10), "", ""}};
     for (const auto& C : Cases) {

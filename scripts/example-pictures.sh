@@ -6,6 +6,7 @@
 #   docs/screenshots/saddle.png          (x*x)-(z*z), black background
 #   docs/screenshots/gaussian.png        exp(-((x*x)+(z*z))/10), white background
 #   docs/screenshots/ripple-large.png    sin(x)*cos(z), 1280x720, white background
+#   docs/screenshots/ripple-bar.png      sin(sqrt((x*x)+(z*z))), 1280x720, white, colour bar
 # Usage: scripts/example-pictures.sh [path/to/tessel]   (default build/default/tessel)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,3 +26,5 @@ run() {
 run saddle.png --function '(x*x)-(z*z)' "${common[@]}"
 run gaussian.png --function 'exp(-((x*x)+(z*z))/10)' "${common[@]}" --background white
 run ripple-large.png --function 'sin(x)*cos(z)' "${common[@]}" --background white --size 1280x720
+run ripple-bar.png --function 'sin(sqrt((x*x)+(z*z)))' "${common[@]}" --background white \
+  --size 1280x720 --legend bar

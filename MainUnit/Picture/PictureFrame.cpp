@@ -51,9 +51,10 @@ TFrameLayout FrameOfSize(int32_t Width, int32_t Height, TLegendChoice Legend, in
         Frame.Panel = {(Width - W) / 2, Frame.Graph.Height, W, H};
     } else if (Legend == TLegendChoice::Bar) {
         Frame.BarScale = BarScaleOf(Width, Height);
+        const int32_t Half = Width / 2;
         const int32_t Widest = ColourBarWidth(Frame.BarScale, BarChars);
-        if (Widest > Width / 2) Frame.BarScale *= static_cast<long double>(Width / 2) / Widest;
-        const int32_t W = std::min(Width / 2, ColourBarWidth(Frame.BarScale, BarChars));
+        if (Widest > Half) Frame.BarScale *= static_cast<long double>(Half) / Widest;
+        const int32_t W = std::min(Half, ColourBarWidth(Frame.BarScale, BarChars));
         Frame.Graph.Width = Width - W;
         Frame.Bar = {Frame.Graph.Width, 0, W, Height};
     }

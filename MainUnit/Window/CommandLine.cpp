@@ -119,6 +119,19 @@ void FilterMessages(QtMsgType Type, const QMessageLogContext& Context, const QSt
     if (PassedMessageHandler) PassedMessageHandler(Type, Context, Message);
 }
 
+// The size of the picture and what it carries beside the graph.
+TRefusal ReadFrameValues(const QCommandLineParser& Parser, TCommandLineSettings& S)
+{
+    if (Parser.isSet(QStringLiteral("size"))) {
+        const TRefusal Refusal =
+            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
+        if (Refusal != TRefusal::None) return Refusal;
+        S.SizeAsked = true;
+    }
+    if (!Parser.isSet(QStringLiteral("legend"))) return TRefusal::None;
+    return ReadLegendOption(Latin(Parser.value(QStringLiteral("legend"))), S.Options.Legend);
+}
+
 // The texts of the value options, each read by the rules of its field.
 TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
 {
@@ -146,17 +159,8 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
         if (Refusal != TRefusal::None) return Refusal;
     }
-    if (Parser.isSet(QStringLiteral("size"))) {
-        const TRefusal Refusal =
-            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
-        if (Refusal != TRefusal::None) return Refusal;
-        S.SizeAsked = true;
-    }
-    if (Parser.isSet(QStringLiteral("legend"))) {
-        const TRefusal Refusal =
-            ReadLegendOption(Latin(Parser.value(QStringLiteral("legend"))), S.Options.Legend);
-        if (Refusal != TRefusal::None) return Refusal;
-    }
+    if (const TRefusal Refusal = ReadFrameValues(Parser, S); Refusal != TRefusal::None)
+        return Refusal;
     if (Parser.isSet(QStringLiteral("background"))) {
         const TRefusal Refusal = ReadBackgroundOption(
             Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);

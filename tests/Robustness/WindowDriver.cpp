@@ -127,12 +127,17 @@ std::string TWindowDriver::CheckControlsEnabled() const
     // as it stands (its reading, its priority warning, why the brackets for the
     // usual priority cannot be added), keeps a refused gesture's reason until
     // the next repaint, or suggests the box for the result set shown without it.
-    const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
+    // The whole of each text is in the line's tooltip (the line may show it short).
+    const std::string Status = MainForm->StatusLabel->toolTip().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
-    if (!Status.empty() && Status != MainUnit::TypingStatus(Expression).Text &&
-        Status != MainUnit::SyntaxRefusalStatus(Expression).Text &&
-        Status != MainUnit::RewriteForUsualPriority(Expression).Status.Text &&
-        !(Status == MainUnit::BoxSuggestion(MainForm->Results) && !MainForm->PictureOptions.Box) &&
+    const auto Whole = [](const MainUnit::TStatusText& Text) {
+        return Text.Detail.empty() ? Text.Text : Text.Detail;
+    };
+    if (!Status.empty() && Status != Whole(MainUnit::TypingStatus(Expression)) &&
+        Status != Whole(MainUnit::SyntaxRefusalStatus(Expression)) &&
+        Status != Whole(MainUnit::RewriteForUsualPriority(Expression).Status) &&
+        !(Status == Whole(MainUnit::BoxSuggestion(MainForm->Results)) &&
+          !MainForm->PictureOptions.Box) &&
         !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
         return "status line neither cleared nor about the expression: " + Status;

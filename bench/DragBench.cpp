@@ -137,8 +137,14 @@ void BM_BoxAxes(benchmark::State& State)
                           View);
     QImage Image(505, 404, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
+    const MainUnit::TBoxMapping Box = MainUnit::AxesBox(R, true);
     for (auto _ : State) {
-        MainUnit::PaintBoxAxes(Image, R, View, Options);
+        const MainUnit::TAxesFont Font(Image.width(), Image.height());
+        const MainUnit::TAxesStyle Style = Font.Style();
+        Font.Draw(Image,
+                  MainUnit::LayOutBoxAxes(View, Box, Image.width(), Image.height(), Style.Measure,
+                                          Style.TickLength, Style.Gap),
+                  Options);
         benchmark::DoNotOptimize(Image.bits());
     }
 }

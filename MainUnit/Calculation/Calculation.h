@@ -11,11 +11,9 @@
 
 namespace MainUnit {
 
-struct TCalculationRequest {
-    int32_t RequestedCount = 0;                 // N, the points of the random order
-    double XIntervalFrom = 0, XIntervalTo = 0;  // each pair ordered From <= To
-    double YIntervalFrom = 0, YIntervalTo = 0;  // an empty end as -1.7e308 / +1.7e308
-    double ZIntervalFrom = 0, ZIntervalTo = 0;
+// The intervals: each pair ordered From <= To, an empty Y end as -1.7e308 / +1.7e308.
+struct TCalculationRequest : TIntervalBox {
+    int32_t RequestedCount = 0;  // N, the points of the random order
     bool SquareOrder = true;
     uint32_t RandomSeed = 0;           // RandomSeedFromClock of the moment of the press
     const char* Expression = nullptr;  // blank-free, well formed, at most 255 characters

@@ -52,15 +52,20 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
     // Results far beyond the intervals can still make the radius too large.
     if (!IsShowableRadius(Results.BoundingRadius))
         return GiveUpSet(Results, TRefusal::ResultsTooLarge);
-    // A distance that is no number, not beyond the new radius or a thousand
-    // radii away or more becomes 1.5 radii; with the box, the cube's radius.
+    // With the box, the distance is kept outside the cube's radius.
+    TCalculationOutcome Outcome;
+    Outcome.NewDistance = CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box));
+    return Outcome;
+}
+
+std::string CorrectedDistanceText(std::string_view DistanceText, double Radius)
+{
+    // A distance that is no number, not beyond the radius or a thousand
+    // radii away or more is replaced.
     double Distance = 0;
     const bool DistanceValid = ReadReal(DistanceText, Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(ViewRadius(Results, Plan.Box), DistanceValid, Distance);
-    TCalculationOutcome Outcome;
-    if (Correction.Replace) Outcome.NewDistance = FormatReal(Correction.Distance);
-    return Outcome;
+    const TDistanceCorrection Correction = CorrectCameraDistance(Radius, DistanceValid, Distance);
+    return Correction.Replace ? FormatReal(Correction.Distance) : std::string();
 }
 
 }  // namespace MainUnit

@@ -57,4 +57,8 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
 TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_view DistanceText,
                                    TResultSet& Results);
 
+// The distance field's text corrected for a result set of Radius, as a
+// calculation corrects it: empty when DistanceText is kept.
+std::string CorrectedDistanceText(std::string_view DistanceText, double Radius);
+
 }  // namespace MainUnit

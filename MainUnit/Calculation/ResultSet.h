@@ -10,29 +10,27 @@
 
 namespace MainUnit {
 
-struct TResultSet {
+// The six ends of the X, Y and Z intervals: of the checked settings, of a
+// calculation request and of a result set alike, under the names the result
+// set is known by.
+struct TIntervalBox {
     double XIntervalFrom = 0;
     double XIntervalTo = 0;
     double YIntervalFrom = 0;
     double YIntervalTo = 0;
     double ZIntervalFrom = 0;
     double ZIntervalTo = 0;
+};
+
+struct TResultSet : TIntervalBox {
     int32_t PointCount = 0;                // valid entries of Points, from entry 0
     std::vector<Proc3D::TPoint3D> Points;  // empty: there is no result set
     double BoundingRadius = 0;
 };
 
-// Copies the six interval ends between two records that name them alike:
-// checked settings, a calculation request, a result set.
-template <class TSource, class TTarget> void CopyIntervals(const TSource& Source, TTarget& Target)
-{
-    Target.XIntervalFrom = Source.XIntervalFrom;
-    Target.XIntervalTo = Source.XIntervalTo;
-    Target.YIntervalFrom = Source.YIntervalFrom;
-    Target.YIntervalTo = Source.YIntervalTo;
-    Target.ZIntervalFrom = Source.ZIntervalFrom;
-    Target.ZIntervalTo = Source.ZIntervalTo;
-}
+// Copies the six interval ends, and nothing else, between two records that
+// hold them: checked settings, a calculation request, a result set.
+inline void CopyIntervals(const TIntervalBox& Source, TIntervalBox& Target) { Target = Source; }
 
 // Empties Points and gives its memory back (clear() alone would keep it).
 inline void ReleasePoints(TResultSet& Results) noexcept

@@ -20,7 +20,7 @@ long double LargerMagnitude(double A, double B)
 
 }  // namespace
 
-double CalcBoundingRadius(const TResultSet& R)
+double CalcBoundingRadius(const TIntervalBox& R)
 {
     // Extended range: the squares of ends near the double limit do not overflow.
     const long double MX = LargerMagnitude(R.XIntervalFrom, R.XIntervalTo);
@@ -30,10 +30,17 @@ double CalcBoundingRadius(const TResultSet& R)
     return Radius == 0.0 ? 0.001 : Radius;
 }
 
+double IntervalBoundingRadius(const TIntervalBox& Source)
+{
+    TIntervalBox Box = Source;
+    Box.YIntervalFrom = Box.YIntervalTo = 0;
+    return CalcBoundingRadius(Box);
+}
+
 bool IsShowableRadius(double BoundingRadius)
 {
     constexpr long double LargestDistance = 1.7e308;
-    return 1.5L * BoundingRadius <= LargestDistance;
+    return NewDistanceRadii * BoundingRadius <= LargestDistance;
 }
 
 TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid,
@@ -44,7 +51,7 @@ TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceVa
     const double UpperLimit = 1000.0 * BoundingRadius;
     const bool InRange = DistanceValid && Distance > BoundingRadius && Distance < UpperLimit;
     if (InRange) return {false, Distance};
-    return {true, static_cast<double>(1.5L * BoundingRadius)};
+    return {true, static_cast<double>(NewDistanceRadii * BoundingRadius)};
 }
 
 }  // namespace MainUnit

@@ -13,23 +13,19 @@ void ClipYInterval(TResultSet& Results, const TYRange& Range);
 
 // Distance from the origin to the farthest corner of the stored box,
 // computed in extended precision; 0.001 when it comes out exactly 0.
-double CalcBoundingRadius(const TResultSet& Results);
+double CalcBoundingRadius(const TIntervalBox& Results);
 
 // The bounding radius of the X and Z intervals of Source alone, with Y at 0:
 // what the intervals decide before any value is known.
-template <class TSource> double IntervalBoundingRadius(const TSource& Source)
-{
-    TResultSet Box;
-    Box.XIntervalFrom = Source.XIntervalFrom;
-    Box.XIntervalTo = Source.XIntervalTo;
-    Box.ZIntervalFrom = Source.ZIntervalFrom;
-    Box.ZIntervalTo = Source.ZIntervalTo;
-    return CalcBoundingRadius(Box);
-}
+double IntervalBoundingRadius(const TIntervalBox& Source);
+
+// The camera distance the calculation writes for a new result set, in its
+// bounding radii.
+inline constexpr long double NewDistanceRadii = 1.5L;
 
 // Whether a result set of this radius can be shown: the camera distance the
-// calculation writes for it (1.5 radii, the largest figure derived from the
-// radius) must stay within 1.7E308, so that every field reads it back.
+// calculation writes for it (NewDistanceRadii radii, the largest figure
+// derived from the radius) must stay within 1.7E308, so that every field reads it back.
 bool IsShowableRadius(double BoundingRadius);
 
 struct TDistanceCorrection {
@@ -39,7 +35,7 @@ struct TDistanceCorrection {
 
 // The distance typed (DistanceValid false when the text did not parse) is kept
 // when BoundingRadius < Distance < 1000 x BoundingRadius, and otherwise
-// replaced by 1.5 x BoundingRadius.
+// replaced by NewDistanceRadii x BoundingRadius.
 TDistanceCorrection CorrectCameraDistance(double BoundingRadius, bool DistanceValid,
                                           double Distance);
 

@@ -1,10 +1,9 @@
 #include "MainUnit/CommandLine/CommandLineJob.h"
 
 #include "MainUnit/Calculation/CalculationDriver.h"
-#include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Picture/GraphPaint.h"
-#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewGesture.h"
 #include "MainUnit/Picture/ViewPrecision.h"
@@ -146,17 +145,15 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     if (Refusal != TRefusal::None) return Refusal;
     Result.Frame = FramePicture(Settings.SizeAsked, Settings.Width, Settings.Height,
                                 Settings.Options, Result.Results, Settings.ShowUndefined);
-    Result.Width = Result.Frame.Frame.Graph.Width;
-    Result.Height = Result.Frame.Frame.Graph.Height;
-    if (!Proc3D::CalcViewPlane(Result.Camera, Result.Width, Result.Height, Result.View.VerAngle,
-                               Result.View.HorAngle,
-                               FramedZoom(Result.View.Zoom, Result.Width, Result.Height),
-                               Result.View.Distance, Result.ViewPlane))
+    // The one plan of the picture: its view plane serves the figures, the
+    // picks and the picture alike.
+    if (PlanPicture(PictureRequestOf(Settings, Result), Result.Plan) != TRefusal::None)
         return TRefusal::ViewPlane;
     // Where the window warns instead of drawing, no picture is written; the
     // points are written all the same, as the window exports them.
-    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.ViewPlane))
-        return CannotDrawRefusal(Result.Results, Result.View, Result.Width, Result.Height);
+    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.Plan.ViewPlane))
+        return CannotDrawRefusal(Result.Results, Result.View, Result.Frame.Frame.Graph.Width,
+                                 Result.Frame.Frame.Graph.Height);
     return TRefusal::None;
 }
 
@@ -170,9 +167,9 @@ std::string FiguresText(const TCommandLineResult& Result)
         {"bounding-radius", FormatReal(Set.BoundingRadius)},
         {"distance", FormatReal(Result.View.Distance)},
         {"zoom", FormatReal(Result.View.Zoom)},
-        {"camera-x", FormatReal(Result.Camera.X)},
-        {"camera-y", FormatReal(Result.Camera.Y)},
-        {"camera-z", FormatReal(Result.Camera.Z)}};
+        {"camera-x", FormatReal(Result.Plan.Camera.X)},
+        {"camera-y", FormatReal(Result.Plan.Camera.Y)},
+        {"camera-z", FormatReal(Result.Plan.Camera.Z)}};
     std::string Text;
     for (const auto& [Key, Value] : Lines)
         Text += std::string(Key) + ": " + Value + "\n";
@@ -184,26 +181,25 @@ TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
 {
     TPictureRequest Request;
     Request.Results = &Result.Results;
-    Request.ViewPlane = Result.ViewPlane;
+    Request.View = Result.View;
     Request.ShowUndefined = Settings.ShowUndefined;
     Request.UseDepthBuffer = Settings.ZBuffer;
     Request.Outline3D = Settings.Outline3D;
     Request.Options = Settings.Options;
-    Request.Width = Result.Width;
-    Request.Height = Result.Height;
+    Request.Width = Result.Frame.Frame.Graph.Width;
+    Request.Height = Result.Frame.Frame.Graph.Height;
     return Request;
 }
 
-std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
-                      std::string& Text, bool& Painted)
+TPicksAnswer PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result)
 {
-    Text.clear();
-    Painted = false;
+    TPicksAnswer Answer;
     const TPictureRequest Request = PictureRequestOf(Settings, Result);
     for (const TCommandLineSettings::TPick& Pick : Settings.Picks) {
-        std::string Refusal = CheckPickInside(Pick.X, Pick.Y, Request.Width, Request.Height);
-        if (!Refusal.empty()) return Refusal;
+        Answer.Refusal = CheckPickInside(Pick.X, Pick.Y, Request.Width, Request.Height);
+        if (Answer.Refusal.Refusal != TRefusal::None) return Answer;
     }
+    Answer.Refusal.Refusal = TRefusal::PickPicture;
     const size_t Size = static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height);
     std::vector<uint32_t> Pixels;
     std::vector<int32_t> Indexes;
@@ -212,21 +208,21 @@ std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineRe
         Pixels.assign(Size, 0);
         Indexes.assign(Size, NoPoint);
     } catch (const std::bad_alloc&) {
-        return {};
+        return Answer;
     }
-    if (!PrepareDepthBuffer(Request, Depth)) return {};
-    // The points as the picture paints them; the sketch plays no part.
-    const TBoxMapping Box = Request.Options.Box ? MakeBoxMapping(Result.Results) : TBoxMapping{};
-    Painted = PaintGraph(Result.Results, Request.ViewPlane,
-                         {Pixels.data(), Request.Width, Request.Height, Indexes.data()},
-                         Request.ShowUndefined, Request.UseDepthBuffer ? &Depth : nullptr,
-                         TCores::Machine, PointStyleFor(Request.Options, Box));
-    if (!Painted) return {};
+    if (!PrepareDepthBuffer(Request, Depth)) return Answer;
+    // The points as the picture paints them; the axes and the sketch play no part.
+    if (!PaintPicture(Request, Result.Plan,
+                      {Pixels.data(), Request.Width, Request.Height, Indexes.data()}, Depth)
+             .Painted)
+        return Answer;
+    Answer.Refusal = {};
     for (const TCommandLineSettings::TPick& Pick : Settings.Picks)
-        Text += PickLine(Pick.X, Pick.Y, Result.Results,
-                         PickPoint(Indexes.data(), Request.Width, Request.Height, Pick.X, Pick.Y)) +
-                "\n";
-    return {};
+        Answer.Text +=
+            PickLine(Pick.X, Pick.Y, Result.Results,
+                     PickPoint(Indexes.data(), Request.Width, Request.Height, Pick.X, Pick.Y)) +
+            "\n";
+    return Answer;
 }
 
 }  // namespace MainUnit

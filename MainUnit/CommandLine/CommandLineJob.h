@@ -9,7 +9,9 @@
 #include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Text/Refusal.h"
 #include "Proc3D/Proc3D.h"
@@ -76,12 +78,9 @@ struct TCommandLineResult {
     TResultSet Results;
     std::string Expression;  // blank-free, as the legend shows it
     TViewSettings View;      // as read back from the texts the window would show
-    Proc3D::TPoint3D Camera{0, 0, 0};
-    Proc3D::TViewPlane ViewPlane{};
-    // The size of the graph the view plane is built for.
-    int32_t Width = GraphWidth;
-    int32_t Height = GraphHeight;
-    // Where the graph and the legend choice lie in the picture written.
+    TPicturePlan Plan;       // the camera and view plane of the settings' picture
+    // Where the graph and the legend choice lie in the picture written; the
+    // graph is the size the plan is made for.
     TFramedPicture Frame;
 };
 
@@ -106,11 +105,14 @@ std::string FiguresText(const TCommandLineResult& Result);
 TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
                                  const TCommandLineResult& Result);
 
-// The answer to every --pick, one line each: the graph painted as the
-// picture paints it, recording which point set each pixel. Refused with its
-// message (nothing in Text) when a pick lies outside the picture; false in
-// Painted when the memory for the painting cannot be had.
-std::string PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result,
-                      std::string& Text, bool& Painted);
+// The answer to every --pick, one line each in Text: the graph painted as
+// the picture paints it, recording which point set each pixel. PickOutside
+// (nothing in Text) when a pick lies outside the picture, PickPicture when
+// the memory for the painting cannot be had.
+struct TPicksAnswer {
+    std::string Text;
+    TPickRefusal Refusal;
+};
+TPicksAnswer PicksText(const TCommandLineSettings& Settings, const TCommandLineResult& Result);
 
 }  // namespace MainUnit

@@ -10,7 +10,12 @@ namespace MainUnit {
 
 TBoxMapping AxesBox(const TResultSet& Results, bool Scaled)
 {
-    TBoxMapping Box = MakeBoxMapping(Results);
+    return AxesBox(MakeBoxMapping(Results), Scaled);
+}
+
+TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled)
+{
+    TBoxMapping Box = Cube;
     if (Scaled) return Box;
     // True coordinates: an axis with width keeps it; one without was given
     // unit scale by the cube already, so only its shift goes.

@@ -40,6 +40,8 @@ using TMeasureText = std::function<TTextSize(const std::string& Text)>;
 // otherwise the result box itself (an axis without width given the width of
 // the larger of X and Z about its value, as the cube gives it).
 TBoxMapping AxesBox(const TResultSet& Results, bool Scaled);
+// The same from the cube of the result set, once made.
+TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled);
 
 // The base is the face of the box nearer the camera's height (the bottom
 // seen from above); its four edges are drawn, and the upright at the base

@@ -22,6 +22,9 @@ struct TPictureOptions {
 // Colours 0x00BBGGRR of what changes with the background.
 inline constexpr uint32_t DarkBackgroundColor = 0x000000;
 inline constexpr uint32_t LightBackgroundColor = 0xFFFFFF;
+// Text and lines drawn over the background: white on black, near black on white.
+inline constexpr uint32_t DarkForegroundColor = 0xFFFFFF;
+inline constexpr uint32_t LightForegroundColor = 0x202020;
 // Undefined points on white: a grey that shows, and that no height colour has.
 inline constexpr uint32_t UndefinedOnLightColor = 0x808080;
 
@@ -30,10 +33,9 @@ inline uint32_t BackgroundColor(const TPictureOptions& Options)
     return Options.LightBackground ? LightBackgroundColor : DarkBackgroundColor;
 }
 
-// Text and lines drawn over the background: white on black, near black on white.
 inline uint32_t ForegroundColor(const TPictureOptions& Options)
 {
-    return Options.LightBackground ? 0x202020 : 0xFFFFFF;
+    return Options.LightBackground ? LightForegroundColor : DarkForegroundColor;
 }
 
 }  // namespace MainUnit

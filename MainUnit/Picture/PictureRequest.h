@@ -1,13 +1,14 @@
-// What one painting of the graph picture needs. The window's repaint, the
-// exported picture and the command line each fill one and paint through the
-// same step, so that a setting added here reaches all three.
+// What one graph picture needs: the result set, the four view values, the
+// picture's size and choices. Every way a picture leaves the program fills
+// one and hands it to PlanPicture and PaintPicture, so that a choice added
+// here reaches them all.
 #pragma once
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
-#include "Proc3D/Proc3D.h"
+#include "MainUnit/Picture/ViewSettings.h"
 
 #include <cstdint>
 
@@ -15,7 +16,7 @@ namespace MainUnit {
 
 struct TPictureRequest {
     const TResultSet* Results = nullptr;  // borrowed; must outlive the painting
-    Proc3D::TViewPlane ViewPlane{};       // built for Width x Height
+    TViewSettings View{};                 // as read from the fields; the zoom the window's
     bool ShowUndefined = true;
     bool UseDepthBuffer = false;
     bool Outline3D = false;

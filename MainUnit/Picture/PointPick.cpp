@@ -91,11 +91,11 @@ TRefusal ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y)
     return TRefusal::None;
 }
 
-std::string CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height)
+TPickRefusal CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height)
 {
     if (X >= 0 && Y >= 0 && X < Width && Y < Height) return {};
-    return "'--pick' " + Decimal(X) + "," + Decimal(Y) + " lies outside the " + Decimal(Width) +
-           " x " + Decimal(Height) + " picture.";
+    using L = long double;
+    return {TRefusal::PickOutside, {L(X), L(Y), L(Width), L(Height)}};
 }
 
 }  // namespace MainUnit

@@ -33,7 +33,12 @@ std::string PickLine(int32_t X, int32_t Y, const TResultSet& Results, int32_t In
 // "PX,PY": two decimal integers; X and Y stay as they were when refused.
 TRefusal ReadPickOption(std::string_view Value, int32_t& X, int32_t& Y);
 
-// Empty when (X, Y) is a pixel of a Width x Height picture, otherwise why not.
-std::string CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height);
+// None when (X, Y) is a pixel of a Width x Height picture, otherwise
+// PickOutside, whose message names the four figures.
+struct TPickRefusal {
+    TRefusal Refusal = TRefusal::None;
+    TRefusalFigures Figures{};
+};
+TPickRefusal CheckPickInside(int32_t X, int32_t Y, int32_t Width, int32_t Height);
 
 }  // namespace MainUnit

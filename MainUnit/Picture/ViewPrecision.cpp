@@ -48,7 +48,8 @@ bool SketchViewPlane(const TResultSet& Results, const TViewSettings& View, int32
                      int32_t Height, Proc3D::TViewPlane& Plane)
 {
     return Projects(View, ShrunkDistance(Results, View), View.Zoom, Width, Height, Plane) ||
-           Projects(View, 1.5 * IntervalRadius(Results), 100.0, Width, Height, Plane);
+           Projects(View, static_cast<double>(NewDistanceRadii * IntervalRadius(Results)), 100.0,
+                    Width, Height, Plane);
 }
 
 }  // namespace MainUnit

@@ -4,6 +4,7 @@
 #include "MainUnit/Text/NumberText.h"
 #include "SolveExp/SolveExp.h"
 
+#include <iterator>
 #include <limits>
 
 namespace MainUnit {
@@ -12,11 +13,14 @@ namespace {
 
 struct TRefusalText {
     TRefusal Refusal;
-    const char* Text;             // each '#' is replaced by the next figure
-    long double Figures[4] = {};  // the distance refusal's figure is the radius
+    const char* Text;  // each '#' is replaced by the next figure
+    TRefusalFigures Figures = {};
+    bool Given = false;  // the figures are the caller's, of the moment
 };
 
+// Indexed by the code: the entry of each code stands at its place.
 constexpr TRefusalText Texts[] = {
+    {TRefusal::None, ""},
     {TRefusal::PointsToShow,
      "'Number of points to show' must be integer value between # and #.",
      {FewestPointsRefused, MostPointsRefused}},
@@ -47,7 +51,9 @@ constexpr TRefusalText Texts[] = {
     {TRefusal::Zoom, "'Zoom' must be valid real number greater than 0."},
     {TRefusal::Distance,
      "'Distance' must be greater than # (for these function settings) to prevent the graph from "
-     "deformations. To set it to the minimal possible value use 'Min->' button."},
+     "deformations. To set it to the minimal possible value use 'Min->' button.",
+     {},
+     true},
     {TRefusal::ViewPlane, "ViewPlane calculation error."},
     {TRefusal::ViewBeyondPrecision,
      "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
@@ -66,29 +72,43 @@ constexpr TRefusalText Texts[] = {
      {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
     {TRefusal::BackgroundOption, "'--background' must be black or white."},
     {TRefusal::PickOption, "'--pick' must be two whole numbers PX,PY."},
+    {TRefusal::PickOutside, "'--pick' #,# lies outside the # x # picture.", {}, true},
+    {TRefusal::PickPicture, "The picture for '--pick' cannot be made."},
     {TRefusal::LegendOption, "'--legend' must be panel, bar or none."},
 };
+static_assert(std::size(Texts) == static_cast<std::size_t>(TRefusal::Count),
+              "every refusal has its text");
+
+constexpr bool TextsInCodeOrder()
+{
+    for (std::size_t I = 0; I < std::size(Texts); ++I)
+        if (static_cast<std::size_t>(Texts[I].Refusal) != I) return false;
+    return true;
+}
+static_assert(TextsInCodeOrder(), "each text stands at its code's place");
 
 }  // namespace
 
 std::string RefusalMessage(TRefusal Refusal, double BoundingRadius)
 {
-    for (const TRefusalText& Entry : Texts) {
-        if (Entry.Refusal != Refusal) continue;
-        const long double Figures[4] = {Refusal == TRefusal::Distance ? BoundingRadius
-                                                                      : Entry.Figures[0],
-                                        Entry.Figures[1], Entry.Figures[2], Entry.Figures[3]};
-        std::string Message;
-        std::size_t Next = 0;
-        for (const char* Letter = Entry.Text; *Letter != '\0'; ++Letter) {
-            if (*Letter == '#' && Next < 4)
-                Message += FormatReal(Figures[Next++]);
-            else
-                Message += *Letter;
-        }
-        return Message;
+    return RefusalMessage(Refusal, TRefusalFigures{BoundingRadius});
+}
+
+std::string RefusalMessage(TRefusal Refusal, const TRefusalFigures& Given)
+{
+    const auto Code = static_cast<std::size_t>(Refusal);
+    if (Code >= std::size(Texts)) return {};
+    const TRefusalText& Entry = Texts[Code];
+    const TRefusalFigures& Figures = Entry.Given ? Given : Entry.Figures;
+    std::string Message;
+    std::size_t Next = 0;
+    for (const char* Letter = Entry.Text; *Letter != '\0'; ++Letter) {
+        if (*Letter == '#' && Next < Figures.size())
+            Message += FormatReal(Figures[Next++]);
+        else
+            Message += *Letter;
     }
-    return {};
+    return Message;
 }
 
 bool IsMemoryRefusal(TRefusal Refusal)

@@ -3,6 +3,7 @@
 // that the checks themselves use.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -38,8 +39,14 @@ enum class TRefusal : uint8_t {
     SizeOption,
     BackgroundOption,
     PickOption,
+    PickOutside,  // names the pick and the picture's size
+    PickPicture,  // the picture the picks are read from cannot be made
     LegendOption,
+    Count  // the number of codes, not a refusal
 };
+
+// The figures of the moment that a refusal's text names.
+using TRefusalFigures = std::array<long double, 4>;
 
 // The points to show are accepted strictly between these.
 inline constexpr int32_t FewestPointsRefused = 10;
@@ -53,6 +60,9 @@ inline constexpr int32_t LargestPictureWidth = 7680, LargestPictureHeight = 4320
 // The text of a refusal; BoundingRadius is the radius the view was checked
 // against, which only the distance refusal names. Empty for None.
 std::string RefusalMessage(TRefusal Refusal, double BoundingRadius = 0.0);
+// The same with the figures the text names: the radius of the distance
+// refusal, X, Y, width and height of the pick outside the picture.
+std::string RefusalMessage(TRefusal Refusal, const TRefusalFigures& Figures);
 
 // Whether the refusal is a memory failure, which the window reports in an
 // error box rather than a warning box.

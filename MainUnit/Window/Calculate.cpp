@@ -48,14 +48,12 @@ void TMainForm::CalculateWithoutAnnouncement() { Calculate(false); }
 
 void TMainForm::Calculate(bool Announce)
 {
-    const std::string Texts[] = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
-                                 FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
-                                 FieldText(YIntervalToEdit),  FieldText(ZIntervalFromEdit),
-                                 FieldText(ZIntervalToEdit),  FieldText(FunctionExpressionEdit)};
     const Platform::TUtcTime Now = Platform::CurrentUtcTime();
     TCalculationSettings Settings;
-    Settings.Texts = {Texts[0], Texts[1], Texts[2], Texts[3],
-                      Texts[4], Texts[5], Texts[6], Texts[7]};
+    Settings.Texts = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),
+                      FieldText(XIntervalToEdit),  FieldText(YIntervalFromEdit),
+                      FieldText(YIntervalToEdit),  FieldText(ZIntervalFromEdit),
+                      FieldText(ZIntervalToEdit),  FieldText(FunctionExpressionEdit)};
     Settings.SquareOrder = SquareRadioButton->isChecked();
     Settings.RandomSeed = FixedRandomSeed.value_or(
         RandomSeedFromClock(Now.Hour, Now.Minute, Now.Second, Now.Millisecond));
@@ -97,11 +95,8 @@ void TMainForm::FitZoomField()
 void TMainForm::CorrectDistanceField()
 {
     // As the calculation corrects it, for the radius of the current choices.
-    double Distance = 0;
-    const bool DistanceValid = ReadReal(FieldText(DistanceEdit), Distance);
-    const TDistanceCorrection Correction =
-        CorrectCameraDistance(ViewRadius(), DistanceValid, Distance);
-    if (Correction.Replace) SetFieldText(DistanceEdit, FormatReal(Correction.Distance));
+    const std::string Corrected = CorrectedDistanceText(FieldText(DistanceEdit), ViewRadius());
+    if (!Corrected.empty()) SetFieldText(DistanceEdit, Corrected);
 }
 
 }  // namespace MainUnit

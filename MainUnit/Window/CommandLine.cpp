@@ -245,7 +245,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const QGuiApplication App(Argc, Argv);
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
-        PictureRequestOf(S, Result),
+        PictureRequestOf(S, Result), Result.Plan,
         MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder), Result.Frame);
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
@@ -306,21 +306,16 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
     }
     // The picks are answered before anything is written, so that one
     // outside the picture leaves no file behind.
-    std::string Picks;
+    TPicksAnswer Picks;
     if (!Line.Settings.Picks.empty()) {
-        bool Painted = false;
-        const std::string Outside = PicksText(Line.Settings, Result, Picks, Painted);
-        if (!Outside.empty()) {
-            PrintError(Outside);
-            return ExitRefused;
-        }
-        if (!Painted) {
-            PrintError("The picture for '--pick' cannot be made.");
-            return ExitUnwritable;
+        Picks = PicksText(Line.Settings, Result);
+        if (Picks.Refusal.Refusal != TRefusal::None) {
+            PrintError(RefusalMessage(Picks.Refusal.Refusal, Picks.Refusal.Figures));
+            return Picks.Refusal.Refusal == TRefusal::PickOutside ? ExitRefused : ExitUnwritable;
         }
     }
     if (Line.Output.isEmpty()) {
-        std::fputs(Picks.c_str(), stdout);
+        std::fputs(Picks.Text.c_str(), stdout);
         return 0;
     }
     const int Status = IsPng(Line.Output)
@@ -330,7 +325,7 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
                              });
     if (Status != 0) return Status;
     if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
-    std::fputs((FiguresText(Result) + Picks).c_str(), stdout);
+    std::fputs((FiguresText(Result) + Picks.Text).c_str(), stdout);
     return Status;
 }
 

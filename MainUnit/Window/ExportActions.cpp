@@ -68,24 +68,34 @@ void TMainForm::ShowGraphMenu(QWidget* Over, const QPoint& Position)
         Action->setEnabled(true);
 }
 
-QImage TMainForm::GraphPicture(const QImage* Outline, std::optional<TLegendChoice> Legend) const
+namespace {
+
+// The window's pictures and legend texts, with Outline as the sketch.
+TGraphPictureParts PartsOf(const TMainForm& Form, const QImage& Outline)
 {
-    TPictureOptions Options = PictureOptions;
-    Options.Legend = Legend.value_or(Options.Legend);
-    TGraphPictureParts Parts{&GraphImage->Image(),
-                             Outline ? Outline : &OutLineImage->Image(),
-                             &AxisesImage->Image(),
-                             &LegendImage->Image(),
-                             {}};
-    const auto Labels = LegendLabels();
+    TGraphPictureParts Parts{
+        &Form.GraphImage->Image(),  &Outline, &Form.AxisesImage->Image(),
+        &Form.LegendImage->Image(), {},       ForegroundQColor(Form.PictureOptions)};
+    const auto Labels = Form.LegendLabels();
     for (std::size_t I = 0; I < Labels.size(); ++I)
         Parts.LegendTexts[I] = Labels[I]->text();
-    if (PictureOptions.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
-    return ComposeGraphPicture(Parts,
+    return Parts;
+}
+
+}  // namespace
+
+QImage TMainForm::GraphPicture() const
+{
+    return ComposeGraphPicture(PartsOf(*this, OutLineImage->Image()),
                                FramePicture(false, GraphImage->ImageWidth(),
-                                            GraphImage->ImageHeight(), Options, Results,
+                                            GraphImage->ImageHeight(), PictureOptions, Results,
                                             UndefResultsCheckBox->isChecked()),
-                               Options);
+                               PictureOptions);
+}
+
+QImage TMainForm::PictureBelowGraph(const QImage& Outline) const
+{
+    return ComposeBelowGraph(PartsOf(*this, Outline));
 }
 
 QString TMainForm::AskExportFileName(const QString& Caption, const char* Extension,

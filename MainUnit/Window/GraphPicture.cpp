@@ -1,6 +1,5 @@
 #include "MainUnit/Window/Internal/GraphPicture.h"
 
-#include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Window/ControlTable.h"
@@ -17,6 +16,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 
 namespace MainUnit {
 
@@ -72,6 +72,12 @@ QString LatinText(const std::string& Text)
 
 }  // namespace
 
+QColor ForegroundQColor(const TPictureOptions& Options)
+{
+    const uint32_t C = ForegroundColor(Options);
+    return {int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF)};
+}
+
 QFont LegendLabelFont()
 {
     // The narrow cut of the program's face, slightly tightened: the longest
@@ -110,6 +116,19 @@ void DrawLowerParts(QPainter& Painter, const TGraphPictureParts& Parts)
 
 }  // namespace
 
+QImage ComposeBelowGraph(const TGraphPictureParts& Parts)
+{
+    const TGroupPlaces& Places = GroupPlaces();
+    const int Top = Places.Graph.bottom() + 1;
+    QImage Picture(Places.Picture.width(), Places.Picture.bottom() + 1 - Top, QImage::Format_RGB32);
+    Picture.fill(GapColor);
+    QPainter Painter(&Picture);
+    Painter.translate(-Places.Picture.left(), -Top);
+    DrawLowerParts(Painter, Parts);
+    Painter.end();
+    return Picture;
+}
+
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture& Framed,
                            const TPictureOptions& Options)
 {
@@ -138,17 +157,18 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture
     return Picture;
 }
 
-void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch)
+bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
+                         const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
+                         Platform::TCanvas& Sketch)
 {
     const TPictureOptions& Options = Request.Options;
-    FillPicture(Graph, BackgroundColor(Options));
-    if (Request.Results == nullptr) return;
-    const TBoxMapping Box = Options.Box ? MakeBoxMapping(*Request.Results) : TBoxMapping{};
-    PaintGraph(*Request.Results, Request.ViewPlane, Graph, Request.ShowUndefined,
-               Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-               PointStyleFor(Options, Box));
-    if (Options.Ticks) {
+    const std::optional<TAxesFont> Axes =
+        Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
+                                         : std::nullopt;
+    const TPaintedPicture Painted =
+        PaintPicture(Request, Plan, Graph, DepthBuffer, Axes ? Axes->Style() : TAxesStyle{});
+    if (Request.Results == nullptr) return false;
+    if (Axes) {
         // Text blends with what lies under it, which must be opaque.
         const std::size_t Count =
             static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
@@ -156,17 +176,18 @@ void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Grap
             Graph.Pixels[I] |= 0xFF000000u;
         QImage Over(reinterpret_cast<uchar*>(Graph.Pixels), Graph.Width, Graph.Height,
                     QImage::Format_RGBX8888);
-        PaintBoxAxes(Over, *Request.Results, Request.ViewPlane, Options);
+        Axes->Draw(Over, Painted.Axes, Options);
     }
     // The sketch scales the graph's pixels down to its own, whatever the
     // graph's size: the same sketch as the window's for the same view.
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Graph.Width, Graph.Height,
-                      SketchedBox(*Request.Results, Options.Box), Request.ViewPlane,
+                      SketchedBox(*Request.Results, Request, Plan), Plan.ViewPlane,
                       Request.Outline3D, Options.LightBackground);
+    return Painted.Painted;
 }
 
-QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend,
-                          const TFramedPicture& Framed)
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const TLegendTexts& Legend, const TFramedPicture& Framed)
 {
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
@@ -175,7 +196,7 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Le
     QImage Outline = BlackImage(GroupPlaces().Outline.size());
     Platform::TCanvas OutlineCanvas(Outline, {});
     auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    PaintGraphAndSketch(Request, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
+    PaintGraphAndSketch(Request, Plan, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
                         OutlineCanvas);
     // The opaque top byte that the image format wants.
     for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
@@ -188,8 +209,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Le
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph, &Outline, &Axises, &LegendImage, {}, Qt::white};
-    if (Request.Options.LightBackground) Parts.LegendTextColor = QColor(0x20, 0x20, 0x20);
+    TGraphPictureParts Parts{&Graph,       &Outline, &Axises,
+                             &LegendImage, {},       ForegroundQColor(Request.Options)};
     const auto Texts = LegendTextsInOrder(Legend);
     for (std::size_t I = 0; I < Texts.size(); ++I)
         Parts.LegendTexts[I] = LatinText(*Texts[I]);

@@ -3,7 +3,7 @@
 #include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
-#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/Internal/PointLabel.h"
@@ -93,9 +93,9 @@ void TLargeView::ConnectMouse()
             [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
 }
 
-void TLargeView::Follow(const TViewSettings& View, const TPictureRequest& Request)
+void TLargeView::Follow(const TPictureRequest& Request)
 {
-    StateValue = {true, View, Request};
+    StateValue = {true, Request};
     if (isVisible()) Paint();
 }
 
@@ -105,10 +105,9 @@ void TLargeView::Clear()
     if (isVisible()) Paint();
 }
 
-// The main window's request made this window's: its size, and the view
-// plane for it, framed as the main picture with the zoom scaled. False
-// when there is nothing to paint.
-bool TLargeView::PlanPaint(TPictureRequest& Request)
+// The main window's request made this window's: its size, and the plan
+// for it. False when there is nothing to paint.
+bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
 {
     const TLargeViewState& S = StateValue;
     if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
@@ -116,12 +115,7 @@ bool TLargeView::PlanPaint(TPictureRequest& Request)
     Request = S.Request;
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
-    Proc3D::TPoint3D Camera{};
-    if (!Proc3D::CalcViewPlane(Camera, Request.Width, Request.Height, S.View.VerAngle,
-                               S.View.HorAngle,
-                               FramedZoom(S.View.Zoom, Request.Width, Request.Height),
-                               S.View.Distance, Request.ViewPlane) ||
-        !Proc3D::CanProject(Request.ViewPlane))
+    if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
     if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
@@ -132,7 +126,8 @@ void TLargeView::Paint()
 {
     ResizeRepaint->stop();
     TPictureRequest Request;
-    if (!PlanPaint(Request)) Request.Results = nullptr;  // black, no sketch
+    TPicturePlan Plan;
+    if (!PlanPaint(Request, Plan)) Request.Results = nullptr;  // black, no sketch
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
     try {
@@ -142,7 +137,7 @@ void TLargeView::Paint()
         Points.clear();  // painted without the record: nothing to pick
     }
     if (Request.Results == nullptr) Sketch.fill(Qt::black);
-    PaintGraphAndSketch(Request,
+    PaintGraphAndSketch(Request, Plan,
                         {Picture->Pixels(), Request.Width, Request.Height,
                          Points.empty() ? nullptr : Points.data()},
                         Depth, SketchCanvas);
@@ -159,9 +154,7 @@ void TLargeView::UpdateLegend(const TPictureRequest& Request)
     if (Legend->isVisible()) {
         // The part of the main window's picture below the graph, with this
         // view's axes sketch: the sketch, its colour key and the legend.
-        const QImage Whole = Form.GraphPicture(&Sketch, TLegendChoice::Panel);
-        Legend->setPixmap(QPixmap::fromImage(
-            Whole.copy(0, GraphHeight, Whole.width(), Whole.height() - GraphHeight)));
+        Legend->setPixmap(QPixmap::fromImage(Form.PictureBelowGraph(Sketch)));
     }
     if (Bar->isVisible()) {
         // At the picture's device pixels, its measures those of the

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "Platform/Canvas.h"
@@ -28,11 +29,10 @@ class TPointLabel;
 
 inline constexpr const char* LargeViewCaption = "Tessel - large view";
 
-// How the large view was last asked to paint: the main window's view and
-// its picture request, whose size and view plane the large view makes its own.
+// How the large view was last asked to paint: the main window's picture
+// request, whose size (and so view plane) the large view makes its own.
 struct TLargeViewState {
     bool Painted = false;  // false: black, nothing to pick
-    TViewSettings View{};
     TPictureRequest Request;
 };
 
@@ -40,9 +40,9 @@ class TLargeView : public QWidget {
 public:
     explicit TLargeView(TMainForm& Owner);
 
-    // Paints what the main window's repaint has just painted, View and
-    // Request as it admitted them, at this window's size (now, if shown).
-    void Follow(const TViewSettings& View, const TPictureRequest& Request);
+    // Paints what the main window's repaint has just painted, Request as it
+    // admitted it, at this window's size (now, if shown).
+    void Follow(const TPictureRequest& Request);
     // Black, as the main window's graph before a calculation.
     void Clear();
     // F11 and Escape.
@@ -73,7 +73,7 @@ private:
     int DragY = 0;
     void ConnectMouse();
     void Paint();
-    bool PlanPaint(TPictureRequest& Request);
+    bool PlanPaint(TPictureRequest& Request, TPicturePlan& Plan);
     void ShowReading(int X, int Y);
     // The strip below or the bar beside the picture, as the menu chose.
     void UpdateLegend(const TPictureRequest& Request);

@@ -244,11 +244,11 @@ public:
     QAction* LargeViewAction = nullptr;
     TLargeView* LargeView = nullptr;
     void OpenLargeView();
-    // What the graph group shows, as one picture, with the legend choice of
-    // the menu or Legend. With Outline, that sketch is shown in place of the
-    // window's.
-    QImage GraphPicture(const QImage* Outline = nullptr,
-                        std::optional<TLegendChoice> Legend = {}) const;
+    // What the graph group shows, as one picture, with what the menu
+    // chooses beside the graph.
+    QImage GraphPicture() const;
+    // The parts of that picture below the graph, with Outline for the sketch.
+    QImage PictureBelowGraph(const QImage& Outline) const;
     // Asks for the name of a file to write, proposing Proposed; empty when
     // cancelled. Tests put their own function in place of the dialog.
     std::function<QString(QWidget* Parent, const QString& Caption, const QString& Proposed,

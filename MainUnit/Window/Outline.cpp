@@ -3,7 +3,6 @@
 #include "MainUnit/Window/Internal/Outline.h"
 
 #include "MainForm.h"
-#include "MainUnit/Picture/BoxMapping.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>
@@ -16,8 +15,6 @@ namespace MainUnit {
 
 namespace {
 
-constexpr uint32_t RectangleColor = 0xFFFFFF;
-constexpr uint32_t LightRectangleColor = 0x202020;
 // The sketch leaves this much of its height free round the Y arrow.
 constexpr int SketchMargin = 20;
 
@@ -166,7 +163,7 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
               true);
     Canvas.SetBrushColor(Background);
     Canvas.SetPenWidth(2);
-    Canvas.SetPenColor(Light ? LightRectangleColor : RectangleColor);
+    Canvas.SetPenColor(Light ? LightForegroundColor : DarkForegroundColor);
     Canvas.Polygon(Corners);
     // Seen from above, the whole Y arrow stands over the rectangle; from
     // below or level, only its lower half shows in front of it.
@@ -181,25 +178,6 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
     }
 
     DrawAxisArrows(Canvas, Scale, Results, ViewPlane, Outline3D);
-}
-
-TResultSet SketchedBox(const TResultSet& Results, bool Box)
-{
-    TResultSet Sketched;
-    if (!Box) {
-        CopyIntervals(Results, Sketched);
-        Sketched.BoundingRadius = Results.BoundingRadius;
-        return Sketched;
-    }
-    // The cube as the graph shows it: its base about the origin, the axes
-    // as long as the cube's sphere is wide.
-    const TBoxMapping Cube = MakeBoxMapping(Results);
-    Sketched.XIntervalFrom = Results.XIntervalFrom * Cube.Scale.X + Cube.Shift.X;
-    Sketched.XIntervalTo = Results.XIntervalTo * Cube.Scale.X + Cube.Shift.X;
-    Sketched.ZIntervalFrom = Results.ZIntervalFrom * Cube.Scale.Z + Cube.Shift.Z;
-    Sketched.ZIntervalTo = Results.ZIntervalTo * Cube.Scale.Z + Cube.Shift.Z;
-    Sketched.BoundingRadius = Cube.Radius;
-    return Sketched;
 }
 
 }  // namespace MainUnit

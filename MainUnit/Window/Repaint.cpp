@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewPrecision.h"
 #include "MainUnit/Text/Messages.h"
@@ -29,11 +30,10 @@ using Platform::TMessageKind;
 
 // What a repaint has found and made ready once its checks have passed.
 struct TRepaintPlan {
-    Proc3D::TPoint3D Camera{0, 0, 0};
     TPictureRequest Request;
-    TViewSettings View{};
+    TPicturePlan Picture;
     TDepthBuffer DepthBuffer;  // released on every way out
-    // The graph cannot be drawn, but the sketch can, through Request.ViewPlane.
+    // The graph cannot be drawn, but the sketch can, through Picture.ViewPlane.
     bool SketchOnly = false;
 };
 
@@ -45,7 +45,7 @@ void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
     if (!Plan.SketchOnly) return;
     Platform::TCanvas& Sketch = Form.OutLineImage->Canvas();
     DrawOutlineSketch(Sketch, Sketch.Width(), Sketch.Height(), Plan.Request.Width,
-                      Plan.Request.Height, Form.Results, Plan.Request.ViewPlane,
+                      Plan.Request.Height, Form.Results, Plan.Picture.ViewPlane,
                       Plan.Request.Outline3D);
 }
 
@@ -59,20 +59,18 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
         CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
                           FieldText(ZoomEdit), ViewRadius(), View);
     if (Refusal != TRefusal::None) return Refusal;
-    Plan.View = View;
     TPictureRequest& Request = Plan.Request;
     Request.Results = &Results;
+    Request.View = View;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
-    if (!Proc3D::CalcViewPlane(Plan.Camera, Request.Width, Request.Height, View.VerAngle,
-                               View.HorAngle, View.Zoom, View.Distance, Request.ViewPlane))
-        return TRefusal::ViewPlane;
+    if (PlanPicture(Request, Plan.Picture) != TRefusal::None) return TRefusal::ViewPlane;
     // A plane through which nothing projects would give a black picture
     // without a word.
-    if (!Proc3D::CanProject(Request.ViewPlane)) {
+    if (!Proc3D::CanProject(Plan.Picture.ViewPlane)) {
         Request.Outline3D = Outline3DCheckBox->isChecked();
         Plan.SketchOnly =
-            SketchViewPlane(Results, View, Request.Width, Request.Height, Request.ViewPlane);
+            SketchViewPlane(Results, View, Request.Width, Request.Height, Plan.Picture.ViewPlane);
         return CannotDrawRefusal(Results, View, Request.Width, Request.Height);
     }
 
@@ -88,8 +86,9 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
 {
     // The fields show the beginning of a long number, the tooltip all of it.
-    const std::pair<QLineEdit*, double> Coordinates[] = {
-        {CameraXEdit, Plan.Camera.X}, {CameraYEdit, Plan.Camera.Y}, {CameraZEdit, Plan.Camera.Z}};
+    const std::pair<QLineEdit*, double> Coordinates[] = {{CameraXEdit, Plan.Picture.Camera.X},
+                                                         {CameraYEdit, Plan.Picture.Camera.Y},
+                                                         {CameraZEdit, Plan.Picture.Camera.Z}};
     for (const auto& [Field, Value] : Coordinates) {
         SetFieldText(Field, FormatReal(Value));
         Field->setToolTip(Field->text());
@@ -102,11 +101,11 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     GraphPoints.resize(static_cast<size_t>(Plan.Request.Width) *
                        static_cast<size_t>(Plan.Request.Height));
     PaintGraphAndSketch(
-        Plan.Request,
+        Plan.Request, Plan.Picture,
         {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
         Plan.DepthBuffer, OutLineImage->Canvas());
     GraphImage->PixelsWritten();
-    if (LargeView) LargeView->Follow(Plan.View, Plan.Request);
+    if (LargeView) LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.
     HidePointReading();
 

@@ -8,6 +8,7 @@
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
+#include "MainUnit/Window/Internal/GraphPicture.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -114,7 +115,7 @@ void TMainForm::ApplyBackgroundColours()
     const bool Light = PictureOptions.LightBackground;
     DrawLegendImage(LegendImage->Canvas(), Light);
     DrawAxisesImage(AxisesImage->Canvas(), Light);
-    const QColor Text = Light ? QColor(0x20, 0x20, 0x20) : QColor(Qt::white);
+    const QColor Text = ForegroundQColor(PictureOptions);
     for (QLabel* Label : {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
                           RedWhiteLabel, RedLabel, YellowLabel, GreenLabel, LightBlueLabel,
                           BlueLabel, PurpleLabel, UndefinedLabel}) {

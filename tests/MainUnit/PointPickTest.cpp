@@ -132,10 +132,13 @@ TEST(PointPick, ReadsAndPlacesTheOption)
             EXPECT_EQ(Y, C.Y) << C.Text;
         }
     }
-    EXPECT_EQ(CheckPickInside(504, 403, 505, 404), "");
-    EXPECT_EQ(CheckPickInside(505, 0, 505, 404),
-              "'--pick' 505,0 lies outside the 505 x 404 picture.");
-    EXPECT_NE(CheckPickInside(0, -1, 505, 404), "");
+    const auto Outside = [](int32_t X, int32_t Y) {
+        const TPickRefusal Refusal = CheckPickInside(X, Y, 505, 404);
+        return RefusalMessage(Refusal.Refusal, Refusal.Figures);
+    };
+    EXPECT_EQ(Outside(504, 403), "");
+    EXPECT_EQ(Outside(505, 0), "'--pick' 505,0 lies outside the 505 x 404 picture.");
+    EXPECT_EQ(Outside(0, -1), "'--pick' 0,-1 lies outside the 505 x 404 picture.");
 }
 
 }  // namespace

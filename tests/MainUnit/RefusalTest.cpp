@@ -36,9 +36,13 @@ TEST(RefusalMessage, TextsAndTheirFigures)
     for (const auto& Case : Figured)
         EXPECT_EQ(RefusalMessage(Case.Refusal, std::sqrt(300.0)), Case.Text);
 
+    EXPECT_EQ(RefusalMessage(TRefusal::PickOutside, {-3, 7, 64, 48}),
+              "'--pick' -3,7 lies outside the 64 x 48 picture.");
+
     // A refusal added without a text would show an empty box.
-    for (Code = 0; Code <= static_cast<int>(TRefusal::OutputOption); ++Code)
+    for (Code = 0; Code < static_cast<int>(TRefusal::Count); ++Code)
         EXPECT_EQ(RefusalMessage(static_cast<TRefusal>(Code)).empty(), Code == 0) << Code;
+    EXPECT_EQ(RefusalMessage(TRefusal::Count), "");
 }
 
 }  // namespace

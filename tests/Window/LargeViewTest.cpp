@@ -54,7 +54,7 @@ protected:
     std::vector<uint32_t> Expected(const MainUnit::TLargeView& View) const
     {
         const int32_t W = View.Picture->ImageWidth(), H = View.Picture->ImageHeight();
-        const MainUnit::TViewSettings& V = View.State().View;
+        const MainUnit::TViewSettings& V = View.State().Request.View;
         Proc3D::TPoint3D Camera{};
         Proc3D::TViewPlane Plane{};
         EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, W, H, V.VerAngle, V.HorAngle,
@@ -181,11 +181,11 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     EXPECT_NE(Form->HorAngleEdit->text(), HorAngle);
     ASSERT_TRUE(WaitUntil([&] { return Form->GraphImage->Generation() > MainPainted; }));
     EXPECT_EQ(Shown(View), Expected(View));
-    EXPECT_EQ(View.State().View.HorAngle, Form->HorAngleEdit->text().toDouble());
+    EXPECT_EQ(View.State().Request.View.HorAngle, Form->HorAngleEdit->text().toDouble());
 
     // The main window's buttons move the large view too.
     Form->ZoomIncButton->click();
-    EXPECT_EQ(View.State().View.Zoom, Form->ZoomEdit->text().toDouble());
+    EXPECT_EQ(View.State().Request.View.Zoom, Form->ZoomEdit->text().toDouble());
     EXPECT_EQ(Shown(View), Expected(View));
 
     // So does a calculation; the record names the new result set's points.

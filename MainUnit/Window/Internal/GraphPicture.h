@@ -6,6 +6,7 @@
 
 #include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Text/LegendText.h"
 #include "Platform/Canvas.h"
@@ -31,14 +32,19 @@ struct TGraphPictureParts {
     QColor LegendTextColor = Qt::white;
 };
 
-// The one painting of the graph and its axes sketch, for the window's
-// repaint, the exported picture and the command line alike: Graph, of the
-// request's size, filled with the background of the request's choices and
-// painted with its points (the top byte of each pixel left 0, or set where
-// the axes with values are drawn over it), then the sketch of the same view
-// drawn over the whole Sketch canvas. DepthBuffer comes from PrepareDepthBuffer.
-void PaintGraphAndSketch(const TPictureRequest& Request, const TPixelArray& Graph,
-                         TDepthBuffer& DepthBuffer, Platform::TCanvas& Sketch);
+// The graph and its axes sketch, for the window's repaint, the large view,
+// the exported picture and the command line alike: the picture step paints
+// Graph (of the request's size: the top byte of each pixel left 0, or set
+// where the axes with values are drawn over it), then the axes' lines and
+// texts and the sketch of the same view over the whole Sketch canvas. With
+// no result set, Graph is only filled with the background. DepthBuffer comes
+// from PrepareDepthBuffer. False when no point could be painted.
+bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
+                         const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
+                         Platform::TCanvas& Sketch);
+
+// The colour of texts and lines over the picture's background.
+QColor ForegroundQColor(const TPictureOptions& Options);
 
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
@@ -48,14 +54,16 @@ QFont LegendLabelFont();
 // them, or the colour bar at its right, or the graph alone.
 QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture& Framed,
                            const TPictureOptions& Options);
+// The part of that picture below the graph, at the window's size.
+QImage ComposeBelowGraph(const TGraphPictureParts& Parts);
 
 // The same picture made without a window: the graph painted as the repaint
 // paints it (at the request's size, with its choices), the sketch drawn as
 // the repaint draws it, the fixed pictures, and the legend texts of the
 // calculation, laid out by Framed (whose graph is the request's size). Null
 // when the depth buffer or the picture cannot be had.
-QImage RenderGraphPicture(const TPictureRequest& Request, const TLegendTexts& Legend,
-                          const TFramedPicture& Framed);
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const TLegendTexts& Legend, const TFramedPicture& Framed);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

@@ -35,8 +35,4 @@ void DrawOutlineSketch(Platform::TCanvas& Canvas, int Width, int Height, int Gra
                        int GraphHeight, const TResultSet& Results,
                        const Proc3D::TViewPlane& ViewPlane, bool Outline3D, bool Light = false);
 
-// The box the sketch shows: the result box, or with Box the cube the graph
-// is drawn in (its intervals and sphere; no points).
-TResultSet SketchedBox(const TResultSet& Results, bool Box);
-
 }  // namespace MainUnit

@@ -1,5 +1,6 @@
 // Program start: the command line first; with --output the file is written
-// without a window and with --pick the points under pixels printed, with --explain the reading of an expression is printed.
+// without a window, with --pick the points under pixels printed, with
+// --explain the reading of an expression printed.
 // Otherwise the application and its title, the main window with the command
 // line's settings, the hidden help window, then the event loop until the
 // main window closes.
@@ -22,7 +23,8 @@ int main(int argc, char* argv[])
     for (int I = 0; I < argc; ++I)
         Arguments << QString::fromStdU16String(MainUnit::DecodeArgument(argv[I]));
     MainUnit::TCommandLine Line;
-    if (const int Status = MainUnit::ParseCommandLine(Arguments, Line); Status >= 0) return Status;
+    if (const std::optional<int> Status = MainUnit::ParseCommandLine(Arguments, Line))
+        return *Status;
     if (!Line.Output.isEmpty() || !Line.Settings.Picks.empty())
         return MainUnit::RunOutputJob(argv[0], Line);
 

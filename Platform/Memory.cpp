@@ -1,9 +1,11 @@
 #include "Platform/Memory.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iterator>
 #include <string_view>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace Platform {
@@ -24,7 +26,7 @@ bool ReportFigure(std::string_view Report, std::string_view Name, uint64_t& Byte
             Line[Name.size()] != ':')
             continue;
         Line.remove_prefix(Name.size() + 1);
-        while (!Line.empty() && Line.front() == ' ')
+        while (!Line.empty() && (Line.front() == ' ' || Line.front() == '\t'))
             Line.remove_prefix(1);
         uint64_t KiB = 0;
         const auto [Rest, Error] = std::from_chars(Line.data(), Line.data() + Line.size(), KiB);
@@ -46,14 +48,28 @@ uint64_t FreePages()
     return uint64_t(Pages) * uint64_t(PageSize);
 }
 
-}  // namespace
-
-std::string ReadMemoryReport()
+std::string ReadFile(const char* Path)
 {
-    std::ifstream File("/proc/meminfo");
+    std::ifstream File(Path);
     if (!File) return {};
     return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
 }
+
+// What the limit of the address space (ulimit -v) leaves this process: its
+// mapped memory counts against it. UINT64_MAX without a limit.
+uint64_t AddressSpaceLeft()
+{
+    rlimit Limit{};
+    if (getrlimit(RLIMIT_AS, &Limit) != 0 || Limit.rlim_cur == RLIM_INFINITY) return UINT64_MAX;
+    uint64_t InUse = 0;
+    if (!ReportFigure(ReadFile("/proc/self/status"), "VmSize", InUse)) return UINT64_MAX;
+    const uint64_t Allowed = Limit.rlim_cur;
+    return Allowed > InUse ? Allowed - InUse : 1;  // 1, not 0: 0 would mean "unknown"
+}
+
+}  // namespace
+
+std::string ReadMemoryReport() { return ReadFile("/proc/meminfo"); }
 
 TMemoryReportReader MemoryReportReader = ReadMemoryReport;
 
@@ -61,9 +77,12 @@ uint64_t AvailableMemoryBytes()
 {
     const std::string Report = MemoryReportReader ? MemoryReportReader() : std::string();
     uint64_t Bytes = 0;
-    if (ReportFigure(Report, "MemAvailable", Bytes) || ReportFigure(Report, "MemFree", Bytes))
-        return Bytes;
-    return FreePages();
+    if (!ReportFigure(Report, "MemAvailable", Bytes) && !ReportFigure(Report, "MemFree", Bytes))
+        Bytes = FreePages();
+    // Under a limit of the address space the limit may be the nearer bound.
+    const uint64_t Left = AddressSpaceLeft();
+    if (Bytes == 0) return Left == UINT64_MAX ? 0 : Left;
+    return std::min(Bytes, Left);
 }
 
 }  // namespace Platform

@@ -16,7 +16,8 @@ extern TMemoryReportReader MemoryReportReader;
 // without swapping: "MemAvailable" of the report, which counts the page cache
 // the system drops when asked (on a desktop that has run a while most memory
 // is cache). An older report without that line gives its "MemFree"; without
-// a report, the free pages the C library tells. 0 when nothing tells. A
+// a report, the free pages the C library tells. 0 when nothing tells. Under
+// a limit of the address space (ulimit -v), at most what the limit leaves. A
 // request beyond it would only be granted on credit: the system would end the
 // program when the memory is first written.
 uint64_t AvailableMemoryBytes();

@@ -39,13 +39,7 @@ void CalcGridSize(int32_t Count, int32_t& Cols, int32_t& Rows, double XWidth, do
         // Cols : Rows follows XWidth : ZWidth and Cols * Rows >= Count. Rows comes
         // from the unrounded T, not from Cols. Extended range holds the ratio of
         // any two finite positive doubles times a 32-bit count.
-        long double T = std::sqrt(static_cast<long double>(Count) * XWidth / ZWidth);
-        // Beyond [1, Count] one side would be under one column (or row) and
-        // the other would hold about Count / T (or T) points instead of
-        // Count: a thin interval must not multiply the points asked for.
-        // Clamped, the grid holds at most Count + Cols + Rows points.
-        if (!(T >= 1.0L)) T = 1.0L;
-        if (T > static_cast<long double>(Count)) T = static_cast<long double>(Count);
+        const long double T = std::sqrt(static_cast<long double>(Count) * XWidth / ZWidth);
         const long double U = Count / T;
         Cols = CeilSaturated(T);
         Rows = CeilSaturated(U);

@@ -90,9 +90,8 @@ bool ProjectPoint(const TViewPlane& ViewPlane, const TPoint3D& Point, int32_t& P
                   int32_t& PixelY);
 
 // Columns (distinct X) and rows (distinct Z) of a nearly square grid of at
-// least Count points whose cells follow XWidth : ZWidth as far as one column
-// or row allows: for very unequal widths the grid is one column (or row) of
-// Count points, so that it never holds more than Count + Cols + Rows.
+// least Count points whose cells follow XWidth : ZWidth. A size beyond the
+// 32-bit range saturates at 2147483647; callers refuse such grids.
 void CalcGridSize(int32_t Count, int32_t& Cols, int32_t& Rows, double XWidth, double ZWidth);
 
 // Colour 0x00BBGGRR of step Index of the height ramp; white above TopRampStep.

@@ -40,6 +40,9 @@ struct TScreen {
     double NormalLength;    // |Normal|, 1-norm
     double ReachX, ReachY;  // the largest column and row offsets that can stay in the picture
     int32_t HalfWidth, HalfHeight, Width, Height;
+    // One margin for every point whose Norm1(Dir) / |Normal . Dir| is at
+    // most RatioLimit (BoundScreenMargin); a RatioLimit of -1: none.
+    double ViewMargin, RatioLimit;
 };
 
 enum class TScreenResult { Outside, Pixel, Unsure };
@@ -78,12 +81,52 @@ inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
     S.Height = Height;
     S.ReachX = std::fmax(P.HalfWidth, Width - 1 - P.HalfWidth) + 0.5;
     S.ReachY = std::fmax(P.HalfHeight, Height - 1 - P.HalfHeight) + 0.5;
+    S.ViewMargin = 0;
+    S.RatioLimit = -1;
     // Up, Horizontal and the normal must be a sound, nearly orthogonal frame
     // with Up pointing up; |Handedness| is then close to |Side|.
     S.Usable = std::isfinite(S.FixedMagnitude) && std::isfinite(S.CutNumerator) && UpLength > 0.0 &&
                HLength > 0.0 && std::isfinite(UpLength * HLength) && U.Y > 1e-6 &&
                std::fabs(Handedness) > 0.99 * SideLength && std::fabs(W.Y) == 0.0;
     return S;
+}
+
+// The error margin of ScreenPoint grows with a point's Ratio, Norm1(Dir) /
+// |Normal . Dir| for its sight line Dir = Point - Camera, and with nothing
+// else of the point: Step is Dir times CutNumerator / (Normal . Dir), and
+// Norm1(V) is at most Norm1(Step) + Norm1(Side). The margin of any point up
+// to a given Ratio is therefore bounded by one value.
+inline double MarginUpToRatio(const TScreen& S, double Ratio)
+{
+    const double Step = std::fabs(S.CutNumerator) * Ratio;
+    return 0x1p-40 * (S.FixedMagnitude + Norm1(S.Side) + 2.0 * Step) *
+           (1.0 + S.NormalLength * Ratio) * (1.0 + 0x1p-20);  // for the roundings of either
+}
+
+// Sets one margin for every point up to the largest Ratio of the box [Low,
+// High], when every corner lies in front of the camera and the margin is
+// small: a convex function over a linear one that keeps its sign has its
+// largest value over a box at a corner, so every point of the box is
+// covered. A larger margin than a point's own only leaves more points to
+// the exact projection.
+inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& High)
+{
+    S.ViewMargin = 0;
+    S.RatioLimit = -1;
+    if (!S.Usable || !(Low.X <= High.X && Low.Y <= High.Y && Low.Z <= High.Z)) return;
+    double Ratio = 0;
+    for (int Corner = 0; Corner < 8; ++Corner) {
+        const TPoint3D C{(Corner & 1) != 0 ? High.X : Low.X, (Corner & 2) != 0 ? High.Y : Low.Y,
+                         (Corner & 4) != 0 ? High.Z : Low.Z};
+        const TPoint3D Dir{C.X - S.Camera.X, C.Y - S.Camera.Y, C.Z - S.Camera.Z};
+        const double D = S.Normal.X * Dir.X + S.Normal.Y * Dir.Y + S.Normal.Z * Dir.Z;
+        if (!(D < 0.0)) return;  // beside or behind the camera
+        Ratio = std::fmax(Ratio, Norm1(Dir) / -D);
+    }
+    const double Bound = MarginUpToRatio(S, Ratio);
+    if (!(Bound < 1e-6)) return;
+    S.ViewMargin = Bound;
+    S.RatioLimit = Ratio;
 }
 
 // Rounds an offset known to be at least Margin away from a half pixel;
@@ -99,6 +142,7 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     return true;
 }
 
+// The pixel of Point, with the view's margin when its Ratio allows.
 [[gnu::always_inline]] inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point,
                                                         int32_t& PixelX, int32_t& PixelY)
 {
@@ -110,8 +154,11 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     const double T = S.CutNumerator * Inverse;
     const TPoint3D Step = Scaled(Dir, T);
     const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
-    const double Slant = S.NormalLength * Norm1(Dir) * std::fabs(Inverse);
-    const double Margin = 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) * (1.0 + Slant);
+    const double Ratio = Norm1(Dir) * std::fabs(Inverse);
+    const double Margin = Ratio <= S.RatioLimit
+                              ? S.ViewMargin
+                              : 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) *
+                                    (1.0 + S.NormalLength * Ratio);
     if (!(Margin < 1e-3)) return TScreenResult::Unsure;  // also NaN and infinity: D = 0, overflow
     const double AlongUp = V.X * S.UpUnit.X + V.Y * S.UpUnit.Y + V.Z * S.UpUnit.Z;
     const double AlongH = V.X * S.HorizontalUnit.X + V.Z * S.HorizontalUnit.Z;

@@ -11,6 +11,7 @@
 // starts with '(' and closes its own bracket.
 #include "SolveExp/Reading.h"
 
+#include "SolveExp/Internal/NumberConversion.h"
 #include "SolveExp/Internal/ReadingReasons.h"
 #include "SolveExp/Internal/ReadingTree.h"
 #include "SolveExp/SolveExp.h"
@@ -22,7 +23,6 @@
 namespace SolveExp {
 namespace {
 
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 bool IsLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
 bool IsOperator(char C) { return C == '+' || C == '-' || C == '*' || C == '/'; }
 bool SameLetter(char A, char B) { return (A | 0x20) == (B | 0x20) && IsLetter(A); }

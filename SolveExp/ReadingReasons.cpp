@@ -2,14 +2,14 @@
 // mistakes, how to write it instead.
 #include "SolveExp/Internal/ReadingReasons.h"
 
+#include "SolveExp/Internal/NumberConversion.h"
+
 #include <cctype>
 
 namespace SolveExp {
 namespace {
 
 constexpr const char* FunctionList = "sin, cos, exp, asin, acos, loge, fac, sqrt, abs";
-
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 void SkipDigits(std::string_view Text, std::size_t& I)
 {

@@ -104,17 +104,11 @@ uint16_t ScanAt(const char* Text, int32_t Length, int32_t Pos, int32_t& TokenSta
     const char c = Text[Pos];
     switch (c) {
     case '+':
-        NextPos = Pos + 1;
-        return tkPlus;
     case '-':
-        NextPos = Pos + 1;
-        return tkMinus;
     case '*':
-        NextPos = Pos + 1;
-        return tkMultiply;
     case '/':
         NextPos = Pos + 1;
-        return tkDivide;
+        return c == '+' ? tkPlus : c == '-' ? tkMinus : c == '*' ? tkMultiply : tkDivide;
     case '(': {
         const int64_t End = ScanGroup(Text, Length, Pos, 1);
         if (End < 3)  // unbalanced (-1) or '()'

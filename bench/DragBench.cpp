@@ -77,8 +77,8 @@ void DragSteps(benchmark::State& State, Platform::TPicture* Graph, Platform::TPi
 void BM_LargeViewDragStep(benchmark::State& State)
 {
     auto Form = MillionPointForm(State.range(0) != 0, false);
-    Form->OpenLargeView();
-    MainUnit::TLargeView* View = Form->LargeView;
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView* View = Form->View.LargeView;
     // The legend below the picture takes its size once painted: sized again
     // until the picture is what is asked for.
     const QSize Wanted(1920, 1080);
@@ -137,7 +137,7 @@ void BM_BoxAxes(benchmark::State& State)
                           View);
     QImage Image(505, 404, QImage::Format_RGBX8888);
     Image.fill(Qt::black);
-    const MainUnit::TBoxMapping Box = MainUnit::AxesBox(R, true);
+    const MainUnit::TBoxMapping Box = MainUnit::AxesBox(MainUnit::MakeBoxMapping(R), true);
     for (auto _ : State) {
         const MainUnit::TAxesFont Font(Image.width(), Image.height());
         const MainUnit::TAxesStyle Style = Font.Style();

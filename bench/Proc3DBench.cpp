@@ -28,6 +28,7 @@ struct TBenchPicture {
     std::vector<int32_t> Indexes;
     MainUnit::TDepthBuffer Depth;
     MainUnit::TPixelArray Picture;
+    MainUnit::TPaintScratch Scratch;  // kept from one repaint to the next, as a window keeps it
 
     TBenchPicture(int32_t Width, int32_t Height, bool UseDepth, bool Record = false)
         : Pixels(static_cast<size_t>(Width) * static_cast<size_t>(Height)),
@@ -65,7 +66,7 @@ template <bool Fast> void BM_Repaint(benchmark::State& State)
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (Fast) {
-            MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), Cores, Style);
+            MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), Cores, Style, &P.Scratch);
         } else {
             MainUnit::PaintGraphReference(R, View, Picture, true, P.DepthOrNull(), Style);
         }
@@ -102,7 +103,8 @@ void BM_LargeRepaint(benchmark::State& State)
     const MainUnit::TPixelArray& Picture = P.Picture;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
-        MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), MainUnit::TCores::Machine);
+        MainUnit::PaintGraph(R, View, Picture, true, P.DepthOrNull(), MainUnit::TCores::Machine, {},
+                             &P.Scratch);
         benchmark::DoNotOptimize(P.Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * R.PointCount);

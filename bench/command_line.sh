@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Process start to exit of the command-line jobs: a 10^6-point PNG, the
-# same points as CSV and the PNG at 3840 x 2160 with the box and the axes,
+# same points as CSV, the PNG at 3840 x 2160 with the box and the axes, and
+# the surface PNG at 505 x 404 and at 3840 x 2160,
 # each run several times; prints the median wall time and
 # the largest peak memory. When gnuplot is installed, the same PNG job in
 # gnuplot (10^6 samples of sin(x)*cos(y), pngcairo, the same picture size) is
@@ -42,6 +43,9 @@ measure "tessel PNG (10^6 points, Z-buffer)" env -u DISPLAY "$tessel" "${job[@]}
 measure "tessel CSV (10^6 points)" env -u DISPLAY "$tessel" "${job[@]}" --output "$work/g.csv"
 measure "tessel PNG 3840x2160, box, ticks" env -u DISPLAY "$tessel" "${job[@]}" --box --ticks \
   --size 3840x2160 --output "$work/large.png"
+measure "tessel PNG surface" env -u DISPLAY "$tessel" "${job[@]}" --surface --output "$work/s.png"
+measure "tessel PNG surface 3840x2160" env -u DISPLAY "$tessel" "${job[@]}" --surface \
+  --size 3840x2160 --output "$work/slarge.png"
 if command -v gnuplot >/dev/null; then
   measure "gnuplot PNG (10^6 samples)" gnuplot -e "
     set terminal pngcairo size 505,526; set output '$work/gnuplot.png';

@@ -12,7 +12,7 @@ namespace {
 TCalculationOutcome GiveUpSet(TResultSet& Results, TRefusal Refusal)
 {
     ReleasePoints(Results);
-    return {Refusal, true, {}};
+    return {Refusal, true, {}, {}};
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
                                        TCalculationPlan& Plan)
 {
     const TRefusal Refusal = CheckFunctionSettings(Settings.Texts, Plan.Settings);
-    if (Refusal != TRefusal::None) return {Refusal, false, {}};
+    if (Refusal != TRefusal::None) return {Refusal, false, {}, {}};
     const TFunctionSettings& Checked = Plan.Settings;
     Plan.Grid = PlanGrid(Checked.PointCount, Checked.XIntervalFrom, Checked.XIntervalTo,
                          Checked.ZIntervalFrom, Checked.ZIntervalTo);
@@ -32,10 +32,12 @@ TCalculationOutcome PrepareCalculation(const TCalculationSettings& Settings, TRe
     // Widths that overflow and grids beyond 32 bits or beyond memory end
     // here, before anything of the old set is replaced but its storage; the
     // warning about a set too large to be shown comes first and keeps it.
-    if (Plan.Grid.Ok && !IntervalsShowable(Checked)) return {TRefusal::ResultsTooLarge, false, {}};
-    // The only grid that cannot be planned is one whose width overflows.
-    if (!Plan.Grid.Ok) return {TRefusal::IntervalWidth, false, {}};
-    if (!JobFitsMemory(Plan.Grid, Settings.Output, Settings.AvailableMemory) ||
+    if (Plan.Grid.WidthsFinite && !IntervalsShowable(Checked))
+        return {TRefusal::ResultsTooLarge, false, {}, {}};
+    if (!Plan.Grid.WidthsFinite) return {TRefusal::IntervalWidth, false, {}, {}};
+    // A grid beyond 32 bits is one that no memory holds.
+    if (!Plan.Grid.Ok ||
+        !JobFitsMemory(Plan.Grid, Settings.Output, Settings.AvailableMemory, Settings.Picture) ||
         !ReservePoints(Results, Plan.Grid))
         return GiveUpSet(Results, TRefusal::CannotAllocate);
     return {};
@@ -54,6 +56,7 @@ TCalculationOutcome RunCalculation(const TCalculationPlan& Plan, std::string_vie
         return GiveUpSet(Results, TRefusal::ResultsTooLarge);
     // With the box, the distance is kept outside the cube's radius.
     TCalculationOutcome Outcome;
+    Outcome.GridNote = GridSizeNote(Plan.Settings.PointCount, Plan.Grid, Plan.SquareOrder);
     Outcome.NewDistance = CorrectedDistanceText(DistanceText, ViewRadius(Results, Plan.Box));
     return Outcome;
 }

@@ -28,6 +28,7 @@ struct TCalculationSettings {
     TCores Cores = TCores::Machine;  // threads of the evaluation (same results either way)
     bool Box = false;                // the axes scaled to a box: the distance kept outside its cube
     TJobOutput Output = TJobOutput::Window;  // what the memory must also hold
+    TJobPicture Picture;                     // of a job without a window
 };
 
 // What PrepareCalculation has checked and reserved, for RunCalculation.
@@ -44,6 +45,7 @@ struct TCalculationOutcome {
     TRefusal Refusal = TRefusal::None;
     bool SetReplaced = false;  // refused after the old set was given up: no set is left
     std::string NewDistance;   // the distance field's new text; empty when it keeps its own
+    std::string GridNote;      // GridSizeNote of the new set
 };
 
 // The checks and the reservation. A refusal with SetReplaced false leaves

@@ -14,12 +14,9 @@ namespace MainUnit {
 // calculation request and of a result set alike, under the names the result
 // set is known by.
 struct TIntervalBox {
-    double XIntervalFrom = 0;
-    double XIntervalTo = 0;
-    double YIntervalFrom = 0;
-    double YIntervalTo = 0;
-    double ZIntervalFrom = 0;
-    double ZIntervalTo = 0;
+    double XIntervalFrom = 0, XIntervalTo = 0;
+    double YIntervalFrom = 0, YIntervalTo = 0;
+    double ZIntervalFrom = 0, ZIntervalTo = 0;
 };
 
 struct TResultSet : TIntervalBox {

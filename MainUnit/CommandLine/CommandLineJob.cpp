@@ -24,7 +24,7 @@ std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& R
                        const std::string& DistanceText)
 {
     TViewSettings View;
-    if (!Settings.Fit ||
+    if (!Settings.Options.FitAfterCalculation ||
         CheckViewSettings(Settings.HorAngle, Settings.VerAngle, DistanceText, Settings.Zoom,
                           ViewRadius(Results, Settings.Options.Box), View) != TRefusal::None)
         return Settings.Zoom;
@@ -119,6 +119,8 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Calculation.AvailableMemory = AvailableMemory;
     Calculation.Box = Settings.Options.Box;
     Calculation.Output = Settings.Output;
+    Calculation.Picture = {Settings.Width, Settings.Height, Settings.ZBuffer,
+                           !Settings.Picks.empty()};
     TCalculationPlan Plan;
     TCalculationOutcome Outcome = PrepareCalculation(Calculation, Result.Results, Plan);
     if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
@@ -136,6 +138,7 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     Outcome = RunCalculation(Plan, Settings.Distance, Result.Results);
     if (Outcome.Refusal != TRefusal::None) return Outcome.Refusal;
     Result.Expression = Plan.Settings.Expression.data();
+    Result.GridNote = Outcome.GridNote;
 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
@@ -149,9 +152,11 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     // picks and the picture alike.
     if (PlanPicture(PictureRequestOf(Settings, Result), Result.Plan) != TRefusal::None)
         return TRefusal::ViewPlane;
-    // Where the window warns instead of drawing, no picture is written; the
-    // points are written all the same, as the window exports them.
-    if (Settings.Output == TJobOutput::Picture && !Proc3D::CanProject(Result.Plan.ViewPlane))
+    // Where the window warns instead of drawing, no picture is written and
+    // no pixel picked; the points are written all the same, as the window
+    // exports them.
+    const bool Drawn = Settings.Output == TJobOutput::Picture || !Settings.Picks.empty();
+    if (Drawn && !Proc3D::CanProject(Result.Plan.ViewPlane))
         return CannotDrawRefusal(Result.Results, Result.View, Result.Frame.Frame.Graph.Width,
                                  Result.Frame.Frame.Graph.Height);
     return TRefusal::None;

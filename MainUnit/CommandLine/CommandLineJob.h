@@ -14,6 +14,7 @@
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewSettings.h"
 #include "MainUnit/Text/Refusal.h"
+#include "MainUnit/Text/StartTexts.h"
 #include "Proc3D/Proc3D.h"
 
 #include <cstdint>
@@ -26,18 +27,18 @@ namespace MainUnit {
 // Unset options keep the window's start-up texts and states.
 struct TCommandLineSettings {
     std::string Function;
-    std::string XFrom = "-10.0", XTo = "10.0";
+    std::string XFrom = StartText::IntervalFrom, XTo = StartText::IntervalTo;
     std::string YFrom, YTo;
-    std::string ZFrom = "-10.0", ZTo = "10.0";
-    std::string Points = "5000";
+    std::string ZFrom = StartText::IntervalFrom, ZTo = StartText::IntervalTo;
+    std::string Points = StartText::PointsToShow;
     bool SquareOrder = true;
     bool SeedGiven = false;
     uint32_t Seed = 0;
-    std::string HorAngle = "0", VerAngle = "0", Distance = "0", Zoom = "100";
+    std::string HorAngle = StartText::Angle, VerAngle = StartText::Angle;
+    std::string Distance = StartText::Distance, Zoom = StartText::Zoom;
     bool ZBuffer = false;
     bool ShowUndefined = true;
     bool Outline3D = false;
-    bool Fit = false;
     // Pixels of the picture whose points are reported (--pick), in order.
     struct TPick {
         int32_t X = 0;
@@ -47,8 +48,8 @@ struct TCommandLineSettings {
     // --usual-priority: Function was typed by the usual priority rules and
     // has been rewritten to mean the same here.
     bool UsualPriority = false;
-    // The picture's own choices (--box, --ticks, --background) and size
-    // (--size): the window's picture unless asked otherwise.
+    // The picture's own choices (--box, --ticks, --background, --fit) and
+    // size (--size): the window's picture unless asked otherwise.
     TPictureOptions Options;
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
@@ -67,7 +68,7 @@ TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string&
 TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder);
 // A decimal integer from 0 to 4294967295.
 TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed);
-// "WxH", decimal, from 64x64 to 7680x4320.
+// "WxH", decimal, within the picture sizes of Refusal.h.
 TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height);
 // "black" or "white".
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
@@ -77,6 +78,7 @@ TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend);
 struct TCommandLineResult {
     TResultSet Results;
     std::string Expression;  // blank-free, as the legend shows it
+    std::string GridNote;    // GridSizeNote of the set, as the window's status line shows it
     TViewSettings View;      // as read back from the texts the window would show
     TPicturePlan Plan;       // the camera and view plane of the settings' picture
     // Where the graph and the legend choice lie in the picture written; the
@@ -85,8 +87,8 @@ struct TCommandLineResult {
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their
-// order; calculates; corrects the distance as the calculation does; with Fit
-// sets the zoom as a double-click on the window's graph does; places the
+// order; calculates; corrects the distance as the calculation does; with the
+// fit after calculation sets the zoom as a double-click on the window's graph does; places the
 // camera for a picture of the settings' size, framed as the window's picture
 // (the zoom scaled with the size).
 // ClockSeed seeds the random order unless the settings carry a seed;

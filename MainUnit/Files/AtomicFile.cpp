@@ -64,12 +64,37 @@ std::string NameOf(const std::string& Path)
     return Slash == std::string::npos ? Path : Path.substr(Slash + 1);
 }
 
+// The descriptor N that Path names when it is "/dev/fd/N", "/proc/self/fd/N"
+// or "/proc/<this process>/fd/N" (what /dev/stdout leads to), or -1.
+int DescriptorNamed(const std::string& Path)
+{
+    const std::string Starts[] = {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/",
+                                  "/proc/" + std::to_string(::getpid()) + "/fd/"};
+    for (const std::string& Start : Starts) {
+        if (Path.compare(0, Start.size(), Start) != 0 || Path.size() == Start.size() ||
+            Path.size() > Start.size() + 6)
+            continue;
+        int Fd = 0;
+        for (std::size_t I = Start.size(); I < Path.size(); ++I) {
+            if (Path[I] < '0' || Path[I] > '9') return -1;
+            Fd = Fd * 10 + (Path[I] - '0');
+        }
+        return Fd;
+    }
+    return -1;
+}
+
 // The file a write to Path replaces: Path itself, or the file its chain of
 // symbolic links ends at (which need not exist yet), so that the link stays
-// a link. False (errno set) for a chain that does not end.
-bool FollowLinks(std::string& Path)
+// a link. A chain that reaches one of this process's open descriptors stops
+// there with Descriptor set: the file behind it is what the descriptor is
+// open on (standard output appending to a log), not a name to replace.
+// False (errno set) for a chain that does not end.
+bool FollowLinks(std::string& Path, int& Descriptor)
 {
     for (int Hop = 0; Hop < 40; ++Hop) {
+        Descriptor = DescriptorNamed(Path);
+        if (Descriptor >= 0) return true;
         struct stat Info {};
         if (::lstat(Path.c_str(), &Info) != 0 || !S_ISLNK(Info.st_mode)) return true;
         char Target[PATH_MAX];
@@ -88,9 +113,8 @@ bool FollowLinks(std::string& Path)
 // new file's.
 int CreateTemporary(const std::string& Path, std::string& TemporaryPath)
 {
-    const std::string Start = FolderOf(Path) + TemporaryPrefix(NameOf(Path));
     for (int Attempt = 0; Attempt < 100; ++Attempt) {
-        TemporaryPath = Start + std::to_string(::getpid()) + '-' + std::to_string(Attempt);
+        TemporaryPath = FolderOf(Path) + TemporaryName(NameOf(Path), Attempt);
         const int Fd = ::open(TemporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (Fd >= 0 || errno != EEXIST) return Fd;
     }
@@ -124,18 +148,25 @@ void SyncFolder(const std::string& Path)
     ::close(Fd);
 }
 
-// Writes the content into the open temporary file and puts it on the disk;
-// 0 or the error.
-int FillTemporary(TDescriptor& File, const TFileContent& Content)
+// Writes the content where the open Fd stands; 0 or the error.
+int WriteToOpenFile(int Fd, const TFileContent& Content)
 {
     int Error = 0;
-    const TChunkWriter Write = [&File, &Error](const char* Data, std::size_t Size) {
+    const TChunkWriter Write = [Fd, &Error](const char* Data, std::size_t Size) {
         if (Error != 0) return false;
-        if (WriteAll(File.Get(), Data, Size)) return true;
+        if (WriteAll(Fd, Data, Size)) return true;
         Error = errno;
         return false;
     };
     if (!Content(Write) && Error == 0) Error = EIO;
+    return Error;
+}
+
+// Writes the content into the open temporary file and puts it on the disk;
+// 0 or the error.
+int FillTemporary(TDescriptor& File, const TFileContent& Content)
+{
+    int Error = WriteToOpenFile(File.Get(), Content);
     // The data must be on the disk before the name points at it, or a crash
     // could leave an empty file where the old one was.
     if (Error == 0 && ::fsync(File.Get()) != 0) Error = errno;
@@ -143,24 +174,26 @@ int FillTemporary(TDescriptor& File, const TFileContent& Content)
     return Error;
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::string& GivenPath, const TFileContent& Content,
-                         std::string& Reason)
+// Writes into what Path already is (a device, a FIFO, a terminal) instead
+// of replacing it with a file; 0 or the error.
+int WriteInPlace(const std::string& Path, const TFileContent& Content)
 {
-    std::string Path = GivenPath;
-    if (!FollowLinks(Path)) {
-        Reason = std::strerror(errno);
-        return false;
-    }
+    TDescriptor File(::open(Path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    if (File.Get() < 0) return errno;
+    int Error = WriteToOpenFile(File.Get(), Content);
+    if (!File.Close() && Error == 0) Error = errno;
+    return Error;
+}
+
+// Replaces the regular file (or the new name) Path through a temporary
+// file beside it; 0 or the error.
+int ReplaceFile(const std::string& Path, const TFileContent& Content)
+{
     RemoveStaleTemporaries(FolderOf(Path), NameOf(Path));
     TTemporaryFileGuard Guard;
     std::string TemporaryPath;
     TDescriptor File(CreateTemporary(Path, TemporaryPath));
-    if (File.Get() < 0) {
-        Reason = std::strerror(errno);
-        return false;
-    }
+    if (File.Get() < 0) return errno;
     Guard.Watch(TemporaryPath);
     int Error = KeepOwnerAndMode(File.Get(), Path) ? 0 : errno;
     if (Error == 0) Error = FillTemporary(File, Content);
@@ -168,17 +201,65 @@ bool WriteFileAtomically(const std::string& GivenPath, const TFileContent& Conte
     if (Error != 0) {
         ::unlink(TemporaryPath.c_str());
         Guard.Forget();
-        Reason = std::strerror(Error);
-        return false;
+        return Error;
     }
     Guard.Forget();
     SyncFolder(Path);
-    return true;
+    return 0;
+}
+
+// Writes where the chain of links ended: an open descriptor or what is not
+// a regular file in place, a regular file or a new name by replacing it; 0
+// or the error.
+int WriteResolved(const std::string& Path, int Descriptor, const TFileContent& Content)
+{
+    if (Descriptor >= 0) return WriteToOpenFile(Descriptor, Content);
+    struct stat Info {};
+    const bool Exists = ::stat(Path.c_str(), &Info) == 0;
+    if (Exists && !S_ISREG(Info.st_mode)) return WriteInPlace(Path, Content);
+    // A file the user may not write is refused as the shell's ">" refuses
+    // it, although the folder would allow replacing it. The superuser may
+    // write any file, here as there.
+    if (Exists && ::faccessat(AT_FDCWD, Path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+    return ReplaceFile(Path, Content);
+}
+
+}  // namespace
+
+bool WriteToDescriptor(int Fd, const TFileContent& Content, std::string& Reason)
+{
+    const int Error = WriteToOpenFile(Fd, Content);
+    if (Error != 0) Reason = std::strerror(Error);
+    return Error == 0;
+}
+
+bool WriteFileAtomically(const std::string& GivenPath, const TFileContent& Content,
+                         std::string& Reason)
+{
+    std::string Path = GivenPath;
+    int Descriptor = -1;
+    const int Error =
+        FollowLinks(Path, Descriptor) ? WriteResolved(Path, Descriptor, Content) : errno;
+    if (Error != 0) Reason = std::strerror(Error);
+    return Error == 0;
+}
+
+bool IsWhereDescriptorWrites(const std::string& Path, int Fd)
+{
+    struct stat Named {
+    }, Open{};
+    return ::stat(Path.c_str(), &Named) == 0 && ::fstat(Fd, &Open) == 0 &&
+           Named.st_dev == Open.st_dev && Named.st_ino == Open.st_ino;
 }
 
 std::string CannotWriteMessage(const std::string& Path, const std::string& Reason)
 {
     return "Cannot write the file '" + Path + "': " + Reason + ".";
+}
+
+std::string CannotWriteStandardOutputMessage(const std::string& Reason)
+{
+    return "Cannot write to standard output: " + Reason + ".";
 }
 
 }  // namespace MainUnit

@@ -58,9 +58,29 @@ pid_t OwnerOf(std::string_view Entry, std::string_view Prefix)
 
 bool ProcessExists(pid_t Process) { return ::kill(Process, 0) == 0 || errno != ESRCH; }
 
+// This machine's name as it may stand in a file name.
+std::string HostName()
+{
+    char Name[256] = {};
+    if (::gethostname(Name, sizeof(Name) - 1) != 0) return "unknown";
+    std::string Host(Name, ::strnlen(Name, 64));
+    for (char& C : Host)
+        if (C == '/') C = '_';
+    return Host;
+}
+
+// Everything of a temporary name of this host's before "PID-ATTEMPT".
+std::string HostPrefix(const std::string& Name)
+{
+    return "." + Name.substr(0, 160) + ".tmp-" + HostName() + ".";
+}
+
 }  // namespace
 
-std::string TemporaryPrefix(const std::string& Name) { return "." + Name.substr(0, 200) + ".tmp"; }
+std::string TemporaryName(const std::string& Name, int Attempt)
+{
+    return HostPrefix(Name) + std::to_string(::getpid()) + "-" + std::to_string(Attempt);
+}
 
 TTemporaryFileGuard::TTemporaryFileGuard()
 {
@@ -106,7 +126,7 @@ void RemoveStaleTemporaries(const std::string& Folder, const std::string& Name)
 {
     DIR* const Listing = ::opendir(Folder.empty() ? "." : Folder.c_str());
     if (Listing == nullptr) return;
-    const std::string Prefix = TemporaryPrefix(Name);
+    const std::string Prefix = HostPrefix(Name);
     const pid_t Self = ::getpid();
     while (const dirent* Entry = ::readdir(Listing)) {
         const pid_t Owner = OwnerOf(Entry->d_name, Prefix);

@@ -8,11 +8,6 @@
 
 namespace MainUnit {
 
-TBoxMapping AxesBox(const TResultSet& Results, bool Scaled)
-{
-    return AxesBox(MakeBoxMapping(Results), Scaled);
-}
-
 TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled)
 {
     TBoxMapping Box = Cube;

@@ -36,11 +36,10 @@ struct TTextSize {
 };
 using TMeasureText = std::function<TTextSize(const std::string& Text)>;
 
-// The box whose edges are drawn: the cube of Box when the axes are scaled,
-// otherwise the result box itself (an axis without width given the width of
-// the larger of X and Z about its value, as the cube gives it).
-TBoxMapping AxesBox(const TResultSet& Results, bool Scaled);
-// The same from the cube of the result set, once made.
+// The box whose edges are drawn, from the result set's Cube: the cube when
+// the axes are scaled, otherwise the result box itself (an axis without
+// width given the width of the larger of X and Z about its value, as the
+// cube gives it).
 TBoxMapping AxesBox(const TBoxMapping& Cube, bool Scaled);
 
 // The base is the face of the box nearer the camera's height (the bottom

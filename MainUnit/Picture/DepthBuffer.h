@@ -49,28 +49,38 @@ inline float DepthEntryValue(long double Distance)
     return Distance > MaxStoredDepth ? MaxStoredDepth : static_cast<float>(Distance);
 }
 
-// Test and store with the entry's value already computed.
-inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+// The same for a distance no larger than MaxStoredDepth whose entry value
+// Stored is already known, with Below telling whether the distance lies
+// strictly below Stored. A stored
+// entry E is a float and rounding is monotonic, so the distance is below E
+// exactly when Stored is, or when Stored equals E and the distance is below
+// it: the same outcome as comparing the distance itself.
+inline bool DepthTestAndStoreEntry(float& Entry, float Stored, bool Below)
 {
-    float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
-                                 static_cast<size_t>(Y)];
-    if (Entry != 0.0f && Stored >= Entry) return false;
+    if (Entry != 0.0f && !(Stored < Entry || (Stored == Entry && Below))) return false;
     Entry = Stored;
     return true;
 }
 
-// Test and store for a pixel inside the picture: false when a point at least
-// as far was drawn there before (the pixel and its entry stay); otherwise
-// records Distance and returns true.
-//
-// The distance is rounded to the entry's 32-bit precision before it is
-// compared. Comparing the unrounded distance would let a later point at the
-// same distance win whenever the rounding had gone up, so the outcome for
-// equal distances would depend on the distance itself; rounded, the first
-// point drawn at a distance always keeps its pixel.
+// The test and store of one entry for a point at Distance: false when a
+// point at least as far was drawn there before (the entry stays); otherwise
+// records Distance and returns true. The distance itself is compared with
+// the 32-bit entry, so a later point at the same distance as a stored one
+// wins when that distance was rounded up on storing it.
+inline bool DepthTestAndStoreDistance(float& Entry, long double Distance)
+{
+    if (Entry != 0.0f && Distance >= Entry) return false;
+    Entry = DepthEntryValue(Distance);
+    return true;
+}
+
+// Test and store for a pixel inside the picture.
 inline bool DepthTestAndStore(TDepthBuffer& Buffer, int32_t X, int32_t Y, long double Distance)
 {
-    return DepthTestAndStoreValue(Buffer, X, Y, DepthEntryValue(Distance));
+    return DepthTestAndStoreDistance(
+        Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
+                      static_cast<size_t>(Y)],
+        Distance);
 }
 
 // Test and store, then the colour to draw: Color darkened by the depth factor.

@@ -143,7 +143,7 @@ TViewTexts FitViewToPoints(const TViewSettings& View, const TResultSet& Results,
     // edges and their values stay in the picture.
     std::vector<Proc3D::TPoint3D> Corners;
     if (Options.Ticks) {
-        const TBoxMapping Edges = AxesBox(Results, Options.Box);
+        const TBoxMapping Edges = AxesBox(Box, Options.Box);
         for (const double X : {Edges.X.From, Edges.X.To})
             for (const double Y : {Edges.Y.From, Edges.Y.To})
                 for (const double Z : {Edges.Z.From, Edges.Z.To})

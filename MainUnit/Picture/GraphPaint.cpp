@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <mutex>
 #include <vector>
 
 namespace MainUnit {
@@ -55,27 +54,44 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
 {
     Context.Projector = Proc3D::MakeProjector(View);
     Context.Screen = Proc3D::MakeScreen(Context.Projector, Picture.Width, Picture.Height);
+    // The box that holds every point drawn: the cube, or the result box
+    // with the height 0 of undefined points.
+    if (Style.Box != nullptr) {
+        const double Half = Style.Box->Half;
+        Proc3D::BoundScreenMargin(Context.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
+    } else {
+        Proc3D::BoundScreenMargin(
+            Context.Screen,
+            {Results.XIntervalFrom, std::fmin(Results.YIntervalFrom, 0.0), Results.ZIntervalFrom},
+            {Results.XIntervalTo, std::fmax(Results.YIntervalTo, 0.0), Results.ZIntervalTo});
+    }
     for (uint32_t I = 0; I < Context.Ramp.size(); ++I)
         Context.Ramp[I] = Proc3D::HeightColor(I);
     Context.Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
     Context.ScaleEstimate = static_cast<double>(Context.Scale);
     Context.Range = TDepthRange{};
     if (DepthBuffer != nullptr) {
-        ClearDepthBuffer(*DepthBuffer);
-        Context.Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
+        // Not Style.Box ? CubeCorners(...) : Results, which would copy the
+        // result set into a temporary.
+        Context.Range = Style.Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Style.Box))
+                                             : CalcDepthRange(View.Camera, Results);
         Context.DepthScreen = MakeDepthScreen(Context.Range);
     }
 }
 
 // Where a point lands and how far it is, known before the order of the
 // points matters; its colour is worked out only once it is drawn.
+// Every field is set by PlaceDot before it is read (the depth fields only
+// with the depth buffer): left without initial values, which would cost a
+// store each for every point.
 struct TDot {
-    int32_t X = 0;
-    int32_t Y = 0;
-    bool Undefined = false;
-    float Depth = 0;       // the value its depth entry would record
-    double Distance = -1;  // the double estimate of its distance; -1: take the exact one
-    Proc3D::TPoint3D Place{};
+    int32_t X;
+    int32_t Y;
+    bool Undefined;
+    float Depth;      // the value its depth entry would record
+    bool Below;       // whether its distance lies below Depth
+    double Distance;  // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place;
 };
 
 struct TPaintJob {
@@ -114,20 +130,25 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
         }
     }
     if (!UseDepth) return true;
-    const Proc3D::TPoint3D& Eye = Context.Projector.Camera;
+    // The screen's copy of the camera: the same differences as its sight
+    // line, which the compiler can then reuse.
+    const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
     const Proc3D::TPoint3D& Place = Dot.Place;
     const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
     Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
-    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth)) {
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
         Dot.Distance = -1;
-        Dot.Depth = DepthEntryValue(Proc3D::DistanceBetween(Place, Eye));
+        const long double Exact = Proc3D::DistanceBetween(Place, Eye);
+        Dot.Depth = DepthEntryValue(Exact);
+        Dot.Below = Exact < Dot.Depth;
     }
     return true;
 }
 
 // The colour of a dot that is drawn: by height (white when undefined), and
 // darkened by its distance when the depth buffer is used.
-uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& Dot, bool UseDepth)
+[[gnu::always_inline]] inline uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                                const TDot& Dot, bool UseDepth)
 {
     const TPaintContext& Context = Job.Context;
     uint32_t Color = Job.Style.Undefined;
@@ -146,82 +167,80 @@ uint32_t DotColor(const TPaintJob& Job, const Proc3D::TPoint3D& P, const TDot& D
     return Proc3D::ShadeColor(Color, Factor);
 }
 
+// No colour has a top byte: this marks a pixel the second half left alone,
+// and BelowMark one whose point lies below its depth entry.
+constexpr uint32_t Untouched = 0xFF000000u;
+constexpr uint32_t BelowMark = 0x01000000u;
+constexpr uint32_t ColorBits = 0x00FFFFFFu;
+
+// Depths from here on are too large for the halves to be combined by their
+// entries alone (the entry of a distance beyond the largest one stored is
+// not its rounding).
+constexpr float HugeDepth = 1e38f;
+
+// The depth test of a dot at its pixel's Entry.
+inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
+{
+    if (Dot.Depth < MaxStoredDepth) return DepthTestAndStoreEntry(Entry, Dot.Depth, Dot.Below);
+    return DepthTestAndStoreDistance(
+        Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
+}
+
+// What a half of a split loop does beyond painting, with the depth buffer:
+// it stops at a point that makes the halves unmergeable, and the second half
+// marks each pixel drawn with BelowMark when its point lies below its entry.
+struct THalfDuty {
+    bool Split = false;
+    bool MarkBelow = false;
+};
+
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
-// depth of 0, the value that also means "nothing drawn yet".
+// depth of 0, the value that also means "nothing drawn yet", or a huge one.
 template <bool Boxed>
 bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                  TDepthBuffer* Depth)
+                  TDepthBuffer* Depth, THalfDuty Duty)
 {
     const bool UseDepth = Depth != nullptr;
-    bool ZeroDepth = false;
+    bool Unmergeable = false;
     for (size_t I = First; I < Last; ++I) {
         const Proc3D::TPoint3D& P = Job.Results.Points[I];
         TDot Dot;
         if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) continue;
-        if (UseDepth) {
-            ZeroDepth |= Dot.Depth == 0.0f;
-            if (!DepthTestAndStoreValue(*Depth, Dot.X, Dot.Y, Dot.Depth)) continue;
-        }
         const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
                              static_cast<size_t>(Dot.X);
-        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth);
+        uint32_t Mark = 0;
+        if (UseDepth) {
+            if (Dot.Depth == 0.0f || Dot.Depth >= HugeDepth) {
+                Unmergeable = true;
+                if (Duty.Split) break;
+            }
+            float& Entry =
+                Depth->Depths[static_cast<size_t>(Dot.X) * static_cast<size_t>(Depth->Height) +
+                              static_cast<size_t>(Dot.Y)];
+            if (!DotDepthTest(Job, Dot, Entry)) continue;
+            if (Duty.MarkBelow && Dot.Below) Mark = BelowMark;
+        }
+        Picture.Pixels[Pixel] = DotColor(Job, P, Dot, UseDepth) | Mark;
         if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     }
-    return ZeroDepth;
+    return Unmergeable;
 }
 
 bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth)
+                TDepthBuffer* Depth, THalfDuty Duty = {})
 {
-    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth)
-                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth);
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
 }
 
-// All points on the calling thread, one after the other.
+// All points on the calling thread, one after the other, into buffers it
+// clears first.
 void PaintInOrder(const TPaintJob& Job, size_t Count)
 {
+    if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
+    ClearPointRecord(Job.Picture);
     PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
-}
-
-// No colour has a top byte: this marks a pixel the second half left alone.
-constexpr uint32_t Untouched = 0xFF000000u;
-
-// Everything the second half of the points paints into, kept apart from the
-// first half's picture and depth buffer until both are done.
-struct TSecondHalf {
-    std::vector<uint32_t> Pixels;
-    std::vector<int32_t> Indexes;  // only when the picture records its points; unset
-                                   // where Pixels holds Untouched
-    TDepthBuffer Depth;
-    std::vector<uint32_t> Saved;  // the picture as it was, should the halves not combine
-};
-
-// The second half's memory is kept from one repaint to the next: fresh
-// memory for a large picture costs a page fault every few kilobytes, more
-// than painting into it. Two pictures of different sizes painted in turn
-// (the window's and a large view's) each keep their own; a repaint that
-// finds the memory in use makes its own.
-struct TSecondHalfCache {
-    std::mutex Lock;
-    TSecondHalf Slots[2];
-    size_t LastUsed = 0;
-
-    // The slot last used for Size pixels, else the one not used last.
-    TSecondHalf& SlotFor(size_t Size)
-    {
-        size_t Slot = 1 - LastUsed;
-        for (size_t I = 0; I < 2; ++I)
-            if (Slots[I].Pixels.size() == Size) Slot = I;
-        LastUsed = Slot;
-        return Slots[Slot];
-    }
-};
-
-TSecondHalfCache& SecondHalfCache()
-{
-    static TSecondHalfCache Cache;
-    return Cache;
 }
 
 // Buffer with Size entries, in the memory it had unless that is more than
@@ -233,17 +252,17 @@ template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
     return Buffer.data();
 }
 
-bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
+// Sizes the second half's buffers; each thread fills its own later.
+bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
 {
     const TPixelArray& P = Job.Picture;
     const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
     try {
-        std::fill_n(Resized(Second.Pixels, Size), Size, Untouched);
-        // Read only where the second half drew, which sets them: not cleared.
+        Resized(Second.Pixels, Size);
+        // Read only where the second half drew, which sets them: never cleared.
         if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
         if (Job.DepthBuffer != nullptr) {
-            std::copy_n(P.Pixels, Size, Resized(Second.Saved, Size));
-            std::fill_n(Resized(Second.Depth.Depths, Size), Size, 0.0f);
+            Resized(Second.Depth.Depths, Size);
             Second.Depth.Width = P.Width;
             Second.Depth.Height = P.Height;
         }
@@ -253,16 +272,20 @@ bool PrepareSecondHalf(const TPaintJob& Job, TSecondHalf& Second) noexcept
     return true;
 }
 
-// Puts the second half over the first as painting it afterwards would have:
-// without the depth buffer every pixel it drew wins; with it, its nearest
-// point wins where nearer than the first half's (ties go to the earlier,
-// first half). This holds as long as no point recorded a depth of 0.
-void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
+// Puts pixels or, with the depth buffer, columns First .. Last - 1 of the
+// second half over the first as painting it afterwards would have: without
+// the depth buffer every pixel it drew wins; with it, the point it left on a
+// pixel wins where its distance lies below the first half's entry. Its entry
+// decides that unless both entries are equal; then the distance lies below
+// exactly when it lies below its own entry (BelowMark), since any later
+// point of the second half that its painting let through would have passed
+// the first half's entry too. This holds as long as no point recorded a
+// depth of 0 or a huge one.
+void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
 {
     const TPixelArray& P = Job.Picture;
-    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
     if (Job.DepthBuffer == nullptr) {
-        for (size_t I = 0; I < Width * Height; ++I) {
+        for (size_t I = First; I < Last; ++I) {
             if (Second.Pixels[I] == Untouched) continue;
             P.Pixels[I] = Second.Pixels[I];
             if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
@@ -271,51 +294,72 @@ void CombineHalves(const TPaintJob& Job, const TSecondHalf& Second)
     }
     // Column by column, as the depth entries run; a pixel the second half
     // did not draw has a depth entry of 0 there.
-    float* First = Job.DepthBuffer->Depths.data();
+    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
+    float* Earlier = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t X = 0; X < Width; ++X) {
+    for (size_t X = First; X < Last; ++X) {
         for (size_t Y = 0; Y < Height; ++Y) {
             const size_t Entry = X * Height + Y;
-            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
-                continue;
-            First[Entry] = Later[Entry];
             const size_t Pixel = Y * Width + X;
-            P.Pixels[Pixel] = Second.Pixels[Pixel];
+            if (Later[Entry] == 0.0f ||
+                (Earlier[Entry] != 0.0f &&
+                 !(Later[Entry] < Earlier[Entry] ||
+                   (Later[Entry] == Earlier[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
+                continue;
+            Earlier[Entry] = Later[Entry];
+            P.Pixels[Pixel] = Second.Pixels[Pixel] & ColorBits;
             if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
     }
 }
 
-// The first half of the points straight into the picture, the second half
-// into a picture and depth buffer of its own (on a second thread, both at
-// the same time), then the second put over the first. False, with the
-// picture as it was, when Cores keep the loop on one thread, no memory is to
-// be had, or a depth of 0 turned up.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
+// One half of the points, after clearing the buffers that half paints into:
+// the first half straight into the picture, the second into the scratch.
+// True when the halves cannot be combined.
+bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
 {
-    if (!SplitOverTwoCores(Count, Cores)) return false;
-    TSecondHalfCache& Cache = SecondHalfCache();
-    const std::unique_lock Lock(Cache.Lock, std::try_to_lock);
-    TSecondHalf Own;
-    TSecondHalf& Second = Lock.owns_lock() ? Cache.SlotFor(static_cast<size_t>(Job.Picture.Width) *
-                                                           static_cast<size_t>(Job.Picture.Height))
-                                           : Own;
-    if (!PrepareSecondHalf(Job, Second)) return false;
-    const TPixelArray Scratch{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
-                              Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    TDepthBuffer* const ScratchDepth = Job.DepthBuffer != nullptr ? &Second.Depth : nullptr;
-    bool Zero[2] = {false, false};
-    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
-        Zero[Part] = Part == 0 ? PaintRange(Job, First, Last, Job.Picture, Job.DepthBuffer)
-                               : PaintRange(Job, First, Last, Scratch, ScratchDepth);
-    });
-    if (Zero[0] || Zero[1]) {
-        std::copy(Second.Saved.begin(), Second.Saved.end(), Job.Picture.Pixels);
-        ClearDepthBuffer(*Job.DepthBuffer);
-        ClearPointRecord(Job.Picture);
-        return false;
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    if (Part == 0) {
+        if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
+        ClearPointRecord(P);
+        return PaintRange(Job, First, Last, P, Job.DepthBuffer, {true, false});
     }
-    CombineHalves(Job, Second);
+    std::fill_n(Second.Pixels.data(), Size, Untouched);
+    TDepthBuffer* Depth = nullptr;
+    if (Job.DepthBuffer != nullptr) {
+        ClearDepthBuffer(Second.Depth);
+        Depth = &Second.Depth;
+    }
+    const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
+                              P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
+    return PaintRange(Job, First, Last, Scratch, Depth, {true, true});
+}
+
+// The first half of the points into the picture, the second half into a
+// picture and depth buffer of its own (on a second thread, both at the same
+// time), then the second put over the first, each thread combining half of
+// it. False, with the picture as it was, when Cores keep the loop on one
+// thread, no memory is to be had, or the halves cannot be combined.
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
+                     TPaintScratch& Second) noexcept
+{
+    if (!SplitOverTwoCores(Count, Cores) || !SizeSecondHalf(Job, Second)) return false;
+    bool Unmergeable[2] = {false, false};
+    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
+        Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
+    });
+    // The loop in order then paints again every pixel the first half drew
+    // (it paints those points first, into the same empty buffers), so
+    // nothing of the first half's pixels needs to be kept.
+    if (Unmergeable[0] || Unmergeable[1]) return false;
+    const TPixelArray& P = Job.Picture;
+    const size_t Parts = Job.DepthBuffer != nullptr
+                             ? static_cast<size_t>(P.Width)
+                             : static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    RunInTwoHalves(Parts, true, [&](size_t First, size_t Last, int) noexcept {
+        CombineHalves(Job, Second, First, Last);
+    });
     return true;
 }
 
@@ -323,16 +367,17 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores) noexcept
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                TCores Cores, const TPointStyle& Style)
+                TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
-    ClearPointRecord(Picture);
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
-    if (!PaintOnTwoCores(Job, Count, Cores)) PaintInOrder(Job, Count);
+    TPaintScratch Own;
+    if (!PaintOnTwoCores(Job, Count, Cores, Scratch != nullptr ? *Scratch : Own))
+        PaintInOrder(Job, Count);
     return true;
 }
 

@@ -1,14 +1,15 @@
 // The point loop of a repaint: every result point as one pixel, coloured by
 // height, optionally hidden and darkened by the depth buffer, into a
 // true-colour picture held as Width x Height colours 0x00BBGGRR, row by row
-// (pixel (x, y) at index y * Width + x). The window fills the picture black,
-// calls this, and draws the axes sketch itself.
+// (pixel (x, y) at index y * Width + x). The picture step (PicturePaint.h)
+// fills the picture with its background and calls this.
 #pragma once
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Cores.h"
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/PaintScratch.h"
 #include "MainUnit/Picture/PictureOptions.h"
 #include "Proc3D/Proc3D.h"
 
@@ -80,10 +81,12 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color);
 // and each pixel drawn records the index of its point. False, painting
 // nothing, when the picture has no pixels or the depth buffer a different
 // size. Cores choose the threads of the loop (the picture is the same either
-// way).
+// way); a split loop paints into Scratch, or without one into memory of its
+// own that it gives back at once.
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
-                TCores Cores = TCores::Machine, const TPointStyle& Style = {});
+                TCores Cores = TCores::Machine, const TPointStyle& Style = {},
+                TPaintScratch* Scratch = nullptr);
 
 // The same picture, painted point by point through ProjectPoint and the
 // depth buffer's test with nothing prepared ahead: the reference that the

@@ -17,7 +17,8 @@ bool PaintGraphReference(const TResultSet& Results, const Proc3D::TViewPlane& Vi
     TDepthRange Range;
     if (DepthBuffer != nullptr) {
         ClearDepthBuffer(*DepthBuffer);
-        Range = CalcDepthRange(View.Camera, Style.Box ? CubeCorners(*Style.Box) : Results);
+        Range = Style.Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Style.Box))
+                                     : CalcDepthRange(View.Camera, Results);
     }
     const long double Scale = HeightScale(Results.YIntervalFrom, Results.YIntervalTo);
     const size_t Count =

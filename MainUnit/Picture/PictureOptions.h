@@ -17,6 +17,10 @@ struct TPictureOptions {
     bool LightBackground = false;      // white picture, dark sketch and legend text
     bool FitAfterCalculation = false;  // the fit of a double-click after every calculation
     TLegendChoice Legend = TLegendChoice::Panel;  // of written pictures and the large view
+    // The graph as a filled surface through a depth buffer of its own, and
+    // that surface shaded by a light beside the camera.
+    bool Surface = false;
+    bool Light = false;
 };
 
 // Colours 0x00BBGGRR of what changes with the background.

@@ -1,6 +1,7 @@
 #include "MainUnit/Picture/PicturePaint.h"
 
 #include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/SurfacePaint.h"
 
 namespace MainUnit {
 
@@ -17,15 +18,19 @@ TRefusal PlanPicture(const TPictureRequest& Request, TPicturePlan& Plan)
 
 TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                              const TPixelArray& Picture, TDepthBuffer& DepthBuffer,
-                             const TAxesStyle& Axes)
+                             const TAxesStyle& Axes, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     FillPicture(Picture, BackgroundColor(Options));
     TPaintedPicture Painted;
     if (Request.Results == nullptr) return Painted;
-    Painted.Painted = PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
-                                 Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine,
-                                 PointStyleFor(Options, Plan.Box));
+    const TPointStyle Style = PointStyleFor(Options, Plan.Box);
+    Painted.Painted =
+        Options.Surface
+            ? PaintSurfaceOfRequest(Request, Plan.ViewPlane, Style, Picture, DepthBuffer)
+            : PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
+                         Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine, Style,
+                         Scratch);
     if (Options.Ticks && Axes.Measure)
         Painted.Axes = LayOutBoxAxes(Plan.ViewPlane, AxesBox(Plan.Box, Options.Box), Picture.Width,
                                      Picture.Height, Axes.Measure, Axes.TickLength, Axes.Gap);

@@ -42,7 +42,8 @@ struct TAxesStyle {
 // set paints its points as the plan sees them (through DepthBuffer, of
 // PrepareDepthBuffer, when the request asks for it; into Picture.Indexes when
 // given) and, when the request asks for the axes with values and Axes can
-// measure, returns their lines and labels for the caller to draw. Painted is
+// measure, returns their lines and labels for the caller to draw. Scratch,
+// when given, is the memory the point loop keeps between repaints. Painted is
 // false when no point could be painted (no result set, no pixels).
 struct TPaintedPicture {
     bool Painted = false;
@@ -50,7 +51,7 @@ struct TPaintedPicture {
 };
 TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                              const TPixelArray& Picture, TDepthBuffer& DepthBuffer,
-                             const TAxesStyle& Axes = {});
+                             const TAxesStyle& Axes = {}, TPaintScratch* Scratch = nullptr);
 
 // The result box the axes sketch shows: the result set's own intervals and
 // radius, or with the box the plan's cube (its base about the origin, its

@@ -26,12 +26,19 @@ struct TPictureRequest {
     int32_t Height = GraphHeight;
 };
 
+// Whether the painting needs a depth buffer: the surface always does.
+inline bool NeedsDepthBuffer(const TPictureRequest& Request)
+{
+    return Request.UseDepthBuffer || Request.Options.Surface;
+}
+
 // Makes the depth buffer a request asks for, of its size; true when none is
 // asked for. Made before anything is painted, so that a refusal changes
 // nothing.
 inline bool PrepareDepthBuffer(const TPictureRequest& Request, TDepthBuffer& DepthBuffer)
 {
-    return !Request.UseDepthBuffer || CreateDepthBuffer(Request.Width, Request.Height, DepthBuffer);
+    return !NeedsDepthBuffer(Request) ||
+           CreateDepthBuffer(Request.Width, Request.Height, DepthBuffer);
 }
 
 }  // namespace MainUnit

@@ -15,6 +15,16 @@ TStatusText ColumnStatus(const SolveExp::TReading& Reading)
     return Status;
 }
 
+// The warning that the usual rules read the text otherwise, with the way in
+// that adds the brackets.
+TStatusText PriorityWarning(const SolveExp::TReading& Reading, const std::string& Remedy)
+{
+    const std::string Text =
+        "Read as " + Reading.Text + ", not " + Reading.UsualText + ": " + Remedy;
+    return {Text, Text + " (the four operators have equal priority and work from left to right)",
+            true};
+}
+
 }  // namespace
 
 std::string ReasonWithHint(const std::string& Reason, const std::string& Hint)
@@ -33,14 +43,19 @@ TStatusText TypingStatus(std::string_view Expression)
     if (Reading.PriorityMatters) {
         // The expressions go to the tooltip: the status line has room for
         // the warning and the remedy only.
-        return {"Priority differs: Ctrl+B adds brackets",
-                "Read as " + Reading.Text + ", not " + Reading.UsualText +
-                    ": Ctrl+B adds brackets (the four operators have equal priority and work "
-                    "from left to right)",
-                true};
+        TStatusText Warning = PriorityWarning(Reading, "Ctrl+B adds brackets");
+        Warning.Text = "Priority differs: Ctrl+B adds brackets";
+        return Warning;
     }
     if (Reading.Text != WithoutBlanks) return {"Read as: " + Reading.Text, {}, false};
     return {};
+}
+
+std::string CommandLinePriorityWarning(std::string_view Expression)
+{
+    const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
+    if (!Reading.WellFormed || !Reading.PriorityMatters) return {};
+    return PriorityWarning(Reading, "--usual-priority adds brackets").Detail;
 }
 
 TStatusText SyntaxRefusalStatus(std::string_view Expression)

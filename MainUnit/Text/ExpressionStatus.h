@@ -21,6 +21,10 @@ struct TStatusText {
 // for a text read as typed or a field without any character but blanks.
 TStatusText TypingStatus(std::string_view Expression);
 
+// The same warning for the command line, whole, naming --usual-priority;
+// empty when there is nothing to warn of.
+std::string CommandLinePriorityWarning(std::string_view Expression);
+
 // After the syntax-error refusal of a calculation: "Column N: reason". The
 // refusal also comes when the value at X = Z = 1 happens to be the number
 // reserved for a syntax error; the text then says so.

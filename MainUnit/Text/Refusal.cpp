@@ -15,8 +15,13 @@ struct TRefusalText {
     TRefusal Refusal;
     const char* Text;  // each '#' is replaced by the next figure
     TRefusalFigures Figures = {};
-    bool Given = false;  // the figures are the caller's, of the moment
 };
+
+// The refusals whose figures are the caller's, of the moment.
+constexpr bool FiguresGiven(TRefusal Refusal)
+{
+    return Refusal == TRefusal::Distance || Refusal == TRefusal::PickOutside;
+}
 
 // Indexed by the code: the entry of each code stands at its place.
 constexpr TRefusalText Texts[] = {
@@ -51,9 +56,7 @@ constexpr TRefusalText Texts[] = {
     {TRefusal::Zoom, "'Zoom' must be valid real number greater than 0."},
     {TRefusal::Distance,
      "'Distance' must be greater than # (for these function settings) to prevent the graph from "
-     "deformations. To set it to the minimal possible value use 'Min->' button.",
-     {},
-     true},
+     "deformations. To set it to the minimal possible value use 'Min->' button."},
     {TRefusal::ViewPlane, "ViewPlane calculation error."},
     {TRefusal::ViewBeyondPrecision,
      "The graph cannot be drawn: 'Zoom' is too small (or too large) against 'Distance' for the "
@@ -72,7 +75,7 @@ constexpr TRefusalText Texts[] = {
      {SmallestPictureWidth, SmallestPictureHeight, LargestPictureWidth, LargestPictureHeight}},
     {TRefusal::BackgroundOption, "'--background' must be black or white."},
     {TRefusal::PickOption, "'--pick' must be two whole numbers PX,PY."},
-    {TRefusal::PickOutside, "'--pick' #,# lies outside the # x # picture.", {}, true},
+    {TRefusal::PickOutside, "'--pick' #,# lies outside the # x # picture."},
     {TRefusal::PickPicture, "The picture for '--pick' cannot be made."},
     {TRefusal::LegendOption, "'--legend' must be panel, bar or none."},
 };
@@ -99,7 +102,7 @@ std::string RefusalMessage(TRefusal Refusal, const TRefusalFigures& Given)
     const auto Code = static_cast<std::size_t>(Refusal);
     if (Code >= std::size(Texts)) return {};
     const TRefusalText& Entry = Texts[Code];
-    const TRefusalFigures& Figures = Entry.Given ? Given : Entry.Figures;
+    const TRefusalFigures& Figures = FiguresGiven(Refusal) ? Given : Entry.Figures;
     std::string Message;
     std::size_t Next = 0;
     for (const char* Letter = Entry.Text; *Letter != '\0'; ++Letter) {

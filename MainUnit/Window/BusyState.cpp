@@ -7,14 +7,14 @@ namespace MainUnit {
 TBusyState::TBusyState(TMainForm& BusyForm, const char* Status) : Form(BusyForm)
 {
     Form.DisableControls();
-    Form.SetStatus(Status);
+    Form.Status.Set(Status);
     Form.RedrawNow();
 }
 
 TBusyState::~TBusyState()
 {
     Form.EnableControls();
-    Form.ShowRestingStatus();
+    Form.Status.ShowResting();
     Form.RedrawNow();
 }
 

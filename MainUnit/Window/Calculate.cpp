@@ -32,10 +32,11 @@ void SetFieldText(QLineEdit* Edit, const std::string& Text)
 void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
 {
     ShowRefusal(Outcome.Refusal);
-    if (Outcome.Refusal == TRefusal::SyntaxError) ShowSyntaxRefusalStatus();
+    if (Outcome.Refusal == TRefusal::SyntaxError) Status.ShowSyntaxRefusal();
     // A calculation that ends after the old set was given up leaves no set.
     // The old graph is still on screen while the box is open.
     if (Outcome.SetReplaced) {
+        Status.GridNote.clear();
         ReleasePoints(Results);
         ClearImages();
         UpdateLegend(nullptr);
@@ -43,8 +44,6 @@ void TMainForm::ReportCalculationRefusal(const TCalculationOutcome& Outcome)
 }
 
 void TMainForm::CalculateResultsButtonClick() { Calculate(true); }
-
-void TMainForm::CalculateWithoutAnnouncement() { Calculate(false); }
 
 void TMainForm::Calculate(bool Announce)
 {
@@ -66,37 +65,22 @@ void TMainForm::Calculate(bool Announce)
         const TBusyState Busy(*this, StatusCalculating);
         Outcome = RunCalculation(Plan, FieldText(DistanceEdit), Results);
         if (!Outcome.NewDistance.empty()) SetFieldText(DistanceEdit, Outcome.NewDistance);
+        // The new set's, for the status line when the busy time ends.
+        Status.GridNote = Outcome.GridNote;
     }
     if (Outcome.Refusal != TRefusal::None) {
         ReportCalculationRefusal(Outcome);
         return;
     }
 
-    ResultExpression = Plan.Settings.Expression.data();
+    Export.Expression = Plan.Settings.Expression.data();
     if (Announce) ShowMessage(TMessageKind::mkInformation, MsgCalculated);
-    if (PictureOptions.FitAfterCalculation) FitZoomField();
+    if (PictureOptions.FitAfterCalculation) View.FitZoomField();
     RepaintGraph();
     UpdateLegend(Plan.Settings.Expression.data());
     // Heights out of all proportion to the width: the box is suggested
     // until the next action writes the status line.
-    if (!PictureOptions.Box && StatusLabel->text().isEmpty()) SetStatus(BoxSuggestion(Results));
-}
-
-void TMainForm::FitZoomField()
-{
-    TViewSettings View;
-    if (CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), ViewRadius(), View) != TRefusal::None)
-        return;
-    const TViewTexts Texts = FitTexts(View);
-    if (!Texts.Zoom.empty()) SetFieldText(ZoomEdit, Texts.Zoom);
-}
-
-void TMainForm::CorrectDistanceField()
-{
-    // As the calculation corrects it, for the radius of the current choices.
-    const std::string Corrected = CorrectedDistanceText(FieldText(DistanceEdit), ViewRadius());
-    if (!Corrected.empty()) SetFieldText(DistanceEdit, Corrected);
+    if (!PictureOptions.Box && StatusLabel->text().isEmpty()) Status.Set(BoxSuggestion(Results));
 }
 
 }  // namespace MainUnit

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Text/ArgumentText.h"
 #include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Text/StartTexts.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Clock.h"
 #include "Platform/Memory.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -37,51 +40,104 @@ constexpr int ExitUnwritable = 1;
 struct TOptionSpec {
     const char* Name;
     const char* ValueName;
-    const char* Description;
+    std::string Description;
 };
 
-constexpr TOptionSpec OptionSpecs[] = {
-    {"function", "EXPR", "the function Y = F(X, Z)"},
-    {"x", "FROM:TO", "X interval (default -10.0:10.0)"},
-    {"y", "FROM:TO", "Y interval shown (default: every result)"},
-    {"z", "FROM:TO", "Z interval (default -10.0:10.0)"},
-    {"points", "N", "number of points to show (default 5000)"},
-    {"order", "square|random", "order of the points (default square)"},
-    {"seed", "N", "seed of the random order (default: the clock)"},
-    {"hor-angle", "A", "horizontal angle in radians (default 0)"},
-    {"ver-angle", "A", "vertical angle in radians (default 0)"},
-    {"distance", "D", "camera distance (default: as the calculation sets it)"},
-    {"zoom", "Z", "zoom (default 100)"},
-    {"zbuffer", nullptr, "use the Z-buffer"},
-    {"hide-undefined", nullptr, "do not show undefined results"},
-    {"outline", nullptr, "3D outline axises"},
-    {"fit", nullptr, "zoom so that the drawn points fill the picture"},
-    {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
-    {"ticks", nullptr, "draw the box's edges with values and axis names"},
-    {"background", "black|white", "background of the picture (default black)"},
-    {"size", "WxH", "size of the picture written, 64x64 to 7680x4320 (default: the graph 505x404)"},
-    {"legend", "panel|bar|none",
-     "beside the graph: sketch and legend below, colour bar at its right, or none (default panel)"},
-    {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
-    {"usual-priority", nullptr,
-     "read --function by the usual rules (* and / before + and -) and add the brackets"},
-    {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
-    {"explain", "EXPR", "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
-    {"help", nullptr, "show this help"},
-    {"version", nullptr, "show the version"}};
+std::string Pixels(int32_t Width, int32_t Height)
+{
+    return std::to_string(Width) + "x" + std::to_string(Height);
+}
+
+std::vector<TOptionSpec> OptionSpecs()
+{
+    const std::string Interval =
+        std::string(StartText::IntervalFrom) + ":" + StartText::IntervalTo + ")";
+    return {{"function", "EXPR", "the function Y = F(X, Z)"},
+            {"x", "FROM:TO", "X interval (default " + Interval},
+            {"y", "FROM:TO", "Y interval shown (default: every result)"},
+            {"z", "FROM:TO", "Z interval (default " + Interval},
+            {"points", "N",
+             std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
+            {"order", "square|random", "order of the points (default square)"},
+            {"seed", "N", "seed of the random order (default: the clock)"},
+            {"hor-angle", "A",
+             std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
+            {"ver-angle", "A",
+             std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
+            {"distance", "D", "camera distance (default: as the calculation sets it)"},
+            {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
+            {"zbuffer", nullptr, "use the Z-buffer"},
+            {"hide-undefined", nullptr, "do not show undefined results"},
+            {"outline", nullptr, "3D outline axises"},
+            {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+            {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+            {"ticks", nullptr, "draw the box's edges with values and axis names"},
+            {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
+            {"light", nullptr, "shade the surface by a light beside the camera"},
+            {"background", "black|white", "background of the picture (default black)"},
+            {"size", "WxH",
+             "size of the picture written, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
+                 " to " + Pixels(LargestPictureWidth, LargestPictureHeight) +
+                 " (default: the graph " + Pixels(GraphWidth, GraphHeight) + ")"},
+            {"legend", "panel|bar|none",
+             "beside the graph: sketch and legend below, colour bar at its right, or none "
+             "(default panel)"},
+            {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+            {"usual-priority", nullptr,
+             "read --function by the usual rules (* and / before + and -) and add the brackets"},
+            {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
+            {"explain", "EXPR",
+             "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
+            {"help", nullptr, "show this help"},
+            {"version", nullptr, "show the version"}};
+}
 
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }
 
-std::string Latin(const QString& Text) { return Text.toLatin1().toStdString(); }
+// The text of an option value as the fields hold it, one byte a character;
+// a byte that is not UTF-8 comes back as itself, so that a refusal can name
+// its code.
+std::string Latin(const QString& Text)
+{
+    std::string Bytes;
+    for (const QChar C : Text) {
+        const char16_t Code = C.unicode();
+        const bool Escaped = Code >= 0xDC80 && Code <= 0xDCFF;  // see DecodeArgument
+        Bytes += Code < 0x100 ? static_cast<char>(Code)
+                 : Escaped    ? static_cast<char>(Code - 0xDC00)
+                              : '?';
+    }
+    return Bytes;
+}
+
+// Writes Text to standard output, every write checked: a full disk or a
+// closed output is reported, not taken for success.
+bool PrintOutput(const std::string& Text)
+{
+    std::string Reason;
+    if (WriteToDescriptor(
+            1, [&Text](const TChunkWriter& Write) { return Write(Text.data(), Text.size()); },
+            Reason))
+        return true;
+    PrintError(CannotWriteStandardOutputMessage(Reason));
+    return false;
+}
+
+// "--output -" (or "-.png", "-.csv"): the file goes to standard output.
+bool IsStandardOutput(const QString& Output)
+{
+    return !Output.contains(QLatin1Char('/')) &&
+           QFileInfo(Output).completeBaseName() == QLatin1String("-");
+}
 
 // The bytes of an argument as the program was given them.
 std::string Bytes(const QString& Argument) { return EncodeArgument(Argument.toStdU16String()); }
 
 void AddOptions(QCommandLineParser& Parser)
 {
-    for (const TOptionSpec& Spec : OptionSpecs) {
+    for (const TOptionSpec& Spec : OptionSpecs()) {
         QCommandLineOption Option(QString::fromLatin1(Spec.Name),
-                                  QString::fromLatin1(Spec.Description));
+                                  QString::fromStdString(Spec.Description));
         if (Spec.ValueName) Option.setValueName(QString::fromLatin1(Spec.ValueName));
         Parser.addOption(Option);
     }
@@ -94,16 +150,17 @@ std::string HelpText()
     std::string Text = "Usage: tessel [options]\n"
                        "Draws Y = F(X, Z) as a cloud of points seen in perspective.\n\n"
                        "Options:\n";
+    const std::vector<TOptionSpec> Specs = OptionSpecs();
     std::vector<std::string> Heads;
     std::size_t Widest = 0;
-    for (const TOptionSpec& Spec : OptionSpecs) {
+    for (const TOptionSpec& Spec : Specs) {
         Heads.push_back(std::string("  --") + Spec.Name +
                         (Spec.ValueName ? std::string(" <") + Spec.ValueName + ">" : ""));
         Widest = std::max(Widest, Heads.back().size());
     }
     for (std::size_t I = 0; I < Heads.size(); ++I)
-        Text += Heads[I] + std::string(Widest + 2 - Heads[I].size(), ' ') +
-                OptionSpecs[I].Description + "\n";
+        Text +=
+            Heads[I] + std::string(Widest + 2 - Heads[I].size(), ' ') + Specs[I].Description + "\n";
     return Text;
 }
 
@@ -187,17 +244,21 @@ void ReadSwitches(const QCommandLineParser& Parser, TCommandLine& Line)
     S.ZBuffer = Parser.isSet(QStringLiteral("zbuffer"));
     S.ShowUndefined = !Parser.isSet(QStringLiteral("hide-undefined"));
     S.Outline3D = Parser.isSet(QStringLiteral("outline"));
-    S.Fit = Parser.isSet(QStringLiteral("fit"));
+    S.Options.FitAfterCalculation = Parser.isSet(QStringLiteral("fit"));
     S.UsualPriority = Parser.isSet(QStringLiteral("usual-priority"));
     S.Options.Box = Parser.isSet(QStringLiteral("box"));
     S.Options.Ticks = Parser.isSet(QStringLiteral("ticks"));
+    S.Options.Surface = Parser.isSet(QStringLiteral("surface"));
+    S.Options.Light = Parser.isSet(QStringLiteral("light"));
 }
 
 TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 {
     if (!Parser.isSet(QStringLiteral("output"))) return TRefusal::None;
     Line.Output = Parser.value(QStringLiteral("output"));
-    const QString Suffix = QFileInfo(Line.Output).suffix().toLower();
+    const QString Suffix = Line.Output == QLatin1String("-")
+                               ? QStringLiteral("png")
+                               : QFileInfo(Line.Output).suffix().toLower();
     if (Suffix != QLatin1String("png") && Suffix != QLatin1String("csv"))
         return TRefusal::OutputOption;
     Line.Settings.Output =
@@ -206,28 +267,28 @@ TRefusal ReadOutput(const QCommandLineParser& Parser, TCommandLine& Line)
 }
 
 // With --usual-priority the function is replaced by the text that means
-// here what the usual rules make of it; -1 to go on, or the exit status.
-int ApplyUsualPriority(TCommandLine& Line)
+// here what the usual rules make of it; nothing to go on, or the exit status.
+std::optional<int> ApplyUsualPriority(TCommandLine& Line)
 {
     TCommandLineSettings& S = Line.Settings;
-    if (!S.UsualPriority || !Line.FunctionGiven) return -1;
+    if (!S.UsualPriority || !Line.FunctionGiven) return std::nullopt;
     const TUsualRewrite Rewrite = RewriteForUsualPriority(S.Function);
     if (Rewrite.Text.empty()) {
         PrintError(Rewrite.ConsoleRefusal);
         return ExitRefused;
     }
     S.Function = Rewrite.Text;
-    return -1;
-}
-
-bool IsPng(const QString& Path)
-{
-    return QFileInfo(Path).suffix().toLower() == QLatin1String("png");
+    return std::nullopt;
 }
 
 int WriteOutput(const QString& Output, const TFileContent& Content)
 {
     std::string Reason;
+    if (IsStandardOutput(Output)) {
+        if (WriteToDescriptor(1, Content, Reason)) return 0;
+        PrintError(CannotWriteStandardOutputMessage(Reason));
+        return ExitUnwritable;
+    }
     if (WriteFileAtomically(Bytes(Output), Content, Reason)) return 0;
     PrintError(CannotWriteMessage(Bytes(Output), Reason));
     return ExitUnwritable;
@@ -259,7 +320,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
 
 }  // namespace
 
-int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
+std::optional<int> ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
 {
     QCommandLineParser Parser;
     AddOptions(Parser);
@@ -267,16 +328,15 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line)
         PrintError(Parser.errorText().toStdString());
         return ExitRefused;
     }
-    if (Parser.isSet(QStringLiteral("help"))) {
-        std::fputs(HelpText().c_str(), stdout);
-        return 0;
+    if (Parser.isSet(QStringLiteral("help"))) return PrintOutput(HelpText()) ? 0 : ExitUnwritable;
+    if (Parser.isSet(QStringLiteral("version")))
+        return PrintOutput(std::string(ApplicationTitle) + "\n") ? 0 : ExitUnwritable;
+    if (Parser.isSet(QStringLiteral("explain"))) {
+        std::ostringstream Reading;
+        const int Status =
+            ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), Reading, std::cerr);
+        return PrintOutput(Reading.str()) ? Status : ExitUnwritable;
     }
-    if (Parser.isSet(QStringLiteral("version"))) {
-        std::printf("%s\n", ApplicationTitle);
-        return 0;
-    }
-    if (Parser.isSet(QStringLiteral("explain")))
-        return ExplainCommand(Latin(Parser.value(QStringLiteral("explain"))), std::cout, std::cerr);
     if (!Parser.positionalArguments().isEmpty()) {
         PrintError("Unexpected argument '" + Bytes(Parser.positionalArguments().constFirst()) +
                    "'.");
@@ -304,6 +364,12 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
         PrintError(RefusalMessage(Refusal, ViewRadius(Result.Results, Line.Settings.Options.Box)));
         return ExitRefused;
     }
+    // What the window's status line would say of this text and this grid.
+    if (Line.FunctionGiven && !Line.Settings.UsualPriority) {
+        const std::string Warning = CommandLinePriorityWarning(Line.Settings.Function);
+        if (!Warning.empty()) PrintError(Warning);
+    }
+    if (!Result.GridNote.empty()) PrintError(Result.GridNote);
     // The picks are answered before anything is written, so that one
     // outside the picture leaves no file behind.
     TPicksAnswer Picks;
@@ -314,19 +380,24 @@ int RunOutputJob(const char* ProgramPath, const TCommandLine& Line)
             return Picks.Refusal.Refusal == TRefusal::PickOutside ? ExitRefused : ExitUnwritable;
         }
     }
-    if (Line.Output.isEmpty()) {
-        std::fputs(Picks.Text.c_str(), stdout);
-        return 0;
-    }
-    const int Status = IsPng(Line.Output)
+    if (Line.Output.isEmpty()) return PrintOutput(Picks.Text) ? 0 : ExitUnwritable;
+    // Standard output that holds the file takes no figures: they go beside it.
+    const bool FiguresBeside =
+        IsStandardOutput(Line.Output) || IsWhereDescriptorWrites(Bytes(Line.Output), 1);
+    const int Status = Line.Settings.Output == TJobOutput::Picture
                            ? WritePicture(ProgramPath, Line, Result)
                            : WriteOutput(Line.Output, [&Result](const TChunkWriter& Write) {
                                  return WritePointsCsv(Result.Results, Write);
                              });
     if (Status != 0) return Status;
-    if (Line.Settings.UsualPriority) std::printf("function: %s\n", Line.Settings.Function.c_str());
-    std::fputs((FiguresText(Result) + Picks.Text).c_str(), stdout);
-    return Status;
+    std::string Figures = FiguresText(Result) + Picks.Text;
+    if (Line.Settings.UsualPriority)
+        Figures = "function: " + Line.Settings.Function + "\n" + Figures;
+    if (FiguresBeside) {
+        std::fputs(Figures.c_str(), stderr);
+        return 0;
+    }
+    return PrintOutput(Figures) ? 0 : ExitUnwritable;
 }
 
 void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
@@ -351,11 +422,10 @@ void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line)
     Form.UndefResultsCheckBox->setChecked(S.ShowUndefined);
     Form.ZBufferCheckBox->setChecked(S.ZBuffer);
     Form.Outline3DCheckBox->setChecked(S.Outline3D);
+    // With --fit, the fit after every calculation: the first is the one below.
     Form.SetPictureOptions(S.Options);
     if (S.SeedGiven) Form.FixedRandomSeed = S.Seed;
-    if (!Line.FunctionGiven) return;
-    Form.CalculateWithoutAnnouncement();
-    if (S.Fit && !Form.Results.Points.empty()) Form.GraphImageDoubleClick(0, 0);
+    if (Line.FunctionGiven) Form.Calculate(false);
 }
 
 }  // namespace MainUnit

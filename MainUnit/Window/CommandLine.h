@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace MainUnit {
 
 class TMainForm;
@@ -18,10 +20,10 @@ struct TCommandLine {
     QString Output;  // empty: open the window
 };
 
-// Reads the arguments (the program name first). Returns -1 to go on, or the
-// exit status when the program ends here: 0 after --help or --version, 2
-// after a refused option, with its text on standard error.
-int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line);
+// Reads the arguments (the program name first). Returns nothing to go on,
+// or the exit status when the program ends here: 0 after --help or
+// --version, 2 after a refused option, with its text on standard error.
+std::optional<int> ParseCommandLine(const QStringList& Arguments, TCommandLine& Line);
 
 // Writes Line.Output without a window and without a display, and prints the
 // figures of the calculation; answers every --pick after them (alone when
@@ -30,8 +32,8 @@ int ParseCommandLine(const QStringList& Arguments, TCommandLine& Line);
 int RunOutputJob(const char* ProgramPath, const TCommandLine& Line);
 
 // Fills the window's fields and check boxes from the command line; with a
-// function, calculates once without the information box (and fits the zoom
-// with --fit). The window must have been shown.
+// function, calculates once without the information box (fitting the zoom
+// with --fit, which turns on the fit after every calculation). The window must have been shown.
 void ApplyCommandLine(TMainForm& Form, const TCommandLine& Line);
 
 }  // namespace MainUnit

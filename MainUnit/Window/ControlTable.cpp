@@ -1,7 +1,8 @@
 #include "MainUnit/Window/ControlTable.h"
 
-#include "MainForm.h"
-#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureLayout.h"
+#include "MainUnit/Text/StartTexts.h"
+#include "MainUnit/Window/MainFormControls.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -17,14 +18,14 @@ namespace MainUnit {
 
 namespace {
 
-template <auto Member> void BindTo(TMainForm& Form, QWidget* Widget)
+template <auto Member> void BindTo(TMainFormControls& Form, QWidget* Widget)
 {
     using TControl = std::remove_pointer_t<std::remove_reference_t<decltype(Form.*Member)>>;
     Form.*Member = dynamic_cast<TControl*>(Widget);  // a kind that does not fit leaves null
 }
 
 // clang-format off
-#define CONTROL(Name) #Name, &BindTo<&TMainForm::Name>
+#define CONTROL(Name) #Name, &BindTo<&TMainFormControls::Name>
 // clang-format on
 
 using enum TControlKind;
@@ -37,22 +38,27 @@ constexpr TControlRow Controls[] = {
     {CONTROL(FunctionExpressionEdit), Edit, 0, "GroupBox2", 85, 21, 156, 24, "", "", "", 1},
     {CONTROL(Label15), Label, 0, "GroupBox2", 8, 24, 0, 0,
      "Y = &F(X, Z) =", "FunctionExpressionEdit", "", 0},
-    {CONTROL(XIntervalFromEdit), Edit, 0, "GroupBox2", 106, 46, 57, 24, "-10.0", "", "", 2},
+    {CONTROL(XIntervalFromEdit), Edit, 0, "GroupBox2", 106, 46, 57, 24, StartText::IntervalFrom, "",
+     "", 2},
     {CONTROL(Label2), Label, 0, "GroupBox2", 8, 49, 0, 0, "&X Interval:  From", "XIntervalFromEdit",
      "", 0},
     {CONTROL(Label4), Label, 0, "GroupBox2", 170, 49, 0, 0, "to", "", "", 0},
-    {CONTROL(XIntervalToEdit), Edit, 0, "GroupBox2", 184, 46, 57, 24, "10.0", "", "", 3},
+    {CONTROL(XIntervalToEdit), Edit, 0, "GroupBox2", 184, 46, 57, 24, StartText::IntervalTo, "", "",
+     3},
     {CONTROL(YIntervalFromEdit), Edit, 0, "GroupBox2", 106, 71, 57, 24, "", "", "", 4},
     {CONTROL(Label3), Label, 0, "GroupBox2", 8, 74, 0, 0, "&Y Interval:  From", "YIntervalFromEdit",
      "", 0},
     {CONTROL(Label6), Label, 0, "GroupBox2", 170, 74, 0, 0, "to", "", "", 0},
     {CONTROL(YIntervalToEdit), Edit, 0, "GroupBox2", 184, 71, 57, 24, "", "", "", 5},
-    {CONTROL(ZIntervalFromEdit), Edit, 0, "GroupBox2", 106, 96, 57, 24, "-10.0", "", "", 6},
+    {CONTROL(ZIntervalFromEdit), Edit, 0, "GroupBox2", 106, 96, 57, 24, StartText::IntervalFrom, "",
+     "", 6},
     {CONTROL(Label5), Label, 0, "GroupBox2", 8, 99, 0, 0, "&Z Interval:  From", "ZIntervalFromEdit",
      "", 0},
     {CONTROL(Label7), Label, 0, "GroupBox2", 170, 99, 0, 0, "to", "", "", 0},
-    {CONTROL(ZIntervalToEdit), Edit, 0, "GroupBox2", 184, 96, 57, 24, "10.0", "", "", 7},
-    {CONTROL(PointsToShowEdit), Edit, 0, "GroupBox2", 184, 121, 57, 24, "5000", "", "", 8},
+    {CONTROL(ZIntervalToEdit), Edit, 0, "GroupBox2", 184, 96, 57, 24, StartText::IntervalTo, "", "",
+     7},
+    {CONTROL(PointsToShowEdit), Edit, 0, "GroupBox2", 184, 121, 57, 24, StartText::PointsToShow, "",
+     "", 8},
     {CONTROL(Label8), Label, 0, "GroupBox2", 8, 124, 0, 0,
      "Number of &points to show:", "PointsToShowEdit", "", 0},
     {CONTROL(Panel1), Panel, 0, "GroupBox2", 8, 148, 233, 29, "", "", "", 0},
@@ -66,24 +72,24 @@ constexpr TControlRow Controls[] = {
     // " Graph-View settings "; the right-aligned labels end where
     // "Vertical angle:" ends, at x 108.
     {CONTROL(GroupBox3), GroupBox, 0, "", 8, 223, 249, 254, " Graph-View settings ", "", "", 0},
-    {CONTROL(HorAngleEdit), Edit, 0, "GroupBox3", 112, 20, 65, 24, "0", "", "", 12},
+    {CONTROL(HorAngleEdit), Edit, 0, "GroupBox3", 112, 20, 65, 24, StartText::Angle, "", "", 12},
     {CONTROL(Label13), Label, 0, "GroupBox3", 8, 24, 0, 0, "Horizont&al angle:", "HorAngleEdit", "",
      0},
     {CONTROL(HorAngleIncButton), Button, 0, "GroupBox3", 184, 24, 25, 17, "+", "", "", 13},
     {CONTROL(HorAngleDecButton), Button, 0, "GroupBox3", 216, 24, 25, 17, "-", "", "", 14},
-    {CONTROL(VerAngleEdit), Edit, 0, "GroupBox3", 112, 45, 65, 24, "0", "", "", 15},
+    {CONTROL(VerAngleEdit), Edit, 0, "GroupBox3", 112, 45, 65, 24, StartText::Angle, "", "", 15},
     {CONTROL(Label14), FixedLabel, cfRightAligned, "GroupBox3", 8, 50, 100, 16,
      "&Vertical angle:", "VerAngleEdit", "", 0},
     {CONTROL(VerAngleIncButton), Button, 0, "GroupBox3", 184, 49, 25, 17, "+", "", "", 16},
     {CONTROL(VerAngleDecButton), Button, 0, "GroupBox3", 216, 49, 25, 17, "-", "", "", 17},
     {CONTROL(MinDistanceButton), Button, 0, "GroupBox3", 8, 70, 41, 26, "&Min->", "",
      " Sets 'Distance' to minimal possible value ", 24},
-    {CONTROL(DistanceEdit), Edit, 0, "GroupBox3", 112, 70, 65, 24, "0", "", "", 18},
+    {CONTROL(DistanceEdit), Edit, 0, "GroupBox3", 112, 70, 65, 24, StartText::Distance, "", "", 18},
     {CONTROL(Label19), FixedLabel, cfRightAligned, "GroupBox3", 52, 74, 108 - 52, 16,
      "&Distance:", "DistanceEdit", "", 0},
     {CONTROL(DistanceIncButton), Button, 0, "GroupBox3", 184, 74, 25, 17, "+", "", "", 19},
     {CONTROL(DistanceDecButton), Button, 0, "GroupBox3", 216, 74, 25, 17, "-", "", "", 20},
-    {CONTROL(ZoomEdit), Edit, 0, "GroupBox3", 112, 95, 65, 24, "100", "", "", 21},
+    {CONTROL(ZoomEdit), Edit, 0, "GroupBox3", 112, 95, 65, 24, StartText::Zoom, "", "", 21},
     {CONTROL(Label20), FixedLabel, cfRightAligned, "GroupBox3", 70, 99, 108 - 70, 16,
      "Z&oom:", "ZoomEdit", "", 0},
     {CONTROL(ZoomIncButton), Button, 0, "GroupBox3", 184, 99, 25, 17, "+", "", "", 22},
@@ -112,14 +118,18 @@ constexpr TControlRow Controls[] = {
     // " Graph window "; the legend labels come after the legend picture, so
     // that they lie on top of it.
     {CONTROL(GroupBox4), GroupBox, 0, "", 264, 8, 521, 553, " Graph window ", "", "", 0},
-    {CONTROL(GraphImage), Picture, 0, "GroupBox4", 8, 20, GraphWidth, GraphHeight, "", "",
+    {CONTROL(GraphImage), Picture, 0, "GroupBox4", GraphPlace.Left, GraphPlace.Top,
+     GraphPlace.Width, GraphPlace.Height, "", "",
      "Drag to turn the graph, turn the wheel to zoom, hold Ctrl with the wheel to move the "
      "camera, double-click to fit the graph into the picture; right-click to save or copy the "
      "picture or export the points.",
      0},
-    {CONTROL(OutLineImage), Picture, 0, "GroupBox4", 8, 426, 145, 103, "", "", "", 0},
-    {CONTROL(AxisesImage), Picture, cfDisabled, "GroupBox4", 8, 529, 145, 17, "", "", "", 0},
-    {CONTROL(LegendImage), Picture, 0, "GroupBox4", 156, 426, 357, 120, "", "", "", 0},
+    {CONTROL(OutLineImage), Picture, 0, "GroupBox4", OutlinePlace.Left, OutlinePlace.Top,
+     OutlinePlace.Width, OutlinePlace.Height, "", "", "", 0},
+    {CONTROL(AxisesImage), Picture, cfDisabled, "GroupBox4", AxisesPlace.Left, AxisesPlace.Top,
+     AxisesPlace.Width, AxisesPlace.Height, "", "", "", 0},
+    {CONTROL(LegendImage), Picture, 0, "GroupBox4", LegendPlace.Left, LegendPlace.Top,
+     LegendPlace.Width, LegendPlace.Height, "", "", "", 0},
     {CONTROL(FunctionExpressionLabel), LegendLabel, 0, "GroupBox4", 162, 430, 345, 17, "", "", "",
      0},
     {CONTROL(XIntervalLabel), LegendLabel, 0, "GroupBox4", 162, 446, 169, 17, "", "", "", 0},

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace MainUnit {
 
-class TMainForm;
+struct TMainFormControls;
 
 enum class TControlKind : int32_t {
     Label,        // sizes itself to its caption
@@ -35,8 +35,8 @@ enum TControlFlag : int32_t {
 };
 
 struct TControlRow {
-    const char* Name;                    // the member of TMainForm, also the object name
-    void (*Bind)(TMainForm&, QWidget*);  // stores the built control in that member
+    const char* Name;                            // the member of TMainFormControls and object name
+    void (*Bind)(TMainFormControls&, QWidget*);  // stores the built control in that member
     TControlKind Kind;
     int32_t Flags;                     // TControlFlag values
     const char* Parent;                // an earlier group box or panel; "" for the window itself

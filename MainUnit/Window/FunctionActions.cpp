@@ -1,12 +1,15 @@
-// The function settings fields beyond typing: Enter calculates, and the
-// expression field adds the brackets that give a text typed the usual way
-// its usual meaning (Ctrl+B and the field's context menu).
-#include "MainForm.h"
+#include "MainUnit/Window/FunctionActions.h"
+
 #include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Window/MainForm.h"
+#include "MainUnit/Window/MainFormControls.h"
+#include "MainUnit/Window/StatusLine.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <utility>
 
 namespace MainUnit {
 namespace {
@@ -15,54 +18,57 @@ constexpr char EnterKey = '\r';
 
 }  // namespace
 
-void TMainForm::CreateFunctionActions()
+TFunctionActions::TFunctionActions(TMainFormControls& FormControls, TStatusLine& StatusLine,
+                                   const std::function<void()>& Calculate)
+    : Controls(FormControls), Status(StatusLine)
 {
+    Platform::TEdit* const Expression = Controls.FunctionExpressionEdit;
     UsualPriorityAction =
-        new QAction(QStringLiteral("Add brackets for the usual priority"), FunctionExpressionEdit);
+        new QAction(QStringLiteral("Add brackets for the usual priority"), Expression);
     UsualPriorityAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     UsualPriorityAction->setShortcutContext(Qt::WidgetShortcut);
-    FunctionExpressionEdit->addAction(UsualPriorityAction);
-    connect(UsualPriorityAction, &QAction::triggered, this, [this] { AddUsualPriorityBrackets(); });
-    FunctionExpressionEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(FunctionExpressionEdit, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Position) {
-                QMenu* Menu = CreateFunctionMenu();
-                Menu->exec(FunctionExpressionEdit->mapToGlobal(Position));
-                delete Menu;
-            });
+    Expression->addAction(UsualPriorityAction);
+    QObject::connect(UsualPriorityAction, &QAction::triggered, Expression,
+                     [this] { AddUsualPriorityBrackets(); });
+    Expression->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(Expression, &QWidget::customContextMenuRequested, Expression,
+                     [this, Expression](const QPoint& Position) {
+                         QMenu* Menu = CreateFunctionMenu();
+                         Menu->exec(Expression->mapToGlobal(Position));
+                         delete Menu;
+                     });
     for (Platform::TEdit* Edit :
-         {FunctionExpressionEdit, XIntervalFromEdit, XIntervalToEdit, YIntervalFromEdit,
-          YIntervalToEdit, ZIntervalFromEdit, ZIntervalToEdit, PointsToShowEdit})
-        Edit->OnKeyPress = [this](char Key) { FunctionSettingsKeyPress(Key); };
+         {Controls.FunctionExpressionEdit, Controls.XIntervalFromEdit, Controls.XIntervalToEdit,
+          Controls.YIntervalFromEdit, Controls.YIntervalToEdit, Controls.ZIntervalFromEdit,
+          Controls.ZIntervalToEdit, Controls.PointsToShowEdit})
+        Edit->OnKeyPress = [Calculate](char Key) {
+            if (Key == EnterKey) Calculate();
+        };
 }
 
-QMenu* TMainForm::CreateFunctionMenu()
+QMenu* TFunctionActions::CreateFunctionMenu() const
 {
-    QMenu* Menu = FunctionExpressionEdit->createStandardContextMenu();
+    QMenu* Menu = Controls.FunctionExpressionEdit->createStandardContextMenu();
     Menu->addSeparator();
     Menu->addAction(UsualPriorityAction);
     return Menu;
 }
 
-void TMainForm::AddUsualPriorityBrackets()
+void TFunctionActions::AddUsualPriorityBrackets()
 {
-    if (!FunctionExpressionEdit->isEnabled()) return;
-    const std::string Typed = FieldText(FunctionExpressionEdit);
+    QLineEdit* const Expression = Controls.FunctionExpressionEdit;
+    if (!Expression->isEnabled()) return;
+    const std::string Typed = FieldText(Expression);
     const TUsualRewrite Rewrite = RewriteForUsualPriority(Typed);
     if (Rewrite.Text.empty()) {
-        SetStatus(Rewrite.Status);
+        Status.Set(Rewrite.Status);
         return;
     }
     if (Rewrite.Text == Typed) return;
     // Replacing the selection is one step of the field's undo history (a
     // new text would clear the history), so Ctrl+Z brings the typed text back.
-    FunctionExpressionEdit->selectAll();
-    FunctionExpressionEdit->insert(QString::fromLatin1(Rewrite.Text));
-}
-
-void TMainForm::FunctionSettingsKeyPress(char Key)
-{
-    if (Key == EnterKey) CalculateResultsButtonClick();
+    Expression->selectAll();
+    Expression->insert(QString::fromLatin1(Rewrite.Text));
 }
 
 }  // namespace MainUnit

@@ -2,6 +2,7 @@
 
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/Internal/ColourBarPaint.h"
@@ -159,14 +160,14 @@ QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture
 
 bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
                          const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
-                         Platform::TCanvas& Sketch)
+                         Platform::TCanvas& Sketch, TPaintScratch* Scratch)
 {
     const TPictureOptions& Options = Request.Options;
     const std::optional<TAxesFont> Axes =
         Options.Ticks && Request.Results ? std::make_optional<TAxesFont>(Graph.Width, Graph.Height)
                                          : std::nullopt;
-    const TPaintedPicture Painted =
-        PaintPicture(Request, Plan, Graph, DepthBuffer, Axes ? Axes->Style() : TAxesStyle{});
+    const TPaintedPicture Painted = PaintPicture(Request, Plan, Graph, DepthBuffer,
+                                                 Axes ? Axes->Style() : TAxesStyle{}, Scratch);
     if (Request.Results == nullptr) return false;
     if (Axes) {
         // Text blends with what lies under it, which must be opaque.
@@ -189,6 +190,17 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const TLegendTexts& Legend, const TFramedPicture& Framed)
 {
+    std::array<QString, LegendLabelCount> LegendTexts;
+    const auto Texts = LegendTextsInOrder(Legend);
+    for (std::size_t I = 0; I < Texts.size(); ++I)
+        LegendTexts[I] = LatinText(*Texts[I]);
+    return RenderGraphPicture(Request, Plan, LegendTexts, Framed);
+}
+
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const std::array<QString, LegendLabelCount>& LegendTexts,
+                          const TFramedPicture& Framed)
+{
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
     QImage Graph = BlackImage(QSize(Request.Width, Request.Height));
@@ -209,11 +221,8 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
     Platform::TCanvas LegendCanvas(LegendImage, {});
     DrawLegendImage(LegendCanvas, Request.Options.LightBackground);
 
-    TGraphPictureParts Parts{&Graph,       &Outline, &Axises,
-                             &LegendImage, {},       ForegroundQColor(Request.Options)};
-    const auto Texts = LegendTextsInOrder(Legend);
-    for (std::size_t I = 0; I < Texts.size(); ++I)
-        Parts.LegendTexts[I] = LatinText(*Texts[I]);
+    TGraphPictureParts Parts{&Graph,       &Outline,    &Axises,
+                             &LegendImage, LegendTexts, ForegroundQColor(Request.Options)};
     return ComposeGraphPicture(Parts, Framed, Request.Options);
 }
 
@@ -230,7 +239,8 @@ bool EncodePng(const QImage& Picture, QByteArray& Png)
     // Pictures larger than four of the window's are deflated at the fastest
     // level: about a sixth larger, a quarter faster to write. Quality 80 is
     // the writer's way of asking for zlib's level 1.
-    if (qint64(Picture.width()) * Picture.height() > 4LL * 505 * 526) Writer.setQuality(80);
+    if (qint64(Picture.width()) * Picture.height() > 4LL * PictureWidth * PictureHeight)
+        Writer.setQuality(80);
     return Writer.write(Rgb);
 }
 

@@ -1,12 +1,11 @@
 #include "MainUnit/Window/LargeView.h"
 
-#include "MainForm.h"
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PicturePaint.h"
+#include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
-#include "MainUnit/Window/Internal/PointLabel.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QBoxLayout>
@@ -17,13 +16,27 @@
 #include <QTimer>
 #include <QtMath>
 
-#include <new>
-
 namespace MainUnit {
 
-TLargeView::TLargeView(TMainForm& Owner)
-    : QWidget(&Owner, Qt::Window), Form(Owner),
-      Sketch(Owner.OutLineImage->Image().size(), QImage::Format_RGBX8888), SketchCanvas(Sketch, {})
+namespace {
+
+// The size of the main window's axes sketch, which this one copies.
+QSize SketchSize()
+{
+    const TControlRow* Row = FindControlRow("OutLineImage");
+    return Row ? QSize(Row->Width, Row->Height) : QSize(1, 1);
+}
+
+QColor Colour(uint32_t Bgr)
+{
+    return {int(Bgr & 0xFF), int((Bgr >> 8) & 0xFF), int((Bgr >> 16) & 0xFF)};
+}
+
+}  // namespace
+
+TLargeView::TLargeView(QWidget& Owner, TLargeViewHost& ViewHost, const QList<QAction*>& Shortcuts)
+    : QWidget(&Owner, Qt::Window), Host(ViewHost), Sketch(SketchSize(), QImage::Format_RGBX8888),
+      SketchCanvas(Sketch, {})
 {
     setWindowTitle(QString::fromLatin1(LargeViewCaption));
     Picture = new Platform::TPicture(this);
@@ -31,7 +44,6 @@ TLargeView::TLargeView(TMainForm& Owner)
     Bar = new QLabel(this);
     Bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Bar->hide();
-    Reading = new TPointLabel(Picture);
     auto* const Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(2);
@@ -54,54 +66,22 @@ TLargeView::TLargeView(TMainForm& Owner)
     Picture->OnResize = [this] {
         if (!ResizeRepaint->isActive()) ResizeRepaint->start();
     };
-    ConnectMouse();
+    Graph = std::make_unique<TGraphView>(*Picture, Host);
     // The save, copy and export shortcuts of the main window work here too.
-    addActions(Form.GraphMenuActions());
+    addActions(Shortcuts);
 }
 
-void TLargeView::ConnectMouse()
-{
-    Picture->setCursor(Qt::OpenHandCursor);
-    Picture->OnMouseDown = [this](int X, int Y) {
-        Dragging = true;
-        DragX = X;
-        DragY = Y;
-        Picture->setCursor(Qt::ClosedHandCursor);
-    };
-    Picture->OnMouseMove = [this](int X, int Y) {
-        if (!Dragging || (X == DragX && Y == DragY)) return;
-        const int DX = X - DragX, DY = Y - DragY;
-        DragX = X;
-        DragY = Y;
-        // Turned by the width that the hand moves over, as on the main graph.
-        Form.DragGesture(DX, DY, Picture->width());
-    };
-    Picture->OnMouseUp = [this](int X, int Y) {
-        Picture->OnMouseMove(X, Y);
-        Dragging = false;
-        Picture->setCursor(Qt::OpenHandCursor);
-    };
-    // The fit is the main picture's, which this one frames the same way.
-    Picture->OnDoubleClick = [this](int X, int Y) { Form.GraphImageDoubleClick(X, Y); };
-    Picture->OnWheel = [this](double Notches, bool Control) {
-        Form.GraphImageWheel(Notches, Control);
-    };
-    Picture->FollowPointer([this](int X, int Y) { ShowReading(X, Y); },
-                           [this] { Reading->hide(); });
-    Picture->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Picture, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Position) { Form.ShowGraphMenu(Picture, Position); });
-}
+TLargeView::~TLargeView() = default;
 
 void TLargeView::Follow(const TPictureRequest& Request)
 {
-    StateValue = {true, Request};
+    Graph->Shown = {true, Request};
     if (isVisible()) Paint();
 }
 
 void TLargeView::Clear()
 {
-    StateValue.Painted = false;
+    Graph->Shown.Painted = false;
     if (isVisible()) Paint();
 }
 
@@ -109,7 +89,7 @@ void TLargeView::Clear()
 // for it. False when there is nothing to paint.
 bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
 {
-    const TLargeViewState& S = StateValue;
+    const TShownView& S = Graph->Shown;
     if (!S.Painted || S.Request.Results == nullptr || S.Request.Results->Points.empty())
         return false;
     Request = S.Request;
@@ -117,7 +97,8 @@ bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
     Request.Height = Picture->ImageHeight();
     if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
-    if (Request.UseDepthBuffer && (Depth.Width != Request.Width || Depth.Height != Request.Height))
+    if (NeedsDepthBuffer(Request) &&
+        (Depth.Width != Request.Width || Depth.Height != Request.Height))
         return PrepareDepthBuffer(Request, Depth);
     return true;
 }
@@ -127,64 +108,57 @@ void TLargeView::Paint()
     ResizeRepaint->stop();
     TPictureRequest Request;
     TPicturePlan Plan;
-    if (!PlanPaint(Request, Plan)) Request.Results = nullptr;  // black, no sketch
+    if (!PlanPaint(Request, Plan)) {
+        // Blank in the background of the choices, without a sketch.
+        Request.Results = nullptr;
+        Request.Options = Host.Options();
+        Sketch.fill(Colour(BackgroundColor(Request.Options)));
+    }
     Request.Width = Picture->ImageWidth();
     Request.Height = Picture->ImageHeight();
-    try {
-        Points.assign(static_cast<size_t>(Request.Width) * static_cast<size_t>(Request.Height),
-                      NoPoint);
-    } catch (const std::bad_alloc&) {
-        Points.clear();  // painted without the record: nothing to pick
-    }
-    if (Request.Results == nullptr) Sketch.fill(Qt::black);
+    // Painted without the record when memory lacks: nothing to pick.
+    Graph->Record.Reset(Request.Width, Request.Height);
+    if (Request.Results == nullptr) Graph->Record.Clear();
     PaintGraphAndSketch(Request, Plan,
-                        {Picture->Pixels(), Request.Width, Request.Height,
-                         Points.empty() ? nullptr : Points.data()},
-                        Depth, SketchCanvas);
+                        {Picture->Pixels(), Request.Width, Request.Height, Graph->Record.Data()},
+                        Depth, SketchCanvas, &Graph->Scratch);
     Picture->PixelsWritten();
-    UpdateLegend(Request);
-    Reading->hide();
+    UpdateLegend();
+    Graph->HideReading();
 }
 
-void TLargeView::UpdateLegend(const TPictureRequest& Request)
+void TLargeView::UpdateLegend()
 {
-    const TLegendChoice Choice = Form.PictureOptions.Legend;
+    const TShownView& S = Graph->Shown;
+    const TLegendChoice Choice = Host.Options().Legend;
+    const bool HaveResults =
+        S.Painted && S.Request.Results != nullptr && !S.Request.Results->Points.empty();
     Legend->setVisible(Choice == TLegendChoice::Panel);
-    Bar->setVisible(Choice == TLegendChoice::Bar && Request.Results != nullptr);
+    Bar->setVisible(Choice == TLegendChoice::Bar && HaveResults);
     if (Legend->isVisible()) {
-        // The part of the main window's picture below the graph, with this
-        // view's axes sketch: the sketch, its colour key and the legend.
-        Legend->setPixmap(QPixmap::fromImage(Form.PictureBelowGraph(Sketch)));
+        // The main window's sketch key and legend, with this view's sketch.
+        Legend->setPixmap(QPixmap::fromImage(Host.PictureBelowGraph(Sketch)));
     }
     if (Bar->isVisible()) {
         // At the picture's device pixels, its measures those of the
         // window's picture on this screen.
         const qreal Ratio = Picture->devicePixelRatioF();
-        QImage Image = ColourBarImage(Request.Height, Ratio, *Request.Results,
-                                      Request.ShowUndefined, Request.Options);
+        QImage Image = ColourBarImage(Picture->ImageHeight(), Ratio, *S.Request.Results,
+                                      S.Request.ShowUndefined, Host.Options());
         Image.setDevicePixelRatio(Ratio);
         Bar->setFixedWidth(qCeil(Image.width() / Ratio));
         Bar->setPixmap(QPixmap::fromImage(Image));
     }
 }
 
-void TLargeView::ShowReading(int X, int Y)
-{
-    if (Points.empty() || Dragging) return;
-    // The pointer is in the widget's units; the record in device pixels.
-    const qreal Ratio = Picture->devicePixelRatioF();
-    Reading->ShowReading({X, Y}, Form.ShowPointReading(Points.data(), Picture->ImageWidth(),
-                                                       Picture->ImageHeight(),
-                                                       static_cast<int32_t>(X * Ratio),
-                                                       static_cast<int32_t>(Y * Ratio)));
-}
-
 void TLargeView::ToggleFullScreen()
 {
-    if (isFullScreen())
+    if (isFullScreen()) {
         showNormal();
-    else
-        showFullScreen();
+        return;
+    }
+    NormalGeometry = geometry();
+    showFullScreen();
 }
 
 void TLargeView::keyPressEvent(QKeyEvent* Event)
@@ -194,7 +168,7 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
         return;
     }
     if (Event->key() == Qt::Key_Escape && isFullScreen()) {
-        showNormal();
+        ToggleFullScreen();
         return;
     }
     QWidget::keyPressEvent(Event);
@@ -203,24 +177,23 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
 void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
+    Graph->Scratch.Release();  // its memory goes back while the view is closed
+    // Opened again, it is the window it was before it went full screen:
+    // full screen, a window whose normal size the screen gave it would be
+    // left larger than the screen by Escape.
+    if (isFullScreen()) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setGeometry(NormalGeometry);
+    }
     // Back to the main window, which keeps this one for the next F11.
-    Form.activateWindow();
+    Host.ShowReading({});
+    if (QWidget* Owner = parentWidget()) Owner->activateWindow();
 }
 
 void TLargeView::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
     Paint();
-}
-
-void TMainForm::OpenLargeView()
-{
-    if (!LargeView) LargeView = new TLargeView(*this);
-    LargeView->show();
-    LargeView->raise();
-    LargeView->activateWindow();
-    // The view as the fields hold it; a refusal shows in the status line.
-    if (!Results.Points.empty()) RepaintGraphQuietly();
 }
 
 }  // namespace MainUnit

@@ -10,51 +10,59 @@
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Picture/ViewSettings.h"
+#include "MainUnit/Window/GraphView.h"
 #include "Platform/Canvas.h"
 #include "Platform/Picture.h"
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
-#include <cstdint>
-#include <vector>
+#include <memory>
 
+class QAction;
 class QLabel;
 class QTimer;
 
 namespace MainUnit {
 
-class TMainForm;
-class TPointLabel;
-
 inline constexpr const char* LargeViewCaption = "Tessel - large view";
 
-// How the large view was last asked to paint: the main window's picture
-// request, whose size (and so view plane) the large view makes its own.
-struct TLargeViewState {
-    bool Painted = false;  // false: black, nothing to pick
-    TPictureRequest Request;
+// What the large view needs of the window whose view it shows, beyond the
+// gestures: the part of that window's graph group below the graph (the
+// sketch, its colour key and the legend), with the large view's own axes
+// sketch in place of the window's.
+class TLargeViewHost : public TGraphViewHost {
+public:
+    virtual QImage PictureBelowGraph(const QImage& Sketch) const = 0;
+
+protected:
+    ~TLargeViewHost() = default;
 };
 
 class TLargeView : public QWidget {
 public:
-    explicit TLargeView(TMainForm& Owner);
+    // A window of Owner's; Shortcuts are Owner's actions that work here too.
+    TLargeView(QWidget& Owner, TLargeViewHost& Host, const QList<QAction*>& Shortcuts);
+    ~TLargeView() override;
 
     // Paints what the main window's repaint has just painted, Request as it
     // admitted it, at this window's size (now, if shown).
     void Follow(const TPictureRequest& Request);
-    // Black, as the main window's graph before a calculation.
+    // Blank, as the main window's graph, in the background of the choices.
     void Clear();
+    // The legend and sketch below the picture, as the main window has them now.
+    void UpdateLegend();
     // F11 and Escape.
     void ToggleFullScreen();
 
     Platform::TPicture* Picture = nullptr;
-    QLabel* Legend = nullptr;        // the main window's legend and axes sketch
-    QLabel* Bar = nullptr;           // or the colour bar at the picture's right
-    TPointLabel* Reading = nullptr;  // the point under the pointer
-    // Which point set each pixel of Picture.
-    std::vector<int32_t> Points;
-    const TLargeViewState& State() const { return StateValue; }
+    QLabel* Legend = nullptr;  // the main window's legend and axes sketch
+    QLabel* Bar = nullptr;     // or the colour bar at the picture's right
+    // The picture's view, point record and gestures.
+    std::unique_ptr<TGraphView> Graph;
+    const TShownView& State() const { return Graph->Shown; }
 
 protected:
     void keyPressEvent(QKeyEvent* Event) override;
@@ -62,21 +70,15 @@ protected:
     void closeEvent(QCloseEvent* Event) override;
 
 private:
-    TMainForm& Form;
-    TLargeViewState StateValue;
+    TLargeViewHost& Host;
     QTimer* ResizeRepaint = nullptr;
     TDepthBuffer Depth;  // kept while the size stays
     QImage Sketch;       // the axes sketch of this view
     Platform::TCanvas SketchCanvas;
-    bool Dragging = false;
-    int DragX = 0;
-    int DragY = 0;
-    void ConnectMouse();
+    // Where the window was before it went full screen.
+    QRect NormalGeometry;
     void Paint();
     bool PlanPaint(TPictureRequest& Request, TPicturePlan& Plan);
-    void ShowReading(int X, int Y);
-    // The strip below or the bar beside the picture, as the menu chose.
-    void UpdateLegend(const TPictureRequest& Request);
 };
 
 }  // namespace MainUnit

@@ -1,9 +1,9 @@
 // The controls of the main window built from its control table, the fixed
-// pictures drawn, and the tab order set.
-#include "MainForm.h"
+// pictures drawn, and the tab order set; the locked set, the legend labels
+// and the graph group as one picture.
 #include "MainUnit/Window/ControlTable.h"
-#include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
+#include "MainUnit/Window/MainFormControls.h"
 #include "Platform/Application.h"
 #include "Platform/Controls.h"
 
@@ -80,29 +80,7 @@ QWidget* Find(const std::vector<QWidget*>& Built, std::span<const TControlRow> R
     return Fallback;
 }
 
-}  // namespace
-
-void TMainForm::CreateControls()
-{
-    const std::span<const TControlRow> Rows = MainFormControls();
-    std::vector<QWidget*> Built;
-    Built.reserve(Rows.size());
-    for (const TControlRow& Row : Rows) {
-        QWidget* Control = MakeControl(Row, Find(Built, Rows, Row.Parent, this),
-                                       Find(Built, Rows, Row.Buddy, nullptr));
-        Control->setObjectName(QString::fromLatin1(Row.Name));
-        if (Row.Flags & cfDisabled) Control->setEnabled(false);
-        if (Row.Flags & cfBold) Control->setFont(ProgramFont(FontPixelSize, true));
-        if (*Row.Hint != '\0') Control->setToolTip(QString::fromUtf8(Row.Hint));
-        Row.Bind(*this, Control);
-        Built.push_back(Control);
-    }
-    DrawAxisesImage(AxisesImage->Canvas());
-    DrawLegendImage(LegendImage->Canvas());
-    SetTabOrder(Built);
-}
-
-void TMainForm::SetTabOrder(const std::vector<QWidget*>& Built)
+void SetTabOrder(const std::vector<QWidget*>& Built)
 {
     const std::span<const TControlRow> Rows = MainFormControls();
     std::vector<std::pair<int, QWidget*>> Order;
@@ -111,6 +89,92 @@ void TMainForm::SetTabOrder(const std::vector<QWidget*>& Built)
     std::sort(Order.begin(), Order.end());
     for (std::size_t I = 1; I < Order.size(); ++I)
         QWidget::setTabOrder(Order[I - 1].second, Order[I].second);
+}
+
+}  // namespace
+
+TMainFormControls::TMainFormControls(QWidget& Window)
+{
+    const std::span<const TControlRow> Rows = MainFormControls();
+    std::vector<QWidget*> Built;
+    Built.reserve(Rows.size());
+    for (const TControlRow& Row : Rows) {
+        QWidget* Control = MakeControl(Row, Find(Built, Rows, Row.Parent, &Window),
+                                       Find(Built, Rows, Row.Buddy, nullptr));
+        Control->setObjectName(QString::fromLatin1(Row.Name));
+        if (Row.Flags & cfDisabled) Control->setEnabled(false);
+        if (Row.Flags & cfBold) Control->setFont(ProgramFont(FontPixelSize, true));
+        if (*Row.Hint != '\0') Control->setToolTip(QString::fromUtf8(Row.Hint));
+        Row.Bind(*this, Control);
+        Built.push_back(Control);
+    }
+    SetTabOrder(Built);
+}
+
+std::array<QWidget*, LockedControlCount> TMainFormControls::LockedControls() const
+{
+    return {CalculateResultsButton,
+            MinDistanceButton,
+            HelpButton,
+            CloseButton,
+            HorAngleIncButton,
+            HorAngleDecButton,
+            VerAngleIncButton,
+            VerAngleDecButton,
+            DistanceIncButton,
+            DistanceDecButton,
+            ZoomIncButton,
+            ZoomDecButton,
+            UndefResultsCheckBox,
+            ZBufferCheckBox,
+            Outline3DCheckBox,
+            SquareRadioButton,
+            RandomRadioButton,
+            FunctionExpressionEdit,
+            XIntervalFromEdit,
+            XIntervalToEdit,
+            YIntervalFromEdit,
+            YIntervalToEdit,
+            ZIntervalFromEdit,
+            ZIntervalToEdit,
+            PointsToShowEdit,
+            HorAngleEdit,
+            VerAngleEdit,
+            DistanceEdit,
+            ZoomEdit};
+}
+
+std::array<QLabel*, LegendLabelCount> TMainFormControls::LegendLabels() const
+{
+    return {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
+            RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
+            LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
+}
+
+TGraphPictureParts TMainFormControls::PictureParts(const QImage& Outline) const
+{
+    // The texts in the colour the labels show, which follows the background.
+    TGraphPictureParts Parts{&GraphImage->Image(),
+                             &Outline,
+                             &AxisesImage->Image(),
+                             &LegendImage->Image(),
+                             {},
+                             FunctionExpressionLabel->palette().color(QPalette::WindowText)};
+    const auto Labels = LegendLabels();
+    for (std::size_t I = 0; I < Labels.size(); ++I)
+        Parts.LegendTexts[I] = Labels[I]->text();
+    return Parts;
+}
+
+QImage TMainFormControls::GraphPicture(const TFramedPicture& Framed,
+                                       const TPictureOptions& Options) const
+{
+    return ComposeGraphPicture(PictureParts(OutLineImage->Image()), Framed, Options);
+}
+
+QImage TMainFormControls::PictureBelowGraph(const QImage& Outline) const
+{
+    return ComposeBelowGraph(PictureParts(Outline));
 }
 
 }  // namespace MainUnit

@@ -20,13 +20,8 @@ void TMainForm::UpdateLegend(const char* Expression)
         Labels[I]->setText(Text);
         Labels[I]->setToolTip(Text);
     }
-}
-
-std::array<QLabel*, LegendLabelCount> TMainForm::LegendLabels() const
-{
-    return {FunctionExpressionLabel, XIntervalLabel, ZIntervalLabel, PointsLabel,
-            RedWhiteLabel,           RedLabel,       YellowLabel,    GreenLabel,
-            LightBlueLabel,          BlueLabel,      PurpleLabel,    UndefinedLabel};
+    // The large view shows the same legend below its picture.
+    if (View.LargeView) View.LargeView->UpdateLegend();
 }
 
 }  // namespace MainUnit

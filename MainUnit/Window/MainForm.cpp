@@ -4,8 +4,10 @@
 
 #include "HelpUnit/HelpForm.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/LargeView.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,14 +18,16 @@
 
 namespace MainUnit {
 
-TMainForm::TMainForm() : TForm(MainFormWidth, MainFormHeight)
+TMainForm::TMainForm()
+    : TForm(MainFormWidth, MainFormHeight), TMainFormControls(static_cast<QWidget&>(*this)),
+      Status(*StatusLabel, *FunctionExpressionEdit),
+      Export(*this, Results, [this] { return View.ViewPicture(); }), Menu(*this, Export),
+      FunctionActions(*this, Status, [this] { CalculateResultsButtonClick(); }), View(*this)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
-    CreateControls();
+    DrawAxisesImage(AxisesImage->Canvas());
+    DrawLegendImage(LegendImage->Canvas());
     ConnectEvents();
-    CreateExportActions();
-    CreateFunctionActions();
-    CreateViewChoiceActions();
     OnActivate = [this] { FormActivate(); };
     FormCreate();
 }
@@ -49,15 +53,13 @@ void TMainForm::ConnectEvents()
     for (const auto& [Button, Handler] : Clicks)
         connect(Button, &QAbstractButton::clicked, this,
                 [this, Handler = Handler] { (this->*Handler)(); });
-    connect(FunctionExpressionEdit, &QLineEdit::textChanged, this,
-            [this] { FunctionExpressionEditChange(); });
-    ConnectViewFields();
-    ConnectMouse();
-    ConnectPointReading();
-}
-
-void TMainForm::ConnectViewFields()
-{
+    connect(FunctionExpressionEdit, &QLineEdit::textChanged, this, [this] { Status.ShowTyping(); });
+    for (QAction* Choice : {Menu.BoxAction, Menu.TicksAction, Menu.LightBackgroundAction,
+                            Menu.FitAfterCalculationAction, Menu.SurfaceAction, Menu.LightAction})
+        connect(Choice, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    for (QAction* Choice : Menu.LegendActions)
+        connect(Choice, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    connect(Menu.LargeViewAction, &QAction::triggered, this, [this] { View.OpenLargeView(); });
     HorAngleEdit->OnExit = [this] { HorAngleEditExit(); };
     VerAngleEdit->OnExit = [this] { VerAngleEditExit(); };
     DistanceEdit->OnExit = [this] { DistanceEditExit(); };
@@ -80,8 +82,8 @@ void TMainForm::FormActivate()
 {
     // The view field the focus leaves now, if any.
     Platform::TEdit* Left = nullptr;
-    for (Platform::TEdit* View : {HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit})
-        if (focusWidget() == View) Left = View;
+    for (Platform::TEdit* Field : {HorAngleEdit, VerAngleEdit, DistanceEdit, ZoomEdit})
+        if (focusWidget() == Field) Left = Field;
     // The box just closed refused a repaint that had read the text typed in
     // that field: the field counts as answered, or leaving it below would
     // repeat the same refusal at once.
@@ -97,47 +99,13 @@ void TMainForm::FormActivate()
 
 void TMainForm::ClearImages()
 {
-    for (Platform::TPicture* Picture : {GraphImage, OutLineImage}) {
-        Platform::TCanvas& Canvas = Picture->Canvas();
-        Canvas.SetBrushColor(BackgroundColor(PictureOptions));
-        Canvas.FillRect(0, 0, Picture->ImageWidth(), Picture->ImageHeight());
-    }
-    std::fill(GraphPoints.begin(), GraphPoints.end(), NoPoint);
-    HidePointReading();
-    if (LargeView) LargeView->Clear();
-}
-
-std::array<QWidget*, LockedControlCount> TMainForm::LockedControls() const
-{
-    return {CalculateResultsButton,
-            MinDistanceButton,
-            HelpButton,
-            CloseButton,
-            HorAngleIncButton,
-            HorAngleDecButton,
-            VerAngleIncButton,
-            VerAngleDecButton,
-            DistanceIncButton,
-            DistanceDecButton,
-            ZoomIncButton,
-            ZoomDecButton,
-            UndefResultsCheckBox,
-            ZBufferCheckBox,
-            Outline3DCheckBox,
-            SquareRadioButton,
-            RandomRadioButton,
-            FunctionExpressionEdit,
-            XIntervalFromEdit,
-            XIntervalToEdit,
-            YIntervalFromEdit,
-            YIntervalToEdit,
-            ZIntervalFromEdit,
-            ZIntervalToEdit,
-            PointsToShowEdit,
-            HorAngleEdit,
-            VerAngleEdit,
-            DistanceEdit,
-            ZoomEdit};
+    const uint32_t Background = BackgroundColor(PictureOptions);
+    View.Graph.Blank(Background);
+    Platform::TCanvas& Sketch = OutLineImage->Canvas();
+    Sketch.SetBrushColor(Background);
+    Sketch.FillRect(0, 0, OutLineImage->ImageWidth(), OutLineImage->ImageHeight());
+    Status.HideReading();
+    if (View.LargeView) View.LargeView->Clear();
 }
 
 void TMainForm::SetControlsEnabled(bool Enabled)

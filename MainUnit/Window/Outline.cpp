@@ -2,7 +2,6 @@
 // arrows, in the current view, scaled down from the graph to the sketch.
 #include "MainUnit/Window/Internal/Outline.h"
 
-#include "MainForm.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QCheckBox>

@@ -54,14 +54,10 @@ void DrawSketchAlone(TMainForm& Form, const TRepaintPlan& Plan)
 TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
 {
     if (Results.Points.empty()) return TRefusal::NoResults;
-    TViewSettings View;
-    const TRefusal Refusal =
-        CheckViewSettings(FieldText(HorAngleEdit), FieldText(VerAngleEdit), FieldText(DistanceEdit),
-                          FieldText(ZoomEdit), ViewRadius(), View);
-    if (Refusal != TRefusal::None) return Refusal;
     TPictureRequest& Request = Plan.Request;
+    const TRefusal Refusal = View.CheckFields(Request.View);
+    if (Refusal != TRefusal::None) return Refusal;
     Request.Results = &Results;
-    Request.View = View;
     Request.Width = GraphImage->ImageWidth();
     Request.Height = GraphImage->ImageHeight();
     if (PlanPicture(Request, Plan.Picture) != TRefusal::None) return TRefusal::ViewPlane;
@@ -69,9 +65,9 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     // without a word.
     if (!Proc3D::CanProject(Plan.Picture.ViewPlane)) {
         Request.Outline3D = Outline3DCheckBox->isChecked();
-        Plan.SketchOnly =
-            SketchViewPlane(Results, View, Request.Width, Request.Height, Plan.Picture.ViewPlane);
-        return CannotDrawRefusal(Results, View, Request.Width, Request.Height);
+        Plan.SketchOnly = SketchViewPlane(Results, Request.View, Request.Width, Request.Height,
+                                          Plan.Picture.ViewPlane);
+        return CannotDrawRefusal(Results, Request.View, Request.Width, Request.Height);
     }
 
     // Read once: the repaint draws with the states of this moment.
@@ -98,18 +94,19 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     std::optional<TBusyState> Busy;
     if (Locked) Busy.emplace(*this, StatusRepainting);
 
-    GraphPoints.resize(static_cast<size_t>(Plan.Request.Width) *
-                       static_cast<size_t>(Plan.Request.Height));
+    TPointRecord& Record = View.Graph.Record;
+    Record.Reset(Plan.Request.Width, Plan.Request.Height);
     PaintGraphAndSketch(
         Plan.Request, Plan.Picture,
-        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, GraphPoints.data()},
-        Plan.DepthBuffer, OutLineImage->Canvas());
+        {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, Record.Data()},
+        Plan.DepthBuffer, OutLineImage->Canvas(), &View.Graph.Scratch);
     GraphImage->PixelsWritten();
-    if (LargeView) LargeView->Follow(Plan.Request);
+    View.Graph.Shown = {true, Plan.Request};
+    if (View.LargeView) View.LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.
-    HidePointReading();
+    View.Graph.HideReading();
 
-    if (!Locked) ShowRestingStatus();
+    if (!Locked) Status.ShowResting();
 }
 
 void TMainForm::RepaintGraph()
@@ -131,7 +128,7 @@ bool TMainForm::RepaintGraphQuietly()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
-        SetStatus(RefusalStatus(Refusal, ViewRadius()));
+        Status.Set(RefusalStatus(Refusal, ViewRadius()));
         DrawSketchAlone(*this, Plan);
         return false;
     }

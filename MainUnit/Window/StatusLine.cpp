@@ -1,9 +1,6 @@
-// The status line: the busy texts, and between busy times how the function
-// expression is read while the user types, where it went wrong after a
-// syntax refusal, and the warning that the usual priority rules read it
-// otherwise, which stays after the work.
-#include "MainForm.h"
-#include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Window/StatusLine.h"
+
+#include "MainUnit/Window/MainForm.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,47 +8,73 @@
 
 namespace MainUnit {
 
-void TMainForm::SetStatus(const std::string& Text) { SetStatus(TStatusText{Text, {}, false}); }
+TStatusLine::TStatusLine(QLabel& StatusLabel, const QLineEdit& ExpressionEdit)
+    : Label(StatusLabel), Expression(ExpressionEdit)
+{
+}
 
-void TMainForm::SetStatus(const TStatusText& Status) { ShowStatusText(Status); }
+void TStatusLine::Set(const std::string& Text) { Set(TStatusText{Text, {}, false}); }
 
-void TMainForm::ShowStatusText(const TStatusText& Status)
+void TStatusLine::Set(const TStatusText& Status)
+{
+    Resting = Status;
+    ReadingShown = false;
+    Show(Status);
+}
+
+void TStatusLine::Show(const TStatusText& Status)
 {
     // The label shows one short line; the whole text stays at hand. The
     // program's own texts fit; a typed expression in one may not, and is cut.
-    const QFontMetrics Metrics(StatusLabel->font());
+    const QFontMetrics Metrics(Label.font());
     const QString Text = QString::fromLatin1(Status.Text);
-    const int Room = StatusLabel->contentsRect().width();
-    StatusLabel->setText(Metrics.horizontalAdvance(Text) <= Room
-                             ? Text
-                             : Metrics.elidedText(Text, Qt::ElideRight, Room));
-    StatusLabel->setToolTip(
-        QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
-    QPalette Colours = StatusLabel->palette();
-    Colours.setColor(QPalette::WindowText, Status.Warning ? QColor(QRgb(StatusWarningColor))
-                                                          : palette().color(QPalette::WindowText));
-    StatusLabel->setPalette(Colours);
+    const int Room = Label.contentsRect().width();
+    Label.setText(Metrics.horizontalAdvance(Text) <= Room
+                      ? Text
+                      : Metrics.elidedText(Text, Qt::ElideRight, Room));
+    Label.setToolTip(QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
+    QPalette Colours = Label.palette();
+    Colours.setColor(QPalette::WindowText,
+                     Status.Warning ? QColor(QRgb(StatusWarningColor))
+                                    : Label.window()->palette().color(QPalette::WindowText));
+    Label.setPalette(Colours);
 }
 
-void TMainForm::ShowRestingStatus()
+void TStatusLine::ShowResting()
 {
     // Only the priority warning outlasts the work: it concerns the text
-    // whose graph is shown, until that text is edited.
-    TStatusText Status = TypingStatus(FieldText(FunctionExpressionEdit));
-    if (!Status.Warning) Status = {};
-    SetStatus(Status);
+    // whose graph is shown, until that text is edited. Otherwise a grid of
+    // far more points than asked says so while its set is shown.
+    // The grid note's counts fit the line; why, after the colon, is in the
+    // tooltip with the rest.
+    TStatusText Status = TypingStatus(FieldText(&Expression));
+    if (!Status.Warning) Status = {GridNote.substr(0, GridNote.find(':')), GridNote, false};
+    Set(Status);
 }
 
-void TMainForm::FunctionExpressionEditChange()
+void TStatusLine::ShowTyping()
 {
-    // A busy text stays until the work ends (the field is locked meanwhile).
-    if (!FunctionExpressionEdit->isEnabled()) return;
-    SetStatus(TypingStatus(FieldText(FunctionExpressionEdit)));
+    if (!Expression.isEnabled()) return;
+    Set(TypingStatus(FieldText(&Expression)));
 }
 
-void TMainForm::ShowSyntaxRefusalStatus()
+void TStatusLine::ShowSyntaxRefusal() { Set(SyntaxRefusalStatus(FieldText(&Expression))); }
+
+void TStatusLine::ShowReading(const std::string& Reading)
 {
-    SetStatus(SyntaxRefusalStatus(FieldText(FunctionExpressionEdit)));
+    if (Reading.empty()) {
+        HideReading();
+        return;
+    }
+    ReadingShown = true;
+    Show(TStatusText{Reading, {}, false});
+}
+
+void TStatusLine::HideReading()
+{
+    if (!ReadingShown) return;
+    ReadingShown = false;
+    Show(Resting);
 }
 
 }  // namespace MainUnit

@@ -10,50 +10,61 @@ namespace {
 
 constexpr char EnterKey = '\r';
 
-}  // namespace
-
-void TMainForm::ApplyStep(QLineEdit* Edit, const TStep& Step)
+void ApplyStep(TMainForm& Form, QLineEdit* Edit, const TStep& Step)
 {
     switch (Step.Action) {
     case TStepAction::WriteAndRepaint:
         SetFieldText(Edit, Step.NewText);
-        RepaintGraph();
+        Form.RepaintGraph();
         break;
     case TStepAction::RepaintOnly:
-        RepaintGraph();
+        Form.RepaintGraph();
         break;
     case TStepAction::Nothing:
         break;
     }
 }
 
-void TMainForm::HorAngleIncButtonClick()
+// A step of a field whose step needs only its text.
+void StepField(TMainForm& Form, QLineEdit* Edit, TStep (*Step)(std::string_view, bool),
+               bool Increase)
 {
-    ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), true));
+    ApplyStep(Form, Edit, Step(FieldText(Edit), Increase));
 }
-void TMainForm::HorAngleDecButtonClick()
+
+void ViewEditExit(TMainForm& Form, QLineEdit* Edit)
 {
-    ApplyStep(HorAngleEdit, HorAngleStep(FieldText(HorAngleEdit), false));
+    // Only the user's typing sets the flag; leaving an unchanged field does
+    // not repaint.
+    if (!Edit->isModified()) return;
+    Edit->setModified(false);
+    Form.RepaintGraph();
 }
-void TMainForm::VerAngleIncButtonClick()
+
+void ViewEditKeyPress(TMainForm& Form, char Key)
 {
-    ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), true));
+    // The key goes on to the edit afterwards, and the modified flag stays:
+    // leaving the field after Enter repaints once more.
+    if (Key == EnterKey) Form.RepaintGraph();
 }
-void TMainForm::VerAngleDecButtonClick()
-{
-    ApplyStep(VerAngleEdit, VerAngleStep(FieldText(VerAngleEdit), false));
-}
-void TMainForm::ZoomIncButtonClick() { ApplyStep(ZoomEdit, ZoomStep(FieldText(ZoomEdit), true)); }
-void TMainForm::ZoomDecButtonClick() { ApplyStep(ZoomEdit, ZoomStep(FieldText(ZoomEdit), false)); }
+
+}  // namespace
+
+void TMainForm::HorAngleIncButtonClick() { StepField(*this, HorAngleEdit, HorAngleStep, true); }
+void TMainForm::HorAngleDecButtonClick() { StepField(*this, HorAngleEdit, HorAngleStep, false); }
+void TMainForm::VerAngleIncButtonClick() { StepField(*this, VerAngleEdit, VerAngleStep, true); }
+void TMainForm::VerAngleDecButtonClick() { StepField(*this, VerAngleEdit, VerAngleStep, false); }
+void TMainForm::ZoomIncButtonClick() { StepField(*this, ZoomEdit, ZoomStep, true); }
+void TMainForm::ZoomDecButtonClick() { StepField(*this, ZoomEdit, ZoomStep, false); }
 
 void TMainForm::DistanceIncButtonClick()
 {
-    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), true, ViewRadius()));
+    ApplyStep(*this, DistanceEdit, DistanceStep(FieldText(DistanceEdit), true, ViewRadius()));
 }
 
 void TMainForm::DistanceDecButtonClick()
 {
-    ApplyStep(DistanceEdit, DistanceStep(FieldText(DistanceEdit), false, ViewRadius()));
+    ApplyStep(*this, DistanceEdit, DistanceStep(FieldText(DistanceEdit), false, ViewRadius()));
 }
 
 void TMainForm::MinDistanceButtonClick()
@@ -62,29 +73,13 @@ void TMainForm::MinDistanceButtonClick()
     RepaintGraph();
 }
 
-void TMainForm::ViewEditExit(QLineEdit* Edit)
-{
-    // Only the user's typing sets the flag; leaving an unchanged field does
-    // not repaint.
-    if (!Edit->isModified()) return;
-    Edit->setModified(false);
-    RepaintGraph();
-}
-
-void TMainForm::ViewEditKeyPress(char Key)
-{
-    // The key goes on to the edit afterwards, and the modified flag stays:
-    // leaving the field after Enter repaints once more.
-    if (Key == EnterKey) RepaintGraph();
-}
-
-void TMainForm::HorAngleEditExit() { ViewEditExit(HorAngleEdit); }
-void TMainForm::VerAngleEditExit() { ViewEditExit(VerAngleEdit); }
-void TMainForm::DistanceEditExit() { ViewEditExit(DistanceEdit); }
-void TMainForm::ZoomEditExit() { ViewEditExit(ZoomEdit); }
-void TMainForm::HorAngleEditKeyPress(char Key) { ViewEditKeyPress(Key); }
-void TMainForm::VerAngleEditKeyPress(char Key) { ViewEditKeyPress(Key); }
-void TMainForm::DistanceEditKeyPress(char Key) { ViewEditKeyPress(Key); }
-void TMainForm::ZoomEditKeyPress(char Key) { ViewEditKeyPress(Key); }
+void TMainForm::HorAngleEditExit() { ViewEditExit(*this, HorAngleEdit); }
+void TMainForm::VerAngleEditExit() { ViewEditExit(*this, VerAngleEdit); }
+void TMainForm::DistanceEditExit() { ViewEditExit(*this, DistanceEdit); }
+void TMainForm::ZoomEditExit() { ViewEditExit(*this, ZoomEdit); }
+void TMainForm::HorAngleEditKeyPress(char Key) { ViewEditKeyPress(*this, Key); }
+void TMainForm::VerAngleEditKeyPress(char Key) { ViewEditKeyPress(*this, Key); }
+void TMainForm::DistanceEditKeyPress(char Key) { ViewEditKeyPress(*this, Key); }
+void TMainForm::ZoomEditKeyPress(char Key) { ViewEditKeyPress(*this, Key); }
 
 }  // namespace MainUnit

@@ -1,4 +1,6 @@
-// The one walk of the expression grammar. The text evaluator, the compiler
+// The walk of the expression grammar that evaluates, compiles and checks an
+// expression (ReadExpression, which explains how a text is read, walks the
+// unsubstituted text on its own). The text evaluator, the compiler
 // and the well-formedness check differ only in what they do at a number, at
 // a function or bracket group and when an operand meets its operator; they
 // pass that in as a set of actions, and the walk does the rest.

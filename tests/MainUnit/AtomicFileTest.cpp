@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
@@ -124,27 +125,126 @@ pid_t EndedProcess()
     return Child;
 }
 
-TEST_F(ReplacedFileTest, AWriteRemovesTheTemporaryFilesOfEndedProcesses)
+std::string HostName()
+{
+    char Name[256] = {};
+    ::gethostname(Name, sizeof(Name) - 1);
+    return Name;
+}
+
+TEST_F(ReplacedFileTest, AWriteRemovesOnlyThisHostsTemporaryFilesOfEndedProcesses)
 {
     const std::string Ended = std::to_string(EndedProcess());
     const std::string Living = std::to_string(getppid());
     const std::string Own = std::to_string(getpid());
+    const std::string Here = ".t.csv.tmp-" + HostName() + ".";
     const struct {
         std::string Name;
         bool Kept;
     } Files[] = {
-        {".t.csv.tmp" + Ended + "-0", false}, {".t.csv.tmp" + Ended + "-12", false},
-        {".t.csv.tmp" + Living + "-0", true}, {".t.csv.tmp" + Own + "-7", true},
-        {".u.csv.tmp" + Ended + "-0", true},   // another target's
-        {".t.csv.tmp" + Ended + "-0x", true},  // not a name a write makes
-        {".t.csv.tmp" + Ended, true},         {"t.csv.tmp" + Ended + "-0", true},
+        {Here + Ended + "-0", false},
+        {Here + Ended + "-12", false},
+        {Here + Living + "-0", true},
+        {Here + Own + "-7", true},
+        {".t.csv.tmp-elsewhere." + Ended + "-0", true},           // the id may be alive there
+        {".t.csv.tmp" + Ended + "-0", true},                      // no host: whose is unknown
+        {".u.csv.tmp-" + HostName() + "." + Ended + "-0", true},  // another target's
+        {Here + Ended + "-0x", true},                             // not a name a write makes
+        {Here + Ended, true},
+        {"t.csv.tmp-" + HostName() + "." + Ended + "-0", true},
     };
     for (const auto& File : Files)
         Put(File.Name, "stale");
-    std::string Reason;
-    ASSERT_TRUE(Write("t.csv", "new", Reason)) << Reason;
+    std::string Reason, Temporary;
+    ASSERT_TRUE(WriteFileAtomically(
+        Path("t.csv"),
+        [&](const TChunkWriter& W) {
+            for (const auto& Entry : fs::directory_iterator(Folder))
+                if (Entry.path().filename().string().find(Here + Own + "-") == 0)
+                    Temporary = Entry.path().filename().string();
+            return W("new", 3);
+        },
+        Reason))
+        << Reason;
     for (const auto& File : Files)
         EXPECT_EQ(fs::exists(Folder / File.Name), File.Kept) << File.Name;
+    // The write's own temporary name carries the host and this process.
+    EXPECT_FALSE(Temporary.empty());
+    EXPECT_EQ(Read("t.csv"), "new");
+}
+
+TEST_F(ReplacedFileTest, WhatIsNotARegularFileIsWrittenInPlaceNeverReplaced)
+{
+    int Pipe[2];
+    ASSERT_EQ(::pipe2(Pipe, O_NONBLOCK), 0);  // nothing to read never blocks
+    const std::string PipeName = "/dev/fd/" + std::to_string(Pipe[1]);
+    const struct {
+        const char* Name;
+        std::string Target;  // written to
+        std::string LinkTo;  // Target is made a symbolic link to this, if set
+        bool Fifo;           // the FIFO "f" is read; otherwise the pipe
+    } Cases[] = {
+        {"FIFO", Path("f"), "", true},
+        {"link to a FIFO", Path("l.png"), "f", true},
+        {"an open descriptor", PipeName, "", false},
+        {"link to an open descriptor", Path("l.png"), "/proc/self/fd/" + std::to_string(Pipe[1]),
+         false},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        SetUp();
+        ASSERT_EQ(::mkfifo(Path("f").c_str(), 0644), 0);
+        if (!Case.LinkTo.empty()) ::symlink(Case.LinkTo.c_str(), Case.Target.c_str());
+        // Opened without waiting, so that a replaced FIFO cannot hang the test.
+        const int Reader =
+            Case.Fifo ? ::open(Path("f").c_str(), O_RDONLY | O_NONBLOCK) : ::dup(Pipe[0]);
+        ASSERT_GE(Reader, 0);
+        const std::vector<std::string> Before = Listing();
+        std::string Reason;
+        EXPECT_TRUE(WriteFileAtomically(
+            Case.Target, [](const TChunkWriter& W) { return W("picture", 7); }, Reason))
+            << Reason;
+        char Got[16] = {};
+        const ssize_t Length = ::read(Reader, Got, sizeof(Got));
+        ::close(Reader);
+        EXPECT_EQ(std::string(Got, Length > 0 ? size_t(Length) : 0), "picture");
+        EXPECT_EQ(Listing(), Before);
+        EXPECT_TRUE(fs::is_fifo(Folder / "f"));
+    }
+    ::close(Pipe[0]);
+    ::close(Pipe[1]);
+}
+
+// In a child process as the user "nobody" when this one is the superuser:
+// exits 0 when writing the read-only file "ro.csv" of Folder is refused as
+// "Permission denied" and leaves it as it was.
+void WriteReadOnlyAsUser(const std::string& Folder)
+{
+    if (::geteuid() == 0 && ::setuid(65534) != 0) std::_Exit(2);
+    std::string Reason;
+    const bool Written = WriteFileAtomically(
+        Folder + "/ro.csv", [](const TChunkWriter& W) { return W("new", 3); }, Reason);
+    std::ifstream In(Folder + "/ro.csv");
+    std::string Text;
+    In >> Text;
+    std::_Exit(!Written && Reason == "Permission denied" && Text == "old" ? 0 : 1);
+}
+
+TEST_F(ReplacedFileTest, AFileTheUserMayNotWriteIsRefusedAsTheShellRefusesIt)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    Put("ro.csv", "old", 0444);
+    // The folder would allow replacing it.
+    fs::permissions(Folder, fs::perms::all);
+    EXPECT_EXIT(WriteReadOnlyAsUser(Folder.string()), testing::ExitedWithCode(0), "");
+    if (::geteuid() != 0) return;
+    // The superuser may write any file, as with the shell; the mode stays.
+    std::string Reason;
+    EXPECT_TRUE(Write("ro.csv", "new", Reason)) << Reason;
+    EXPECT_EQ(Read("ro.csv"), "new");
+    struct stat Info {};
+    ASSERT_EQ(::stat(Path("ro.csv").c_str(), &Info), 0);
+    EXPECT_EQ(Info.st_mode & 07777, 0444u);
 }
 
 // In a child process: writes a large file into Folder, and while it is

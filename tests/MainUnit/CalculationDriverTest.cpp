@@ -131,6 +131,8 @@ TEST(CalculationDriver, KeepsADistanceBeyondTheRadiusAndReplacesAnyOther)
         const TCalculationOutcome Outcome = RunCalculation(Plan, Case.Typed, Results);
         EXPECT_EQ(Outcome.Refusal, TRefusal::None);
         EXPECT_EQ(Outcome.NewDistance, Case.Written);
+        // The window's "correct the distance" for the same radius.
+        EXPECT_EQ(CorrectedDistanceText(Case.Typed, Results.BoundingRadius), Case.Written);
     }
 }
 

@@ -30,13 +30,11 @@ TEST(PlanGrid, SizesAndRefusals)
     } const Cases[] = {
         {5000, -10, 10, -10, 10, true, 71, 71},
         {1000, -10, 10, -5, 5, true, 45, 23},
-        {100, 0, 1, 0, 1000, true, 1, 100},  // one column of the points asked for
+        {100, 0, 1, 0, 1000, true, 1, 317},
         {999999, -10, 10, -10, 10, true, 1000, 1000},
         {1000, 3, 3, 3, 3, true, 1, 1000},
-        {1000, 0, 1, 0, 1e-300, true, 1000, 1},
-        {5000, -1e-10, 1e-10, -10, 10, true, 1, 5000},
-        {99, 0.1, 1e15, -10, 10, true, 99, 1},
-        {1000, -1e308, 1e308, 0, 1, false, 0, 0},  // the width overflows to infinity
+        {1000, 0, 1, 0, 1e-300, true, 2147483647, 1},  // saturated; memory decides
+        {1000, -1e308, 1e308, 0, 1, false, 0, 0},      // the width overflows to infinity
         {1000, 0, 1, -1.7e308, 1.7e308, false, 0, 0},
     };
     for (const auto& C : Cases) {
@@ -68,9 +66,9 @@ void ReserveUnderOneGigabyte()
     setrlimit(RLIMIT_AS, &Limit);
     TResultSet R;
     R.Points.resize(100);
-    const TGridPlan Plan{true, 2147483647, 1};
+    const TGridPlan Plan = PlanGrid(1000, 0, 1, 0, 1e-300);
     const bool Ok = ReservePoints(R, Plan);
-    std::exit(!Ok && R.Points.empty() ? 7 : 1);
+    std::exit(!Ok && R.Points.empty() && Plan.Ok ? 7 : 1);
 }
 
 TEST(ReservePointsDeathTest, MemoryRefusedIsAValue)

@@ -4,12 +4,14 @@
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/Support/SanitizerBuild.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <malloc.h>
 #include <random>
 #include <vector>
 
@@ -142,10 +144,11 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
     ExpectSamePictures(R, {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}}, 6.0);
 }
 
-TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresGoToTheEarlierPoint)
+TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresDecideAsInOneOrder)
 {
     // The second half repeats the first half's places as undefined points:
-    // the same pixels at the same depths, but white instead of coloured.
+    // the same pixels at the same depths, but white instead of coloured: the
+    // later point wins exactly where its distance was rounded up when stored.
     std::mt19937_64 Random(5);
     TResultSet R = RandomResults(Random, 2.0, 120000);
     for (size_t I = 0; I < 60000; ++I) {
@@ -200,6 +203,40 @@ TEST(FastRepaint, SamePictureAtOddPictureSizes)
         ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
         EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0)
             << Size[0] << " x " << Size[1];
+    }
+}
+
+size_t HeapInUse()
+{
+    const struct mallinfo2 Info = mallinfo2();
+    return Info.uordblks + Info.hblkhd;
+}
+
+// A repaint on two cores keeps its memory only in the scratch it is given,
+// which gives it all back on Release: nothing stays behind otherwise.
+TEST(FastRepaint, TwoCoreMemoryStaysWithTheCaller)
+{
+    if (ShadowSanitizerBuild) GTEST_SKIP() << "the sanitizer keeps its own heap";
+    std::mt19937_64 Random(8);
+    const TResultSet R = RandomResults(Random, 2.0, 60000);
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 1000, 1000, 0.5, 0.7, 300, 6.0, View));
+    std::vector<uint32_t> Pixels(1000000);
+    std::vector<int32_t> Indexes(1000000);
+    TDepthBuffer Depth;
+    ASSERT_TRUE(CreateDepthBuffer(1000, 1000, Depth));
+    const TPixelArray Picture{Pixels.data(), 1000, 1000, Indexes.data()};
+    // Twelve bytes a pixel at least in the second half: far above the slack.
+    const size_t Slack = 1000000;
+    for (bool WithScratch : {false, true}) {
+        TPaintScratch Scratch;
+        const size_t Before = HeapInUse();
+        ASSERT_TRUE(PaintGraph(R, View, Picture, true, &Depth, TCores::Two, {},
+                               WithScratch ? &Scratch : nullptr));
+        EXPECT_EQ(HeapInUse() > Before + Slack, WithScratch) << WithScratch;
+        Scratch.Release();
+        EXPECT_LT(HeapInUse(), Before + Slack) << WithScratch;
     }
 }
 

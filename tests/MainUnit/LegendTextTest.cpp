@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 using MainUnit::TLegendTexts;
@@ -33,19 +36,22 @@ TLegendInput DefaultSquare()
 
 TEST(LegendTextTest, DescribesTheCalculation)
 {
-    TLegendTexts T = MakeLegendTexts(DefaultSquare());
-    EXPECT_EQ(T.FunctionExpression, "Y = sin(x)*cos(z)");
-    EXPECT_EQ(T.XInterval, "X = <-10 ;10>");
-    EXPECT_EQ(T.ZInterval, "Z = <-10 ;10>");
-    EXPECT_EQ(T.Points, "5041 points (square ordered) really showed");
-    EXPECT_EQ(T.Purple, "Y = -10");
-    EXPECT_EQ(T.Blue, "Y = -6.52881355932203");
-    EXPECT_EQ(T.LightBlue, "Y = -3.05762711864407");
-    EXPECT_EQ(T.Green, "Y = 0.413559322033898");
-    EXPECT_EQ(T.Yellow, "Y = 3.88474576271186");
-    EXPECT_EQ(T.Red, "Y = 7.35593220338983");
-    EXPECT_EQ(T.RedWhite, "Y = 10");
-    EXPECT_EQ(T.Undefined, "Y is undefined");
+    const TLegendTexts T = MakeLegendTexts(DefaultSquare());
+    const std::pair<const std::string*, const char*> Expected[] = {
+        {&T.FunctionExpression, "Y = sin(x)*cos(z)"},
+        {&T.XInterval, "X = <-10 ;10>"},
+        {&T.ZInterval, "Z = <-10 ;10>"},
+        {&T.Points, "5041 points (square ordered) really showed"},
+        {&T.Purple, "Y = -10"},
+        {&T.Blue, "Y = -6.52881355932203"},
+        {&T.LightBlue, "Y = -3.05762711864407"},
+        {&T.Green, "Y = 0.413559322033898"},
+        {&T.Yellow, "Y = 3.88474576271186"},
+        {&T.Red, "Y = 7.35593220338983"},
+        {&T.RedWhite, "Y = 10"},
+        {&T.Undefined, "Y is undefined"}};
+    for (const auto& [Text, Wanted] : Expected)
+        EXPECT_EQ(*Text, Wanted);
 }
 
 TEST(LegendTextTest, RandomOrderConstantAndReversedRanges)

@@ -108,11 +108,13 @@ TEST(DepthBuffer, TestAndStoreSequence)
         {2, 1, 3.5e38L, false, 3.4e38f},
         {2, 1, 1e30L, true, 1e30f},
         {0, 0, 1.00000001L, true, 1.0f},
-        {0, 0, 1.000000005L, false, 1.0f},  // rounds to the stored float: hidden
-        {0, 0, 0.99999999L, false, 1.0f},   // nearer, but not at float precision
+        {0, 0, 1.000000005L, false, 1.0f},  // beyond the stored float: hidden
+        {0, 0, 0.99999999L, true, 1.0f},    // below it, though stored as the same float
         {0, 0, 0.9999999L, true, 0.9999999f},
-        {3, 0, 9.50473565L, true, 9.50473565f},   // the float rounds up ...
-        {3, 0, 9.50473565L, false, 9.50473565f},  // ... and the same distance stays hidden
+        {3, 0, 9.50473565L, true, 9.50473565f},       // the float rounds up ...
+        {3, 0, 9.50473565L, true, 9.50473565f},       // ... so the same distance lies below it
+        {3, 1, 9.7546142927L, true, 9.7546142927f},   // the float rounds down ...
+        {3, 1, 9.7546142927L, false, 9.7546142927f},  // ... and the same distance is hidden
     };
     for (const auto& S : Steps) {
         EXPECT_EQ(DepthTestAndStore(Buffer, S.X, S.Y, S.Distance), S.Drawn)
@@ -227,23 +229,32 @@ TEST(PaintGraph, LaterOverwritesWithoutDepthNearerWinsWithIt)
     }
 }
 
-TEST(PaintGraph, EqualDistanceKeepsTheFirst)
+TEST(PaintGraph, EqualDistanceWinsOnlyBelowTheStoredEntry)
 {
-    // An undefined point is measured and drawn at (X, 0, Z): the same place as a
-    // defined point of height 0 there.
-    const TPoint3D Defined{0.3, 0, 0.5}, Undefined{0.3, SolveExp::UndefinedValue, 0.5};
+    // An undefined point is measured and drawn at (X, 0, Z): the same place as
+    // a defined point of height 0 there. The later of the two is drawn when
+    // their distance lies below the float that the earlier one stored.
+    struct {
+        double X, Z;
+        bool RoundsUp;  // float(distance) > distance, from a 50-digit computation
+    } const Cases[] = {{0.3, 0.5, true}, {0.3, 0.25, false}, {0.1, 0.5, true}, {0.2, 0.5, false}};
     TPainter P;
     TDepthBuffer Depth;
     ASSERT_TRUE(CreateDepthBuffer(GraphWidth, GraphHeight, Depth));
-    for (bool DefinedFirst : {true, false}) {
-        const TResultSet R =
-            DefinedFirst ? WithPoints({Defined, Undefined}) : WithPoints({Undefined, Defined});
-        ASSERT_TRUE(P.Paint(R, true, &Depth));
-        int32_t X = 0, Y = 0;
-        ASSERT_TRUE(Proc3D::ProjectPoint(P.View, {0.3, 0, 0.5}, X, Y));
-        const uint8_t F =
-            DepthFactor(CalcDepthRange(P.View.Camera, R), std::sqrt(0.09L + 9.5L * 9.5L));
-        EXPECT_EQ(P.At(X, Y), ShadeColor(DefinedFirst ? 0xFF00FFu : 0xFFFFFFu, F));
+    for (const auto& C : Cases) {
+        const TPoint3D Defined{C.X, 0, C.Z}, Undefined{C.X, SolveExp::UndefinedValue, C.Z};
+        const long double D = std::sqrt(C.X * C.X + (10.0L - C.Z) * (10.0L - C.Z));
+        for (bool DefinedFirst : {true, false}) {
+            const TResultSet R =
+                DefinedFirst ? WithPoints({Defined, Undefined}) : WithPoints({Undefined, Defined});
+            ASSERT_TRUE(P.Paint(R, true, &Depth));
+            int32_t X = 0, Y = 0;
+            ASSERT_TRUE(Proc3D::ProjectPoint(P.View, {C.X, 0, C.Z}, X, Y));
+            const uint8_t F = DepthFactor(CalcDepthRange(P.View.Camera, R), D);
+            const bool DefinedShown = DefinedFirst != C.RoundsUp;
+            EXPECT_EQ(P.At(X, Y), ShadeColor(DefinedShown ? 0xFF00FFu : 0xFFFFFFu, F))
+                << C.X << " " << C.Z << " " << DefinedFirst;
+        }
     }
 }
 

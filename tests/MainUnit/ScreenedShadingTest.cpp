@@ -29,9 +29,11 @@ long double Exact(const Proc3D::TPoint3D& P) { return Proc3D::DistanceBetween(P,
 void CheckEntry(const Proc3D::TPoint3D& P, TCount& Count)
 {
     float Entry = 0;
-    if (!ScreenDepthEntry(Estimate(P), Entry)) return;
+    bool Below = false;
+    if (!ScreenDepthEntry(Estimate(P), Entry, Below)) return;
     ++Count.Answered;
-    Count.Wrong += Entry != DepthEntryValue(Exact(P));
+    const float Stored = DepthEntryValue(Exact(P));
+    Count.Wrong += Entry != Stored || Below != (Exact(P) < Stored);
 }
 
 void CheckFactor(const TDepthRange& Range, const Proc3D::TPoint3D& P, TCount& Count)
@@ -58,7 +60,7 @@ TDepthRange RangeOf(double Near, double Far)
 }
 
 // Values aimed at the boundaries where rounding decides: distances at the
-// midpoints between floats and at whole depth factors, heights at whole
+// midpoints between floats and on floats, at whole depth factors, heights at whole
 // colour indices, each reached through arithmetic that rounds differently in
 // double and in extended precision.
 TEST(ScreenedShading, BoundariesAreLeftToTheExactRules)
@@ -72,6 +74,9 @@ TEST(ScreenedShading, BoundariesAreLeftToTheExactRules)
         const double A = Angle(Random), B = Angle(Random);
         CheckEntry({Midpoint * std::cos(A) * std::cos(B), Midpoint * std::sin(A),
                     Midpoint * std::cos(A) * std::sin(B)},
+                   Entries);
+        // On a float itself, where whether the distance lies below it is close.
+        CheckEntry({F * std::cos(A) * std::cos(B), F * std::sin(A), F * std::cos(A) * std::sin(B)},
                    Entries);
         const double Near = 1 + 10 * Unit(Random), Far = Near + 0.5 + 3 * Unit(Random);
         const TDepthRange Range = RangeOf(Near, Far);

@@ -59,6 +59,7 @@ TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews)
     std::uniform_real_distribution<double> LogZoom(-1.0, 4.5), Factor(1.0001, 50.0),
         LogScale(-8.0, 12.0);
     TTally Tally, Ordinary;  // Ordinary: scenes up to a million units across
+    int Bounded = 0;         // views with one margin for the whole scene
     for (int Case = 0; Case < 300; ++Case) {
         const double Scale = std::pow(10.0, LogScale(Random));
         TPoint3D Camera{};
@@ -69,7 +70,10 @@ TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews)
                                   std::pow(10.0, LogZoom(Random)),
                                   Factor(Random) * Scale * std::sqrt(3.0), View));
         const TProjector Projector = MakeProjector(View);
-        const TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
+        TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
+        // Every other view with one margin over a box, part of the scene.
+        if (Case % 2 == 1) BoundScreenMargin(Screen, {-Scale, -Scale, -Scale}, {Scale, Scale, 0});
+        Bounded += Screen.ViewMargin > 0.0;
         for (int K = 0; K < 5000; ++K) {
             CheckPoint(View, Projector, Screen,
                        {Unit(Random) * Scale, Unit(Random) * Scale, Unit(Random) * Scale},
@@ -82,6 +86,7 @@ TEST(ScreenedProjection, AgreesWithProjectPointAtRandomViews)
     EXPECT_GT(Ordinary.Pixel + Ordinary.Outside, 1000 * Ordinary.Unsure)
         << Ordinary.Unsure << " unsure";
     EXPECT_GT(Ordinary.Pixel, 10000);
+    EXPECT_GT(Bounded, 60);
 }
 
 // Half-pixel ties of the front view, points in the camera's parallel plane
@@ -92,20 +97,24 @@ TEST(ScreenedProjection, StepsAsideOnTiesAndDegenerateSightLines)
     TViewPlane View{};
     ASSERT_TRUE(CalcViewPlane(Camera, PictureWidth, PictureHeight, 0.0, 0.0, 100.0, 10.0, View));
     const TProjector Projector = MakeProjector(View);
-    const TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
-    ASSERT_TRUE(Screen.Usable);
-    TTally Tally;
-    for (int I = -300; I <= 300; ++I) {
-        for (int J = -250; J <= 250; J += 5)
-            CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, PictureWidth,
-                       PictureHeight, Tally);
+    for (bool Bounded : {false, true}) {
+        TScreen Screen = MakeScreen(Projector, PictureWidth, PictureHeight);
+        ASSERT_TRUE(Screen.Usable);
+        if (Bounded) BoundScreenMargin(Screen, {-15, -12.5, 0}, {15, 12.5, 0});
+        EXPECT_EQ(Screen.ViewMargin > 0.0, Bounded);
+        TTally Tally;
+        for (int I = -300; I <= 300; ++I) {
+            for (int J = -250; J <= 250; J += 5)
+                CheckPoint(View, Projector, Screen, {I * 0.05, J * 0.05, 0}, PictureWidth,
+                           PictureHeight, Tally);
+        }
+        const TPoint3D Odd[] = {
+            {0, 0, 10}, {3, 4, 10}, {1e300, 0, 0}, {0, -1e300, 5}, {1, 0, 10 - 1e-12}};
+        for (const TPoint3D& P : Odd)
+            CheckPoint(View, Projector, Screen, P, PictureWidth, PictureHeight, Tally);
+        EXPECT_EQ(Tally.Wrong, 0);
+        EXPECT_GT(Tally.Unsure, 1000);  // every odd multiple of 0.05 on either axis is a tie
     }
-    const TPoint3D Odd[] = {
-        {0, 0, 10}, {3, 4, 10}, {1e300, 0, 0}, {0, -1e300, 5}, {1, 0, 10 - 1e-12}};
-    for (const TPoint3D& P : Odd)
-        CheckPoint(View, Projector, Screen, P, PictureWidth, PictureHeight, Tally);
-    EXPECT_EQ(Tally.Wrong, 0);
-    EXPECT_GT(Tally.Unsure, 1000);  // every odd multiple of 0.05 on either axis is a tie
 }
 
 }  // namespace

@@ -82,13 +82,13 @@ void GridMemoryRunsOut()
     auto& F = W.Form();
     CalculateSmallGrid(W, Failures, "before");
     {
-        TAddressSpaceLimit Limit(8u << 20);
+        TAddressSpaceLimit Limit(256u << 20);
         if (!Limit.IsActive()) {
             Failures.Expect(false, "the address-space limit could not be set");
             Failures.Exit();
         }
-        // 999999 points on a grid of 1000 x 1000: 24 MB, three times the limit.
-        SetSettings(W, "999999", "-10", "10", "-10", "10", "x+z");
+        // 999999 points over X 0..1 and Z 0..4e10: one column of 2e8 rows, 4.8 GB.
+        SetSettings(W, "999999", "0", "1", "0", "4e10", "x+z");
         const uint64_t OldGraph = W.GraphHash();
         F.CalculateResultsButton->click();
         ExpectOneErrorBox(Failures, W.TakeMessages(), "Cannot allocate necessary memory.",

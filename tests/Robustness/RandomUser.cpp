@@ -75,18 +75,20 @@ TRandomUser::TCalculationForecast TRandomUser::Forecast() const
     Box.XIntervalTo = Settings.XIntervalTo;
     Box.ZIntervalFrom = Settings.ZIntervalFrom;
     Box.ZIntervalTo = Settings.ZIntervalTo;
-    if (Plan.Ok && !MainUnit::IsShowableRadius(MainUnit::CalcBoundingRadius(Box))) {
+    if (Plan.WidthsFinite && !MainUnit::IsShowableRadius(MainUnit::CalcBoundingRadius(Box))) {
         Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::ResultsTooLarge);
         return Result;
     }
-    if (!Plan.Ok) {  // a width beyond the range of numbers
+    if (!Plan.WidthsFinite) {  // a width beyond the range of numbers
         Result.Refusal = MainUnit::RefusalMessage(MainUnit::TRefusal::IntervalWidth);
         return Result;
     }
     Result.Requested = Settings.PointCount;
     Result.Entries = uint64_t(Plan.Cols) * uint64_t(Plan.Rows);
-    // Far beyond the limit of the run, the reservation fails at once.
-    Result.StorageFails = Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom;
+    // Far beyond the limit of the run, or beyond 32 bits, the reservation
+    // fails at once.
+    Result.StorageFails =
+        !Plan.Ok || (Headroom > 0 && Result.Entries * sizeof(Proc3D::TPoint3D) > 2 * Headroom);
     return Result;
 }
 

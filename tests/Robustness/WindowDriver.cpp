@@ -126,14 +126,19 @@ std::string TWindowDriver::CheckControlsEnabled() const
     // Between busy times the status line is empty, tells about the expression
     // as it stands (its reading, its priority warning, why the brackets for the
     // usual priority cannot be added), keeps a refused gesture's reason until
-    // the next repaint, or suggests the box for the result set shown without it.
+    // the next repaint, suggests the box for the result set shown without it,
+    // or tells that the set's grid holds far more points than were asked.
     // The whole of each text is in the line's tooltip (the line may show it short).
     const std::string Status = MainForm->StatusLabel->toolTip().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
     const auto Whole = [](const MainUnit::TStatusText& Text) {
         return Text.Detail.empty() ? Text.Text : Text.Detail;
     };
-    if (!Status.empty() && Status != Whole(MainUnit::TypingStatus(Expression)) &&
+    const std::string GridStart = std::to_string(MainForm->Results.PointCount) + " points for ";
+    const bool GridNote =
+        Status.rfind(GridStart, 0) == 0 && (Status.ends_with(": X is far narrower than Z") ||
+                                            Status.ends_with(": Z is far narrower than X"));
+    if (!Status.empty() && !GridNote && Status != Whole(MainUnit::TypingStatus(Expression)) &&
         Status != Whole(MainUnit::SyntaxRefusalStatus(Expression)) &&
         Status != Whole(MainUnit::RewriteForUsualPriority(Expression).Status) &&
         !(Status == Whole(MainUnit::BoxSuggestion(MainForm->Results)) &&

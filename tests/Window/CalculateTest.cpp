@@ -236,6 +236,81 @@ TEST_F(WindowTest, IntervalsWhoseWidthOverflowsAreRefusedForWhatTheyAre)
     }
 }
 
+TEST_F(WindowTest, GridsBeyondWhatMemoryHoldsEmptyTheSetWithTheErrorBox)
+{
+    // 5000 points over X [0, 1] and Z [0, w] make one column of about
+    // sqrt(5000 w) rows: w = 5.6e14 asks for 1.67e9 entries (40 GB), within
+    // 32 bits; w = 1e16 for 7e9, beyond.
+    const bool MemoryCaseSafe = Platform::AvailableMemoryBytes() / 2 < 40'000'000'000ull;
+    const struct {
+        const char* Name;
+        const char* ZTo;
+        bool Run;
+    } Cases[] = {
+        {"grid beyond 32 bits", "1e16", true},
+        {"grid beyond free memory", "5.6e14", MemoryCaseSafe},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        if (!Case.Run) continue;
+        ResetFields(*Form);
+        ASSERT_TRUE(Calculate("sin(x)"));
+        Form->XIntervalFromEdit->setText(QStringLiteral("0"));
+        Form->XIntervalToEdit->setText(QStringLiteral("1"));
+        Form->ZIntervalToEdit->setText(QString::fromLatin1(Case.ZTo));
+        Form->CalculateResultsButton->click();
+        EXPECT_EQ(TakeMessages(),
+                  Error(MainUnit::RefusalMessage(MainUnit::TRefusal::CannotAllocate)));
+        EXPECT_TRUE(Form->Results.Points.empty());
+        EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
+        for (QLabel* Label : Form->GroupBox4->findChildren<QLabel*>())
+            EXPECT_TRUE(Label->text().isEmpty());
+        EXPECT_TRUE(Form->CalculateResultsButton->isEnabled());
+        Form->ZBufferCheckBox->click();
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(MainUnit::TRefusal::NoResults)));
+    }
+}
+
+TEST_F(WindowTest, AGridOfFarMorePointsThanAskedSaysSoOnTheStatusLine)
+{
+    const struct {
+        const char* Points;
+        const char* XTo;
+        const char* ZTo;
+        const char* Shown;   // the status line after the calculation
+        const char* Status;  // its whole text, in the tooltip
+    } Cases[] = {
+        {"100", "1", "1000", "317 points for 100 asked",
+         "317 points for 100 asked: X is far narrower than Z"},
+        {"100", "1000", "1", "317 points for 100 asked",
+         "317 points for 100 asked: Z is far narrower than X"},
+        {"100", "1", "1", "", ""},    // a square grid of the points asked
+        {"100", "1", "100", "", ""},  // one column of exactly the points asked
+        {"100", "1", "400", "", ""},  // 200 points: not more than twice
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Status);
+        ResetFields(*Form);
+        Form->PointsToShowEdit->setText(QString::fromLatin1(Case.Points));
+        Form->XIntervalFromEdit->setText(QStringLiteral("0"));
+        Form->XIntervalToEdit->setText(QString::fromLatin1(Case.XTo));
+        Form->ZIntervalFromEdit->setText(QStringLiteral("0"));
+        Form->ZIntervalToEdit->setText(QString::fromLatin1(Case.ZTo));
+        ASSERT_TRUE(Calculate("0"));
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Shown);
+        EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Case.Status);
+        // It stays while the set is shown.
+        Form->ZBufferCheckBox->click();
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Shown);
+        EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Case.Status);
+    }
+    // The random order takes the points asked, whatever the grid.
+    Form->RandomRadioButton->setChecked(true);
+    ASSERT_TRUE(Calculate("0"));
+    EXPECT_EQ(Form->StatusLabel->text().toStdString(), "");
+    Form->SquareRadioButton->setChecked(true);
+}
+
 TEST_F(WindowTest, ResultsTooLargeToShowAreRefusedAndNoFieldEverHoldsAnUnreadableNumber)
 {
     const struct {
@@ -332,11 +407,11 @@ TEST_F(WindowTest, AcceptedEdgesOfTheFunctionSettings)
         size_t Entries;
         double XIntervalFrom;
     } Cases[] = {
-        // Intervals of very unequal widths: one column or row of the points
-        // asked for, not a grid far beyond them.
-        {"100", "0", "0.01", "x", 100, 0},
-        {"99", "0.1", "1e15", "x", 99, 0.1},
-        {"5000", "0", "1e16", "x", 5000, 0},
+        // Intervals of very unequal widths (Z is -10 to 10): one column or
+        // row of far more points than asked, the cells as wide as high.
+        {"100", "0", "0.01", "x", 448, 0},
+        {"99", "0.1", "1e6", "x", 2225, 0.1},
+        {"5000", "0", "1e-6", "x", 316228, 0},
         {"11", "-10.0", "10.0", "x", 16, -10},
         {"$10", "-10.0", "10.0", "x", 16, -10},     // hexadecimal 16
         {"100", "10", "-10", "1/(x-1)", 100, -10},  // reversed ends, undefined at the trial point

@@ -100,7 +100,11 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, LongWithBrackets, Usual},
          2,
          "With the brackets the expression would have 379 characters; at most 255 fit."},
-        {"thin X interval", {F, "x", "--x", "0:1e-300"}, 0, ""},
+        // One column of 2^31 - 1 rows: no memory holds it.
+        {"thin X interval",
+         {F, "x", "--x", "0:1e-300"},
+         2,
+         RefusalMessage(TRefusal::CannotAllocate)},
         {"intervals too large to show",
          {F, "x", "--x", "1e308:1.5e308", "--z", "1e308:1.5e308"},
          2,
@@ -225,11 +229,13 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
               "distance: 36.7423461417477\nzoom: 100\ncamera-x: 0\ncamera-y: 0\n"
               "camera-z: 36.7423461417477\n");
-    // A thin interval gives one column of the points asked for.
+    // A thin interval gives one column of cells as wide as high: far more
+    // points than asked, which standard error tells.
     const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
                                  Folder.filePath("t.csv")});
     EXPECT_EQ(Thin.Status, 0);
-    EXPECT_EQ(Thin.Out.substr(0, 12), "points: 100\n");
+    EXPECT_EQ(Thin.Out.substr(0, 12), "points: 448\n");
+    EXPECT_EQ(Thin.Err, "448 points for 100 asked: X is far narrower than Z\n");
     // Points whose graph cannot be drawn are written all the same.
     const TRun Far = RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
     EXPECT_EQ(Far.Status, 0) << Far.Err;
@@ -407,7 +413,7 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         ASSERT_FALSE(Written.isNull());
 
         MainUnit::TCommandLine Line;
-        ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line), -1);
+        ASSERT_FALSE(MainUnit::ParseCommandLine(QStringList{"tessel"} + Case.Arguments, Line));
         MainUnit::ApplyCommandLine(*Form, Line);
         // --fit zooms as a double-click does, with a repaint on the next turn
         // of the event loop.
@@ -430,7 +436,7 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
                                   "0.7",        "--ver-angle",   "0.5",
                                   "--zbuffer",  "--points",      "20000"};
     MainUnit::TCommandLine Line;
-    ASSERT_EQ(MainUnit::ParseCommandLine(QStringList{"tessel"} + Settings, Line), -1);
+    ASSERT_FALSE(MainUnit::ParseCommandLine(QStringList{"tessel"} + Settings, Line));
     MainUnit::ApplyCommandLine(*Form, Line);
     const int32_t W = MainUnit::GraphWidth, H = MainUnit::GraphHeight;
     const QPoint Pixels[] = {{W / 2, H / 2}, {W / 2 + 17, H / 2 - 40}, {0, 0}, {W - 1, H - 1}};
@@ -438,10 +444,10 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
     std::string Expected;
     for (const QPoint& P : Pixels) {
         Picks << "--pick" << QStringLiteral("%1,%2").arg(P.x()).arg(P.y());
-        Expected +=
-            MainUnit::PickLine(P.x(), P.y(), Form->Results,
-                               MainUnit::PickPoint(Form->GraphPoints.data(), W, H, P.x(), P.y())) +
-            "\n";
+        Expected += MainUnit::PickLine(P.x(), P.y(), Form->Results,
+                                       MainUnit::PickPoint(Form->View.Graph.Record.Points.data(), W,
+                                                           H, P.x(), P.y())) +
+                    "\n";
     }
     EXPECT_NE(Expected.find(": x="), std::string::npos);
     EXPECT_NE(Expected.find(": none"), std::string::npos);

@@ -1,6 +1,7 @@
 // The graph's context menu and shortcuts: disabled without a result set;
 // saving, copying and exporting what the window shows; a failed write
 // reported with the file and the reason.
+#include "ModalHelper.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -18,11 +19,11 @@ protected:
     // The dialog replaced: records what it proposed and answers Answer.
     void AnswerFileDialog(const QString& Answer)
     {
-        Form->SaveFileNameFunction = [this, Answer](QWidget*, const QString&,
-                                                    const QString& Proposed, const QString&) {
-            Proposals.push_back(Proposed);
-            return Answer;
-        };
+        Form->Export.SaveFileNameFunction =
+            [this, Answer](QWidget*, const QString&, const QString& Proposed, const QString&) {
+                Proposals.push_back(Proposed);
+                return Answer;
+            };
     }
 
     // Opens the graph's context menu and returns the enabled state of its items.
@@ -54,7 +55,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     // The three items of the picture and the points, greyed without a result
     // set; after them the view choices, the legend choices' submenu and the
     // large view, always enabled.
-    const std::vector<bool> ViewChoices(6, true);
+    const std::vector<bool> ViewChoices(8, true);
     std::vector<bool> Expected(3, false);
     Expected.insert(Expected.end(), ViewChoices.begin(), ViewChoices.end());
     EXPECT_EQ(MenuItemsEnabled(), Expected);
@@ -62,7 +63,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     EXPECT_TRUE(Proposals.empty());  // no result set: nothing asked, nothing written
 
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(9, true));
+    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(11, true));
     // Saved under a name without an extension: ".png" is added.
     AnswerFileDialog(Folder.filePath(QStringLiteral("graph")));
     Form->FunctionExpressionEdit->setFocus();
@@ -81,7 +82,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
 
     // The points, proposed in the folder used last.
     AnswerFileDialog(Folder.filePath(QStringLiteral("points.csv")));
-    Form->ExportPointsAction->trigger();
+    Form->Export.ExportPointsAction->trigger();
     ASSERT_EQ(Proposals.size(), 2u);
     EXPECT_EQ(QFileInfo(Proposals[1]).absoluteFilePath(),
               QDir(Folder.path()).filePath(QStringLiteral("sin(x)_cos(z).csv")));
@@ -94,7 +95,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     // A failed write names the file and the reason, keeps the result set and
     // leaves nothing in the folder.
     AnswerFileDialog(QStringLiteral("/nonexistent/graph.png"));
-    Form->SavePictureAction->trigger();
+    Form->Export.SavePictureAction->trigger();
     EXPECT_EQ(TakeMessages(), Error("Cannot write the file '/nonexistent/graph.png': No such file "
                                     "or directory."));
     EXPECT_EQ(Form->Results.PointCount, 5041);
@@ -106,20 +107,20 @@ TEST_F(ExportTest, TheNameSaysTheTypeOfTheFile)
     ASSERT_TRUE(Calculate("x"));
     const struct {
         const char* Answer;
-        QAction* MainUnit::TMainForm::*Action;
+        QAction* MainUnit::TExportActions::*Action;
         const char* Written;
     } Cases[] = {
-        {"picture.csv", &MainUnit::TMainForm::SavePictureAction, "picture.csv.png"},
-        {"picture.PNG", &MainUnit::TMainForm::SavePictureAction, "picture.PNG"},
-        {"picture.v2", &MainUnit::TMainForm::SavePictureAction, "picture.v2.png"},
-        {"points.png", &MainUnit::TMainForm::ExportPointsAction, "points.png.csv"},
-        {"points.Csv", &MainUnit::TMainForm::ExportPointsAction, "points.Csv"},
+        {"picture.csv", &MainUnit::TExportActions::SavePictureAction, "picture.csv.png"},
+        {"picture.PNG", &MainUnit::TExportActions::SavePictureAction, "picture.PNG"},
+        {"picture.v2", &MainUnit::TExportActions::SavePictureAction, "picture.v2.png"},
+        {"points.png", &MainUnit::TExportActions::ExportPointsAction, "points.png.csv"},
+        {"points.Csv", &MainUnit::TExportActions::ExportPointsAction, "points.Csv"},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Answer);
         QTemporaryDir Folder;
         AnswerFileDialog(Folder.filePath(QString::fromLatin1(Case.Answer)));
-        (Form.get()->*Case.Action)->trigger();
+        (Form->Export.*Case.Action)->trigger();
         EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QString::fromLatin1(Case.Written)});
     }
@@ -146,19 +147,54 @@ TEST_F(ExportTest, AnAddedExtensionNeverReplacesAFileUnasked)
         SCOPED_TRACE(Case.SecondAnswer.toStdString());
         Proposals.clear();
         std::vector<QString> Answers{Typed, Case.SecondAnswer};
-        Form->SaveFileNameFunction = [&](QWidget*, const QString&, const QString& Proposed,
-                                         const QString&) {
+        Form->Export.SaveFileNameFunction = [&](QWidget*, const QString&, const QString& Proposed,
+                                                const QString&) {
             Proposals.push_back(Proposed);
             const QString Answer = Answers.front();
             Answers.erase(Answers.begin());
             return Answer;
         };
-        Form->SavePictureAction->trigger();
+        Form->Export.SavePictureAction->trigger();
         ASSERT_EQ(Proposals.size(), 2u);
         EXPECT_EQ(Proposals[1], Kept);
         QFile Written(Kept);
         ASSERT_TRUE(Written.open(QIODevice::ReadOnly));
         EXPECT_EQ(Written.read(4), Case.Left);
+    }
+}
+
+// The help window's closing blanks the graph in the window; what is saved or
+// copied is still the picture of the view, painted from the result set.
+TEST_F(ExportTest, SaveAndCopyAfterTheHelpWindowGiveThePictureOfTheView)
+{
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    const QImage Painted = Form->GraphPicture();
+    QTemporaryDir Folder;
+    const QString Saved = Folder.filePath(QStringLiteral("graph.png"));
+    AnswerFileDialog(Saved);
+    const struct {
+        const char* Name;
+        QAction* Action;
+        std::function<QImage()> Result;
+    } Cases[] = {
+        {"save", Form->Export.SavePictureAction, [&] { return QImage(Saved); }},
+        {"copy", Form->Export.CopyPictureAction,
+         [] { return QGuiApplication::clipboard()->image(); }},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        QFile::remove(Saved);
+        QGuiApplication::clipboard()->clear();
+        bool Closed = false;
+        auto Timer = OnNextModal([&](QWidget* Modal) {
+            Closed = Modal == Help.get();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        Form->HelpButton->click();
+        ASSERT_TRUE(WaitUntil([&] { return Closed && !Help->isVisible(); }));
+        ASSERT_TRUE(WaitUntil([&] { return Form->GraphPicture() != Painted; }));
+        Case.Action->trigger();
+        EXPECT_EQ(Case.Result().convertToFormat(QImage::Format_RGB32), Painted);
     }
 }
 

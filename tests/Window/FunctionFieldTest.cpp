@@ -36,10 +36,10 @@ TEST_F(WindowTest, CtrlBAddsTheBracketsAsOneUndoableEditOrSaysWhyNot)
         EXPECT_EQ(Edit->text().toStdString(), C.Typed);
     }
     // The same action is the last item of the field's context menu.
-    const std::unique_ptr<QMenu> Menu(Form->CreateFunctionMenu());
+    const std::unique_ptr<QMenu> Menu(Form->FunctionActions.CreateFunctionMenu());
     ASSERT_FALSE(Menu->actions().isEmpty());
-    EXPECT_EQ(Menu->actions().constLast(), Form->UsualPriorityAction);
-    EXPECT_EQ(Form->UsualPriorityAction->text().toStdString(),
+    EXPECT_EQ(Menu->actions().constLast(), Form->FunctionActions.UsualPriorityAction);
+    EXPECT_EQ(Form->FunctionActions.UsualPriorityAction->text().toStdString(),
               "Add brackets for the usual priority");
 }
 

@@ -8,11 +8,13 @@
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Window/Internal/PointLabel.h"
+#include "PictureProbe.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <vector>
 
@@ -43,8 +45,8 @@ protected:
         const int32_t W = MainUnit::GraphWidth, H = MainUnit::GraphHeight;
         for (int32_t Y = 0; Y < H; ++Y)
             for (int32_t X = 0; X < W; ++X)
-                if (Wanted(Form->GraphPoints[static_cast<size_t>(Y * W + X)],
-                           MainUnit::PickPoint(Form->GraphPoints.data(), W, H, X, Y)))
+                if (Wanted(Form->View.Graph.Record.Points[static_cast<size_t>(Y * W + X)],
+                           MainUnit::PickPoint(Form->View.Graph.Record.Points.data(), W, H, X, Y)))
                     return {X, Y};
         return {-1, -1};
     }
@@ -80,7 +82,7 @@ protected:
 TEST_F(LargeViewTest, PointerReadingShowsOverDrawnPointsAndLeavesTheRestingText)
 {
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    Form->SetStatus("resting");
+    Form->Status.Set("resting");
     const QPoint Drawn = FindPixel([](int32_t Recorded, int32_t) { return Recorded != NoPoint; });
     const QPoint Near = FindPixel(
         [](int32_t Recorded, int32_t Picked) { return Recorded == NoPoint && Picked != NoPoint; });
@@ -89,13 +91,13 @@ TEST_F(LargeViewTest, PointerReadingShowsOverDrawnPointsAndLeavesTheRestingText)
     ASSERT_GE(Near.x(), 0);
     ASSERT_GE(Empty.x(), 0);
     const auto PickedAt = [this](QPoint P) {
-        return MainUnit::PickPoint(Form->GraphPoints.data(), MainUnit::GraphWidth,
+        return MainUnit::PickPoint(Form->View.Graph.Record.Points.data(), MainUnit::GraphWidth,
                                    MainUnit::GraphHeight, P.x(), P.y());
     };
 
     // The label shows the whole reading beside the pointer, inside the
     // picture and clear of the pointer; the status line keeps its text.
-    const MainUnit::TPointLabel* Label = Form->GraphReading;
+    const MainUnit::TPointLabel* Label = Form->View.Graph.ReadingLabel();
     const auto Shown = [&](QPoint At, const std::string& Reading) {
         Hover(Form->GraphImage, At);
         EXPECT_EQ(Status(), "resting");
@@ -105,7 +107,8 @@ TEST_F(LargeViewTest, PointerReadingShowsOverDrawnPointsAndLeavesTheRestingText)
         EXPECT_TRUE(Form->GraphImage->rect().contains(Label->geometry()));
         EXPECT_FALSE(Label->geometry().contains(At));
     };
-    Shown(Drawn, ReadingOf(Form->GraphPoints[Drawn.y() * MainUnit::GraphWidth + Drawn.x()]));
+    Shown(Drawn,
+          ReadingOf(Form->View.Graph.Record.Points[Drawn.y() * MainUnit::GraphWidth + Drawn.x()]));
     Shown(Near, ReadingOf(PickedAt(Near)));
     Hover(Form->GraphImage, Empty);
     EXPECT_FALSE(Label->isVisible());
@@ -116,7 +119,7 @@ TEST_F(LargeViewTest, PointerReadingShowsOverDrawnPointsAndLeavesTheRestingText)
     EXPECT_EQ(Status(), "resting");
     // A new resting text shows at once, beside a reading.
     Hover(Form->GraphImage, Drawn);
-    Form->SetStatus("typed");
+    Form->Status.Set("typed");
     EXPECT_EQ(Status(), "typed");
     EXPECT_TRUE(Label->isVisible());
 }
@@ -150,8 +153,8 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     // F11 wherever the focus is in the main window.
     Form->FunctionExpressionEdit->setFocus();
     QTest::keyClick(Form->FunctionExpressionEdit, Qt::Key_F11);
-    ASSERT_NE(Form->LargeView, nullptr);
-    MainUnit::TLargeView& View = *Form->LargeView;
+    ASSERT_NE(Form->View.LargeView, nullptr);
+    MainUnit::TLargeView& View = *Form->View.LargeView;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
     const qreal Ratio = View.Picture->devicePixelRatioF();
     // At a scale factor of 2, twice the pixels each way.
@@ -162,7 +165,7 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
                View.Picture->ImageHeight() == qRound(View.Picture->height() * Ratio);
     };
     ASSERT_TRUE(WaitUntil([&] { return SizedToWidget() && Shown(View) == Expected(View); }));
-    EXPECT_GT(std::count_if(View.Points.begin(), View.Points.end(),
+    EXPECT_GT(std::count_if(View.Graph->Record.Points.begin(), View.Graph->Record.Points.end(),
                             [](int32_t Index) { return Index != NoPoint; }),
               1000);
 
@@ -191,7 +194,8 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     // So does a calculation; the record names the new result set's points.
     ASSERT_TRUE(Calculate("x*z"));
     EXPECT_EQ(Shown(View), Expected(View));
-    const int32_t Drawn = *std::max_element(View.Points.begin(), View.Points.end());
+    const int32_t Drawn =
+        *std::max_element(View.Graph->Record.Points.begin(), View.Graph->Record.Points.end());
     EXPECT_GE(Drawn, 0);
     EXPECT_LT(Drawn, Form->Results.PointCount);
 
@@ -210,15 +214,15 @@ TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
     EXPECT_FALSE(View.isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
     QTest::keyClick(Form.get(), Qt::Key_F11);
-    EXPECT_EQ(Form->LargeView, &View);
+    EXPECT_EQ(Form->View.LargeView, &View);
     EXPECT_TRUE(View.isVisible());
 }
 
 TEST_F(LargeViewTest, ReadsThePointUnderThePointerAtDevicePixels)
 {
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    Form->OpenLargeView();
-    MainUnit::TLargeView& View = *Form->LargeView;
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
     ASSERT_TRUE(WaitUntil([&] { return Shown(View) == Expected(View); }));
     const qreal Ratio = View.Picture->devicePixelRatioF();
@@ -227,16 +231,118 @@ TEST_F(LargeViewTest, ReadsThePointUnderThePointerAtDevicePixels)
     for (int Y = 0; Y < View.Picture->height(); ++Y) {
         for (int X = 0; X < View.Picture->width(); ++X) {
             const size_t Device = static_cast<size_t>(qRound(Y * Ratio)) * W + qRound(X * Ratio);
-            if (View.Points[Device] == NoPoint) continue;
-            Form->SetStatus("resting");
+            if (View.Graph->Record.Points[Device] == NoPoint) continue;
+            Form->Status.Set("resting");
             Hover(View.Picture, {X, Y});
-            EXPECT_EQ(View.Reading->text().toStdString(), ReadingOf(View.Points[Device]));
-            EXPECT_TRUE(View.Reading->isVisible());
+            const MainUnit::TPointLabel* Label = View.Graph->ReadingLabel();
+            EXPECT_EQ(Label->text().toStdString(), ReadingOf(View.Graph->Record.Points[Device]));
+            EXPECT_TRUE(Label->isVisible());
             EXPECT_EQ(Status(), "resting");
             return;
         }
     }
     ADD_FAILURE() << "nothing drawn";
+}
+
+// The legend below the large view is the one of the result set it shows,
+// from the calculation on, not only after the next gesture.
+TEST_F(LargeViewTest, TheLegendChangesWithTheCalculation)
+{
+    ASSERT_TRUE(Calculate("x*z"));
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+    const auto Legend = [&View] { return View.Legend->pixmap().toImage(); };
+    const QImage First = Legend();
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    const QImage AfterCalculation = Legend();
+    EXPECT_NE(AfterCalculation, First);
+    // A repaint of the same view and result set shows the same legend.
+    Form->RepaintGraph();
+    EXPECT_EQ(Legend(), AfterCalculation);
+}
+
+// Blanked as the main window's graph is blanked: in the background of the
+// choices.
+TEST_F(LargeViewTest, BlanksInTheBackgroundOfTheChoices)
+{
+    const struct {
+        bool Light;
+        uint32_t Background;
+    } Cases[] = {{false, 0x000000}, {true, 0xFFFFFF}};
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Light);
+        if (Form->PictureOptions.LightBackground != Case.Light)
+            Form->Menu.LightBackgroundAction->trigger();
+        TakeMessages();  // without results the choice's repaint is refused
+        ASSERT_TRUE(Calculate("x*z"));
+        Form->View.OpenLargeView();
+        MainUnit::TLargeView& View = *Form->View.LargeView;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+        ASSERT_TRUE(WaitUntil([&] { return !IsFilled(View.Picture, Case.Background); }));
+        Form->ClearImages();
+        EXPECT_TRUE(IsFilled(Form->GraphImage, Case.Background));
+        EXPECT_TRUE(IsFilled(View.Picture, Case.Background));
+        View.close();
+    }
+}
+
+// Closed while full screen, it opens again as the window it was before.
+TEST_F(LargeViewTest, ClosedFullScreenItReopensAtItsLastNormalSize)
+{
+    ASSERT_TRUE(Calculate("x*z"));
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+    const QSize Normal = View.size();
+    QTest::keyClick(&View, Qt::Key_F11);
+    ASSERT_TRUE(View.isFullScreen());
+    View.close();
+    Form->View.OpenLargeView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+    EXPECT_FALSE(View.isFullScreen());
+    EXPECT_EQ(View.size(), Normal);
+    QTest::keyClick(&View, Qt::Key_F11);
+    QTest::keyClick(&View, Qt::Key_Escape);
+    EXPECT_FALSE(View.isFullScreen());
+    EXPECT_EQ(View.size(), Normal);
+}
+
+// The wheel, Ctrl+wheel and the double-click over the large view write the
+// view fields as over the main graph: one view, one fit.
+TEST_F(LargeViewTest, GesturesOverEitherPictureWriteTheSameView)
+{
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
+    const auto Wheel = [](QWidget* Picture, int Delta, Qt::KeyboardModifiers Modifiers) {
+        const QPointF At(20, 20);
+        QWheelEvent Event(At, Picture->mapToGlobal(At), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                          Modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Picture, &Event);
+    };
+    const std::function<void(QWidget*)> Gestures[] = {
+        [&](QWidget* P) { Wheel(P, 120, Qt::NoModifier); },
+        [&](QWidget* P) { Wheel(P, -240, Qt::ControlModifier); },
+        [](QWidget* P) { QTest::mouseDClick(P, Qt::LeftButton, {}, QPoint(20, 20)); },
+    };
+    for (std::size_t I = 0; I < std::size(Gestures); ++I) {
+        SCOPED_TRACE(I);
+        std::vector<QString> Written;
+        for (QWidget* Picture :
+             {static_cast<QWidget*>(Form->GraphImage), static_cast<QWidget*>(View.Picture)}) {
+            for (auto [Edit, Text] : {std::pair{Form->HorAngleEdit, "0.7"},
+                                      {Form->VerAngleEdit, "0.5"},
+                                      {Form->DistanceEdit, "40"},
+                                      {Form->ZoomEdit, "100"}})
+                Edit->setText(QString::fromLatin1(Text));
+            Gestures[I](Picture);
+            Written.push_back(Form->DistanceEdit->text() + " " + Form->ZoomEdit->text());
+        }
+        EXPECT_NE(Written[0], QStringLiteral("40 100"));
+        EXPECT_EQ(Written[1], Written[0]);
+    }
 }
 
 }  // namespace

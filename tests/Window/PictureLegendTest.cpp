@@ -131,8 +131,8 @@ TEST_F(WindowTest, TheMenusLegendChoiceShapesTheSavedPictureAndTheLargeView)
     EXPECT_EQ((Lower | Graph).width(), MainUnit::PanelWidth);
 
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    Form->OpenLargeView();
-    MainUnit::TLargeView& View = *Form->LargeView;
+    Form->View.OpenLargeView();
+    MainUnit::TLargeView& View = *Form->View.LargeView;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&View));
     const struct {
         TLegendChoice Legend;
@@ -143,7 +143,7 @@ TEST_F(WindowTest, TheMenusLegendChoiceShapesTheSavedPictureAndTheLargeView)
                  {TLegendChoice::Panel, true, false, 0, MainUnit::PanelHeight}};
     for (const auto& C : Cases) {
         SCOPED_TRACE(int(C.Legend));
-        Form->LegendActions[size_t(C.Legend)]->trigger();
+        Form->Menu.LegendActions[size_t(C.Legend)]->trigger();
         EXPECT_EQ(Form->PictureOptions.Legend, C.Legend);
         const QImage Saved = Form->GraphPicture();
         EXPECT_EQ(Saved.width() > MainUnit::GraphWidth, C.ExtraWidth > 0);

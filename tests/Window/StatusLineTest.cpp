@@ -1,6 +1,7 @@
 // The status line between busy times: the reading of the expression while
 // the user types, the priority warning that outlasts the work, and where the
 // expression went wrong after a syntax refusal, each reason in full.
+#include "MainUnit/Calculation/PointStorage.h"
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Text/ExpressionStatus.h"
 #include "MainUnit/Text/Messages.h"
@@ -9,6 +10,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 
 namespace {
@@ -59,7 +61,7 @@ TEST_F(WindowTest, PriorityWarningStaysAfterTheCalculationAndTheRepaints)
         ASSERT_TRUE(Calculate(C.Typed));
         EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterCalculation);
         Form->HorAngleIncButton->click();  // a repaint with its busy text
-        Form->GraphImageWheel(1, false);   // a quiet one
+        Form->View.Graph.Wheel(1, false);  // a quiet one
         QTest::qWait(50);
         EXPECT_EQ(Form->StatusLabel->text().toStdString(), C.AfterRepaints);
         EXPECT_EQ(StatusColour(*Form) == MainUnit::StatusWarningColor, !C.AfterRepaints.empty());
@@ -118,7 +120,8 @@ TEST_F(WindowTest, EveryColumnMessageFitsTheStatusLine)
 // in the line (nothing cut) and whole in its tooltip: the priority warning
 // for the longest expression, the box suggestion at the extreme ratios, the
 // syntax-error number, a rewrite too long, every refusal of a gesture or a
-// quiet repaint with the longest distance, and the two busy texts.
+// quiet repaint with the longest distance, the two busy texts and the note
+// of a grid of far more points than asked.
 TEST_F(WindowTest, EveryStatusTextFitsTheStatusLine)
 {
     using namespace MainUnit;
@@ -154,16 +157,40 @@ TEST_F(WindowTest, EveryStatusTextFitsTheStatusLine)
     for (const TStatusText& Status : Texts) {
         SCOPED_TRACE(Status.Text);
         ASSERT_FALSE(Status.Text.empty());
-        Form->SetStatus(Status);
+        Form->Status.Set(Status);
         const QString Shown = QString::fromLatin1(Status.Text);
         EXPECT_EQ(Form->StatusLabel->text(), Shown);
         EXPECT_LE(Metrics.horizontalAdvance(Shown), Room);
         EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(),
                   Status.Detail.empty() ? Status.Text : Status.Detail);
     }
+    // A grid note: its counts in the line, the whole note in the tooltip;
+    // the counts of the largest grid are cut rather than pass the line.
+    const struct {
+        int32_t Asked;
+        int32_t Rows;
+        bool Whole;  // the counts shown uncut
+    } Grids[] = {{100, 317, true}, {INT32_MAX / 2, INT32_MAX, false}};
+    Form->FunctionExpressionEdit->clear();
+    for (const auto& Grid : Grids) {
+        TGridPlan Thin;
+        Thin.Cols = 1;
+        Thin.Rows = Grid.Rows;
+        const std::string Note = GridSizeNote(Grid.Asked, Thin, true);
+        SCOPED_TRACE(Note);
+        ASSERT_FALSE(Note.empty());
+        Form->Status.GridNote = Note;
+        Form->Status.ShowResting();
+        const QString Shown = Form->StatusLabel->text();
+        if (Grid.Whole) {
+            EXPECT_TRUE(QString::fromLatin1(Note).startsWith(Shown + ":"));
+        }
+        EXPECT_LE(Metrics.horizontalAdvance(Shown), Room);
+        EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Note);
+    }
     // A typed expression too long for the line is cut there, whole in the tooltip.
     const std::string Long = "Read as: " + std::string(60, 'x');
-    Form->SetStatus(Long);
+    Form->Status.Set(Long);
     EXPECT_LE(Metrics.horizontalAdvance(Form->StatusLabel->text()), Room);
     EXPECT_TRUE(Form->StatusLabel->text().endsWith(QChar(0x2026)));
     EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Long);

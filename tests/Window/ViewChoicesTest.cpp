@@ -26,8 +26,9 @@ protected:
 
 TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBack)
 {
-    QAction* const Actions[] = {Form->BoxAction, Form->TicksAction, Form->LightBackgroundAction,
-                                Form->FitAfterCalculationAction};
+    QAction* const Actions[] = {Form->Menu.BoxAction, Form->Menu.TicksAction,
+                                Form->Menu.LightBackgroundAction,
+                                Form->Menu.FitAfterCalculationAction};
     for (QAction* Action : Actions) {
         EXPECT_TRUE(Action->isCheckable());
         EXPECT_FALSE(Action->isChecked());
@@ -41,7 +42,7 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
     const QString PlainDistance = Form->DistanceEdit->text();
 
     // The box: the camera keeps its distance in radii of the cube.
-    Form->BoxAction->trigger();
+    Form->Menu.BoxAction->trigger();
     EXPECT_TRUE(Form->PictureOptions.Box);
     const double BoxRadius = MainUnit::ViewRadius(Form->Results, true);
     EXPECT_NEAR(Field(Form->DistanceEdit) / BoxRadius, 1.5, 1e-12);
@@ -50,16 +51,16 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
 
     // The axes draw over the boxed picture; the light background turns the
     // picture's empty corner, the sketch and the legend's text light and dark.
-    Form->TicksAction->trigger();
+    Form->Menu.TicksAction->trigger();
     EXPECT_NE(Graph(), Boxed);
-    Form->LightBackgroundAction->trigger();
+    Form->Menu.LightBackgroundAction->trigger();
     EXPECT_EQ(Form->GraphImage->Canvas().Pixel(0, 0), 0xFFFFFFu);
     EXPECT_EQ(Form->OutLineImage->Canvas().Pixel(0, 0), 0xFFFFFFu);
     EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(0x20, 0x20, 0x20));
     EXPECT_EQ(Form->GraphPicture().pixel(0, 0), qRgb(255, 255, 255));
 
     // With the fit after every calculation the zoom frames the points.
-    Form->FitAfterCalculationAction->trigger();
+    Form->Menu.FitAfterCalculationAction->trigger();
     ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
     MainUnit::TViewSettings View{0.7, 0.5, Field(Form->DistanceEdit), 100};
     EXPECT_EQ(
@@ -74,6 +75,39 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
     Form->RepaintGraph();
     EXPECT_EQ(Graph(), Plain);
     EXPECT_EQ(Form->RedLabel->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+TEST_F(ViewChoicesTest, SurfaceFillsBetweenThePointsAndRecordsThemForThePointer)
+{
+    for (QAction* Action : {Form->Menu.SurfaceAction, Form->Menu.LightAction}) {
+        EXPECT_TRUE(Action->isCheckable());
+        EXPECT_FALSE(Action->isChecked());
+    }
+    Form->PointsToShowEdit->setText(QStringLiteral("2000"));
+    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    const QImage Plain = Graph();
+    Form->Menu.SurfaceAction->trigger();
+    EXPECT_TRUE(Form->PictureOptions.Surface);
+    const QImage Surface = Graph();
+    // Pixels between the points are filled, each with a point to read.
+    int Filled = 0, Unread = 0;
+    for (int Y = 0; Y < Plain.height(); ++Y)
+        for (int X = 0; X < Plain.width(); ++X)
+            if ((Plain.pixel(X, Y) & 0xFFFFFF) == 0 && (Surface.pixel(X, Y) & 0xFFFFFF) != 0) {
+                ++Filled;
+                Unread +=
+                    Form->View.Graph.Record.Points[static_cast<size_t>(Y * Plain.width() + X)] ==
+                    MainUnit::NoPoint;
+            }
+    EXPECT_GT(Filled, 1000);
+    EXPECT_EQ(Unread, 0);
+    Form->Menu.LightAction->trigger();
+    EXPECT_NE(Graph(), Surface);
+    Form->Menu.LightAction->trigger();
+    Form->Menu.SurfaceAction->trigger();
+    EXPECT_EQ(Graph(), Plain);
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 
 namespace MainUnit {
 
-// ".NAME.tmp": the start of every temporary name for the target file NAME
-// (cut, so that the longer temporary name still fits the file system).
-std::string TemporaryPrefix(const std::string& Name);
+// ".NAME.tmp-HOST.PID-ATTEMPT": a temporary name of this process for the
+// target file NAME (cut, so that the temporary name still fits the file
+// system). The host tells whose it is in a folder that several machines
+// share, where the process id alone could be another machine's.
+std::string TemporaryName(const std::string& Name, int Attempt);
 
 // While alive: SIGINT, SIGTERM and SIGHUP remove the watched file and then
 // end the program as they would have (a signal the program ignores stays
@@ -30,8 +32,9 @@ public:
 };
 
 // Removes the temporary files of Name in Folder ("" for the current one)
-// whose process no longer exists. Files of living processes, this one's own
-// and names of any other form are left alone.
+// made on this host by a process that no longer exists. Files of living
+// processes, this one's own, other hosts' and names of any other form are
+// left alone.
 void RemoveStaleTemporaries(const std::string& Folder, const std::string& Name);
 
 }  // namespace MainUnit

@@ -30,21 +30,25 @@ inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
     return {static_cast<double>(Range.A), static_cast<double>(Range.B)};
 }
 
-// The float nearest Distance, when the double estimate leaves no doubt.
-inline bool ScreenDepthEntry(double Distance, float& Entry)
+// The float nearest Distance, and whether the distance lies below it, when
+// the double estimate leaves no doubt.
+//
+// For a double of the normal float range the rounding to float is decided
+// by the low 29 bits of its significand: 0 is a float itself, 2^28 the
+// midpoint to the next, below it the float is nearer and below the estimate,
+// above it the float is the next one, above the estimate. One unit of those
+// bits is at least 2^-53 of the value, so 2^13 units cover the margin of
+// 2^-40 of the value that the estimate needs.
+inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below)
 {
     if (!(Distance > 1e-30 && Distance < 3e38))
         return false;  // subnormal floats and the clamp: exactly
-    const float Rounded = static_cast<float>(Distance);
-    // Rounded is a positive normal float: its neighbours are one unit of its
-    // bit pattern away, and the rounding boundaries are the midpoints to them.
-    const uint32_t Bits = std::bit_cast<uint32_t>(Rounded);
-    const double Below = std::bit_cast<float>(Bits - 1), Above = std::bit_cast<float>(Bits + 1);
-    const double Margin = 0x1p-40 * Distance;
-    if (Distance - (Below + Rounded) * 0.5 <= Margin ||
-        (Rounded + Above) * 0.5 - Distance <= Margin)
-        return false;
-    Entry = Rounded;
+    constexpr uint64_t Half = uint64_t{1} << 28, Margin = uint64_t{1} << 13;
+    const uint64_t Low = std::bit_cast<uint64_t>(Distance) & (2 * Half - 1);
+    // Away from 0 (and 2 Half, the next float) and from the midpoint Half.
+    if (Low - Margin > 2 * Half - 2 * Margin || Low - (Half - Margin) <= 2 * Margin) return false;
+    Entry = static_cast<float>(Distance);
+    Below = Low > Half;
     return true;
 }
 

@@ -38,10 +38,11 @@ struct TGraphPictureParts {
 // where the axes with values are drawn over it), then the axes' lines and
 // texts and the sketch of the same view over the whole Sketch canvas. With
 // no result set, Graph is only filled with the background. DepthBuffer comes
-// from PrepareDepthBuffer. False when no point could be painted.
+// from PrepareDepthBuffer; Scratch, when given, is the repainting window's
+// memory for the point loop. False when no point could be painted.
 bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Plan,
                          const TPixelArray& Graph, TDepthBuffer& DepthBuffer,
-                         Platform::TCanvas& Sketch);
+                         Platform::TCanvas& Sketch, TPaintScratch* Scratch = nullptr);
 
 // The colour of texts and lines over the picture's background.
 QColor ForegroundQColor(const TPictureOptions& Options);
@@ -64,6 +65,11 @@ QImage ComposeBelowGraph(const TGraphPictureParts& Parts);
 // when the depth buffer or the picture cannot be had.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
                           const TLegendTexts& Legend, const TFramedPicture& Framed);
+// The same with the legend texts as the window's labels show them, in the
+// order of LegendTextsInOrder.
+QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
+                          const std::array<QString, LegendLabelCount>& LegendTexts,
+                          const TFramedPicture& Framed);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

@@ -1,0 +1,91 @@
+// The fast surface painter's view of one painting: what is prepared once,
+// the projected corners, and the picture a part of the work paints into.
+#pragma once
+
+#include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/ScreenedShading.h"
+#include "MainUnit/Picture/Internal/SurfaceCells.h"
+#include "MainUnit/Picture/SurfacePaint.h"
+#include "Proc3D/HoistedProjection.h"
+#include "Proc3D/ScreenedProjection.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace MainUnit {
+
+// The surface's own depth test, on entries already rounded to 32 bits: a
+// pixel of a cell is decided by its interpolated depth, which has no
+// unrounded distance to compare, so both painters compare what they store.
+inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+{
+    float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
+                                 static_cast<size_t>(Y)];
+    if (Entry != 0.0f && Stored >= Entry) return false;
+    Entry = Stored;
+    return true;
+}
+
+// A point where it lands: its pixel, its distance and its Y; a negative
+// distance when it is not drawn (or, on the grid, cannot be a corner).
+// Left unset when made: the projection sets every one.
+struct TCorner {
+    int32_t X;
+    int32_t Y;
+    double Depth;
+    double Height;
+};
+
+// How far round the picture corners are placed by the quick estimate: a
+// cell reaching into the picture from farther out is rare (a large zoom),
+// and its corner is projected exactly.
+inline constexpr int32_t CornerMargin = 4096;
+
+struct TSurfaceJob {
+    const TResultSet& Results;
+    const TSurfaceChoices& Choices;
+    const TPixelArray& Picture;
+    TDepthBuffer& DepthBuffer;
+    size_t Count = 0;
+    bool OnGrid = false;
+    TSurfaceGrid Grid;
+    Proc3D::TProjector Projector;
+    Proc3D::TScreen Screen;  // the picture widened by CornerMargin on every side
+    std::array<uint32_t, LargestHeightIndex + 1> Ramp{};
+    long double Scale = 0;
+    double ScaleEstimate = 0;
+    TDepthRange Range;
+    TDepthScreen DepthScreen;
+    Proc3D::TPoint3D Light{};
+    std::unique_ptr<TCorner[]> Corners;  // Count of them
+};
+
+// Where one part of the work paints: the picture itself, or a second
+// half's own picture, record and depth buffer.
+struct TSurfaceTarget {
+    TPixelArray Picture;
+    TDepthBuffer* Depth = nullptr;
+};
+
+// The place of entry K as the picture draws it; false when it is not drawn.
+bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Place, bool& Undefined);
+
+// Height colour of Y, lit by Share 256ths and darkened by Depth when asked.
+uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth);
+
+// The colour of a single point: by height, or the undefined colour, and
+// darkened by Depth when asked; never lit.
+uint32_t PointColor(const TSurfaceJob& Job, double Y, double Depth);
+
+// Fills the cells of columns First .. Last - 1 into Target.
+void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfaceTarget& Target);
+
+// Draws points First .. Last - 1 as squares of side Side into Target.
+void PaintSquares(const TSurfaceJob& Job, size_t First, size_t Last, int32_t Side,
+                  const TSurfaceTarget& Target);
+
+}  // namespace MainUnit

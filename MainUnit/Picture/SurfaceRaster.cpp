@@ -1,0 +1,291 @@
+// The fast filling of cells and squares: each triangle walks only the
+// pixels of its bounding box, its edge functions stepped by exact integer
+// additions, so every pixel gets the values the reference computes for it
+// from scratch.
+#include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/Internal/SurfaceJob.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+namespace MainUnit {
+
+namespace {
+
+using TVertex = TCorner;
+
+// The four corners of a cell in the order (i, j), (i + 1, j), (i, j + 1),
+// (i + 1, j + 1), and their entries.
+struct TCell {
+    const TVertex* Corner[4] = {};
+    size_t Index[4] = {};
+};
+
+// The edge from U to V as a function of the pixel: positive on the inside
+// of a triangle whose corners are in positive order, 0 on the edge, which
+// belongs to the triangle.
+struct TEdge {
+    int64_t StepX = 0, StepY = 0;  // change per column and per row
+    int64_t AtOrigin = 0;          // value at pixel (0, 0)
+
+    TEdge(const TVertex& U, const TVertex& V)
+        : StepX(-(static_cast<int64_t>(V.Y) - U.Y)), StepY(static_cast<int64_t>(V.X) - U.X)
+    {
+        AtOrigin = -StepY * U.Y - StepX * U.X;
+    }
+    int64_t At(int64_t X, int64_t Y) const { return AtOrigin + StepX * X + StepY * Y; }
+};
+
+// The corner of Cell nearest to pixel (X, Y), the first among equally near.
+size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
+{
+    size_t Best = 0;
+    int64_t BestDistance = INT64_MAX;
+    for (size_t I = 0; I < 4; ++I) {
+        const int64_t DX = static_cast<int64_t>(Cell.Corner[I]->X) - X;
+        const int64_t DY = static_cast<int64_t>(Cell.Corner[I]->Y) - Y;
+        if (DX * DX + DY * DY < BestDistance) {
+            BestDistance = DX * DX + DY * DY;
+            Best = I;
+        }
+    }
+    return Cell.Index[Best];
+}
+
+struct TTriangle {
+    const TVertex* A;
+    const TVertex* B;
+    const TVertex* C;
+    uint32_t Share;
+};
+
+// One pixel of the cell inside the picture, at Depth and of the colour of
+// Height, unless something at least as near is there.
+[[gnu::always_inline]] inline void PutPixel(const TSurfaceJob& Job, const TSurfaceTarget& Target,
+                                            const TCell& Cell, int32_t X, int32_t Y, double Depth,
+                                            double Height, uint32_t Share)
+{
+    if (!(Depth > 0)) return;
+    // DepthEntryValue without extended precision: the double compares and
+    // converts exactly as it would.
+    const float Stored =
+        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
+    if (Stored == 0.0f || !DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) return;
+    const TPixelArray& P = Target.Picture;
+    const size_t Pixel =
+        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
+    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
+    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(NearestCorner(Cell, X, Y));
+}
+
+int64_t Gcd(int64_t A, int64_t B)
+{
+    while (B != 0)
+        A = std::exchange(B, A % B);
+    return A;
+}
+
+// The steps K (from 0 to Last) of Start + K x Step that lie within
+// 0 .. Limit - 1, narrowed into First .. Last.
+void NarrowSteps(int64_t Start, int64_t Step, int64_t Limit, int64_t& First, int64_t& Last)
+{
+    if (Step == 0) {
+        if (Start < 0 || Start >= Limit) Last = -1;
+        return;
+    }
+    // Start + K Step >= 0 and <= Limit - 1, K whole.
+    int64_t Low = Step > 0 ? -Start : Start - (Limit - 1),
+            High = Step > 0 ? Limit - 1 - Start : Start;
+    const int64_t Size = Step > 0 ? Step : -Step;
+    Low = Low <= 0 ? -(-Low / Size) : (Low + Size - 1) / Size;
+    High = High >= 0 ? High / Size : -((-High + Size - 1) / Size);
+    First = std::max(First, Low);
+    Last = std::min(Last, High);
+}
+
+// A triangle without area is the segment between its two corners farthest
+// apart (the first such pair of A-B, B-C, C-A), or the pixel of A: its
+// pixels are the whole pixels on it, with values along it from the first
+// end to the second.
+void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
+                 const TTriangle& T)
+{
+    const TVertex* Ends[3][2] = {{T.A, T.B}, {T.B, T.C}, {T.C, T.A}};
+    const TVertex *P = T.A, *Q = T.A;
+    int64_t Length = -1;
+    for (const auto& [U, V] : Ends) {
+        const int64_t DX = static_cast<int64_t>(V->X) - U->X,
+                      DY = static_cast<int64_t>(V->Y) - U->Y;
+        if (DX * DX + DY * DY > Length) Length = DX * DX + DY * DY, P = U, Q = V;
+    }
+    const int64_t DX = static_cast<int64_t>(Q->X) - P->X, DY = static_cast<int64_t>(Q->Y) - P->Y;
+    // Most segments join neighbouring pixels: no division to find the step.
+    const int64_t AX = DX < 0 ? -DX : DX, AY = DY < 0 ? -DY : DY;
+    const int64_t Steps = Length == 0 ? 0 : (AX <= 1 && AY <= 1 ? 1 : Gcd(AX, AY));
+    const int64_t SX = Steps <= 1 ? DX : DX / Steps, SY = Steps <= 1 ? DY : DY / Steps;
+    int64_t First = 0, Last = Steps;
+    if (Steps > 2) {
+        NarrowSteps(P->X, SX, Target.Picture.Width, First, Last);
+        NarrowSteps(P->Y, SY, Target.Picture.Height, First, Last);
+    }
+    for (int64_t K = First; K <= Last; ++K) {
+        const int64_t X = P->X + K * SX, Y = P->Y + K * SY;
+        if (static_cast<uint64_t>(X) >= static_cast<uint64_t>(Target.Picture.Width) ||
+            static_cast<uint64_t>(Y) >= static_cast<uint64_t>(Target.Picture.Height))
+            continue;
+        double Depth = P->Depth, Height = P->Height;
+        if (Length > 0) {
+            const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
+            // The quotient at either end without dividing: the same value.
+            const double Along = Dot == 0 ? 0.0
+                                 : Dot == Length
+                                     ? 1.0
+                                     : static_cast<double>(Dot) / static_cast<double>(Length);
+            Depth = P->Depth + (Q->Depth - P->Depth) * Along;
+            Height = P->Height + (Q->Height - P->Height) * Along;
+        }
+        PutPixel(Job, Target, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y), Depth, Height,
+                 T.Share);
+    }
+}
+
+void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
+                  const TVertex* A, const TVertex* B, const TVertex* C, uint32_t Share)
+{
+    TTriangle T{A, B, C, Share};
+    int64_t Area =
+        (static_cast<int64_t>(T.B->X) - T.A->X) * (static_cast<int64_t>(T.C->Y) - T.A->Y) -
+        (static_cast<int64_t>(T.B->Y) - T.A->Y) * (static_cast<int64_t>(T.C->X) - T.A->X);
+    if (Area == 0) {
+        FillSegment(Job, Target, Cell, T);
+        return;
+    }
+    if (Area < 0) {
+        std::swap(T.B, T.C);
+        Area = -Area;
+    }
+    const TPixelArray& P = Target.Picture;
+    const int32_t X0 = std::max(std::min({T.A->X, T.B->X, T.C->X}), 0);
+    const int32_t X1 = std::min(std::max({T.A->X, T.B->X, T.C->X}), P.Width - 1);
+    const int32_t Y0 = std::max(std::min({T.A->Y, T.B->Y, T.C->Y}), 0);
+    const int32_t Y1 = std::min(std::max({T.A->Y, T.B->Y, T.C->Y}), P.Height - 1);
+    if (X0 > X1 || Y0 > Y1) return;
+    const TEdge WeightA(*T.B, *T.C), WeightB(*T.C, *T.A), WeightC(*T.A, *T.B);
+    double Inverse = 0;  // worked out at the first pixel inside: most small triangles have none
+    const double DepthB = T.B->Depth - T.A->Depth, DepthC = T.C->Depth - T.A->Depth;
+    const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
+    for (int32_t Y = Y0; Y <= Y1; ++Y) {
+        int64_t EA = WeightA.At(X0, Y), EB = WeightB.At(X0, Y), EC = WeightC.At(X0, Y);
+        for (int32_t X = X0; X <= X1;
+             ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
+            if ((EA | EB | EC) < 0) continue;
+            if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
+            const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);
+            PutPixel(Job, Target, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
+                     T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
+        }
+    }
+}
+
+bool LoadCell(const TSurfaceJob& Job, size_t First, TCell& Cell)
+{
+    const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
+    const size_t Entries[4] = {First, First + Rows, First + 1, First + Rows + 1};
+    for (size_t I = 0; I < 4; ++I) {
+        const TCorner& C = Job.Corners[Entries[I]];
+        if (C.Depth < 0) return false;
+        Cell.Corner[I] = &C;
+        Cell.Index[I] = Entries[I];
+    }
+    return true;
+}
+
+// Whether the cell lies wholly beside the picture.
+bool Beside(const TCell& Cell, int32_t Width, int32_t Height)
+{
+    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
+                  *D = Cell.Corner[3];
+    return std::max({A->X, B->X, C->X, D->X}) < 0 || std::min({A->X, B->X, C->X, D->X}) >= Width ||
+           std::max({A->Y, B->Y, C->Y, D->Y}) < 0 || std::min({A->Y, B->Y, C->Y, D->Y}) >= Height;
+}
+
+// All four corners on one pixel.
+bool Collapsed(const TCell& Cell)
+{
+    const TCorner* A = Cell.Corner[0];
+    for (size_t I = 1; I < 4; ++I)
+        if (Cell.Corner[I]->X != A->X || Cell.Corner[I]->Y != A->Y) return false;
+    return true;
+}
+
+uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B, size_t C)
+{
+    if (!Job.Choices.Light) return FullLightShare;
+    Proc3D::TPoint3D Places[3];
+    bool Undefined = false;
+    const size_t Which[3] = {A, B, C};
+    for (size_t I = 0; I < 3; ++I)
+        SurfacePlace(Job, Cell.Index[Which[I]], Places[I], Undefined);
+    return LightShare(Places[0], Places[1], Places[2], Job.Light);
+}
+
+}  // namespace
+
+void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfaceTarget& Target)
+{
+    const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
+    const TPixelArray& P = Target.Picture;
+    TCell Cell;
+    for (size_t Column = First; Column < Last; ++Column) {
+        for (size_t Row = 0; Row + 1 < Rows; ++Row) {
+            if (!LoadCell(Job, Column * Rows + Row, Cell) || Beside(Cell, P.Width, P.Height))
+                continue;
+            const uint32_t Near = CellLight(Job, Cell, 0, 1, 2),
+                           Far = CellLight(Job, Cell, 3, 2, 1);
+            if (Collapsed(Cell)) {
+                // Both triangles are the pixel of their first corner.
+                const TCorner *A = Cell.Corner[0], *D = Cell.Corner[3];
+                PutPixel(Job, Target, Cell, A->X, A->Y, A->Depth, A->Height, Near);
+                PutPixel(Job, Target, Cell, D->X, D->Y, D->Depth, D->Height, Far);
+                continue;
+            }
+            FillTriangle(Job, Target, Cell, Cell.Corner[0], Cell.Corner[1], Cell.Corner[2], Near);
+            FillTriangle(Job, Target, Cell, Cell.Corner[3], Cell.Corner[2], Cell.Corner[1], Far);
+        }
+    }
+}
+
+void PaintSquares(const TSurfaceJob& Job, size_t First, size_t Last, int32_t Side,
+                  const TSurfaceTarget& Target)
+{
+    const TPixelArray& P = Target.Picture;
+    for (size_t K = First; K < Last; ++K) {
+        const TCorner& C = Job.Corners[K];
+        if (!(C.Depth > 0)) continue;
+        const float Stored = DepthEntryValue(C.Depth);
+        if (Stored == 0.0f) continue;
+        const int32_t X0 = std::max(SquareStart(C.X, Side), 0);
+        const int32_t Y0 = std::max(SquareStart(C.Y, Side), 0);
+        const int32_t X1 = std::min(SquareStart(C.X, Side) + Side - 1, P.Width - 1);
+        const int32_t Y1 = std::min(SquareStart(C.Y, Side) + Side - 1, P.Height - 1);
+        bool Colored = false;
+        uint32_t Color = 0;
+        for (int32_t Y = Y0; Y <= Y1; ++Y) {
+            for (int32_t X = X0; X <= X1; ++X) {
+                if (!DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) continue;
+                if (!Colored) {
+                    Color = PointColor(Job, C.Height, C.Depth);
+                    Colored = true;
+                }
+                const size_t Pixel =
+                    static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
+                P.Pixels[Pixel] = Color;
+                if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(K);
+            }
+        }
+    }
+}
+
+}  // namespace MainUnit

@@ -1,0 +1,237 @@
+// The surface: the fast painter must paint exactly the reference's picture
+// (pixels, depth entries, recorded points) on one core and on two; a
+// surface of cells has no cracks; what it hides stays hidden.
+#include "MainUnit/Picture/SurfacePaint.h"
+
+#include "MainUnit/Calculation/Sampling.h"
+#include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/Internal/SurfaceCells.h"
+#include "SolveExp/SolveExp.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
+using namespace MainUnit;
+using Proc3D::TPoint3D;
+
+namespace {
+
+// Cols x Rows points of the square order over [-2, 2]^2 with Y = F(X, Z),
+// or as many taken at random; every Undefined-th point undefined.
+TResultSet SetOf(int32_t Cols, int32_t Rows, bool Random, int Undefined,
+                 const std::function<double(double, double)>& F)
+{
+    TResultSet R;
+    R.XIntervalFrom = R.ZIntervalFrom = -2;
+    R.XIntervalTo = R.ZIntervalTo = 2;
+    R.Points.resize(static_cast<size_t>(Cols) * static_cast<size_t>(Rows));
+    if (Random) {
+        FillRandomOrder(R, Cols * Rows, 12345);
+    } else {
+        FillSquareOrder(R, Cols, Rows);
+    }
+    R.YIntervalFrom = 1e300, R.YIntervalTo = -1e300;
+    for (size_t K = 0; K < R.Points.size(); ++K) {
+        TPoint3D& P = R.Points[K];
+        P.Y = F(P.X, P.Z);
+        R.YIntervalFrom = std::min(R.YIntervalFrom, P.Y);
+        R.YIntervalTo = std::max(R.YIntervalTo, P.Y);
+        if (Undefined > 0 && K % static_cast<size_t>(Undefined) == 3)
+            P.Y = SolveExp::UndefinedValue;
+    }
+    R.BoundingRadius = 4;
+    return R;
+}
+
+double Waves(double X, double Z) { return std::sin(2 * X) * std::cos(1.5 * Z); }
+
+Proc3D::TViewPlane ViewOf(int32_t Width, int32_t Height, double Hor, double Ver, double Zoom)
+{
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    EXPECT_TRUE(Proc3D::CalcViewPlane(Camera, Width, Height, Ver, Hor, Zoom * 9, 9, View));
+    return View;
+}
+
+struct TPainted {
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Indexes;
+    TDepthBuffer Depth;
+};
+
+TPainted Paint(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W, int32_t H,
+               const TSurfaceChoices& Choices, bool Reference, TCores Cores = TCores::One,
+               uint32_t Background = 0)
+{
+    TPainted P{std::vector<uint32_t>(static_cast<size_t>(W) * H, Background),
+               std::vector<int32_t>(static_cast<size_t>(W) * H, 5),
+               {}};
+    EXPECT_TRUE(CreateDepthBuffer(W, H, P.Depth));
+    const TPixelArray Picture{P.Pixels.data(), W, H, P.Indexes.data()};
+    EXPECT_TRUE(Reference ? PaintSurfaceReference(R, View, Picture, Choices, P.Depth)
+                          : PaintSurface(R, View, Picture, Choices, P.Depth, Cores));
+    return P;
+}
+
+// Background pixels that cannot be reached from the border through background.
+size_t EnclosedBackground(const std::vector<uint32_t>& Pixels, int32_t W, int32_t H,
+                          uint32_t Background)
+{
+    std::vector<char> Reached(Pixels.size(), 0);
+    std::deque<size_t> Open;
+    auto Reach = [&](int64_t X, int64_t Y) {
+        if (X < 0 || Y < 0 || X >= W || Y >= H) return;
+        const size_t I = static_cast<size_t>(Y * W + X);
+        if (Reached[I] || Pixels[I] != Background) return;
+        Reached[I] = 1;
+        Open.push_back(I);
+    };
+    for (int32_t X = 0; X < W; ++X)
+        Reach(X, 0), Reach(X, H - 1);
+    for (int32_t Y = 0; Y < H; ++Y)
+        Reach(0, Y), Reach(W - 1, Y);
+    while (!Open.empty()) {
+        const int64_t I = static_cast<int64_t>(Open.front());
+        Open.pop_front();
+        Reach(I % W - 1, I / W), Reach(I % W + 1, I / W), Reach(I % W, I / W - 1),
+            Reach(I % W, I / W + 1);
+    }
+    size_t Enclosed = 0;
+    for (size_t I = 0; I < Pixels.size(); ++I)
+        Enclosed += Pixels[I] == Background && !Reached[I];
+    return Enclosed;
+}
+
+struct TCase {
+    const char* Name;
+    int32_t Cols, Rows, Width, Height;
+    double Hor, Ver, Zoom;
+    bool Random;
+    int Undefined;  // every so many points undefined, 0: none
+    double YLimit;  // the Y interval's top cut to this share of it
+    bool Box, ShowUndefined, Darken, Light;
+};
+
+TEST(SurfacePaint, FastPaintsTheReferencePicture)
+{
+    const TCase Cases[] = {
+        {"plain", 12, 9, 64, 48, 0.7, 0.5, 12, false, 0, 1, false, true, false, false},
+        {"darkened and lit", 14, 14, 80, 60, 0.3, 0.9, 15, false, 0, 1, false, true, true, true},
+        {"undefined cells", 16, 11, 72, 54, -0.4, 0.3, 14, false, 7, 1, false, true, true, false},
+        {"undefined hidden", 16, 11, 72, 54, -0.4, 0.3, 14, false, 7, 1, false, false, false,
+         false},
+        {"Y cut", 20, 20, 70, 50, 2.2, 0.6, 13, false, 0, 0.4, false, true, true, true},
+        {"cells below a pixel", 60, 50, 40, 30, 1.0, 0.4, 5, false, 0, 1, false, true, true, false},
+        {"zoomed past the picture", 10, 10, 50, 40, 0.5, 0.5, 60, false, 11, 0.8, false, true, true,
+         true},
+        {"box", 13, 17, 60, 60, 4.0, -0.5, 10, false, 9, 0.7, true, true, true, true},
+        {"random squares", 20, 20, 64, 48, 0.7, 0.5, 12, true, 6, 0.9, false, true, true, false},
+        {"random, few", 5, 4, 64, 48, 0.2, 1.2, 12, true, 0, 1, true, false, false, false},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TResultSet R = SetOf(C.Cols, C.Rows, C.Random, C.Undefined, Waves);
+        R.YIntervalTo = R.YIntervalFrom + C.YLimit * (R.YIntervalTo - R.YIntervalFrom);
+        const TBoxMapping Box = MakeBoxMapping(R);
+        const TSurfaceChoices Choices{
+            C.ShowUndefined, C.Darken, C.Light, {C.Box ? &Box : nullptr, 0x808080}};
+        const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
+        const TPainted Expected = Paint(R, View, C.Width, C.Height, Choices, true);
+        size_t Drawn = 0;
+        for (int32_t Index : Expected.Indexes)
+            Drawn += Index != NoPoint;
+        EXPECT_GT(Drawn, Expected.Pixels.size() / 16);  // the case draws something
+        for (const TCores Cores : {TCores::One, TCores::Two}) {
+            const TPainted Got = Paint(R, View, C.Width, C.Height, Choices, false, Cores);
+            EXPECT_EQ(Got.Pixels, Expected.Pixels);
+            EXPECT_EQ(Got.Indexes, Expected.Indexes);
+            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+        }
+    }
+}
+
+TEST(SurfacePaint, DenseSurfaceHasNoCracks)
+{
+    struct TCrackCase {
+        int32_t Width, Height;
+        double Hor, Ver, Zoom;
+        uint32_t Background;
+    };
+    const TCrackCase Cases[] = {{160, 120, 0.7, 0.5, 40, 0},
+                                {300, 160, 2.0, 0.3, 60, 0xFFFFFF},
+                                {200, 200, -1.1, 1.0, 45, 0}};
+    const TResultSet R = SetOf(90, 110, false, 0, Waves);
+    for (const TCrackCase& C : Cases) {
+        const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
+        for (const TCores Cores : {TCores::One, TCores::Two}) {
+            const TPainted P = Paint(R, View, C.Width, C.Height, {}, false, Cores, C.Background);
+            EXPECT_EQ(EnclosedBackground(P.Pixels, C.Width, C.Height, C.Background), 0u);
+        }
+        // The measure does see holes: the same points one pixel each leave some.
+        std::vector<uint32_t> Points(static_cast<size_t>(C.Width) * C.Height, C.Background);
+        PaintGraph(R, View, {Points.data(), C.Width, C.Height}, true, nullptr);
+        EXPECT_GT(EnclosedBackground(Points, C.Width, C.Height, C.Background), 0u);
+    }
+}
+
+TEST(SurfacePaint, HiddenPointsStayHidden)
+{
+    // A plane at Y = 1 with one undefined point, drawn white at Y = 0 under
+    // the hole its four cells leave: seen slanting, filled cells hide it;
+    // seen from straight above, it shows through the hole.
+    TResultSet R = SetOf(41, 41, false, 0, [](double, double) { return 1.0; });
+    R.Points[20 * 41 + 20].Y = SolveExp::UndefinedValue;
+    R.YIntervalFrom = 0;
+    const struct {
+        double Ver;
+        bool Shows;
+    } Cases[] = {{0.5, false}, {0.8, false}, {1.5, true}};
+    for (const auto& C : Cases) {
+        const TPainted P =
+            Paint(R, ViewOf(120, 120, 0.3, C.Ver, 60), 120, 120, {true, false, false, {}}, false);
+        EXPECT_EQ(std::count(P.Pixels.begin(), P.Pixels.end(), UndefinedColor) > 0, C.Shows)
+            << C.Ver;
+    }
+}
+
+TEST(SurfacePaint, FindsTheGridOfTheSquareOrderOnly)
+{
+    const struct {
+        int32_t Cols, Rows;
+        bool Random, Moved, Found;
+    } Cases[] = {{5, 7, false, false, true},  {30, 2, false, false, true},
+                 {1, 9, false, false, false}, {9, 1, false, false, false},
+                 {6, 6, true, false, false},  {6, 6, false, true, false}};
+    for (const auto& C : Cases) {
+        TResultSet R = SetOf(C.Cols, C.Rows, C.Random, 0, Waves);
+        if (C.Moved) R.Points[8].Z += 1e-9;
+        TSurfaceGrid Grid;
+        ASSERT_EQ(FindSurfaceGrid(R, R.Points.size(), Grid), C.Found) << C.Cols << "x" << C.Rows;
+        EXPECT_TRUE(!C.Found || (Grid.Cols == C.Cols && Grid.Rows == C.Rows));
+    }
+}
+
+TEST(SurfacePaint, LightNeverLeavesLessThanAThird)
+{
+    const TPoint3D Light{0, 10, 0};
+    const struct {
+        TPoint3D A, B, C;
+        uint32_t Least, Most;
+    } Cases[] = {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, 250, 256},  // faces the light
+                 {{0, 0, 0}, {0, 0, 1}, {1, 0, 0}, 250, 256},  // its back does too
+                 {{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, 86, 86},    // edge-on
+                 {{0, 0, 0}, {1, 1, 0}, {0, 0, 1}, 200, 220},  // 45 degrees
+                 {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, 86, 86}};   // no normal
+    for (const auto& C : Cases) {
+        const uint32_t Share = LightShare(C.A, C.B, C.C, Light);
+        EXPECT_TRUE(Share >= C.Least && Share <= C.Most) << Share;
+        EXPECT_GE(LitColor(0xFFFFFF, Share) & 0xFF, 255u / 3);
+    }
+}
+
+}  // namespace

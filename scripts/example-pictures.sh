@@ -6,6 +6,7 @@
 #   docs/screenshots/saddle.png          (x*x)-(z*z), black background
 #   docs/screenshots/gaussian.png        exp(-((x*x)+(z*z))/10), white background
 #   docs/screenshots/ripple-large.png    sin(x)*cos(z), 1280x720, white background
+#   docs/screenshots/ripple-bar.png      sin(sqrt((x*x)+(z*z))), 1280x720, white, colour bar
 # and the same three drawn as a surface shaded by light (--surface --light):
 #   docs/screenshots/saddle-surface.png, gaussian-surface.png, ripple-large-surface.png
 # Usage: scripts/example-pictures.sh [path/to/tessel]   (default build/default/tessel)
@@ -27,6 +28,8 @@ run() {
 run saddle.png --function '(x*x)-(z*z)' "${common[@]}"
 run gaussian.png --function 'exp(-((x*x)+(z*z))/10)' "${common[@]}" --background white
 run ripple-large.png --function 'sin(x)*cos(z)' "${common[@]}" --background white --size 1280x720
+run ripple-bar.png --function 'sin(sqrt((x*x)+(z*z)))' "${common[@]}" --background white \
+  --size 1280x720 --legend bar
 run saddle-surface.png --function '(x*x)-(z*z)' "${common[@]}" --surface --light
 run gaussian-surface.png --function 'exp(-((x*x)+(z*z))/10)' "${common[@]}" --background white \
   --surface --light

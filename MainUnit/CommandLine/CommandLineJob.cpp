@@ -24,7 +24,7 @@ namespace {
 // window's graph fits it, and the move it sets; numbers written into a
 // field are read back from their text, as the window reads them.
 std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& Results,
-                       const std::string& DistanceText, TPan& Pan)
+                       const std::string& DistanceText, int32_t Width, int32_t Height, TPan& Pan)
 {
     TViewSettings View;
     if (!Settings.Options.FitAfterCalculation ||
@@ -32,14 +32,14 @@ std::string SettleZoom(const TCommandLineSettings& Settings, const TResultSet& R
                           ViewRadius(Results, Settings.Options.Box, Settings.Options.BoxHeight),
                           View) != TRefusal::None)
         return Settings.Zoom;
-    // Fitted at the picture's own size, so that another aspect is filled
-    // too; the zoom and the move are then given back in the window's graph
-    // pixels, which the painting scales to that size again.
-    const TViewTexts Fitted = FitViewToPoints(View, Results, Settings.ShowUndefined,
-                                              Settings.Options, Settings.Width, Settings.Height);
+    // Fitted at the graph's own size in the picture written, so that another
+    // aspect is filled too; the zoom and the move are then given back in the
+    // window's graph pixels, which the painting scales to that size again.
+    const TViewTexts Fitted =
+        FitViewToPoints(View, Results, Settings.ShowUndefined, Settings.Options, Width, Height);
     double Zoom = 0;
     if (Fitted.Zoom.empty() || !ReadReal(Fitted.Zoom, Zoom)) return Settings.Zoom;
-    const long double Ratio = FramedZoom(1.0, Settings.Width, Settings.Height);
+    const long double Ratio = FramedZoom(1.0, Width, Height);
     if (Fitted.Pan)
         Pan = HeldPan({static_cast<int32_t>(std::lround(Fitted.Pan->X / Ratio)),
                        static_cast<int32_t>(std::lround(Fitted.Pan->Y / Ratio))},
@@ -134,6 +134,19 @@ TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight)
     return TRefusal::None;
 }
 
+TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend)
+{
+    const std::pair<std::string_view, TLegendChoice> Choices[] = {{"panel", TLegendChoice::Panel},
+                                                                  {"bar", TLegendChoice::Bar},
+                                                                  {"none", TLegendChoice::None}};
+    for (const auto& [Name, Choice] : Choices)
+        if (Value == Name) {
+            Legend = Choice;
+            return TRefusal::None;
+        }
+    return TRefusal::LegendOption;
+}
+
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,
                                  uint64_t AvailableMemory, TCommandLineResult& Result)
 {
@@ -170,7 +183,11 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     const std::string DistanceText =
         Outcome.NewDistance.empty() ? Settings.Distance : Outcome.NewDistance;
     Result.Pan = HeldPan(Settings.Options.Pan, GraphWidth, GraphHeight);
-    const std::string ZoomText = SettleZoom(Settings, Result.Results, DistanceText, Result.Pan);
+    Result.Frame = FramePicture(Settings.SizeAsked, Settings.Width, Settings.Height,
+                                Settings.Options, Result.Results, Settings.ShowUndefined);
+    const std::string ZoomText =
+        SettleZoom(Settings, Result.Results, DistanceText, Result.Frame.Frame.Graph.Width,
+                   Result.Frame.Frame.Graph.Height, Result.Pan);
     Refusal = CheckViewSettings(
         Settings.HorAngle, Settings.VerAngle, DistanceText, ZoomText,
         ViewRadius(Result.Results, Settings.Options.Box, Settings.Options.BoxHeight), Result.View);
@@ -184,7 +201,8 @@ TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t 
     // exports them.
     const bool Drawn = Settings.Output == TJobOutput::Picture || !Settings.Picks.empty();
     if (Drawn && !Proc3D::CanProject(Result.Plan.ViewPlane))
-        return CannotDrawRefusal(Result.Results, Result.View, Settings.Width, Settings.Height);
+        return CannotDrawRefusal(Result.Results, Result.View, Result.Frame.Frame.Graph.Width,
+                                 Result.Frame.Frame.Graph.Height);
     return TRefusal::None;
 }
 
@@ -219,8 +237,8 @@ TPictureRequest PictureRequestOf(const TCommandLineSettings& Settings,
     Request.Outline3D = Settings.Outline3D;
     Request.Options = Settings.Options;
     Request.Options.Pan = Result.Pan;
-    Request.Width = Settings.Width;
-    Request.Height = Settings.Height;
+    Request.Width = Result.Frame.Frame.Graph.Width;
+    Request.Height = Result.Frame.Frame.Graph.Height;
     return Request;
 }
 

@@ -6,6 +6,7 @@
 
 #include "MainUnit/Calculation/PointStorage.h"
 #include "MainUnit/Calculation/ResultSet.h"
+#include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Picture/PicturePaint.h"
@@ -52,6 +53,9 @@ struct TCommandLineSettings {
     TPictureOptions Options;
     int32_t Width = GraphWidth;
     int32_t Height = GraphHeight;
+    // --size given: the picture is Width x Height with the legend choice
+    // inside; otherwise the graph is, with the legend choice around it.
+    bool SizeAsked = false;
     // What the job writes, for the memory it needs.
     TJobOutput Output = TJobOutput::Points;
 };
@@ -72,6 +76,8 @@ TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground);
 TRefusal ReadPanOption(std::string_view Value, TPan& Pan);
 // A number from SmallestBoxHeight to LargestBoxHeight.
 TRefusal ReadBoxHeightOption(std::string_view Value, double& BoxHeight);
+// "panel", "bar" or "none".
+TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend);
 
 struct TCommandLineResult {
     TResultSet Results;
@@ -80,6 +86,9 @@ struct TCommandLineResult {
     TViewSettings View;      // as read back from the texts the window would show
     TPicturePlan Plan;       // the camera and view plane of the settings' picture
     TPan Pan;                // the picture's move: --pan's, or the fit's
+    // Where the graph and the legend choice lie in the picture written; the
+    // graph is the size the plan is made for.
+    TFramedPicture Frame;
 };
 
 // Checks the settings as "Calculate results" and the repaint would, in their

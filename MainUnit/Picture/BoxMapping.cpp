@@ -75,19 +75,22 @@ double ViewRadius(const TResultSet& Results, bool Box, double BoxHeight)
 
 namespace MainUnit {
 
-std::string BoxSuggestion(const TResultSet& R)
+TStatusText BoxSuggestion(const TResultSet& R)
 {
     const long double Heights = static_cast<long double>(R.YIntervalTo) - R.YIntervalFrom;
     const long double Width = std::fmax(static_cast<long double>(R.XIntervalTo) - R.XIntervalFrom,
                                         static_cast<long double>(R.ZIntervalTo) - R.ZIntervalFrom);
     if (!(Heights > 0.0L) || !(Width > 0.0L) || !std::isfinite(Heights / Width)) return {};
     const long double Ratio = Heights / Width;
+    // The status line has room for the finding and a short remedy; the
+    // tooltip says where the box is.
     const char* const Advice = ": right-click, Scale axes to a box";
-    if (Ratio > 4.0L)
-        return "Heights span " + FormatReal(std::round(Ratio)) + "x the width" + Advice;
-    if (Ratio < 0.25L)
-        return "Heights span 1/" + FormatReal(std::round(1.0L / Ratio)) + " of the width" + Advice;
-    return {};
+    const char* const Short = ": try the box";
+    std::string Finding;
+    if (Ratio > 4.0L) Finding = "Heights " + FormatReal(std::round(Ratio)) + "x the width";
+    if (Ratio < 0.25L) Finding = "Heights 1/" + FormatReal(std::round(1.0L / Ratio)) + " of width";
+    if (Finding.empty()) return {};
+    return {Finding + Short, Finding + Advice, false};
 }
 
 }  // namespace MainUnit

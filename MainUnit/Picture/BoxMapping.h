@@ -8,6 +8,7 @@
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Text/ExpressionStatus.h"
 #include "Proc3D/Proc3D.h"
 
 #include <string>
@@ -56,8 +57,8 @@ inline long double UnmapAxis(double Scale, double Shift, long double Coordinate)
 double ViewRadius(const TResultSet& Results, bool Box, double BoxHeight = DefaultBoxHeight);
 
 // The status text that suggests the box when the heights span more than 4
-// times, or less than a quarter of, the larger of the X and Z widths;
-// empty otherwise.
-std::string BoxSuggestion(const TResultSet& Results);
+// times, or less than a quarter of, the larger of the X and Z widths (where
+// to find it in the detail); empty otherwise.
+TStatusText BoxSuggestion(const TResultSet& Results);
 
 }  // namespace MainUnit

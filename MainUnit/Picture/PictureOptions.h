@@ -19,6 +19,10 @@ struct TPan {
 inline constexpr double DefaultBoxHeight = 0.75;
 inline constexpr double SmallestBoxHeight = 0.1, LargestBoxHeight = 10.0;
 
+// What a picture carries beside its graph: the sketch and legend below it as
+// the window shows them, a colour bar of the heights at its right, or nothing.
+enum class TLegendChoice : uint8_t { Panel, Bar, None };
+
 struct TPictureOptions {
     bool Box = false;                     // each axis scaled onto a cube round the origin
     bool Ticks = false;                   // the box's edges with tick values and axis names
@@ -26,6 +30,7 @@ struct TPictureOptions {
     bool FitAfterCalculation = false;     // the fit of a double-click after every calculation
     double BoxHeight = DefaultBoxHeight;  // the box's heights per its base width
     TPan Pan;                             // set by the fit, Shift+drag and --pan
+    TLegendChoice Legend = TLegendChoice::Panel;  // of written pictures and the large view
     // The graph as a filled surface through a depth buffer of its own, and
     // that surface shaded by a light beside the camera.
     bool Surface = false;

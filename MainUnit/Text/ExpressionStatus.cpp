@@ -40,7 +40,13 @@ TStatusText TypingStatus(std::string_view Expression)
     if (WithoutBlanks.empty()) return {};
     const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
     if (!Reading.WellFormed) return ColumnStatus(Reading);
-    if (Reading.PriorityMatters) return PriorityWarning(Reading, "Ctrl+B adds brackets");
+    if (Reading.PriorityMatters) {
+        // The expressions go to the tooltip: the status line has room for
+        // the warning and the remedy only.
+        TStatusText Warning = PriorityWarning(Reading, "Ctrl+B adds brackets");
+        Warning.Text = "Priority differs: Ctrl+B adds brackets";
+        return Warning;
+    }
     if (Reading.Text != WithoutBlanks) return {"Read as: " + Reading.Text, {}, false};
     return {};
 }
@@ -56,7 +62,8 @@ TStatusText SyntaxRefusalStatus(std::string_view Expression)
 {
     const SolveExp::TReading Reading = SolveExp::ReadExpression(Expression);
     if (!Reading.WellFormed) return ColumnStatus(Reading);
-    return {"The value at X = Z = 1 is the syntax-error number", {}, false};
+    return {"Syntax-error number at X = Z = 1", "The value at X = Z = 1 is the syntax-error number",
+            false};
 }
 
 TUsualRewrite RewriteForUsualPriority(std::string_view Expression)

@@ -14,8 +14,8 @@ struct TStatusText {
     bool Warning = false;
 };
 
-// While the user types: a warning "Read as ..., not ...: Ctrl+B adds
-// brackets" when the usual rules read the text otherwise; "Read as: ..." when
+// While the user types: a warning "Priority differs: Ctrl+B adds brackets"
+// (the detail "Read as ..., not ...") when the usual rules read the text otherwise; "Read as: ..." when
 // the reading differs from the text without blanks only in its brackets;
 // "Column N: reason" (the hint in the detail) for a malformed text; nothing
 // for a text read as typed or a field without any character but blanks.

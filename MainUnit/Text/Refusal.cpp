@@ -84,6 +84,7 @@ constexpr TRefusalText Texts[] = {
      {SmallestBoxHeight, LargestBoxHeight}},
     {TRefusal::PickOutside, "'--pick' #,# lies outside the # x # picture."},
     {TRefusal::PickPicture, "The picture for '--pick' cannot be made."},
+    {TRefusal::LegendOption, "'--legend' must be panel, bar or none."},
 };
 static_assert(std::size(Texts) == static_cast<std::size_t>(TRefusal::Count),
               "every refusal has its text");

@@ -43,7 +43,8 @@ enum class TRefusal : uint8_t {
     BoxHeightOption,
     PickOutside,  // names the pick and the picture's size
     PickPicture,  // the picture the picks are read from cannot be made
-    Count         // the number of codes, not a refusal
+    LegendOption,
+    Count  // the number of codes, not a refusal
 };
 
 // The figures of the moment that a refusal's text names.

@@ -77,9 +77,12 @@ std::vector<TOptionSpec> OptionSpecs()
         {"light", nullptr, "shade the surface by a light beside the camera"},
         {"background", "black|white", "background of the picture (default black)"},
         {"size", "WxH",
-         "size of the graph picture, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
-             " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default " +
+         "size of the picture written, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
+             " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default: the graph " +
              Pixels(GraphWidth, GraphHeight) + ")"},
+        {"legend", "panel|bar|none",
+         "beside the graph: sketch and legend below, colour bar at its right, or none "
+         "(default panel)"},
         {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
         {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
         {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
@@ -176,6 +179,19 @@ void FilterMessages(QtMsgType Type, const QMessageLogContext& Context, const QSt
     if (PassedMessageHandler) PassedMessageHandler(Type, Context, Message);
 }
 
+// The size of the picture and what it carries beside the graph.
+TRefusal ReadFrameValues(const QCommandLineParser& Parser, TCommandLineSettings& S)
+{
+    if (Parser.isSet(QStringLiteral("size"))) {
+        const TRefusal Refusal =
+            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
+        if (Refusal != TRefusal::None) return Refusal;
+        S.SizeAsked = true;
+    }
+    if (!Parser.isSet(QStringLiteral("legend"))) return TRefusal::None;
+    return ReadLegendOption(Latin(Parser.value(QStringLiteral("legend"))), S.Options.Legend);
+}
+
 // The texts of the value options, each read by the rules of its field.
 TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
 {
@@ -203,11 +219,8 @@ TRefusal ReadValues(const QCommandLineParser& Parser, TCommandLine& Line)
             ReadOrderOption(Latin(Parser.value(QStringLiteral("order"))), S.SquareOrder);
         if (Refusal != TRefusal::None) return Refusal;
     }
-    if (Parser.isSet(QStringLiteral("size"))) {
-        const TRefusal Refusal =
-            ReadSizeOption(Latin(Parser.value(QStringLiteral("size"))), S.Width, S.Height);
-        if (Refusal != TRefusal::None) return Refusal;
-    }
+    if (const TRefusal Refusal = ReadFrameValues(Parser, S); Refusal != TRefusal::None)
+        return Refusal;
     if (Parser.isSet(QStringLiteral("background"))) {
         const TRefusal Refusal = ReadBackgroundOption(
             Latin(Parser.value(QStringLiteral("background"))), S.Options.LightBackground);
@@ -310,7 +323,7 @@ int WritePicture(const char* ProgramPath, const TCommandLine& Line,
     const TCommandLineSettings& S = Line.Settings;
     const QImage Picture = RenderGraphPicture(
         PictureRequestOf(S, Result), Result.Plan,
-        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder));
+        MakeLegendTexts(Result.Expression.c_str(), Result.Results, S.SquareOrder), Result.Frame);
     QByteArray Png;
     if (Picture.isNull() || !EncodePng(Picture, Png)) {
         PrintError(CannotWriteMessage(Bytes(Line.Output), "the picture cannot be made"));

@@ -6,6 +6,7 @@
 #include "Platform/Form.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>

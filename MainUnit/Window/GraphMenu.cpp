@@ -3,6 +3,7 @@
 #include "MainUnit/Window/ExportActions.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
 
@@ -24,6 +25,14 @@ TGraphMenu::TGraphMenu(QWidget& Owner, const TExportActions& ExportActions)
         *Action = new QAction(QString::fromLatin1(Caption), &Window);
         (*Action)->setCheckable(true);
     }
+    // One of three.
+    auto* const Group = new QActionGroup(&Window);
+    const char* const LegendCaptions[] = {"Sketch and legend below", "Colour bar", "Graph alone"};
+    for (std::size_t I = 0; I < LegendActions.size(); ++I) {
+        LegendActions[I] = Group->addAction(QString::fromLatin1(LegendCaptions[I]));
+        LegendActions[I]->setCheckable(true);
+    }
+    LegendActions[0]->setChecked(true);
     LargeViewAction = new QAction(QStringLiteral("Open large view"), &Window);
     LargeViewAction->setShortcut(QKeySequence(Qt::Key_F11));
     LargeViewAction->setShortcutContext(Qt::WindowShortcut);
@@ -38,6 +47,8 @@ TPictureOptions TGraphMenu::Choices(TPictureOptions Options) const
     Options.FitAfterCalculation = FitAfterCalculationAction->isChecked();
     Options.Surface = SurfaceAction->isChecked();
     Options.Light = LightAction->isChecked();
+    for (std::size_t I = 0; I < LegendActions.size(); ++I)
+        if (LegendActions[I]->isChecked()) Options.Legend = static_cast<TLegendChoice>(I);
     return Options;
 }
 
@@ -52,6 +63,7 @@ void TGraphMenu::SetChoices(const TPictureOptions& Options)
         {LightAction, Options.Light}};
     for (const auto& [Action, State] : States)
         Action->setChecked(State);
+    LegendActions[static_cast<std::size_t>(Options.Legend)]->setChecked(true);
 }
 
 void TGraphMenu::Fill(QMenu& Menu, bool HaveResults) const
@@ -64,6 +76,9 @@ void TGraphMenu::Fill(QMenu& Menu, bool HaveResults) const
     for (QAction* Action :
          {BoxAction, TicksAction, LightBackgroundAction, FitAfterCalculationAction})
         Menu.addAction(Action);
+    QMenu* const Legend = Menu.addMenu(QStringLiteral("Beside the picture"));
+    for (QAction* Action : LegendActions)
+        Legend->addAction(Action);
     Menu.addSeparator();
     Menu.addAction(SurfaceAction);
     Menu.addAction(LightAction);

@@ -3,10 +3,12 @@
 // values", "Light background", "Fit after every calculation", "Draw as
 // surface", "Shade by light"), checkable, off at start and kept while the
 // program runs, and "Open large view" (F11 wherever the focus is in the
-// window).
+// window), with the submenu "Beside the picture".
 #pragma once
 
 #include "MainUnit/Picture/PictureOptions.h"
+
+#include <array>
 
 class QAction;
 class QMenu;
@@ -28,6 +30,9 @@ public:
     QAction* SurfaceAction = nullptr;
     QAction* LightAction = nullptr;
     QAction* LargeViewAction = nullptr;
+    // "Beside the picture": what the saved and copied pictures and the
+    // large view carry beside the graph, in the order of TLegendChoice.
+    std::array<QAction*, 3> LegendActions{};
 
     // Options with the menu's choices as the items are checked; the options
     // the menu does not show stay as they are.

@@ -5,6 +5,7 @@
 #include "MainUnit/Picture/PictureLayout.h"
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
+#include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
 #include "MainUnit/Window/Internal/Outline.h"
 #include "Platform/Application.h"
@@ -122,30 +123,6 @@ void DrawLowerParts(QPainter& Painter, const TGraphPictureParts& Parts)
         Painter.drawText(Places.Labels[I], Qt::AlignLeft | Qt::AlignTop, Parts.LegendTexts[I]);
 }
 
-// A graph of its own size with the parts below it scaled to its width, the
-// texts drawn at the scaled size rather than enlarged as pixels.
-QImage ComposeSizedPicture(const TGraphPictureParts& Parts)
-{
-    const TGroupPlaces& Places = GroupPlaces();
-    const QRect Lower(Places.Picture.left(), Places.Graph.bottom() + 1, Places.Picture.width(),
-                      Places.Picture.bottom() - Places.Graph.bottom());
-    const QImage& Graph = *Parts.Graph;
-    const double Scale = double(Graph.width()) / Lower.width();
-    const int LowerHeight = int(std::lround(Lower.height() * Scale));
-    QImage Picture(QSize(Graph.width(), Graph.height() + LowerHeight), QImage::Format_RGB32);
-    if (Picture.isNull()) return Picture;
-    Picture.fill(GapColor);
-    QPainter Painter(&Picture);
-    Painter.drawImage(QPoint(0, 0), Graph);
-    Painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    Painter.translate(0, Graph.height());
-    Painter.scale(Scale, Scale);
-    Painter.translate(-Lower.topLeft());
-    DrawLowerParts(Painter, Parts);
-    Painter.end();
-    return Picture;
-}
-
 }  // namespace
 
 QImage ComposeBelowGraph(const TGraphPictureParts& Parts)
@@ -161,19 +138,30 @@ QImage ComposeBelowGraph(const TGraphPictureParts& Parts)
     return Picture;
 }
 
-QImage ComposeGraphPicture(const TGraphPictureParts& Parts)
+QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture& Framed,
+                           const TPictureOptions& Options)
 {
-    const TGroupPlaces& Places = GroupPlaces();
-    if (Parts.Graph && Parts.Graph->size() != Places.Graph.size())
-        return ComposeSizedPicture(Parts);
-    QImage Picture(Places.Picture.size(), QImage::Format_RGB32);
+    const TFrameLayout& F = Framed.Frame;
+    QImage Picture(QSize(F.Width, F.Height), QImage::Format_RGB32);
+    if (Picture.isNull()) return Picture;
     Picture.fill(GapColor);
     QPainter Painter(&Picture);
-    Painter.translate(-Places.Picture.topLeft());
     if (Parts.Graph)
-        Painter.drawImage(Places.Graph.topLeft(), *Parts.Graph,
-                          QRect(QPoint(0, 0), Places.Graph.size()));
-    DrawLowerParts(Painter, Parts);
+        Painter.drawImage(QPoint(F.Graph.Left, F.Graph.Top), *Parts.Graph,
+                          QRect(0, 0, F.Graph.Width, F.Graph.Height));
+    if (F.Panel.Width > 0) {
+        // The group's places below the graph, moved to the panel's place
+        // and shrunk when it has less room than their own size.
+        const TGroupPlaces& Places = GroupPlaces();
+        Painter.save();
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform, F.PanelScale < 1);
+        Painter.translate(F.Panel.Left, F.Panel.Top);
+        Painter.scale(double(F.PanelScale), double(F.PanelScale));
+        Painter.translate(-Places.Picture.left(), -(Places.Graph.bottom() + 1));
+        DrawLowerParts(Painter, Parts);
+        Painter.restore();
+    }
+    if (F.Bar.Width > 0) PaintColourBar(Painter, Framed.Bar, F.Bar, F.BarScale, Options);
     Painter.end();
     return Picture;
 }
@@ -211,17 +199,18 @@ bool PaintGraphAndSketch(const TPictureRequest& Request, const TPicturePlan& Pla
 }
 
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
-                          const TLegendTexts& Legend)
+                          const TLegendTexts& Legend, const TFramedPicture& Framed)
 {
     std::array<QString, LegendLabelCount> LegendTexts;
     const auto Texts = LegendTextsInOrder(Legend);
     for (std::size_t I = 0; I < Texts.size(); ++I)
         LegendTexts[I] = LatinText(*Texts[I]);
-    return RenderGraphPicture(Request, Plan, LegendTexts);
+    return RenderGraphPicture(Request, Plan, LegendTexts, Framed);
 }
 
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
-                          const std::array<QString, LegendLabelCount>& LegendTexts)
+                          const std::array<QString, LegendLabelCount>& LegendTexts,
+                          const TFramedPicture& Framed)
 {
     TDepthBuffer DepthBuffer;
     if (!PrepareDepthBuffer(Request, DepthBuffer)) return {};
@@ -245,7 +234,7 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
 
     TGraphPictureParts Parts{&Graph,       &Outline,    &Axises,
                              &LegendImage, LegendTexts, ForegroundQColor(Request.Options)};
-    return ComposeGraphPicture(Parts);
+    return ComposeGraphPicture(Parts, Framed, Request.Options);
 }
 
 bool EncodePng(const QImage& Picture, QByteArray& Png)

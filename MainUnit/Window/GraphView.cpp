@@ -2,6 +2,7 @@
 
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PointPick.h"
+#include "MainUnit/Window/Internal/PointLabel.h"
 #include "Platform/Picture.h"
 
 #include <algorithm>
@@ -46,6 +47,7 @@ void TGraphView::Connect()
     Picture.OnMouseUp = [this](int X, int Y) { MouseUp(X, Y); };
     Picture.OnDoubleClick = [this](int, int) { Fit(); };
     Picture.OnWheel = [this](double Notches, bool Control) { Wheel(Notches, Control); };
+    Label = new TPointLabel(&Picture);
     Picture.FollowPointer([this](int X, int Y) { Pick(X, Y); }, [this] { Tell({}); });
     Picture.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&Picture, &QWidget::customContextMenuRequested, &Picture,
@@ -63,18 +65,23 @@ std::string TGraphView::Pick(int X, int Y)
     std::string Reading;
     if (Index != NoPoint && static_cast<size_t>(Index) < Results.Points.size())
         Reading = PointReading(Results.Points[static_cast<size_t>(Index)]);
+    Label->ShowReading({X, Y}, Reading);
     Tell(Reading);
     return Reading;
 }
 
+void TGraphView::HideReading() { Label->hide(); }
+
 void TGraphView::Tell(const std::string& Reading)
 {
+    if (Reading.empty()) Label->hide();
     Host.ShowReading(Reading);
     if (OnReading) OnReading(Reading);
 }
 
 void TGraphView::Blank(uint32_t Color)
 {
+    HideReading();
     Platform::TCanvas& Canvas = Picture.Canvas();
     Canvas.SetBrushColor(Color);
     Canvas.FillRect(0, 0, Picture.ImageWidth(), Picture.ImageHeight());

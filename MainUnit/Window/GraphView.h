@@ -26,6 +26,8 @@ class TPicture;
 
 namespace MainUnit {
 
+class TPointLabel;
+
 // What a graph view needs of the window whose view fields it shows.
 class TGraphViewHost {
 public:
@@ -101,12 +103,17 @@ public:
     // Shows the point under (X, Y), at the picture's coordinates; returns
     // its reading, empty when there is none.
     std::string Pick(int X, int Y);
+    // The label of the reading beside the pointer.
+    const TPointLabel* ReadingLabel() const { return Label; }
+    // Hides the reading beside the pointer (the picture changed under it).
+    void HideReading();
     // The picture filled with Color and nothing to pick; what it showed is
     // kept, to be painted again.
     void Blank(uint32_t Color);
 
 private:
     TGraphViewHost& Host;
+    TPointLabel* Label = nullptr;  // the reading beside the pointer, a child of Picture
     bool Dragging = false;
     int DragX = 0;
     int DragY = 0;

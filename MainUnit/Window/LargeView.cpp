@@ -5,6 +5,7 @@
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/ControlTable.h"
+#include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Proc3D/Proc3D.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <QtMath>
 
 namespace MainUnit {
 
@@ -41,15 +43,21 @@ TLargeView::TLargeView(QWidget& Owner, TLargeViewHost& ViewHost, const QList<QAc
     setWindowTitle(QString::fromLatin1(LargeViewCaption));
     Picture = new Platform::TPicture(this);
     Legend = new QLabel(this);
-    Reading = new QLabel(this);
+    Bar = new QLabel(this);
+    Bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Bar->hide();
     auto* const Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(2);
-    Layout->addWidget(Picture, 1);
+    auto* const Top = new QHBoxLayout;
+    Top->setSpacing(0);
+    Top->addWidget(Picture, 1);
+    Top->addWidget(Bar);
+    Layout->addLayout(Top, 1);
     auto* const Bottom = new QHBoxLayout;
     Bottom->setContentsMargins(4, 0, 4, 2);
     Bottom->addWidget(Legend);
-    Bottom->addWidget(Reading, 1, Qt::AlignBottom | Qt::AlignLeft);
+    Bottom->addStretch(1);
     Layout->addLayout(Bottom);
     resize(2 * GraphWidth, 2 * GraphHeight + 130);
     // A burst of resizes is painted once, at its last size.
@@ -61,9 +69,6 @@ TLargeView::TLargeView(QWidget& Owner, TLargeViewHost& ViewHost, const QList<QAc
         if (!ResizeRepaint->isActive()) ResizeRepaint->start();
     };
     Graph = std::make_unique<TGraphView>(*Picture, Host);
-    Graph->OnReading = [this](const std::string& Text) {
-        Reading->setText(QString::fromLatin1(Text.data(), qsizetype(Text.size())));
-    };
     // The save, copy and export shortcuts of the main window work here too.
     addActions(Shortcuts);
 }
@@ -121,13 +126,31 @@ void TLargeView::Paint()
                         Depth, SketchCanvas, &Graph->Scratch);
     Picture->PixelsWritten();
     UpdateLegend();
-    Reading->clear();
+    Graph->HideReading();
 }
 
 void TLargeView::UpdateLegend()
 {
-    // The main window's sketch key and legend, with this view's sketch.
-    Legend->setPixmap(QPixmap::fromImage(Host.PictureBelowGraph(Sketch)));
+    const TShownView& S = Graph->Shown;
+    const TLegendChoice Choice = Host.Options().Legend;
+    const bool HaveResults =
+        S.Painted && S.Request.Results != nullptr && !S.Request.Results->Points.empty();
+    Legend->setVisible(Choice == TLegendChoice::Panel);
+    Bar->setVisible(Choice == TLegendChoice::Bar && HaveResults);
+    if (Legend->isVisible()) {
+        // The main window's sketch key and legend, with this view's sketch.
+        Legend->setPixmap(QPixmap::fromImage(Host.PictureBelowGraph(Sketch)));
+    }
+    if (Bar->isVisible()) {
+        // At the picture's device pixels, its measures those of the
+        // window's picture on this screen.
+        const qreal Ratio = Picture->devicePixelRatioF();
+        QImage Image = ColourBarImage(Picture->ImageHeight(), Ratio, *S.Request.Results,
+                                      S.Request.ShowUndefined, Host.Options());
+        Image.setDevicePixelRatio(Ratio);
+        Bar->setFixedWidth(qCeil(Image.width() / Ratio));
+        Bar->setPixmap(QPixmap::fromImage(Image));
+    }
 }
 
 void TLargeView::ToggleFullScreen()

@@ -2,7 +2,8 @@
 // result set and view, painted at the window's real device pixels, with the
 // main window's legend and axes sketch below it. Its gestures write the main
 // window's view fields, and every repaint of the main window repaints it:
-// one view, two pictures.
+// one view, two pictures. The colour bar at the picture's right replaces
+// the strip below when the graph's menu chooses it.
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
@@ -57,8 +58,8 @@ public:
     void ToggleFullScreen();
 
     Platform::TPicture* Picture = nullptr;
-    QLabel* Legend = nullptr;   // the main window's legend and axes sketch
-    QLabel* Reading = nullptr;  // the point under the pointer
+    QLabel* Legend = nullptr;  // the main window's legend and axes sketch
+    QLabel* Bar = nullptr;     // or the colour bar at the picture's right
     // The picture's view, point record and gestures.
     std::unique_ptr<TGraphView> Graph;
     const TShownView& State() const { return Graph->Shown; }

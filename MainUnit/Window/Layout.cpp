@@ -166,9 +166,10 @@ TGraphPictureParts TMainFormControls::PictureParts(const QImage& Outline) const
     return Parts;
 }
 
-QImage TMainFormControls::GraphPicture() const
+QImage TMainFormControls::GraphPicture(const TFramedPicture& Framed,
+                                       const TPictureOptions& Options) const
 {
-    return ComposeGraphPicture(PictureParts(OutLineImage->Image()));
+    return ComposeGraphPicture(PictureParts(OutLineImage->Image()), Framed, Options);
 }
 
 QImage TMainFormControls::PictureBelowGraph(const QImage& Outline) const

@@ -57,6 +57,8 @@ void TMainForm::ConnectEvents()
     for (QAction* Choice : {Menu.BoxAction, Menu.TicksAction, Menu.LightBackgroundAction,
                             Menu.FitAfterCalculationAction, Menu.SurfaceAction, Menu.LightAction})
         connect(Choice, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
+    for (QAction* Choice : Menu.LegendActions)
+        connect(Choice, &QAction::triggered, this, [this] { ViewChoiceToggled(); });
     connect(Menu.LargeViewAction, &QAction::triggered, this, [this] { View.OpenLargeView(); });
     HorAngleEdit->OnExit = [this] { HorAngleEditExit(); };
     VerAngleEdit->OnExit = [this] { VerAngleEditExit(); };

@@ -86,6 +86,9 @@ public:
     void SetPictureOptions(const TPictureOptions& Options);
     // The radius the camera distance must exceed in the current choices.
     double ViewRadius() const;
+    // What the graph group shows, as one picture, with what the menu
+    // chooses beside the graph.
+    QImage GraphPicture() const;
 
     // View controls.
     void HorAngleIncButtonClick();

@@ -14,6 +14,8 @@
 namespace MainUnit {
 
 struct TGraphPictureParts;
+struct TFramedPicture;
+struct TPictureOptions;
 
 // The input controls that are locked while the window is busy.
 inline constexpr int LockedControlCount = 29;
@@ -106,8 +108,8 @@ struct TMainFormControls {
     std::array<QWidget*, LockedControlCount> LockedControls() const;
     // The legend labels in the order of LegendTextsInOrder.
     std::array<QLabel*, LegendLabelCount> LegendLabels() const;
-    // What the graph group shows, as one picture.
-    QImage GraphPicture() const;
+    // What the graph group shows, as one picture laid out by Framed.
+    QImage GraphPicture(const TFramedPicture& Framed, const TPictureOptions& Options) const;
     // The parts of that picture below the graph, with Outline for the sketch.
     QImage PictureBelowGraph(const QImage& Outline) const;
 

@@ -1,6 +1,7 @@
 #include "MainUnit/Window/MainView.h"
 
 #include "MainUnit/Calculation/CalculationDriver.h"
+#include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/ViewPan.h"
 #include "MainUnit/Text/NumberText.h"
@@ -90,7 +91,9 @@ void TMainView::MovePicture(TPan Pan)
     if (!GestureRepaint->isActive()) GestureRepaint->start();
 }
 
-void TMainView::ShowReading(const std::string& Reading) { Form.Status.ShowReading(Reading); }
+// The reading shows beside the pointer, over the picture; the status line
+// keeps its own text.
+void TMainView::ShowReading(const std::string& /*Reading*/) {}
 
 void TMainView::ShowMenu(QWidget& Over, const QPoint& Position)
 {
@@ -112,7 +115,12 @@ QImage TMainView::ViewPicture() const
         Texts[I] = Labels[I]->text();
     TPicturePlan Plan;
     if (PlanPicture(Shown.Request, Plan) != TRefusal::None) return Form.GraphPicture();
-    const QImage Picture = RenderGraphPicture(Shown.Request, Plan, Texts);
+    // Framed as the menu now chooses, around the view as it was painted.
+    TPictureOptions Options = Shown.Request.Options;
+    Options.Legend = Form.PictureOptions.Legend;
+    const TFramedPicture Framed = FramePicture(false, Shown.Request.Width, Shown.Request.Height,
+                                               Options, Form.Results, Shown.Request.ShowUndefined);
+    const QImage Picture = RenderGraphPicture(Shown.Request, Plan, Texts, Framed);
     return Picture.isNull() ? Form.GraphPicture() : Picture;
 }
 

@@ -10,6 +10,7 @@
 #include "MainUnit/Text/Messages.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Text/Refusal.h"
+#include "MainUnit/Text/RefusalStatus.h"
 #include "MainUnit/Window/Internal/BusyState.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "MainUnit/Window/Internal/Outline.h"
@@ -104,7 +105,7 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
     View.Graph.Shown = {true, Plan.Request};
     if (View.LargeView) View.LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.
-    Status.HideReading();
+    View.Graph.HideReading();
 
     if (!Locked) Status.ShowResting();
 }
@@ -128,7 +129,7 @@ bool TMainForm::RepaintGraphQuietly()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
-        Status.Set(RefusalMessage(Refusal, ViewRadius()));
+        Status.Set(RefusalStatus(Refusal, ViewRadius()));
         DrawSketchAlone(*this, Plan);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "MainUnit/Window/MainForm.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -23,8 +24,14 @@ void TStatusLine::Set(const TStatusText& Status)
 
 void TStatusLine::Show(const TStatusText& Status)
 {
-    // The label shows one short line; the whole text stays at hand.
-    Label.setText(QString::fromLatin1(Status.Text));
+    // The label shows one short line; the whole text stays at hand. The
+    // program's own texts fit; a typed expression in one may not, and is cut.
+    const QFontMetrics Metrics(Label.font());
+    const QString Text = QString::fromLatin1(Status.Text);
+    const int Room = Label.contentsRect().width();
+    Label.setText(Metrics.horizontalAdvance(Text) <= Room
+                      ? Text
+                      : Metrics.elidedText(Text, Qt::ElideRight, Room));
     Label.setToolTip(QString::fromLatin1(Status.Detail.empty() ? Status.Text : Status.Detail));
     QPalette Colours = Label.palette();
     Colours.setColor(QPalette::WindowText,
@@ -38,8 +45,10 @@ void TStatusLine::ShowResting()
     // Only the priority warning outlasts the work: it concerns the text
     // whose graph is shown, until that text is edited. Otherwise a grid of
     // far more points than asked says so while its set is shown.
+    // The grid note's counts fit the line; why, after the colon, is in the
+    // tooltip with the rest.
     TStatusText Status = TypingStatus(FieldText(&Expression));
-    if (!Status.Warning) Status = {GridNote, {}, false};
+    if (!Status.Warning) Status = {GridNote.substr(0, GridNote.find(':')), GridNote, false};
     Set(Status);
 }
 

@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "MainUnit/Calculation/Statistics.h"
 #include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/FramePoints.h"
 #include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Window/Internal/FixedPictures.h"
@@ -40,6 +41,14 @@ void ApplyBackgroundColours(TMainForm& Form)
 double TMainForm::ViewRadius() const
 {
     return MainUnit::ViewRadius(Results, PictureOptions.Box, PictureOptions.BoxHeight);
+}
+
+QImage TMainForm::GraphPicture() const
+{
+    return TMainFormControls::GraphPicture(FramePicture(false, GraphImage->ImageWidth(),
+                                                        GraphImage->ImageHeight(), PictureOptions,
+                                                        Results, UndefResultsCheckBox->isChecked()),
+                                           PictureOptions);
 }
 
 void TMainForm::SetPictureOptions(const TPictureOptions& Options)

@@ -15,7 +15,7 @@ using namespace MainUnit;
 
 TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
 {
-    const std::string Syntax = "The value at X = Z = 1 is the syntax-error number";
+    const std::string Syntax = "Syntax-error number at X = Z = 1";
     const std::string Minus = "Column 3: minus needs brackets";
     const struct {
         const char* Typed;
@@ -23,7 +23,7 @@ TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
         std::string Refusal;
     } Cases[] = {
         {"x*x-z*z",
-         {"Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets",
+         {"Priority differs: Ctrl+B adds brackets",
           "Read as (x*x-z)*z, not x*x-(z*z): Ctrl+B adds brackets (the four operators have "
           "equal priority and work from left to right)",
           true},
@@ -45,6 +45,10 @@ TEST(ExpressionStatus, SaysHowTheExpressionIsReadOrWhereItWentWrong)
         EXPECT_EQ(Typing.Detail, C.Typing.Detail) << "'" << C.Typed << "'";
         EXPECT_EQ(Typing.Warning, C.Typing.Warning) << "'" << C.Typed << "'";
         EXPECT_EQ(SyntaxRefusalStatus(C.Typed).Text, C.Refusal) << "'" << C.Typed << "'";
+        if (C.Refusal == Syntax) {
+            EXPECT_EQ(SyntaxRefusalStatus(C.Typed).Detail,
+                      "The value at X = Z = 1 is the syntax-error number");
+        }
     }
 }
 

@@ -117,12 +117,19 @@ TEST(BoxMapping, XAndZSpanTheLargerWidthAndYItsFraction)
 
 TEST(BoxMapping, SuggestedWhenHeightsAndWidthDifferMoreThanFourTimes)
 {
-    EXPECT_EQ(BoxSuggestion(Box(-10, 10, -100, 100, -10, 10)),
-              "Heights span 10x the width: right-click, Scale axes to a box");
-    EXPECT_EQ(BoxSuggestion(Box(-10, 10, 0, 1, -10, 10)),
-              "Heights span 1/20 of the width: right-click, Scale axes to a box");
-    EXPECT_EQ(BoxSuggestion(Box(-10, 10, -40, 40, -10, 10)), "");
-    EXPECT_EQ(BoxSuggestion(Box(-10, 10, 5, 5, -10, 10)), "");
+    const struct {
+        TResultSet R;
+        const char *Text, *Detail;
+    } Cases[] = {{Box(-10, 10, -100, 100, -10, 10), "Heights 10x the width: try the box",
+                  "Heights 10x the width: right-click, Scale axes to a box"},
+                 {Box(-10, 10, 0, 1, -10, 10), "Heights 1/20 of width: try the box",
+                  "Heights 1/20 of width: right-click, Scale axes to a box"},
+                 {Box(-10, 10, -40, 40, -10, 10), "", ""},
+                 {Box(-10, 10, 5, 5, -10, 10), "", ""}};
+    for (const auto& C : Cases) {
+        EXPECT_EQ(BoxSuggestion(C.R).Text, C.Text);
+        EXPECT_EQ(BoxSuggestion(C.R).Detail, C.Detail);
+    }
 }
 
 // A grid of the saddle or the Gaussian over -10 .. 10.

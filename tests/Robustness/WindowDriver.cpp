@@ -128,16 +128,21 @@ std::string TWindowDriver::CheckControlsEnabled() const
     // usual priority cannot be added), keeps a refused gesture's reason until
     // the next repaint, suggests the box for the result set shown without it,
     // or tells that the set's grid holds far more points than were asked.
-    const std::string Status = MainForm->StatusLabel->text().toLatin1().toStdString();
+    // The whole of each text is in the line's tooltip (the line may show it short).
+    const std::string Status = MainForm->StatusLabel->toolTip().toLatin1().toStdString();
     const std::string Expression = MainUnit::FieldText(MainForm->FunctionExpressionEdit);
+    const auto Whole = [](const MainUnit::TStatusText& Text) {
+        return Text.Detail.empty() ? Text.Text : Text.Detail;
+    };
     const std::string GridStart = std::to_string(MainForm->Results.PointCount) + " points for ";
     const bool GridNote =
         Status.rfind(GridStart, 0) == 0 && (Status.ends_with(": X is far narrower than Z") ||
                                             Status.ends_with(": Z is far narrower than X"));
-    if (!Status.empty() && !GridNote && Status != MainUnit::TypingStatus(Expression).Text &&
-        Status != MainUnit::SyntaxRefusalStatus(Expression).Text &&
-        Status != MainUnit::RewriteForUsualPriority(Expression).Status.Text &&
-        !(Status == MainUnit::BoxSuggestion(MainForm->Results) && !MainForm->PictureOptions.Box) &&
+    if (!Status.empty() && !GridNote && Status != Whole(MainUnit::TypingStatus(Expression)) &&
+        Status != Whole(MainUnit::SyntaxRefusalStatus(Expression)) &&
+        Status != Whole(MainUnit::RewriteForUsualPriority(Expression).Status) &&
+        !(Status == Whole(MainUnit::BoxSuggestion(MainForm->Results)) &&
+          !MainForm->PictureOptions.Box) &&
         !IsKnownMessage(Platform::TMessageKind::mkWarning, Status) &&
         !IsKnownMessage(Platform::TMessageKind::mkError, Status))
         return "status line neither cleared nor about the expression: " + Status;

@@ -277,13 +277,16 @@ TEST_F(WindowTest, AGridOfFarMorePointsThanAskedSaysSoOnTheStatusLine)
         const char* Points;
         const char* XTo;
         const char* ZTo;
-        const char* Status;  // the start of the status line after the calculation
+        const char* Shown;   // the status line after the calculation
+        const char* Status;  // its whole text, in the tooltip
     } Cases[] = {
-        {"100", "1", "1000", "317 points for 100 asked: X is far narrower than Z"},
-        {"100", "1000", "1", "317 points for 100 asked: Z is far narrower than X"},
-        {"100", "1", "1", ""},    // a square grid of the points asked
-        {"100", "1", "100", ""},  // one column of exactly the points asked
-        {"100", "1", "400", ""},  // 200 points: not more than twice
+        {"100", "1", "1000", "317 points for 100 asked",
+         "317 points for 100 asked: X is far narrower than Z"},
+        {"100", "1000", "1", "317 points for 100 asked",
+         "317 points for 100 asked: Z is far narrower than X"},
+        {"100", "1", "1", "", ""},    // a square grid of the points asked
+        {"100", "1", "100", "", ""},  // one column of exactly the points asked
+        {"100", "1", "400", "", ""},  // 200 points: not more than twice
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Status);
@@ -294,10 +297,12 @@ TEST_F(WindowTest, AGridOfFarMorePointsThanAskedSaysSoOnTheStatusLine)
         Form->ZIntervalFromEdit->setText(QStringLiteral("0"));
         Form->ZIntervalToEdit->setText(QString::fromLatin1(Case.ZTo));
         ASSERT_TRUE(Calculate("0"));
-        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Status);
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Shown);
+        EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Case.Status);
         // It stays while the set is shown.
         Form->ZBufferCheckBox->click();
-        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Status);
+        EXPECT_EQ(Form->StatusLabel->text().toStdString(), Case.Shown);
+        EXPECT_EQ(Form->StatusLabel->toolTip().toStdString(), Case.Status);
     }
     // The random order takes the points asked, whatever the grid.
     Form->RandomRadioButton->setChecked(true);

@@ -163,6 +163,9 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          {F, "x", "--pan", "-252,202", "--box", "--box-height", "10"},
          0,
          ""},
+        {"legend", {F, "x", "--legend", "side"}, 2, "'--legend' must be panel, bar or none."},
+        {"legend empty", {F, "x", "--legend="}, 2, "'--legend' must be panel, bar or none."},
+        {"small bar", {F, "x", "--size", "64x64", "--legend", "bar", "--ticks"}, 0, ""},
         {"size and box", {F, "x", "--size", "64x4320", "--box", "--ticks"}, 0, ""},
         {"flat box with values", {F, "5", "--box", "--ticks", "--fit"}, 0, ""},
         {"degenerate intervals", {F, "x", "--x", "2:2", "--z", "3:3", "--box", "--ticks"}, 0, ""},
@@ -389,6 +392,10 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         {"undefined points hidden, own distance",
          {"--function", "loge(x*z)", "--hide-undefined", "--distance", "40", "--ver-angle",
           "-0.3"}},
+        {"colour bar, undefined points", {"--function", "sqrt(x*z)", "--legend", "bar"}},
+        {"colour bar on white, box", Common + QStringList{"--function", "x*z", "--legend", "bar",
+                                                          "--box", "--background", "white"}},
+        {"graph alone", Common + QStringList{"--function", "x*z", "--legend", "none"}},
     };
     // Unset options are the window's start-up values.
     const MainUnit::TCommandLineSettings Unset;
@@ -430,6 +437,7 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
         const QImage Shown = Form->GraphPicture();
         EXPECT_EQ(Difference(Written.convertToFormat(QImage::Format_RGB32), Shown), "equal");
         // The picture holds what the group shows, where it shows it.
+        if (Case.Arguments.contains(QStringLiteral("--legend"))) continue;
         const QImage Group =
             Form->GroupBox4->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(Difference(Group.copy(8, 20, Shown.width(), Shown.height()), Shown), "equal");

@@ -53,8 +53,9 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     QTemporaryDir Folder;
     AnswerFileDialog(Folder.filePath(QStringLiteral("never")));
     // The three items of the picture and the points, greyed without a result
-    // set; after them the view choices and the large view, always enabled.
-    const std::vector<bool> ViewChoices(7, true);
+    // set; after them the view choices, the legend choices' submenu and the
+    // large view, always enabled.
+    const std::vector<bool> ViewChoices(8, true);
     std::vector<bool> Expected(3, false);
     Expected.insert(Expected.end(), ViewChoices.begin(), ViewChoices.end());
     EXPECT_EQ(MenuItemsEnabled(), Expected);
@@ -62,7 +63,7 @@ TEST_F(ExportTest, MenuAndShortcutsWriteWhatTheWindowShows)
     EXPECT_TRUE(Proposals.empty());  // no result set: nothing asked, nothing written
 
     ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
-    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(10, true));
+    EXPECT_EQ(MenuItemsEnabled(), std::vector<bool>(11, true));
     // Saved under a name without an extension: ".png" is added.
     AnswerFileDialog(Folder.filePath(QStringLiteral("graph")));
     Form->FunctionExpressionEdit->setFocus();

@@ -1,4 +1,4 @@
-// The values under the pointer in the status line, and the large view: it
+// The values under the pointer in a label beside it, and the large view: it
 // opens with F11, paints the main window's view at its own device pixels,
 // follows resizes, gestures and calculations, and goes full screen.
 #include "MainUnit/Window/LargeView.h"
@@ -8,6 +8,7 @@
 #include "MainUnit/Picture/PictureFrame.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Picture/ViewPan.h"
+#include "MainUnit/Window/Internal/PointLabel.h"
 #include "PictureProbe.h"
 #include "WindowFixture.h"
 
@@ -98,23 +99,55 @@ TEST_F(LargeViewTest, PointerReadingShowsOverDrawnPointsAndLeavesTheRestingText)
                                    MainUnit::GraphHeight, P.x(), P.y());
     };
 
-    Hover(Form->GraphImage, Drawn);
-    EXPECT_EQ(
-        Status(),
-        ReadingOf(Form->View.Graph.Record.Points[Drawn.y() * MainUnit::GraphWidth + Drawn.x()]));
-    Hover(Form->GraphImage, Near);
-    EXPECT_EQ(Status(), ReadingOf(PickedAt(Near)));
+    // The label shows the whole reading beside the pointer, inside the
+    // picture and clear of the pointer; the status line keeps its text.
+    const MainUnit::TPointLabel* Label = Form->View.Graph.ReadingLabel();
+    const auto Shown = [&](QPoint At, const std::string& Reading) {
+        Hover(Form->GraphImage, At);
+        EXPECT_EQ(Status(), "resting");
+        EXPECT_TRUE(Label->isVisible());
+        EXPECT_EQ(Label->text().toStdString(), Reading);
+        EXPECT_EQ(Label->width(), Label->sizeHint().width());
+        EXPECT_TRUE(Form->GraphImage->rect().contains(Label->geometry()));
+        EXPECT_FALSE(Label->geometry().contains(At));
+    };
+    Shown(Drawn,
+          ReadingOf(Form->View.Graph.Record.Points[Drawn.y() * MainUnit::GraphWidth + Drawn.x()]));
+    Shown(Near, ReadingOf(PickedAt(Near)));
     Hover(Form->GraphImage, Empty);
-    EXPECT_EQ(Status(), "resting");
+    EXPECT_FALSE(Label->isVisible());
     Hover(Form->GraphImage, Drawn);
     QEvent Leave(QEvent::Leave);
     QApplication::sendEvent(Form->GraphImage, &Leave);
+    EXPECT_FALSE(Label->isVisible());
     EXPECT_EQ(Status(), "resting");
-    // A new resting text replaces a reading at once.
+    // A new resting text shows at once, beside a reading.
     Hover(Form->GraphImage, Drawn);
     Form->Status.Set("typed");
-    Hover(Form->GraphImage, Empty);
     EXPECT_EQ(Status(), "typed");
+    EXPECT_TRUE(Label->isVisible());
+}
+
+// Beside the pointer where there is room, turned where there is none, never
+// past the picture's edges.
+TEST(PointLabel, SitsBesideThePointerInsideThePicture)
+{
+    const QRect Area(0, 0, 505, 404);
+    const QSize Size(200, 20);
+    const struct {
+        QPoint Pointer;
+        QPoint TopLeft;
+    } Cases[] = {{{10, 10}, {24, 24}},     {{400, 10}, {186, 24}},   {{10, 395}, {24, 361}},
+                 {{500, 400}, {286, 366}}, {{250, 200}, {264, 214}}, {{300, 370}, {86, 384}}};
+    for (const auto& C : Cases) {
+        const QRect Place = MainUnit::PlaceBesidePointer(C.Pointer, Size, Area, 14);
+        EXPECT_EQ(Place.topLeft(), C.TopLeft) << C.Pointer.x() << "," << C.Pointer.y();
+        EXPECT_EQ(Place.size(), Size);
+        EXPECT_TRUE(Area.contains(Place));
+        EXPECT_FALSE(Place.contains(C.Pointer));
+    }
+    // A picture narrower than the label: it starts at the left edge.
+    EXPECT_EQ(MainUnit::PlaceBesidePointer({50, 5}, Size, QRect(0, 0, 100, 100), 14).left(), 0);
 }
 
 TEST_F(LargeViewTest, OpensAtDevicePixelsAndFollowsTheMainWindow)
@@ -215,9 +248,12 @@ TEST_F(LargeViewTest, ReadsThePointUnderThePointerAtDevicePixels)
         for (int X = 0; X < View.Picture->width(); ++X) {
             const size_t Device = static_cast<size_t>(qRound(Y * Ratio)) * W + qRound(X * Ratio);
             if (View.Graph->Record.Points[Device] == NoPoint) continue;
+            Form->Status.Set("resting");
             Hover(View.Picture, {X, Y});
-            EXPECT_EQ(Status(), ReadingOf(View.Graph->Record.Points[Device]));
-            EXPECT_EQ(View.Reading->text().toStdString(), Status());
+            const MainUnit::TPointLabel* Label = View.Graph->ReadingLabel();
+            EXPECT_EQ(Label->text().toStdString(), ReadingOf(View.Graph->Record.Points[Device]));
+            EXPECT_TRUE(Label->isVisible());
+            EXPECT_EQ(Status(), "resting");
             return;
         }
     }

@@ -37,8 +37,7 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
     Form->VerAngleEdit->setText(QStringLiteral("0.5"));
     Form->HorAngleEdit->setText(QStringLiteral("0.7"));
     ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
-    EXPECT_EQ(Form->StatusLabel->text().toStdString(),
-              "Heights span 10x the width: right-click, Scale axes to a box");
+    EXPECT_EQ(Form->StatusLabel->text().toStdString(), "Heights 10x the width: try the box");
     const QImage Plain = Graph();
     const QString PlainDistance = Form->DistanceEdit->text();
 

@@ -4,6 +4,7 @@
 // the axes sketch, its colour key and the legend placed as in the window.
 #pragma once
 
+#include "MainUnit/Picture/ColourBar.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
@@ -49,25 +50,26 @@ QColor ForegroundQColor(const TPictureOptions& Options);
 // The face of the legend labels, in the window and in the picture.
 QFont LegendLabelFont();
 
-// The group's pictures and texts as one opaque picture. A graph of another
-// size than the window's has the sketch, the key and the legend below it as
-// the window has them, scaled to its width.
-QImage ComposeGraphPicture(const TGraphPictureParts& Parts);
+// The group's pictures and texts as one opaque picture laid out by Framed:
+// the graph, and the sketch, key and legend below it as the window has
+// them, or the colour bar at its right, or the graph alone.
+QImage ComposeGraphPicture(const TGraphPictureParts& Parts, const TFramedPicture& Framed,
+                           const TPictureOptions& Options);
 // The part of that picture below the graph, at the window's size.
 QImage ComposeBelowGraph(const TGraphPictureParts& Parts);
 
 // The same picture made without a window: the graph painted as the repaint
 // paints it (at the request's size, with its choices), the sketch drawn as
 // the repaint draws it, the fixed pictures, and the legend texts of the
-// calculation. A graph of another size than the window's has the lower
-// parts scaled to its width. Null when the depth buffer or the picture
-// cannot be had.
+// calculation, laid out by Framed (whose graph is the request's size). Null
+// when the depth buffer or the picture cannot be had.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
-                          const TLegendTexts& Legend);
+                          const TLegendTexts& Legend, const TFramedPicture& Framed);
 // The same with the legend texts as the window's labels show them, in the
 // order of LegendTextsInOrder.
 QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Plan,
-                          const std::array<QString, LegendLabelCount>& LegendTexts);
+                          const std::array<QString, LegendLabelCount>& LegendTexts,
+                          const TFramedPicture& Framed);
 
 // The picture as PNG file content; false when it cannot be encoded.
 bool EncodePng(const QImage& Picture, QByteArray& Png);

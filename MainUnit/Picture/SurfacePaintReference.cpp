@@ -106,11 +106,15 @@ void TrySegment(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
         Offer(R, A.Depth, YA, T.Share, NearestOfCell(R, T.Cell, X, Y));
         return;
     }
-    const double Along = static_cast<double>((X - A.X) * (static_cast<int64_t>(B.X) - A.X) +
-                                             (Y - A.Y) * (static_cast<int64_t>(B.Y) - A.Y)) /
-                         static_cast<double>(Length);
-    Offer(R, A.Depth + (B.Depth - A.Depth) * Along, YA + (YB - YA) * Along, T.Share,
-          NearestOfCell(R, T.Cell, X, Y));
+    const int64_t Dot = (X - A.X) * (static_cast<int64_t>(B.X) - A.X) +
+                        (Y - A.Y) * (static_cast<int64_t>(B.Y) - A.Y);
+    const int32_t Nearest = NearestOfCell(R, T.Cell, X, Y);
+    if (Dot == 0 || Dot == Length) {  // an end: its own values
+        Offer(R, Dot == 0 ? A.Depth : B.Depth, Dot == 0 ? YA : YB, T.Share, Nearest);
+        return;
+    }
+    const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
+    Offer(R, A.Depth + (B.Depth - A.Depth) * Along, YA + (YB - YA) * Along, T.Share, Nearest);
 }
 
 void TryTriangle(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
@@ -130,10 +134,16 @@ void TryTriangle(TRefPaint& R, const TRefTriangle& T, int64_t X, int64_t Y)
         Area = -Area;
     }
     // Inside, or on an edge.
-    if (EdgeValue(*B, *C, X, Y) < 0 || EdgeValue(*C, *A, X, Y) < 0 || EdgeValue(*A, *B, X, Y) < 0)
+    const int64_t EA = EdgeValue(*B, *C, X, Y), EdgeB = EdgeValue(*C, *A, X, Y),
+                  EdgeC = EdgeValue(*A, *B, X, Y);
+    if (EA < 0 || EdgeB < 0 || EdgeC < 0) return;
+    if (EA == Area || EdgeB == Area || EdgeC == Area) {  // on a corner: its own values
+        const size_t On = EA == Area ? T.Entry[0] : EdgeB == Area ? EB : EC;
+        Offer(R, R.Corners[On].Depth, R.Results.Points[On].Y, T.Share,
+              NearestOfCell(R, T.Cell, X, Y));
         return;
-    const double WB = static_cast<double>(EdgeValue(*C, *A, X, Y));
-    const double WC = static_cast<double>(EdgeValue(*A, *B, X, Y));
+    }
+    const double WB = static_cast<double>(EdgeB), WC = static_cast<double>(EdgeC);
     const double Inverse = 1.0 / static_cast<double>(Area);
     const double Depth =
         A->Depth + (WB * (B->Depth - A->Depth) + WC * (C->Depth - A->Depth)) * Inverse;

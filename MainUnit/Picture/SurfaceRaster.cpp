@@ -61,23 +61,38 @@ struct TTriangle {
     uint32_t Share;
 };
 
+// The depth test of a pixel of the cell inside the picture: true, with
+// Depth recorded, unless something at least as near is there.
+[[gnu::always_inline]] inline bool Nearer(const TSurfaceTarget& Target, int32_t X, int32_t Y,
+                                          double Depth)
+{
+    if (!(Depth > 0)) return false;
+    // DepthEntryValue without extended precision: the double compares and
+    // converts exactly as it would.
+    const float Stored =
+        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
+    return Stored != 0.0f && DepthTestAndStoreValue(*Target.Depth, X, Y, Stored);
+}
+
+// The colour of Height (and the nearest corner) given to a pixel that won.
+[[gnu::always_inline]] inline void Colour(const TSurfaceJob& Job, const TSurfaceTarget& Target,
+                                          const TCell& Cell, int32_t X, int32_t Y, double Depth,
+                                          double Height, uint32_t Share)
+{
+    const TPixelArray& P = Target.Picture;
+    const size_t Pixel =
+        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
+    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
+    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(NearestCorner(Cell, X, Y));
+}
+
 // One pixel of the cell inside the picture, at Depth and of the colour of
 // Height, unless something at least as near is there.
 [[gnu::always_inline]] inline void PutPixel(const TSurfaceJob& Job, const TSurfaceTarget& Target,
                                             const TCell& Cell, int32_t X, int32_t Y, double Depth,
                                             double Height, uint32_t Share)
 {
-    if (!(Depth > 0)) return;
-    // DepthEntryValue without extended precision: the double compares and
-    // converts exactly as it would.
-    const float Stored =
-        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
-    if (Stored == 0.0f || !DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) return;
-    const TPixelArray& P = Target.Picture;
-    const size_t Pixel =
-        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
-    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
-    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(NearestCorner(Cell, X, Y));
+    if (Nearer(Target, X, Y, Depth)) Colour(Job, Target, Cell, X, Y, Depth, Height, Share);
 }
 
 int64_t Gcd(int64_t A, int64_t B)
@@ -103,6 +118,13 @@ void NarrowSteps(int64_t Start, int64_t Step, int64_t Limit, int64_t& First, int
     High = High >= 0 ? High / Size : -((-High + Size - 1) / Size);
     First = std::max(First, Low);
     Last = std::min(Last, High);
+}
+
+// The square of the distance between the pixels of U and V.
+int64_t Distance2(const TVertex& U, const TVertex& V)
+{
+    const int64_t DX = static_cast<int64_t>(V.X) - U.X, DY = static_cast<int64_t>(V.Y) - U.Y;
+    return DX * DX + DY * DY;
 }
 
 // A triangle without area is the segment between its two corners farthest
@@ -139,12 +161,13 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
         if (Length > 0) {
             const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
             // The quotient at either end without dividing: the same value.
-            const double Along = Dot == 0 ? 0.0
-                                 : Dot == Length
-                                     ? 1.0
-                                     : static_cast<double>(Dot) / static_cast<double>(Length);
-            Depth = P->Depth + (Q->Depth - P->Depth) * Along;
-            Height = P->Height + (Q->Height - P->Height) * Along;
+            if (Dot == Length) {
+                Depth = Q->Depth, Height = Q->Height;  // the far end's own
+            } else if (Dot != 0) {
+                const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
+                Depth = P->Depth + (Q->Depth - P->Depth) * Along;
+                Height = P->Height + (Q->Height - P->Height) * Along;
+            }
         }
         PutPixel(Job, Target, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y), Depth, Height,
                  T.Share);
@@ -181,6 +204,11 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
         for (int32_t X = X0; X <= X1;
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
             if ((EA | EB | EC) < 0) continue;
+            if (EA == Area || EB == Area || EC == Area) {  // on a corner: its own values
+                const TVertex* On = EA == Area ? T.A : EB == Area ? T.B : T.C;
+                PutPixel(Job, Target, Cell, X, Y, On->Depth, On->Height, T.Share);
+                continue;
+            }
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
             const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);
             PutPixel(Job, Target, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
@@ -211,24 +239,67 @@ bool Beside(const TCell& Cell, int32_t Width, int32_t Height)
            std::max({A->Y, B->Y, C->Y, D->Y}) < 0 || std::min({A->Y, B->Y, C->Y, D->Y}) >= Height;
 }
 
-// All four corners on one pixel.
-bool Collapsed(const TCell& Cell)
-{
-    const TCorner* A = Cell.Corner[0];
-    for (size_t I = 1; I < 4; ++I)
-        if (Cell.Corner[I]->X != A->X || Cell.Corner[I]->Y != A->Y) return false;
-    return true;
-}
-
 uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B, size_t C)
 {
-    if (!Job.Choices.Light) return FullLightShare;
     Proc3D::TPoint3D Places[3];
     bool Undefined = false;
     const size_t Which[3] = {A, B, C};
     for (size_t I = 0; I < 3; ++I)
         SurfacePlace(Job, Cell.Index[Which[I]], Places[I], Undefined);
     return LightShare(Places[0], Places[1], Places[2], Job.Light);
+}
+
+// All four corners within two neighbouring columns and two neighbouring
+// rows: then a triangle of the cell holds no pixel but its corners' (no
+// line through a 2 x 2 block meets a third pixel of it), each with the
+// values of its corner, and the cell is painted as points are.
+bool Small(const TCell& Cell)
+{
+    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
+                  *D = Cell.Corner[3];
+    return std::max({A->X, B->X, C->X, D->X}) - std::min({A->X, B->X, C->X, D->X}) <= 1 &&
+           std::max({A->Y, B->Y, C->Y, D->Y}) - std::min({A->Y, B->Y, C->Y, D->Y}) <= 1;
+}
+
+// The corners I, J, K of a small cell whose pixels the triangle I, J, K
+// gives their own values, as bits: all three, or the ends of the segment a
+// triangle without area is (the first farthest pair), or I alone.
+uint32_t SmallTriangleCorners(const TCell& Cell, uint32_t I, uint32_t J, uint32_t K)
+{
+    const TVertex &A = *Cell.Corner[I], &B = *Cell.Corner[J], &C = *Cell.Corner[K];
+    const int64_t Area = (static_cast<int64_t>(B.X) - A.X) * (static_cast<int64_t>(C.Y) - A.Y) -
+                         (static_cast<int64_t>(B.Y) - A.Y) * (static_cast<int64_t>(C.X) - A.X);
+    if (Area != 0) return 1u << I | 1u << J | 1u << K;
+    int64_t Length = Distance2(A, B);
+    uint32_t Ends = 1u << I | 1u << J;
+    if (const int64_t BC = Distance2(B, C); BC > Length) Length = BC, Ends = 1u << J | 1u << K;
+    if (const int64_t CA = Distance2(C, A); CA > Length) Length = CA, Ends = 1u << K | 1u << I;
+    return Length == 0 ? 1u << I : Ends;
+}
+
+// A small cell: the corners of its first triangle, then those of its
+// second that the first did not put (the same depth at the same pixel cannot
+// be strictly nearer). The light of a triangle is worked out only when one
+// of its pixels is painted.
+void PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell)
+{
+    const uint32_t First = SmallTriangleCorners(Cell, 0, 1, 2);
+    const uint32_t Second = SmallTriangleCorners(Cell, 3, 2, 1) & ~First;
+    uint32_t Shares[2] = {0, 0};
+    for (uint32_t I = 0; I < 4; ++I) {
+        if (((First | Second) >> I & 1u) == 0) continue;
+        const TVertex& At = *Cell.Corner[I];
+        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Target.Picture.Width) ||
+            static_cast<uint32_t>(At.Y) >= static_cast<uint32_t>(Target.Picture.Height) ||
+            !Nearer(Target, At.X, At.Y, At.Depth))
+            continue;
+        const uint32_t Which = (First >> I & 1u) != 0 ? 0 : 1;
+        if (Shares[Which] == 0)
+            Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
+                                                            : CellLight(Job, Cell, 3, 2, 1))
+                                              : FullLightShare;
+        Colour(Job, Target, Cell, At.X, At.Y, At.Depth, At.Height, Shares[Which]);
+    }
 }
 
 }  // namespace
@@ -242,15 +313,13 @@ void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfac
         for (size_t Row = 0; Row + 1 < Rows; ++Row) {
             if (!LoadCell(Job, Column * Rows + Row, Cell) || Beside(Cell, P.Width, P.Height))
                 continue;
-            const uint32_t Near = CellLight(Job, Cell, 0, 1, 2),
-                           Far = CellLight(Job, Cell, 3, 2, 1);
-            if (Collapsed(Cell)) {
-                // Both triangles are the pixel of their first corner.
-                const TCorner *A = Cell.Corner[0], *D = Cell.Corner[3];
-                PutPixel(Job, Target, Cell, A->X, A->Y, A->Depth, A->Height, Near);
-                PutPixel(Job, Target, Cell, D->X, D->Y, D->Depth, D->Height, Far);
+            if (Small(Cell)) {
+                PaintSmallCell(Job, Target, Cell);
                 continue;
             }
+            const bool Lit = Job.Choices.Light;
+            const uint32_t Near = Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
+                           Far = Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare;
             FillTriangle(Job, Target, Cell, Cell.Corner[0], Cell.Corner[1], Cell.Corner[2], Near);
             FillTriangle(Job, Target, Cell, Cell.Corner[3], Cell.Corner[2], Cell.Corner[1], Far);
         }

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace MainUnit {
 
@@ -230,15 +231,6 @@ bool LoadCell(const TSurfaceJob& Job, size_t First, TCell& Cell)
     return true;
 }
 
-// Whether the cell lies wholly beside the picture.
-bool Beside(const TCell& Cell, int32_t Width, int32_t Height)
-{
-    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
-                  *D = Cell.Corner[3];
-    return std::max({A->X, B->X, C->X, D->X}) < 0 || std::min({A->X, B->X, C->X, D->X}) >= Width ||
-           std::max({A->Y, B->Y, C->Y, D->Y}) < 0 || std::min({A->Y, B->Y, C->Y, D->Y}) >= Height;
-}
-
 uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B, size_t C)
 {
     Proc3D::TPoint3D Places[3];
@@ -247,18 +239,6 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B
     for (size_t I = 0; I < 3; ++I)
         SurfacePlace(Job, Cell.Index[Which[I]], Places[I], Undefined);
     return LightShare(Places[0], Places[1], Places[2], Job.Light);
-}
-
-// All four corners within two neighbouring columns and two neighbouring
-// rows: then a triangle of the cell holds no pixel but its corners' (no
-// line through a 2 x 2 block meets a third pixel of it), each with the
-// values of its corner, and the cell is painted as points are.
-bool Small(const TCell& Cell)
-{
-    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
-                  *D = Cell.Corner[3];
-    return std::max({A->X, B->X, C->X, D->X}) - std::min({A->X, B->X, C->X, D->X}) <= 1 &&
-           std::max({A->Y, B->Y, C->Y, D->Y}) - std::min({A->Y, B->Y, C->Y, D->Y}) <= 1;
 }
 
 // The corners I, J, K of a small cell whose pixels the triangle I, J, K
@@ -278,16 +258,21 @@ uint32_t SmallTriangleCorners(const TCell& Cell, uint32_t I, uint32_t J, uint32_
 }
 
 // A small cell: the corners of its first triangle, then those of its
-// second that the first did not put (the same depth at the same pixel cannot
-// be strictly nearer). The light of a triangle is worked out only when one
-// of its pixels is painted.
-void PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell)
+// second that the first did not put, leaving out those in Done. A corner is
+// put with its own depth at its own pixel, so once put into a picture it
+// cannot be strictly nearer there again, whatever cell puts it. The light of
+// a triangle is worked out only when one of its pixels is painted. Returns
+// the corners put.
+uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
+                        uint32_t Done)
 {
-    const uint32_t First = SmallTriangleCorners(Cell, 0, 1, 2);
-    const uint32_t Second = SmallTriangleCorners(Cell, 3, 2, 1) & ~First;
+    // Corner 0 is only the first triangle's, corner 3 only the second's.
+    const uint32_t First = (Done & 7u) == 7u ? 0 : SmallTriangleCorners(Cell, 0, 1, 2);
+    const uint32_t Put =
+        (First | ((Done | First) == 15u ? 0 : SmallTriangleCorners(Cell, 3, 2, 1))) & ~Done;
     uint32_t Shares[2] = {0, 0};
     for (uint32_t I = 0; I < 4; ++I) {
-        if (((First | Second) >> I & 1u) == 0) continue;
+        if ((Put >> I & 1u) == 0) continue;
         const TVertex& At = *Cell.Corner[I];
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Target.Picture.Width) ||
             static_cast<uint32_t>(At.Y) >= static_cast<uint32_t>(Target.Picture.Height) ||
@@ -300,7 +285,61 @@ void PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, const 
                                               : FullLightShare;
         Colour(Job, Target, Cell, At.X, At.Y, At.Depth, At.Height, Shares[Which]);
     }
+    return Put;
 }
+
+// The span of a loaded cell's corners.
+struct TSpan {
+    int32_t X0, X1, Y0, Y1;
+};
+
+TSpan SpanOf(const TCell& Cell)
+{
+    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
+                  *D = Cell.Corner[3];
+    return {std::min({A->X, B->X, C->X, D->X}), std::max({A->X, B->X, C->X, D->X}),
+            std::min({A->Y, B->Y, C->Y, D->Y}), std::max({A->Y, B->Y, C->Y, D->Y})};
+}
+
+// Which corners of the current column (Left) and the next (Right) small
+// cells have put into this picture: the corners of a cell in the order of
+// TCell are Left[Row], Right[Row], Left[Row + 1], Right[Row + 1]. Without
+// the memory every corner is offered by each cell holding it.
+struct TPutMarks {
+    std::vector<uint8_t> Memory;
+    uint8_t* Left = nullptr;
+    uint8_t* Right = nullptr;
+    size_t Rows = 0;
+
+    explicit TPutMarks(size_t GridRows) noexcept
+    {
+        try {
+            Memory.assign(2 * GridRows, 0);
+        } catch (...) {
+            return;
+        }
+        Left = Memory.data(), Right = Left + GridRows, Rows = GridRows;
+    }
+    uint32_t Done(size_t Row) const
+    {
+        if (Left == nullptr) return 0;
+        return static_cast<uint32_t>(Left[Row] | Right[Row] << 1 | Left[Row + 1] << 2 |
+                                     Right[Row + 1] << 3);
+    }
+    void Mark(size_t Row, uint32_t Put) const
+    {
+        if (Left == nullptr) return;
+        Left[Row] |= Put & 1u, Right[Row] |= Put >> 1 & 1u;
+        Left[Row + 1] |= Put >> 2 & 1u, Right[Row + 1] |= Put >> 3 & 1u;
+    }
+    // On to the next column: its left corners are this one's right.
+    void Next()
+    {
+        if (Left == nullptr) return;
+        std::swap(Left, Right);
+        std::fill(Right, Right + Rows, uint8_t{0});
+    }
+};
 
 }  // namespace
 
@@ -308,13 +347,16 @@ void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfac
 {
     const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
     const TPixelArray& P = Target.Picture;
+    TPutMarks Marks(Rows);
     TCell Cell;
-    for (size_t Column = First; Column < Last; ++Column) {
+    for (size_t Column = First; Column < Last; ++Column, Marks.Next()) {
         for (size_t Row = 0; Row + 1 < Rows; ++Row) {
-            if (!LoadCell(Job, Column * Rows + Row, Cell) || Beside(Cell, P.Width, P.Height))
-                continue;
-            if (Small(Cell)) {
-                PaintSmallCell(Job, Target, Cell);
+            if (!LoadCell(Job, Column * Rows + Row, Cell)) continue;
+            const TSpan S = SpanOf(Cell);
+            if (S.X1 < 0 || S.X0 >= P.Width || S.Y1 < 0 || S.Y0 >= P.Height) continue;
+            if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
+                const uint32_t Done = Marks.Done(Row);
+                if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Target, Cell, Done));
                 continue;
             }
             const bool Lit = Job.Choices.Light;

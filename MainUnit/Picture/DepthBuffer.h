@@ -18,6 +18,22 @@ struct TDepthBuffer {
     std::vector<float> Depths;  // entry (x, y) at index x * Height + y
 };
 
+// The index in Depths of the entry of pixel (X, Y), which lies inside.
+inline size_t DepthIndex(const TDepthBuffer& Buffer, int32_t X, int32_t Y)
+{
+    return static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) + static_cast<size_t>(Y);
+}
+
+inline float& DepthEntry(TDepthBuffer& Buffer, int32_t X, int32_t Y)
+{
+    return Buffer.Depths[DepthIndex(Buffer, X, Y)];
+}
+
+inline float DepthEntry(const TDepthBuffer& Buffer, int32_t X, int32_t Y)
+{
+    return Buffer.Depths[DepthIndex(Buffer, X, Y)];
+}
+
 // Allocates Width x Height entries, all 0. False, with Buffer empty, for a
 // size below 1 or memory refused; never throws.
 bool CreateDepthBuffer(int32_t Width, int32_t Height, TDepthBuffer& Buffer) noexcept;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace MainUnit {
@@ -154,10 +155,11 @@ void PaintLoosePoints(const TSurfaceJob& Job)
     }
 }
 
-// What the second half of the work paints into until both halves are done.
+// What the second half of the work paints into until both halves are done:
+// its pixels and points are read only where its depth buffer records one.
 struct TSecondHalf {
-    std::vector<uint32_t> Pixels;
-    std::vector<int32_t> Indexes;
+    std::unique_ptr<uint32_t[]> Pixels;
+    std::unique_ptr<int32_t[]> Indexes;
     TDepthBuffer Depth;
 };
 
@@ -165,8 +167,9 @@ bool PrepareSecondHalf(const TPixelArray& Picture, TSecondHalf& Second) noexcept
 {
     const size_t Size = static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height);
     try {
-        Second.Pixels.resize(Size);
-        if (Picture.Indexes != nullptr) Second.Indexes.resize(Size);
+        Second.Pixels = std::make_unique_for_overwrite<uint32_t[]>(Size);
+        if (Picture.Indexes != nullptr)
+            Second.Indexes = std::make_unique_for_overwrite<int32_t[]>(Size);
     } catch (...) {
         return false;
     }
@@ -178,16 +181,14 @@ bool PrepareSecondHalf(const TPixelArray& Picture, TSecondHalf& Second) noexcept
 void CombineHalves(const TSurfaceJob& Job, const TSecondHalf& Second)
 {
     const TPixelArray& P = Job.Picture;
-    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
-    float* First = Job.DepthBuffer.Depths.data();
-    const float* Later = Second.Depth.Depths.data();
-    for (size_t X = 0; X < Width; ++X) {
-        for (size_t Y = 0; Y < Height; ++Y) {
-            const size_t Entry = X * Height + Y;
-            if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
-                continue;
-            First[Entry] = Later[Entry];
-            const size_t Pixel = Y * Width + X;
+    for (int32_t Y = 0; Y < P.Height; ++Y) {
+        for (int32_t X = 0; X < P.Width; ++X) {
+            const float Later = DepthEntry(Second.Depth, X, Y);
+            float& First = DepthEntry(Job.DepthBuffer, X, Y);
+            if (Later == 0.0f || (First != 0.0f && !(Later < First))) continue;
+            First = Later;
+            const size_t Pixel =
+                static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
             P.Pixels[Pixel] = Second.Pixels[Pixel];
             if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
         }
@@ -205,9 +206,9 @@ void PaintInParts(const TSurfaceJob& Job, size_t Count, TCores Cores, TWork&& Wo
         Work(0, Count, Own);
         return;
     }
-    const TSurfaceTarget Scratch{{Second.Pixels.data(), Job.Picture.Width, Job.Picture.Height,
-                                  Job.Picture.Indexes != nullptr ? Second.Indexes.data() : nullptr},
-                                 &Second.Depth};
+    const TSurfaceTarget Scratch{
+        {Second.Pixels.get(), Job.Picture.Width, Job.Picture.Height, Second.Indexes.get()},
+        &Second.Depth};
     RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
         Work(First, Last, Part == 0 ? Own : Scratch);
     });

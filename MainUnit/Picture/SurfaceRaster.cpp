@@ -55,11 +55,16 @@ size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
     return Cell.Index[Best];
 }
 
+// A triangle of a cell: its corners, their numbers in the cell, its light,
+// and the cell's corners already put with their own values into the picture
+// (see TPutMarks), which it adds to.
 struct TTriangle {
     const TVertex* A;
     const TVertex* B;
     const TVertex* C;
+    uint32_t NumberA, NumberB, NumberC;
     uint32_t Share;
+    uint32_t& Done;
 };
 
 // The depth test of a pixel of the cell inside the picture: true, with
@@ -94,6 +99,17 @@ struct TTriangle {
                                             double Height, uint32_t Share)
 {
     if (Nearer(Target, X, Y, Depth)) Colour(Job, Target, Cell, X, Y, Depth, Height, Share);
+}
+
+// A pixel on corner Number of the cell, inside the picture, with the
+// corner's own values, unless the cell's corner is already put there.
+[[gnu::always_inline]] inline void PutCorner(const TSurfaceJob& Job, const TSurfaceTarget& Target,
+                                             const TCell& Cell, const TVertex& On, uint32_t Number,
+                                             const TTriangle& T)
+{
+    if ((T.Done >> Number & 1u) != 0) return;
+    T.Done |= 1u << Number;
+    PutPixel(Job, Target, Cell, On.X, On.Y, On.Depth, On.Height, T.Share);
 }
 
 int64_t Gcd(int64_t A, int64_t B)
@@ -135,14 +151,13 @@ int64_t Distance2(const TVertex& U, const TVertex& V)
 void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
                  const TTriangle& T)
 {
-    const TVertex* Ends[3][2] = {{T.A, T.B}, {T.B, T.C}, {T.C, T.A}};
-    const TVertex *P = T.A, *Q = T.A;
-    int64_t Length = -1;
-    for (const auto& [U, V] : Ends) {
-        const int64_t DX = static_cast<int64_t>(V->X) - U->X,
-                      DY = static_cast<int64_t>(V->Y) - U->Y;
-        if (DX * DX + DY * DY > Length) Length = DX * DX + DY * DY, P = U, Q = V;
-    }
+    const TVertex *P = T.A, *Q = T.B;
+    uint32_t NumberP = T.NumberA, NumberQ = T.NumberB;
+    int64_t Length = Distance2(*T.A, *T.B);
+    if (const int64_t BC = Distance2(*T.B, *T.C); BC > Length)
+        Length = BC, P = T.B, Q = T.C, NumberP = T.NumberB, NumberQ = T.NumberC;
+    if (const int64_t CA = Distance2(*T.C, *T.A); CA > Length)
+        Length = CA, P = T.C, Q = T.A, NumberP = T.NumberC, NumberQ = T.NumberA;
     const int64_t DX = static_cast<int64_t>(Q->X) - P->X, DY = static_cast<int64_t>(Q->Y) - P->Y;
     // Most segments join neighbouring pixels: no division to find the step.
     const int64_t AX = DX < 0 ? -DX : DX, AY = DY < 0 ? -DY : DY;
@@ -158,27 +173,23 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
         if (static_cast<uint64_t>(X) >= static_cast<uint64_t>(Target.Picture.Width) ||
             static_cast<uint64_t>(Y) >= static_cast<uint64_t>(Target.Picture.Height))
             continue;
-        double Depth = P->Depth, Height = P->Height;
-        if (Length > 0) {
-            const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
-            // The quotient at either end without dividing: the same value.
-            if (Dot == Length) {
-                Depth = Q->Depth, Height = Q->Height;  // the far end's own
-            } else if (Dot != 0) {
-                const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
-                Depth = P->Depth + (Q->Depth - P->Depth) * Along;
-                Height = P->Height + (Q->Height - P->Height) * Along;
-            }
+        const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
+        if (Dot == 0 || Dot == Length) {  // an end: its own values
+            PutCorner(Job, Target, Cell, Dot == 0 ? *P : *Q, Dot == 0 ? NumberP : NumberQ, T);
+            continue;
         }
-        PutPixel(Job, Target, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y), Depth, Height,
-                 T.Share);
+        const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
+        PutPixel(Job, Target, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y),
+                 P->Depth + (Q->Depth - P->Depth) * Along,
+                 P->Height + (Q->Height - P->Height) * Along, T.Share);
     }
 }
 
+// Triangle I, J, K of Cell.
 void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
-                  const TVertex* A, const TVertex* B, const TVertex* C, uint32_t Share)
+                  uint32_t I, uint32_t J, uint32_t K, uint32_t Share, uint32_t& Done)
 {
-    TTriangle T{A, B, C, Share};
+    TTriangle T{Cell.Corner[I], Cell.Corner[J], Cell.Corner[K], I, J, K, Share, Done};
     int64_t Area =
         (static_cast<int64_t>(T.B->X) - T.A->X) * (static_cast<int64_t>(T.C->Y) - T.A->Y) -
         (static_cast<int64_t>(T.B->Y) - T.A->Y) * (static_cast<int64_t>(T.C->X) - T.A->X);
@@ -188,6 +199,7 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
     }
     if (Area < 0) {
         std::swap(T.B, T.C);
+        std::swap(T.NumberB, T.NumberC);
         Area = -Area;
     }
     const TPixelArray& P = Target.Picture;
@@ -206,8 +218,14 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
             if ((EA | EB | EC) < 0) continue;
             if (EA == Area || EB == Area || EC == Area) {  // on a corner: its own values
-                const TVertex* On = EA == Area ? T.A : EB == Area ? T.B : T.C;
-                PutPixel(Job, Target, Cell, X, Y, On->Depth, On->Height, T.Share);
+                PutCorner(Job, Target, Cell,
+                          EA == Area   ? *T.A
+                          : EB == Area ? *T.B
+                                       : *T.C,
+                          EA == Area   ? T.NumberA
+                          : EB == Area ? T.NumberB
+                                       : T.NumberC,
+                          T);
                 continue;
             }
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
@@ -283,7 +301,17 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, co
             Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
                                                             : CellLight(Job, Cell, 3, 2, 1))
                                               : FullLightShare;
-        Colour(Job, Target, Cell, At.X, At.Y, At.Depth, At.Height, Shares[Which]);
+        const TPixelArray& P = Target.Picture;
+        const size_t Pixel =
+            static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
+        P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
+        if (P.Indexes != nullptr) {
+            // The nearest corner to a corner's pixel: the first on that pixel.
+            uint32_t On = 0;
+            while (Cell.Corner[On]->X != At.X || Cell.Corner[On]->Y != At.Y)
+                ++On;
+            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index[On]);
+        }
     }
     return Put;
 }
@@ -362,8 +390,10 @@ void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfac
             const bool Lit = Job.Choices.Light;
             const uint32_t Near = Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                            Far = Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare;
-            FillTriangle(Job, Target, Cell, Cell.Corner[0], Cell.Corner[1], Cell.Corner[2], Near);
-            FillTriangle(Job, Target, Cell, Cell.Corner[3], Cell.Corner[2], Cell.Corner[1], Far);
+            uint32_t Done = Marks.Done(Row);
+            FillTriangle(Job, Target, Cell, 0, 1, 2, Near, Done);
+            FillTriangle(Job, Target, Cell, 3, 2, 1, Far, Done);
+            Marks.Mark(Row, Done);
         }
     }
 }

@@ -31,8 +31,9 @@ inline bool FindSurfaceGrid(const TResultSet& Results, size_t Count, TSurfaceGri
     while (Rows < Count && P[Rows].X == P[0].X)
         ++Rows;
     if (Rows < 2 || Count % Rows != 0 || Count / Rows < 2 || Count / Rows > INT32_MAX) return false;
-    for (size_t K = 0; K < Count; ++K)
-        if (!(P[K].X == P[K - K % Rows].X && P[K].Z == P[K % Rows].Z)) return false;
+    for (size_t Column = 0; Column < Count; Column += Rows)
+        for (size_t Row = 0; Row < Rows; ++Row)
+            if (!(P[Column + Row].X == P[Column].X && P[Column + Row].Z == P[Row].Z)) return false;
     Grid = {static_cast<int32_t>(Count / Rows), static_cast<int32_t>(Rows)};
     return true;
 }

@@ -18,10 +18,14 @@ namespace {
 using TVertex = TCorner;
 
 // The four corners of a cell in the order (i, j), (i + 1, j), (i, j + 1),
-// (i + 1, j + 1), and their entries.
+// (i + 1, j + 1): corner N is entry First + (N odd ? Rows : 0) + N / 2.
 struct TCell {
-    const TVertex* Corner[4] = {};
-    size_t Index[4] = {};
+    const TCorner* Corners = nullptr;  // the job's
+    size_t First = 0;
+    size_t Rows = 0;
+
+    size_t Index(uint32_t N) const { return First + ((N & 1u) != 0 ? Rows : 0) + (N >> 1); }
+    const TCorner& Corner(uint32_t N) const { return Corners[Index(N)]; }
 };
 
 // The edge from U to V as a function of the pixel: positive on the inside
@@ -42,17 +46,17 @@ struct TEdge {
 // The corner of Cell nearest to pixel (X, Y), the first among equally near.
 size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
 {
-    size_t Best = 0;
+    uint32_t Best = 0;
     int64_t BestDistance = INT64_MAX;
-    for (size_t I = 0; I < 4; ++I) {
-        const int64_t DX = static_cast<int64_t>(Cell.Corner[I]->X) - X;
-        const int64_t DY = static_cast<int64_t>(Cell.Corner[I]->Y) - Y;
+    for (uint32_t I = 0; I < 4; ++I) {
+        const int64_t DX = static_cast<int64_t>(Cell.Corner(I).X) - X;
+        const int64_t DY = static_cast<int64_t>(Cell.Corner(I).Y) - Y;
         if (DX * DX + DY * DY < BestDistance) {
             BestDistance = DX * DX + DY * DY;
             Best = I;
         }
     }
-    return Cell.Index[Best];
+    return Cell.Index(Best);
 }
 
 // A triangle of a cell: its corners, their numbers in the cell, its light,
@@ -189,7 +193,7 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
 void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
                   uint32_t I, uint32_t J, uint32_t K, uint32_t Share, uint32_t& Done)
 {
-    TTriangle T{Cell.Corner[I], Cell.Corner[J], Cell.Corner[K], I, J, K, Share, Done};
+    TTriangle T{&Cell.Corner(I), &Cell.Corner(J), &Cell.Corner(K), I, J, K, Share, Done};
     int64_t Area =
         (static_cast<int64_t>(T.B->X) - T.A->X) * (static_cast<int64_t>(T.C->Y) - T.A->Y) -
         (static_cast<int64_t>(T.B->Y) - T.A->Y) * (static_cast<int64_t>(T.C->X) - T.A->X);
@@ -236,17 +240,13 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
     }
 }
 
+// The cell whose first corner is entry First, when all four are corners.
 bool LoadCell(const TSurfaceJob& Job, size_t First, TCell& Cell)
 {
-    const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
-    const size_t Entries[4] = {First, First + Rows, First + 1, First + Rows + 1};
-    for (size_t I = 0; I < 4; ++I) {
-        const TCorner& C = Job.Corners[Entries[I]];
-        if (C.Depth < 0) return false;
-        Cell.Corner[I] = &C;
-        Cell.Index[I] = Entries[I];
-    }
-    return true;
+    Cell.First = First;
+    const TCorner* C = Job.Corners.get() + First;
+    const size_t Rows = Cell.Rows;
+    return C[0].Depth >= 0 && C[Rows].Depth >= 0 && C[1].Depth >= 0 && C[Rows + 1].Depth >= 0;
 }
 
 uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B, size_t C)
@@ -255,16 +255,17 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B
     bool Undefined = false;
     const size_t Which[3] = {A, B, C};
     for (size_t I = 0; I < 3; ++I)
-        SurfacePlace(Job, Cell.Index[Which[I]], Places[I], Undefined);
+        SurfacePlace(Job, Cell.Index(static_cast<uint32_t>(Which[I])), Places[I], Undefined);
     return LightShare(Places[0], Places[1], Places[2], Job.Light);
 }
 
 // The corners I, J, K of a small cell whose pixels the triangle I, J, K
 // gives their own values, as bits: all three, or the ends of the segment a
 // triangle without area is (the first farthest pair), or I alone.
-uint32_t SmallTriangleCorners(const TCell& Cell, uint32_t I, uint32_t J, uint32_t K)
+[[gnu::always_inline]] inline uint32_t SmallTriangleCorners(const TCell& Cell, uint32_t I,
+                                                            uint32_t J, uint32_t K)
 {
-    const TVertex &A = *Cell.Corner[I], &B = *Cell.Corner[J], &C = *Cell.Corner[K];
+    const TVertex &A = Cell.Corner(I), &B = Cell.Corner(J), &C = Cell.Corner(K);
     const int64_t Area = (static_cast<int64_t>(B.X) - A.X) * (static_cast<int64_t>(C.Y) - A.Y) -
                          (static_cast<int64_t>(B.Y) - A.Y) * (static_cast<int64_t>(C.X) - A.X);
     if (Area != 0) return 1u << I | 1u << J | 1u << K;
@@ -291,7 +292,7 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, co
     uint32_t Shares[2] = {0, 0};
     for (uint32_t I = 0; I < 4; ++I) {
         if ((Put >> I & 1u) == 0) continue;
-        const TVertex& At = *Cell.Corner[I];
+        const TVertex& At = Cell.Corner(I);
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Target.Picture.Width) ||
             static_cast<uint32_t>(At.Y) >= static_cast<uint32_t>(Target.Picture.Height) ||
             !Nearer(Target, At.X, At.Y, At.Depth))
@@ -308,9 +309,9 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, co
         if (P.Indexes != nullptr) {
             // The nearest corner to a corner's pixel: the first on that pixel.
             uint32_t On = 0;
-            while (Cell.Corner[On]->X != At.X || Cell.Corner[On]->Y != At.Y)
+            while (Cell.Corner(On).X != At.X || Cell.Corner(On).Y != At.Y)
                 ++On;
-            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index[On]);
+            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(On));
         }
     }
     return Put;
@@ -323,8 +324,8 @@ struct TSpan {
 
 TSpan SpanOf(const TCell& Cell)
 {
-    const TCorner *A = Cell.Corner[0], *B = Cell.Corner[1], *C = Cell.Corner[2],
-                  *D = Cell.Corner[3];
+    const TCorner *A = &Cell.Corner(0), *B = &Cell.Corner(1), *C = &Cell.Corner(2),
+                  *D = &Cell.Corner(3);
     return {std::min({A->X, B->X, C->X, D->X}), std::max({A->X, B->X, C->X, D->X}),
             std::min({A->Y, B->Y, C->Y, D->Y}), std::max({A->Y, B->Y, C->Y, D->Y})};
 }
@@ -376,7 +377,7 @@ void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfac
     const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
     const TPixelArray& P = Target.Picture;
     TPutMarks Marks(Rows);
-    TCell Cell;
+    TCell Cell{Job.Corners.get(), 0, Rows};
     for (size_t Column = First; Column < Last; ++Column, Marks.Next()) {
         for (size_t Row = 0; Row + 1 < Rows; ++Row) {
             if (!LoadCell(Job, Column * Rows + Row, Cell)) continue;

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Text/Messages.h"
+#include "ProgramRun.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -27,29 +28,8 @@ extern char** environ;
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-// The program with Arguments, without DISPLAY, WAYLAND_DISPLAY or a chosen
-// Qt platform.
-TRun RunTessel(const QStringList& Arguments)
-{
-    QProcess Process;
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        Environment.remove(QString::fromLatin1(Name));
-    Process.setProcessEnvironment(Environment);
-    Process.start(QStringLiteral(TESSEL_PROGRAM), Arguments);
-    TRun Run;
-    if (!Process.waitForFinished(60000) || Process.exitStatus() != QProcess::NormalExit) return Run;
-    Run.Status = Process.exitCode();
-    Run.Out = Process.readAllStandardOutput().toStdString();
-    Run.Err = Process.readAllStandardError().toStdString();
-    return Run;
-}
+using TestSupport::RunTessel;
+using TestSupport::TProgramRun;
 
 struct TRefusalCase {
     const char* Name;
@@ -222,7 +202,7 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         if (!Arguments.join(' ').contains(QLatin1String("--output")))
             Arguments =
                 QStringList{"--output", Folder.filePath(QStringLiteral("g.png"))} + Arguments;
-        const TRun Run = RunTessel(Arguments);
+        const TProgramRun Run = RunTessel(Arguments);
         EXPECT_EQ(Run.Status, Case.Status);
         EXPECT_EQ(Run.Err, Case.Message.empty() ? "" : Case.Message + "\n");
         EXPECT_EQ(Run.Out.empty(), Case.Status != 0);
@@ -237,7 +217,8 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
 TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
 {
     QTemporaryDir Folder;
-    const TRun Figures = RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
+    const TProgramRun Figures =
+        RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
     EXPECT_EQ(Figures.Status, 0);
     EXPECT_EQ(Figures.Out,
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
@@ -245,22 +226,23 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
               "camera-z: 36.7423461417477\n");
     // A thin interval gives one column of cells as wide as high: far more
     // points than asked, which standard error tells.
-    const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
-                                 Folder.filePath("t.csv")});
+    const TProgramRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01",
+                                        "--output", Folder.filePath("t.csv")});
     EXPECT_EQ(Thin.Status, 0);
     EXPECT_EQ(Thin.Out.substr(0, 12), "points: 448\n");
     EXPECT_EQ(Thin.Err, "448 points for 100 asked: X is far narrower than Z\n");
     // Points whose graph cannot be drawn are written all the same.
-    const TRun Far = RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
+    const TProgramRun Far =
+        RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
     EXPECT_EQ(Far.Status, 0) << Far.Err;
-    const TRun Version = RunTessel({"--version"});
+    const TProgramRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
-    const TRun Reading = RunTessel({"--explain", "x*x - z*z"});
+    const TProgramRun Reading = RunTessel({"--explain", "x*x - z*z"});
     EXPECT_EQ(Reading.Status, 0);
     EXPECT_EQ(Reading.Out, "(x*x-z)*z\nusual priority: x*x-(z*z)\n");
-    const TRun Usual = RunTessel({"--function", "x*x - z*z", "--usual-priority", "--points", "100",
-                                  "--output", Folder.filePath("u.csv")});
+    const TProgramRun Usual = RunTessel({"--function", "x*x - z*z", "--usual-priority", "--points",
+                                         "100", "--output", Folder.filePath("u.csv")});
     EXPECT_EQ(Usual.Status, 0);
     EXPECT_EQ(Usual.Out.substr(0, 32), "function: x*x-(z*z)\npoints: 100\n");
 }
@@ -339,7 +321,7 @@ TEST(CommandLineTest, AFileSizeLimitIsAFileThatCannotBeWritten)
 TEST(CommandLineTest, WithoutADisplayTheWindowSaysWhatWorksInstead)
 {
     for (const QStringList& Arguments : {QStringList{}, QStringList{"--function", "x"}}) {
-        const TRun Run = RunTessel(Arguments);
+        const TProgramRun Run = RunTessel(Arguments);
         EXPECT_EQ(Run.Status, 1);
         EXPECT_NE(Run.Err.find(MainUnit::MsgNoDisplay), std::string::npos) << Run.Err;
     }
@@ -423,7 +405,7 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
     for (const TPictureCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         const QString Path = Folder.filePath(QStringLiteral("g.png"));
-        const TRun Run = RunTessel(Case.Arguments + QStringList{"--output", Path});
+        const TProgramRun Run = RunTessel(Case.Arguments + QStringList{"--output", Path});
         ASSERT_EQ(Run.Status, 0) << Run.Err;
         const QImage Written(Path);
         ASSERT_FALSE(Written.isNull());
@@ -467,11 +449,11 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
     }
     EXPECT_NE(Expected.find(": x="), std::string::npos);
     EXPECT_NE(Expected.find(": none"), std::string::npos);
-    const TRun Alone = RunTessel(Settings + Picks);
+    const TProgramRun Alone = RunTessel(Settings + Picks);
     EXPECT_EQ(Alone.Status, 0) << Alone.Err;
     EXPECT_EQ(Alone.Out, Expected);
     QTemporaryDir Folder;
-    const TRun WithOutput =
+    const TProgramRun WithOutput =
         RunTessel(Settings + Picks + QStringList{"--output", Folder.filePath("g.csv")});
     EXPECT_EQ(WithOutput.Status, 0) << WithOutput.Err;
     ASSERT_GT(WithOutput.Out.size(), Expected.size());
@@ -500,7 +482,7 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
     const QString Path = Folder.filePath(QStringLiteral("g.png"));
     for (const QStringList& Case : Cases) {
         SCOPED_TRACE(Case.join(' ').toStdString());
-        const TRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
+        const TProgramRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
         ASSERT_EQ(Run.Status, 0) << Run.Err;
         const size_t Line = Run.Out.find("\npan: ");
         ASSERT_NE(Line, std::string::npos);
@@ -521,6 +503,6 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
         EXPECT_GE(std::max((Right - Left + 1.0) / W, (Bottom - Top + 1.0) / H), 0.9);
     }
     // A move asked for is printed as asked.
-    const TRun Moved = RunTessel({"--function", "x", "--pan", "-30,12", "--output", Path});
+    const TProgramRun Moved = RunTessel({"--function", "x", "--pan", "-30,12", "--output", Path});
     EXPECT_NE(Moved.Out.find("\nzoom: 100\npan: -30,12\n"), std::string::npos) << Moved.Out;
 }

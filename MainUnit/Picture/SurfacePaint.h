@@ -9,14 +9,14 @@
 // Rasterisation, shared exactly by the fast painter and the reference: the
 // corners of a cell are the pixels the points project to, pixel (x, y)
 // being the sample point (x, y); a pixel belongs to a triangle when it lies
-// strictly inside, or on an edge that the triangle owns (an edge running up
-// the picture, or along a row to the right, the corners taken in the order
-// that gives the triangle a positive area in pixel coordinates, x right and
-// y down), so that a pixel on an edge two triangles share belongs to exactly
-// one of them (a corner to exactly one triangle round it) and a surface of
-// cells has no cracks. Depth and Y are interpolated linearly across the triangle from
-// its first corner by the weights of the other two (integer edge functions
-// divided by twice the area).
+// inside it or on one of its edges, so a pixel on an edge two triangles
+// share is offered by both and the nearer kept (the first when equally
+// near), and a surface of cells has no cracks. A triangle without area is
+// the segment between its first two corners farthest apart. A pixel on a
+// corner takes the corner's own depth and Y, as its point would; elsewhere
+// depth and Y are interpolated linearly from the triangle's first corner by
+// the weights of the other two (integer edge functions divided by twice the
+// area), along a segment by the share of its length.
 #pragma once
 
 #include "MainUnit/Calculation/ResultSet.h"

@@ -1,7 +1,9 @@
-// The fast filling of cells and squares: each triangle walks only the
-// pixels of its bounding box, its edge functions stepped by exact integer
-// additions, so every pixel gets the values the reference computes for it
-// from scratch.
+// The fast filling of cells. A cell within a 2 x 2 block of pixels is the
+// pixels of its corners, painted as points are; any other is walked triangle
+// by triangle over the pixels of its bounding box, the edge functions
+// stepped by exact integer additions, so every pixel gets the values the
+// reference computes for it from scratch. A corner's own pixel is offered
+// to a picture once, by the first cell that puts it.
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 
@@ -395,37 +397,6 @@ void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfac
             FillTriangle(Job, Target, Cell, 0, 1, 2, Near, Done);
             FillTriangle(Job, Target, Cell, 3, 2, 1, Far, Done);
             Marks.Mark(Row, Done);
-        }
-    }
-}
-
-void PaintSquares(const TSurfaceJob& Job, size_t First, size_t Last, int32_t Side,
-                  const TSurfaceTarget& Target)
-{
-    const TPixelArray& P = Target.Picture;
-    for (size_t K = First; K < Last; ++K) {
-        const TCorner& C = Job.Corners[K];
-        if (!(C.Depth > 0)) continue;
-        const float Stored = DepthEntryValue(C.Depth);
-        if (Stored == 0.0f) continue;
-        const int32_t X0 = std::max(SquareStart(C.X, Side), 0);
-        const int32_t Y0 = std::max(SquareStart(C.Y, Side), 0);
-        const int32_t X1 = std::min(SquareStart(C.X, Side) + Side - 1, P.Width - 1);
-        const int32_t Y1 = std::min(SquareStart(C.Y, Side) + Side - 1, P.Height - 1);
-        bool Colored = false;
-        uint32_t Color = 0;
-        for (int32_t Y = Y0; Y <= Y1; ++Y) {
-            for (int32_t X = X0; X <= X1; ++X) {
-                if (!DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) continue;
-                if (!Colored) {
-                    Color = PointColor(Job, C.Height, C.Depth);
-                    Colored = true;
-                }
-                const size_t Pixel =
-                    static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
-                P.Pixels[Pixel] = Color;
-                if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(K);
-            }
         }
     }
 }

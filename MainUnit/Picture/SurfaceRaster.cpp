@@ -48,17 +48,19 @@ struct TEdge {
 // The corner of Cell nearest to pixel (X, Y), the first among equally near.
 size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
 {
-    uint32_t Best = 0;
+    const TCorner* First = Cell.Corners + Cell.First;
+    const size_t Offsets[4] = {0, Cell.Rows, 1, Cell.Rows + 1};
+    size_t Best = 0;
     int64_t BestDistance = INT64_MAX;
-    for (uint32_t I = 0; I < 4; ++I) {
-        const int64_t DX = static_cast<int64_t>(Cell.Corner(I).X) - X;
-        const int64_t DY = static_cast<int64_t>(Cell.Corner(I).Y) - Y;
+    for (const size_t Offset : Offsets) {
+        const int64_t DX = static_cast<int64_t>(First[Offset].X) - X;
+        const int64_t DY = static_cast<int64_t>(First[Offset].Y) - Y;
         if (DX * DX + DY * DY < BestDistance) {
             BestDistance = DX * DX + DY * DY;
-            Best = I;
+            Best = Offset;
         }
     }
-    return Cell.Index(Best);
+    return Cell.First + Best;
 }
 
 // A triangle of a cell: its corners, their numbers in the cell, its light,
@@ -218,8 +220,10 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
     double Inverse = 0;  // worked out at the first pixel inside: most small triangles have none
     const double DepthB = T.B->Depth - T.A->Depth, DepthC = T.C->Depth - T.A->Depth;
     const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
-    for (int32_t Y = Y0; Y <= Y1; ++Y) {
-        int64_t EA = WeightA.At(X0, Y), EB = WeightB.At(X0, Y), EC = WeightC.At(X0, Y);
+    int64_t RowA = WeightA.At(X0, Y0), RowB = WeightB.At(X0, Y0), RowC = WeightC.At(X0, Y0);
+    for (int32_t Y = Y0; Y <= Y1;
+         ++Y, RowA += WeightA.StepY, RowB += WeightB.StepY, RowC += WeightC.StepY) {
+        int64_t EA = RowA, EB = RowB, EC = RowC;
         for (int32_t X = X0; X <= X1;
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
             if ((EA | EB | EC) < 0) continue;

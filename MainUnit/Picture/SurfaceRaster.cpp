@@ -46,7 +46,7 @@ struct TEdge {
 };
 
 // The corner of Cell nearest to pixel (X, Y), the first among equally near.
-size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
+[[gnu::always_inline]] inline size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
 {
     const TCorner* First = Cell.Corners + Cell.First;
     const size_t Offsets[4] = {0, Cell.Rows, 1, Cell.Rows + 1};

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -126,6 +127,68 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
             EXPECT_EQ(Got.Pixels, Expected.Pixels);
             EXPECT_EQ(Got.Indexes, Expected.Indexes);
             EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+        }
+    }
+}
+
+TEST(SurfacePaint, FastPaintsTheReferenceOnFoldsAndEdgeOn)
+{
+    // Steep ridges fold over themselves; a plane seen edge-on projects every
+    // cell onto a line, so that every triangle is a segment.
+    const auto Ridges = [](double X, double Z) { return 3 * std::sin(4 * X) * std::cos(3 * Z); };
+    const auto Plane = [](double, double) { return 0.5; };
+    const struct {
+        const char* Name;
+        std::function<double(double, double)> F;
+        int32_t Cols, Rows, Width, Height;
+        double Hor, Ver, Zoom;
+        bool Light;
+    } Cases[] = {{"folds below a pixel", Ridges, 80, 70, 48, 36, 0.6, 0.3, 6, true},
+                 {"folds about a pixel", Ridges, 40, 40, 64, 48, 2.3, 0.2, 12, false},
+                 {"edge-on below a pixel", Plane, 70, 60, 40, 30, 0.4, 0.0, 6, false},
+                 {"edge-on, large cells", Plane, 8, 9, 64, 48, 1.2, 0.0, 14, true}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TResultSet R = SetOf(C.Cols, C.Rows, false, 0, C.F);
+        R.YIntervalFrom = std::min(R.YIntervalFrom, 0.0),
+        R.YIntervalTo = std::max(R.YIntervalTo, 1.0);
+        const TSurfaceChoices Choices{true, true, C.Light, {}};
+        const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
+        const TPainted Expected = Paint(R, View, C.Width, C.Height, Choices, true);
+        EXPECT_GT(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
+                                [](int32_t I) { return I != NoPoint; }),
+                  C.Width);  // the case draws something
+        for (const TCores Cores : {TCores::One, TCores::Two}) {
+            const TPainted Got = Paint(R, View, C.Width, C.Height, Choices, false, Cores);
+            EXPECT_EQ(Got.Pixels, Expected.Pixels);
+            EXPECT_EQ(Got.Indexes, Expected.Indexes);
+            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+        }
+    }
+}
+
+TEST(SurfacePaint, CellsBelowAPixelCoverWhatTheirPointsCover)
+{
+    // A cell within a 2 x 2 block of pixels holds no pixel but its corners':
+    // the surface covers exactly the pixels the points are drawn on.
+    const struct {
+        int32_t Cols, Rows, Width, Height;
+        double Hor, Ver, Zoom;
+    } Cases[] = {{120, 100, 40, 30, 0.7, 0.5, 5},
+                 {150, 90, 48, 40, -1.9, 1.1, 6},
+                 {100, 100, 36, 36, 3.0, 0.1, 5}};
+    for (const auto& C : Cases) {
+        const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, Waves);
+        const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
+        const size_t Size = static_cast<size_t>(C.Width) * static_cast<size_t>(C.Height);
+        std::vector<uint32_t> Points(Size, 0);
+        std::vector<int32_t> Recorded(Size, 0);
+        PaintGraph(R, View, {Points.data(), C.Width, C.Height, Recorded.data()}, true, nullptr);
+        for (const TCores Cores : {TCores::One, TCores::Two}) {
+            const TPainted P = Paint(R, View, C.Width, C.Height, {}, false, Cores);
+            for (size_t I = 0; I < Size; ++I)
+                ASSERT_EQ(P.Indexes[I] != NoPoint, Recorded[I] != NoPoint)
+                    << C.Hor << ": pixel " << I % C.Width << "," << I / C.Width;
         }
     }
 }

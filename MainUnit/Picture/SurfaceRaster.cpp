@@ -6,12 +6,12 @@
 // to a picture once, by the first cell that puts it.
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
+#include "MainUnit/Picture/Internal/SurfacePutMarks.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
-#include <vector>
 
 namespace MainUnit {
 
@@ -193,6 +193,24 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
     }
 }
 
+// A pixel of the walk on a corner of the triangle (the corner's weight is
+// the whole area) takes the corner's own values; false elsewhere.
+[[gnu::always_inline]] inline bool PutIfCorner(const TSurfaceJob& Job, const TSurfaceTarget& Target,
+                                               const TCell& Cell, const TTriangle& T, int64_t Area,
+                                               int64_t EA, int64_t EB, int64_t EC)
+{
+    if (EA == Area) {
+        PutCorner(Job, Target, Cell, *T.A, T.NumberA, T);
+    } else if (EB == Area) {
+        PutCorner(Job, Target, Cell, *T.B, T.NumberB, T);
+    } else if (EC == Area) {
+        PutCorner(Job, Target, Cell, *T.C, T.NumberC, T);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Triangle I, J, K of Cell.
 void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
                   uint32_t I, uint32_t J, uint32_t K, uint32_t Share, uint32_t& Done)
@@ -227,17 +245,7 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
         for (int32_t X = X0; X <= X1;
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
             if ((EA | EB | EC) < 0) continue;
-            if (EA == Area || EB == Area || EC == Area) {  // on a corner: its own values
-                PutCorner(Job, Target, Cell,
-                          EA == Area   ? *T.A
-                          : EB == Area ? *T.B
-                                       : *T.C,
-                          EA == Area   ? T.NumberA
-                          : EB == Area ? T.NumberB
-                                       : T.NumberC,
-                          T);
-                continue;
-            }
+            if (PutIfCorner(Job, Target, Cell, T, Area, EA, EB, EC)) continue;
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
             const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);
             PutPixel(Job, Target, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
@@ -335,46 +343,6 @@ TSpan SpanOf(const TCell& Cell)
     return {std::min({A->X, B->X, C->X, D->X}), std::max({A->X, B->X, C->X, D->X}),
             std::min({A->Y, B->Y, C->Y, D->Y}), std::max({A->Y, B->Y, C->Y, D->Y})};
 }
-
-// Which corners of the current column (Left) and the next (Right) small
-// cells have put into this picture: the corners of a cell in the order of
-// TCell are Left[Row], Right[Row], Left[Row + 1], Right[Row + 1]. Without
-// the memory every corner is offered by each cell holding it.
-struct TPutMarks {
-    std::vector<uint8_t> Memory;
-    uint8_t* Left = nullptr;
-    uint8_t* Right = nullptr;
-    size_t Rows = 0;
-
-    explicit TPutMarks(size_t GridRows) noexcept
-    {
-        try {
-            Memory.assign(2 * GridRows, 0);
-        } catch (...) {
-            return;
-        }
-        Left = Memory.data(), Right = Left + GridRows, Rows = GridRows;
-    }
-    uint32_t Done(size_t Row) const
-    {
-        if (Left == nullptr) return 0;
-        return static_cast<uint32_t>(Left[Row] | Right[Row] << 1 | Left[Row + 1] << 2 |
-                                     Right[Row + 1] << 3);
-    }
-    void Mark(size_t Row, uint32_t Put) const
-    {
-        if (Left == nullptr) return;
-        Left[Row] |= Put & 1u, Right[Row] |= Put >> 1 & 1u;
-        Left[Row + 1] |= Put >> 2 & 1u, Right[Row + 1] |= Put >> 3 & 1u;
-    }
-    // On to the next column: its left corners are this one's right.
-    void Next()
-    {
-        if (Left == nullptr) return;
-        std::swap(Left, Right);
-        std::fill(Right, Right + Rows, uint8_t{0});
-    }
-};
 
 }  // namespace
 

@@ -215,9 +215,7 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
                 Unmergeable = true;
                 if (Duty.Split) break;
             }
-            float& Entry =
-                Depth->Depths[static_cast<size_t>(Dot.X) * static_cast<size_t>(Depth->Height) +
-                              static_cast<size_t>(Dot.Y)];
+            float& Entry = Depth->Depths[Pixel];  // laid out as the pixels
             if (!DotDepthTest(Job, Dot, Entry)) continue;
             if (Duty.MarkBelow && Dot.Below) Mark = BelowMark;
         }
@@ -272,15 +270,14 @@ bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
     return true;
 }
 
-// Puts pixels or, with the depth buffer, columns First .. Last - 1 of the
-// second half over the first as painting it afterwards would have: without
-// the depth buffer every pixel it drew wins; with it, the point it left on a
-// pixel wins where its distance lies below the first half's entry. Its entry
-// decides that unless both entries are equal; then the distance lies below
-// exactly when it lies below its own entry (BelowMark), since any later
-// point of the second half that its painting let through would have passed
-// the first half's entry too. This holds as long as no point recorded a
-// depth of 0 or a huge one.
+// Puts pixels First .. Last - 1 of the second half over the first as
+// painting it afterwards would have: without the depth buffer every pixel it
+// drew wins; with it, the point it left on a pixel wins where its distance
+// lies below the first half's entry. Its entry decides that unless both
+// entries are equal; then the distance lies below exactly when it lies below
+// its own entry (BelowMark), since any later point of the second half that
+// its painting let through would have passed the first half's entry too.
+// This holds as long as no point recorded a depth of 0 or a huge one.
 void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
 {
     const TPixelArray& P = Job.Picture;
@@ -292,24 +289,18 @@ void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t Fir
         }
         return;
     }
-    // Column by column, as the depth entries run; a pixel the second half
-    // did not draw has a depth entry of 0 there.
-    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
+    // The depth entries run as the pixels; a pixel the second half did not
+    // draw has an entry of 0 there.
     float* Earlier = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
-    for (size_t X = First; X < Last; ++X) {
-        for (size_t Y = 0; Y < Height; ++Y) {
-            const size_t Entry = X * Height + Y;
-            const size_t Pixel = Y * Width + X;
-            if (Later[Entry] == 0.0f ||
-                (Earlier[Entry] != 0.0f &&
-                 !(Later[Entry] < Earlier[Entry] ||
-                   (Later[Entry] == Earlier[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
-                continue;
-            Earlier[Entry] = Later[Entry];
-            P.Pixels[Pixel] = Second.Pixels[Pixel] & ColorBits;
-            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
-        }
+    for (size_t I = First; I < Last; ++I) {
+        if (Later[I] == 0.0f ||
+            (Earlier[I] != 0.0f && !(Later[I] < Earlier[I] ||
+                                     (Later[I] == Earlier[I] && (Second.Pixels[I] & BelowMark) != 0))))
+            continue;
+        Earlier[I] = Later[I];
+        P.Pixels[I] = Second.Pixels[I] & ColorBits;
+        if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
     }
 }
 
@@ -354,10 +345,8 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
     // nothing of the first half's pixels needs to be kept.
     if (Unmergeable[0] || Unmergeable[1]) return false;
     const TPixelArray& P = Job.Picture;
-    const size_t Parts = Job.DepthBuffer != nullptr
-                             ? static_cast<size_t>(P.Width)
-                             : static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    RunInTwoHalves(Parts, true, [&](size_t First, size_t Last, int) noexcept {
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    RunInTwoHalves(Size, true, [&](size_t First, size_t Last, int) noexcept {
         CombineHalves(Job, Second, First, Last);
     });
     return true;

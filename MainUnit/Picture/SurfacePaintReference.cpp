@@ -188,8 +188,7 @@ void Settle(TRefPaint& R, const TPixelArray& Picture, TDepthBuffer& Depth, int32
         static_cast<size_t>(Y) * static_cast<size_t>(Picture.Width) + static_cast<size_t>(X);
     Picture.Pixels[Pixel] = R.Best.Color;
     if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = R.Best.Index;
-    Depth.Depths[static_cast<size_t>(X) * static_cast<size_t>(Picture.Height) +
-                 static_cast<size_t>(Y)] = R.Best.Stored;
+    DepthEntry(Depth, X, Y) = R.Best.Stored;
 }
 
 void PlaceCorners(TRefPaint& R, const Proc3D::TViewPlane& View, bool OnGrid, size_t Count)
@@ -234,9 +233,7 @@ void PaintLooseOf(TRefPaint& R, const TSurfaceGrid& Grid, const TPixelArray& Pic
         if (!C.Placed || !C.Projected || HeldByCell(R, Grid, K) || C.X < 0 ||
             C.X >= Picture.Width || C.Y < 0 || C.Y >= Picture.Height)
             continue;
-        const float Entry =
-            Depth.Depths[static_cast<size_t>(C.X) * static_cast<size_t>(Picture.Height) +
-                         static_cast<size_t>(C.Y)];
+        const float Entry = DepthEntry(Depth, C.X, C.Y);
         R.Best = {Entry != 0.0f, Entry, 0, NoPoint};
         Offer(R, C.Depth, R.Results.Points[K].Y, FullLightShare, static_cast<int32_t>(K));
         if (R.Best.Index == static_cast<int32_t>(K)) Settle(R, Picture, Depth, C.X, C.Y);

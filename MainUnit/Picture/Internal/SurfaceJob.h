@@ -23,8 +23,7 @@ namespace MainUnit {
 // unrounded distance to compare, so both painters compare what they store.
 inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
 {
-    float& Entry = Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
-                                 static_cast<size_t>(Y)];
+    float& Entry = DepthEntry(Buffer, X, Y);
     if (Entry != 0.0f && Stored >= Entry) return false;
     Entry = Stored;
     return true;

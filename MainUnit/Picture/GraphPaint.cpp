@@ -46,6 +46,11 @@ struct TPaintContext {
     double ScaleEstimate;  // Scale rounded to double
     TDepthRange Range;
     TDepthScreen DepthScreen;
+    // With the box, the sight line of a place p before the mapping is
+    // p x BoxScale + FoldedShift (BoxScale the mapping's, FoldedShift its
+    // shift less the camera), of an undefined point's Y UndefinedSightY.
+    Proc3D::TPoint3D BoxScale, FoldedShift;
+    double UndefinedSightY;
 };
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
@@ -57,7 +62,13 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
     // The box that holds every point drawn: the cube, or the result box
     // with the height 0 of undefined points.
     if (Style.Box != nullptr) {
-        const double Half = Style.Box->Half;
+        const TBoxMapping& Box = *Style.Box;
+        const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
+        Context.BoxScale = Box.Scale;
+        Context.FoldedShift = {Box.Shift.X - Eye.X, Box.Shift.Y - Eye.Y, Box.Shift.Z - Eye.Z};
+        Context.UndefinedSightY = Box.UndefinedY - Eye.Y;
+        Proc3D::FoldSights(Context.Screen, Box.Shift);
+        const double Half = Box.Half;
         Proc3D::BoundScreenMargin(Context.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
     } else {
         Proc3D::BoundScreenMargin(
@@ -88,10 +99,10 @@ struct TDot {
     int32_t X;
     int32_t Y;
     bool Undefined;
-    float Depth;      // the value its depth entry would record
-    bool Below;       // whether its distance lies below Depth
-    double Distance;  // the double estimate of its distance; -1: take the exact one
-    Proc3D::TPoint3D Place;
+    float Depth;             // the value its depth entry would record
+    bool Below;              // whether its distance lies below Depth
+    double Distance;         // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place;  // with the box, set only when the depth buffer is used or unsure
 };
 
 struct TPaintJob {
@@ -103,24 +114,46 @@ struct TPaintJob {
     const TPointStyle& Style;
 };
 
+// The sight line from the camera to the place in the cube of a kept point
+// P, made from P itself: the box's mapping folded into one multiplication
+// and one addition per axis, which the screen's margin allows for.
+[[gnu::always_inline]] inline Proc3D::TPoint3D SightOf(const TPaintContext& Context,
+                                                       const Proc3D::TPoint3D& P, bool Undefined)
+{
+    const Proc3D::TPoint3D& K = Context.BoxScale;
+    const Proc3D::TPoint3D& O = Context.FoldedShift;
+    return {P.X * K.X + O.X, Undefined ? Context.UndefinedSightY : P.Y * K.Y + O.Y,
+            P.Z * K.Z + O.Z};
+}
+
 // False when the point is not drawn at all: skipped, or outside the picture.
 // Boxed is a template argument so that the plain loop carries no test of it.
 template <bool Boxed>
 bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
 {
     const TPaintContext& Context = Job.Context;
-    if constexpr (Boxed) {
-        if (!BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
-                             Dot.Undefined))
-            return false;
+    Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
+    // Without the depth buffer the box needs no place of its own unless
+    // the exact projection does: the sight line is folded from P.
+    if (Boxed && !UseDepth) {
+        if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
+        if (Context.Screen.Usable)
+            Estimate = Proc3D::ScreenSight<true>(Context.Screen, SightOf(Context, P, Dot.Undefined),
+                                                 Dot.X, Dot.Y);
+        if (Estimate == Proc3D::TScreenResult::Outside) return false;
+        if (Estimate == Proc3D::TScreenResult::Unsure) {
+            Dot.Place = PlaceOf(P, Dot.Undefined);
+            MovePlaceToBox(*Job.Style.Box, Dot.Undefined, Dot.Place);
+        }
     } else {
-        if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined))
+        if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
+                                      Dot.Undefined)
+                    : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
             return false;
+        if (Context.Screen.Usable)
+            Estimate = Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y);
+        if (Estimate == Proc3D::TScreenResult::Outside) return false;
     }
-    const Proc3D::TScreenResult Estimate =
-        Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y)
-                              : Proc3D::TScreenResult::Unsure;
-    if (Estimate == Proc3D::TScreenResult::Outside) return false;
     if (Estimate == Proc3D::TScreenResult::Unsure) {
         if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
         // One unsigned comparison per axis also rejects negative coordinates.
@@ -130,12 +163,12 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
         }
     }
     if (!UseDepth) return true;
-    // The screen's copy of the camera: the same differences as its sight
-    // line, which the compiler can then reuse.
+    // The screen's copy of the camera: without the box the same differences
+    // as its sight line, which the compiler can then reuse.
     const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
     const Proc3D::TPoint3D& Place = Dot.Place;
-    const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
-    Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
+    const Proc3D::TPoint3D D{Place.X - Eye.X, Place.Y - Eye.Y, Place.Z - Eye.Z};
+    Dot.Distance = std::sqrt(D.X * D.X + D.Y * D.Y + D.Z * D.Z);
     if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
         Dot.Distance = -1;
         const long double Exact = Proc3D::DistanceBetween(Place, Eye);
@@ -294,9 +327,9 @@ void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t Fir
     float* Earlier = Job.DepthBuffer->Depths.data();
     const float* Later = Second.Depth.Depths.data();
     for (size_t I = First; I < Last; ++I) {
-        if (Later[I] == 0.0f ||
-            (Earlier[I] != 0.0f && !(Later[I] < Earlier[I] ||
-                                     (Later[I] == Earlier[I] && (Second.Pixels[I] & BelowMark) != 0))))
+        if (Later[I] == 0.0f || (Earlier[I] != 0.0f &&
+                                 !(Later[I] < Earlier[I] || (Later[I] == Earlier[I] &&
+                                                             (Second.Pixels[I] & BelowMark) != 0))))
             continue;
         Earlier[I] = Later[I];
         P.Pixels[I] = Second.Pixels[I] & ColorBits;

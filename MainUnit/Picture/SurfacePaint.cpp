@@ -183,8 +183,8 @@ void CombineHalves(const TSurfaceJob& Job, const TSecondHalf& Second)
     const float* Later = Second.Depth.Depths.data();
     for (size_t X = 0; X < Width; ++X) {
         for (size_t Y = 0; Y < Height; ++Y) {
-            const size_t Entry = DepthIndex(Job.DepthBuffer, static_cast<int32_t>(X),
-                                            static_cast<int32_t>(Y));
+            const size_t Entry =
+                DepthIndex(Job.DepthBuffer, static_cast<int32_t>(X), static_cast<int32_t>(Y));
             if (Later[Entry] == 0.0f || (First[Entry] != 0.0f && !(Later[Entry] < First[Entry])))
                 continue;
             First[Entry] = Later[Entry];

@@ -165,29 +165,43 @@ TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresDecideAsInOneOrder)
 // Scaled to a box: flat and tall result sets become cubes, the points are
 // moved before they are projected, the depth range is the cube's, and
 // undefined points sit at the cube's height for 0 in their own colour.
+// Result sets far from the origin have large shifts, whose roundings the
+// mapping folded into the sight lines must allow for, and a camera close to
+// the cube sees some points at a slant.
 TEST(FastRepaint, SamePictureScaledToABox)
 {
     std::mt19937_64 Random(6);
     struct TBoxCase {
-        double XZScale, YScale;
+        double XZScale, YScale, Offset, Distance;
     };
-    const TBoxCase Cases[] = {{10, 1e-3}, {1, 400}, {1e-4, 1e5}, {3e5, 3e5}};
+    const TBoxCase Cases[] = {{10, 1e-3, 5, 1.001},  {1, 400, 5, 1.001},     {1e-4, 1e5, 5, 1.001},
+                              {3e5, 3e5, 5, 1.001},  {1, 1, 1e7, 1.001},     {1e-3, 10, -3e9, 1.2},
+                              {0.5, 0.5, 4e15, 1.5}, {2, 1e-6, 1e12, 1.0001}};
     for (const TBoxCase& Case : Cases) {
         TResultSet R = RandomResults(Random, Case.XZScale, 150000);
-        for (auto& P : R.Points)
-            if (P.Y != SolveExp::UndefinedValue) P.Y = P.Y / Case.XZScale * Case.YScale + 5;
-        R.YIntervalFrom = -0.8 * Case.YScale + 5;
-        R.YIntervalTo = Case.YScale + 5;
+        for (auto& P : R.Points) {
+            if (P.Y != SolveExp::UndefinedValue)
+                P.Y = P.Y / Case.XZScale * Case.YScale + Case.Offset;
+            P.X += Case.Offset;
+            P.Z -= Case.Offset;
+        }
+        R.XIntervalFrom += Case.Offset;
+        R.XIntervalTo += Case.Offset;
+        R.ZIntervalFrom -= Case.Offset;
+        R.ZIntervalTo -= Case.Offset;
+        R.YIntervalFrom = -0.8 * Case.YScale + Case.Offset;
+        R.YIntervalTo = Case.YScale + Case.Offset;
         const TBoxMapping Box = MakeBoxMapping(R);
         const TPointStyle Style{&Box, UndefinedOnLightColor};
         for (const TView V : {TView{0.5, 0.7, 200}, TView{-0.4, 2.9, 60}, TView{0, 0, 100}}) {
             TPoint3D Camera{};
             Proc3D::TViewPlane View{};
             ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
-                                              1.001 * Box.Radius, View));
+                                              Case.Distance * Box.Radius, View));
             for (bool Depth : {false, true})
                 EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth, Style), 0)
-                    << Case.XZScale << " " << Case.YScale << " " << V.Hor << " " << Depth;
+                    << Case.XZScale << " " << Case.YScale << " " << Case.Offset << " " << V.Hor
+                    << " " << Depth;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/PaintPath.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"
 #include "Proc3D/HoistedProjection.h"
@@ -112,6 +113,7 @@ struct TPaintJob {
     bool ShowUndefined;
     TDepthBuffer* DepthBuffer;
     const TPointStyle& Style;
+    bool Wide;  // the AVX2 copy of the loop
 };
 
 // The sight line from the camera to the place in the cube of a kept point
@@ -129,7 +131,8 @@ struct TPaintJob {
 // False when the point is not drawn at all: skipped, or outside the picture.
 // Boxed is a template argument so that the plain loop carries no test of it.
 template <bool Boxed>
-bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
+[[gnu::always_inline]] inline bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                            bool UseDepth, TDot& Dot)
 {
     const TPaintContext& Context = Job.Context;
     Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
@@ -212,7 +215,7 @@ constexpr uint32_t ColorBits = 0x00FFFFFFu;
 constexpr float HugeDepth = 1e38f;
 
 // The depth test of a dot at its pixel's Entry.
-inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
+[[gnu::always_inline]] inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
 {
     if (Dot.Depth < MaxStoredDepth) return DepthTestAndStoreEntry(Entry, Dot.Depth, Dot.Below);
     return DepthTestAndStoreDistance(
@@ -230,9 +233,12 @@ struct THalfDuty {
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
 // depth of 0, the value that also means "nothing drawn yet", or a huge one.
+// Everything it calls per point is inlined, so that each copy of the loop
+// below has its own instructions.
 template <bool Boxed>
-bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                  TDepthBuffer* Depth, THalfDuty Duty)
+[[gnu::always_inline]] inline bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last,
+                                                const TPixelArray& Picture, TDepthBuffer* Depth,
+                                                THalfDuty Duty)
 {
     const bool UseDepth = Depth != nullptr;
     bool Unmergeable = false;
@@ -258,11 +264,31 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
     return Unmergeable;
 }
 
-bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth, THalfDuty Duty = {})
+bool PaintRangeBaseline(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                        TDepthBuffer* Depth, THalfDuty Duty)
 {
     return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
                                     : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
+}
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define TESSEL_WIDE_PAINT_PATH
+[[gnu::target("avx2")]] bool PaintRangeWide(const TPaintJob& Job, size_t First, size_t Last,
+                                            const TPixelArray& Picture, TDepthBuffer* Depth,
+                                            THalfDuty Duty)
+{
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
+}
+#endif
+
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                TDepthBuffer* Depth, THalfDuty Duty = {})
+{
+#ifdef TESSEL_WIDE_PAINT_PATH
+    if (Job.Wide) return PaintRangeWide(Job, First, Last, Picture, Depth, Duty);
+#endif
+    return PaintRangeBaseline(Job, First, Last, Picture, Depth, Duty);
 }
 
 // All points on the calling thread, one after the other, into buffers it
@@ -387,16 +413,34 @@ bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
 
 }  // namespace
 
+bool WidePaintPathAvailable()
+{
+#ifdef TESSEL_WIDE_PAINT_PATH
+    return __builtin_cpu_supports("avx2") != 0;
+#else
+    return false;
+#endif
+}
+
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
                 TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
+{
+    return PaintGraphOn(TPaintPath::Best, Results, View, Picture, ShowUndefined, DepthBuffer, Cores,
+                        Style, Scratch);
+}
+
+bool PaintGraphOn(TPaintPath Path, const TResultSet& Results, const Proc3D::TViewPlane& View,
+                  const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                  TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
+    const bool Wide = Path == TPaintPath::Best && WidePaintPathAvailable();
+    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style, Wide};
     TPaintScratch Own;
     if (!PaintOnTwoCores(Job, Count, Cores, Scratch != nullptr ? *Scratch : Own))
         PaintInOrder(Job, Count);

@@ -3,6 +3,7 @@
 // at any view and for any result set.
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/PaintPath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
 
@@ -13,6 +14,7 @@
 #include <initializer_list>
 #include <malloc.h>
 #include <random>
+#include <utility>
 #include <vector>
 
 using namespace MainUnit;
@@ -21,8 +23,9 @@ using Proc3D::TPoint3D;
 namespace {
 
 // Paints R the straightforward way and the fast way, on one thread and
-// split over two whatever the machine has, and counts the pixels, depth
-// entries and recorded points in which either fast picture differs.
+// split over two whatever the machine has, through the best copy of the
+// loop and the baseline one, and counts the pixels, depth entries and
+// recorded points in which any fast picture differs.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
                      int32_t Height, bool ShowUndefined, bool UseDepth,
                      const TPointStyle& Style = {})
@@ -37,13 +40,17 @@ int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_
                                     {Reference.data(), Width, Height, ReferenceIndexes.data()},
                                     ShowUndefined, UseDepth ? &ReferenceDepth : nullptr, Style));
     int Differences = 0;
-    for (TCores Cores : {TCores::One, TCores::Two}) {
+    for (const auto& [Cores, Path] :
+         {std::pair{TCores::One, TPaintPath::Best}, std::pair{TCores::Two, TPaintPath::Best},
+          std::pair{TCores::One, TPaintPath::Baseline},
+          std::pair{TCores::Two, TPaintPath::Baseline}}) {
         std::vector<uint32_t> Fast(Size, 0x123456);
         std::vector<int32_t> FastIndexes(Size, 7);
         TDepthBuffer FastDepth;
         EXPECT_TRUE(CreateDepthBuffer(Width, Height, FastDepth));
-        EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height, FastIndexes.data()},
-                               ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores, Style));
+        EXPECT_TRUE(PaintGraphOn(Path, R, View, {Fast.data(), Width, Height, FastIndexes.data()},
+                                 ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores, Style,
+                                 nullptr));
         for (size_t I = 0; I < Size; ++I) {
             Differences += Fast[I] != Reference[I];
             Differences += FastDepth.Depths[I] != ReferenceDepth.Depths[I];

@@ -128,44 +128,28 @@ struct TPaintJob {
             P.Z * K.Z + O.Z};
 }
 
-// False when the point is not drawn at all: skipped, or outside the picture.
-// Boxed is a template argument so that the plain loop carries no test of it.
-template <bool Boxed>
-[[gnu::always_inline]] inline bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
-                                            bool UseDepth, TDot& Dot)
+// Where a kept point P lands by the estimate, or Unsure with its place in
+// the cube set for the exact projection. Without the depth buffer the box
+// needs no place of its own otherwise: the sight line is folded from P.
+[[gnu::always_inline]] inline Proc3D::TScreenResult
+EstimateFolded(const TPaintJob& Job, const Proc3D::TPoint3D& P, TDot& Dot)
 {
-    const TPaintContext& Context = Job.Context;
-    Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
-    // Without the depth buffer the box needs no place of its own unless
-    // the exact projection does: the sight line is folded from P.
-    if (Boxed && !UseDepth) {
-        if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
-        if (Context.Screen.Usable)
-            Estimate = Proc3D::ScreenSight<true>(Context.Screen, SightOf(Context, P, Dot.Undefined),
-                                                 Dot.X, Dot.Y);
-        if (Estimate == Proc3D::TScreenResult::Outside) return false;
-        if (Estimate == Proc3D::TScreenResult::Unsure) {
-            Dot.Place = PlaceOf(P, Dot.Undefined);
-            MovePlaceToBox(*Job.Style.Box, Dot.Undefined, Dot.Place);
-        }
-    } else {
-        if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
-                                      Dot.Undefined)
-                    : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
-            return false;
-        if (Context.Screen.Usable)
-            Estimate = Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y);
-        if (Estimate == Proc3D::TScreenResult::Outside) return false;
-    }
+    const Proc3D::TScreen& Screen = Job.Context.Screen;
+    const Proc3D::TScreenResult Estimate =
+        Screen.Usable ? Proc3D::ScreenSight<true>(Screen, SightOf(Job.Context, P, Dot.Undefined),
+                                                  Dot.X, Dot.Y)
+                      : Proc3D::TScreenResult::Unsure;
     if (Estimate == Proc3D::TScreenResult::Unsure) {
-        if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
-        // One unsigned comparison per axis also rejects negative coordinates.
-        if (static_cast<uint32_t>(Dot.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
-            static_cast<uint32_t>(Dot.Y) >= static_cast<uint32_t>(Job.Picture.Height)) {
-            return false;
-        }
+        Dot.Place = PlaceOf(P, Dot.Undefined);
+        MovePlaceToBox(*Job.Style.Box, Dot.Undefined, Dot.Place);
     }
-    if (!UseDepth) return true;
+    return Estimate;
+}
+
+// The depth entry of a dot at its place, and the double estimate of its
+// distance where that leaves no doubt.
+[[gnu::always_inline]] inline void MeasureDot(const TPaintContext& Context, TDot& Dot)
+{
     // The screen's copy of the camera: without the box the same differences
     // as its sight line, which the compiler can then reuse.
     const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
@@ -178,6 +162,37 @@ template <bool Boxed>
         Dot.Depth = DepthEntryValue(Exact);
         Dot.Below = Exact < Dot.Depth;
     }
+}
+
+// False when the point is not drawn at all: skipped, or outside the picture.
+// Boxed is a template argument so that the plain loop carries no test of it.
+template <bool Boxed>
+[[gnu::always_inline]] inline bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                            bool UseDepth, TDot& Dot)
+{
+    const TPaintContext& Context = Job.Context;
+    Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
+    if (Boxed && !UseDepth) {
+        if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
+        Estimate = EstimateFolded(Job, P, Dot);
+    } else {
+        if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
+                                      Dot.Undefined)
+                    : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
+            return false;
+        if (Context.Screen.Usable)
+            Estimate = Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y);
+    }
+    if (Estimate == Proc3D::TScreenResult::Outside) return false;
+    if (Estimate == Proc3D::TScreenResult::Unsure) {
+        if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
+        // One unsigned comparison per axis also rejects negative coordinates.
+        if (static_cast<uint32_t>(Dot.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
+            static_cast<uint32_t>(Dot.Y) >= static_cast<uint32_t>(Job.Picture.Height)) {
+            return false;
+        }
+    }
+    if (UseDepth) MeasureDot(Context, Dot);
     return true;
 }
 

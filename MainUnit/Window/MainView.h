@@ -44,7 +44,6 @@ public:
     bool ReadView(TViewSettings& View) override;
     void WriteView(const TViewTexts& Texts) override;
     void MovePicture(TPan Pan) override;
-    void ShowReading(const std::string& Reading) override;
     void ShowMenu(QWidget& Over, const QPoint& Position) override;
     QImage PictureBelowGraph(const QImage& Sketch) const override;
 

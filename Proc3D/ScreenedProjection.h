@@ -151,6 +151,9 @@ inline void FoldSights(TScreen& S, const TPoint3D& Shift)
     if (!std::isfinite(S.FoldMagnitude)) S.Usable = false;
 }
 
+// Back to sight lines from the place itself. Call before BoundScreenMargin.
+inline void UnfoldSights(TScreen& S) { S.FoldMagnitude = 0; }
+
 // Sets one margin for every point up to the largest Ratio of the box [Low,
 // High], when every corner lies in front of the camera and the margin is
 // small: a convex function over a linear one that keeps its sign has its
@@ -174,7 +177,9 @@ inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& H
         Inverse = std::fmax(Inverse, 1.0 / -D);
     }
     const double Bound = MarginUpTo(S, Ratio, Inverse);
-    if (!(Bound < 1e-6)) return;
+    // A margin of 1e-4 pixel leaves a few points in ten thousand to the
+    // exact projection.
+    if (!(Bound < 1e-4)) return;
     S.ViewMargin = Bound;
     S.RatioLimit = Ratio;
     S.InverseLimit = Inverse;

@@ -52,6 +52,7 @@ struct TPaintContext {
     // shift less the camera), of an undefined point's Y UndefinedSightY.
     Proc3D::TPoint3D BoxScale, FoldedShift;
     double UndefinedSightY;
+    bool Folded;  // the screen takes such sight lines
 };
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
@@ -68,9 +69,18 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
         Context.BoxScale = Box.Scale;
         Context.FoldedShift = {Box.Shift.X - Eye.X, Box.Shift.Y - Eye.Y, Box.Shift.Z - Eye.Z};
         Context.UndefinedSightY = Box.UndefinedY - Eye.Y;
-        Proc3D::FoldSights(Context.Screen, Box.Shift);
         const double Half = Box.Half;
-        Proc3D::BoundScreenMargin(Context.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
+        const Proc3D::TPoint3D Low{-Half, -Half, -Half}, High{Half, Half, Half};
+        Proc3D::FoldSights(Context.Screen, Box.Shift);
+        Proc3D::BoundScreenMargin(Context.Screen, Low, High);
+        // A shift far larger than the cube (a result set far from the
+        // origin) leaves the folded estimate too little precision to decide
+        // points: the places are then mapped first, point by point.
+        Context.Folded = Context.Screen.ViewMargin > 0.0;
+        if (!Context.Folded) {
+            Proc3D::UnfoldSights(Context.Screen);
+            Proc3D::BoundScreenMargin(Context.Screen, Low, High);
+        }
     } else {
         Proc3D::BoundScreenMargin(
             Context.Screen,
@@ -172,7 +182,7 @@ template <bool Boxed>
 {
     const TPaintContext& Context = Job.Context;
     Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
-    if (Boxed && !UseDepth) {
+    if (Boxed && !UseDepth && Context.Folded) {
         if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
         Estimate = EstimateFolded(Job, P, Dot);
     } else {

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
 #include "MainUnit/Picture/Internal/PaintPath.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"
@@ -35,8 +36,6 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color)
                 static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), Color);
 }
 
-namespace {
-
 // Everything the loop needs that is the same for every point of a repaint.
 struct TPaintContext {
     Proc3D::TProjector Projector;
@@ -54,6 +53,8 @@ struct TPaintContext {
     double UndefinedSightY;
     bool Folded;  // the screen takes such sight lines
 };
+
+namespace {
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
                   const TPixelArray& Picture, TDepthBuffer* DepthBuffer, const TPointStyle& Style,
@@ -114,16 +115,6 @@ struct TDot {
     bool Below;              // whether its distance lies below Depth
     double Distance;         // the double estimate of its distance; -1: take the exact one
     Proc3D::TPoint3D Place;  // with the box, set only when the depth buffer is used or unsure
-};
-
-struct TPaintJob {
-    const TResultSet& Results;
-    const TPaintContext& Context;
-    const TPixelArray& Picture;
-    bool ShowUndefined;
-    TDepthBuffer* DepthBuffer;
-    const TPointStyle& Style;
-    bool Wide;  // the AVX2 copy of the loop
 };
 
 // The sight line from the camera to the place in the cube of a kept point
@@ -228,17 +219,6 @@ template <bool Boxed>
     return Proc3D::ShadeColor(Color, Factor);
 }
 
-// No colour has a top byte: this marks a pixel the second half left alone,
-// and BelowMark one whose point lies below its depth entry.
-constexpr uint32_t Untouched = 0xFF000000u;
-constexpr uint32_t BelowMark = 0x01000000u;
-constexpr uint32_t ColorBits = 0x00FFFFFFu;
-
-// Depths from here on are too large for the halves to be combined by their
-// entries alone (the entry of a distance beyond the largest one stored is
-// not its rounding).
-constexpr float HugeDepth = 1e38f;
-
 // The depth test of a dot at its pixel's Entry.
 [[gnu::always_inline]] inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
 {
@@ -246,14 +226,6 @@ constexpr float HugeDepth = 1e38f;
     return DepthTestAndStoreDistance(
         Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
 }
-
-// What a half of a split loop does beyond painting, with the depth buffer:
-// it stops at a point that makes the halves unmergeable, and the second half
-// marks each pixel drawn with BelowMark when its point lies below its entry.
-struct THalfDuty {
-    bool Split = false;
-    bool MarkBelow = false;
-};
 
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
@@ -307,14 +279,18 @@ bool PaintRangeBaseline(const TPaintJob& Job, size_t First, size_t Last, const T
 }
 #endif
 
+}  // namespace
+
 bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth, THalfDuty Duty = {})
+                TDepthBuffer* Depth, THalfDuty Duty)
 {
 #ifdef TESSEL_WIDE_PAINT_PATH
     if (Job.Wide) return PaintRangeWide(Job, First, Last, Picture, Depth, Duty);
 #endif
     return PaintRangeBaseline(Job, First, Last, Picture, Depth, Duty);
 }
+
+namespace {
 
 // All points on the calling thread, one after the other, into buffers it
 // clears first.
@@ -323,117 +299,6 @@ void PaintInOrder(const TPaintJob& Job, size_t Count)
     if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
     ClearPointRecord(Job.Picture);
     PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
-}
-
-// Buffer with Size entries, in the memory it had unless that is more than
-// twice as much as needed.
-template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
-{
-    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
-    Buffer.resize(Size);
-    return Buffer.data();
-}
-
-// Sizes the second half's buffers; each thread fills its own later.
-bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
-{
-    const TPixelArray& P = Job.Picture;
-    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    try {
-        Resized(Second.Pixels, Size);
-        // Read only where the second half drew, which sets them: never cleared.
-        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
-        if (Job.DepthBuffer != nullptr) {
-            Resized(Second.Depth.Depths, Size);
-            Second.Depth.Width = P.Width;
-            Second.Depth.Height = P.Height;
-        }
-    } catch (...) {
-        return false;
-    }
-    return true;
-}
-
-// Puts pixels First .. Last - 1 of the second half over the first as
-// painting it afterwards would have: without the depth buffer every pixel it
-// drew wins; with it, the point it left on a pixel wins where its distance
-// lies below the first half's entry. Its entry decides that unless both
-// entries are equal; then the distance lies below exactly when it lies below
-// its own entry (BelowMark), since any later point of the second half that
-// its painting let through would have passed the first half's entry too.
-// This holds as long as no point recorded a depth of 0 or a huge one.
-void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
-{
-    const TPixelArray& P = Job.Picture;
-    if (Job.DepthBuffer == nullptr) {
-        for (size_t I = First; I < Last; ++I) {
-            if (Second.Pixels[I] == Untouched) continue;
-            P.Pixels[I] = Second.Pixels[I];
-            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
-        }
-        return;
-    }
-    // The depth entries run as the pixels; a pixel the second half did not
-    // draw has an entry of 0 there.
-    float* Earlier = Job.DepthBuffer->Depths.data();
-    const float* Later = Second.Depth.Depths.data();
-    for (size_t I = First; I < Last; ++I) {
-        if (Later[I] == 0.0f || (Earlier[I] != 0.0f &&
-                                 !(Later[I] < Earlier[I] || (Later[I] == Earlier[I] &&
-                                                             (Second.Pixels[I] & BelowMark) != 0))))
-            continue;
-        Earlier[I] = Later[I];
-        P.Pixels[I] = Second.Pixels[I] & ColorBits;
-        if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
-    }
-}
-
-// One half of the points, after clearing the buffers that half paints into:
-// the first half straight into the picture, the second into the scratch.
-// True when the halves cannot be combined.
-bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
-{
-    const TPixelArray& P = Job.Picture;
-    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    if (Part == 0) {
-        if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
-        ClearPointRecord(P);
-        return PaintRange(Job, First, Last, P, Job.DepthBuffer, {true, false});
-    }
-    std::fill_n(Second.Pixels.data(), Size, Untouched);
-    TDepthBuffer* Depth = nullptr;
-    if (Job.DepthBuffer != nullptr) {
-        ClearDepthBuffer(Second.Depth);
-        Depth = &Second.Depth;
-    }
-    const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
-                              P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    return PaintRange(Job, First, Last, Scratch, Depth, {true, true});
-}
-
-// The first half of the points into the picture, the second half into a
-// picture and depth buffer of its own (on a second thread, both at the same
-// time), then the second put over the first, each thread combining half of
-// it. False, with the picture as it was, when Cores keep the loop on one
-// thread, no memory is to be had, or the halves cannot be combined.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
-                     TPaintScratch& Second) noexcept
-{
-    if (!SplitOverTwoCores(Count, Cores) || !SizeSecondHalf(Job, Second)) return false;
-    bool Unmergeable[2] = {false, false};
-    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
-        Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
-    });
-    // The loop in order then paints again every pixel the first half drew
-    // (it paints those points first, into the same empty buffers), so
-    // nothing of the first half's pixels needs to be kept.
-    if (Unmergeable[0] || Unmergeable[1]) return false;
-    const TPixelArray& P = Job.Picture;
-    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    RunInTwoHalves(Size, true, [&](size_t First, size_t Last, int) noexcept {
-        CombineHalves(Job, Second, First, Last);
-    });
-    return true;
 }
 
 }  // namespace

@@ -54,6 +54,22 @@ void TPicture::showEvent(QShowEvent* Event)
     if (FollowsSize) MatchSize();
 }
 
+void MakeOpaque(uint32_t* Pixels, qsizetype Count)
+{
+    // Four at a time, which the compiler makes one vector operation: over
+    // a large picture a few times faster than one by one.
+    constexpr uint32_t Opaque = 0xFF000000u;
+    qsizetype I = 0;
+    for (; I + 4 <= Count; I += 4) {
+        Pixels[I] |= Opaque;
+        Pixels[I + 1] |= Opaque;
+        Pixels[I + 2] |= Opaque;
+        Pixels[I + 3] |= Opaque;
+    }
+    for (; I < Count; ++I)
+        Pixels[I] |= Opaque;
+}
+
 uint32_t* TPicture::Pixels()
 {
     // A 32-bit format has no padding at the row ends.
@@ -64,10 +80,7 @@ void TPicture::PixelsWritten()
 {
     // Writers put 0 into the top byte; the format wants 0xFF there, and some
     // targets would otherwise take it for transparency.
-    uint32_t* Pixel = Pixels();
-    const qsizetype Count = qsizetype(ImageValue.width()) * ImageValue.height();
-    for (qsizetype I = 0; I < Count; ++I)
-        Pixel[I] |= 0xFF000000u;
+    MakeOpaque(Pixels(), qsizetype(ImageValue.width()) * ImageValue.height());
     ++GenerationValue;
     update();
 }

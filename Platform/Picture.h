@@ -12,6 +12,10 @@
 
 namespace Platform {
 
+// Sets the top byte of Count pixels, which the writers leave 0, to 0xFF as
+// the image formats want it.
+void MakeOpaque(uint32_t* Pixels, qsizetype Count);
+
 class TPicture : public QWidget {
 public:
     // A black picture of Width x Height pixels at (Left, Top) of Parent.

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct PictureTest : testing::Test {
@@ -55,6 +57,23 @@ TEST_F(PictureTest, PixelBufferIsRowMajorBgrWithRedInTheLowByte)
     Canvas.SetPixel(-1, 5, 0xFFFFFF);
     EXPECT_EQ(Canvas.Pixel(40, 0), 0u);
     EXPECT_EQ(Canvas.Pixel(0, 1), 0u);
+}
+
+// Every pixel of the count made opaque, whatever is left after the groups
+// of four, its colour kept, and nothing past the count touched.
+TEST(MakeOpaque, SetsTheTopByteOfExactlyTheCountedPixels)
+{
+    for (const qsizetype Count : {0, 1, 3, 4, 5, 7, 8, 9, 13}) {
+        SCOPED_TRACE(Count);
+        std::vector<uint32_t> Pixels(20);
+        for (std::size_t I = 0; I < Pixels.size(); ++I)
+            Pixels[I] = uint32_t(I) * 0x010203u;
+        Platform::MakeOpaque(Pixels.data(), Count);
+        for (std::size_t I = 0; I < Pixels.size(); ++I) {
+            EXPECT_EQ(Pixels[I] >> 24, qsizetype(I) < Count ? 0xFFu : 0u) << I;
+            EXPECT_EQ(Pixels[I] & 0xFFFFFFu, uint32_t(I) * 0x010203u) << I;
+        }
+    }
 }
 
 TEST_F(PictureTest, LinesFollowAndMoveThePen)

@@ -13,6 +13,7 @@
 #include "MainUnit/Picture/SurfacePaint.h"
 #include "MillionPoints.h"
 #include "Proc3D/Proc3D.h"
+#include "tests/Support/EnclosedBackground.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,40 +57,6 @@ void BM_SurfaceAgainstPoints(benchmark::State& State)
     State.SetItemsProcessed(State.iterations() * R.PointCount);
 }
 
-// Background pixels that cannot be reached from the border through
-// background, stepping to the four side neighbours of a pixel, or also to
-// the four diagonal ones (a gap between two sheets narrower than a pixel
-// stays connected only diagonally).
-size_t EnclosedBackground(const std::vector<uint32_t>& Pixels, int32_t W, int32_t H,
-                          uint32_t Background, bool Diagonal)
-{
-    std::vector<char> Reached(Pixels.size(), 0);
-    std::vector<size_t> Open;
-    const int64_t Width = W, Height = H;
-    auto Reach = [&](int64_t X, int64_t Y) {
-        if (X < 0 || Y < 0 || X >= Width || Y >= Height) return;
-        const size_t I = static_cast<size_t>(Y * Width + X);
-        if (Reached[I] || Pixels[I] != Background) return;
-        Reached[I] = 1;
-        Open.push_back(I);
-    };
-    for (int64_t X = 0; X < Width; ++X)
-        Reach(X, 0), Reach(X, Height - 1);
-    for (int64_t Y = 0; Y < Height; ++Y)
-        Reach(0, Y), Reach(Width - 1, Y);
-    while (!Open.empty()) {
-        const int64_t I = static_cast<int64_t>(Open.back()), X = I % Width, Y = I / Width;
-        Open.pop_back();
-        for (int64_t DY = -1; DY <= 1; ++DY)
-            for (int64_t DX = -1; DX <= 1; ++DX)
-                if ((DX == 0) != (DY == 0) || (Diagonal && DX != 0)) Reach(X + DX, Y + DY);
-    }
-    size_t Enclosed = 0;
-    for (size_t I = 0; I < Pixels.size(); ++I)
-        Enclosed += Pixels[I] == Background && !Reached[I];
-    return Enclosed;
-}
-
 // The ripple as typed is read from left to right, ((x*x)+z)*z under the
 // root, undefined over part of the square; the fourth is the ripple the
 // usual way, defined everywhere.
@@ -124,8 +91,9 @@ void BM_SurfaceEnclosedBackground(benchmark::State& State)
         MainUnit::TDepthBuffer Depth;
         MainUnit::PrepareDepthBuffer(Request, Depth);
         MainUnit::PaintPicture(Request, Plan, {Pixels.data(), S.Width, S.Height}, Depth);
-        Enclosed = EnclosedBackground(Pixels, S.Width, S.Height, Background, false);
-        EnclosedDiagonal = EnclosedBackground(Pixels, S.Width, S.Height, Background, true);
+        Enclosed = TestSupport::EnclosedBackground(Pixels, S.Width, S.Height, Background, false);
+        EnclosedDiagonal =
+            TestSupport::EnclosedBackground(Pixels, S.Width, S.Height, Background, true);
         Drawn = 0;
         for (uint32_t Pixel : Pixels)
             Drawn += Pixel != Background;

@@ -15,10 +15,26 @@
 #include <charconv>
 #include <cmath>
 #include <new>
+#include <utility>
 
 namespace MainUnit {
 
 namespace {
+
+// A word option: the value is one of a few words, each naming a choice;
+// any other text, spelling or case is refused with the option's own code.
+template <typename TChoice, std::size_t Count>
+TRefusal ReadWordOption(std::string_view Value,
+                        const std::pair<std::string_view, TChoice> (&Words)[Count],
+                        TRefusal Refusal, TChoice& Chosen)
+{
+    for (const auto& [Word, Choice] : Words)
+        if (Value == Word) {
+            Chosen = Choice;
+            return TRefusal::None;
+        }
+    return Refusal;
+}
 
 // The zoom field's text once the fit has set it, as a double-click on the
 // window's graph fits it, and the move it sets; numbers written into a
@@ -78,9 +94,8 @@ TRefusal ReadIntervalOption(std::string_view Value, bool YInterval, std::string&
 
 TRefusal ReadOrderOption(std::string_view Value, bool& SquareOrder)
 {
-    if (Value != "square" && Value != "random") return TRefusal::OrderOption;
-    SquareOrder = Value == "square";
-    return TRefusal::None;
+    const std::pair<std::string_view, bool> Words[] = {{"square", true}, {"random", false}};
+    return ReadWordOption(Value, Words, TRefusal::OrderOption, SquareOrder);
 }
 
 TRefusal ReadSeedOption(std::string_view Value, uint32_t& Seed)
@@ -108,9 +123,8 @@ TRefusal ReadSizeOption(std::string_view Value, int32_t& Width, int32_t& Height)
 
 TRefusal ReadBackgroundOption(std::string_view Value, bool& LightBackground)
 {
-    if (Value != "black" && Value != "white") return TRefusal::BackgroundOption;
-    LightBackground = Value == "white";
-    return TRefusal::None;
+    const std::pair<std::string_view, bool> Words[] = {{"black", false}, {"white", true}};
+    return ReadWordOption(Value, Words, TRefusal::BackgroundOption, LightBackground);
 }
 
 TRefusal ReadPanOption(std::string_view Value, TPan& Pan)
@@ -139,12 +153,7 @@ TRefusal ReadLegendOption(std::string_view Value, TLegendChoice& Legend)
     const std::pair<std::string_view, TLegendChoice> Choices[] = {{"panel", TLegendChoice::Panel},
                                                                   {"bar", TLegendChoice::Bar},
                                                                   {"none", TLegendChoice::None}};
-    for (const auto& [Name, Choice] : Choices)
-        if (Value == Name) {
-            Legend = Choice;
-            return TRefusal::None;
-        }
-    return TRefusal::LegendOption;
+    return ReadWordOption(Value, Choices, TRefusal::LegendOption, Legend);
 }
 
 TRefusal CalculateForCommandLine(const TCommandLineSettings& Settings, uint32_t ClockSeed,

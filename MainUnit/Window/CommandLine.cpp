@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Text/ArgumentText.h"
 #include "MainUnit/Text/ExpressionStatus.h"
+#include "MainUnit/Text/NumberText.h"
 #include "MainUnit/Text/StartTexts.h"
 #include "MainUnit/Window/Internal/GraphPicture.h"
 #include "Platform/Clock.h"
@@ -52,47 +53,51 @@ std::vector<TOptionSpec> OptionSpecs()
 {
     const std::string Interval =
         std::string(StartText::IntervalFrom) + ":" + StartText::IntervalTo + ")";
-    return {
-        {"function", "EXPR", "the function Y = F(X, Z)"},
-        {"x", "FROM:TO", "X interval (default " + Interval},
-        {"y", "FROM:TO", "Y interval shown (default: every result)"},
-        {"z", "FROM:TO", "Z interval (default " + Interval},
-        {"points", "N",
-         std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
-        {"order", "square|random", "order of the points (default square)"},
-        {"seed", "N", "seed of the random order (default: the clock)"},
-        {"hor-angle", "A",
-         std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
-        {"ver-angle", "A",
-         std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
-        {"distance", "D", "camera distance (default: as the calculation sets it)"},
-        {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
-        {"zbuffer", nullptr, "use the Z-buffer"},
-        {"hide-undefined", nullptr, "do not show undefined results"},
-        {"outline", nullptr, "3D outline axises"},
-        {"fit", nullptr, "zoom so that the drawn points fill the picture"},
-        {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
-        {"ticks", nullptr, "draw the box's edges with values and axis names"},
-        {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
-        {"light", nullptr, "shade the surface by a light beside the camera"},
-        {"background", "black|white", "background of the picture (default black)"},
-        {"size", "WxH",
-         "size of the picture written, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
-             " to " + Pixels(LargestPictureWidth, LargestPictureHeight) + " (default: the graph " +
-             Pixels(GraphWidth, GraphHeight) + ")"},
-        {"legend", "panel|bar|none",
-         "beside the graph: sketch and legend below, colour bar at its right, or none "
-         "(default panel)"},
-        {"box-height", "R", "heights of the box per its width, 0.1 to 10 (default 0.75)"},
-        {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of 505x404 (default 0,0)"},
-        {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
-        {"usual-priority", nullptr,
-         "read --function by the usual rules (* and / before + and -) and add the brackets"},
-        {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
-        {"explain", "EXPR",
-         "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
-        {"help", nullptr, "show this help"},
-        {"version", nullptr, "show the version"}};
+    return {{"function", "EXPR", "the function Y = F(X, Z)"},
+            {"x", "FROM:TO", "X interval (default " + Interval},
+            {"y", "FROM:TO", "Y interval shown (default: every result)"},
+            {"z", "FROM:TO", "Z interval (default " + Interval},
+            {"points", "N",
+             std::string("number of points to show (default ") + StartText::PointsToShow + ")"},
+            {"order", "square|random", "order of the points (default square)"},
+            {"seed", "N", "seed of the random order (default: the clock)"},
+            {"hor-angle", "A",
+             std::string("horizontal angle in radians (default ") + StartText::Angle + ")"},
+            {"ver-angle", "A",
+             std::string("vertical angle in radians (default ") + StartText::Angle + ")"},
+            {"distance", "D", "camera distance (default: as the calculation sets it)"},
+            {"zoom", "Z", std::string("zoom (default ") + StartText::Zoom + ")"},
+            {"zbuffer", nullptr, "use the Z-buffer"},
+            {"hide-undefined", nullptr, "do not show undefined results"},
+            {"outline", nullptr, "3D outline axises"},
+            {"fit", nullptr, "zoom so that the drawn points fill the picture"},
+            {"box", nullptr, "scale the axes to a box (a cube round the origin)"},
+            {"ticks", nullptr, "draw the box's edges with values and axis names"},
+            {"surface", nullptr, "draw the graph as a filled surface, hidden parts hidden"},
+            {"light", nullptr, "shade the surface by a light beside the camera"},
+            {"background", "black|white", "background of the picture (default black)"},
+            {"size", "WxH",
+             "size of the picture written, " + Pixels(SmallestPictureWidth, SmallestPictureHeight) +
+                 " to " + Pixels(LargestPictureWidth, LargestPictureHeight) +
+                 " (default: the graph " + Pixels(GraphWidth, GraphHeight) + ")"},
+            {"legend", "panel|bar|none",
+             "beside the graph: sketch and legend below, colour bar at its right, or none "
+             "(default panel)"},
+            {"box-height", "R",
+             "heights of the box per its width, " + FormatReal(SmallestBoxHeight) + " to " +
+                 FormatReal(LargestBoxHeight) + " (default " + FormatReal(DefaultBoxHeight) + ")"},
+            {"pan", "DX,DY",
+             "move the picture DX right, DY down, in pixels of " + Pixels(GraphWidth, GraphHeight) +
+                 ", up to " + std::to_string(LargestPanX) + "," + std::to_string(LargestPanY) +
+                 " either way (default 0,0)"},
+            {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
+            {"usual-priority", nullptr,
+             "read --function by the usual rules (* and / before + and -) and add the brackets"},
+            {"pick", "PX,PY", "print the point drawn at pixel PX,PY (repeatable)"},
+            {"explain", "EXPR",
+             "print how EXPR is read (and by the usual rules, if otherwise) and exit"},
+            {"help", nullptr, "show this help"},
+            {"version", nullptr, "show the version"}};
 }
 
 void PrintError(const std::string& Text) { std::fprintf(stderr, "%s\n", Text.c_str()); }

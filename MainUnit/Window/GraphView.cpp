@@ -48,7 +48,7 @@ void TGraphView::Connect()
     Picture.OnDoubleClick = [this](int, int) { Fit(); };
     Picture.OnWheel = [this](double Notches, bool Control) { Wheel(Notches, Control); };
     Label = new TPointLabel(&Picture);
-    Picture.FollowPointer([this](int X, int Y) { Pick(X, Y); }, [this] { Tell({}); });
+    Picture.FollowPointer([this](int X, int Y) { Pick(X, Y); }, [this] { Label->hide(); });
     Picture.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&Picture, &QWidget::customContextMenuRequested, &Picture,
                      [this](const QPoint& Position) { Host.ShowMenu(Picture, Position); });
@@ -66,18 +66,10 @@ std::string TGraphView::Pick(int X, int Y)
     if (Index != NoPoint && static_cast<size_t>(Index) < Results.Points.size())
         Reading = PointReading(Results.Points[static_cast<size_t>(Index)]);
     Label->ShowReading({X, Y}, Reading);
-    Tell(Reading);
     return Reading;
 }
 
 void TGraphView::HideReading() { Label->hide(); }
-
-void TGraphView::Tell(const std::string& Reading)
-{
-    if (Reading.empty()) Label->hide();
-    Host.ShowReading(Reading);
-    if (OnReading) OnReading(Reading);
-}
 
 void TGraphView::Blank(uint32_t Color)
 {

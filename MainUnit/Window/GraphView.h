@@ -46,8 +46,6 @@ public:
     // Shift+drag: the picture moved to Pan (pixels of the main graph), held
     // inside it; repainted as WriteView repaints when it changed.
     virtual void MovePicture(TPan Pan, const TGraphView& From) = 0;
-    // The reading of the point under the pointer; empty when there is none.
-    virtual void ShowReading(const std::string& Reading) = 0;
     // The graph's context menu over Over, at Position in its coordinates.
     virtual void ShowMenu(QWidget& Over, const QPoint& Position) = 0;
 
@@ -89,9 +87,6 @@ public:
     TShownView Shown;
     TPaintScratch Scratch;  // the repaint's memory for its second core
     TDepthBuffer Depth;     // kept while the picture's size stays
-    // Told the reading each time the pointer moves over the picture or
-    // leaves it (empty when none), after the host.
-    std::function<void(const std::string& Reading)> OnReading;
 
     // The gestures, at the picture's coordinates.
     void MouseDown(int X, int Y);
@@ -129,7 +124,6 @@ private:
     int MoveFromX = 0, MoveFromY = 0;
     TPan MoveFrom;
     void Connect();
-    void Tell(const std::string& Reading);
 };
 
 }  // namespace MainUnit

@@ -187,7 +187,6 @@ void TLargeView::closeEvent(QCloseEvent* Event)
         setGeometry(NormalGeometry);
     }
     // Back to the main window, which keeps this one for the next F11.
-    Host.ShowReading({});
     if (QWidget* Owner = parentWidget()) Owner->activateWindow();
 }
 

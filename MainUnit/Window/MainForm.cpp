@@ -110,7 +110,6 @@ void TMainForm::ClearImages()
     Platform::TCanvas& Sketch = OutLineImage->Canvas();
     Sketch.SetBrushColor(Background);
     Sketch.FillRect(0, 0, OutLineImage->ImageWidth(), OutLineImage->ImageHeight());
-    Status.HideReading();
     if (View.LargeView) View.LargeView->Clear();
 }
 

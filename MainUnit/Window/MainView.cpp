@@ -125,10 +125,6 @@ void TMainView::DropMainLater()
     MainRepaint->stop();
 }
 
-// The reading shows beside the pointer, over the picture; the status line
-// keeps its own text.
-void TMainView::ShowReading(const std::string& /*Reading*/) {}
-
 void TMainView::ShowMenu(QWidget& Over, const QPoint& Position)
 {
     Form.Menu.Show(Over, Position, !Form.Results.Points.empty());

@@ -48,7 +48,6 @@ public:
     void MovePicture(TPan Pan, const TGraphView& From) override;
     // Shift+drag's move over the main graph.
     void MovePicture(TPan Pan) { MovePicture(Pan, Graph); }
-    void ShowReading(const std::string& Reading) override;
     void ShowMenu(QWidget& Over, const QPoint& Position) override;
     QImage PictureBelowGraph(const QImage& Sketch) const override;
 

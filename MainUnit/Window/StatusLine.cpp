@@ -17,13 +17,6 @@ void TStatusLine::Set(const std::string& Text) { Set(TStatusText{Text, {}, false
 
 void TStatusLine::Set(const TStatusText& Status)
 {
-    Resting = Status;
-    ReadingShown = false;
-    Show(Status);
-}
-
-void TStatusLine::Show(const TStatusText& Status)
-{
     // The label shows one short line; the whole text stays at hand. The
     // program's own texts fit; a typed expression in one may not, and is cut.
     const QFontMetrics Metrics(Label.font());
@@ -59,22 +52,5 @@ void TStatusLine::ShowTyping()
 }
 
 void TStatusLine::ShowSyntaxRefusal() { Set(SyntaxRefusalStatus(FieldText(&Expression))); }
-
-void TStatusLine::ShowReading(const std::string& Reading)
-{
-    if (Reading.empty()) {
-        HideReading();
-        return;
-    }
-    ReadingShown = true;
-    Show(TStatusText{Reading, {}, false});
-}
-
-void TStatusLine::HideReading()
-{
-    if (!ReadingShown) return;
-    ReadingShown = false;
-    Show(Resting);
-}
 
 }  // namespace MainUnit

@@ -38,18 +38,10 @@ public:
     void ShowTyping();
     // After a syntax refusal: where the expression went wrong.
     void ShowSyntaxRefusal();
-    // The point under the pointer over the line's own text; an empty
-    // reading brings that text back.
-    void ShowReading(const std::string& Reading);
-    void HideReading();
 
 private:
     QLabel& Label;
     const QLineEdit& Expression;
-    // What the line shows when no reading is: the last text set.
-    TStatusText Resting;
-    bool ReadingShown = false;
-    void Show(const TStatusText& Status);
 };
 
 }  // namespace MainUnit

@@ -100,22 +100,20 @@ void CheckReadInteger(std::string_view Text)
     int32_t Value = Untouched;
     bool Read = MainUnit::ReadInteger(Text, Value);
     // Independent reading: blanks, sign, decimal or "$" / "x" / "0x" hexadecimal.
-    std::size_t I = SkipBlanks(Text);
-    bool Negative = false;
-    if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) Negative = Text[I++] == '-';
+    std::string_view Rest = Text.substr(SkipBlanks(Text));
+    const bool Negative = Rest.starts_with('-');
+    if (Negative || Rest.starts_with('+')) Rest.remove_prefix(1);
     unsigned Base = 10;
-    if (I < Text.size() && (Text[I] == '$' || Text[I] == 'x' || Text[I] == 'X')) {
-        Base = 16;
-        ++I;
-    } else if (I + 1 < Text.size() && Text[I] == '0' &&
-               (Text[I + 1] == 'x' || Text[I + 1] == 'X')) {
-        Base = 16;
-        I += 2;
-    }
-    bool Valid = I < Text.size();
+    for (const std::string_view Prefix : {"0x", "0X", "$", "x", "X"})
+        if (Rest.starts_with(Prefix)) {
+            Base = 16;
+            Rest.remove_prefix(Prefix.size());
+            break;
+        }
+    bool Valid = !Rest.empty();
     uint64_t Magnitude = 0;
-    for (; Valid && I < Text.size(); ++I) {
-        char C = Text[I];
+    for (const char C : Rest) {
+        if (!Valid) break;
         if (Base == 10 ? !IsDigit(C) : !IsHexDigit(C)) Valid = false;
         unsigned Digit = IsDigit(C) ? unsigned(C - '0') : unsigned((C | 0x20) - 'a' + 10);
         if (Magnitude <= (uint64_t{1} << 40))

@@ -7,12 +7,12 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
 #include "SolveExp/SolveExp.h"
+#include "tests/Support/EnclosedBackground.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <vector>
 
@@ -78,35 +78,6 @@ TPainted Paint(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W, i
     return P;
 }
 
-// Background pixels that cannot be reached from the border through background.
-size_t EnclosedBackground(const std::vector<uint32_t>& Pixels, int32_t W, int32_t H,
-                          uint32_t Background)
-{
-    std::vector<char> Reached(Pixels.size(), 0);
-    std::deque<size_t> Open;
-    auto Reach = [&](int64_t X, int64_t Y) {
-        if (X < 0 || Y < 0 || X >= W || Y >= H) return;
-        const size_t I = static_cast<size_t>(Y * W + X);
-        if (Reached[I] || Pixels[I] != Background) return;
-        Reached[I] = 1;
-        Open.push_back(I);
-    };
-    for (int32_t X = 0; X < W; ++X)
-        Reach(X, 0), Reach(X, H - 1);
-    for (int32_t Y = 0; Y < H; ++Y)
-        Reach(0, Y), Reach(W - 1, Y);
-    while (!Open.empty()) {
-        const int64_t I = static_cast<int64_t>(Open.front());
-        Open.pop_front();
-        Reach(I % W - 1, I / W), Reach(I % W + 1, I / W), Reach(I % W, I / W - 1),
-            Reach(I % W, I / W + 1);
-    }
-    size_t Enclosed = 0;
-    for (size_t I = 0; I < Pixels.size(); ++I)
-        Enclosed += Pixels[I] == Background && !Reached[I];
-    return Enclosed;
-}
-
 struct TCase {
     const char* Name;
     int32_t Cols, Rows, Width, Height;
@@ -170,12 +141,13 @@ TEST(SurfacePaint, DenseSurfaceHasNoCracks)
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
         for (const TCores Cores : {TCores::One, TCores::Two}) {
             const TPainted P = Paint(R, View, C.Width, C.Height, {}, false, Cores, C.Background);
-            EXPECT_EQ(EnclosedBackground(P.Pixels, C.Width, C.Height, C.Background), 0u);
+            EXPECT_EQ(TestSupport::EnclosedBackground(P.Pixels, C.Width, C.Height, C.Background),
+                      0u);
         }
         // The measure does see holes: the same points one pixel each leave some.
         std::vector<uint32_t> Points(static_cast<size_t>(C.Width) * C.Height, C.Background);
         PaintGraph(R, View, {Points.data(), C.Width, C.Height}, true, nullptr);
-        EXPECT_GT(EnclosedBackground(Points, C.Width, C.Height, C.Background), 0u);
+        EXPECT_GT(TestSupport::EnclosedBackground(Points, C.Width, C.Height, C.Background), 0u);
     }
 }
 

@@ -26,82 +26,52 @@ struct TFieldText {
     const char* Text;
 };
 
-struct TRefusal {
+struct TRefusalCase {
     const char* Name;
     std::vector<TFieldText> Fields;
-    std::string Message;
+    MainUnit::TRefusal Refusal;  // its message is the one box shown
 };
+
+using MainUnit::TRefusal::ExpressionLength, MainUnit::TRefusal::ParameterCount,
+    MainUnit::TRefusal::PointsToShow, MainUnit::TRefusal::SyntaxError,
+    MainUnit::TRefusal::XZInterval, MainUnit::TRefusal::YInterval;
 
 const std::string Long256 = "1" + std::string(254, ' ') + "1";
 
-const TRefusal Refusals[] = {
-    {"ten points",
-     {{&TMainForm::PointsToShowEdit, "10"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
-    {"a million points",
-     {{&TMainForm::PointsToShowEdit, "1000000"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
-    {"points with a decimal point",
-     {{&TMainForm::PointsToShowEdit, "5000.0"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
-    {"points empty",
-     {{&TMainForm::PointsToShowEdit, ""}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
+const TRefusalCase Refusals[] = {
+    {"ten points", {{&TMainForm::PointsToShowEdit, "10"}}, PointsToShow},
+    {"a million points", {{&TMainForm::PointsToShowEdit, "1000000"}}, PointsToShow},
+    {"points with a decimal point", {{&TMainForm::PointsToShowEdit, "5000.0"}}, PointsToShow},
+    {"points empty", {{&TMainForm::PointsToShowEdit, ""}}, PointsToShow},
     {"points before intervals",
      {{&TMainForm::PointsToShowEdit, "7"}, {&TMainForm::XIntervalFromEdit, "a"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::PointsToShow)},
-    {"X From not a number",
-     {{&TMainForm::XIntervalFromEdit, "abc"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
-    {"Z To beyond the double range",
-     {{&TMainForm::ZIntervalToEdit, "1e400"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
-    {"comma is no separator",
-     {{&TMainForm::XIntervalToEdit, "1,5"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
+     PointsToShow},
+    {"X From not a number", {{&TMainForm::XIntervalFromEdit, "abc"}}, XZInterval},
+    {"Z To beyond the double range", {{&TMainForm::ZIntervalToEdit, "1e400"}}, XZInterval},
+    {"comma is no separator", {{&TMainForm::XIntervalToEdit, "1,5"}}, XZInterval},
     {"X and Z before Y",
      {{&TMainForm::ZIntervalFromEdit, ""}, {&TMainForm::YIntervalFromEdit, "q"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::XZInterval)},
-    {"Y From of blanks",
-     {{&TMainForm::YIntervalFromEdit, " "}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
-    {"Y To not a number",
-     {{&TMainForm::YIntervalToEdit, "x"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
-    {"Y From beyond the double range",
-     {{&TMainForm::YIntervalFromEdit, "-1e400"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
+     XZInterval},
+    {"Y From of blanks", {{&TMainForm::YIntervalFromEdit, " "}}, YInterval},
+    {"Y To not a number", {{&TMainForm::YIntervalToEdit, "x"}}, YInterval},
+    {"Y From beyond the double range", {{&TMainForm::YIntervalFromEdit, "-1e400"}}, YInterval},
     {"Y before the expression",
      {{&TMainForm::YIntervalToEdit, "q"}, {&TMainForm::FunctionExpressionEdit, ""}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::YInterval)},
-    {"256 characters",
-     {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::ExpressionLength)},
+     YInterval},
+    {"256 characters", {{&TMainForm::FunctionExpressionEdit, Long256.c_str()}}, ExpressionLength},
     {"eleven parameters",
      {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::ParameterCount)},
+     ParameterCount},
     {"parameters before syntax",
      {{&TMainForm::FunctionExpressionEdit, "x+x+x+x+x+x+x+x+x+x+z+"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::ParameterCount)},
-    {"empty expression",
-     {{&TMainForm::FunctionExpressionEdit, ""}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
-    {"blanks only",
-     {{&TMainForm::FunctionExpressionEdit, "   "}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
-    {"open bracket",
-     {{&TMainForm::FunctionExpressionEdit, "sin(x"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+     ParameterCount},
+    {"empty expression", {{&TMainForm::FunctionExpressionEdit, ""}}, SyntaxError},
+    {"blanks only", {{&TMainForm::FunctionExpressionEdit, "   "}}, SyntaxError},
+    {"open bracket", {{&TMainForm::FunctionExpressionEdit, "sin(x"}}, SyntaxError},
     // Undefined at the trial point before the malformed end is reached.
-    {"loge(x-1)+",
-     {{&TMainForm::FunctionExpressionEdit, "loge(x-1)+"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
-    {"sqrt(-1)+",
-     {{&TMainForm::FunctionExpressionEdit, "sqrt(-1)+"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
-    {"1/(x-1)*",
-     {{&TMainForm::FunctionExpressionEdit, "1/(x-1)*"}},
-     MainUnit::RefusalMessage(MainUnit::TRefusal::SyntaxError)},
+    {"loge(x-1)+", {{&TMainForm::FunctionExpressionEdit, "loge(x-1)+"}}, SyntaxError},
+    {"sqrt(-1)+", {{&TMainForm::FunctionExpressionEdit, "sqrt(-1)+"}}, SyntaxError},
+    {"1/(x-1)*", {{&TMainForm::FunctionExpressionEdit, "1/(x-1)*"}}, SyntaxError},
 };
 
 struct TSnapshot {
@@ -187,7 +157,7 @@ TEST_F(WindowTest, EveryRefusalOfTheCalculationInTheOrderOfTheChecks)
 {
     ASSERT_TRUE(Calculate("x"));
     const TSnapshot Before = Snapshot(*Form);
-    for (const TRefusal& Case : Refusals) {
+    for (const TRefusalCase& Case : Refusals) {
         SCOPED_TRACE(Case.Name);
         ResetFields(*Form);
         Form->FunctionExpressionEdit->setText(QStringLiteral("x"));
@@ -196,7 +166,7 @@ TEST_F(WindowTest, EveryRefusalOfTheCalculationInTheOrderOfTheChecks)
         FillPicture(Form->GraphImage, 0xFFFFFF);
         FillPicture(Form->OutLineImage, 0xFFFFFF);
         Form->CalculateResultsButton->click();
-        EXPECT_EQ(TakeMessages(), Warning(Case.Message));
+        EXPECT_EQ(TakeMessages(), Warning(MainUnit::RefusalMessage(Case.Refusal)));
         EXPECT_EQ(Snapshot(*Form), Before);
         EXPECT_TRUE(IsFilled(Form->GraphImage, 0));
         EXPECT_TRUE(IsFilled(Form->OutLineImage, 0));

@@ -2,6 +2,7 @@
 // write checked, the file itself on standard output, the notes the window's
 // status line would show, and the refusals that come before any work.
 #include "MainUnit/Text/Refusal.h"
+#include "ProgramRun.h"
 #include "tests/Support/SanitizerBuild.h"
 
 #include <QFile>
@@ -15,32 +16,17 @@
 
 namespace {
 
+using TestSupport::RunProgram;
+using TestSupport::TProgramRun;
+
 using MainUnit::RefusalMessage;
 using MainUnit::TRefusal;
 
-struct TShellRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
 // Script run by /bin/sh in Folder, with "$T" the program, without a display.
-TShellRun RunScript(const QString& Folder, const std::string& Script)
+TProgramRun RunScript(const QString& Folder, const std::string& Script)
 {
-    QProcess Process;
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        Environment.remove(QString::fromLatin1(Name));
-    Environment.insert(QStringLiteral("T"), QStringLiteral(TESSEL_PROGRAM));
-    Process.setProcessEnvironment(Environment);
-    Process.setWorkingDirectory(Folder);
-    Process.start(QStringLiteral("/bin/sh"), {"-c", QString::fromStdString(Script)});
-    TShellRun Run;
-    if (!Process.waitForFinished(60000) || Process.exitStatus() != QProcess::NormalExit) return Run;
-    Run.Status = Process.exitCode();
-    Run.Out = Process.readAllStandardOutput().toStdString();
-    Run.Err = Process.readAllStandardError().toStdString();
-    return Run;
+    return RunProgram(QStringLiteral("/bin/sh"), {"-c", QString::fromStdString(Script)},
+                      {{QStringLiteral("T"), QStringLiteral(TESSEL_PROGRAM)}}, Folder);
 }
 
 const std::string Full = "Cannot write to standard output: No space left on device.\n";
@@ -77,7 +63,7 @@ TEST(CommandLineOutputTest, EveryRefusalAndFailureHasItsStatusAndItsText)
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         QTemporaryDir Folder;
-        const TShellRun Run = RunScript(Folder.path(), Case.Script);
+        const TProgramRun Run = RunScript(Folder.path(), Case.Script);
         EXPECT_EQ(Run.Status, Case.Status);
         EXPECT_EQ(Run.Err.substr(0, Case.Err.size()), Case.Err) << Run.Err;
         if (Case.Status == 2) {
@@ -89,8 +75,8 @@ TEST(CommandLineOutputTest, EveryRefusalAndFailureHasItsStatusAndItsText)
 TEST(CommandLineOutputTest, PicksAreRefusedWhereThePictureIsRefused)
 {
     QTemporaryDir Folder;
-    const TShellRun Picture = RunScript(Folder.path(), "$T --function '1e18*x' --output g.png");
-    const TShellRun Picks = RunScript(Folder.path(), "$T --function '1e18*x' --pick 252,202");
+    const TProgramRun Picture = RunScript(Folder.path(), "$T --function '1e18*x' --output g.png");
+    const TProgramRun Picks = RunScript(Folder.path(), "$T --function '1e18*x' --pick 252,202");
     EXPECT_EQ(Picture.Status, 2);
     EXPECT_EQ(Picks.Status, Picture.Status);
     EXPECT_EQ(Picks.Err, Picture.Err);
@@ -116,7 +102,7 @@ TEST(CommandLineOutputTest, TheFileOnStandardOutputTakesTheFiguresToStandardErro
         ASSERT_TRUE(Log.open(QIODevice::WriteOnly));
         Log.write("start\n");
         Log.close();
-        const TShellRun Run = RunScript(Folder.path(), Case.Script);
+        const TProgramRun Run = RunScript(Folder.path(), Case.Script);
         EXPECT_EQ(Run.Status, 0) << Run.Err;
         EXPECT_EQ(Run.Out.substr(0, std::strlen(Case.Start)), Case.Start);
         EXPECT_EQ(Run.Out.find("points: 5041"), std::string::npos);
@@ -142,7 +128,7 @@ TEST(CommandLineOutputTest, UnderAnAddressSpaceLimitThePictureSizeAskedIsCounted
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Size);
         QTemporaryDir Folder;
-        const TShellRun Run = RunScript(
+        const TProgramRun Run = RunScript(
             Folder.path(), std::string("ulimit -v 600000; $T --function x --points 999999 "
                                        "--zbuffer --output g.png --size ") +
                                Case.Size);

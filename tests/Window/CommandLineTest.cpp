@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PointPick.h"
 #include "MainUnit/Text/Messages.h"
+#include "ProgramRun.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -27,29 +28,8 @@ extern char** environ;
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-// The program with Arguments, without DISPLAY, WAYLAND_DISPLAY or a chosen
-// Qt platform.
-TRun RunTessel(const QStringList& Arguments)
-{
-    QProcess Process;
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        Environment.remove(QString::fromLatin1(Name));
-    Process.setProcessEnvironment(Environment);
-    Process.start(QStringLiteral(TESSEL_PROGRAM), Arguments);
-    TRun Run;
-    if (!Process.waitForFinished(60000) || Process.exitStatus() != QProcess::NormalExit) return Run;
-    Run.Status = Process.exitCode();
-    Run.Out = Process.readAllStandardOutput().toStdString();
-    Run.Err = Process.readAllStandardError().toStdString();
-    return Run;
-}
+using TestSupport::RunTessel;
+using TestSupport::TProgramRun;
 
 struct TRefusalCase {
     const char* Name;
@@ -61,6 +41,8 @@ struct TRefusalCase {
 TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
 {
     using namespace MainUnit;
+    using enum TRefusal;
+    const auto Says = [](TRefusal Code) { return RefusalMessage(Code); };
     const QString F = QStringLiteral("--function");
     const QString Eleven = QStringLiteral("x+x+x+x+x+x+z+z+z+z+z");
     const QString Usual = QStringLiteral("--usual-priority");
@@ -71,29 +53,21 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
     const std::string Background = "'--background' must be black or white.";
     const std::string Pan =
         "'--pan' must be two whole numbers DX,DY, DX from -252 to 252 and DY from -202 to 202.";
+    const std::string Seed = "'--seed' must be an integer between 0 and 4294967295.";
     const std::string BoxHeight = "'--box-height' must be a number from 0.1 to 10.";
     const TRefusalCase Cases[] = {
-        {"ten points", {F, "x", "--points", "10"}, 2, RefusalMessage(TRefusal::PointsToShow)},
-        {"a million points",
-         {F, "x", "--points", "1000000"},
-         2,
-         RefusalMessage(TRefusal::PointsToShow)},
-        {"points before the function",
-         {F, "+", "--points", "5000.0"},
-         2,
-         RefusalMessage(TRefusal::PointsToShow)},
-        {"x not a number", {F, "x", "--x", "a:1"}, 2, RefusalMessage(TRefusal::XZInterval)},
-        {"x without colon", {F, "x", "--x=5"}, 2, RefusalMessage(TRefusal::XZInterval)},
-        {"z end empty", {F, "x", "--z", "1:"}, 2, RefusalMessage(TRefusal::XZInterval)},
-        {"y not a number", {F, "x", "--y", "q:"}, 2, RefusalMessage(TRefusal::YInterval)},
-        {"y without colon", {F, "x", "--y", "5"}, 2, RefusalMessage(TRefusal::YInterval)},
-        {"no function", {}, 2, RefusalMessage(TRefusal::SyntaxError)},
-        {"syntax error", {F, "sin("}, 2, RefusalMessage(TRefusal::SyntaxError)},
-        {"long function",
-         {F, QString(256, QLatin1Char('1'))},
-         2,
-         RefusalMessage(TRefusal::ExpressionLength)},
-        {"eleven parameters", {F, Eleven}, 2, RefusalMessage(TRefusal::ParameterCount)},
+        {"ten points", {F, "x", "--points", "10"}, 2, Says(PointsToShow)},
+        {"a million points", {F, "x", "--points", "1000000"}, 2, Says(PointsToShow)},
+        {"points before the function", {F, "+", "--points", "5000.0"}, 2, Says(PointsToShow)},
+        {"x not a number", {F, "x", "--x", "a:1"}, 2, Says(XZInterval)},
+        {"x without colon", {F, "x", "--x=5"}, 2, Says(XZInterval)},
+        {"z end empty", {F, "x", "--z", "1:"}, 2, Says(XZInterval)},
+        {"y not a number", {F, "x", "--y", "q:"}, 2, Says(YInterval)},
+        {"y without colon", {F, "x", "--y", "5"}, 2, Says(YInterval)},
+        {"no function", {}, 2, Says(SyntaxError)},
+        {"syntax error", {F, "sin("}, 2, Says(SyntaxError)},
+        {"long function", {F, QString(256, QLatin1Char('1'))}, 2, Says(ExpressionLength)},
+        {"eleven parameters", {F, Eleven}, 2, Says(ParameterCount)},
         {"malformed under the usual rules",
          {F, "x*-z", Usual},
          2,
@@ -104,35 +78,20 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
          2,
          "With the brackets the expression would have 379 characters; at most 255 fit."},
         // One column of 2^31 - 1 rows: no memory holds it.
-        {"thin X interval",
-         {F, "x", "--x", "0:1e-300"},
-         2,
-         RefusalMessage(TRefusal::CannotAllocate)},
+        {"thin X interval", {F, "x", "--x", "0:1e-300"}, 2, Says(CannotAllocate)},
         {"intervals too large to show",
          {F, "x", "--x", "1e308:1.5e308", "--z", "1e308:1.5e308"},
          2,
-         RefusalMessage(TRefusal::ResultsTooLarge)},
-        {"values too large to show", {F, "1.6e308"}, 2, RefusalMessage(TRefusal::ResultsTooLarge)},
+         Says(ResultsTooLarge)},
+        {"values too large to show", {F, "1.6e308"}, 2, Says(ResultsTooLarge)},
         {"order", {F, "x", "--order", "diagonal"}, 2, "'--order' must be square or random."},
-        {"seed negative",
-         {F, "x", "--seed", "-1"},
-         2,
-         "'--seed' must be an integer between 0 and 4294967295."},
-        {"seed too large",
-         {F, "x", "--seed", "4294967296"},
-         2,
-         "'--seed' must be an integer between 0 and 4294967295."},
-        {"angle not a number", {F, "x", "--zoom", "1,5"}, 2, RefusalMessage(TRefusal::ViewNumbers)},
-        {"horizontal angle",
-         {F, "x", "--hor-angle", "-1000"},
-         2,
-         RefusalMessage(TRefusal::HorAngle)},
-        {"vertical angle", {F, "x", "--ver-angle=1.5708"}, 2, RefusalMessage(TRefusal::VerAngle)},
-        {"zoom", {F, "x", "--zoom", "0"}, 2, RefusalMessage(TRefusal::Zoom)},
-        {"function before view",
-         {F, "x*", "--zoom", "0"},
-         2,
-         RefusalMessage(TRefusal::SyntaxError)},
+        {"seed negative", {F, "x", "--seed", "-1"}, 2, Seed},
+        {"seed too large", {F, "x", "--seed", "4294967296"}, 2, Seed},
+        {"angle not a number", {F, "x", "--zoom", "1,5"}, 2, Says(ViewNumbers)},
+        {"horizontal angle", {F, "x", "--hor-angle", "-1000"}, 2, Says(HorAngle)},
+        {"vertical angle", {F, "x", "--ver-angle=1.5708"}, 2, Says(VerAngle)},
+        {"zoom", {F, "x", "--zoom", "0"}, 2, Says(Zoom)},
+        {"function before view", {F, "x*", "--zoom", "0"}, 2, Says(SyntaxError)},
         {"unknown option", {F, "x", "--colour"}, 2, "Unknown option 'colour'."},
         {"missing value", {F, "x", "--x"}, 2, "Missing value after '--x'."},
         {"stray argument", {F, "x", "g.png"}, 2, "Unexpected argument 'g.png'."},
@@ -172,33 +131,18 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         // A distance that is a number is moved into range, as the calculation
         // moves it in the window; one that is not is refused as the repaint refuses it.
         {"distance corrected", {F, "x", "--distance", "-5"}, 0, ""},
-        {"distance not a number",
-         {F, "x", "--distance", "abc"},
-         2,
-         RefusalMessage(TRefusal::ViewNumbers)},
-        {"distance nan", {F, "x", "--distance", "nan"}, 2, RefusalMessage(TRefusal::ViewNumbers)},
-        {"distance beyond the range",
-         {F, "x", "--distance", "1e309"},
-         2,
-         RefusalMessage(TRefusal::ViewNumbers)},
+        {"distance not a number", {F, "x", "--distance", "abc"}, 2, Says(ViewNumbers)},
+        {"distance nan", {F, "x", "--distance", "nan"}, 2, Says(ViewNumbers)},
+        {"distance beyond the range", {F, "x", "--distance", "1e309"}, 2, Says(ViewNumbers)},
         // Where the window warns instead of drawing, no picture is written.
-        {"results beyond the view",
-         {F, "1e18*x"},
-         2,
-         RefusalMessage(TRefusal::ResultsBeyondPrecision)},
+        {"results beyond the view", {F, "1e18*x"}, 2, Says(ResultsBeyondPrecision)},
         {"intervals beyond the view",
          {F, "x", "--x", "-1e20:1e20", "--z", "-1e20:1e20", "--hor-angle", "0.7", "--ver-angle",
           "0.5"},
          2,
-         RefusalMessage(TRefusal::ViewBeyondPrecision)},
-        {"zoom beyond the view",
-         {F, "x", "--zoom", "1e-20"},
-         2,
-         RefusalMessage(TRefusal::ViewBeyondPrecision)},
-        {"X width overflows",
-         {F, "x", "--x", "-1e308:1e308"},
-         2,
-         RefusalMessage(TRefusal::IntervalWidth)},
+         Says(ViewBeyondPrecision)},
+        {"zoom beyond the view", {F, "x", "--zoom", "1e-20"}, 2, Says(ViewBeyondPrecision)},
+        {"X width overflows", {F, "x", "--x", "-1e308:1e308"}, 2, Says(IntervalWidth)},
         {"pick not two numbers",
          {F, "x", "--pick", "3"},
          2,
@@ -222,7 +166,7 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
         if (!Arguments.join(' ').contains(QLatin1String("--output")))
             Arguments =
                 QStringList{"--output", Folder.filePath(QStringLiteral("g.png"))} + Arguments;
-        const TRun Run = RunTessel(Arguments);
+        const TProgramRun Run = RunTessel(Arguments);
         EXPECT_EQ(Run.Status, Case.Status);
         EXPECT_EQ(Run.Err, Case.Message.empty() ? "" : Case.Message + "\n");
         EXPECT_EQ(Run.Out.empty(), Case.Status != 0);
@@ -237,7 +181,8 @@ TEST(CommandLineTest, RefusesEachBadSettingWithItsTextAndStatusAndWritesNothing)
 TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
 {
     QTemporaryDir Folder;
-    const TRun Figures = RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
+    const TProgramRun Figures =
+        RunTessel({"--function", "x+z", "--output", Folder.filePath("g.csv")});
     EXPECT_EQ(Figures.Status, 0);
     EXPECT_EQ(Figures.Out,
               "points: 5041\ny-from: -20\ny-to: 20\nbounding-radius: 24.4948974278318\n"
@@ -245,22 +190,23 @@ TEST(CommandLineTest, PrintsTheFiguresTheVersionAndTheReading)
               "camera-z: 36.7423461417477\n");
     // A thin interval gives one column of cells as wide as high: far more
     // points than asked, which standard error tells.
-    const TRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01", "--output",
-                                 Folder.filePath("t.csv")});
+    const TProgramRun Thin = RunTessel({"--function", "x", "--points", "100", "--x", "0:0.01",
+                                        "--output", Folder.filePath("t.csv")});
     EXPECT_EQ(Thin.Status, 0);
     EXPECT_EQ(Thin.Out.substr(0, 12), "points: 448\n");
     EXPECT_EQ(Thin.Err, "448 points for 100 asked: X is far narrower than Z\n");
     // Points whose graph cannot be drawn are written all the same.
-    const TRun Far = RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
+    const TProgramRun Far =
+        RunTessel({"--function", "1e18*x", "--output", Folder.filePath("f.csv")});
     EXPECT_EQ(Far.Status, 0) << Far.Err;
-    const TRun Version = RunTessel({"--version"});
+    const TProgramRun Version = RunTessel({"--version"});
     EXPECT_EQ(Version.Status, 0);
     EXPECT_EQ(Version.Out, "Tessel version 1.00\n");
-    const TRun Reading = RunTessel({"--explain", "x*x - z*z"});
+    const TProgramRun Reading = RunTessel({"--explain", "x*x - z*z"});
     EXPECT_EQ(Reading.Status, 0);
     EXPECT_EQ(Reading.Out, "(x*x-z)*z\nusual priority: x*x-(z*z)\n");
-    const TRun Usual = RunTessel({"--function", "x*x - z*z", "--usual-priority", "--points", "100",
-                                  "--output", Folder.filePath("u.csv")});
+    const TProgramRun Usual = RunTessel({"--function", "x*x - z*z", "--usual-priority", "--points",
+                                         "100", "--output", Folder.filePath("u.csv")});
     EXPECT_EQ(Usual.Status, 0);
     EXPECT_EQ(Usual.Out.substr(0, 32), "function: x*x-(z*z)\npoints: 100\n");
 }
@@ -339,7 +285,7 @@ TEST(CommandLineTest, AFileSizeLimitIsAFileThatCannotBeWritten)
 TEST(CommandLineTest, WithoutADisplayTheWindowSaysWhatWorksInstead)
 {
     for (const QStringList& Arguments : {QStringList{}, QStringList{"--function", "x"}}) {
-        const TRun Run = RunTessel(Arguments);
+        const TProgramRun Run = RunTessel(Arguments);
         EXPECT_EQ(Run.Status, 1);
         EXPECT_NE(Run.Err.find(MainUnit::MsgNoDisplay), std::string::npos) << Run.Err;
     }
@@ -423,7 +369,7 @@ TEST_F(CommandLinePictureTest, IsThePictureTheWindowShowsForTheSameSettings)
     for (const TPictureCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         const QString Path = Folder.filePath(QStringLiteral("g.png"));
-        const TRun Run = RunTessel(Case.Arguments + QStringList{"--output", Path});
+        const TProgramRun Run = RunTessel(Case.Arguments + QStringList{"--output", Path});
         ASSERT_EQ(Run.Status, 0) << Run.Err;
         const QImage Written(Path);
         ASSERT_FALSE(Written.isNull());
@@ -467,11 +413,11 @@ TEST_F(CommandLinePictureTest, PicksThePointsTheWindowShows)
     }
     EXPECT_NE(Expected.find(": x="), std::string::npos);
     EXPECT_NE(Expected.find(": none"), std::string::npos);
-    const TRun Alone = RunTessel(Settings + Picks);
+    const TProgramRun Alone = RunTessel(Settings + Picks);
     EXPECT_EQ(Alone.Status, 0) << Alone.Err;
     EXPECT_EQ(Alone.Out, Expected);
     QTemporaryDir Folder;
-    const TRun WithOutput =
+    const TProgramRun WithOutput =
         RunTessel(Settings + Picks + QStringList{"--output", Folder.filePath("g.csv")});
     EXPECT_EQ(WithOutput.Status, 0) << WithOutput.Err;
     ASSERT_GT(WithOutput.Out.size(), Expected.size());
@@ -500,7 +446,7 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
     const QString Path = Folder.filePath(QStringLiteral("g.png"));
     for (const QStringList& Case : Cases) {
         SCOPED_TRACE(Case.join(' ').toStdString());
-        const TRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
+        const TProgramRun Run = RunTessel(Case + QStringList{"--fit", "--output", Path});
         ASSERT_EQ(Run.Status, 0) << Run.Err;
         const size_t Line = Run.Out.find("\npan: ");
         ASSERT_NE(Line, std::string::npos);
@@ -521,6 +467,6 @@ TEST(CommandLineFitTest, CentresAndFillsThePictureAndPrintsTheMove)
         EXPECT_GE(std::max((Right - Left + 1.0) / W, (Bottom - Top + 1.0) / H), 0.9);
     }
     // A move asked for is printed as asked.
-    const TRun Moved = RunTessel({"--function", "x", "--pan", "-30,12", "--output", Path});
+    const TProgramRun Moved = RunTessel({"--function", "x", "--pan", "-30,12", "--output", Path});
     EXPECT_NE(Moved.Out.find("\nzoom: 100\npan: -30,12\n"), std::string::npos) << Moved.Out;
 }

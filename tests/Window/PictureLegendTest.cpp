@@ -7,29 +7,25 @@
 #include "MainUnit/Window/ControlTable.h"
 #include "MainUnit/Window/Internal/ColourBarPaint.h"
 #include "MainUnit/Window/LargeView.h"
+#include "ProgramRun.h"
 #include "WindowFixture.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
+
+using TestSupport::RunTessel;
 
 using MainUnit::TLegendChoice;
 
 // The program writing Arguments into Path, without a display.
 int WritePicture(const QStringList& Arguments, const QString& Path)
 {
-    QProcess Process;
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.remove(QStringLiteral("DISPLAY"));
-    Process.setProcessEnvironment(Environment);
-    Process.start(QStringLiteral(TESSEL_PROGRAM), Arguments + QStringList{"--output", Path});
-    if (!Process.waitForFinished(60000)) return -1;
-    return Process.exitCode();
+    return RunTessel(Arguments + QStringList{"--output", Path}).Status;
 }
 
 uint32_t Bgr(QRgb Pixel) { return uint32_t(qRed(Pixel) | qGreen(Pixel) << 8 | qBlue(Pixel) << 16); }

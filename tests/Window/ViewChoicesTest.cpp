@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <initializer_list>
+
 namespace {
 
 class ViewChoicesTest : public WindowTest {
@@ -22,21 +24,29 @@ protected:
         EXPECT_TRUE(MainUnit::ReadReal(MainUnit::FieldText(Edit), Value));
         return Value;
     }
+
+    // Each action is a check box, off at start; then Expression calculated
+    // over Points points and seen from the side, 0.7 across and 0.5 up.
+    bool CalculateFromTheSide(std::initializer_list<QAction*> Actions, const char* Points,
+                              const char* Expression)
+    {
+        for (QAction* Action : Actions) {
+            EXPECT_TRUE(Action->isCheckable());
+            EXPECT_FALSE(Action->isChecked());
+        }
+        Form->PointsToShowEdit->setText(QString::fromLatin1(Points));
+        Form->VerAngleEdit->setText(QStringLiteral("0.5"));
+        Form->HorAngleEdit->setText(QStringLiteral("0.7"));
+        return Calculate(Expression);
+    }
 };
 
 TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBack)
 {
-    QAction* const Actions[] = {Form->Menu.BoxAction, Form->Menu.TicksAction,
-                                Form->Menu.LightBackgroundAction,
-                                Form->Menu.FitAfterCalculationAction};
-    for (QAction* Action : Actions) {
-        EXPECT_TRUE(Action->isCheckable());
-        EXPECT_FALSE(Action->isChecked());
-    }
-    Form->PointsToShowEdit->setText(QStringLiteral("5000"));
-    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
-    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
-    ASSERT_TRUE(Calculate("(x*x)-(z*z)"));
+    const std::initializer_list<QAction*> Actions = {Form->Menu.BoxAction, Form->Menu.TicksAction,
+                                                     Form->Menu.LightBackgroundAction,
+                                                     Form->Menu.FitAfterCalculationAction};
+    ASSERT_TRUE(CalculateFromTheSide(Actions, "5000", "(x*x)-(z*z)"));
     EXPECT_EQ(Form->StatusLabel->text().toStdString(), "Heights 10x the width: try the box");
     const QImage Plain = Graph();
     const QString PlainDistance = Form->DistanceEdit->text();
@@ -83,14 +93,8 @@ TEST_F(ViewChoicesTest, EachChoiceChangesThePictureAndOffGivesThePlainPictureBac
 
 TEST_F(ViewChoicesTest, SurfaceFillsBetweenThePointsAndRecordsThemForThePointer)
 {
-    for (QAction* Action : {Form->Menu.SurfaceAction, Form->Menu.LightAction}) {
-        EXPECT_TRUE(Action->isCheckable());
-        EXPECT_FALSE(Action->isChecked());
-    }
-    Form->PointsToShowEdit->setText(QStringLiteral("2000"));
-    Form->VerAngleEdit->setText(QStringLiteral("0.5"));
-    Form->HorAngleEdit->setText(QStringLiteral("0.7"));
-    ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
+    ASSERT_TRUE(CalculateFromTheSide({Form->Menu.SurfaceAction, Form->Menu.LightAction}, "2000",
+                                     "sin(x)*cos(z)"));
     const QImage Plain = Graph();
     Form->Menu.SurfaceAction->trigger();
     EXPECT_TRUE(Form->PictureOptions.Surface);

@@ -1,14 +1,11 @@
 // Gestures over the large view: each step paints the large picture at once;
 // the main window's picture follows once the moves stop, painted once for a
-// burst, and at rest it is the picture a repaint of the final view paints.
-#include "MainUnit/Text/RefusalStatus.h"
+// burst, and at rest both are what a repaint of the final view paints.
 #include "MainUnit/Window/LargeView.h"
 #include "WindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QWheelEvent>
 
@@ -17,166 +14,117 @@
 
 namespace {
 
+struct TBurst {
+    const char* Name;
+    Qt::KeyboardModifiers Modifiers;
+    bool Wheel;
+    bool DepthBuffer;
+};
+const TBurst Bursts[] = {{"drag", Qt::NoModifier, false, false},
+                         {"drag, depth buffer", Qt::NoModifier, false, true},
+                         {"Shift+drag", Qt::ShiftModifier, false, false},
+                         {"wheel", Qt::NoModifier, true, true}};
+
 class LargeViewDragTest : public WindowTest {
 protected:
     MainUnit::TLargeView* View = nullptr;
+    uint64_t Main = 0, Large = 0;  // the pictures' generations before the burst
+    QPoint At;                     // where the last gesture was
 
-    void OpenLargeView(bool DepthBuffer)
+    void Open(bool DepthBuffer)
     {
         ASSERT_TRUE(Calculate("sin(x)*cos(z)"));
         if (Form->ZBufferCheckBox->isChecked() != DepthBuffer) Form->ZBufferCheckBox->click();
         Form->View.OpenLargeView();
         View = Form->View.LargeView;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(View));
-        ASSERT_TRUE(WaitUntil([this] { return View->Picture->Generation() > 0; }));
-        QTest::qWait(20);  // the resizes of its first showing painted
+        QTest::qWait(30);  // the resizes of its first showing painted
+        Main = Form->GraphImage->Generation();
+        Large = View->Picture->Generation();
+    }
+
+    // Gesture I of a burst, a drag's move or a turn of the wheel; with
+    // Painted, the events it causes handled until the large picture is
+    // painted, and no further.
+    void Step(const TBurst& B, int I, bool Painted)
+    {
+        const uint64_t Before = View->Picture->Generation();
+        At = QPoint(200 + 9 * I, 150 + 4 * I);
+        if (B.Wheel) {
+            QWheelEvent Event(At, View->Picture->mapToGlobal(At), QPoint(), QPoint(0, 60 * I),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(View->Picture, &Event);
+        } else if (I == 0) {
+            QTest::mousePress(View->Picture, Qt::LeftButton, B.Modifiers, At);
+        } else {
+            QTest::mouseMove(View->Picture, At);
+        }
+        while (Painted && I > 0 && View->Picture->Generation() == Before)
+            QCoreApplication::processEvents();
     }
 
     static std::vector<uint32_t> PixelsOf(const Platform::TPicture* Picture)
     {
-        const QImage& Image = Picture->Image();
-        const auto* Bits = reinterpret_cast<const uint32_t*>(Image.constBits());
-        return {Bits, Bits + qsizetype(Image.width()) * Image.height()};
+        const auto* Bits = reinterpret_cast<const uint32_t*>(Picture->Image().constBits());
+        return {Bits, Bits + qsizetype(Picture->ImageWidth()) * Picture->ImageHeight()};
     }
 
-    // Both pictures as they are, then as a repaint of the fields paints them.
     void ExpectBothAsARepaintPaintsThem()
     {
-        const std::vector<uint32_t> Main = PixelsOf(Form->GraphImage);
-        const std::vector<uint32_t> Large = PixelsOf(View->Picture);
+        const std::vector<uint32_t> MainShown = PixelsOf(Form->GraphImage);
+        const std::vector<uint32_t> LargeShown = PixelsOf(View->Picture);
         Form->RepaintGraph();
-        EXPECT_TRUE(Main == PixelsOf(Form->GraphImage));
-        EXPECT_TRUE(Large == PixelsOf(View->Picture));
+        EXPECT_TRUE(MainShown == PixelsOf(Form->GraphImage));
+        EXPECT_TRUE(LargeShown == PixelsOf(View->Picture));
     }
-
-    // The burst's gestures over the large view: Steps(Step) does Step(1),
-    // Step(2), ... each one a move of the drag or a turn of the wheel.
-    void Burst(const struct TBurst& B,
-               const std::function<void(const std::function<void(int)>&)>& Steps);
 };
 
-struct TBurst {
-    const char* Name;
-    Qt::KeyboardModifiers Modifiers;
-    bool WheelSteps;
-    bool DepthBuffer;
-};
-const TBurst Bursts[] = {{"drag", Qt::NoModifier, false, false},
-                         {"drag with depth buffer", Qt::NoModifier, false, true},
-                         {"Shift+drag", Qt::ShiftModifier, false, false},
-                         {"wheel", Qt::NoModifier, true, true}};
-
-void LargeViewDragTest::Burst(const TBurst& B,
-                              const std::function<void(const std::function<void(int)>&)>& Steps)
-{
-    QWidget* const Picture = View->Picture;
-    if (B.WheelSteps) {
-        Steps([Picture](int I) {
-            const QPointF At(30, 30);
-            QWheelEvent Event(At, Picture->mapToGlobal(At), QPoint(), QPoint(0, I % 2 ? 60 : 120),
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(Picture, &Event);
-        });
-        return;
-    }
-    const QPoint From(200, 150);
-    QTest::mousePress(Picture, Qt::LeftButton, B.Modifiers, From);
-    QPoint To = From;
-    Steps([&](int I) {
-        To = From + QPoint(9 * I, 4 * I);
-        QTest::mouseMove(Picture, To);
-    });
-    QTest::mouseRelease(Picture, Qt::LeftButton, B.Modifiers, To);
-}
-
-// Moves faster than the pictures are painted: each picture once, at rest.
-TEST_F(LargeViewDragTest, ABurstPaintsEachPictureOnceAndTheMainOneAsARepaint)
+// Moves faster than anything is painted, or each painted in the large view
+// before the next: the main picture waits for the end of the burst, then is
+// painted once.
+TEST_F(LargeViewDragTest, TheMainPictureFollowsABurstOnceTheLargeOneEachStepItIsGiven)
 {
     for (const TBurst& B : Bursts) {
-        SCOPED_TRACE(B.Name);
-        OpenLargeView(B.DepthBuffer);
-        const uint64_t Main = Form->GraphImage->Generation();
-        const uint64_t Large = View->Picture->Generation();
-        Burst(B, [](const std::function<void(int)>& Step) {
-            for (int I = 1; I <= 5; ++I)
-                Step(I);
-        });
-        ASSERT_TRUE(WaitUntil([&] { return Form->GraphImage->Generation() > Main; }));
-        QTest::qWait(20);
-        EXPECT_EQ(View->Picture->Generation(), Large + 1);
-        EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
-        ExpectBothAsARepaintPaintsThem();
-        EXPECT_TRUE(Form->StatusLabel->text().isEmpty());
-    }
-}
-
-// Each step painted as it comes: the large picture every time, the main one
-// only once the steps stop.
-TEST_F(LargeViewDragTest, TheMainPictureWaitsWhileTheLargeOneFollowsEachStep)
-{
-    for (const TBurst& B : Bursts) {
-        SCOPED_TRACE(B.Name);
-        OpenLargeView(B.DepthBuffer);
-        const uint64_t Main = Form->GraphImage->Generation();
-        const uint64_t Large = View->Picture->Generation();
-        Burst(B, [&](const std::function<void(int)>& Step) {
-            for (int I = 1; I <= 4; ++I) {
-                const uint64_t Before = View->Picture->Generation();
-                Step(I);
-                while (View->Picture->Generation() == Before)
-                    QCoreApplication::processEvents();
-            }
-            EXPECT_EQ(View->Picture->Generation(), Large + 4);
+        for (const bool Stepwise : {false, true}) {
+            SCOPED_TRACE(std::string(B.Name) + (Stepwise ? ", step by step" : ""));
+            Open(B.DepthBuffer);
+            for (int I = 0; I <= 4; ++I)
+                Step(B, I, Stepwise);
             EXPECT_EQ(Form->GraphImage->Generation(), Main);
-        });
-        ASSERT_TRUE(WaitUntil([&] { return Form->GraphImage->Generation() > Main; }));
-        ExpectBothAsARepaintPaintsThem();
+            ASSERT_TRUE(WaitUntil([&] { return Form->GraphImage->Generation() > Main; }));
+            QTest::qWait(20);
+            EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
+            EXPECT_EQ(View->Picture->Generation(), Large + (Stepwise ? 4 : 1));
+            ExpectBothAsARepaintPaintsThem();
+            if (!B.Wheel) QTest::mouseRelease(View->Picture, Qt::LeftButton, B.Modifiers, At);
+        }
     }
 }
 
-// The picture copied while the main one is owed is the one of the newest
-// view, which the large view shows.
-TEST_F(LargeViewDragTest, ACopyWhileTheMainPictureIsOwedCopiesTheNewestView)
+// A copy, or a step refused, while the main picture is owed: it is painted
+// first (the refusal then stays in the status line).
+TEST_F(LargeViewDragTest, ACopyOrARefusalPaintsTheOwedMainPictureFirst)
 {
-    OpenLargeView(false);
-    const uint64_t Main = Form->GraphImage->Generation();
-    QTest::mousePress(View->Picture, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(View->Picture, QPoint(160, 90));
-    const uint64_t Large = View->Picture->Generation();
-    while (View->Picture->Generation() == Large)
-        QCoreApplication::processEvents();
-    QTest::mouseRelease(View->Picture, Qt::LeftButton, {}, QPoint(160, 90));
-    QGuiApplication::clipboard()->clear();
-    Form->Export.CopyPictureAction->trigger();
-    EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
-    Form->RepaintGraph();
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              Form->View.ViewPicture().convertToFormat(QImage::Format_RGB32));
-}
-
-// A refused step after a painted one: the main picture owed is painted
-// first, and the refusal stays in the status line.
-TEST_F(LargeViewDragTest, ARefusedStepLeavesTheRefusalAfterTheOwedPicture)
-{
-    OpenLargeView(false);
-    const uint64_t Main = Form->GraphImage->Generation();
-    QTest::mousePress(View->Picture, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(View->Picture, QPoint(140, 110));
-    const uint64_t Large = View->Picture->Generation();
-    while (View->Picture->Generation() == Large)
-        QCoreApplication::processEvents();
-    QTest::mouseRelease(View->Picture, Qt::LeftButton, {}, QPoint(140, 110));
-    const QString Zoom = Form->ZoomEdit->text();
-    Form->ZoomEdit->setText(QStringLiteral("0"));
-    EXPECT_FALSE(Form->RepaintGraphQuietly(true));
-    EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
-    QTest::qWait(20);
-    EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
-    const MainUnit::TStatusText Refusal =
-        MainUnit::RefusalStatus(MainUnit::TRefusal::Zoom, Form->ViewRadius());
-    EXPECT_EQ(Form->StatusLabel->text().toStdString(), Refusal.Text);
-    Form->ZoomEdit->setText(Zoom);
-    ExpectBothAsARepaintPaintsThem();
+    const std::function<void()> Settles[] = {[this] { Form->Export.CopyPictureAction->trigger(); },
+                                             [this] {
+                                                 Form->ZoomEdit->setText(QStringLiteral("0"));
+                                                 EXPECT_FALSE(Form->RepaintGraphQuietly(true));
+                                             }};
+    for (const auto& Settle : Settles) {
+        Open(false);
+        const QString Zoom = Form->ZoomEdit->text();
+        Step(Bursts[0], 0, true);
+        Step(Bursts[0], 1, true);
+        QTest::mouseRelease(View->Picture, Qt::LeftButton, {}, At);
+        Settle();
+        EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
+        const QString Status = Form->StatusLabel->text();
+        QTest::qWait(20);
+        EXPECT_EQ(Form->GraphImage->Generation(), Main + 1);
+        EXPECT_EQ(Form->StatusLabel->text(), Status);
+        Form->ZoomEdit->setText(Zoom);
+        ExpectBothAsARepaintPaintsThem();
+    }
 }
 
 }  // namespace

@@ -60,25 +60,8 @@ TEST_F(PictureTest, PixelBufferIsRowMajorBgrWithRedInTheLowByte)
     EXPECT_EQ(Canvas.Pixel(0, 1), 0u);
 }
 
-// Every pixel of the count made opaque, whatever is left after the groups
-// of four, its colour kept, and nothing past the count touched.
-TEST(MakeOpaque, SetsTheTopByteOfExactlyTheCountedPixels)
-{
-    for (const qsizetype Count : {0, 1, 3, 4, 5, 7, 8, 9, 13}) {
-        SCOPED_TRACE(Count);
-        std::vector<uint32_t> Pixels(20);
-        for (std::size_t I = 0; I < Pixels.size(); ++I)
-            Pixels[I] = uint32_t(I) * 0x010203u;
-        Platform::MakeOpaque(Pixels.data(), Count);
-        for (std::size_t I = 0; I < Pixels.size(); ++I) {
-            EXPECT_EQ(Pixels[I] >> 24, qsizetype(I) < Count ? 0xFFu : 0u) << I;
-            EXPECT_EQ(Pixels[I] & 0xFFFFFFu, uint32_t(I) * 0x010203u) << I;
-        }
-    }
-}
-
 // What the window shows is the picture's every pixel in its own colour, at
-// any pixel count, after written pixels and after the canvas alike.
+// any pixel count, after written pixels (made opaque) and after the canvas.
 TEST(PictureShown, ShowsEveryPixelAsWrittenOrDrawn)
 {
     const QSize Sizes[] = {{1, 1}, {7, 3}, {8, 2}, {5, 5}};
@@ -102,6 +85,8 @@ TEST(PictureShown, ShowsEveryPixelAsWrittenOrDrawn)
             Pixels[I] = Written(I);
         Picture->PixelsWritten();
         Expect(Written);
+        for (int I = 0; I < Size.width() * Size.height(); ++I)
+            EXPECT_EQ(Pixels[I], Written(I) | 0xFF000000u) << I;  // opaque, as the format wants
         Picture->Canvas().SetBrushColor(0x0080FF);
         Picture->Canvas().FillRect(0, 0, Size.width(), Size.height());
         Expect([](int) { return 0x0080FFu; });

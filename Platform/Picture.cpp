@@ -11,7 +11,7 @@ namespace Platform {
 
 TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
     : QWidget(Parent), ImageValue(Width, Height, QImage::Format_RGBX8888),
-      CanvasValue(ImageValue, [this] { update(); })
+      CanvasValue(ImageValue, [this] { ShowChanges(); })
 {
     ImageValue.fill(Qt::black);
     setGeometry(Left, Top, Width, Height);
@@ -22,7 +22,7 @@ TPicture::TPicture(QWidget* Parent, int Left, int Top, int Width, int Height)
 
 TPicture::TPicture(QWidget* Parent)
     : QWidget(Parent), ImageValue(1, 1, QImage::Format_RGBX8888),
-      CanvasValue(ImageValue, [this] { update(); }), FollowsSize(true)
+      CanvasValue(ImageValue, [this] { ShowChanges(); }), FollowsSize(true)
 {
     ImageValue.fill(Qt::black);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,7 +37,7 @@ void TPicture::MatchSize()
     ImageValue = QImage(Device, QImage::Format_RGBX8888);
     ImageValue.setDevicePixelRatio(Ratio);
     ImageValue.fill(Qt::black);
-    update();
+    ShowChanges();
     if (OnResize) OnResize();
 }
 
@@ -54,6 +54,22 @@ void TPicture::showEvent(QShowEvent* Event)
     if (FollowsSize) MatchSize();
 }
 
+void MakeOpaque(uint32_t* Pixels, qsizetype Count)
+{
+    // Four at a time, which the compiler makes one vector operation: over
+    // a large picture a few times faster than one by one.
+    constexpr uint32_t Opaque = 0xFF000000u;
+    qsizetype I = 0;
+    for (; I + 4 <= Count; I += 4) {
+        Pixels[I] |= Opaque;
+        Pixels[I + 1] |= Opaque;
+        Pixels[I + 2] |= Opaque;
+        Pixels[I + 3] |= Opaque;
+    }
+    for (; I < Count; ++I)
+        Pixels[I] |= Opaque;
+}
+
 uint32_t* TPicture::Pixels()
 {
     // A 32-bit format has no padding at the row ends.
@@ -64,26 +80,68 @@ void TPicture::PixelsWritten()
 {
     // Writers put 0 into the top byte; the format wants 0xFF there, and some
     // targets would otherwise take it for transparency.
-    uint32_t* Pixel = Pixels();
-    const qsizetype Count = qsizetype(ImageValue.width()) * ImageValue.height();
-    for (qsizetype I = 0; I < Count; ++I)
-        Pixel[I] |= 0xFF000000u;
+    MakeOpaque(Pixels(), qsizetype(ImageValue.width()) * ImageValue.height());
     ++GenerationValue;
+    ShowChanges();
+}
+
+void TPicture::ShowChanges()
+{
+    ShownStale = true;
     update();
+}
+
+namespace {
+
+// 0x00BBGGRR pixels (whatever their top byte) as the window's 0xFFRRGGBB;
+// four at a time, which the compiler makes vector operations.
+void ToWindowPixels(const uint32_t* __restrict From, uint32_t* __restrict To, qsizetype Count)
+{
+    const auto Convert = [](uint32_t P) {
+        return 0xFF000000u | (P & 0xFF00u) | ((P & 0xFFu) << 16) | ((P >> 16) & 0xFFu);
+    };
+    qsizetype I = 0;
+    for (; I + 4 <= Count; I += 4) {
+        To[I] = Convert(From[I]);
+        To[I + 1] = Convert(From[I + 1]);
+        To[I + 2] = Convert(From[I + 2]);
+        To[I + 3] = Convert(From[I + 3]);
+    }
+    for (; I < Count; ++I)
+        To[I] = Convert(From[I]);
+}
+
+}  // namespace
+
+const QImage& TPicture::WindowImage()
+{
+    if (!ShownStale) return ShownValue;
+    if (ShownValue.size() != ImageValue.size())
+        ShownValue = QImage(ImageValue.size(), QImage::Format_RGB32);
+    // Without the memory for it the picture is drawn as it is, converted
+    // by the toolkit.
+    if (ShownValue.isNull()) return ImageValue;
+    ShownValue.setDevicePixelRatio(ImageValue.devicePixelRatio());
+    ToWindowPixels(reinterpret_cast<const uint32_t*>(ImageValue.constBits()),
+                   reinterpret_cast<uint32_t*>(ShownValue.bits()),
+                   qsizetype(ImageValue.width()) * ImageValue.height());
+    ShownStale = false;
+    return ShownValue;
 }
 
 void TPicture::paintEvent(QPaintEvent* Event)
 {
+    const QImage& Shown = WindowImage();
     // At a scale factor above 1 each image pixel covers several screen
     // pixels; it is repeated, never blended with its neighbours.
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (FollowsSize) {
         // Drawn at the device pixels it was made for.
-        Painter.drawImage(QPoint(0, 0), ImageValue);
+        Painter.drawImage(QPoint(0, 0), Shown);
         return;
     }
-    Painter.drawImage(Event->rect(), ImageValue, Event->rect());
+    Painter.drawImage(Event->rect(), Shown, Event->rect());
 }
 
 namespace {

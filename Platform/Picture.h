@@ -12,6 +12,10 @@
 
 namespace Platform {
 
+// Sets the top byte of Count pixels, which the writers leave 0, to 0xFF as
+// the image formats want it.
+void MakeOpaque(uint32_t* Pixels, qsizetype Count);
+
 class TPicture : public QWidget {
 public:
     // A black picture of Width x Height pixels at (Left, Top) of Parent.
@@ -68,6 +72,13 @@ protected:
 private:
     QImage ImageValue;
     TCanvas CanvasValue;
+    // What the paint event copies to the window: the picture in the pixel
+    // format of the window's own image, so that the copy needs no
+    // conversion; made again when the picture changed since.
+    QImage ShownValue;
+    bool ShownStale = true;
+    void ShowChanges();
+    const QImage& WindowImage();
     uint64_t GenerationValue = 0;
     bool FollowsSize = false;
     void MatchSize();

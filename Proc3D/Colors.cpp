@@ -1,4 +1,4 @@
-// HeightColor and ShadeColor: the colours of the graph, 0x00BBGGRR.
+// HeightColor: the colours of the graph, 0x00BBGGRR.
 #include "Proc3D/Proc3D.h"
 
 #include <cstdint>
@@ -23,15 +23,6 @@ uint32_t HeightColor(uint32_t Index)
     default:
         return 0x0000FF + O * 0x10100;  // red -> white
     }
-}
-
-uint32_t ShadeColor(uint32_t Color, uint8_t Factor)
-{
-    const uint32_t K = 255u - Factor;
-    const uint32_t Red = ((Color & 0xFF) * K) >> 8;
-    const uint32_t Green = (((Color >> 8) & 0xFF) * K) >> 8;
-    const uint32_t Blue = (((Color >> 16) & 0xFF) * K) >> 8;
-    return Red | (Green << 8) | (Blue << 16);
 }
 
 }  // namespace Proc3D

@@ -98,6 +98,14 @@ void CalcGridSize(int32_t Count, int32_t& Cols, int32_t& Rows, double XWidth, do
 uint32_t HeightColor(uint32_t Index);
 
 // Colour darkened by Factor: 0 leaves it almost unchanged, 255 gives black.
-uint32_t ShadeColor(uint32_t Color, uint8_t Factor);
+// Inline: the painters call it for every point they draw.
+inline uint32_t ShadeColor(uint32_t Color, uint8_t Factor)
+{
+    const uint32_t K = 255u - Factor;
+    const uint32_t Red = ((Color & 0xFF) * K) >> 8;
+    const uint32_t Green = (((Color >> 8) & 0xFF) * K) >> 8;
+    const uint32_t Blue = (((Color >> 16) & 0xFF) * K) >> 8;
+    return Red | (Green << 8) | (Blue << 16);
+}
 
 }  // namespace Proc3D

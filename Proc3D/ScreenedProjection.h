@@ -41,8 +41,12 @@ struct TScreen {
     double ReachX, ReachY;  // the largest column and row offsets that can stay in the picture
     int32_t HalfWidth, HalfHeight, Width, Height;
     // One margin for every point whose Norm1(Dir) / |Normal . Dir| is at
-    // most RatioLimit (BoundScreenMargin); a RatioLimit of -1: none.
-    double ViewMargin, RatioLimit;
+    // most RatioLimit and 1 / |Normal . Dir| at most InverseLimit
+    // (BoundScreenMargin); a RatioLimit of -1: none.
+    double ViewMargin, RatioLimit, InverseLimit;
+    // For sight lines computed from a point before a per-axis scale and
+    // shift (FoldSights): the magnitude their extra roundings scale with.
+    double FoldMagnitude;
 };
 
 enum class TScreenResult { Outside, Pixel, Unsure };
@@ -83,6 +87,8 @@ inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
     S.ReachY = std::fmax(P.HalfHeight, Height - 1 - P.HalfHeight) + 0.5;
     S.ViewMargin = 0;
     S.RatioLimit = -1;
+    S.InverseLimit = -1;
+    S.FoldMagnitude = 0;
     // Up, Horizontal and the normal must be a sound, nearly orthogonal frame
     // with Up pointing up; |Handedness| is then close to |Side|.
     S.Usable = std::isfinite(S.FixedMagnitude) && std::isfinite(S.CutNumerator) && UpLength > 0.0 &&
@@ -91,17 +97,62 @@ inline TScreen MakeScreen(const TProjector& P, int32_t Width, int32_t Height)
     return S;
 }
 
-// The error margin of ScreenPoint grows with a point's Ratio, Norm1(Dir) /
-// |Normal . Dir| for its sight line Dir = Point - Camera, and with nothing
-// else of the point: Step is Dir times CutNumerator / (Normal . Dir), and
-// Norm1(V) is at most Norm1(Step) + Norm1(Side). The margin of any point up
-// to a given Ratio is therefore bounded by one value.
-inline double MarginUpToRatio(const TScreen& S, double Ratio)
+// The error margin of a sight line Dir whose step along it is Step =
+// T Dir, T = CutNumerator / (Normal . Dir), and whose offset from the
+// centre is V = Step + Side.
+//
+// A sight line folded from the point before its scale and shift
+// (P Scale + (Shift - Camera) instead of (P Scale + Shift) - Camera) differs
+// from the unfolded one by roundings of the place, of the folded shift and
+// of itself: at most 2^-53 of Norm1(Place) + Norm1(Shift - Camera) +
+// Norm1(Dir), that is of 2 Norm1(Dir) + FoldMagnitude. Moving the sight line
+// by E moves the offset by at most |T| Norm1(E) (1 + NormalLength Ratio):
+// two more steps and |T| FoldMagnitude join the magnitudes.
+inline double SightMargin(const TScreen& S, double Ratio, double StepNorm, double VNorm, double T)
+{
+    const double Folded = S.FoldMagnitude > 0.0 ? 2.0 * StepNorm + T * S.FoldMagnitude : 0.0;
+    return 0x1p-40 * (S.FixedMagnitude + VNorm + StepNorm + Folded) *
+           (1.0 + S.NormalLength * Ratio);
+}
+
+// SightMargin of the sight line Dir for a point beyond the view's margin:
+// out of line, so that the loop does not compute its terms for every point
+// (Dir by its coordinates, which keeps it in registers there).
+[[gnu::noinline, gnu::cold]] inline double OwnMargin(const TScreen& S, double DirX, double DirY,
+                                                     double DirZ, double Inverse, double Ratio)
+{
+    const double T = S.CutNumerator * Inverse;
+    const TPoint3D Step = Scaled({DirX, DirY, DirZ}, T);
+    const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
+    return SightMargin(S, Ratio, Norm1(Step), Norm1(V), std::fabs(T));
+}
+
+// That margin grows with a point's Ratio, Norm1(Dir) / |Normal . Dir| for
+// its sight line Dir = Point - Camera, and its |T| = |CutNumerator| /
+// |Normal . Dir|, and with nothing else of the point: Norm1(Step) is
+// |CutNumerator| Ratio and Norm1(V) is at most Norm1(Step) + Norm1(Side).
+// The margin of any point up to a given Ratio and Inverse = 1 / |Normal .
+// Dir| is therefore bounded by one value.
+inline double MarginUpTo(const TScreen& S, double Ratio, double Inverse)
 {
     const double Step = std::fabs(S.CutNumerator) * Ratio;
-    return 0x1p-40 * (S.FixedMagnitude + Norm1(S.Side) + 2.0 * Step) *
-           (1.0 + S.NormalLength * Ratio) * (1.0 + 0x1p-20);  // for the roundings of either
+    return SightMargin(S, Ratio, Step, Step + Norm1(S.Side),
+                       std::fabs(S.CutNumerator) * Inverse) *
+           (1.0 + 0x1p-20);  // for the roundings of either
 }
+
+// Lets ScreenSight take sight lines folded from points before a per-axis
+// Scale and Shift, as P Scale + (Shift - Camera): Shift is the shift, and
+// Camera's own contribution is known. Call before BoundScreenMargin.
+inline void FoldSights(TScreen& S, const TPoint3D& Shift)
+{
+    const TPoint3D Folded{Shift.X - S.Camera.X, Shift.Y - S.Camera.Y, Shift.Z - S.Camera.Z};
+    S.FoldMagnitude = Norm1(S.Camera) + Norm1(Folded) + 1.0;
+    if (!std::isfinite(S.FoldMagnitude)) S.Usable = false;
+}
+
+// Back to sight lines from the place itself. Call before BoundScreenMargin.
+inline void UnfoldSights(TScreen& S) { S.FoldMagnitude = 0; }
 
 // Sets one margin for every point up to the largest Ratio of the box [Low,
 // High], when every corner lies in front of the camera and the margin is
@@ -113,8 +164,9 @@ inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& H
 {
     S.ViewMargin = 0;
     S.RatioLimit = -1;
+    S.InverseLimit = -1;
     if (!S.Usable || !(Low.X <= High.X && Low.Y <= High.Y && Low.Z <= High.Z)) return;
-    double Ratio = 0;
+    double Ratio = 0, Inverse = 0;
     for (int Corner = 0; Corner < 8; ++Corner) {
         const TPoint3D C{(Corner & 1) != 0 ? High.X : Low.X, (Corner & 2) != 0 ? High.Y : Low.Y,
                          (Corner & 4) != 0 ? High.Z : Low.Z};
@@ -122,11 +174,15 @@ inline void BoundScreenMargin(TScreen& S, const TPoint3D& Low, const TPoint3D& H
         const double D = S.Normal.X * Dir.X + S.Normal.Y * Dir.Y + S.Normal.Z * Dir.Z;
         if (!(D < 0.0)) return;  // beside or behind the camera
         Ratio = std::fmax(Ratio, Norm1(Dir) / -D);
+        Inverse = std::fmax(Inverse, 1.0 / -D);
     }
-    const double Bound = MarginUpToRatio(S, Ratio);
-    if (!(Bound < 1e-6)) return;
+    const double Bound = MarginUpTo(S, Ratio, Inverse);
+    // A margin of 1e-4 pixel leaves a few points in ten thousand to the
+    // exact projection.
+    if (!(Bound < 1e-4)) return;
     S.ViewMargin = Bound;
     S.RatioLimit = Ratio;
+    S.InverseLimit = Inverse;
 }
 
 // Rounds an offset known to be at least Margin away from a half pixel;
@@ -142,11 +198,12 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     return true;
 }
 
-// The pixel of Point, with the view's margin when its Ratio allows.
-[[gnu::always_inline]] inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point,
+// The pixel of the point at Dir from the camera, with the view's margin
+// when its Ratio (and for a Folded sight line its Inverse) allows.
+template <bool Folded>
+[[gnu::always_inline]] inline TScreenResult ScreenSight(const TScreen& S, const TPoint3D& Dir,
                                                         int32_t& PixelX, int32_t& PixelY)
 {
-    const TPoint3D Dir{Point.X - S.Camera.X, Point.Y - S.Camera.Y, Point.Z - S.Camera.Z};
     const double D = S.Normal.X * Dir.X + S.Normal.Y * Dir.Y + S.Normal.Z * Dir.Z;
     // One division for both quotients; its extra rounding is one more unit
     // of 2^-53 in T, which the margin covers many times over.
@@ -154,11 +211,11 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     const double T = S.CutNumerator * Inverse;
     const TPoint3D Step = Scaled(Dir, T);
     const TPoint3D V{Step.X + S.Side.X, Step.Y + S.Side.Y, Step.Z + S.Side.Z};
-    const double Ratio = Norm1(Dir) * std::fabs(Inverse);
-    const double Margin = Ratio <= S.RatioLimit
+    const double Size = std::fabs(Inverse);
+    const double Ratio = Norm1(Dir) * Size;
+    const double Margin = Ratio <= S.RatioLimit && (!Folded || Size <= S.InverseLimit)
                               ? S.ViewMargin
-                              : 0x1p-40 * (S.FixedMagnitude + Norm1(V) + Norm1(Step)) *
-                                    (1.0 + S.NormalLength * Ratio);
+                              : OwnMargin(S, Dir.X, Dir.Y, Dir.Z, Inverse, Ratio);
     if (!(Margin < 1e-3)) return TScreenResult::Unsure;  // also NaN and infinity: D = 0, overflow
     const double AlongUp = V.X * S.UpUnit.X + V.Y * S.UpUnit.Y + V.Z * S.UpUnit.Z;
     const double AlongH = V.X * S.HorizontalUnit.X + V.Z * S.HorizontalUnit.Z;
@@ -177,6 +234,14 @@ inline bool RoundClearOfHalf(double Offset, double Margin, int32_t& Rounded)
     if (PixelX < 0 || PixelX >= S.Width || PixelY < 0 || PixelY >= S.Height)
         return TScreenResult::Outside;
     return TScreenResult::Pixel;
+}
+
+// The pixel of Point.
+[[gnu::always_inline]] inline TScreenResult ScreenPoint(const TScreen& S, const TPoint3D& Point,
+                                                        int32_t& PixelX, int32_t& PixelY)
+{
+    return ScreenSight<false>(S, {Point.X - S.Camera.X, Point.Y - S.Camera.Y, Point.Z - S.Camera.Z},
+                              PixelX, PixelY);
 }
 
 }  // namespace Proc3D

@@ -1,8 +1,12 @@
 // One drag step in the real main window at a million points, on Qt's
 // offscreen platform: from the mouse-move event to the end of the repaint it
 // causes, the new picture copied to the window included; and the same in a
-// large view whose picture is 1920 x 1080, which repaints both pictures.
+// large view whose picture is 1920 x 1080, which repaints both pictures,
+// beside the two bare repaints of the picture step that such a step needs,
+// so that one run gives what the window adds to them.
 #include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/PictureFrame.h"
+#include "MainUnit/Picture/PicturePaint.h"
 #include "MainUnit/Window/Internal/BoxAxesPaint.h"
 #include "MainUnit/Window/LargeView.h"
 #include "MainUnit/Window/MainForm.h"
@@ -18,7 +22,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -58,19 +64,30 @@ std::unique_ptr<MainUnit::TMainForm> MillionPointForm(bool UseDepthBuffer, bool 
 }
 
 // Drags over Graph back and forth by three pixels both ways, so that every
-// step turns the view, until Painted has painted anew.
-void DragSteps(benchmark::State& State, Platform::TPicture* Graph, Platform::TPicture* Painted)
+// step turns the view, until each of Painted has painted anew. In a burst
+// the next move comes as soon as they have: nothing else waiting is handled
+// first.
+void DragSteps(benchmark::State& State, Platform::TPicture* Graph,
+               std::initializer_list<Platform::TPicture*> Painted, bool Burst = false)
 {
     QTest::mousePress(Graph, Qt::LeftButton, {}, QPoint(200, 200));
     int Step = 0;
+    std::vector<uint64_t> Before;
+    const auto AllPainted = [&] {
+        for (std::size_t I = 0; I < Before.size(); ++I)
+            if (Painted.begin()[I]->Generation() == Before[I]) return false;
+        return true;
+    };
     for (auto _ : State) {
         ++Step;
         const int Offset = Step % 2 == 0 ? 0 : 3;
-        const uint64_t Before = Painted->Generation();
+        Before.clear();
+        for (const Platform::TPicture* Picture : Painted)
+            Before.push_back(Picture->Generation());
         QTest::mouseMove(Graph, QPoint(200 + Offset, 200 + Offset));
-        while (Painted->Generation() == Before)
+        while (!AllPainted())
             QCoreApplication::processEvents();
-        QCoreApplication::processEvents();  // the picture's paint event
+        if (!Burst) QCoreApplication::processEvents();  // the pictures' paint events
     }
     QTest::mouseRelease(Graph, Qt::LeftButton, {}, QPoint(200, 200));
 }
@@ -92,7 +109,11 @@ void BM_LargeViewDragStep(benchmark::State& State)
         State.SkipWithError("the large view cannot be made 1920 x 1080");
         return;
     }
-    DragSteps(State, View->Picture, View->Picture);
+    // A burst waits for the large picture alone, as a hand moving on does.
+    if (State.range(1) != 0)
+        DragSteps(State, View->Picture, {View->Picture}, true);
+    else
+        DragSteps(State, View->Picture, {View->Picture, Form->GraphImage});
     if (!Form->StatusLabel->text().isEmpty()) State.SkipWithError("the drag was refused");
 }
 
@@ -100,7 +121,7 @@ void BM_DragStep(benchmark::State& State)
 {
     auto Form = MillionPointForm(State.range(0) != 0, State.range(1) != 0);
     Platform::TPicture* Graph = Form->GraphImage;
-    DragSteps(State, Graph, Graph);
+    DragSteps(State, Graph, {Graph});
     if (!Form->StatusLabel->text().isEmpty()) State.SkipWithError("the drag was refused");
 }
 
@@ -113,10 +134,77 @@ BENCHMARK(BM_DragStep)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"zbuffer", "boxticks"})
     ->Apply(InMillisecondsOfWallAndProcessor);
+// Arguments: depth buffer (0 off, 1 on), burst (0: each step until both
+// pictures are painted, 1: the moves of a burst, each until the large
+// picture is painted).
 BENCHMARK(BM_LargeViewDragStep)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("zbuffer")
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"zbuffer", "burst"})
+    ->Apply(InMillisecondsOfWallAndProcessor);
+
+namespace {
+
+// One picture of the view that MillionPointForm sets, painted by the picture
+// step alone as a window keeps it: its pixels, record, depth buffer and
+// scratch made once.
+struct TBarePicture {
+    MainUnit::TPictureRequest Request;
+    std::vector<uint32_t> Pixels;
+    std::vector<int32_t> Record;
+    MainUnit::TDepthBuffer Depth;
+    MainUnit::TPaintScratch Scratch;
+
+    TBarePicture(int32_t Width, int32_t Height, bool UseDepthBuffer)
+        : Pixels(std::size_t(Width) * std::size_t(Height)), Record(Pixels.size())
+    {
+        Request.Results = &MillionPoints();
+        Request.View = {0.7, 0.5, 1.5 * MillionPoints().BoundingRadius, 600};
+        Request.UseDepthBuffer = UseDepthBuffer;
+        Request.Width = Width;
+        Request.Height = Height;
+        MainUnit::PrepareDepthBuffer(Request, Depth);
+    }
+    // Turned by Turn radians, as a drag step turns it.
+    bool Paint(double Turn)
+    {
+        MainUnit::TPictureRequest Turned = Request;
+        Turned.View.HorAngle += Turn;
+        MainUnit::TPicturePlan Plan;
+        if (MainUnit::PlanPicture(Turned, Plan) != MainUnit::TRefusal::None) return false;
+        return MainUnit::PaintPicture(Turned, Plan,
+                                      {Pixels.data(), Request.Width, Request.Height, Record.data()},
+                                      Depth, {}, &Scratch)
+            .Painted;
+    }
+};
+
+// The two repaints that one drag step in a 1920 x 1080 large view needs: the
+// large picture and the main window's, back and forth as the drag turns; or
+// the large one alone, which a step in a burst needs.
+void BM_LargeViewRepaints(benchmark::State& State)
+{
+    const bool UseDepthBuffer = State.range(0) != 0;
+    const bool Both = State.range(1) == 2;
+    TBarePicture Large(1920, 1080, UseDepthBuffer);
+    TBarePicture Small(MainUnit::GraphWidth, MainUnit::GraphHeight, UseDepthBuffer);
+    int Step = 0;
+    for (auto _ : State) {
+        const double Turn = ++Step % 2 == 0 ? 0.0 : 0.01;
+        if (!Large.Paint(Turn) || (Both && !Small.Paint(Turn))) {
+            State.SkipWithError("the view cannot be painted");
+            return;
+        }
+        benchmark::DoNotOptimize(Large.Pixels.data());
+        benchmark::DoNotOptimize(Small.Pixels.data());
+    }
+}
+
+}  // namespace
+
+// Arguments: depth buffer (0 off, 1 on), pictures (1: the large one, 2: both).
+BENCHMARK(BM_LargeViewRepaints)
+    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->ArgNames({"zbuffer", "pictures"})
     ->Apply(InMillisecondsOfWallAndProcessor);
 
 namespace {

@@ -12,16 +12,19 @@
 
 namespace MainUnit {
 
+// Entries run row by row, as the pixels of a picture do, so that a point
+// touches one place in each: the entry of a pixel has the pixel's index in a
+// picture of the buffer's size. Reach them through DepthIndex or DepthEntry.
 struct TDepthBuffer {
     int32_t Width = 0;
     int32_t Height = 0;
-    std::vector<float> Depths;  // entry (x, y) at index x * Height + y
+    std::vector<float> Depths;
 };
 
 // The index in Depths of the entry of pixel (X, Y), which lies inside.
 inline size_t DepthIndex(const TDepthBuffer& Buffer, int32_t X, int32_t Y)
 {
-    return static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) + static_cast<size_t>(Y);
+    return static_cast<size_t>(Y) * static_cast<size_t>(Buffer.Width) + static_cast<size_t>(X);
 }
 
 inline float& DepthEntry(TDepthBuffer& Buffer, int32_t X, int32_t Y)
@@ -93,10 +96,7 @@ inline bool DepthTestAndStoreDistance(float& Entry, long double Distance)
 // Test and store for a pixel inside the picture.
 inline bool DepthTestAndStore(TDepthBuffer& Buffer, int32_t X, int32_t Y, long double Distance)
 {
-    return DepthTestAndStoreDistance(
-        Buffer.Depths[static_cast<size_t>(X) * static_cast<size_t>(Buffer.Height) +
-                      static_cast<size_t>(Y)],
-        Distance);
+    return DepthTestAndStoreDistance(DepthEntry(Buffer, X, Y), Distance);
 }
 
 // Test and store, then the colour to draw: Color darkened by the depth factor.

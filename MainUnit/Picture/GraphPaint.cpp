@@ -7,6 +7,8 @@
 #include "MainUnit/Picture/GraphPaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
+#include "MainUnit/Picture/Internal/PaintPath.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"
 #include "Proc3D/HoistedProjection.h"
@@ -34,8 +36,6 @@ void FillPicture(const TPixelArray& Picture, uint32_t Color)
                 static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), Color);
 }
 
-namespace {
-
 // Everything the loop needs that is the same for every point of a repaint.
 struct TPaintContext {
     Proc3D::TProjector Projector;
@@ -46,7 +46,15 @@ struct TPaintContext {
     double ScaleEstimate;  // Scale rounded to double
     TDepthRange Range;
     TDepthScreen DepthScreen;
+    // With the box, the sight line of a place p before the mapping is
+    // p x BoxScale + FoldedShift (BoxScale the mapping's, FoldedShift its
+    // shift less the camera), of an undefined point's Y UndefinedSightY.
+    Proc3D::TPoint3D BoxScale, FoldedShift;
+    double UndefinedSightY;
+    bool Folded;  // the screen takes such sight lines
 };
+
+namespace {
 
 void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
                   const TPixelArray& Picture, TDepthBuffer* DepthBuffer, const TPointStyle& Style,
@@ -57,8 +65,23 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
     // The box that holds every point drawn: the cube, or the result box
     // with the height 0 of undefined points.
     if (Style.Box != nullptr) {
-        const double Half = Style.Box->Half;
-        Proc3D::BoundScreenMargin(Context.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
+        const TBoxMapping& Box = *Style.Box;
+        const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
+        Context.BoxScale = Box.Scale;
+        Context.FoldedShift = {Box.Shift.X - Eye.X, Box.Shift.Y - Eye.Y, Box.Shift.Z - Eye.Z};
+        Context.UndefinedSightY = Box.UndefinedY - Eye.Y;
+        const double Half = Box.Half;
+        const Proc3D::TPoint3D Low{-Half, -Half, -Half}, High{Half, Half, Half};
+        Proc3D::FoldSights(Context.Screen, Box.Shift);
+        Proc3D::BoundScreenMargin(Context.Screen, Low, High);
+        // A shift far larger than the cube (a result set far from the
+        // origin) leaves the folded estimate too little precision to decide
+        // points: the places are then mapped first, point by point.
+        Context.Folded = Context.Screen.ViewMargin > 0.0;
+        if (!Context.Folded) {
+            Proc3D::UnfoldSights(Context.Screen);
+            Proc3D::BoundScreenMargin(Context.Screen, Low, High);
+        }
     } else {
         Proc3D::BoundScreenMargin(
             Context.Screen,
@@ -88,38 +111,79 @@ struct TDot {
     int32_t X;
     int32_t Y;
     bool Undefined;
-    float Depth;      // the value its depth entry would record
-    bool Below;       // whether its distance lies below Depth
-    double Distance;  // the double estimate of its distance; -1: take the exact one
-    Proc3D::TPoint3D Place;
+    float Depth;             // the value its depth entry would record
+    bool Below;              // whether its distance lies below Depth
+    double Distance;         // the double estimate of its distance; -1: take the exact one
+    Proc3D::TPoint3D Place;  // with the box, set only when the depth buffer is used or unsure
 };
 
-struct TPaintJob {
-    const TResultSet& Results;
-    const TPaintContext& Context;
-    const TPixelArray& Picture;
-    bool ShowUndefined;
-    TDepthBuffer* DepthBuffer;
-    const TPointStyle& Style;
-};
+// The sight line from the camera to the place in the cube of a kept point
+// P, made from P itself: the box's mapping folded into one multiplication
+// and one addition per axis, which the screen's margin allows for.
+[[gnu::always_inline]] inline Proc3D::TPoint3D SightOf(const TPaintContext& Context,
+                                                       const Proc3D::TPoint3D& P, bool Undefined)
+{
+    const Proc3D::TPoint3D& K = Context.BoxScale;
+    const Proc3D::TPoint3D& O = Context.FoldedShift;
+    return {P.X * K.X + O.X, Undefined ? Context.UndefinedSightY : P.Y * K.Y + O.Y,
+            P.Z * K.Z + O.Z};
+}
+
+// Where a kept point P lands by the estimate, or Unsure with its place in
+// the cube set for the exact projection. Without the depth buffer the box
+// needs no place of its own otherwise: the sight line is folded from P.
+[[gnu::always_inline]] inline Proc3D::TScreenResult
+EstimateFolded(const TPaintJob& Job, const Proc3D::TPoint3D& P, TDot& Dot)
+{
+    const Proc3D::TScreen& Screen = Job.Context.Screen;
+    const Proc3D::TScreenResult Estimate =
+        Screen.Usable ? Proc3D::ScreenSight<true>(Screen, SightOf(Job.Context, P, Dot.Undefined),
+                                                  Dot.X, Dot.Y)
+                      : Proc3D::TScreenResult::Unsure;
+    if (Estimate == Proc3D::TScreenResult::Unsure) {
+        Dot.Place = PlaceOf(P, Dot.Undefined);
+        MovePlaceToBox(*Job.Style.Box, Dot.Undefined, Dot.Place);
+    }
+    return Estimate;
+}
+
+// The depth entry of a dot at its place, and the double estimate of its
+// distance where that leaves no doubt.
+[[gnu::always_inline]] inline void MeasureDot(const TPaintContext& Context, TDot& Dot)
+{
+    // The screen's copy of the camera: without the box the same differences
+    // as its sight line, which the compiler can then reuse.
+    const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
+    const Proc3D::TPoint3D& Place = Dot.Place;
+    const Proc3D::TPoint3D D{Place.X - Eye.X, Place.Y - Eye.Y, Place.Z - Eye.Z};
+    Dot.Distance = std::sqrt(D.X * D.X + D.Y * D.Y + D.Z * D.Z);
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
+        Dot.Distance = -1;
+        const long double Exact = Proc3D::DistanceBetween(Place, Eye);
+        Dot.Depth = DepthEntryValue(Exact);
+        Dot.Below = Exact < Dot.Depth;
+    }
+}
 
 // False when the point is not drawn at all: skipped, or outside the picture.
 // Boxed is a template argument so that the plain loop carries no test of it.
 template <bool Boxed>
-bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TDot& Dot)
+[[gnu::always_inline]] inline bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                            bool UseDepth, TDot& Dot)
 {
     const TPaintContext& Context = Job.Context;
-    if constexpr (Boxed) {
-        if (!BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
-                             Dot.Undefined))
-            return false;
+    Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
+    if (Boxed && !UseDepth && Context.Folded) {
+        if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
+        Estimate = EstimateFolded(Job, P, Dot);
     } else {
-        if (!PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined))
+        if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
+                                      Dot.Undefined)
+                    : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
             return false;
+        if (Context.Screen.Usable)
+            Estimate = Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y);
     }
-    const Proc3D::TScreenResult Estimate =
-        Context.Screen.Usable ? Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y)
-                              : Proc3D::TScreenResult::Unsure;
     if (Estimate == Proc3D::TScreenResult::Outside) return false;
     if (Estimate == Proc3D::TScreenResult::Unsure) {
         if (!Proc3D::Project(Context.Projector, Dot.Place, Dot.X, Dot.Y)) return false;
@@ -129,19 +193,7 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
             return false;
         }
     }
-    if (!UseDepth) return true;
-    // The screen's copy of the camera: the same differences as its sight
-    // line, which the compiler can then reuse.
-    const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
-    const Proc3D::TPoint3D& Place = Dot.Place;
-    const double DX = Place.X - Eye.X, DY = Place.Y - Eye.Y, DZ = Place.Z - Eye.Z;
-    Dot.Distance = std::sqrt(DX * DX + DY * DY + DZ * DZ);
-    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
-        Dot.Distance = -1;
-        const long double Exact = Proc3D::DistanceBetween(Place, Eye);
-        Dot.Depth = DepthEntryValue(Exact);
-        Dot.Below = Exact < Dot.Depth;
-    }
+    if (UseDepth) MeasureDot(Context, Dot);
     return true;
 }
 
@@ -167,39 +219,23 @@ bool PlaceDot(const TPaintJob& Job, const Proc3D::TPoint3D& P, bool UseDepth, TD
     return Proc3D::ShadeColor(Color, Factor);
 }
 
-// No colour has a top byte: this marks a pixel the second half left alone,
-// and BelowMark one whose point lies below its depth entry.
-constexpr uint32_t Untouched = 0xFF000000u;
-constexpr uint32_t BelowMark = 0x01000000u;
-constexpr uint32_t ColorBits = 0x00FFFFFFu;
-
-// Depths from here on are too large for the halves to be combined by their
-// entries alone (the entry of a distance beyond the largest one stored is
-// not its rounding).
-constexpr float HugeDepth = 1e38f;
-
 // The depth test of a dot at its pixel's Entry.
-inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
+[[gnu::always_inline]] inline bool DotDepthTest(const TPaintJob& Job, const TDot& Dot, float& Entry)
 {
     if (Dot.Depth < MaxStoredDepth) return DepthTestAndStoreEntry(Entry, Dot.Depth, Dot.Below);
     return DepthTestAndStoreDistance(
         Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
 }
 
-// What a half of a split loop does beyond painting, with the depth buffer:
-// it stops at a point that makes the halves unmergeable, and the second half
-// marks each pixel drawn with BelowMark when its point lies below its entry.
-struct THalfDuty {
-    bool Split = false;
-    bool MarkBelow = false;
-};
-
 // Points First .. Last - 1, one after the other, into Picture and Depth
 // (which may differ from the job's own). True when a drawn point recorded a
 // depth of 0, the value that also means "nothing drawn yet", or a huge one.
+// Everything it calls per point is inlined, so that each copy of the loop
+// below has its own instructions.
 template <bool Boxed>
-bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                  TDepthBuffer* Depth, THalfDuty Duty)
+[[gnu::always_inline]] inline bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last,
+                                                const TPixelArray& Picture, TDepthBuffer* Depth,
+                                                THalfDuty Duty)
 {
     const bool UseDepth = Depth != nullptr;
     bool Unmergeable = false;
@@ -215,9 +251,7 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
                 Unmergeable = true;
                 if (Duty.Split) break;
             }
-            float& Entry =
-                Depth->Depths[static_cast<size_t>(Dot.X) * static_cast<size_t>(Depth->Height) +
-                              static_cast<size_t>(Dot.Y)];
+            float& Entry = Depth->Depths[Pixel];  // laid out as the pixels
             if (!DotDepthTest(Job, Dot, Entry)) continue;
             if (Duty.MarkBelow && Dot.Below) Mark = BelowMark;
         }
@@ -227,12 +261,36 @@ bool PaintRangeOf(const TPaintJob& Job, size_t First, size_t Last, const TPixelA
     return Unmergeable;
 }
 
-bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
-                TDepthBuffer* Depth, THalfDuty Duty = {})
+bool PaintRangeBaseline(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                        TDepthBuffer* Depth, THalfDuty Duty)
 {
     return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
                                     : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
 }
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define TESSEL_WIDE_PAINT_PATH
+[[gnu::target("avx2")]] bool PaintRangeWide(const TPaintJob& Job, size_t First, size_t Last,
+                                            const TPixelArray& Picture, TDepthBuffer* Depth,
+                                            THalfDuty Duty)
+{
+    return Job.Style.Box != nullptr ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
+                                    : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
+}
+#endif
+
+}  // namespace
+
+bool PaintRange(const TPaintJob& Job, size_t First, size_t Last, const TPixelArray& Picture,
+                TDepthBuffer* Depth, THalfDuty Duty)
+{
+#ifdef TESSEL_WIDE_PAINT_PATH
+    if (Job.Wide) return PaintRangeWide(Job, First, Last, Picture, Depth, Duty);
+#endif
+    return PaintRangeBaseline(Job, First, Last, Picture, Depth, Duty);
+}
+
+namespace {
 
 // All points on the calling thread, one after the other, into buffers it
 // clears first.
@@ -243,138 +301,36 @@ void PaintInOrder(const TPaintJob& Job, size_t Count)
     PaintRange(Job, 0, Count, Job.Picture, Job.DepthBuffer);
 }
 
-// Buffer with Size entries, in the memory it had unless that is more than
-// twice as much as needed.
-template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
-{
-    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
-    Buffer.resize(Size);
-    return Buffer.data();
-}
-
-// Sizes the second half's buffers; each thread fills its own later.
-bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
-{
-    const TPixelArray& P = Job.Picture;
-    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    try {
-        Resized(Second.Pixels, Size);
-        // Read only where the second half drew, which sets them: never cleared.
-        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
-        if (Job.DepthBuffer != nullptr) {
-            Resized(Second.Depth.Depths, Size);
-            Second.Depth.Width = P.Width;
-            Second.Depth.Height = P.Height;
-        }
-    } catch (...) {
-        return false;
-    }
-    return true;
-}
-
-// Puts pixels or, with the depth buffer, columns First .. Last - 1 of the
-// second half over the first as painting it afterwards would have: without
-// the depth buffer every pixel it drew wins; with it, the point it left on a
-// pixel wins where its distance lies below the first half's entry. Its entry
-// decides that unless both entries are equal; then the distance lies below
-// exactly when it lies below its own entry (BelowMark), since any later
-// point of the second half that its painting let through would have passed
-// the first half's entry too. This holds as long as no point recorded a
-// depth of 0 or a huge one.
-void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
-{
-    const TPixelArray& P = Job.Picture;
-    if (Job.DepthBuffer == nullptr) {
-        for (size_t I = First; I < Last; ++I) {
-            if (Second.Pixels[I] == Untouched) continue;
-            P.Pixels[I] = Second.Pixels[I];
-            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
-        }
-        return;
-    }
-    // Column by column, as the depth entries run; a pixel the second half
-    // did not draw has a depth entry of 0 there.
-    const size_t Width = static_cast<size_t>(P.Width), Height = static_cast<size_t>(P.Height);
-    float* Earlier = Job.DepthBuffer->Depths.data();
-    const float* Later = Second.Depth.Depths.data();
-    for (size_t X = First; X < Last; ++X) {
-        for (size_t Y = 0; Y < Height; ++Y) {
-            const size_t Entry = X * Height + Y;
-            const size_t Pixel = Y * Width + X;
-            if (Later[Entry] == 0.0f ||
-                (Earlier[Entry] != 0.0f &&
-                 !(Later[Entry] < Earlier[Entry] ||
-                   (Later[Entry] == Earlier[Entry] && (Second.Pixels[Pixel] & BelowMark) != 0))))
-                continue;
-            Earlier[Entry] = Later[Entry];
-            P.Pixels[Pixel] = Second.Pixels[Pixel] & ColorBits;
-            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
-        }
-    }
-}
-
-// One half of the points, after clearing the buffers that half paints into:
-// the first half straight into the picture, the second into the scratch.
-// True when the halves cannot be combined.
-bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
-{
-    const TPixelArray& P = Job.Picture;
-    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    if (Part == 0) {
-        if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
-        ClearPointRecord(P);
-        return PaintRange(Job, First, Last, P, Job.DepthBuffer, {true, false});
-    }
-    std::fill_n(Second.Pixels.data(), Size, Untouched);
-    TDepthBuffer* Depth = nullptr;
-    if (Job.DepthBuffer != nullptr) {
-        ClearDepthBuffer(Second.Depth);
-        Depth = &Second.Depth;
-    }
-    const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
-                              P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
-    return PaintRange(Job, First, Last, Scratch, Depth, {true, true});
-}
-
-// The first half of the points into the picture, the second half into a
-// picture and depth buffer of its own (on a second thread, both at the same
-// time), then the second put over the first, each thread combining half of
-// it. False, with the picture as it was, when Cores keep the loop on one
-// thread, no memory is to be had, or the halves cannot be combined.
-bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
-                     TPaintScratch& Second) noexcept
-{
-    if (!SplitOverTwoCores(Count, Cores) || !SizeSecondHalf(Job, Second)) return false;
-    bool Unmergeable[2] = {false, false};
-    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
-        Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
-    });
-    // The loop in order then paints again every pixel the first half drew
-    // (it paints those points first, into the same empty buffers), so
-    // nothing of the first half's pixels needs to be kept.
-    if (Unmergeable[0] || Unmergeable[1]) return false;
-    const TPixelArray& P = Job.Picture;
-    const size_t Parts = Job.DepthBuffer != nullptr
-                             ? static_cast<size_t>(P.Width)
-                             : static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
-    RunInTwoHalves(Parts, true, [&](size_t First, size_t Last, int) noexcept {
-        CombineHalves(Job, Second, First, Last);
-    });
-    return true;
-}
-
 }  // namespace
+
+bool WidePaintPathAvailable()
+{
+#ifdef TESSEL_WIDE_PAINT_PATH
+    return __builtin_cpu_supports("avx2") != 0;
+#else
+    return false;
+#endif
+}
 
 bool PaintGraph(const TResultSet& Results, const Proc3D::TViewPlane& View,
                 const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
                 TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
+{
+    return PaintGraphOn(TPaintPath::Best, Results, View, Picture, ShowUndefined, DepthBuffer, Cores,
+                        Style, Scratch);
+}
+
+bool PaintGraphOn(TPaintPath Path, const TResultSet& Results, const Proc3D::TViewPlane& View,
+                  const TPixelArray& Picture, bool ShowUndefined, TDepthBuffer* DepthBuffer,
+                  TCores Cores, const TPointStyle& Style, TPaintScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, DepthBuffer)) return false;
     TPaintContext Context;
     PreparePaint(Results, View, Picture, DepthBuffer, Style, Context);
     const size_t Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style};
+    const bool Wide = Path == TPaintPath::Best && WidePaintPathAvailable();
+    const TPaintJob Job{Results, Context, Picture, ShowUndefined, DepthBuffer, Style, Wide};
     TPaintScratch Own;
     if (!PaintOnTwoCores(Job, Count, Cores, Scratch != nullptr ? *Scratch : Own))
         PaintInOrder(Job, Count);

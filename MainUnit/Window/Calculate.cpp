@@ -47,6 +47,8 @@ void TMainForm::CalculateResultsButtonClick() { Calculate(true); }
 
 void TMainForm::Calculate(bool Announce)
 {
+    // The main picture a gesture owes shows the set it was asked of.
+    View.PaintMainNow();
     const Platform::TUtcTime Now = Platform::CurrentUtcTime();
     TCalculationSettings Settings;
     Settings.Texts = {FieldText(PointsToShowEdit), FieldText(XIntervalFromEdit),

@@ -10,6 +10,7 @@
 #include "MainUnit/Window/Internal/Outline.h"
 #include "Platform/Application.h"
 #include "Platform/Canvas.h"
+#include "Platform/Picture.h"
 #include "Proc3D/Proc3D.h"
 
 #include <QBuffer>
@@ -68,10 +69,7 @@ QImage BlackImage(QSize Size)
 
 void MakeOpaque(const TPixelArray& Graph)
 {
-    const std::size_t Count =
-        static_cast<std::size_t>(Graph.Width) * static_cast<std::size_t>(Graph.Height);
-    for (std::size_t I = 0; I < Count; ++I)
-        Graph.Pixels[I] |= 0xFF000000u;
+    Platform::MakeOpaque(Graph.Pixels, qsizetype(Graph.Width) * Graph.Height);
 }
 
 QString LatinText(const std::string& Text)
@@ -222,8 +220,7 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
     PaintGraphAndSketch(Request, Plan, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
                         OutlineCanvas);
     // The opaque top byte that the image format wants.
-    for (qsizetype I = 0, Count = qsizetype(Graph.width()) * Graph.height(); I < Count; ++I)
-        Pixels[I] |= 0xFF000000u;
+    Platform::MakeOpaque(Pixels, qsizetype(Graph.width()) * Graph.height());
 
     QImage Axises = BlackImage(GroupPlaces().Axises.size());
     Platform::TCanvas AxisesCanvas(Axises, {});

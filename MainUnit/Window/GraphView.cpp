@@ -80,4 +80,12 @@ void TGraphView::Blank(uint32_t Color)
     Record.Clear();
 }
 
+bool TGraphView::KeepDepthBuffer(const TPictureRequest& Request)
+{
+    if (!NeedsDepthBuffer(Request) ||
+        (Depth.Width == Request.Width && Depth.Height == Request.Height))
+        return true;
+    return PrepareDepthBuffer(Request, Depth);
+}
+
 }  // namespace MainUnit

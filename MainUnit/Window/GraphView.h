@@ -26,6 +26,7 @@ class TPicture;
 
 namespace MainUnit {
 
+class TGraphView;
 class TPointLabel;
 
 // What a graph view needs of the window whose view fields it shows.
@@ -39,11 +40,12 @@ public:
     virtual bool ReadView(TViewSettings& View) = 0;
     // Writes the texts (an empty one leaves its field); when one changed,
     // the view is repainted once the events already waiting are handled,
-    // so that a burst of moves is painted once, at its newest state.
-    virtual void WriteView(const TViewTexts& Texts) = 0;
+    // so that a burst of moves is painted once, at its newest state. From
+    // is the picture of the gesture, which is painted first.
+    virtual void WriteView(const TViewTexts& Texts, const TGraphView& From) = 0;
     // Shift+drag: the picture moved to Pan (pixels of the main graph), held
     // inside it; repainted as WriteView repaints when it changed.
-    virtual void MovePicture(TPan Pan) = 0;
+    virtual void MovePicture(TPan Pan, const TGraphView& From) = 0;
     // The graph's context menu over Over, at Position in its coordinates.
     virtual void ShowMenu(QWidget& Over, const QPoint& Position) = 0;
 
@@ -84,6 +86,7 @@ public:
     TPointRecord Record;
     TShownView Shown;
     TPaintScratch Scratch;  // the repaint's memory for its second core
+    TDepthBuffer Depth;     // kept while the picture's size stays
 
     // The gestures, at the picture's coordinates.
     void MouseDown(int X, int Y);
@@ -105,6 +108,10 @@ public:
     // The picture filled with Color and nothing to pick; what it showed is
     // kept, to be painted again.
     void Blank(uint32_t Color);
+    // Depth made ready for Request when it asks for one: made anew only
+    // when the size changed, so that a gesture's repaints reuse it. False
+    // when memory lacks.
+    bool KeepDepthBuffer(const TPictureRequest& Request);
 
 private:
     TGraphViewHost& Host;

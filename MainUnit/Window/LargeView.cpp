@@ -99,10 +99,7 @@ bool TLargeView::PlanPaint(TPictureRequest& Request, TPicturePlan& Plan)
     Request.Height = Picture->ImageHeight();
     if (PlanPicture(Request, Plan) != TRefusal::None || !Proc3D::CanProject(Plan.ViewPlane))
         return false;
-    if (NeedsDepthBuffer(Request) &&
-        (Depth.Width != Request.Width || Depth.Height != Request.Height))
-        return PrepareDepthBuffer(Request, Depth);
-    return true;
+    return Graph->KeepDepthBuffer(Request);
 }
 
 void TLargeView::Paint()
@@ -123,7 +120,7 @@ void TLargeView::Paint()
     if (Request.Results == nullptr) Graph->Record.Clear();
     PaintGraphAndSketch(Request, Plan,
                         {Picture->Pixels(), Request.Width, Request.Height, Graph->Record.Data()},
-                        Depth, SketchCanvas, &Graph->Scratch);
+                        Graph->Depth, SketchCanvas, &Graph->Scratch);
     Picture->PixelsWritten();
     UpdateLegend();
     Graph->HideReading();
@@ -179,7 +176,9 @@ void TLargeView::keyPressEvent(QKeyEvent* Event)
 void TLargeView::closeEvent(QCloseEvent* Event)
 {
     QWidget::closeEvent(Event);
-    Graph->Scratch.Release();  // its memory goes back while the view is closed
+    // Its memory goes back while the view is closed.
+    Graph->Scratch.Release();
+    Graph->Depth = {};
     // Opened again, it is the window it was before it went full screen:
     // full screen, a window whose normal size the screen gave it would be
     // left larger than the screen by Escape.

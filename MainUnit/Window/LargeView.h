@@ -72,8 +72,7 @@ protected:
 private:
     TLargeViewHost& Host;
     QTimer* ResizeRepaint = nullptr;
-    TDepthBuffer Depth;  // kept while the size stays
-    QImage Sketch;       // the axes sketch of this view
+    QImage Sketch;  // the axes sketch of this view
     Platform::TCanvas SketchCanvas;
     // Where the window was before it went full screen.
     QRect NormalGeometry;

@@ -21,7 +21,12 @@ namespace MainUnit {
 TMainForm::TMainForm()
     : TForm(MainFormWidth, MainFormHeight), TMainFormControls(static_cast<QWidget&>(*this)),
       Status(*StatusLabel, *FunctionExpressionEdit),
-      Export(*this, Results, [this] { return View.ViewPicture(); }), Menu(*this, Export),
+      Export(*this, Results,
+             [this] {
+                 View.PaintMainNow();  // the view of the last gesture
+                 return View.ViewPicture();
+             }),
+      Menu(*this, Export),
       FunctionActions(*this, Status, [this] { CalculateResultsButtonClick(); }), View(*this)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
@@ -99,6 +104,7 @@ void TMainForm::FormActivate()
 
 void TMainForm::ClearImages()
 {
+    View.DropMainLater();
     const uint32_t Background = BackgroundColor(PictureOptions);
     View.Graph.Blank(Background);
     Platform::TCanvas& Sketch = OutLineImage->Canvas();

@@ -4,6 +4,7 @@
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/PictureOptions.h"
+#include "MainUnit/Picture/PictureRequest.h"
 #include "MainUnit/Text/Refusal.h"
 #include "MainUnit/Window/ExportActions.h"
 #include "MainUnit/Window/FunctionActions.h"
@@ -75,8 +76,12 @@ public:
     // The repaint of a gesture: the same picture as RepaintGraph, without
     // locking the window or blinking the status line, and with a refusal
     // written into the status line instead of a message box. False when
-    // refused.
-    bool RepaintGraphQuietly();
+    // refused. With LargeViewFirst and the large view shown, its picture is
+    // painted at once and the main window's later (TMainView::PaintMainLater).
+    bool RepaintGraphQuietly(bool LargeViewFirst = false);
+    // The main window's picture of Request, which such a repaint admitted,
+    // painted as that repaint paints it.
+    void RepaintMainPicture(const TPictureRequest& Request);
     void UndefResultsCheckBoxClick();
     void ZBufferCheckBoxClick();
     void Outline3DCheckBoxClick();
@@ -116,6 +121,8 @@ private:
     // A refusal in its box: an error box for a memory failure, else a warning.
     void ShowRefusal(TRefusal Refusal);
     void PaintPlanned(TRepaintPlan& Plan, bool Locked);
+    void ShowCamera(const TRepaintPlan& Plan);
+    void PaintMainPicture(const TRepaintPlan& Plan);
     void ViewChoiceToggled();
     // The locked control that had the focus when the lock began.
     QWidget* FocusBeforeLock = nullptr;

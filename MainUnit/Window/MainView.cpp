@@ -19,12 +19,20 @@
 namespace MainUnit {
 
 TMainView::TMainView(TMainForm& MainForm)
-    : Graph(*MainForm.GraphImage, *this), Form(MainForm), GestureRepaint(new QTimer(&MainForm))
+    : Graph(*MainForm.GraphImage, *this), Form(MainForm), GestureRepaint(new QTimer(&MainForm)),
+      MainRepaint(new QTimer(&MainForm))
 {
-    GestureRepaint->setSingleShot(true);
-    GestureRepaint->setInterval(0);
+    for (QTimer* Timer : {GestureRepaint, MainRepaint}) {
+        Timer->setSingleShot(true);
+        Timer->setInterval(0);
+    }
     QObject::connect(GestureRepaint, &QTimer::timeout, &Form,
-                     [this] { Form.RepaintGraphQuietly(); });
+                     [this] { Form.RepaintGraphQuietly(LargeViewLeads); });
+    // A gesture's repaint that is due comes first; it owes the main
+    // picture again, of its newer view.
+    QObject::connect(MainRepaint, &QTimer::timeout, &Form, [this] {
+        if (!GestureRepaint->isActive()) PaintMainNow();
+    });
     Graph.Record.Reset(Form.GraphImage->ImageWidth(), Form.GraphImage->ImageHeight());
 }
 
@@ -63,7 +71,7 @@ bool TMainView::ReadView(TViewSettings& View)
     return false;
 }
 
-void TMainView::WriteView(const TViewTexts& Texts)
+void TMainView::WriteView(const TViewTexts& Texts, const TGraphView& From)
 {
     bool Changed = false;
     const std::pair<QLineEdit*, const std::string*> Writes[] = {
@@ -80,15 +88,41 @@ void TMainView::WriteView(const TViewTexts& Texts)
         Form.PictureOptions.Pan = *Texts.Pan;
         Changed = true;
     }
-    if (Changed && !GestureRepaint->isActive()) GestureRepaint->start();
+    if (Changed) RepaintForGesture(From);
 }
 
-void TMainView::MovePicture(TPan Pan)
+void TMainView::MovePicture(TPan Pan, const TGraphView& From)
 {
     const TPan Held = HeldPan(Pan, GraphWidth, GraphHeight);
     if (Held == Form.PictureOptions.Pan || Form.Results.Points.empty()) return;
     Form.PictureOptions.Pan = Held;
+    RepaintForGesture(From);
+}
+
+void TMainView::RepaintForGesture(const TGraphView& From)
+{
+    LargeViewLeads = &From != &Graph;
     if (!GestureRepaint->isActive()) GestureRepaint->start();
+}
+
+void TMainView::PaintMainLater(const TPictureRequest& Request)
+{
+    MainOwed = Request;
+    MainRepaint->start();
+}
+
+void TMainView::PaintMainNow()
+{
+    if (!MainOwed) return;
+    const TPictureRequest Request = *MainOwed;
+    DropMainLater();
+    Form.RepaintMainPicture(Request);
+}
+
+void TMainView::DropMainLater()
+{
+    MainOwed.reset();
+    MainRepaint->stop();
 }
 
 void TMainView::ShowMenu(QWidget& Over, const QPoint& Position)

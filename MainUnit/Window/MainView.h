@@ -9,6 +9,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 class QTimer;
 
 namespace MainUnit {
@@ -42,15 +44,32 @@ public:
     bool ShowUndefined() const override;
     const TPictureOptions& Options() const override;
     bool ReadView(TViewSettings& View) override;
-    void WriteView(const TViewTexts& Texts) override;
-    void MovePicture(TPan Pan) override;
+    void WriteView(const TViewTexts& Texts, const TGraphView& From) override;
+    void MovePicture(TPan Pan, const TGraphView& From) override;
+    // Shift+drag's move over the main graph.
+    void MovePicture(TPan Pan) { MovePicture(Pan, Graph); }
     void ShowMenu(QWidget& Over, const QPoint& Position) override;
     QImage PictureBelowGraph(const QImage& Sketch) const override;
+
+    // A gesture over the large view paints the large picture at once and
+    // the main window's picture of the same Request later: once the events
+    // already waiting are handled and no gesture's repaint is due, so that
+    // a burst of moves paints it once and never holds up the large one.
+    void PaintMainLater(const TPictureRequest& Request);
+    // The main window's picture still owed, painted now; nothing when none
+    // is owed.
+    void PaintMainNow();
+    // Forgets it: the main window's picture is painted anew or blanked.
+    void DropMainLater();
 
 private:
     TMainForm& Form;
     // A zero-time timer fires once the events already waiting are handled.
     QTimer* GestureRepaint = nullptr;
+    bool LargeViewLeads = false;  // the gesture to repaint for was over the large view
+    QTimer* MainRepaint = nullptr;
+    std::optional<TPictureRequest> MainOwed;
+    void RepaintForGesture(const TGraphView& From);
 };
 
 }  // namespace MainUnit

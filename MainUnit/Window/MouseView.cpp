@@ -39,7 +39,8 @@ void TGraphView::MouseMove(int X, int Y)
         const double Scale = Picture.devicePixelRatioF() /
                              FramedZoom(1.0, Picture.ImageWidth(), Picture.ImageHeight());
         Host.MovePicture({MoveFrom.X + int(std::lround((X - MoveFromX) * Scale)),
-                          MoveFrom.Y + int(std::lround((Y - MoveFromY) * Scale))});
+                          MoveFrom.Y + int(std::lround((Y - MoveFromY) * Scale))},
+                         *this);
         return;
     }
     const int DX = X - DragX, DY = Y - DragY;
@@ -49,7 +50,7 @@ void TGraphView::MouseMove(int X, int Y)
     TViewSettings View;
     if (!Host.ReadView(View)) return;
     // Turned by the width that the hand moves over, whatever the picture's size.
-    Host.WriteView(DragView(View, DX, DY, Picture.width()));
+    Host.WriteView(DragView(View, DX, DY, Picture.width()), *this);
 }
 
 void TGraphView::MouseUp(int X, int Y)
@@ -64,7 +65,7 @@ void TGraphView::Fit()
 {
     TViewSettings View;
     if (!Host.ReadView(View)) return;
-    Host.WriteView(FitTexts(View));
+    Host.WriteView(FitTexts(View), *this);
 }
 
 TViewTexts TGraphView::FitTexts(const TViewSettings& View) const
@@ -80,7 +81,8 @@ void TGraphView::Wheel(double Notches, bool Control)
     Host.WriteView(Control ? WheelDistance(View, Notches,
                                            ViewRadius(Host.ShownResults(), Host.Options().Box,
                                                       Host.Options().BoxHeight))
-                           : WheelZoom(View, Notches));
+                           : WheelZoom(View, Notches),
+                   *this);
 }
 
 }  // namespace MainUnit

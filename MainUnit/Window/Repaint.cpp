@@ -28,11 +28,11 @@ namespace MainUnit {
 
 using Platform::TMessageKind;
 
-// What a repaint has found and made ready once its checks have passed.
+// What a repaint has found and made ready once its checks have passed;
+// the main graph's depth buffer is made ready with it.
 struct TRepaintPlan {
     TPictureRequest Request;
     TPicturePlan Picture;
-    TDepthBuffer DepthBuffer;  // released on every way out
     // The graph cannot be drawn, but the sketch can, through Picture.ViewPlane.
     bool SketchOnly = false;
 };
@@ -76,11 +76,11 @@ TRefusal TMainForm::PlanRepaint(TRepaintPlan& Plan)
     Request.ShowUndefined = UndefResultsCheckBox->isChecked();
     Request.UseDepthBuffer = ZBufferCheckBox->isChecked();
     Request.Outline3D = Outline3DCheckBox->isChecked();
-    if (!PrepareDepthBuffer(Request, Plan.DepthBuffer)) return TRefusal::ZBuffer;
+    if (!View.Graph.KeepDepthBuffer(Request)) return TRefusal::ZBuffer;
     return TRefusal::None;
 }
 
-void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
+void TMainForm::ShowCamera(const TRepaintPlan& Plan)
 {
     // The fields show the beginning of a long number, the tooltip all of it.
     const std::pair<QLineEdit*, double> Coordinates[] = {{CameraXEdit, Plan.Picture.Camera.X},
@@ -90,24 +90,45 @@ void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
         SetFieldText(Field, FormatReal(Value));
         Field->setToolTip(Field->text());
     }
+}
 
-    // The quiet repaints of a gesture leave the window unlocked.
-    std::optional<TBusyState> Busy;
-    if (Locked) Busy.emplace(*this, StatusRepainting);
-
+void TMainForm::PaintMainPicture(const TRepaintPlan& Plan)
+{
+    View.DropMainLater();
     TPointRecord& Record = View.Graph.Record;
     Record.Reset(Plan.Request.Width, Plan.Request.Height);
     PaintGraphAndSketch(
         Plan.Request, Plan.Picture,
         {GraphImage->Pixels(), Plan.Request.Width, Plan.Request.Height, Record.Data()},
-        Plan.DepthBuffer, OutLineImage->Canvas(), &View.Graph.Scratch);
+        View.Graph.Depth, OutLineImage->Canvas(), &View.Graph.Scratch);
     GraphImage->PixelsWritten();
     View.Graph.Shown = {true, Plan.Request};
-    if (View.LargeView) View.LargeView->Follow(Plan.Request);
     // The point under the pointer may have moved away.
     View.Graph.HideReading();
+}
 
+void TMainForm::PaintPlanned(TRepaintPlan& Plan, bool Locked)
+{
+    ShowCamera(Plan);
+    // The quiet repaints of a gesture leave the window unlocked.
+    std::optional<TBusyState> Busy;
+    if (Locked) Busy.emplace(*this, StatusRepainting);
+    PaintMainPicture(Plan);
+    if (View.LargeView) View.LargeView->Follow(Plan.Request);
     if (!Locked) Status.ShowResting();
+}
+
+void TMainForm::RepaintMainPicture(const TPictureRequest& Request)
+{
+    TRepaintPlan Plan;
+    Plan.Request = Request;
+    // Admitted a moment ago; the result set may have gone since.
+    if (Results.Points.empty() || PlanPicture(Request, Plan.Picture) != TRefusal::None ||
+        !View.Graph.KeepDepthBuffer(Request))
+        return;
+    ShowCamera(Plan);
+    PaintMainPicture(Plan);
+    Status.ShowResting();
 }
 
 void TMainForm::RepaintGraph()
@@ -115,6 +136,9 @@ void TMainForm::RepaintGraph()
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
+        // The main picture a gesture owes comes before the refusal, as it did
+        // before the step that is refused.
+        View.PaintMainNow();
         RepaintRefusalShown = true;
         ShowRefusal(Refusal);
         RepaintRefusalShown = false;
@@ -124,14 +148,20 @@ void TMainForm::RepaintGraph()
     PaintPlanned(Plan, true);
 }
 
-bool TMainForm::RepaintGraphQuietly()
+bool TMainForm::RepaintGraphQuietly(bool LargeViewFirst)
 {
     TRepaintPlan Plan;
     const TRefusal Refusal = PlanRepaint(Plan);
     if (Refusal != TRefusal::None) {
+        View.PaintMainNow();
         Status.Set(RefusalStatus(Refusal, ViewRadius()));
         DrawSketchAlone(*this, Plan);
         return false;
+    }
+    if (LargeViewFirst && View.LargeView && View.LargeView->isVisible()) {
+        View.LargeView->Follow(Plan.Request);
+        View.PaintMainLater(Plan.Request);
+        return true;
     }
     PaintPlanned(Plan, false);
     return true;

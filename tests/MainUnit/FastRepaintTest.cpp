@@ -3,6 +3,7 @@
 // at any view and for any result set.
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/PaintPath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
 
@@ -13,6 +14,7 @@
 #include <initializer_list>
 #include <malloc.h>
 #include <random>
+#include <utility>
 #include <vector>
 
 using namespace MainUnit;
@@ -21,8 +23,9 @@ using Proc3D::TPoint3D;
 namespace {
 
 // Paints R the straightforward way and the fast way, on one thread and
-// split over two whatever the machine has, and counts the pixels, depth
-// entries and recorded points in which either fast picture differs.
+// split over two whatever the machine has, through the best copy of the
+// loop and the baseline one, and counts the pixels, depth entries and
+// recorded points in which any fast picture differs.
 int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t Width,
                      int32_t Height, bool ShowUndefined, bool UseDepth,
                      const TPointStyle& Style = {})
@@ -37,13 +40,17 @@ int CountDifferences(const TResultSet& R, const Proc3D::TViewPlane& View, int32_
                                     {Reference.data(), Width, Height, ReferenceIndexes.data()},
                                     ShowUndefined, UseDepth ? &ReferenceDepth : nullptr, Style));
     int Differences = 0;
-    for (TCores Cores : {TCores::One, TCores::Two}) {
+    for (const auto& [Cores, Path] :
+         {std::pair{TCores::One, TPaintPath::Best}, std::pair{TCores::Two, TPaintPath::Best},
+          std::pair{TCores::One, TPaintPath::Baseline},
+          std::pair{TCores::Two, TPaintPath::Baseline}}) {
         std::vector<uint32_t> Fast(Size, 0x123456);
         std::vector<int32_t> FastIndexes(Size, 7);
         TDepthBuffer FastDepth;
         EXPECT_TRUE(CreateDepthBuffer(Width, Height, FastDepth));
-        EXPECT_TRUE(PaintGraph(R, View, {Fast.data(), Width, Height, FastIndexes.data()},
-                               ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores, Style));
+        EXPECT_TRUE(PaintGraphOn(Path, R, View, {Fast.data(), Width, Height, FastIndexes.data()},
+                                 ShowUndefined, UseDepth ? &FastDepth : nullptr, Cores, Style,
+                                 nullptr));
         for (size_t I = 0; I < Size; ++I) {
             Differences += Fast[I] != Reference[I];
             Differences += FastDepth.Depths[I] != ReferenceDepth.Depths[I];
@@ -165,29 +172,43 @@ TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresDecideAsInOneOrder)
 // Scaled to a box: flat and tall result sets become cubes, the points are
 // moved before they are projected, the depth range is the cube's, and
 // undefined points sit at the cube's height for 0 in their own colour.
+// Result sets far from the origin have large shifts, whose roundings the
+// mapping folded into the sight lines must allow for, and a camera close to
+// the cube sees some points at a slant.
 TEST(FastRepaint, SamePictureScaledToABox)
 {
     std::mt19937_64 Random(6);
     struct TBoxCase {
-        double XZScale, YScale;
+        double XZScale, YScale, Offset, Distance;
     };
-    const TBoxCase Cases[] = {{10, 1e-3}, {1, 400}, {1e-4, 1e5}, {3e5, 3e5}};
+    const TBoxCase Cases[] = {{10, 1e-3, 5, 1.001},  {1, 400, 5, 1.001},     {1e-4, 1e5, 5, 1.001},
+                              {3e5, 3e5, 5, 1.001},  {1, 1, 1e7, 1.001},     {1e-3, 10, -3e9, 1.2},
+                              {0.5, 0.5, 4e15, 1.5}, {2, 1e-6, 1e12, 1.0001}};
     for (const TBoxCase& Case : Cases) {
         TResultSet R = RandomResults(Random, Case.XZScale, 150000);
-        for (auto& P : R.Points)
-            if (P.Y != SolveExp::UndefinedValue) P.Y = P.Y / Case.XZScale * Case.YScale + 5;
-        R.YIntervalFrom = -0.8 * Case.YScale + 5;
-        R.YIntervalTo = Case.YScale + 5;
+        for (auto& P : R.Points) {
+            if (P.Y != SolveExp::UndefinedValue)
+                P.Y = P.Y / Case.XZScale * Case.YScale + Case.Offset;
+            P.X += Case.Offset;
+            P.Z -= Case.Offset;
+        }
+        R.XIntervalFrom += Case.Offset;
+        R.XIntervalTo += Case.Offset;
+        R.ZIntervalFrom -= Case.Offset;
+        R.ZIntervalTo -= Case.Offset;
+        R.YIntervalFrom = -0.8 * Case.YScale + Case.Offset;
+        R.YIntervalTo = Case.YScale + Case.Offset;
         const TBoxMapping Box = MakeBoxMapping(R);
         const TPointStyle Style{&Box, UndefinedOnLightColor};
         for (const TView V : {TView{0.5, 0.7, 200}, TView{-0.4, 2.9, 60}, TView{0, 0, 100}}) {
             TPoint3D Camera{};
             Proc3D::TViewPlane View{};
             ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, V.Ver, V.Hor, V.Zoom,
-                                              1.001 * Box.Radius, View));
+                                              Case.Distance * Box.Radius, View));
             for (bool Depth : {false, true})
                 EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, true, Depth, Style), 0)
-                    << Case.XZScale << " " << Case.YScale << " " << V.Hor << " " << Depth;
+                    << Case.XZScale << " " << Case.YScale << " " << Case.Offset << " " << V.Hor
+                    << " " << Depth;
         }
     }
 }

@@ -119,7 +119,7 @@ TEST(DepthBuffer, TestAndStoreSequence)
     for (const auto& S : Steps) {
         EXPECT_EQ(DepthTestAndStore(Buffer, S.X, S.Y, S.Distance), S.Drawn)
             << static_cast<double>(S.Distance);
-        EXPECT_EQ(Buffer.Depths[S.X * 3 + S.Y], S.Stored);  // column by column
+        EXPECT_EQ(Buffer.Depths[S.Y * 4 + S.X], S.Stored);  // row by row, as the pixels
     }
     ClearDepthBuffer(Buffer);
     for (float E : Buffer.Depths)
@@ -225,7 +225,7 @@ TEST(PaintGraph, LaterOverwritesWithoutDepthNearerWinsWithIt)
         const TDepthRange Range = CalcDepthRange(P.View.Camera, R);
         const long double D = std::sqrt(0.04L + 100.0L);
         EXPECT_EQ(P.At(252, 200), ShadeColor(NearColor, DepthFactor(Range, D)));
-        EXPECT_EQ(Depth.Depths[252 * GraphHeight + 200], static_cast<float>(D));
+        EXPECT_EQ(Depth.Depths[200 * GraphWidth + 252], static_cast<float>(D));
     }
 }
 

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 struct PictureTest : testing::Test {
@@ -55,6 +58,39 @@ TEST_F(PictureTest, PixelBufferIsRowMajorBgrWithRedInTheLowByte)
     Canvas.SetPixel(-1, 5, 0xFFFFFF);
     EXPECT_EQ(Canvas.Pixel(40, 0), 0u);
     EXPECT_EQ(Canvas.Pixel(0, 1), 0u);
+}
+
+// What the window shows is the picture's every pixel in its own colour, at
+// any pixel count, after written pixels (made opaque) and after the canvas.
+TEST(PictureShown, ShowsEveryPixelAsWrittenOrDrawn)
+{
+    const QSize Sizes[] = {{1, 1}, {7, 3}, {8, 2}, {5, 5}};
+    for (const QSize& Size : Sizes) {
+        SCOPED_TRACE(Size.width() * Size.height());
+        QWidget Window;
+        auto* const Picture = new Platform::TPicture(&Window, 0, 0, Size.width(), Size.height());
+        const auto Expect = [&](const std::function<uint32_t(int)>& Colour) {
+            const QImage Shown = Picture->grab().toImage();
+            for (int I = 0; I < Size.width() * Size.height(); ++I) {
+                const uint32_t C = Colour(I);
+                EXPECT_EQ(Shown.pixelColor(I % Size.width(), I / Size.width()),
+                          QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int(C >> 16)))
+                    << I;
+            }
+        };
+        Expect([](int) { return 0u; });
+        uint32_t* const Pixels = Picture->Pixels();
+        const auto Written = [](int I) { return 0x3F1F0Fu * uint32_t(I + 1) & 0xFFFFFFu; };
+        for (int I = 0; I < Size.width() * Size.height(); ++I)
+            Pixels[I] = Written(I);
+        Picture->PixelsWritten();
+        Expect(Written);
+        for (int I = 0; I < Size.width() * Size.height(); ++I)
+            EXPECT_EQ(Pixels[I], Written(I) | 0xFF000000u) << I;  // opaque, as the format wants
+        Picture->Canvas().SetBrushColor(0x0080FF);
+        Picture->Canvas().FillRect(0, 0, Size.width(), Size.height());
+        Expect([](int) { return 0x0080FFu; });
+    }
 }
 
 TEST_F(PictureTest, LinesFollowAndMoveThePen)

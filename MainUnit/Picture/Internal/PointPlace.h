@@ -18,32 +18,49 @@ inline bool IsUndefinedY(double Y)
     return std::bit_cast<uint64_t>(Y) == std::bit_cast<uint64_t>(SolveExp::UndefinedValue);
 }
 
-// The place of P: (X, 0, Z) for an undefined point when those are shown, P
-// itself for a defined point inside the Y interval; false to skip P. Color
-// is left for the caller: undefined points are white, defined ones take the
-// height colour of their Y.
+// Whether P is drawn at all: an undefined point only when those are shown,
+// a defined point only inside the Y interval.
+inline bool KeepsPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, bool ShowUndefined,
+                       bool& Undefined)
+{
+    Undefined = IsUndefinedY(P.Y);
+    if (Undefined) return ShowUndefined;
+    return !(P.Y > Results.YIntervalTo || P.Y < Results.YIntervalFrom);
+}
+
+// The place of a point kept: (X, 0, Z) for an undefined point, P itself
+// for a defined one.
+inline Proc3D::TPoint3D PlaceOf(const Proc3D::TPoint3D& P, bool Undefined)
+{
+    return Undefined ? Proc3D::TPoint3D{P.X, 0.0, P.Z} : P;
+}
+
+// KeepsPoint and PlaceOf in one; false to skip P. Color is left for the
+// caller: undefined points are white, defined ones take the height colour
+// of their Y.
 inline bool PlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results, bool ShowUndefined,
                          Proc3D::TPoint3D& Place, bool& Undefined)
 {
-    Undefined = IsUndefinedY(P.Y);
-    if (Undefined) {
-        Place = {P.X, 0.0, P.Z};
-        return ShowUndefined;
-    }
-    if (P.Y > Results.YIntervalTo || P.Y < Results.YIntervalFrom) return false;
-    Place = P;
+    if (!KeepsPoint(P, Results, ShowUndefined, Undefined)) return false;
+    Place = PlaceOf(P, Undefined);
     return true;
 }
 
-// PlaceOfPoint, then the place moved into the cube of Box: a defined point
-// by the mapping, an undefined one at the cube's height for 0.
+// A place of PlaceOfPoint moved into the cube of Box: a defined point by
+// the mapping, an undefined one at the cube's height for 0.
+inline void MovePlaceToBox(const TBoxMapping& Box, bool Undefined, Proc3D::TPoint3D& Place)
+{
+    Place = MapToBox(Box, Place);
+    if (Undefined) Place.Y = Box.UndefinedY;
+}
+
+// PlaceOfPoint, then the place moved into the cube of Box.
 inline bool BoxPlaceOfPoint(const Proc3D::TPoint3D& P, const TResultSet& Results,
                             bool ShowUndefined, const TBoxMapping& Box, Proc3D::TPoint3D& Place,
                             bool& Undefined)
 {
     if (!PlaceOfPoint(P, Results, ShowUndefined, Place, Undefined)) return false;
-    Place = MapToBox(Box, Place);
-    if (Undefined) Place.Y = Box.UndefinedY;
+    MovePlaceToBox(Box, Undefined, Place);
     return true;
 }
 

@@ -52,6 +52,15 @@ inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below)
     return true;
 }
 
+// Whether Fraction, the part of a value above its whole number (0 <= Fraction
+// < 1), lies more than Margin away from both whole numbers: one comparison
+// with the distance from the middle. Subtracting the half rounds by at most
+// 2^-54, far below any margin here, so the test is as safe as two.
+inline bool ClearOfWhole(double Fraction, double Margin)
+{
+    return std::fabs(Fraction - 0.5) < 0.5 - Margin;
+}
+
 // DepthFactor, when the double estimate leaves no doubt.
 inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& Factor)
 {
@@ -69,7 +78,7 @@ inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& F
     }
     if (F <= Margin) return false;                  // at the clamp to 0
     const int32_t Whole = static_cast<int32_t>(F);  // 0 < F < 256: truncation is safe
-    if (F - Whole <= Margin || Whole + 1.0 - F <= Margin) return false;
+    if (!ClearOfWhole(F - Whole, Margin)) return false;
     Factor = static_cast<uint8_t>(Whole);
     return true;
 }
@@ -79,11 +88,13 @@ inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& F
 inline bool ScreenHeightIndex(double Y, double YFrom, double Scale, uint32_t& Index)
 {
     const double Estimate = (Y - YFrom) * Scale;
-    const double Margin = 0x1p-40 * (Estimate + 1.0);
+    // The margin of the largest estimate taken, for all: a larger margin
+    // only leaves more points to the exact path.
+    constexpr double Margin = 0x1p-40 * (Proc3D::TopRampStep + 1.0);
     // The clamps and NaN are left to the exact path.
     if (!(Estimate > Margin && Estimate < static_cast<double>(Proc3D::TopRampStep))) return false;
     const int32_t Whole = static_cast<int32_t>(Estimate);
-    if (Estimate - Whole <= Margin || Whole + 1.0 - Estimate <= Margin) return false;
+    if (!ClearOfWhole(Estimate - Whole, Margin)) return false;
     Index = static_cast<uint32_t>(Whole);
     return true;
 }

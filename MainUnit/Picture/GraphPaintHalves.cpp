@@ -1,0 +1,125 @@
+// The point loop of a repaint split over two cores: each half of the
+// points painted apart, the second put over the first as painting it
+// afterwards would have.
+#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
+
+#include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/PointPlace.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace MainUnit {
+
+namespace {
+
+// Buffer with Size entries, in the memory it had unless that is more than
+// twice as much as needed.
+template <class T> T* Resized(std::vector<T>& Buffer, size_t Size)
+{
+    if (Buffer.capacity() > 2 * Size) std::vector<T>().swap(Buffer);
+    Buffer.resize(Size);
+    return Buffer.data();
+}
+
+// Sizes the second half's buffers; each thread fills its own later.
+bool SizeSecondHalf(const TPaintJob& Job, TPaintScratch& Second) noexcept
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    try {
+        Resized(Second.Pixels, Size);
+        // Read only where the second half drew, which sets them: never cleared.
+        if (P.Indexes != nullptr) Resized(Second.Indexes, Size);
+        if (Job.DepthBuffer != nullptr) {
+            Resized(Second.Depth.Depths, Size);
+            Second.Depth.Width = P.Width;
+            Second.Depth.Height = P.Height;
+        }
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+// Puts pixels First .. Last - 1 of the second half over the first as
+// painting it afterwards would have: without the depth buffer every pixel it
+// drew wins; with it, the point it left on a pixel wins where its distance
+// lies below the first half's entry. Its entry decides that unless both
+// entries are equal; then the distance lies below exactly when it lies below
+// its own entry (BelowMark), since any later point of the second half that
+// its painting let through would have passed the first half's entry too.
+// This holds as long as no point recorded a depth of 0 or a huge one.
+void CombineHalves(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
+{
+    const TPixelArray& P = Job.Picture;
+    if (Job.DepthBuffer == nullptr) {
+        for (size_t I = First; I < Last; ++I) {
+            if (Second.Pixels[I] == Untouched) continue;
+            P.Pixels[I] = Second.Pixels[I];
+            if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
+        }
+        return;
+    }
+    // The depth entries run as the pixels; a pixel the second half did not
+    // draw has an entry of 0 there.
+    float* Earlier = Job.DepthBuffer->Depths.data();
+    const float* Later = Second.Depth.Depths.data();
+    for (size_t I = First; I < Last; ++I) {
+        if (Later[I] == 0.0f || (Earlier[I] != 0.0f &&
+                                 !(Later[I] < Earlier[I] || (Later[I] == Earlier[I] &&
+                                                             (Second.Pixels[I] & BelowMark) != 0))))
+            continue;
+        Earlier[I] = Later[I];
+        P.Pixels[I] = Second.Pixels[I] & ColorBits;
+        if (P.Indexes != nullptr) P.Indexes[I] = Second.Indexes[I];
+    }
+}
+
+// One half of the points, after clearing the buffers that half paints into:
+// the first half straight into the picture, the second into the scratch.
+// True when the halves cannot be combined.
+bool PaintHalf(const TPaintJob& Job, TPaintScratch& Second, size_t First, size_t Last, int Part)
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    if (Part == 0) {
+        if (Job.DepthBuffer != nullptr) ClearDepthBuffer(*Job.DepthBuffer);
+        ClearPointRecord(P);
+        return PaintRange(Job, First, Last, P, Job.DepthBuffer, {true, false});
+    }
+    std::fill_n(Second.Pixels.data(), Size, Untouched);
+    TDepthBuffer* Depth = nullptr;
+    if (Job.DepthBuffer != nullptr) {
+        ClearDepthBuffer(Second.Depth);
+        Depth = &Second.Depth;
+    }
+    const TPixelArray Scratch{Second.Pixels.data(), P.Width, P.Height,
+                              P.Indexes != nullptr ? Second.Indexes.data() : nullptr};
+    return PaintRange(Job, First, Last, Scratch, Depth, {true, true});
+}
+
+}  // namespace
+
+bool PaintOnTwoCores(const TPaintJob& Job, size_t Count, TCores Cores,
+                     TPaintScratch& Second) noexcept
+{
+    if (!SplitOverTwoCores(Count, Cores) || !SizeSecondHalf(Job, Second)) return false;
+    bool Unmergeable[2] = {false, false};
+    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
+        Unmergeable[Part] = PaintHalf(Job, Second, First, Last, Part);
+    });
+    // The loop in order then paints again every pixel the first half drew
+    // (it paints those points first, into the same empty buffers), so
+    // nothing of the first half's pixels needs to be kept.
+    if (Unmergeable[0] || Unmergeable[1]) return false;
+    const TPixelArray& P = Job.Picture;
+    const size_t Size = static_cast<size_t>(P.Width) * static_cast<size_t>(P.Height);
+    RunInTwoHalves(Size, true, [&](size_t First, size_t Last, int) noexcept {
+        CombineHalves(Job, Second, First, Last);
+    });
+    return true;
+}
+
+}  // namespace MainUnit

@@ -79,6 +79,24 @@ TPainted Paint(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W, i
     return P;
 }
 
+// The fast painter, on one core and on two, paints what the reference
+// paints: pixels, point record and depth entries; and the case draws more
+// than MinDrawn pixels, so that it tests something.
+void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W,
+                                  int32_t H, const TSurfaceChoices& Choices, size_t MinDrawn)
+{
+    const TPainted Expected = Paint(R, View, W, H, Choices, true);
+    EXPECT_GT(static_cast<size_t>(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
+                                                [](int32_t I) { return I != NoPoint; })),
+              MinDrawn);
+    for (const TCores Cores : {TCores::One, TCores::Two}) {
+        const TPainted Got = Paint(R, View, W, H, Choices, false, Cores);
+        EXPECT_EQ(Got.Pixels, Expected.Pixels);
+        EXPECT_EQ(Got.Indexes, Expected.Indexes);
+        EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+    }
+}
+
 struct TCase {
     const char* Name;
     int32_t Cols, Rows, Width, Height;
@@ -117,17 +135,8 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
         const TSurfaceChoices Choices{
             C.ShowUndefined, C.Darken, C.Light, {C.Box ? &Box : nullptr, 0x808080}};
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
-        const TPainted Expected = Paint(R, View, C.Width, C.Height, Choices, true);
-        size_t Drawn = 0;
-        for (int32_t Index : Expected.Indexes)
-            Drawn += Index != NoPoint;
-        EXPECT_GT(Drawn, Expected.Pixels.size() / 16);  // the case draws something
-        for (const TCores Cores : {TCores::One, TCores::Two}) {
-            const TPainted Got = Paint(R, View, C.Width, C.Height, Choices, false, Cores);
-            EXPECT_EQ(Got.Pixels, Expected.Pixels);
-            EXPECT_EQ(Got.Indexes, Expected.Indexes);
-            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
-        }
+        ExpectFastPaintsTheReference(R, View, C.Width, C.Height, Choices,
+                                     static_cast<size_t>(C.Width) * C.Height / 16);
     }
 }
 
@@ -154,16 +163,8 @@ TEST(SurfacePaint, FastPaintsTheReferenceOnFoldsAndEdgeOn)
         R.YIntervalTo = std::max(R.YIntervalTo, 1.0);
         const TSurfaceChoices Choices{true, true, C.Light, {}};
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
-        const TPainted Expected = Paint(R, View, C.Width, C.Height, Choices, true);
-        EXPECT_GT(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
-                                [](int32_t I) { return I != NoPoint; }),
-                  C.Width);  // the case draws something
-        for (const TCores Cores : {TCores::One, TCores::Two}) {
-            const TPainted Got = Paint(R, View, C.Width, C.Height, Choices, false, Cores);
-            EXPECT_EQ(Got.Pixels, Expected.Pixels);
-            EXPECT_EQ(Got.Indexes, Expected.Indexes);
-            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
-        }
+        ExpectFastPaintsTheReference(R, View, C.Width, C.Height, Choices,
+                                     static_cast<size_t>(C.Width));
     }
 }
 

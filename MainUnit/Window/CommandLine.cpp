@@ -53,6 +53,12 @@ std::vector<TOptionSpec> OptionSpecs()
 {
     const std::string Interval =
         std::string(StartText::IntervalFrom) + ":" + StartText::IntervalTo + ")";
+    const std::string BoxHeights = FormatReal(SmallestBoxHeight) + " to " +
+                                   FormatReal(LargestBoxHeight) + " (default " +
+                                   FormatReal(DefaultBoxHeight) + ")";
+    const std::string Pans = Pixels(GraphWidth, GraphHeight) + ", up to " +
+                             std::to_string(LargestPanX) + "," + std::to_string(LargestPanY) +
+                             " either way (default 0,0)";
     return {{"function", "EXPR", "the function Y = F(X, Z)"},
             {"x", "FROM:TO", "X interval (default " + Interval},
             {"y", "FROM:TO", "Y interval shown (default: every result)"},
@@ -83,13 +89,8 @@ std::vector<TOptionSpec> OptionSpecs()
             {"legend", "panel|bar|none",
              "beside the graph: sketch and legend below, colour bar at its right, or none "
              "(default panel)"},
-            {"box-height", "R",
-             "heights of the box per its width, " + FormatReal(SmallestBoxHeight) + " to " +
-                 FormatReal(LargestBoxHeight) + " (default " + FormatReal(DefaultBoxHeight) + ")"},
-            {"pan", "DX,DY",
-             "move the picture DX right, DY down, in pixels of " + Pixels(GraphWidth, GraphHeight) +
-                 ", up to " + std::to_string(LargestPanX) + "," + std::to_string(LargestPanY) +
-                 " either way (default 0,0)"},
+            {"box-height", "R", "heights of the box per its width, " + BoxHeights},
+            {"pan", "DX,DY", "move the picture DX right, DY down, in pixels of " + Pans},
             {"output", "FILE", "write FILE (.png picture or .csv points), no window"},
             {"usual-priority", nullptr,
              "read --function by the usual rules (* and / before + and -) and add the brackets"},

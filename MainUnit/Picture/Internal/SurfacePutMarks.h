@@ -40,8 +40,9 @@ struct TPutMarks {
     void Mark(size_t Row, uint32_t Put) const
     {
         if (Left == nullptr) return;
-        Left[Row] |= Put & 1u, Right[Row] |= Put >> 1 & 1u;
-        Left[Row + 1] |= Put >> 2 & 1u, Right[Row + 1] |= Put >> 3 & 1u;
+        const auto Bit = [Put](int Corner) { return static_cast<uint8_t>(Put >> Corner & 1u); };
+        Left[Row] |= Bit(0), Right[Row] |= Bit(1);
+        Left[Row + 1] |= Bit(2), Right[Row + 1] |= Bit(3);
     }
     // On to the next column: its left corners are this one's right.
     void Next()

@@ -216,11 +216,10 @@ QImage RenderGraphPicture(const TPictureRequest& Request, const TPicturePlan& Pl
     if (Graph.isNull()) return {};
     QImage Outline = BlackImage(GroupPlaces().Outline.size());
     Platform::TCanvas OutlineCanvas(Outline, {});
-    auto* const Pixels = reinterpret_cast<uint32_t*>(Graph.bits());
-    PaintGraphAndSketch(Request, Plan, {Pixels, Graph.width(), Graph.height()}, DepthBuffer,
-                        OutlineCanvas);
-    // The opaque top byte that the image format wants.
-    Platform::MakeOpaque(Pixels, qsizetype(Graph.width()) * Graph.height());
+    const TPixelArray Pixels{reinterpret_cast<uint32_t*>(Graph.bits()), Graph.width(),
+                             Graph.height()};
+    PaintGraphAndSketch(Request, Plan, Pixels, DepthBuffer, OutlineCanvas);
+    MakeOpaque(Pixels);  // the opaque top byte that the image format wants
 
     QImage Axises = BlackImage(GroupPlaces().Axises.size());
     Platform::TCanvas AxisesCanvas(Axises, {});

@@ -1,7 +1,7 @@
 // The fast surface painter: every point projected once (on two cores the
 // halves apart), then the cells column by column or the squares point by
-// point, on two cores into two pictures combined as painting one after the
-// other would have, then the loose points.
+// point, on two cores the upper and lower rows of the picture side by side,
+// then the loose points.
 #include "MainUnit/Picture/SurfacePaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
@@ -9,6 +9,8 @@
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -59,6 +61,24 @@ uint32_t PointColor(const TSurfaceJob& Job, double Y, double Depth)
 
 namespace {
 
+// One error margin for the estimate of every place within the box the
+// places lie in (the cube, or the result set's box with height 0 for the
+// undefined), instead of one worked out point by point; a place beyond it
+// still gets its own.
+void BoundCornerMargin(TSurfaceJob& Job)
+{
+    const TBoxMapping* Box = Job.Choices.Style.Box;
+    const TResultSet& R = Job.Results;
+    if (Box != nullptr) {
+        const double Half = std::max(Box->Half, Box->HalfY);
+        Proc3D::BoundScreenMargin(Job.Screen, {-Half, -Half, -Half}, {Half, Half, Half});
+    } else {
+        Proc3D::BoundScreenMargin(
+            Job.Screen, {R.XIntervalFrom, std::fmin(R.YIntervalFrom, 0.0), R.ZIntervalFrom},
+            {R.XIntervalTo, std::fmax(R.YIntervalTo, 0.0), R.ZIntervalTo});
+    }
+}
+
 void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
 {
     Job.Projector = Proc3D::MakeProjector(View);
@@ -70,6 +90,7 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Widened.HalfHeight += CornerMargin;
     Job.Screen = Proc3D::MakeScreen(Widened, Job.Picture.Width + 2 * CornerMargin,
                                     Job.Picture.Height + 2 * CornerMargin);
+    BoundCornerMargin(Job);
     for (uint32_t I = 0; I < Job.Ramp.size(); ++I)
         Job.Ramp[I] = Proc3D::HeightColor(I);
     Job.Scale = HeightScale(Job.Results.YIntervalFrom, Job.Results.YIntervalTo);
@@ -81,10 +102,27 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.OnGrid = FindSurfaceGrid(Job.Results, Job.Count, Job.Grid);
 }
 
-// Entries First .. Last - 1 projected. On the grid only defined points are
-// corners; a point taken at random is drawn whenever the picture shows it.
-// Returns how many are neither.
-size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last)
+// How many placed corners each row of the picture holds, counted by each
+// half of the projection; empty when the painting is not split.
+using TRowCounts = std::array<std::vector<uint32_t>, 2>;
+
+bool PrepareRowCounts(int32_t Height, TRowCounts& Counts) noexcept
+{
+    try {
+        for (std::vector<uint32_t>& Half : Counts)
+            Half.assign(static_cast<size_t>(Height), 0);
+    } catch (...) {
+        Counts[0].clear();
+        return false;
+    }
+    return true;
+}
+
+// Entries First .. Last - 1 projected, each placed one counted in RowCounts
+// (when not null) by its row. On the grid only defined points are corners;
+// a point taken at random is drawn whenever the picture shows it. Returns
+// how many are neither.
+size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, uint32_t* RowCounts)
 {
     size_t Unused = 0;
     for (size_t K = First; K < Last; ++K) {
@@ -109,6 +147,9 @@ size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last)
         Corner.Depth = Depth;
         Corner.Height = Job.Results.Points[K].Y;
         --Unused;
+        if (RowCounts != nullptr &&
+            static_cast<uint32_t>(Corner.Y) < static_cast<uint32_t>(Job.Picture.Height))
+            ++RowCounts[Corner.Y];
     }
     return Unused;
 }
@@ -155,64 +196,36 @@ void PaintLoosePoints(const TSurfaceJob& Job)
     }
 }
 
-// What the second half of the work paints into until both halves are done:
-// its pixels and points are read only where its depth buffer records one.
-struct TSecondHalf {
-    std::unique_ptr<uint32_t[]> Pixels;
-    std::unique_ptr<int32_t[]> Indexes;
-    TDepthBuffer Depth;
-};
-
-bool PrepareSecondHalf(const TPixelArray& Picture, TSecondHalf& Second) noexcept
+// The row that splits the picture into two bands holding about as many
+// corners each, from the corners counted per row by the two halves of the
+// projection.
+int32_t SplitRow(const TRowCounts& Counts)
 {
-    const size_t Size = static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height);
-    try {
-        Second.Pixels = std::make_unique_for_overwrite<uint32_t[]>(Size);
-        if (Picture.Indexes != nullptr)
-            Second.Indexes = std::make_unique_for_overwrite<int32_t[]>(Size);
-    } catch (...) {
-        return false;
-    }
-    return CreateDepthBuffer(Picture.Width, Picture.Height, Second.Depth);
+    const size_t Height = Counts[0].size();
+    size_t Total = 0;
+    for (size_t Y = 0; Y < Height; ++Y)
+        Total += Counts[0][Y] + Counts[1][Y];
+    size_t Above = 0, Y = 0;
+    while (Y < Height && 2 * Above < Total)
+        Above += Counts[0][Y] + Counts[1][Y], ++Y;
+    return static_cast<int32_t>(Y);
 }
 
-// The second half over the first where it is strictly nearer: what painting
-// it afterwards would have left, since no entry records 0.
-void CombineHalves(const TSurfaceJob& Job, const TSecondHalf& Second)
-{
-    const TPixelArray& P = Job.Picture;
-    for (int32_t Y = 0; Y < P.Height; ++Y) {
-        for (int32_t X = 0; X < P.Width; ++X) {
-            const float Later = DepthEntry(Second.Depth, X, Y);
-            float& First = DepthEntry(Job.DepthBuffer, X, Y);
-            if (Later == 0.0f || (First != 0.0f && !(Later < First))) continue;
-            First = Later;
-            const size_t Pixel =
-                static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
-            P.Pixels[Pixel] = Second.Pixels[Pixel];
-            if (P.Indexes != nullptr) P.Indexes[Pixel] = Second.Indexes[Pixel];
-        }
-    }
-}
-
-// Work(First, Last, Target) over [0, Count): on two cores the second half
-// into a picture of its own, combined afterwards; otherwise in order.
+// Work(Band) over the whole picture: on two cores the rows above the split
+// and those below it side by side, each band painting its own pixels in the
+// order the whole picture would have them.
 template <class TWork>
-void PaintInParts(const TSurfaceJob& Job, size_t Count, TCores Cores, TWork&& Work)
+void PaintInBands(const TSurfaceJob& Job, const TRowCounts& Counts, TWork&& Work)
 {
-    const TSurfaceTarget Own{Job.Picture, &Job.DepthBuffer};
-    TSecondHalf Second;
-    if (!SplitOverTwoCores(Job.Count, Cores) || !PrepareSecondHalf(Job.Picture, Second)) {
-        Work(0, Count, Own);
+    const int32_t Height = Job.Picture.Height;
+    if (Counts[0].empty()) {
+        Work(TSurfaceBand{0, Height});
         return;
     }
-    const TSurfaceTarget Scratch{
-        {Second.Pixels.get(), Job.Picture.Width, Job.Picture.Height, Second.Indexes.get()},
-        &Second.Depth};
-    RunInTwoHalves(Count, true, [&](size_t First, size_t Last, int Part) noexcept {
-        Work(First, Last, Part == 0 ? Own : Scratch);
+    const int32_t Split = SplitRow(Counts);
+    RunInTwoHalves(2, true, [&](size_t, size_t, int Part) noexcept {
+        Work(Part == 0 ? TSurfaceBand{0, Split} : TSurfaceBand{Split, Height});
     });
-    CombineHalves(Job, Second);
 }
 
 // The side of the squares: the mean distance between the drawn points.
@@ -250,24 +263,24 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     }
     PrepareJob(View, Job);
     size_t Unused[2] = {0, 0};
-    RunInTwoHalves(Job.Count, SplitOverTwoCores(Job.Count, Cores),
-                   [&Job, &Unused](size_t First, size_t Last, int Part) noexcept {
-                       Unused[Part] = ProjectCorners(Job, First, Last);
+    const bool Split = SplitOverTwoCores(Job.Count, Cores);
+    TRowCounts Counts;
+    const bool Counted = Split && PrepareRowCounts(Picture.Height, Counts);
+    RunInTwoHalves(Job.Count, Split,
+                   [&Job, &Unused, &Counts, Counted](size_t First, size_t Last, int Part) noexcept {
+                       Unused[Part] = ProjectCorners(Job, First, Last,
+                                                     Counted ? Counts[Part].data() : nullptr);
                    });
     if (Job.OnGrid) {
-        PaintInParts(Job, static_cast<size_t>(Job.Grid.Cols - 1), Cores,
-                     [&Job](size_t First, size_t Last, const TSurfaceTarget& Target) noexcept {
-                         PaintCells(Job, First, Last, Target);
-                     });
+        PaintInBands(Job, Counts,
+                     [&Job](const TSurfaceBand& Band) noexcept { PaintCells(Job, Band); });
         // Every point a corner: every one held by a filled cell.
         if (Unused[0] + Unused[1] > 0) PaintLoosePoints(Job);
     } else {
         const int32_t Side = SideOfSquares(Job);
-        PaintInParts(
-            Job, Job.Count, Cores,
-            [&Job, Side](size_t First, size_t Last, const TSurfaceTarget& Target) noexcept {
-                PaintSquares(Job, First, Last, Side, Target);
-            });
+        PaintInBands(Job, Counts, [&Job, Side](const TSurfaceBand& Band) noexcept {
+            PaintSquares(Job, Side, Band);
+        });
     }
     return true;
 }

@@ -5,6 +5,7 @@
 // reference computes for it from scratch. A corner's own pixel is offered
 // to a picture once, by the first cell that puts it.
 #include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/Internal/SurfaceCellPut.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
 
@@ -16,19 +17,6 @@
 namespace MainUnit {
 
 namespace {
-
-using TVertex = TCorner;
-
-// The four corners of a cell in the order (i, j), (i + 1, j), (i, j + 1),
-// (i + 1, j + 1): corner N is entry First + (N odd ? Rows : 0) + N / 2.
-struct TCell {
-    const TCorner* Corners = nullptr;  // the job's
-    size_t First = 0;
-    size_t Rows = 0;
-
-    size_t Index(uint32_t N) const { return First + ((N & 1u) != 0 ? Rows : 0) + (N >> 1); }
-    const TCorner& Corner(uint32_t N) const { return Corners[Index(N)]; }
-};
 
 // The edge from U to V as a function of the pixel: positive on the inside
 // of a triangle whose corners are in positive order, 0 on the edge, which
@@ -44,81 +32,6 @@ struct TEdge {
     }
     int64_t At(int64_t X, int64_t Y) const { return AtOrigin + StepX * X + StepY * Y; }
 };
-
-// The corner of Cell nearest to pixel (X, Y), the first among equally near.
-[[gnu::always_inline]] inline size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
-{
-    const TCorner* First = Cell.Corners + Cell.First;
-    const size_t Offsets[4] = {0, Cell.Rows, 1, Cell.Rows + 1};
-    size_t Best = 0;
-    int64_t BestDistance = INT64_MAX;
-    for (const size_t Offset : Offsets) {
-        const int64_t DX = static_cast<int64_t>(First[Offset].X) - X;
-        const int64_t DY = static_cast<int64_t>(First[Offset].Y) - Y;
-        if (DX * DX + DY * DY < BestDistance) {
-            BestDistance = DX * DX + DY * DY;
-            Best = Offset;
-        }
-    }
-    return Cell.First + Best;
-}
-
-// A triangle of a cell: its corners, their numbers in the cell, its light,
-// and the cell's corners already put with their own values into the picture
-// (see TPutMarks), which it adds to.
-struct TTriangle {
-    const TVertex* A;
-    const TVertex* B;
-    const TVertex* C;
-    uint32_t NumberA, NumberB, NumberC;
-    uint32_t Share;
-    uint32_t& Done;
-};
-
-// The depth test of a pixel of the cell inside the picture: true, with
-// Depth recorded, unless something at least as near is there.
-[[gnu::always_inline]] inline bool Nearer(const TSurfaceTarget& Target, int32_t X, int32_t Y,
-                                          double Depth)
-{
-    if (!(Depth > 0)) return false;
-    // DepthEntryValue without extended precision: the double compares and
-    // converts exactly as it would.
-    const float Stored =
-        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
-    return Stored != 0.0f && DepthTestAndStoreValue(*Target.Depth, X, Y, Stored);
-}
-
-// The colour of Height (and the nearest corner) given to a pixel that won.
-[[gnu::always_inline]] inline void Colour(const TSurfaceJob& Job, const TSurfaceTarget& Target,
-                                          const TCell& Cell, int32_t X, int32_t Y, double Depth,
-                                          double Height, uint32_t Share)
-{
-    const TPixelArray& P = Target.Picture;
-    const size_t Pixel =
-        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
-    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
-    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(NearestCorner(Cell, X, Y));
-}
-
-// One pixel of the cell inside the picture, at Depth and of the colour of
-// Height, unless something at least as near is there.
-[[gnu::always_inline]] inline void PutPixel(const TSurfaceJob& Job, const TSurfaceTarget& Target,
-                                            const TCell& Cell, int32_t X, int32_t Y, double Depth,
-                                            double Height, uint32_t Share)
-{
-    if (Nearer(Target, X, Y, Depth)) Colour(Job, Target, Cell, X, Y, Depth, Height, Share);
-}
-
-// A pixel on corner Number of the cell, inside the picture, with the
-// corner's own values, unless the cell's corner is already put there.
-[[gnu::always_inline]] inline void PutCorner(const TSurfaceJob& Job, const TSurfaceTarget& Target,
-                                             const TCell& Cell, const TVertex& On, uint32_t Number,
-                                             const TTriangle& T)
-{
-    if ((T.Done >> Number & 1u) != 0) return;
-    T.Done |= 1u << Number;
-    PutPixel(Job, Target, Cell, On.X, On.Y, On.Depth, On.Height, T.Share);
-}
 
 int64_t Gcd(int64_t A, int64_t B)
 {
@@ -145,18 +58,13 @@ void NarrowSteps(int64_t Start, int64_t Step, int64_t Limit, int64_t& First, int
     Last = std::min(Last, High);
 }
 
-// The square of the distance between the pixels of U and V.
-int64_t Distance2(const TVertex& U, const TVertex& V)
-{
-    const int64_t DX = static_cast<int64_t>(V.X) - U.X, DY = static_cast<int64_t>(V.Y) - U.Y;
-    return DX * DX + DY * DY;
-}
+}  // namespace
 
 // A triangle without area is the segment between its two corners farthest
 // apart (the first such pair of A-B, B-C, C-A), or the pixel of A: its
 // pixels are the whole pixels on it, with values along it from the first
 // end to the second.
-void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
+void FillSegment(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
                  const TTriangle& T)
 {
     const TVertex *P = T.A, *Q = T.B;
@@ -173,38 +81,40 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
     const int64_t SX = Steps <= 1 ? DX : DX / Steps, SY = Steps <= 1 ? DY : DY / Steps;
     int64_t First = 0, Last = Steps;
     if (Steps > 2) {
-        NarrowSteps(P->X, SX, Target.Picture.Width, First, Last);
-        NarrowSteps(P->Y, SY, Target.Picture.Height, First, Last);
+        NarrowSteps(P->X, SX, Job.Picture.Width, First, Last);
+        NarrowSteps(P->Y - Band.Top, SY, Band.Bottom - Band.Top, First, Last);
     }
     for (int64_t K = First; K <= Last; ++K) {
         const int64_t X = P->X + K * SX, Y = P->Y + K * SY;
-        if (static_cast<uint64_t>(X) >= static_cast<uint64_t>(Target.Picture.Width) ||
-            static_cast<uint64_t>(Y) >= static_cast<uint64_t>(Target.Picture.Height))
+        if (static_cast<uint64_t>(X) >= static_cast<uint64_t>(Job.Picture.Width) ||
+            static_cast<uint64_t>(Y - Band.Top) >= static_cast<uint64_t>(Band.Bottom - Band.Top))
             continue;
         const int64_t Dot = (X - P->X) * DX + (Y - P->Y) * DY;
         if (Dot == 0 || Dot == Length) {  // an end: its own values
-            PutCorner(Job, Target, Cell, Dot == 0 ? *P : *Q, Dot == 0 ? NumberP : NumberQ, T);
+            PutCorner(Job, Cell, Dot == 0 ? *P : *Q, Dot == 0 ? NumberP : NumberQ, T);
             continue;
         }
         const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
-        PutPixel(Job, Target, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y),
+        PutPixel(Job, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y),
                  P->Depth + (Q->Depth - P->Depth) * Along,
                  P->Height + (Q->Height - P->Height) * Along, T.Share);
     }
 }
 
+namespace {
+
 // A pixel of the walk on a corner of the triangle (the corner's weight is
 // the whole area) takes the corner's own values; false elsewhere.
-[[gnu::always_inline]] inline bool PutIfCorner(const TSurfaceJob& Job, const TSurfaceTarget& Target,
-                                               const TCell& Cell, const TTriangle& T, int64_t Area,
-                                               int64_t EA, int64_t EB, int64_t EC)
+[[gnu::always_inline]] inline bool PutIfCorner(const TSurfaceJob& Job, const TCell& Cell,
+                                               const TTriangle& T, int64_t Area, int64_t EA,
+                                               int64_t EB, int64_t EC)
 {
     if (EA == Area) {
-        PutCorner(Job, Target, Cell, *T.A, T.NumberA, T);
+        PutCorner(Job, Cell, *T.A, T.NumberA, T);
     } else if (EB == Area) {
-        PutCorner(Job, Target, Cell, *T.B, T.NumberB, T);
+        PutCorner(Job, Cell, *T.B, T.NumberB, T);
     } else if (EC == Area) {
-        PutCorner(Job, Target, Cell, *T.C, T.NumberC, T);
+        PutCorner(Job, Cell, *T.C, T.NumberC, T);
     } else {
         return false;
     }
@@ -212,15 +122,15 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCe
 }
 
 // Triangle I, J, K of Cell.
-void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
-                  uint32_t I, uint32_t J, uint32_t K, uint32_t Share, uint32_t& Done)
+void FillTriangle(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, uint32_t I,
+                  uint32_t J, uint32_t K, uint32_t Share, uint32_t& Done)
 {
     TTriangle T{&Cell.Corner(I), &Cell.Corner(J), &Cell.Corner(K), I, J, K, Share, Done};
     int64_t Area =
         (static_cast<int64_t>(T.B->X) - T.A->X) * (static_cast<int64_t>(T.C->Y) - T.A->Y) -
         (static_cast<int64_t>(T.B->Y) - T.A->Y) * (static_cast<int64_t>(T.C->X) - T.A->X);
     if (Area == 0) {
-        FillSegment(Job, Target, Cell, T);
+        FillSegment(Job, Band, Cell, T);
         return;
     }
     if (Area < 0) {
@@ -228,11 +138,11 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
         std::swap(T.NumberB, T.NumberC);
         Area = -Area;
     }
-    const TPixelArray& P = Target.Picture;
+    const TPixelArray& P = Job.Picture;
     const int32_t X0 = std::max(std::min({T.A->X, T.B->X, T.C->X}), 0);
     const int32_t X1 = std::min(std::max({T.A->X, T.B->X, T.C->X}), P.Width - 1);
-    const int32_t Y0 = std::max(std::min({T.A->Y, T.B->Y, T.C->Y}), 0);
-    const int32_t Y1 = std::min(std::max({T.A->Y, T.B->Y, T.C->Y}), P.Height - 1);
+    const int32_t Y0 = std::max(std::min({T.A->Y, T.B->Y, T.C->Y}), Band.Top);
+    const int32_t Y1 = std::min(std::max({T.A->Y, T.B->Y, T.C->Y}), Band.Bottom - 1);
     if (X0 > X1 || Y0 > Y1) return;
     const TEdge WeightA(*T.B, *T.C), WeightB(*T.C, *T.A), WeightC(*T.A, *T.B);
     double Inverse = 0;  // worked out at the first pixel inside: most small triangles have none
@@ -245,10 +155,10 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TC
         for (int32_t X = X0; X <= X1;
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
             if ((EA | EB | EC) < 0) continue;
-            if (PutIfCorner(Job, Target, Cell, T, Area, EA, EB, EC)) continue;
+            if (PutIfCorner(Job, Cell, T, Area, EA, EB, EC)) continue;
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
             const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);
-            PutPixel(Job, Target, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
+            PutPixel(Job, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
                      T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
         }
     }
@@ -263,15 +173,19 @@ bool LoadCell(const TSurfaceJob& Job, size_t First, TCell& Cell)
     return C[0].Depth >= 0 && C[Rows].Depth >= 0 && C[1].Depth >= 0 && C[Rows + 1].Depth >= 0;
 }
 
-uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B, size_t C)
+}  // namespace
+
+uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32_t B, uint32_t C)
 {
     Proc3D::TPoint3D Places[3];
     bool Undefined = false;
-    const size_t Which[3] = {A, B, C};
+    const uint32_t Which[3] = {A, B, C};
     for (size_t I = 0; I < 3; ++I)
-        SurfacePlace(Job, Cell.Index(static_cast<uint32_t>(Which[I])), Places[I], Undefined);
+        SurfacePlace(Job, Cell.Index(Which[I]), Places[I], Undefined);
     return LightShare(Places[0], Places[1], Places[2], Job.Light);
 }
+
+namespace {
 
 // The corners I, J, K of a small cell whose pixels the triangle I, J, K
 // gives their own values, as bits: all three, or the ends of the segment a
@@ -296,7 +210,7 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, size_t A, size_t B
 // cannot be strictly nearer there again, whatever cell puts it. The light of
 // a triangle is worked out only when one of its pixels is painted. Returns
 // the corners put.
-uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, const TCell& Cell,
+uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
                         uint32_t Done)
 {
     // Corner 0 is only the first triangle's, corner 3 only the second's.
@@ -307,26 +221,19 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceTarget& Target, co
     for (uint32_t I = 0; I < 4; ++I) {
         if ((Put >> I & 1u) == 0) continue;
         const TVertex& At = Cell.Corner(I);
-        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Target.Picture.Width) ||
-            static_cast<uint32_t>(At.Y) >= static_cast<uint32_t>(Target.Picture.Height) ||
-            !Nearer(Target, At.X, At.Y, At.Depth))
+        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
+            !Band.Holds(At.Y) || !Nearer(Job, At.X, At.Y, At.Depth))
             continue;
         const uint32_t Which = (First >> I & 1u) != 0 ? 0 : 1;
         if (Shares[Which] == 0)
             Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
                                                             : CellLight(Job, Cell, 3, 2, 1))
                                               : FullLightShare;
-        const TPixelArray& P = Target.Picture;
+        const TPixelArray& P = Job.Picture;
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
-        if (P.Indexes != nullptr) {
-            // The nearest corner to a corner's pixel: the first on that pixel.
-            uint32_t On = 0;
-            while (Cell.Corner(On).X != At.X || Cell.Corner(On).Y != At.Y)
-                ++On;
-            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(On));
-        }
+        if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(CornerOnPixel(Cell, I));
     }
     return Put;
 }
@@ -346,28 +253,33 @@ TSpan SpanOf(const TCell& Cell)
 
 }  // namespace
 
-void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfaceTarget& Target)
+void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
 {
     const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
-    const TPixelArray& P = Target.Picture;
+    const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
+    const TPixelArray& P = Job.Picture;
     TPutMarks Marks(Rows);
     TCell Cell{Job.Corners.get(), 0, Rows};
-    for (size_t Column = First; Column < Last; ++Column, Marks.Next()) {
+    for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
         for (size_t Row = 0; Row + 1 < Rows; ++Row) {
             if (!LoadCell(Job, Column * Rows + Row, Cell)) continue;
             const TSpan S = SpanOf(Cell);
-            if (S.X1 < 0 || S.X0 >= P.Width || S.Y1 < 0 || S.Y0 >= P.Height) continue;
+            if (S.X1 < 0 || S.X0 >= P.Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
             if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
                 const uint32_t Done = Marks.Done(Row);
-                if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Target, Cell, Done));
+                if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Band, Cell, Done));
                 continue;
             }
             const bool Lit = Job.Choices.Light;
-            const uint32_t Near = Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
-                           Far = Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare;
+            const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
+                                        Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
             uint32_t Done = Marks.Done(Row);
-            FillTriangle(Job, Target, Cell, 0, 1, 2, Near, Done);
-            FillTriangle(Job, Target, Cell, 3, 2, 1, Far, Done);
+            if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
+                PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
+            } else {
+                FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
+                FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
+            }
             Marks.Mark(Row, Done);
         }
     }

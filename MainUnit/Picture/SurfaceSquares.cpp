@@ -8,24 +8,23 @@
 
 namespace MainUnit {
 
-void PaintSquares(const TSurfaceJob& Job, size_t First, size_t Last, int32_t Side,
-                  const TSurfaceTarget& Target)
+void PaintSquares(const TSurfaceJob& Job, int32_t Side, const TSurfaceBand& Band)
 {
-    const TPixelArray& P = Target.Picture;
-    for (size_t K = First; K < Last; ++K) {
+    const TPixelArray& P = Job.Picture;
+    for (size_t K = 0; K < Job.Count; ++K) {
         const TCorner& C = Job.Corners[K];
         if (!(C.Depth > 0)) continue;
         const float Stored = DepthEntryValue(C.Depth);
         if (Stored == 0.0f) continue;
         const int32_t X0 = std::max(SquareStart(C.X, Side), 0);
-        const int32_t Y0 = std::max(SquareStart(C.Y, Side), 0);
+        const int32_t Y0 = std::max(SquareStart(C.Y, Side), Band.Top);
         const int32_t X1 = std::min(SquareStart(C.X, Side) + Side - 1, P.Width - 1);
-        const int32_t Y1 = std::min(SquareStart(C.Y, Side) + Side - 1, P.Height - 1);
+        const int32_t Y1 = std::min(SquareStart(C.Y, Side) + Side - 1, Band.Bottom - 1);
         bool Colored = false;
         uint32_t Color = 0;
         for (int32_t Y = Y0; Y <= Y1; ++Y) {
             for (int32_t X = X0; X <= X1; ++X) {
-                if (!DepthTestAndStoreValue(*Target.Depth, X, Y, Stored)) continue;
+                if (!DepthTestAndStoreValue(Job.DepthBuffer, X, Y, Stored)) continue;
                 if (!Colored) {
                     Color = PointColor(Job, C.Height, C.Depth);
                     Colored = true;

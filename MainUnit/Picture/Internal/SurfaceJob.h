@@ -1,5 +1,5 @@
 // The fast surface painter's view of one painting: what is prepared once,
-// the projected corners, and the picture a part of the work paints into.
+// the projected corners, and the band of rows a part of the work paints.
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
@@ -63,11 +63,14 @@ struct TSurfaceJob {
     std::unique_ptr<TCorner[]> Corners;  // Count of them
 };
 
-// Where one part of the work paints: the picture itself, or a second
-// half's own picture, record and depth buffer.
-struct TSurfaceTarget {
-    TPixelArray Picture;
-    TDepthBuffer* Depth = nullptr;
+// The rows Top .. Bottom - 1 of the job's picture, which one part of the
+// work paints alone: every pixel is painted by the same offers in the same
+// order as painting the whole picture at once would make.
+struct TSurfaceBand {
+    int32_t Top = 0;
+    int32_t Bottom = 0;
+
+    bool Holds(int32_t Y) const { return Y >= Top && Y < Bottom; }
 };
 
 // The place of entry K as the picture draws it; false when it is not drawn.
@@ -80,11 +83,10 @@ uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double D
 // darkened by Depth when asked; never lit.
 uint32_t PointColor(const TSurfaceJob& Job, double Y, double Depth);
 
-// Fills the cells of columns First .. Last - 1 into Target.
-void PaintCells(const TSurfaceJob& Job, size_t First, size_t Last, const TSurfaceTarget& Target);
+// Fills the pixels of Band that the grid's cells cover.
+void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band);
 
-// Draws points First .. Last - 1 as squares of side Side into Target.
-void PaintSquares(const TSurfaceJob& Job, size_t First, size_t Last, int32_t Side,
-                  const TSurfaceTarget& Target);
+// Draws the points as squares of side Side over the pixels of Band.
+void PaintSquares(const TSurfaceJob& Job, int32_t Side, const TSurfaceBand& Band);
 
 }  // namespace MainUnit

@@ -1,0 +1,139 @@
+// What the fast surface painter's cell filling shares between its files: a
+// cell of the grid, a triangle of it, and the offer of one pixel to the
+// picture through the depth test.
+#pragma once
+
+#include "MainUnit/Picture/Internal/SurfaceJob.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace MainUnit {
+
+using TVertex = TCorner;
+
+// The four corners of a cell in the order (i, j), (i + 1, j), (i, j + 1),
+// (i + 1, j + 1): corner N is entry First + (N odd ? Rows : 0) + N / 2.
+struct TCell {
+    const TCorner* Corners = nullptr;  // the job's
+    size_t First = 0;
+    size_t Rows = 0;
+
+    size_t Index(uint32_t N) const { return First + ((N & 1u) != 0 ? Rows : 0) + (N >> 1); }
+    const TCorner& Corner(uint32_t N) const { return Corners[Index(N)]; }
+};
+
+// The square of the distance from pixel (X, Y) to corner C.
+[[gnu::always_inline]] inline int64_t DistanceTo(const TCorner& C, int32_t X, int32_t Y)
+{
+    const int64_t DX = static_cast<int64_t>(C.X) - X, DY = static_cast<int64_t>(C.Y) - Y;
+    return DX * DX + DY * DY;
+}
+
+// The corner of Cell nearest to pixel (X, Y), the first among equally near.
+[[gnu::always_inline]] inline size_t NearestCorner(const TCell& Cell, int32_t X, int32_t Y)
+{
+    const TCorner* First = Cell.Corners + Cell.First;
+    const size_t Rows = Cell.Rows;
+    size_t Best = 0;
+    int64_t BestDistance = DistanceTo(First[0], X, Y);
+    if (const int64_t D = DistanceTo(First[Rows], X, Y); D < BestDistance)
+        BestDistance = D, Best = Rows;
+    if (const int64_t D = DistanceTo(First[1], X, Y); D < BestDistance) BestDistance = D, Best = 1;
+    if (DistanceTo(First[Rows + 1], X, Y) < BestDistance) Best = Rows + 1;
+    return Cell.First + Best;
+}
+
+// The same for the pixel of corner Number: the first corner on it.
+[[gnu::always_inline]] inline size_t CornerOnPixel(const TCell& Cell, uint32_t Number)
+{
+    const TCorner& On = Cell.Corner(Number);
+    for (uint32_t N = 0; N < Number; ++N)
+        if (Cell.Corner(N).X == On.X && Cell.Corner(N).Y == On.Y) return Cell.Index(N);
+    return Cell.Index(Number);
+}
+
+// A triangle of a cell: its corners, their numbers in the cell, its light,
+// and the cell's corners already put with their own values into the picture
+// (see TPutMarks), which it adds to.
+struct TTriangle {
+    const TVertex* A;
+    const TVertex* B;
+    const TVertex* C;
+    uint32_t NumberA, NumberB, NumberC;
+    uint32_t Share;
+    uint32_t& Done;
+};
+
+// The depth test of a pixel of the cell inside the picture: true, with
+// Depth recorded, unless something at least as near is there.
+[[gnu::always_inline]] inline bool Nearer(const TSurfaceJob& Job, int32_t X, int32_t Y,
+                                          double Depth)
+{
+    if (!(Depth > 0)) return false;
+    // DepthEntryValue without extended precision: the double compares and
+    // converts exactly as it would.
+    const float Stored =
+        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
+    return Stored != 0.0f && DepthTestAndStoreValue(Job.DepthBuffer, X, Y, Stored);
+}
+
+// The colour of Height and the point Recorded given to a pixel that won.
+[[gnu::always_inline]] inline void Colour(const TSurfaceJob& Job, int32_t X, int32_t Y,
+                                          double Depth, double Height, uint32_t Share,
+                                          size_t Recorded)
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Pixel =
+        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
+    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
+    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(Recorded);
+}
+
+// One pixel of the cell inside the picture, at Depth and of the colour of
+// Height, unless something at least as near is there.
+[[gnu::always_inline]] inline void PutPixel(const TSurfaceJob& Job, const TCell& Cell, int32_t X,
+                                            int32_t Y, double Depth, double Height, uint32_t Share)
+{
+    if (!Nearer(Job, X, Y, Depth)) return;
+    Colour(Job, X, Y, Depth, Height, Share,
+           Job.Picture.Indexes != nullptr ? NearestCorner(Cell, X, Y) : 0);
+}
+
+// A pixel on corner Number of the cell, inside the picture, with the
+// corner's own values, unless the cell's corner is already put there.
+[[gnu::always_inline]] inline void PutCorner(const TSurfaceJob& Job, const TCell& Cell,
+                                             const TVertex& On, uint32_t Number, const TTriangle& T)
+{
+    if ((T.Done >> Number & 1u) != 0) return;
+    T.Done |= 1u << Number;
+    if (!Nearer(Job, On.X, On.Y, On.Depth)) return;
+    Colour(Job, On.X, On.Y, On.Depth, On.Height, T.Share,
+           Job.Picture.Indexes != nullptr ? CornerOnPixel(Cell, Number) : 0);
+}
+
+// The square of the distance between the pixels of U and V.
+inline int64_t Distance2(const TVertex& U, const TVertex& V)
+{
+    const int64_t DX = static_cast<int64_t>(V.X) - U.X, DY = static_cast<int64_t>(V.Y) - U.Y;
+    return DX * DX + DY * DY;
+}
+
+// A triangle without area: the segment between its two corners farthest
+// apart, or the pixel of its first.
+void FillSegment(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
+                 const TTriangle& T);
+
+// The share of its colour triangle A, B, C of Cell keeps in the light.
+uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32_t B, uint32_t C);
+
+// The largest span of a cell's corners, across and down, that
+// PaintBlockCell takes.
+inline constexpr int32_t LargestBlockSpan = 3;
+
+// A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
+// triangles lit by Shares, adding the corners it puts to Done.
+void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
+                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done);
+
+}  // namespace MainUnit

@@ -6,6 +6,7 @@
 
 #include "MainUnit/Internal/TwoCores.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 
 #include <algorithm>
@@ -18,45 +19,10 @@
 
 namespace MainUnit {
 
-bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Place, bool& Undefined)
-{
-    const Proc3D::TPoint3D& P = Job.Results.Points[K];
-    const bool Shown = Job.Choices.ShowUndefined;
-    const TBoxMapping* Box = Job.Choices.Style.Box;
-    return Box != nullptr ? BoxPlaceOfPoint(P, Job.Results, Shown, *Box, Place, Undefined)
-                          : PlaceOfPoint(P, Job.Results, Shown, Place, Undefined);
-}
-
-namespace {
-
-uint32_t Darkened(const TSurfaceJob& Job, uint32_t Color, double Depth)
-{
-    if (!Job.Choices.Darken) return Color;
-    uint8_t Factor = 0;
-    if (!ScreenDepthFactor(Job.DepthScreen, Depth, Factor)) Factor = DepthFactor(Job.Range, Depth);
-    return Proc3D::ShadeColor(Color, Factor);
-}
-
-uint32_t RampColor(const TSurfaceJob& Job, double Y)
-{
-    const double YFrom = Job.Results.YIntervalFrom;
-    uint32_t Index = 0;
-    if (!ScreenHeightIndex(Y, YFrom, Job.ScaleEstimate, Index))
-        Index = HeightIndex(Y, YFrom, Job.Scale);
-    return Job.Ramp[Index];
-}
-
-}  // namespace
-
-uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth)
-{
-    const uint32_t Color = RampColor(Job, Y);
-    return Darkened(Job, Share == FullLightShare ? Color : LitColor(Color, Share), Depth);
-}
-
 uint32_t PointColor(const TSurfaceJob& Job, double Y, double Depth)
 {
-    return Darkened(Job, IsUndefinedY(Y) ? Job.Choices.Style.Undefined : RampColor(Job, Y), Depth);
+    return SurfaceDarkened(
+        Job, IsUndefinedY(Y) ? Job.Choices.Style.Undefined : SurfaceRampColor(Job, Y), Depth);
 }
 
 namespace {
@@ -102,27 +68,11 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.OnGrid = FindSurfaceGrid(Job.Results, Job.Count, Job.Grid);
 }
 
-// How many placed corners each row of the picture holds, counted by each
-// half of the projection; empty when the painting is not split.
-using TRowCounts = std::array<std::vector<uint32_t>, 2>;
-
-bool PrepareRowCounts(int32_t Height, TRowCounts& Counts) noexcept
-{
-    try {
-        for (std::vector<uint32_t>& Half : Counts)
-            Half.assign(static_cast<size_t>(Height), 0);
-    } catch (...) {
-        Counts[0].clear();
-        return false;
-    }
-    return true;
-}
-
-// Entries First .. Last - 1 projected, each placed one counted in RowCounts
+// Entries First .. Last - 1 projected, each placed one tallied in Rows
 // (when not null) by its row. On the grid only defined points are corners;
 // a point taken at random is drawn whenever the picture shows it. Returns
 // how many are neither.
-size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, uint32_t* RowCounts)
+size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, TRowTally* Rows)
 {
     size_t Unused = 0;
     for (size_t K = First; K < Last; ++K) {
@@ -147,9 +97,9 @@ size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, uint32_t* Row
         Corner.Depth = Depth;
         Corner.Height = Job.Results.Points[K].Y;
         --Unused;
-        if (RowCounts != nullptr &&
+        if (Rows != nullptr &&
             static_cast<uint32_t>(Corner.Y) < static_cast<uint32_t>(Job.Picture.Height))
-            ++RowCounts[Corner.Y];
+            TallyCorner(Rows, Corner.X, Corner.Y, Job.Picture.Width);
     }
     return Unused;
 }
@@ -196,33 +146,18 @@ void PaintLoosePoints(const TSurfaceJob& Job)
     }
 }
 
-// The row that splits the picture into two bands holding about as many
-// corners each, from the corners counted per row by the two halves of the
-// projection.
-int32_t SplitRow(const TRowCounts& Counts)
-{
-    const size_t Height = Counts[0].size();
-    size_t Total = 0;
-    for (size_t Y = 0; Y < Height; ++Y)
-        Total += Counts[0][Y] + Counts[1][Y];
-    size_t Above = 0, Y = 0;
-    while (Y < Height && 2 * Above < Total)
-        Above += Counts[0][Y] + Counts[1][Y], ++Y;
-    return static_cast<int32_t>(Y);
-}
-
 // Work(Band) over the whole picture: on two cores the rows above the split
 // and those below it side by side, each band painting its own pixels in the
 // order the whole picture would have them.
 template <class TWork>
-void PaintInBands(const TSurfaceJob& Job, const TRowCounts& Counts, TWork&& Work)
+void PaintInBands(const TSurfaceJob& Job, const TRowTallies& Tallies, TWork&& Work)
 {
     const int32_t Height = Job.Picture.Height;
-    if (Counts[0].empty()) {
+    if (Tallies[0].empty()) {
         Work(TSurfaceBand{0, Height});
         return;
     }
-    const int32_t Split = SplitRow(Counts);
+    const int32_t Split = SplitRow(Tallies);
     RunInTwoHalves(2, true, [&](size_t, size_t, int Part) noexcept {
         Work(Part == 0 ? TSurfaceBand{0, Split} : TSurfaceBand{Split, Height});
     });
@@ -264,21 +199,22 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     PrepareJob(View, Job);
     size_t Unused[2] = {0, 0};
     const bool Split = SplitOverTwoCores(Job.Count, Cores);
-    TRowCounts Counts;
-    const bool Counted = Split && PrepareRowCounts(Picture.Height, Counts);
-    RunInTwoHalves(Job.Count, Split,
-                   [&Job, &Unused, &Counts, Counted](size_t First, size_t Last, int Part) noexcept {
-                       Unused[Part] = ProjectCorners(Job, First, Last,
-                                                     Counted ? Counts[Part].data() : nullptr);
-                   });
+    TRowTallies Tallies;
+    const bool Tallied = Split && PrepareRowTallies(Picture.Height, Tallies);
+    RunInTwoHalves(
+        Job.Count, Split,
+        [&Job, &Unused, &Tallies, Tallied](size_t First, size_t Last, int Part) noexcept {
+            Unused[Part] =
+                ProjectCorners(Job, First, Last, Tallied ? Tallies[Part].data() : nullptr);
+        });
     if (Job.OnGrid) {
-        PaintInBands(Job, Counts,
+        PaintInBands(Job, Tallies,
                      [&Job](const TSurfaceBand& Band) noexcept { PaintCells(Job, Band); });
         // Every point a corner: every one held by a filled cell.
         if (Unused[0] + Unused[1] > 0) PaintLoosePoints(Job);
     } else {
         const int32_t Side = SideOfSquares(Job);
-        PaintInBands(Job, Counts, [&Job, Side](const TSurfaceBand& Band) noexcept {
+        PaintInBands(Job, Tallies, [&Job, Side](const TSurfaceBand& Band) noexcept {
             PaintSquares(Job, Side, Band);
         });
     }

@@ -10,6 +10,7 @@
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -164,15 +165,6 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell&
     }
 }
 
-// The cell whose first corner is entry First, when all four are corners.
-bool LoadCell(const TSurfaceJob& Job, size_t First, TCell& Cell)
-{
-    Cell.First = First;
-    const TCorner* C = Job.Corners.get() + First;
-    const size_t Rows = Cell.Rows;
-    return C[0].Depth >= 0 && C[Rows].Depth >= 0 && C[1].Depth >= 0 && C[Rows + 1].Depth >= 0;
-}
-
 }  // namespace
 
 uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32_t B, uint32_t C)
@@ -190,10 +182,10 @@ namespace {
 // The corners I, J, K of a small cell whose pixels the triangle I, J, K
 // gives their own values, as bits: all three, or the ends of the segment a
 // triangle without area is (the first farthest pair), or I alone.
-[[gnu::always_inline]] inline uint32_t SmallTriangleCorners(const TCell& Cell, uint32_t I,
-                                                            uint32_t J, uint32_t K)
+[[gnu::always_inline]] inline uint32_t SmallTriangleCorners(const TCorner* const (&Corners)[4],
+                                                            uint32_t I, uint32_t J, uint32_t K)
 {
-    const TVertex &A = Cell.Corner(I), &B = Cell.Corner(J), &C = Cell.Corner(K);
+    const TVertex &A = *Corners[I], &B = *Corners[J], &C = *Corners[K];
     const int64_t Area = (static_cast<int64_t>(B.X) - A.X) * (static_cast<int64_t>(C.Y) - A.Y) -
                          (static_cast<int64_t>(B.Y) - A.Y) * (static_cast<int64_t>(C.X) - A.X);
     if (Area != 0) return 1u << I | 1u << J | 1u << K;
@@ -213,14 +205,16 @@ namespace {
 uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
                         uint32_t Done)
 {
+    const TCorner* const Corners[4] = {&Cell.Corner(0), &Cell.Corner(1), &Cell.Corner(2),
+                                       &Cell.Corner(3)};
     // Corner 0 is only the first triangle's, corner 3 only the second's.
-    const uint32_t First = (Done & 7u) == 7u ? 0 : SmallTriangleCorners(Cell, 0, 1, 2);
+    const uint32_t First = (Done & 7u) == 7u ? 0 : SmallTriangleCorners(Corners, 0, 1, 2);
     const uint32_t Put =
-        (First | ((Done | First) == 15u ? 0 : SmallTriangleCorners(Cell, 3, 2, 1))) & ~Done;
+        (First | ((Done | First) == 15u ? 0 : SmallTriangleCorners(Corners, 3, 2, 1))) & ~Done;
     uint32_t Shares[2] = {0, 0};
-    for (uint32_t I = 0; I < 4; ++I) {
-        if ((Put >> I & 1u) == 0) continue;
-        const TVertex& At = Cell.Corner(I);
+    for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
+        const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
+        const TVertex& At = *Corners[I];
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
             !Band.Holds(At.Y) || !Nearer(Job, At.X, At.Y, At.Depth))
             continue;
@@ -233,22 +227,55 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const 
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
-        if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(CornerOnPixel(Cell, I));
+        if (P.Indexes == nullptr) continue;
+        // The nearest corner to a corner's pixel: the first on that pixel.
+        uint32_t On = 0;
+        while (Corners[On]->X != At.X || Corners[On]->Y != At.Y)
+            ++On;
+        P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(On));
     }
     return Put;
 }
 
-// The span of a loaded cell's corners.
+// The span of the pixels of two corners side by side on a row of the grid,
+// and whether both are corners; a cell is two such pairs.
 struct TSpan {
+    bool Corners;
     int32_t X0, X1, Y0, Y1;
 };
 
-TSpan SpanOf(const TCell& Cell)
+[[gnu::always_inline]] inline TSpan PairSpan(const TCorner& Left, const TCorner& Right)
 {
-    const TCorner *A = &Cell.Corner(0), *B = &Cell.Corner(1), *C = &Cell.Corner(2),
-                  *D = &Cell.Corner(3);
-    return {std::min({A->X, B->X, C->X, D->X}), std::max({A->X, B->X, C->X, D->X}),
-            std::min({A->Y, B->Y, C->Y, D->Y}), std::max({A->Y, B->Y, C->Y, D->Y})};
+    return {Left.Depth >= 0 && Right.Depth >= 0, std::min(Left.X, Right.X),
+            std::max(Left.X, Right.X), std::min(Left.Y, Right.Y), std::max(Left.Y, Right.Y)};
+}
+
+[[gnu::always_inline]] inline TSpan CellSpan(const TSpan& Top, const TSpan& Bottom)
+{
+    return {true, std::min(Top.X0, Bottom.X0), std::max(Top.X1, Bottom.X1),
+            std::min(Top.Y0, Bottom.Y0), std::max(Top.Y1, Bottom.Y1)};
+}
+
+// The cell of Cell.First spanning S, in the picture.
+void PaintCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
+               TPutMarks& Marks, size_t Row)
+{
+    if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
+        const uint32_t Done = Marks.Done(Row);
+        if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Band, Cell, Done));
+        return;
+    }
+    const bool Lit = Job.Choices.Light;
+    const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
+                                Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
+    uint32_t Done = Marks.Done(Row);
+    if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
+        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
+    } else {
+        FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
+        FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
+    }
+    Marks.Mark(Row, Done);
 }
 
 }  // namespace
@@ -257,30 +284,21 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
 {
     const size_t Rows = static_cast<size_t>(Job.Grid.Rows);
     const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
-    const TPixelArray& P = Job.Picture;
+    const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
     TCell Cell{Job.Corners.get(), 0, Rows};
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
+        const TCorner* Left = Job.Corners.get() + Column * Rows;
+        const TCorner* Right = Left + Rows;
+        TSpan Top = PairSpan(Left[0], Right[0]);
         for (size_t Row = 0; Row + 1 < Rows; ++Row) {
-            if (!LoadCell(Job, Column * Rows + Row, Cell)) continue;
-            const TSpan S = SpanOf(Cell);
-            if (S.X1 < 0 || S.X0 >= P.Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
-            if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
-                const uint32_t Done = Marks.Done(Row);
-                if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Band, Cell, Done));
-                continue;
-            }
-            const bool Lit = Job.Choices.Light;
-            const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
-                                        Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
-            uint32_t Done = Marks.Done(Row);
-            if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-                PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
-            } else {
-                FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
-                FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
-            }
-            Marks.Mark(Row, Done);
+            const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
+            const TSpan Above = std::exchange(Top, Bottom);
+            if (!Above.Corners || !Bottom.Corners) continue;
+            const TSpan S = CellSpan(Above, Bottom);
+            if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
+            Cell.First = Column * Rows + Row;
+            PaintCell(Job, Band, Cell, S, Marks, Row);
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
 #include "MainUnit/Picture/SurfacePaint.h"
@@ -74,10 +75,40 @@ struct TSurfaceBand {
 };
 
 // The place of entry K as the picture draws it; false when it is not drawn.
-bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Place, bool& Undefined);
+inline bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Place, bool& Undefined)
+{
+    const Proc3D::TPoint3D& P = Job.Results.Points[K];
+    const bool Shown = Job.Choices.ShowUndefined;
+    const TBoxMapping* Box = Job.Choices.Style.Box;
+    return Box != nullptr ? BoxPlaceOfPoint(P, Job.Results, Shown, *Box, Place, Undefined)
+                          : PlaceOfPoint(P, Job.Results, Shown, Place, Undefined);
+}
+
+// Color darkened by Depth when asked.
+inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color, double Depth)
+{
+    if (!Job.Choices.Darken) return Color;
+    uint8_t Factor = 0;
+    if (!ScreenDepthFactor(Job.DepthScreen, Depth, Factor)) Factor = DepthFactor(Job.Range, Depth);
+    return Proc3D::ShadeColor(Color, Factor);
+}
+
+// The height colour of a defined Y.
+inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
+{
+    const double YFrom = Job.Results.YIntervalFrom;
+    uint32_t Index = 0;
+    if (!ScreenHeightIndex(Y, YFrom, Job.ScaleEstimate, Index))
+        Index = HeightIndex(Y, YFrom, Job.Scale);
+    return Job.Ramp[Index];
+}
 
 // Height colour of Y, lit by Share 256ths and darkened by Depth when asked.
-uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth);
+inline uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth)
+{
+    const uint32_t Color = SurfaceRampColor(Job, Y);
+    return SurfaceDarkened(Job, Share == FullLightShare ? Color : LitColor(Color, Share), Depth);
+}
 
 // The colour of a single point: by height, or the undefined colour, and
 // darkened by Depth when asked; never lit.

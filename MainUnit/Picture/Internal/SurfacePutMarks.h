@@ -3,53 +3,44 @@
 // not offer them again.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace MainUnit {
 
-// The corners of the current column (Left) and the next (Right): the cell of
-// row Row between them has corners (i, j), (i + 1, j), (i, j + 1),
-// (i + 1, j + 1) at Left[Row], Right[Row], Left[Row + 1], Right[Row + 1],
-// bits 0 to 3 of Done and Mark. Without memory for them every corner is
-// offered by each cell holding it.
+// The corners of the current column (bit 0 of each row's mark) and the
+// next (bit 1): the cell of row Row between them has corners (i, j),
+// (i + 1, j), (i, j + 1), (i + 1, j + 1) at bits 0 and 1 of row Row and
+// bits 0 and 1 of row Row + 1, bits 0 to 3 of Done and Mark. Without memory
+// for them every corner is offered by each cell holding it.
 struct TPutMarks {
-    std::vector<uint8_t> Memory;
-    uint8_t* Left = nullptr;
-    uint8_t* Right = nullptr;
-    size_t Rows = 0;
+    std::vector<uint8_t> Rows;
 
     explicit TPutMarks(size_t GridRows) noexcept
     {
         try {
-            Memory.assign(2 * GridRows, 0);
+            Rows.assign(GridRows, 0);
         } catch (...) {
-            return;
+            Rows.clear();
         }
-        Left = Memory.data(), Right = Left + GridRows, Rows = GridRows;
     }
     uint32_t Done(size_t Row) const
     {
-        if (Left == nullptr) return 0;
-        return static_cast<uint32_t>(Left[Row] | Right[Row] << 1 | Left[Row + 1] << 2 |
-                                     Right[Row + 1] << 3);
+        if (Rows.empty()) return 0;
+        return static_cast<uint32_t>(Rows[Row] | Rows[Row + 1] << 2);
     }
-    void Mark(size_t Row, uint32_t Put) const
+    void Mark(size_t Row, uint32_t Put)
     {
-        if (Left == nullptr) return;
-        const auto Bit = [Put](int Corner) { return static_cast<uint8_t>(Put >> Corner & 1u); };
-        Left[Row] |= Bit(0), Right[Row] |= Bit(1);
-        Left[Row + 1] |= Bit(2), Right[Row + 1] |= Bit(3);
+        if (Rows.empty()) return;
+        Rows[Row] = static_cast<uint8_t>(Rows[Row] | (Put & 3u));
+        Rows[Row + 1] = static_cast<uint8_t>(Rows[Row + 1] | (Put >> 2 & 3u));
     }
     // On to the next column: its left corners are this one's right.
     void Next()
     {
-        if (Left == nullptr) return;
-        std::swap(Left, Right);
-        std::fill(Right, Right + Rows, uint8_t{0});
+        for (uint8_t& Row : Rows)
+            Row = static_cast<uint8_t>(Row >> 1);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "MainUnit/Calculation/Sampling.h"
 #include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/EnclosedBackground.h"
@@ -168,6 +169,37 @@ TEST(SurfacePaint, FastPaintsTheReferenceOnFoldsAndEdgeOn)
     }
 }
 
+TEST(SurfacePaint, FastPaintsTheReferenceOnCellsAFewPixelsAcross)
+{
+    // Cells two to four pixels across are looked up rather than walked:
+    // slopes, folds, cells seen edge-on (segments within a block), cells cut
+    // by the picture's edges when zoomed in, lit and darkened, undefined
+    // holes, on one core and on two (cut by the band's edge).
+    const auto Ridges = [](double X, double Z) { return 2 * std::sin(3 * X) * std::cos(2 * Z); };
+    const auto Plane = [](double, double) { return 0.5; };
+    const struct {
+        const char* Name;
+        std::function<double(double, double)> F;
+        int32_t Cells, Width, Height;
+        double Hor, Ver, Zoom;
+        int Undefined;
+        bool Light;
+    } Cases[] = {{"waves", Waves, 40, 96, 72, 0.7, 0.5, 14, 0, false},
+                 {"folds", Ridges, 36, 96, 72, 2.3, 0.25, 14, 0, true},
+                 {"edge-on", Plane, 30, 96, 72, 0.4, 0.0, 14, 0, false},
+                 {"cut by the edges", Waves, 50, 64, 48, -1.2, 0.6, 30, 0, true},
+                 {"holes", Ridges, 34, 90, 70, 0.9, 0.8, 15, 5, false}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TResultSet R = SetOf(C.Cells, C.Cells, false, C.Undefined, C.F);
+        R.YIntervalFrom = std::min(R.YIntervalFrom, 0.0),
+        R.YIntervalTo = std::max(R.YIntervalTo, 1.0);
+        const TSurfaceChoices Choices{true, C.Light, C.Light, {}};
+        ExpectFastPaintsTheReference(R, ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom), C.Width,
+                                     C.Height, Choices, static_cast<size_t>(C.Width) * 2);
+    }
+}
+
 TEST(SurfacePaint, CellsBelowAPixelCoverWhatTheirPointsCover)
 {
     // A cell within a 2 x 2 block of pixels holds no pixel but its corners':
@@ -253,6 +285,38 @@ TEST(SurfacePaint, FindsTheGridOfTheSquareOrderOnly)
         TSurfaceGrid Grid;
         ASSERT_EQ(FindSurfaceGrid(R, R.Points.size(), Grid), C.Found) << C.Cols << "x" << C.Rows;
         EXPECT_TRUE(!C.Found || (Grid.Cols == C.Cols && Grid.Rows == C.Rows));
+    }
+}
+
+TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)
+{
+    // Rows First .. Last - 1 each hold Count corners at column X, tallied by
+    // half Half of the projection. A row costs its corners and the width
+    // they span, both halves' together.
+    struct TRows {
+        int32_t First, Last, Half, X, Count;
+    };
+    const struct {
+        const char* Name;
+        std::vector<TRows> Rows;
+        int32_t Least, Most;  // where the split may fall
+    } Cases[] = {{"even", {{0, 100, 0, 10, 1}, {0, 100, 1, 20, 1}}, 48, 52},
+                 {"at the bottom", {{80, 100, 0, 5, 1}, {80, 100, 1, 5, 1}}, 88, 92},
+                 {"wide below",
+                  {{0, 50, 0, 0, 1}, {0, 50, 1, 0, 1}, {50, 100, 0, 0, 1}, {50, 100, 1, 199, 1}},
+                  70,
+                  80},
+                 {"dense above", {{0, 50, 1, 0, 8}, {50, 100, 0, 0, 1}}, 25, 35},
+                 {"nothing", {}, 0, 0}};
+    for (const auto& C : Cases) {
+        TRowTallies Tallies;
+        ASSERT_TRUE(PrepareRowTallies(100, Tallies));
+        for (const TRows& Rows : C.Rows)
+            for (int32_t Y = Rows.First; Y < Rows.Last; ++Y)
+                for (int32_t K = 0; K < Rows.Count; ++K)
+                    TallyCorner(Tallies[static_cast<size_t>(Rows.Half)].data(), Rows.X, Y, 300);
+        const int32_t Split = SplitRow(Tallies);
+        EXPECT_TRUE(Split >= C.Least && Split <= C.Most) << C.Name << ": " << Split;
     }
 }
 

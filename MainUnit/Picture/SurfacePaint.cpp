@@ -68,14 +68,23 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.OnGrid = FindSurfaceGrid(Job.Results, Job.Count, Job.Grid);
 }
 
-// Entries First .. Last - 1 projected, each placed one tallied in Rows
-// (when not null) by its row. On the grid only defined points are corners;
-// a point taken at random is drawn whenever the picture shows it. Returns
+// What the projection notes for the split, one of each per half.
+struct TSplitNotes {
+    TRowTally* Rows = nullptr;
+    TReach* Reaches = nullptr;
+};
+
+// Entries First .. Last - 1 projected, each placed one noted in Notes (when
+// not null) by its row. On the grid only defined points are corners; a
+// point taken at random is drawn whenever the picture shows it. Returns
 // how many are neither.
-size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, TRowTally* Rows)
+size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
+                      size_t Stretches)
 {
+    const size_t GridRows = Job.OnGrid ? static_cast<size_t>(Job.Grid.Rows) : 1;
+    size_t Column = First / GridRows, Row = First % GridRows;
     size_t Unused = 0;
-    for (size_t K = First; K < Last; ++K) {
+    for (size_t K = First; K < Last; ++K, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
         TCorner& Corner = Job.Corners[K];
         Corner = {0, 0, -1, 0};
         ++Unused;  // until it is placed
@@ -97,9 +106,10 @@ size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, TRowTally* Ro
         Corner.Depth = Depth;
         Corner.Height = Job.Results.Points[K].Y;
         --Unused;
-        if (Rows != nullptr &&
+        if (Notes.Reaches != nullptr) ReachCorner(Notes.Reaches, Stretches, Column, Row, Corner.Y);
+        if (Notes.Rows != nullptr &&
             static_cast<uint32_t>(Corner.Y) < static_cast<uint32_t>(Job.Picture.Height))
-            TallyCorner(Rows, Corner.X, Corner.Y, Job.Picture.Width);
+            TallyCorner(Notes.Rows, Corner.X, Corner.Y, Job.Picture.Width);
     }
     return Unused;
 }
@@ -150,7 +160,8 @@ void PaintLoosePoints(const TSurfaceJob& Job)
 // and those below it side by side, each band painting its own pixels in the
 // order the whole picture would have them.
 template <class TWork>
-void PaintInBands(const TSurfaceJob& Job, const TRowTallies& Tallies, TWork&& Work)
+void PaintInBands(const TSurfaceJob& Job, const TRowTallies& Tallies, const TGridReaches* Reaches,
+                  TWork&& Work)
 {
     const int32_t Height = Job.Picture.Height;
     if (Tallies[0].empty()) {
@@ -159,7 +170,7 @@ void PaintInBands(const TSurfaceJob& Job, const TRowTallies& Tallies, TWork&& Wo
     }
     const int32_t Split = SplitRow(Tallies);
     RunInTwoHalves(2, true, [&](size_t, size_t, int Part) noexcept {
-        Work(Part == 0 ? TSurfaceBand{0, Split} : TSurfaceBand{Split, Height});
+        Work(Part == 0 ? TSurfaceBand{0, Split, Reaches} : TSurfaceBand{Split, Height, Reaches});
     });
 }
 
@@ -200,23 +211,28 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     size_t Unused[2] = {0, 0};
     const bool Split = SplitOverTwoCores(Job.Count, Cores);
     TRowTallies Tallies;
+    TGridReaches Reaches;
     const bool Tallied = Split && PrepareRowTallies(Picture.Height, Tallies);
-    RunInTwoHalves(
-        Job.Count, Split,
-        [&Job, &Unused, &Tallies, Tallied](size_t First, size_t Last, int Part) noexcept {
-            Unused[Part] =
-                ProjectCorners(Job, First, Last, Tallied ? Tallies[Part].data() : nullptr);
-        });
+    const bool Reached = Tallied && Job.OnGrid &&
+                         PrepareGridReaches(static_cast<size_t>(Job.Grid.Cols),
+                                            static_cast<size_t>(Job.Grid.Rows), Reaches);
+    RunInTwoHalves(Job.Count, Split, [&](size_t First, size_t Last, int Part) noexcept {
+        const size_t Half = static_cast<size_t>(Part);
+        Unused[Part] = ProjectCorners(Job, First, Last,
+                                      {Tallied ? Tallies[Half].data() : nullptr,
+                                       Reached ? Reaches.Halves[Half].data() : nullptr},
+                                      Reaches.Stretches);
+    });
     if (Job.OnGrid) {
-        PaintInBands(Job, Tallies,
+        PaintInBands(Job, Tallies, Reached ? &Reaches : nullptr,
                      [&Job](const TSurfaceBand& Band) noexcept { PaintCells(Job, Band); });
         // Every point a corner: every one held by a filled cell.
         if (Unused[0] + Unused[1] > 0) PaintLoosePoints(Job);
     } else {
         const int32_t Side = SideOfSquares(Job);
-        PaintInBands(Job, Tallies, [&Job, Side](const TSurfaceBand& Band) noexcept {
-            PaintSquares(Job, Side, Band);
-        });
+        PaintInBands(
+            Job, Tallies, Reached ? &Reaches : nullptr,
+            [&Job, Side](const TSurfaceBand& Band) noexcept { PaintSquares(Job, Side, Band); });
     }
     return true;
 }

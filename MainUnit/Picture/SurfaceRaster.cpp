@@ -290,15 +290,20 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
         const TCorner* Left = Job.Corners.get() + Column * Rows;
         const TCorner* Right = Left + Rows;
-        TSpan Top = PairSpan(Left[0], Right[0]);
-        for (size_t Row = 0; Row + 1 < Rows; ++Row) {
-            const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
-            const TSpan Above = std::exchange(Top, Bottom);
-            if (!Above.Corners || !Bottom.Corners) continue;
-            const TSpan S = CellSpan(Above, Bottom);
-            if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
-            Cell.First = Column * Rows + Row;
-            PaintCell(Job, Band, Cell, S, Marks, Row);
+        for (size_t From = 0, Stretch = 0; From + 1 < Rows; From += StretchRows, ++Stretch) {
+            if (Band.Reaches != nullptr &&
+                !StretchReaches(*Band.Reaches, Column, Stretch, Band.Top, Band.Bottom))
+                continue;
+            TSpan Top = PairSpan(Left[From], Right[From]);
+            for (size_t Row = From; Row < std::min(From + StretchRows, Rows - 1); ++Row) {
+                const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
+                const TSpan Above = std::exchange(Top, Bottom);
+                if (!Above.Corners || !Bottom.Corners) continue;
+                const TSpan S = CellSpan(Above, Bottom);
+                if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
+                Cell.First = Column * Rows + Row;
+                PaintCell(Job, Band, Cell, S, Marks, Row);
+            }
         }
     }
 }

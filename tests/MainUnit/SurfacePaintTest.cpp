@@ -200,6 +200,31 @@ TEST(SurfacePaint, FastPaintsTheReferenceOnCellsAFewPixelsAcross)
     }
 }
 
+TEST(SurfacePaint, TwoCoresPaintWhatOneCorePaints)
+{
+    // Each core paints a band of rows and passes over the stretches of 64
+    // rows of the grid that lie wholly in the other band: grids of more
+    // than a stretch, seen so that the split falls between the stretches.
+    const auto Plane = [](double X, double Z) { return 0.1 * X + 0.05 * Z; };
+    const struct {
+        int32_t Cols, Rows, Width, Height;
+        double Hor, Ver, Zoom;
+    } Cases[] = {{12, 130, 120, 400, 0.0, 1.1, 120},  // the split a row into the first's last cells
+                 {12, 129, 120, 400, 0.02, 1.45, 95},
+                 {30, 200, 160, 300, 0.3, 1.2, 60}};
+    for (const auto& C : Cases) {
+        const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, Plane);
+        const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
+        const TPainted One = Paint(R, View, C.Width, C.Height, {}, false, TCores::One);
+        const TPainted Two = Paint(R, View, C.Width, C.Height, {}, false, TCores::Two);
+        EXPECT_GT(std::count_if(One.Indexes.begin(), One.Indexes.end(),
+                                [](int32_t I) { return I != NoPoint; }),
+                  C.Width * C.Height / 4);
+        EXPECT_EQ(Two.Pixels, One.Pixels) << C.Rows << " rows";
+        EXPECT_EQ(Two.Indexes, One.Indexes) << C.Rows << " rows";
+    }
+}
+
 TEST(SurfacePaint, CellsBelowAPixelCoverWhatTheirPointsCover)
 {
     // A cell within a 2 x 2 block of pixels holds no pixel but its corners':

@@ -1,7 +1,9 @@
 // Where the two cores split the picture: each paints a band of rows, the
 // upper one down to the split row and the lower one from there, and the
 // split is chosen where both have about as much to do, from what the
-// projection tallied per row.
+// projection tallied per row. The projection also notes which rows each
+// stretch of a grid column reaches, so that a core passes over the cells
+// that lie wholly in the other's band without looking at them.
 #pragma once
 
 #include <algorithm>
@@ -33,6 +35,68 @@ inline bool PrepareRowTallies(int32_t Height, TRowTallies& Tallies) noexcept
         return false;
     }
     return true;
+}
+
+// The cells of a grid column are taken in stretches of this many rows.
+inline constexpr size_t StretchRows = 64;
+
+// The rows of the picture the corners of a stretch reach: the corners of
+// its cells in one column of the grid (the last row of corners belongs to
+// the next stretch as well).
+struct TReach {
+    int32_t Top = INT32_MAX;
+    int32_t Bottom = INT32_MIN;
+};
+
+// For each half of the projection the reach of every stretch, column by
+// column; empty when the painting is not split.
+struct TGridReaches {
+    size_t Stretches = 0;  // a column
+    std::array<std::vector<TReach>, 2> Halves;
+};
+
+inline size_t StretchesOf(size_t GridRows) { return (GridRows - 2) / StretchRows + 1; }
+
+inline bool PrepareGridReaches(size_t Cols, size_t GridRows, TGridReaches& Reaches) noexcept
+{
+    Reaches.Stretches = StretchesOf(GridRows);
+    try {
+        for (std::vector<TReach>& Half : Reaches.Halves)
+            Half.assign(Cols * Reaches.Stretches, TReach{});
+    } catch (...) {
+        Reaches.Halves[0].clear();
+        return false;
+    }
+    return true;
+}
+
+// A corner of column Column and row Row of the grid placed on row Y.
+inline void ReachCorner(TReach* Half, size_t Stretches, size_t Column, size_t Row, int32_t Y)
+{
+    TReach* Stretch = Half + Column * Stretches;
+    const auto Reach = [Stretch, Y](size_t S) {
+        Stretch[S].Top = std::min(Stretch[S].Top, Y);
+        Stretch[S].Bottom = std::max(Stretch[S].Bottom, Y);
+    };
+    const size_t S = Row / StretchRows;
+    if (S < Stretches) Reach(S);
+    if (Row % StretchRows == 0 && Row > 0) Reach(S - 1);
+}
+
+// Whether the cells of stretch S between columns Column and Column + 1 can
+// reach rows Top .. Bottom - 1.
+inline bool StretchReaches(const TGridReaches& Reaches, size_t Column, size_t S, int32_t Top,
+                           int32_t Bottom)
+{
+    int32_t Highest = INT32_MAX, Lowest = INT32_MIN;
+    for (const std::vector<TReach>& Half : Reaches.Halves) {
+        for (size_t C = Column; C <= Column + 1; ++C) {
+            const TReach& R = Half[C * Reaches.Stretches + S];
+            Highest = std::min(Highest, R.Top);
+            Lowest = std::max(Lowest, R.Bottom);
+        }
+    }
+    return Lowest >= Top && Highest < Bottom;
 }
 
 // A corner at pixel (X, Y), Y a row of the picture, X held within it.

@@ -6,6 +6,7 @@
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"
+#include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
 #include "MainUnit/Picture/SurfacePaint.h"
 #include "Proc3D/HoistedProjection.h"
@@ -70,6 +71,7 @@ struct TSurfaceJob {
 struct TSurfaceBand {
     int32_t Top = 0;
     int32_t Bottom = 0;
+    const TGridReaches* Reaches = nullptr;  // on the grid, the rows its stretches reach
 
     bool Holds(int32_t Y) const { return Y >= Top && Y < Bottom; }
 };

@@ -1,7 +1,8 @@
 // The surface against the points at a million points, side by side in one
 // run: the point repaint with the depth buffer and the surface repaint (plain,
-// and darkened and lit), both recording the points as the window does, at
-// 505 x 404 and 1920 x 1080. Then, once each, the enclosed background of the
+// and darkened and lit), both recording the points and keeping their memory
+// from one repaint to the next as the window does, at 505 x 404 and
+// 1920 x 1080. Then, once each, the enclosed background of the
 // command line's surface picture: background pixels of the graph that cannot
 // be reached from its border through background, for three functions at four
 // sizes on black and white.
@@ -45,12 +46,16 @@ void BM_SurfaceAgainstPoints(benchmark::State& State)
     MainUnit::CreateDepthBuffer(Size.Width, Size.Height, Depth);
     const MainUnit::TPixelArray Picture{Pixels.data(), Size.Width, Size.Height, Indexes.data()};
     const bool Shaded = State.range(1) == 2;
+    // The memory the window keeps from one repaint to the next.
+    MainUnit::TPaintScratch Scratch;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
         if (State.range(1) == 0) {
-            MainUnit::PaintGraph(R, View, Picture, true, &Depth);
+            MainUnit::PaintGraph(R, View, Picture, true, &Depth, MainUnit::TCores::Machine, {},
+                                 &Scratch);
         } else {
-            MainUnit::PaintSurface(R, View, Picture, {true, Shaded, Shaded, {}}, Depth);
+            MainUnit::PaintSurface(R, View, Picture, {true, Shaded, Shaded, {}}, Depth,
+                                   MainUnit::TCores::Machine, &Scratch.Surface);
         }
         benchmark::DoNotOptimize(Pixels.data());
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MainUnit/Picture/DepthBuffer.h"
+#include "MainUnit/Picture/SurfaceScratch.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,6 +18,7 @@ struct TPaintScratch {
     std::vector<uint32_t> Pixels;
     std::vector<int32_t> Indexes;  // only when the picture records its points
     TDepthBuffer Depth;
+    TSurfaceScratch Surface;  // the surface painter's projected points
     void Release() { *this = TPaintScratch{}; }
 };
 

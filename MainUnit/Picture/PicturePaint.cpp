@@ -35,7 +35,8 @@ TPaintedPicture PaintPicture(const TPictureRequest& Request, const TPicturePlan&
     const TPointStyle Style = PointStyleFor(Options, Plan.Box);
     Painted.Painted =
         Options.Surface
-            ? PaintSurfaceOfRequest(Request, Plan.ViewPlane, Style, Picture, DepthBuffer)
+            ? PaintSurfaceOfRequest(Request, Plan.ViewPlane, Style, Picture, DepthBuffer,
+                                    TCores::Machine, Scratch ? &Scratch->Surface : nullptr)
             : PaintGraph(*Request.Results, Plan.ViewPlane, Picture, Request.ShowUndefined,
                          Request.UseDepthBuffer ? &DepthBuffer : nullptr, TCores::Machine, Style,
                          Scratch);

@@ -174,6 +174,24 @@ void PaintInBands(const TSurfaceJob& Job, const TRowTallies& Tallies, const TGri
     });
 }
 
+// Memory for the job's corners: the scratch's when there is one, grown to
+// the count if need be, otherwise the job's own. False when refused.
+bool HoldCorners(TSurfaceJob& Job, TSurfaceScratch* Scratch) noexcept
+{
+    try {
+        if (Scratch == nullptr) {
+            Job.Owned = std::make_unique_for_overwrite<TCorner[]>(Job.Count);
+            Job.Corners = Job.Owned.get();
+            return true;
+        }
+        if (Scratch->Corners.size() < Job.Count) Scratch->Corners.resize(Job.Count);
+    } catch (...) {
+        return false;
+    }
+    Job.Corners = Scratch->Corners.data();
+    return true;
+}
+
 // The side of the squares: the mean distance between the drawn points.
 int32_t SideOfSquares(const TSurfaceJob& Job)
 {
@@ -193,20 +211,16 @@ int32_t SideOfSquares(const TSurfaceJob& Job)
 
 bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
                   const TPixelArray& Picture, const TSurfaceChoices& Choices,
-                  TDepthBuffer& DepthBuffer, TCores Cores)
+                  TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, &DepthBuffer)) return false;
     ClearPointRecord(Picture);
     ClearDepthBuffer(DepthBuffer);
-    TSurfaceJob Job{Results, Choices, Picture, DepthBuffer, 0,  false, {}, {},
-                    {},      {},      0,       0,           {}, {},    {}, {}};
+    TSurfaceJob Job{Results, Choices, Picture, DepthBuffer, 0,  false, {},      {}, {},
+                    {},      0,       0,       {},          {}, {},    nullptr, {}};
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    try {
-        Job.Corners = std::make_unique_for_overwrite<TCorner[]>(Job.Count);
-    } catch (...) {
-        return false;
-    }
+    if (!HoldCorners(Job, Scratch)) return false;
     PrepareJob(View, Job);
     size_t Unused[2] = {0, 0};
     const bool Split = SplitOverTwoCores(Job.Count, Cores);
@@ -239,7 +253,7 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
 
 bool PaintSurfaceOfRequest(const TPictureRequest& Request, const Proc3D::TViewPlane& View,
                            const TPointStyle& Style, const TPixelArray& Picture,
-                           TDepthBuffer& DepthBuffer, TCores Cores)
+                           TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
 {
     if ((DepthBuffer.Width != Picture.Width || DepthBuffer.Height != Picture.Height) &&
         !CreateDepthBuffer(Picture.Width, Picture.Height, DepthBuffer))
@@ -247,7 +261,7 @@ bool PaintSurfaceOfRequest(const TPictureRequest& Request, const Proc3D::TViewPl
     return PaintSurface(
         *Request.Results, View, Picture,
         {Request.ShowUndefined, Request.UseDepthBuffer, Request.Options.Light, Style}, DepthBuffer,
-        Cores);
+        Cores, Scratch);
 }
 
 }  // namespace MainUnit

@@ -24,6 +24,7 @@
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "MainUnit/Picture/PictureRequest.h"
+#include "MainUnit/Picture/SurfaceScratch.h"
 #include "Proc3D/Proc3D.h"
 
 namespace MainUnit {
@@ -43,9 +44,12 @@ struct TSurfaceChoices {
 // ShowUndefined), depth-tested too. With the picture's Indexes each filled
 // pixel records the corner of its cell nearest to it. False, painting
 // nothing, when the picture has no pixels or the depth buffer another size.
+// With Scratch the projected points are kept in its memory, reused from one
+// painting to the next.
 bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
                   const TPixelArray& Picture, const TSurfaceChoices& Choices,
-                  TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine);
+                  TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine,
+                  TSurfaceScratch* Scratch = nullptr);
 
 // The same picture, each pixel tested against each triangle and square in
 // turn with nothing prepared ahead: the reference the fast painter is
@@ -60,6 +64,7 @@ bool PaintSurfaceReference(const TResultSet& Results, const Proc3D::TViewPlane& 
 // anew if it has another size. False when nothing could be painted.
 bool PaintSurfaceOfRequest(const TPictureRequest& Request, const Proc3D::TViewPlane& View,
                            const TPointStyle& Style, const TPixelArray& Picture,
-                           TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine);
+                           TDepthBuffer& DepthBuffer, TCores Cores = TCores::Machine,
+                           TSurfaceScratch* Scratch = nullptr);
 
 }  // namespace MainUnit

@@ -286,9 +286,9 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
     const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
-    TCell Cell{Job.Corners.get(), 0, Rows};
+    TCell Cell{Job.Corners, 0, Rows};
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
-        const TCorner* Left = Job.Corners.get() + Column * Rows;
+        const TCorner* Left = Job.Corners + Column * Rows;
         const TCorner* Right = Left + Rows;
         for (size_t From = 0, Stretch = 0; From + 1 < Rows; From += StretchRows, ++Stretch) {
             if (Band.Reaches != nullptr &&

@@ -9,6 +9,7 @@
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
 #include "MainUnit/Picture/SurfacePaint.h"
+#include "MainUnit/Picture/SurfaceScratch.h"
 #include "Proc3D/HoistedProjection.h"
 #include "Proc3D/ScreenedProjection.h"
 
@@ -31,15 +32,7 @@ inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, f
     return true;
 }
 
-// A point where it lands: its pixel, its distance and its Y; a negative
-// distance when it is not drawn (or, on the grid, cannot be a corner).
-// Left unset when made: the projection sets every one.
-struct TCorner {
-    int32_t X;
-    int32_t Y;
-    double Depth;
-    double Height;
-};
+using TCorner = TSurfaceCorner;
 
 // How far round the picture corners are placed by the quick estimate: a
 // cell reaching into the picture from farther out is rare (a large zoom),
@@ -62,7 +55,8 @@ struct TSurfaceJob {
     TDepthRange Range;
     TDepthScreen DepthScreen;
     Proc3D::TPoint3D Light{};
-    std::unique_ptr<TCorner[]> Corners;  // Count of them
+    TCorner* Corners = nullptr;  // Count of them: the scratch's, or Owned
+    std::unique_ptr<TCorner[]> Owned;
 };
 
 // The rows Top .. Bottom - 1 of the job's picture, which one part of the

@@ -216,8 +216,8 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     if (!PaintArgumentsValid(Picture, &DepthBuffer)) return false;
     ClearPointRecord(Picture);
     ClearDepthBuffer(DepthBuffer);
-    TSurfaceJob Job{Results, Choices, Picture, DepthBuffer, 0,  false, {},      {}, {},
-                    {},      0,       0,       {},          {}, {},    nullptr, {}};
+    TSurfaceJob Job{
+        .Results = Results, .Choices = Choices, .Picture = Picture, .DepthBuffer = DepthBuffer};
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     if (!HoldCorners(Job, Scratch)) return false;

@@ -44,19 +44,19 @@ struct TSurfaceJob {
     const TSurfaceChoices& Choices;
     const TPixelArray& Picture;
     TDepthBuffer& DepthBuffer;
-    size_t Count = 0;
-    bool OnGrid = false;
-    TSurfaceGrid Grid;
-    Proc3D::TProjector Projector;
-    Proc3D::TScreen Screen;  // the picture widened by CornerMargin on every side
-    std::array<uint32_t, LargestHeightIndex + 1> Ramp{};
     long double Scale = 0;
-    double ScaleEstimate = 0;
-    TDepthRange Range;
-    TDepthScreen DepthScreen;
-    Proc3D::TPoint3D Light{};
+    TDepthRange Range{};
+    size_t Count = 0;
     TCorner* Corners = nullptr;  // Count of them: the scratch's, or Owned
-    std::unique_ptr<TCorner[]> Owned;
+    std::unique_ptr<TCorner[]> Owned{};
+    Proc3D::TProjector Projector{};
+    Proc3D::TScreen Screen{};  // the picture widened by CornerMargin on every side
+    TDepthScreen DepthScreen{};
+    Proc3D::TPoint3D Light{};
+    double ScaleEstimate = 0;
+    TSurfaceGrid Grid{};
+    std::array<uint32_t, LargestHeightIndex + 1> Ramp{};
+    bool OnGrid = false;
 };
 
 // The rows Top .. Bottom - 1 of the job's picture, which one part of the

@@ -30,6 +30,13 @@ inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
     return {static_cast<double>(Range.A), static_cast<double>(Range.B)};
 }
 
+// The distances whose depth entries the estimate decides: the normal float
+// range below the clamp.
+inline constexpr double DepthScreenLow = 1e-30, DepthScreenHigh = 3e38;
+// The midpoint between two floats in the low bits of a double, and the
+// margin kept from it and from the floats (see ScreenDepthEntry).
+inline constexpr uint64_t EntryHalf = uint64_t{1} << 28, EntryMargin = uint64_t{1} << 13;
+
 // The float nearest Distance, and whether the distance lies below it, when
 // the double estimate leaves no doubt.
 //
@@ -41,9 +48,9 @@ inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
 // 2^-40 of the value that the estimate needs.
 inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below)
 {
-    if (!(Distance > 1e-30 && Distance < 3e38))
+    if (!(Distance > DepthScreenLow && Distance < DepthScreenHigh))
         return false;  // subnormal floats and the clamp: exactly
-    constexpr uint64_t Half = uint64_t{1} << 28, Margin = uint64_t{1} << 13;
+    constexpr uint64_t Half = EntryHalf, Margin = EntryMargin;
     const uint64_t Low = std::bit_cast<uint64_t>(Distance) & (2 * Half - 1);
     // Away from 0 (and 2 Half, the next float) and from the midpoint Half.
     if (Low - Margin > 2 * Half - 2 * Margin || Low - (Half - Margin) <= 2 * Margin) return false;
@@ -83,14 +90,16 @@ inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& F
     return true;
 }
 
+// The margin of the largest estimate of a height index, taken for all: a
+// larger margin only leaves more points to the exact path.
+inline constexpr double HeightIndexMargin = 0x1p-40 * (Proc3D::TopRampStep + 1.0);
+
 // HeightIndex of a Y inside the Y interval, when the double estimate leaves
 // no doubt. Scale is the extended scale rounded to double.
 inline bool ScreenHeightIndex(double Y, double YFrom, double Scale, uint32_t& Index)
 {
     const double Estimate = (Y - YFrom) * Scale;
-    // The margin of the largest estimate taken, for all: a larger margin
-    // only leaves more points to the exact path.
-    constexpr double Margin = 0x1p-40 * (Proc3D::TopRampStep + 1.0);
+    constexpr double Margin = HeightIndexMargin;
     // The clamps and NaN are left to the exact path.
     if (!(Estimate > Margin && Estimate < static_cast<double>(Proc3D::TopRampStep))) return false;
     const int32_t Whole = static_cast<int32_t>(Estimate);

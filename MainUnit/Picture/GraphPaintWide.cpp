@@ -1,0 +1,127 @@
+// The point loop for processors with AVX2: the screened estimate of four
+// points at a time in vectors (WideEstimate.h), then the points of each
+// block drawn one after the other in their order, which decides the point
+// that wins a pixel; a point the vectors leave unsure goes the scalar way
+// from start to end. The pictures are those of the scalar loop, bit for bit.
+#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
+#include "MainUnit/Picture/Internal/PaintContext.h"
+#include "MainUnit/Picture/Internal/PointLoop.h"
+
+#ifdef TESSEL_WIDE_PAINT_PATH
+
+#include "MainUnit/Picture/Internal/WideEstimate.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace MainUnit {
+
+namespace {
+
+// The estimate of the four points from P on into Block.
+template <TSight Sight>
+[[gnu::target("avx2"), gnu::always_inline]] inline void
+EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, bool UseDepth, TWideBlock& Block)
+{
+    __m256d Point[3], Dir[3], Undefined;
+    LoadPoints(P, Point);
+    const __m256d Kept = WideSight<Sight>(W, Point, Dir, Undefined);
+    __m256d X, Y, Drawn, Unsure, Index;
+    WideScreen<Sight == TSight::Folded>(W, Dir, Kept, X, Y, Drawn, Unsure);
+    __m256d Doubt = _mm256_andnot_pd(Undefined, WideIndex(W, Point[1], Index));
+    if (UseDepth) {
+        __m256d Distance, Below, Factor;
+        __m128 Entry;
+        Doubt = _mm256_or_pd(Doubt, WideDepthEntry(Dir, Distance, Entry, Below));
+        Doubt = _mm256_or_pd(Doubt, WideDepthFactor(W, Distance, Factor));
+        _mm_storeu_ps(Block.Depth, Entry);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Factor), _mm256_cvttpd_epi32(Factor));
+        Block.Below = static_cast<unsigned>(_mm256_movemask_pd(Below));
+    } else {
+        Block.Below = 0;
+    }
+    Doubt = _mm256_and_pd(Doubt, Drawn);
+    Block.Drawn = static_cast<unsigned>(_mm256_movemask_pd(_mm256_andnot_pd(Doubt, Drawn)));
+    Block.Unsure = static_cast<unsigned>(_mm256_movemask_pd(_mm256_or_pd(Unsure, Doubt)));
+    Block.Undefined = static_cast<unsigned>(_mm256_movemask_pd(Undefined));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.X), _mm256_cvttpd_epi32(X));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Y), _mm256_cvttpd_epi32(Y));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Index), _mm256_cvttpd_epi32(Index));
+}
+
+// Lane L of Block, point I, drawn as the scalar steps would draw it; false
+// when the loop must stop.
+[[gnu::target("avx2"), gnu::always_inline]] inline bool
+DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const TPixelArray& Picture,
+         TDepthBuffer* Depth, THalfDuty Duty, bool& Unmergeable)
+{
+    const size_t Pixel = static_cast<size_t>(Block.Y[L]) * static_cast<size_t>(Picture.Width) +
+                         static_cast<size_t>(Block.X[L]);
+    const bool Below = (Block.Below >> L & 1u) != 0;
+    return StoreDot(
+        I, Pixel, Block.Depth[L], Below, Picture, Depth, Duty, Unmergeable,
+        [&](float& Entry) { return DepthTestAndStoreEntry(Entry, Block.Depth[L], Below); },
+        [&] {
+            const uint32_t Color = (Block.Undefined >> L & 1u) != 0
+                                       ? Job.Style.Undefined
+                                       : Job.Context.Ramp[static_cast<uint32_t>(Block.Index[L])];
+            return Depth == nullptr
+                       ? Color
+                       : Proc3D::ShadeColor(Color, static_cast<uint8_t>(Block.Factor[L]));
+        });
+}
+
+// PaintRange with sight lines made as Sight says; Boxed as the scalar steps
+// of unsure points take it.
+template <TSight Sight, bool Boxed>
+[[gnu::target("avx2")]] bool PaintBlocks(const TPaintJob& Job, size_t First, size_t Last,
+                                         const TPixelArray& Picture, TDepthBuffer* Depth,
+                                         THalfDuty Duty)
+{
+    const TWideView W = MakeWideView(Job, Sight);
+    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
+    const bool UseDepth = Depth != nullptr;
+    bool Unmergeable = false;
+    size_t I = First;
+    for (; I + 4 <= Last; I += 4) {
+        TWideBlock Block;
+        EstimateBlock<Sight>(W, Points + I, UseDepth, Block);
+        unsigned Lanes = Block.Drawn | Block.Unsure;
+        while (Lanes != 0) {
+            const int L = __builtin_ctz(Lanes);
+            Lanes &= Lanes - 1;
+            const bool Goes =
+                (Block.Unsure >> L & 1u) != 0
+                    ? PaintPoint<Boxed>(Job, I + L, Picture, Depth, Duty, Unmergeable)
+                    : DrawLane(Job, Block, L, I + L, Picture, Depth, Duty, Unmergeable);
+            if (!Goes) return Unmergeable;
+        }
+    }
+    for (; I < Last; ++I) {
+        if (!PaintPoint<Boxed>(Job, I, Picture, Depth, Duty, Unmergeable)) break;
+    }
+    return Unmergeable;
+}
+
+}  // namespace
+
+[[gnu::target("avx2")]] bool PaintRangeWide(const TPaintJob& Job, size_t First, size_t Last,
+                                            const TPixelArray& Picture, TDepthBuffer* Depth,
+                                            THalfDuty Duty)
+{
+    const TPaintContext& Context = Job.Context;
+    const bool Boxed = Job.Style.Box != nullptr;
+    // Without the view's margin every point would be unsure: the scalar loop.
+    if (!Context.Screen.Usable || !(Context.Screen.ViewMargin > 0.0)) {
+        return Boxed ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
+                     : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
+    }
+    if (!Boxed) return PaintBlocks<TSight::Plain, false>(Job, First, Last, Picture, Depth, Duty);
+    if (Depth == nullptr && Context.Folded)
+        return PaintBlocks<TSight::Folded, true>(Job, First, Last, Picture, Depth, Duty);
+    return PaintBlocks<TSight::Mapped, true>(Job, First, Last, Picture, Depth, Duty);
+}
+
+}  // namespace MainUnit
+
+#endif

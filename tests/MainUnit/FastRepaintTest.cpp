@@ -213,6 +213,33 @@ TEST(FastRepaint, SamePictureScaledToABox)
     }
 }
 
+// Points beyond the box their result set declares (their sight lines lie
+// beyond the view's one margin), heights that are not numbers, and point
+// counts that do not fill the last block of the vector loop, with and
+// without the box, undefined points shown or not.
+TEST(FastRepaint, SamePictureWithPointsBeyondTheirBox)
+{
+    std::mt19937_64 Random(11);
+    for (const int Count : {20003, 4097, 3}) {
+        TResultSet R = RandomResults(Random, 2.0, Count);
+        for (size_t I = 0; I < R.Points.size(); I += 7)
+            R.Points[I] = {R.Points[I].X * 40.0, R.Points[I].Y, R.Points[I].Z * -25.0};
+        for (size_t I = 3; I < R.Points.size(); I += 11)
+            R.Points[I].Y = I % 2 == 0 ? NAN : R.Points[I].Y * 1.5;
+        const TBoxMapping Box = MakeBoxMapping(R);
+        for (const TPointStyle& Style : {TPointStyle{}, TPointStyle{&Box, UndefinedOnLightColor}}) {
+            TPoint3D Camera{};
+            Proc3D::TViewPlane View{};
+            ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, 0.6, -2.1, 90.0,
+                                              3.0 * R.BoundingRadius, View));
+            for (const auto& [Show, Depth] : {std::pair{true, false}, std::pair{false, true},
+                                              std::pair{true, true}, std::pair{false, false}})
+                EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, Show, Depth, Style), 0)
+                    << Count << " " << (Style.Box != nullptr) << " " << Show << " " << Depth;
+        }
+    }
+}
+
 TEST(FastRepaint, SamePictureAtOddPictureSizes)
 {
     std::mt19937_64 Random(5);

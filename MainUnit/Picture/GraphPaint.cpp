@@ -61,6 +61,7 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
             Proc3D::BoundScreenMargin(Context.Screen, Low, High);
         }
     } else {
+        Context.Folded = false;
         Proc3D::BoundScreenMargin(
             Context.Screen,
             {Results.XIntervalFrom, std::fmin(Results.YIntervalFrom, 0.0), Results.ZIntervalFrom},
@@ -77,6 +78,9 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
         Context.Range = Style.Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Style.Box))
                                              : CalcDepthRange(View.Camera, Results);
         Context.DepthScreen = MakeDepthScreen(Context.Range);
+        // Distances are then taken from the folded sight lines too.
+        if (Style.Box != nullptr && Context.Folded)
+            FoldDepthScreen(Context.DepthScreen, Context.Screen.FoldMagnitude);
     }
 }
 

@@ -32,7 +32,7 @@ EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, bool UseDepth, TWid
     if (UseDepth) {
         __m256d Distance, Below, Factor;
         __m128 Entry;
-        Doubt = _mm256_or_pd(Doubt, WideDepthEntry(Dir, Distance, Entry, Below));
+        Doubt = _mm256_or_pd(Doubt, WideDepthEntry(W, Dir, Distance, Entry, Below));
         Doubt = _mm256_or_pd(Doubt, WideDepthFactor(W, Distance, Factor));
         _mm_storeu_ps(Block.Depth, Entry);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Factor), _mm256_cvttpd_epi32(Factor));
@@ -117,7 +117,7 @@ template <TSight Sight, bool Boxed>
                      : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
     }
     if (!Boxed) return PaintBlocks<TSight::Plain, false>(Job, First, Last, Picture, Depth, Duty);
-    if (Depth == nullptr && Context.Folded)
+    if (Context.Folded)
         return PaintBlocks<TSight::Folded, true>(Job, First, Last, Picture, Depth, Duty);
     return PaintBlocks<TSight::Mapped, true>(Job, First, Last, Picture, Depth, Duty);
 }

@@ -30,7 +30,7 @@ struct TDot {
     float Depth;             // the value its depth entry would record
     bool Below;              // whether its distance lies below Depth
     double Distance;         // the double estimate of its distance; -1: take the exact one
-    Proc3D::TPoint3D Place;  // with the box, set only when the depth buffer is used or unsure
+    Proc3D::TPoint3D Place;  // with the folded box, set only where an estimate is unsure
 };
 
 // The sight line from the camera to the place in the cube of a kept point
@@ -45,37 +45,45 @@ struct TDot {
             P.Z * K.Z + O.Z};
 }
 
-// Where a kept point P lands by the estimate, or Unsure with its place in
-// the cube set for the exact projection. Without the depth buffer the box
-// needs no place of its own otherwise: the sight line is folded from P.
-[[gnu::always_inline]] inline Proc3D::TScreenResult
-EstimateFolded(const TPaintJob& Job, const Proc3D::TPoint3D& P, TDot& Dot)
+// The place of a kept point P: in the cube with the box. The exact rules
+// take it where an estimate is unsure.
+[[gnu::always_inline]] inline Proc3D::TPoint3D ExactPlace(const TPaintJob& Job,
+                                                          const Proc3D::TPoint3D& P, bool Undefined)
+{
+    Proc3D::TPoint3D Place = PlaceOf(P, Undefined);
+    if (Job.Style.Box != nullptr) MovePlaceToBox(*Job.Style.Box, Undefined, Place);
+    return Place;
+}
+
+// Where a kept point P with the folded sight line Sight lands by the
+// estimate, or Unsure with its place in the cube set for the exact
+// projection. Otherwise the box needs no place of its own.
+[[gnu::always_inline]] inline Proc3D::TScreenResult EstimateFolded(const TPaintJob& Job,
+                                                                   const Proc3D::TPoint3D& P,
+                                                                   const Proc3D::TPoint3D& Sight,
+                                                                   TDot& Dot)
 {
     const Proc3D::TScreen& Screen = Job.Context.Screen;
     const Proc3D::TScreenResult Estimate =
-        Screen.Usable ? Proc3D::ScreenSight<true>(Screen, SightOf(Job.Context, P, Dot.Undefined),
-                                                  Dot.X, Dot.Y)
+        Screen.Usable ? Proc3D::ScreenSight<true>(Screen, Sight, Dot.X, Dot.Y)
                       : Proc3D::TScreenResult::Unsure;
-    if (Estimate == Proc3D::TScreenResult::Unsure) {
-        Dot.Place = PlaceOf(P, Dot.Undefined);
-        MovePlaceToBox(*Job.Style.Box, Dot.Undefined, Dot.Place);
-    }
+    if (Estimate == Proc3D::TScreenResult::Unsure) Dot.Place = ExactPlace(Job, P, Dot.Undefined);
     return Estimate;
 }
 
-// The depth entry of a dot at its place, and the double estimate of its
+// The depth entry of a dot of point P with the sight line Sight (folded
+// with the box where the screen is), and the double estimate of its
 // distance where that leaves no doubt.
-[[gnu::always_inline]] inline void MeasureDot(const TPaintContext& Context, TDot& Dot)
+[[gnu::always_inline]] inline void MeasureDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
+                                              const Proc3D::TPoint3D& Sight, TDot& Dot)
 {
-    // The screen's copy of the camera: without the box the same differences
-    // as its sight line, which the compiler can then reuse.
-    const Proc3D::TPoint3D& Eye = Context.Screen.Camera;
-    const Proc3D::TPoint3D& Place = Dot.Place;
-    const Proc3D::TPoint3D D{Place.X - Eye.X, Place.Y - Eye.Y, Place.Z - Eye.Z};
+    const TDepthScreen& S = Job.Context.DepthScreen;
+    const Proc3D::TPoint3D& D = Sight;
     Dot.Distance = std::sqrt(D.X * D.X + D.Y * D.Y + D.Z * D.Z);
-    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below)) {
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below, S.EntryMargin, S.Shortest)) {
         Dot.Distance = -1;
-        const long double Exact = Proc3D::DistanceBetween(Place, Eye);
+        Dot.Place = ExactPlace(Job, P, Dot.Undefined);
+        const long double Exact = Proc3D::DistanceBetween(Dot.Place, Job.Context.Screen.Camera);
         Dot.Depth = DepthEntryValue(Exact);
         Dot.Below = Exact < Dot.Depth;
     }
@@ -88,17 +96,22 @@ template <bool Boxed>
                                             bool UseDepth, TDot& Dot)
 {
     const TPaintContext& Context = Job.Context;
+    const Proc3D::TScreen& Screen = Context.Screen;
     Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
-    if (Boxed && !UseDepth && Context.Folded) {
+    Proc3D::TPoint3D Sight;
+    if (Boxed && Context.Folded) {
         if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
-        Estimate = EstimateFolded(Job, P, Dot);
+        Sight = SightOf(Context, P, Dot.Undefined);
+        Estimate = EstimateFolded(Job, P, Sight, Dot);
     } else {
         if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
                                       Dot.Undefined)
                     : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
             return false;
-        if (Context.Screen.Usable)
-            Estimate = Proc3D::ScreenPoint(Context.Screen, Dot.Place, Dot.X, Dot.Y);
+        // The screen's copy of the camera.
+        const Proc3D::TPoint3D& Eye = Screen.Camera;
+        Sight = {Dot.Place.X - Eye.X, Dot.Place.Y - Eye.Y, Dot.Place.Z - Eye.Z};
+        if (Screen.Usable) Estimate = Proc3D::ScreenSight<false>(Screen, Sight, Dot.X, Dot.Y);
     }
     if (Estimate == Proc3D::TScreenResult::Outside) return false;
     if (Estimate == Proc3D::TScreenResult::Unsure) {
@@ -109,7 +122,7 @@ template <bool Boxed>
             return false;
         }
     }
-    if (UseDepth) MeasureDot(Context, Dot);
+    if (UseDepth) MeasureDot(Job, P, Sight, Dot);
     return true;
 }
 
@@ -130,8 +143,9 @@ template <bool Boxed>
     if (!UseDepth) return Color;
     uint8_t Factor = 0;
     if (Dot.Distance < 0 || !ScreenDepthFactor(Context.DepthScreen, Dot.Distance, Factor))
-        Factor = DepthFactor(Context.Range,
-                             Proc3D::DistanceBetween(Dot.Place, Context.Projector.Camera));
+        Factor =
+            DepthFactor(Context.Range, Proc3D::DistanceBetween(ExactPlace(Job, P, Dot.Undefined),
+                                                               Context.Projector.Camera));
     return Proc3D::ShadeColor(Color, Factor);
 }
 

@@ -45,10 +45,16 @@ struct TWideView {
     __m256d Normal[3], CutNumerator, Side[3], Up[3], Horizontal[2], RightSign;
     __m256d RatioLimit, InverseLimit, Margin, ReachX, ReachY;
     __m256d HalfWidth, HalfHeight, Width, Height;
-    __m256d HeightScale, DepthA, DepthB;
+    __m256d HeightScale, DepthA, DepthB, FactorMargin, Shortest;
+    __m256i EntryMargin;
 };
 
 [[gnu::target("avx2")]] inline __m256d Broadcast(double Value) { return _mm256_set1_pd(Value); }
+
+[[gnu::target("avx2")]] inline __m256i Every(uint64_t Value)
+{
+    return _mm256_set1_epi64x(static_cast<int64_t>(Value));
+}
 
 // The sight line of an undefined point, as the scalar steps make it.
 inline double UndefinedSight(const TPaintJob& Job, TSight Sight)
@@ -109,6 +115,9 @@ inline double UndefinedSight(const TPaintJob& Job, TSight Sight)
     W.HeightScale = Broadcast(C.ScaleEstimate);
     W.DepthA = Broadcast(C.DepthScreen.A);
     W.DepthB = Broadcast(C.DepthScreen.B);
+    W.FactorMargin = Broadcast(C.DepthScreen.FactorMargin);
+    W.Shortest = Broadcast(C.DepthScreen.Shortest);
+    W.EntryMargin = Every(C.DepthScreen.EntryMargin);
     return W;
 }
 
@@ -120,11 +129,6 @@ inline double UndefinedSight(const TPaintJob& Job, TSight Sight)
 [[gnu::target("avx2")]] inline __m256d Truncated(__m256d A)
 {
     return _mm256_round_pd(A, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
-}
-
-[[gnu::target("avx2")]] inline __m256i Every(uint64_t Value)
-{
-    return _mm256_set1_epi64x(static_cast<int64_t>(Value));
 }
 
 [[gnu::target("avx2")]] inline __m256d AllLanes()
@@ -267,25 +271,27 @@ WideScreen(const TWideView& W, const __m256d (&Dir)[3], __m256d Kept, __m256d& X
 // The depth entries (Entry, Below) of the distances of the sight lines Dir by
 // ScreenDepthEntry, and the distances; the lanes where it fails.
 [[gnu::target("avx2"), gnu::always_inline]] inline __m256d
-WideDepthEntry(const __m256d (&Dir)[3], __m256d& Distance, __m128& Entry, __m256d& Below)
+WideDepthEntry(const TWideView& W, const __m256d (&Dir)[3], __m256d& Distance, __m128& Entry,
+               __m256d& Below)
 {
     Distance = _mm256_sqrt_pd(
         _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(Dir[0], Dir[0]), _mm256_mul_pd(Dir[1], Dir[1])),
                       _mm256_mul_pd(Dir[2], Dir[2])));
-    const __m256d Inside = _mm256_and_pd(Greater(Distance, Broadcast(DepthScreenLow)),
-                                         Less(Distance, Broadcast(DepthScreenHigh)));
+    const __m256d Inside =
+        _mm256_and_pd(Greater(Distance, W.Shortest), Less(Distance, Broadcast(DepthScreenHigh)));
     const __m256i Low =
         _mm256_and_si256(_mm256_castpd_si256(Distance), _mm256_set1_epi64x(2 * EntryHalf - 1));
     // Near 0 (or 2 EntryHalf), or near EntryHalf.
+    const __m256i M = W.EntryMargin, Half = Every(EntryHalf);
     const __m256i NearWhole =
-        _mm256_or_si256(_mm256_cmpgt_epi64(Every(EntryMargin), Low),
-                        _mm256_cmpgt_epi64(Low, Every(2 * EntryHalf - EntryMargin)));
+        _mm256_or_si256(_mm256_cmpgt_epi64(M, Low),
+                        _mm256_cmpgt_epi64(Low, _mm256_sub_epi64(Every(2 * EntryHalf), M)));
     const __m256i AwayFromHalf =
-        _mm256_or_si256(_mm256_cmpgt_epi64(Every(EntryHalf - EntryMargin), Low),
-                        _mm256_cmpgt_epi64(Low, Every(EntryHalf + EntryMargin)));
+        _mm256_or_si256(_mm256_cmpgt_epi64(_mm256_sub_epi64(Half, M), Low),
+                        _mm256_cmpgt_epi64(Low, _mm256_add_epi64(Half, M)));
     const __m256d Fails = _mm256_castsi256_pd(
         _mm256_or_si256(NearWhole, _mm256_andnot_si256(AwayFromHalf, _mm256_set1_epi64x(-1))));
-    Below = _mm256_castsi256_pd(_mm256_cmpgt_epi64(Low, Every(EntryHalf)));
+    Below = _mm256_castsi256_pd(_mm256_cmpgt_epi64(Low, Half));
     Entry = _mm256_cvtpd_ps(Distance);
     return _mm256_or_pd(Fails, _mm256_andnot_pd(Inside, AllLanes()));
 }
@@ -297,9 +303,8 @@ WideDepthFactor(const TWideView& W, __m256d Distance, __m256d& Factor)
 {
     const __m256d Product = _mm256_mul_pd(W.DepthA, Distance);
     const __m256d F = _mm256_sub_pd(Product, W.DepthB);
-    const __m256d Margin =
-        _mm256_mul_pd(Broadcast(0x1p-40),
-                      _mm256_add_pd(_mm256_add_pd(Abs(Product), Abs(W.DepthB)), Broadcast(1.0)));
+    const __m256d Margin = _mm256_mul_pd(
+        W.FactorMargin, _mm256_add_pd(_mm256_add_pd(Abs(Product), Abs(W.DepthB)), Broadcast(1.0)));
     const __m256d Usable = Less(Margin, Broadcast(1e-3));
     const __m256d None = AtMost(F, _mm256_sub_pd(_mm256_setzero_pd(), Margin));
     const __m256d Full = AtLeast(F, _mm256_add_pd(Broadcast(255.0), Margin));

@@ -19,9 +19,9 @@ namespace MainUnit {
 namespace {
 
 // The estimate of the four points from P on into Block.
-template <TSight Sight>
+template <TSight Sight, bool UseDepth>
 [[gnu::target("avx2"), gnu::always_inline]] inline void
-EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, bool UseDepth, TWideBlock& Block)
+EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, TWideBlock& Block)
 {
     __m256d Point[3], Dir[3], Undefined;
     LoadPoints(P, Point);
@@ -29,7 +29,7 @@ EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, bool UseDepth, TWid
     __m256d X, Y, Drawn, Unsure, Index;
     WideScreen<Sight == TSight::Folded>(W, Dir, Kept, X, Y, Drawn, Unsure);
     __m256d Doubt = _mm256_andnot_pd(Undefined, WideIndex(W, Point[1], Index));
-    if (UseDepth) {
+    if constexpr (UseDepth) {
         __m256d Distance, Below, Factor;
         __m128 Entry;
         Doubt = _mm256_or_pd(Doubt, WideDepthEntry(W, Dir, Distance, Entry, Below));
@@ -72,20 +72,19 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
 }
 
 // PaintRange with sight lines made as Sight says; Boxed as the scalar steps
-// of unsure points take it.
-template <TSight Sight, bool Boxed>
+// of unsure points take it. UseDepth: Depth is not null.
+template <TSight Sight, bool Boxed, bool UseDepth>
 [[gnu::target("avx2")]] bool PaintBlocks(const TPaintJob& Job, size_t First, size_t Last,
                                          const TPixelArray& Picture, TDepthBuffer* Depth,
                                          THalfDuty Duty)
 {
     const TWideView W = MakeWideView(Job, Sight);
     const Proc3D::TPoint3D* Points = Job.Results.Points.data();
-    const bool UseDepth = Depth != nullptr;
     bool Unmergeable = false;
     size_t I = First;
     for (; I + 4 <= Last; I += 4) {
         TWideBlock Block;
-        EstimateBlock<Sight>(W, Points + I, UseDepth, Block);
+        EstimateBlock<Sight, UseDepth>(W, Points + I, Block);
         unsigned Lanes = Block.Drawn | Block.Unsure;
         while (Lanes != 0) {
             const int L = __builtin_ctz(Lanes);
@@ -103,6 +102,19 @@ template <TSight Sight, bool Boxed>
     return Unmergeable;
 }
 
+// PaintBlocks with the sight lines of the job's box.
+template <bool UseDepth>
+[[gnu::target("avx2")]] bool PaintSight(const TPaintJob& Job, size_t First, size_t Last,
+                                        const TPixelArray& Picture, TDepthBuffer* Depth,
+                                        THalfDuty Duty)
+{
+    if (Job.Style.Box == nullptr)
+        return PaintBlocks<TSight::Plain, false, UseDepth>(Job, First, Last, Picture, Depth, Duty);
+    if (Job.Context.Folded)
+        return PaintBlocks<TSight::Folded, true, UseDepth>(Job, First, Last, Picture, Depth, Duty);
+    return PaintBlocks<TSight::Mapped, true, UseDepth>(Job, First, Last, Picture, Depth, Duty);
+}
+
 }  // namespace
 
 [[gnu::target("avx2")]] bool PaintRangeWide(const TPaintJob& Job, size_t First, size_t Last,
@@ -116,10 +128,8 @@ template <TSight Sight, bool Boxed>
         return Boxed ? PaintRangeOf<true>(Job, First, Last, Picture, Depth, Duty)
                      : PaintRangeOf<false>(Job, First, Last, Picture, Depth, Duty);
     }
-    if (!Boxed) return PaintBlocks<TSight::Plain, false>(Job, First, Last, Picture, Depth, Duty);
-    if (Context.Folded)
-        return PaintBlocks<TSight::Folded, true>(Job, First, Last, Picture, Depth, Duty);
-    return PaintBlocks<TSight::Mapped, true>(Job, First, Last, Picture, Depth, Duty);
+    return Depth != nullptr ? PaintSight<true>(Job, First, Last, Picture, Depth, Duty)
+                            : PaintSight<false>(Job, First, Last, Picture, Depth, Duty);
 }
 
 }  // namespace MainUnit

@@ -184,6 +184,17 @@ TESSEL_WIDE_COMPARE(Differs, _CMP_NEQ_OQ)
     return _mm256_add_pd(Whole, _mm256_and_pd(Greater(Fraction, Half), Broadcast(1.0)));
 }
 
+// One axis of the sight lines of the lanes P of that axis.
+template <TSight Sight>
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256d SightAxis(const TWideView& W, __m256d P,
+                                                                     int A)
+{
+    if constexpr (Sight == TSight::Plain) return _mm256_sub_pd(P, W.Camera[A]);
+    const __m256d Mapped = _mm256_add_pd(_mm256_mul_pd(P, W.Scale[A]), W.Shift[A]);
+    if constexpr (Sight == TSight::Mapped) return _mm256_sub_pd(Mapped, W.Camera[A]);
+    return Mapped;
+}
+
 // Which of four points P (by axis) are kept and their sight lines Dir, as
 // KeepsPoint and the scalar steps make them.
 template <TSight Sight>
@@ -196,14 +207,10 @@ WideSight(const TWideView& W, const __m256d (&P)[3], __m256d (&Dir)[3], __m256d&
     const __m256d Kept =
         _mm256_or_pd(_mm256_andnot_pd(Undefined, _mm256_xor_pd(Beyond, AllLanes())),
                      _mm256_and_pd(Undefined, W.ShowUndefined));
-    for (int A = 0; A < 3; ++A) {
-        if constexpr (Sight == TSight::Plain) {
-            Dir[A] = _mm256_sub_pd(P[A], W.Camera[A]);
-        } else {
-            Dir[A] = _mm256_add_pd(_mm256_mul_pd(P[A], W.Scale[A]), W.Shift[A]);
-            if constexpr (Sight == TSight::Mapped) Dir[A] = _mm256_sub_pd(Dir[A], W.Camera[A]);
-        }
-    }
+    // Axis by axis, written out: a loop here leaves the lanes in memory.
+    Dir[0] = SightAxis<Sight>(W, P[0], 0);
+    Dir[1] = SightAxis<Sight>(W, P[1], 1);
+    Dir[2] = SightAxis<Sight>(W, P[2], 2);
     Dir[1] = _mm256_blendv_pd(Dir[1], W.UndefinedSightY, Undefined);
     return Kept;
 }
@@ -222,9 +229,9 @@ WideScreen(const TWideView& W, const __m256d (&Dir)[3], __m256d Kept, __m256d& X
         _mm256_mul_pd(W.Normal[2], Dir[2]));
     const __m256d Inverse = _mm256_div_pd(Broadcast(1.0), D);
     const __m256d T = _mm256_mul_pd(W.CutNumerator, Inverse);
-    __m256d V[3];
-    for (int A = 0; A < 3; ++A)
-        V[A] = _mm256_add_pd(_mm256_mul_pd(Dir[A], T), W.Side[A]);
+    const __m256d V[3] = {_mm256_add_pd(_mm256_mul_pd(Dir[0], T), W.Side[0]),
+                          _mm256_add_pd(_mm256_mul_pd(Dir[1], T), W.Side[1]),
+                          _mm256_add_pd(_mm256_mul_pd(Dir[2], T), W.Side[2])};
     const __m256d Size = Abs(Inverse);
     const __m256d Ratio =
         _mm256_mul_pd(_mm256_add_pd(_mm256_add_pd(Abs(Dir[0]), Abs(Dir[1])), Abs(Dir[2])), Size);

@@ -78,7 +78,7 @@ template <TSight Sight, bool Boxed, bool UseDepth>
                                          const TPixelArray& Picture, TDepthBuffer* Depth,
                                          THalfDuty Duty)
 {
-    const TWideView W = MakeWideView(Job, Sight);
+    const TWideView W = MakeWideView<Sight>(Job);
     const Proc3D::TPoint3D* Points = Job.Results.Points.data();
     bool Unmergeable = false;
     size_t I = First;

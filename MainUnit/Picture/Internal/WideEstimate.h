@@ -57,31 +57,24 @@ struct TWideView {
 }
 
 // The sight line of an undefined point, as the scalar steps make it.
-inline double UndefinedSight(const TPaintJob& Job, TSight Sight)
+template <TSight Sight> double UndefinedSight(const TPaintJob& Job)
 {
     const double CameraY = Job.Context.Screen.Camera.Y;
-    switch (Sight) {
-    case TSight::Plain:
-        return 0.0 - CameraY;
-    case TSight::Mapped:
-        return Job.Style.Box->UndefinedY - CameraY;
-    case TSight::Folded:
-        break;
-    }
+    if constexpr (Sight == TSight::Plain) return 0.0 - CameraY;
+    if constexpr (Sight == TSight::Mapped) return Job.Style.Box->UndefinedY - CameraY;
     return Job.Context.UndefinedSightY;
 }
 
 // The view's constants for sight lines made as Sight says.
-[[gnu::target("avx2")]] inline TWideView MakeWideView(const TPaintJob& Job, TSight Sight)
+template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(const TPaintJob& Job)
 {
     const TPaintContext& C = Job.Context;
     const Proc3D::TScreen& S = C.Screen;
     TWideView W{};
-    const bool Boxed = Sight != TSight::Plain;
-    const Proc3D::TPoint3D K = Boxed ? C.BoxScale : Proc3D::TPoint3D{1, 1, 1};
-    const Proc3D::TPoint3D O = !Boxed                    ? Proc3D::TPoint3D{0, 0, 0}
-                               : Sight == TSight::Folded ? C.FoldedShift
-                                                         : Job.Style.Box->Shift;
+    Proc3D::TPoint3D K{1, 1, 1}, O{0, 0, 0};
+    if constexpr (Sight != TSight::Plain) K = C.BoxScale;
+    if constexpr (Sight == TSight::Mapped) O = Job.Style.Box->Shift;
+    if constexpr (Sight == TSight::Folded) O = C.FoldedShift;
     const double Scales[3] = {K.X, K.Y, K.Z}, Shifts[3] = {O.X, O.Y, O.Z};
     const double Camera[3] = {S.Camera.X, S.Camera.Y, S.Camera.Z};
     const double Normal[3] = {S.Normal.X, S.Normal.Y, S.Normal.Z};
@@ -95,7 +88,7 @@ inline double UndefinedSight(const TPaintJob& Job, TSight Sight)
         W.Side[A] = Broadcast(Side[A]);
         W.Up[A] = Broadcast(Up[A]);
     }
-    W.UndefinedSightY = Broadcast(UndefinedSight(Job, Sight));
+    W.UndefinedSightY = Broadcast(UndefinedSight<Sight>(Job));
     W.YFrom = Broadcast(Job.Results.YIntervalFrom);
     W.YTo = Broadcast(Job.Results.YIntervalTo);
     W.ShowUndefined = _mm256_castsi256_pd(_mm256_set1_epi64x(Job.ShowUndefined ? -1 : 0));

@@ -240,6 +240,36 @@ TEST(FastRepaint, SamePictureWithPointsBeyondTheirBox)
     }
 }
 
+// Points at the distances where the depth factor of the box's depth range
+// is a whole number, each reached through a rounded place: only the exact
+// distance decides their shade.
+TEST(FastRepaint, SamePictureAtWholeDepthFactors)
+{
+    std::mt19937_64 Random(12);
+    TResultSet R = RandomResults(Random, 2.0, 40001);
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, 0.4, 0.8, 120.0,
+                                      3.0 * R.BoundingRadius, View));
+    const TDepthRange Range = CalcDepthRange(View.Camera, R);
+    const double Near = static_cast<double>(Range.Near), Far = static_cast<double>(Range.Far);
+    for (size_t I = 0; I < R.Points.size(); ++I) {
+        TPoint3D& P = R.Points[I];
+        const TPoint3D C = View.Camera;
+        const TPoint3D Toward{P.X - C.X, (P.Y == SolveExp::UndefinedValue ? 0.0 : P.Y) - C.Y,
+                              P.Z - C.Z};
+        const double Length =
+            std::sqrt(Toward.X * Toward.X + Toward.Y * Toward.Y + Toward.Z * Toward.Z);
+        const double Whole = Near + (Far - Near) * static_cast<double>(I % 206) / 205.0;
+        const double K = Whole / Length;
+        const bool Undefined = P.Y == SolveExp::UndefinedValue;
+        P = {C.X + Toward.X * K, C.Y + Toward.Y * K, C.Z + Toward.Z * K};
+        if (Undefined) P.Y = SolveExp::UndefinedValue;
+    }
+    for (bool Show : {false, true})
+        EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, Show, true), 0) << Show;
+}
+
 TEST(FastRepaint, SamePictureAtOddPictureSizes)
 {
     std::mt19937_64 Random(5);

@@ -37,8 +37,6 @@ EstimateBlock(const TWideView& W, const Proc3D::TPoint3D* P, TWideBlock& Block)
         _mm_storeu_ps(Block.Depth, Entry);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Factor), _mm256_cvttpd_epi32(Factor));
         Block.Below = static_cast<unsigned>(_mm256_movemask_pd(Below));
-    } else {
-        Block.Below = 0;
     }
     Doubt = _mm256_and_pd(Doubt, Drawn);
     Block.Drawn = static_cast<unsigned>(_mm256_movemask_pd(_mm256_andnot_pd(Doubt, Drawn)));
@@ -57,18 +55,19 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
 {
     const size_t Pixel = static_cast<size_t>(Block.Y[L]) * static_cast<size_t>(Picture.Width) +
                          static_cast<size_t>(Block.X[L]);
-    const bool Below = (Block.Below >> L & 1u) != 0;
-    return StoreDot(
-        I, Pixel, Block.Depth[L], Below, Picture, Depth, Duty, Unmergeable,
-        [&](float& Entry) { return DepthTestAndStoreEntry(Entry, Block.Depth[L], Below); },
-        [&] {
-            const uint32_t Color = (Block.Undefined >> L & 1u) != 0
-                                       ? Job.Style.Undefined
-                                       : Job.Context.Ramp[static_cast<uint32_t>(Block.Index[L])];
-            return Depth == nullptr
-                       ? Color
-                       : Proc3D::ShadeColor(Color, static_cast<uint8_t>(Block.Factor[L]));
-        });
+    uint32_t Mark = 0;
+    if (Depth != nullptr) {
+        if (!GoesOn(Block.Depth[L], Duty, Unmergeable)) return false;
+        const bool Below = (Block.Below >> L & 1u) != 0;
+        if (!DepthTestAndStoreEntry(Depth->Depths[Pixel], Block.Depth[L], Below)) return true;
+        if (Duty.MarkBelow && Below) Mark = BelowMark;
+    }
+    uint32_t Color = (Block.Undefined >> L & 1u) != 0
+                         ? Job.Style.Undefined
+                         : Job.Context.Ramp[static_cast<uint32_t>(Block.Index[L])];
+    if (Depth != nullptr) Color = Proc3D::ShadeColor(Color, static_cast<uint8_t>(Block.Factor[L]));
+    PutDot(Picture, Pixel, I, Color | Mark);
+    return true;
 }
 
 // PaintRange with sight lines made as Sight says; Boxed as the scalar steps

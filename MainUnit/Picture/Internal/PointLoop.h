@@ -157,27 +157,24 @@ template <bool Boxed>
         Entry, Proc3D::DistanceBetween(Dot.Place, Job.Context.Projector.Camera));
 }
 
-// The depth test of a placed dot whose entry value is Stored (Below: its
-// distance lies below it) at Pixel, by Test on the entry, then its colour
-// Color() and its index I stored there. False when the loop must stop: a
-// split half at a point that keeps the halves from being combined.
-template <class TTest, class TColor>
-[[gnu::always_inline]] inline bool
-StoreDot(size_t I, size_t Pixel, const float& Stored, const bool& Below, const TPixelArray& Picture,
-         TDepthBuffer* Depth, THalfDuty Duty, bool& Unmergeable, TTest&& Test, TColor&& Color)
+// Whether the loop goes on before the depth test of a dot whose entry value
+// is Stored: a split half stops at a point that keeps the halves from being
+// combined (Unmergeable).
+[[gnu::always_inline]] inline bool GoesOn(float Stored, THalfDuty Duty, bool& Unmergeable)
 {
-    uint32_t Mark = 0;
-    if (Depth != nullptr) {
-        if (Stored == 0.0f || Stored >= HugeDepth) {
-            Unmergeable = true;
-            if (Duty.Split) return false;
-        }
-        if (!Test(Depth->Depths[Pixel])) return true;  // laid out as the pixels
-        if (Duty.MarkBelow && Below) Mark = BelowMark;
+    if (Stored == 0.0f || Stored >= HugeDepth) {
+        Unmergeable = true;
+        if (Duty.Split) return false;
     }
-    Picture.Pixels[Pixel] = Color() | Mark;
-    if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
     return true;
+}
+
+// Colour and point I of a dot that passed its depth test, at Pixel.
+[[gnu::always_inline]] inline void PutDot(const TPixelArray& Picture, size_t Pixel, size_t I,
+                                          uint32_t Color)
+{
+    Picture.Pixels[Pixel] = Color;
+    if (Picture.Indexes != nullptr) Picture.Indexes[Pixel] = static_cast<int32_t>(I);
 }
 
 // Point I from start to end, every step in the scalar way; false when the
@@ -193,10 +190,14 @@ template <bool Boxed>
     if (!PlaceDot<Boxed>(Job, P, UseDepth, Dot)) return true;
     const size_t Pixel = static_cast<size_t>(Dot.Y) * static_cast<size_t>(Picture.Width) +
                          static_cast<size_t>(Dot.X);
-    return StoreDot(
-        I, Pixel, Dot.Depth, Dot.Below, Picture, Depth, Duty, Unmergeable,
-        [&](float& Entry) { return DotDepthTest(Job, Dot, Entry); },
-        [&] { return DotColor(Job, P, Dot, UseDepth); });
+    uint32_t Mark = 0;
+    if (UseDepth) {
+        if (!GoesOn(Dot.Depth, Duty, Unmergeable)) return false;
+        if (!DotDepthTest(Job, Dot, Depth->Depths[Pixel])) return true;  // laid out as the pixels
+        if (Duty.MarkBelow && Dot.Below) Mark = BelowMark;
+    }
+    PutDot(Picture, Pixel, I, DotColor(Job, P, Dot, UseDepth) | Mark);
+    return true;
 }
 
 // Points First .. Last - 1, one after the other, into Picture and Depth

@@ -79,8 +79,9 @@ void PreparePaint(const TResultSet& Results, const Proc3D::TViewPlane& View,
                                              : CalcDepthRange(View.Camera, Results);
         Context.DepthScreen = MakeDepthScreen(Context.Range);
         // Distances are then taken from the folded sight lines too.
-        if (Style.Box != nullptr && Context.Folded)
-            FoldDepthScreen(Context.DepthScreen, Context.Screen.FoldMagnitude);
+        Context.DepthMargins = Style.Box != nullptr && Context.Folded
+                                   ? FoldedDepthMargins(Context.Screen.FoldMagnitude)
+                                   : TDepthMargins{};
     }
 }
 

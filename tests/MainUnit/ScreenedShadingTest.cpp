@@ -142,19 +142,20 @@ TEST(ScreenedShading, FoldedDistancesAgreeWithTheMappedPlace)
         const Proc3D::TPoint3D Sight{P.X * Scale.X + Folded.X, P.Y * Scale.Y + Folded.Y,
                                      P.Z * Scale.Z + Folded.Z};
         const TDepthRange Range = RangeOf(Mid - 100, Mid + 105);  // a factor of 100 at Mid
-        TDepthScreen Screen = MakeDepthScreen(Range);
-        FoldDepthScreen(Screen, Proc3D::Norm1(Camera) + Proc3D::Norm1(Folded) + 1.0);
+        const TDepthScreen Screen = MakeDepthScreen(Range);
+        const TDepthMargins Margins =
+            FoldedDepthMargins(Proc3D::Norm1(Camera) + Proc3D::Norm1(Folded) + 1.0);
         const double Estimated = Estimate(Sight);
         const long double Exactly = Proc3D::DistanceBetween(Place, Camera);
         float Entry = 0;
         bool Below = false;
-        if (ScreenDepthEntry(Estimated, Entry, Below, Screen.EntryMargin, Screen.Shortest)) {
+        if (ScreenDepthEntry(Estimated, Entry, Below, Margins.Entry, Margins.Shortest)) {
             ++Entries.Answered;
             const float Stored = DepthEntryValue(Exactly);
             Entries.Wrong += Entry != Stored || Below != (Exactly < Stored);
         }
         uint8_t Factor = 0;
-        if (ScreenDepthFactor(Screen, Estimated, Factor)) {
+        if (ScreenDepthFactor(Screen, Estimated, Factor, Margins.Factor)) {
             ++Factors.Answered;
             Factors.Wrong += Factor != DepthFactor(Range, Exactly);
         }

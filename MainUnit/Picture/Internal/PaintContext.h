@@ -22,6 +22,7 @@ struct TPaintContext {
     double ScaleEstimate;  // Scale rounded to double
     TDepthRange Range;
     TDepthScreen DepthScreen;
+    TDepthMargins DepthMargins;  // folded with the box where the screen is
     // With the box, the sight line of a place p before the mapping is
     // p x BoxScale + FoldedShift (BoxScale the mapping's, FoldedShift its
     // shift less the camera), of an undefined point's Y UndefinedSightY.

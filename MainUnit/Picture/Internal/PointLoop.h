@@ -77,10 +77,10 @@ struct TDot {
 [[gnu::always_inline]] inline void MeasureDot(const TPaintJob& Job, const Proc3D::TPoint3D& P,
                                               const Proc3D::TPoint3D& Sight, TDot& Dot)
 {
-    const TDepthScreen& S = Job.Context.DepthScreen;
+    const TDepthMargins& M = Job.Context.DepthMargins;
     const Proc3D::TPoint3D& D = Sight;
     Dot.Distance = std::sqrt(D.X * D.X + D.Y * D.Y + D.Z * D.Z);
-    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below, S.EntryMargin, S.Shortest)) {
+    if (!ScreenDepthEntry(Dot.Distance, Dot.Depth, Dot.Below, M.Entry, M.Shortest)) {
         Dot.Distance = -1;
         Dot.Place = ExactPlace(Job, P, Dot.Undefined);
         const long double Exact = Proc3D::DistanceBetween(Dot.Place, Job.Context.Screen.Camera);
@@ -142,7 +142,8 @@ template <bool Boxed>
     }
     if (!UseDepth) return Color;
     uint8_t Factor = 0;
-    if (Dot.Distance < 0 || !ScreenDepthFactor(Context.DepthScreen, Dot.Distance, Factor))
+    if (Dot.Distance < 0 ||
+        !ScreenDepthFactor(Context.DepthScreen, Dot.Distance, Factor, Context.DepthMargins.Factor))
         Factor =
             DepthFactor(Context.Range, Proc3D::DistanceBetween(ExactPlace(Job, P, Dot.Undefined),
                                                                Context.Projector.Camera));

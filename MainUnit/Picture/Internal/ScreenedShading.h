@@ -27,40 +27,40 @@ inline constexpr double DepthScreenLow = 1e-30, DepthScreenHigh = 3e38;
 // The midpoint between two floats in the low bits of a double, and the
 // margin kept from it and from the floats (see ScreenDepthEntry).
 inline constexpr uint64_t EntryHalf = uint64_t{1} << 28, EntryMargin = uint64_t{1} << 13;
+// The margin of a depth factor, relative to its magnitudes.
+inline constexpr double FactorMargin = 0x1p-40;
 
 struct TDepthScreen {
     double A = 0, B = 0;  // the coefficients of the depth factor, rounded to double
-    // The margin of the depth entry in units of the distance's low bits, that
-    // of the factor relative to its magnitudes, and the shortest distance
-    // decided (FoldDepthScreen widens them).
-    uint64_t EntryMargin = MainUnit::EntryMargin;
-    double FactorMargin = 0x1p-40;
-    double Shortest = DepthScreenLow;
 };
 
 inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
 {
-    TDepthScreen S;
-    S.A = static_cast<double>(Range.A);
-    S.B = static_cast<double>(Range.B);
-    return S;
+    return {static_cast<double>(Range.A), static_cast<double>(Range.B)};
 }
 
-// For distances of sight lines folded from the point before the box's scale
-// and shift (FoldSights in ScreenedProjection.h). Such a sight line differs
-// from the place's own by at most 2^-53 of Norm1(Place) + Norm1(Shift -
-// Camera) + Norm1(Dir), which is at most 2^-53 (2 Norm1(Dir) + FoldMagnitude)
-// and so at most 2^-53 (2 sqrt(3) d + FoldMagnitude) for a distance d: for a
-// distance of at least 2^-8 FoldMagnitude, less than 2^-44.9 d. Its distance
-// moves by no more than that. Doubling both margins (2^14 units of the low
-// bits, each at least 2^-53 of the value, and 2^-39 of the factor's
-// magnitudes, of which A d is one) leaves the 2^-40 of the unfolded estimate
-// for its own errors; shorter distances are taken exactly.
-inline void FoldDepthScreen(TDepthScreen& S, double FoldMagnitude)
+// The margins of the depth screens: of the entry in units of the distance's
+// low bits, of the factor relative to its magnitudes, and the shortest
+// distance decided.
+struct TDepthMargins {
+    uint64_t Entry = EntryMargin;
+    double Factor = FactorMargin;
+    double Shortest = DepthScreenLow;
+};
+
+// The margins for distances of sight lines folded from the point before the
+// box's scale and shift (FoldSights in ScreenedProjection.h). Such a sight
+// line differs from the place's own by at most 2^-53 of Norm1(Place) +
+// Norm1(Shift - Camera) + Norm1(Dir), which is at most 2^-53 (2 Norm1(Dir) +
+// FoldMagnitude) and so at most 2^-53 (2 sqrt(3) d + FoldMagnitude) for a
+// distance d: for a distance of at least 2^-8 FoldMagnitude, less than
+// 2^-44.9 d. Its distance moves by no more than that. Doubling both margins
+// (2^14 units of the low bits, each at least 2^-53 of the value, and 2^-39 of
+// the factor's magnitudes, of which A d is one) leaves the 2^-40 of the
+// unfolded estimate for its own errors; shorter distances are taken exactly.
+inline TDepthMargins FoldedDepthMargins(double FoldMagnitude)
 {
-    S.EntryMargin = 2 * EntryMargin;
-    S.FactorMargin = 0x1p-39;
-    S.Shortest = std::fmax(DepthScreenLow, 0x1p-8 * FoldMagnitude);
+    return {2 * EntryMargin, 2 * FactorMargin, std::fmax(DepthScreenLow, 0x1p-8 * FoldMagnitude)};
 }
 
 // The float nearest Distance, and whether the distance lies below it, when
@@ -72,7 +72,7 @@ inline void FoldDepthScreen(TDepthScreen& S, double FoldMagnitude)
 // above it the float is the next one, above the estimate. One unit of those
 // bits is at least 2^-53 of the value, so 2^13 units cover the margin of
 // 2^-40 of the value that the estimate needs.
-// Margin and Shortest are those of a depth screen.
+// Margin and Shortest are those of TDepthMargins.
 inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below,
                              uint64_t Margin = EntryMargin, double Shortest = DepthScreenLow)
 {
@@ -96,12 +96,14 @@ inline bool ClearOfWhole(double Fraction, double Margin)
     return std::fabs(Fraction - 0.5) < 0.5 - Margin;
 }
 
-// DepthFactor, when the double estimate leaves no doubt.
-inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& Factor)
+// DepthFactor, when the double estimate leaves no doubt; Scale is the
+// factor margin of TDepthMargins.
+inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& Factor,
+                              double Scale = FactorMargin)
 {
     const double Product = S.A * Distance;
     const double F = Product - S.B;
-    const double Margin = S.FactorMargin * (std::fabs(Product) + std::fabs(S.B) + 1.0);
+    const double Margin = Scale * (std::fabs(Product) + std::fabs(S.B) + 1.0);
     if (!(Margin < 1e-3)) return false;  // also NaN and infinity
     if (F <= -Margin) {
         Factor = 0;

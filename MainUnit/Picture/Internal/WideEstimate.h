@@ -108,9 +108,9 @@ template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(co
     W.HeightScale = Broadcast(C.ScaleEstimate);
     W.DepthA = Broadcast(C.DepthScreen.A);
     W.DepthB = Broadcast(C.DepthScreen.B);
-    W.FactorMargin = Broadcast(C.DepthScreen.FactorMargin);
-    W.Shortest = Broadcast(C.DepthScreen.Shortest);
-    W.EntryMargin = Every(C.DepthScreen.EntryMargin);
+    W.FactorMargin = Broadcast(C.DepthMargins.Factor);
+    W.Shortest = Broadcast(C.DepthMargins.Shortest);
+    W.EntryMargin = Every(C.DepthMargins.Entry);
     return W;
 }
 

@@ -6,6 +6,7 @@
 // combined as painting them one after the other would have.
 #include "MainUnit/Picture/GraphPaint.h"
 
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "MainUnit/Picture/Internal/GraphPaintHalves.h"
 #include "MainUnit/Picture/Internal/PaintContext.h"
 #include "MainUnit/Picture/Internal/PaintPath.h"
@@ -28,8 +29,8 @@ long double HeightScale(double YFrom, double YTo)
 void FillPicture(const TPixelArray& Picture, uint32_t Color)
 {
     if (Picture.Pixels == nullptr || Picture.Width < 1 || Picture.Height < 1) return;
-    std::fill_n(Picture.Pixels,
-                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), Color);
+    FillWords(Picture.Pixels,
+              static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), Color);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // at any view and for any result set.
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "MainUnit/Picture/Internal/PaintPath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
@@ -281,6 +282,21 @@ TEST(FastRepaint, SamePictureAtOddPictureSizes)
         ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
         EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0)
             << Size[0] << " x " << Size[1];
+    }
+}
+
+// The fills of the picture, the record and the second half's pixels: every
+// word of any count and start, and not one beyond.
+TEST(FastRepaint, FillsEveryWordAndNoMore)
+{
+    for (size_t Start = 0; Start < 4; ++Start) {
+        for (size_t Count = 0; Count < 11; ++Count) {
+            std::vector<uint32_t> Words(16, 7);
+            FillWords(Words.data() + Start, Count, 0xFF000000u);
+            for (size_t I = 0; I < Words.size(); ++I)
+                EXPECT_EQ(Words[I], I >= Start && I < Start + Count ? 0xFF000000u : 7u)
+                    << Start << " " << Count << " " << I;
+        }
     }
 }
 

@@ -129,7 +129,8 @@ template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(co
     return _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
 }
 
-// Lanes where A > B, A <= B ...: ordered comparisons, false on NaN as in C++.
+// Lanes where A > B, A <= B ...: ordered comparisons, false on NaN as in C++
+// (Differs too, unlike C++'s !=: it only ever compares whole numbers).
 #define TESSEL_WIDE_COMPARE(Name, Predicate)                                                       \
     [[gnu::target("avx2")]] inline __m256d Name(__m256d A, __m256d B)                              \
     {                                                                                              \

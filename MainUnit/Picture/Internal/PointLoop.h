@@ -98,20 +98,17 @@ template <bool Boxed>
     const TPaintContext& Context = Job.Context;
     const Proc3D::TScreen& Screen = Context.Screen;
     Proc3D::TScreenResult Estimate = Proc3D::TScreenResult::Unsure;
-    Proc3D::TPoint3D Sight;
+    // The screen's copy of the camera.
+    const Proc3D::TPoint3D& Eye = Screen.Camera;
     if (Boxed && Context.Folded) {
         if (!KeepsPoint(P, Job.Results, Job.ShowUndefined, Dot.Undefined)) return false;
-        Sight = SightOf(Context, P, Dot.Undefined);
-        Estimate = EstimateFolded(Job, P, Sight, Dot);
+        Estimate = EstimateFolded(Job, P, SightOf(Context, P, Dot.Undefined), Dot);
     } else {
         if (!(Boxed ? BoxPlaceOfPoint(P, Job.Results, Job.ShowUndefined, *Job.Style.Box, Dot.Place,
                                       Dot.Undefined)
                     : PlaceOfPoint(P, Job.Results, Job.ShowUndefined, Dot.Place, Dot.Undefined)))
             return false;
-        // The screen's copy of the camera.
-        const Proc3D::TPoint3D& Eye = Screen.Camera;
-        Sight = {Dot.Place.X - Eye.X, Dot.Place.Y - Eye.Y, Dot.Place.Z - Eye.Z};
-        if (Screen.Usable) Estimate = Proc3D::ScreenSight<false>(Screen, Sight, Dot.X, Dot.Y);
+        if (Screen.Usable) Estimate = Proc3D::ScreenPoint(Screen, Dot.Place, Dot.X, Dot.Y);
     }
     if (Estimate == Proc3D::TScreenResult::Outside) return false;
     if (Estimate == Proc3D::TScreenResult::Unsure) {
@@ -122,7 +119,15 @@ template <bool Boxed>
             return false;
         }
     }
-    if (UseDepth) MeasureDot(Job, P, Sight, Dot);
+    // The sight line made again rather than kept in registers all along.
+    if (UseDepth) {
+        const Proc3D::TPoint3D& Place = Dot.Place;
+        MeasureDot(Job, P,
+                   Boxed && Context.Folded
+                       ? SightOf(Context, P, Dot.Undefined)
+                       : Proc3D::TPoint3D{Place.X - Eye.X, Place.Y - Eye.Y, Place.Z - Eye.Z},
+                   Dot);
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 // at any view and for any result set.
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "MainUnit/Picture/Internal/PaintPath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/SanitizerBuild.h"
@@ -213,6 +214,63 @@ TEST(FastRepaint, SamePictureScaledToABox)
     }
 }
 
+// Points beyond the box their result set declares (their sight lines lie
+// beyond the view's one margin), heights that are not numbers, and point
+// counts that do not fill the last block of the vector loop, with and
+// without the box, undefined points shown or not.
+TEST(FastRepaint, SamePictureWithPointsBeyondTheirBox)
+{
+    std::mt19937_64 Random(11);
+    for (const int Count : {20003, 4097, 3}) {
+        TResultSet R = RandomResults(Random, 2.0, Count);
+        for (size_t I = 0; I < R.Points.size(); I += 7)
+            R.Points[I] = {R.Points[I].X * 40.0, R.Points[I].Y, R.Points[I].Z * -25.0};
+        for (size_t I = 3; I < R.Points.size(); I += 11)
+            R.Points[I].Y = I % 2 == 0 ? NAN : R.Points[I].Y * 1.5;
+        const TBoxMapping Box = MakeBoxMapping(R);
+        for (const TPointStyle& Style : {TPointStyle{}, TPointStyle{&Box, UndefinedOnLightColor}}) {
+            TPoint3D Camera{};
+            Proc3D::TViewPlane View{};
+            ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, 0.6, -2.1, 90.0,
+                                              3.0 * R.BoundingRadius, View));
+            for (const auto& [Show, Depth] : {std::pair{true, false}, std::pair{false, true},
+                                              std::pair{true, true}, std::pair{false, false}})
+                EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, Show, Depth, Style), 0)
+                    << Count << " " << (Style.Box != nullptr) << " " << Show << " " << Depth;
+        }
+    }
+}
+
+// Points at the distances where the depth factor of the box's depth range
+// is a whole number, each reached through a rounded place: only the exact
+// distance decides their shade.
+TEST(FastRepaint, SamePictureAtWholeDepthFactors)
+{
+    std::mt19937_64 Random(12);
+    TResultSet R = RandomResults(Random, 2.0, 40001);
+    TPoint3D Camera{};
+    Proc3D::TViewPlane View{};
+    ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, GraphWidth, GraphHeight, 0.4, 0.8, 120.0,
+                                      3.0 * R.BoundingRadius, View));
+    const TDepthRange Range = CalcDepthRange(View.Camera, R);
+    const double Near = static_cast<double>(Range.Near), Far = static_cast<double>(Range.Far);
+    for (size_t I = 0; I < R.Points.size(); ++I) {
+        TPoint3D& P = R.Points[I];
+        const TPoint3D C = View.Camera;
+        const TPoint3D Toward{P.X - C.X, (P.Y == SolveExp::UndefinedValue ? 0.0 : P.Y) - C.Y,
+                              P.Z - C.Z};
+        const double Length =
+            std::sqrt(Toward.X * Toward.X + Toward.Y * Toward.Y + Toward.Z * Toward.Z);
+        const double Whole = Near + (Far - Near) * static_cast<double>(I % 206) / 205.0;
+        const double K = Whole / Length;
+        const bool Undefined = P.Y == SolveExp::UndefinedValue;
+        P = {C.X + Toward.X * K, C.Y + Toward.Y * K, C.Z + Toward.Z * K};
+        if (Undefined) P.Y = SolveExp::UndefinedValue;
+    }
+    for (bool Show : {false, true})
+        EXPECT_EQ(CountDifferences(R, View, GraphWidth, GraphHeight, Show, true), 0) << Show;
+}
+
 TEST(FastRepaint, SamePictureAtOddPictureSizes)
 {
     std::mt19937_64 Random(5);
@@ -224,6 +282,21 @@ TEST(FastRepaint, SamePictureAtOddPictureSizes)
         ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
         EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0)
             << Size[0] << " x " << Size[1];
+    }
+}
+
+// The fills of the picture, the record and the second half's pixels: every
+// word of any count and start, and not one beyond.
+TEST(FastRepaint, FillsEveryWordAndNoMore)
+{
+    for (size_t Start = 0; Start < 4; ++Start) {
+        for (size_t Count = 0; Count < 11; ++Count) {
+            std::vector<uint32_t> Words(16, 7);
+            FillWords(Words.data() + Start, Count, 0xFF000000u);
+            for (size_t I = 0; I < Words.size(); ++I)
+                EXPECT_EQ(Words[I], I >= Start && I < Start + Count ? 0xFF000000u : 7u)
+                    << Start << " " << Count << " " << I;
+        }
     }
 }
 

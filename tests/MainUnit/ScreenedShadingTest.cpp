@@ -6,6 +6,7 @@
 #include "MainUnit/Picture/DepthBuffer.h"
 #include "MainUnit/Picture/GraphPaint.h"
 #include "Proc3D/ExtendedMath.h"
+#include "Proc3D/ScreenedProjection.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,61 @@ TEST(ScreenedShading, OrdinaryValuesAreAnsweredRight)
     EXPECT_GT(Entries.Answered, 199000);
     EXPECT_GT(Factors.Answered, 199000);
     EXPECT_GT(Indices.Answered, 199000);
+}
+
+// Distances of sight lines folded with a box's scale and shift (the shift
+// less the camera rounded once), against the exact distance of the place the
+// mapping gives, aimed at a float's midpoint and at a whole depth factor or near them:
+// with the folded screen no answer may be wrong, and distances long beside
+// the fold's magnitude must be answered.
+TEST(ScreenedShading, FoldedDistancesAgreeWithTheMappedPlace)
+{
+    std::mt19937_64 Random(17);
+    std::uniform_real_distribution<double> Unit(-1.0, 1.0);
+    TCount Entries, Factors;
+    for (int K = 0; K < 100000; ++K) {
+        const double Size = std::pow(10.0, 2.0 + 3.0 * std::fabs(Unit(Random)));
+        const Proc3D::TPoint3D Camera{Unit(Random), Unit(Random), Unit(Random)};
+        const Proc3D::TPoint3D Scale{1.5 + Unit(Random), 1.5 + Unit(Random), 1.5 + Unit(Random)};
+        const Proc3D::TPoint3D Shift{Size * Unit(Random), Size * Unit(Random), -Size};
+        const float F = static_cast<float>(std::pow(10.0, 1.5 + 1.5 * Unit(Random)));
+        // Half of them somewhere near the midpoint.
+        const double Mid = (static_cast<double>(F) + std::nextafter(F, 1e30f)) / 2;
+        const double D = Mid * (K % 2 == 0 ? 1.0 : 1.0 + 1e-4 * Unit(Random));
+        const double A = 1.5 * Unit(Random), B = 3.0 * Unit(Random);
+        const Proc3D::TPoint3D Target{Camera.X + D * std::cos(A) * std::cos(B),
+                                      Camera.Y + D * std::sin(A),
+                                      Camera.Z + D * std::cos(A) * std::sin(B)};
+        const Proc3D::TPoint3D P{(Target.X - Shift.X) / Scale.X, (Target.Y - Shift.Y) / Scale.Y,
+                                 (Target.Z - Shift.Z) / Scale.Z};
+        const Proc3D::TPoint3D Folded{Shift.X - Camera.X, Shift.Y - Camera.Y, Shift.Z - Camera.Z};
+        const Proc3D::TPoint3D Place{P.X * Scale.X + Shift.X, P.Y * Scale.Y + Shift.Y,
+                                     P.Z * Scale.Z + Shift.Z};
+        const Proc3D::TPoint3D Sight{P.X * Scale.X + Folded.X, P.Y * Scale.Y + Folded.Y,
+                                     P.Z * Scale.Z + Folded.Z};
+        const TDepthRange Range = RangeOf(Mid - 100, Mid + 105);  // a factor of 100 at Mid
+        const TDepthScreen Screen = MakeDepthScreen(Range);
+        const TDepthMargins Margins =
+            FoldedDepthMargins(Proc3D::Norm1(Camera) + Proc3D::Norm1(Folded) + 1.0);
+        const double Estimated = Estimate(Sight);
+        const long double Exactly = Proc3D::DistanceBetween(Place, Camera);
+        float Entry = 0;
+        bool Below = false;
+        if (ScreenDepthEntry(Estimated, Entry, Below, Margins.Entry, Margins.Shortest)) {
+            ++Entries.Answered;
+            const float Stored = DepthEntryValue(Exactly);
+            Entries.Wrong += Entry != Stored || Below != (Exactly < Stored);
+        }
+        uint8_t Factor = 0;
+        if (ScreenDepthFactor(Screen, Estimated, Factor, Margins.Factor)) {
+            ++Factors.Answered;
+            Factors.Wrong += Factor != DepthFactor(Range, Exactly);
+        }
+    }
+    EXPECT_EQ(Entries.Wrong, 0);
+    EXPECT_EQ(Factors.Wrong, 0);
+    EXPECT_GT(Entries.Answered, 5000);
+    EXPECT_GT(Factors.Answered, 5000);
 }
 
 }  // namespace

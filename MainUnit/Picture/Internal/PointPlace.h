@@ -4,6 +4,7 @@
 
 #include "MainUnit/Calculation/ResultSet.h"
 #include "MainUnit/Picture/GraphPaint.h"
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "SolveExp/SolveExp.h"
 
 #include <algorithm>
@@ -89,8 +90,8 @@ inline bool PaintArgumentsValid(const TPixelArray& Picture, const TDepthBuffer* 
 inline void ClearPointRecord(const TPixelArray& Picture)
 {
     if (Picture.Indexes == nullptr) return;
-    std::fill_n(Picture.Indexes,
-                static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), NoPoint);
+    FillWords(Picture.Indexes,
+              static_cast<size_t>(Picture.Width) * static_cast<size_t>(Picture.Height), NoPoint);
 }
 
 }  // namespace MainUnit

@@ -21,6 +21,15 @@
 
 namespace MainUnit {
 
+// The distances whose depth entries the estimate decides: the normal float
+// range below the clamp.
+inline constexpr double DepthScreenLow = 1e-30, DepthScreenHigh = 3e38;
+// The midpoint between two floats in the low bits of a double, and the
+// margin kept from it and from the floats (see ScreenDepthEntry).
+inline constexpr uint64_t EntryHalf = uint64_t{1} << 28, EntryMargin = uint64_t{1} << 13;
+// The margin of a depth factor, relative to its magnitudes.
+inline constexpr double FactorMargin = 0x1p-40;
+
 struct TDepthScreen {
     double A = 0, B = 0;  // the coefficients of the depth factor, rounded to double
 };
@@ -28,6 +37,30 @@ struct TDepthScreen {
 inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
 {
     return {static_cast<double>(Range.A), static_cast<double>(Range.B)};
+}
+
+// The margins of the depth screens: of the entry in units of the distance's
+// low bits, of the factor relative to its magnitudes, and the shortest
+// distance decided.
+struct TDepthMargins {
+    uint64_t Entry = EntryMargin;
+    double Factor = FactorMargin;
+    double Shortest = DepthScreenLow;
+};
+
+// The margins for distances of sight lines folded from the point before the
+// box's scale and shift (FoldSights in ScreenedProjection.h). Such a sight
+// line differs from the place's own by at most 2^-53 of Norm1(Place) +
+// Norm1(Shift - Camera) + Norm1(Dir), which is at most 2^-53 (2 Norm1(Dir) +
+// FoldMagnitude) and so at most 2^-53 (2 sqrt(3) d + FoldMagnitude) for a
+// distance d: for a distance of at least 2^-8 FoldMagnitude, less than
+// 2^-44.9 d. Its distance moves by no more than that. Doubling both margins
+// (2^14 units of the low bits, each at least 2^-53 of the value, and 2^-39 of
+// the factor's magnitudes, of which A d is one) leaves the 2^-40 of the
+// unfolded estimate for its own errors; shorter distances are taken exactly.
+inline TDepthMargins FoldedDepthMargins(double FoldMagnitude)
+{
+    return {2 * EntryMargin, 2 * FactorMargin, std::fmax(DepthScreenLow, 0x1p-8 * FoldMagnitude)};
 }
 
 // The float nearest Distance, and whether the distance lies below it, when
@@ -39,11 +72,13 @@ inline TDepthScreen MakeDepthScreen(const TDepthRange& Range)
 // above it the float is the next one, above the estimate. One unit of those
 // bits is at least 2^-53 of the value, so 2^13 units cover the margin of
 // 2^-40 of the value that the estimate needs.
-inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below)
+// Margin and Shortest are those of TDepthMargins.
+inline bool ScreenDepthEntry(double Distance, float& Entry, bool& Below,
+                             uint64_t Margin = EntryMargin, double Shortest = DepthScreenLow)
 {
-    if (!(Distance > 1e-30 && Distance < 3e38))
+    if (!(Distance > Shortest && Distance < DepthScreenHigh))
         return false;  // subnormal floats and the clamp: exactly
-    constexpr uint64_t Half = uint64_t{1} << 28, Margin = uint64_t{1} << 13;
+    constexpr uint64_t Half = EntryHalf;
     const uint64_t Low = std::bit_cast<uint64_t>(Distance) & (2 * Half - 1);
     // Away from 0 (and 2 Half, the next float) and from the midpoint Half.
     if (Low - Margin > 2 * Half - 2 * Margin || Low - (Half - Margin) <= 2 * Margin) return false;
@@ -61,12 +96,14 @@ inline bool ClearOfWhole(double Fraction, double Margin)
     return std::fabs(Fraction - 0.5) < 0.5 - Margin;
 }
 
-// DepthFactor, when the double estimate leaves no doubt.
-inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& Factor)
+// DepthFactor, when the double estimate leaves no doubt; Scale is the
+// factor margin of TDepthMargins.
+inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& Factor,
+                              double Scale = FactorMargin)
 {
     const double Product = S.A * Distance;
     const double F = Product - S.B;
-    const double Margin = 0x1p-40 * (std::fabs(Product) + std::fabs(S.B) + 1.0);
+    const double Margin = Scale * (std::fabs(Product) + std::fabs(S.B) + 1.0);
     if (!(Margin < 1e-3)) return false;  // also NaN and infinity
     if (F <= -Margin) {
         Factor = 0;
@@ -83,14 +120,16 @@ inline bool ScreenDepthFactor(const TDepthScreen& S, double Distance, uint8_t& F
     return true;
 }
 
+// The margin of the largest estimate of a height index, taken for all: a
+// larger margin only leaves more points to the exact path.
+inline constexpr double HeightIndexMargin = 0x1p-40 * (Proc3D::TopRampStep + 1.0);
+
 // HeightIndex of a Y inside the Y interval, when the double estimate leaves
 // no doubt. Scale is the extended scale rounded to double.
 inline bool ScreenHeightIndex(double Y, double YFrom, double Scale, uint32_t& Index)
 {
     const double Estimate = (Y - YFrom) * Scale;
-    // The margin of the largest estimate taken, for all: a larger margin
-    // only leaves more points to the exact path.
-    constexpr double Margin = 0x1p-40 * (Proc3D::TopRampStep + 1.0);
+    constexpr double Margin = HeightIndexMargin;
     // The clamps and NaN are left to the exact path.
     if (!(Estimate > Margin && Estimate < static_cast<double>(Proc3D::TopRampStep))) return false;
     const int32_t Whole = static_cast<int32_t>(Estimate);

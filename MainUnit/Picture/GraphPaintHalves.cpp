@@ -78,6 +78,10 @@ void CombineDrawn(const TPaintJob& Job, const TPaintScratch& Second, size_t Firs
     for (; I + 4 <= Last; I += 4) {
         const __m128i Later = Load(Second.Pixels.data() + I);
         const __m128i Keep = _mm_cmpeq_epi32(Later, Alone);
+        // In the order of the points the halves mostly draw apart: most
+        // groups take nothing, and neither their pixels nor their record
+        // need be read or written.
+        if (_mm_movemask_epi8(Keep) == 0xFFFF) continue;
         Store(P.Pixels + I, Select(Keep, Load(P.Pixels + I), Later));
         if (P.Indexes != nullptr)
             Store(P.Indexes + I,
@@ -105,14 +109,19 @@ void CombineNearer(const TPaintJob& Job, const TPaintScratch& Second, size_t Fir
     const __m128i Colour = _mm_set1_epi32(static_cast<int32_t>(ColorBits));
     const __m128 Zero = _mm_setzero_ps();
     for (; I + 4 <= Last; I += 4) {
-        const __m128 L = _mm_loadu_ps(Later + I), E = _mm_loadu_ps(Earlier + I);
+        const __m128 L = _mm_loadu_ps(Later + I);
+        const __m128 Drawn = _mm_cmpneq_ps(L, Zero);
+        if (_mm_movemask_ps(Drawn) == 0) continue;  // as in CombineDrawn
+        const __m128 E = _mm_loadu_ps(Earlier + I);
         const __m128i Pixels = Load(Second.Pixels.data() + I);
         const __m128 Marked =
             _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(Pixels, Below), Below));
         const __m128 Wins =
             _mm_or_ps(_mm_cmpeq_ps(E, Zero),
                       _mm_or_ps(_mm_cmplt_ps(L, E), _mm_and_ps(_mm_cmpeq_ps(L, E), Marked)));
-        const __m128i Take = _mm_castps_si128(_mm_andnot_ps(_mm_cmpeq_ps(L, Zero), Wins));
+        const __m128 Takes = _mm_and_ps(Drawn, Wins);
+        if (_mm_movemask_ps(Takes) == 0) continue;
+        const __m128i Take = _mm_castps_si128(Takes);
         Store(Earlier + I, Select(Take, _mm_castps_si128(L), _mm_castps_si128(E)));
         Store(P.Pixels + I, Select(Take, _mm_and_si128(Pixels, Colour), Load(P.Pixels + I)));
         if (P.Indexes != nullptr)

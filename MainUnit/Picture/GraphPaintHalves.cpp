@@ -67,6 +67,71 @@ inline __m128i Select(__m128i Mask, __m128i A, __m128i B)
 }
 #endif
 
+// In the order of the points the halves mostly draw apart: most pixels
+// take nothing from the second half, and neither their pixels nor their
+// record need be read or written. Whole cache lines of sixteen pixels are
+// passed over at once, the rest four at a time.
+inline constexpr size_t Line = 16;
+
+#if defined(__SSE2__)
+// Whether the second half drew none of Line pixels: only Untouched has a
+// top byte of all ones, so their AND is Untouched exactly when each is.
+inline bool NoneDrawn(const uint32_t* Pixels)
+{
+    const __m128i All = _mm_and_si128(_mm_and_si128(Load(Pixels), Load(Pixels + 4)),
+                                      _mm_and_si128(Load(Pixels + 8), Load(Pixels + 12)));
+    const __m128i Alone = _mm_set1_epi32(static_cast<int32_t>(Untouched));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(All, Alone)) == 0xFFFF;
+}
+
+// Whether Line depth entries are all +0, left alone: their OR is 0 exactly
+// then (a -0 goes on to the test four at a time, where it counts as 0).
+inline bool NoneEntered(const float* Depths)
+{
+    const __m128i All = _mm_or_si128(_mm_or_si128(Load(Depths), Load(Depths + 4)),
+                                     _mm_or_si128(Load(Depths + 8), Load(Depths + 12)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(All, _mm_setzero_si128())) == 0xFFFF;
+}
+
+// CombineDrawn for pixels I .. I + 3.
+inline void TakeDrawn(const TPixelArray& P, const TPaintScratch& Second, size_t I)
+{
+    const __m128i Later = Load(Second.Pixels.data() + I);
+    const __m128i Keep = _mm_cmpeq_epi32(Later, _mm_set1_epi32(static_cast<int32_t>(Untouched)));
+    if (_mm_movemask_epi8(Keep) == 0xFFFF) return;
+    Store(P.Pixels + I, Select(Keep, Load(P.Pixels + I), Later));
+    if (P.Indexes != nullptr)
+        Store(P.Indexes + I, Select(Keep, Load(P.Indexes + I), Load(Second.Indexes.data() + I)));
+}
+
+// CombineNearer for pixels I .. I + 3: the scalar test lane by lane (== is
+// ordered as in C++).
+inline void TakeNearer(const TPaintJob& Job, const TPaintScratch& Second, size_t I)
+{
+    const TPixelArray& P = Job.Picture;
+    float* Earlier = Job.DepthBuffer->Depths.data() + I;
+    const __m128 Zero = _mm_setzero_ps();
+    const __m128 L = _mm_loadu_ps(Second.Depth.Depths.data() + I);
+    const __m128 Drawn = _mm_cmpneq_ps(L, Zero);
+    if (_mm_movemask_ps(Drawn) == 0) return;
+    const __m128 E = _mm_loadu_ps(Earlier);
+    const __m128i Pixels = Load(Second.Pixels.data() + I);
+    const __m128i Below = _mm_set1_epi32(static_cast<int32_t>(BelowMark));
+    const __m128 Marked = _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(Pixels, Below), Below));
+    const __m128 Wins =
+        _mm_or_ps(_mm_cmpeq_ps(E, Zero),
+                  _mm_or_ps(_mm_cmplt_ps(L, E), _mm_and_ps(_mm_cmpeq_ps(L, E), Marked)));
+    const __m128 Takes = _mm_and_ps(Drawn, Wins);
+    if (_mm_movemask_ps(Takes) == 0) return;
+    const __m128i Take = _mm_castps_si128(Takes);
+    const __m128i Colour = _mm_set1_epi32(static_cast<int32_t>(ColorBits));
+    Store(Earlier, Select(Take, _mm_castps_si128(L), _mm_castps_si128(E)));
+    Store(P.Pixels + I, Select(Take, _mm_and_si128(Pixels, Colour), Load(P.Pixels + I)));
+    if (P.Indexes != nullptr)
+        Store(P.Indexes + I, Select(Take, Load(Second.Indexes.data() + I), Load(P.Indexes + I)));
+}
+#endif
+
 // CombineHalves without the depth buffer: every pixel the second half drew
 // wins.
 void CombineDrawn(const TPaintJob& Job, const TPaintScratch& Second, size_t First, size_t Last)
@@ -74,19 +139,13 @@ void CombineDrawn(const TPaintJob& Job, const TPaintScratch& Second, size_t Firs
     const TPixelArray& P = Job.Picture;
     size_t I = First;
 #if defined(__SSE2__)
-    const __m128i Alone = _mm_set1_epi32(static_cast<int32_t>(Untouched));
-    for (; I + 4 <= Last; I += 4) {
-        const __m128i Later = Load(Second.Pixels.data() + I);
-        const __m128i Keep = _mm_cmpeq_epi32(Later, Alone);
-        // In the order of the points the halves mostly draw apart: most
-        // groups take nothing, and neither their pixels nor their record
-        // need be read or written.
-        if (_mm_movemask_epi8(Keep) == 0xFFFF) continue;
-        Store(P.Pixels + I, Select(Keep, Load(P.Pixels + I), Later));
-        if (P.Indexes != nullptr)
-            Store(P.Indexes + I,
-                  Select(Keep, Load(P.Indexes + I), Load(Second.Indexes.data() + I)));
+    for (; I + Line <= Last; I += Line) {
+        if (NoneDrawn(Second.Pixels.data() + I)) continue;
+        for (size_t J = I; J < I + Line; J += 4)
+            TakeDrawn(P, Second, J);
     }
+    for (; I + 4 <= Last; I += 4)
+        TakeDrawn(P, Second, I);
 #endif
     for (; I < Last; ++I) {
         if (Second.Pixels[I] == Untouched) continue;
@@ -104,30 +163,13 @@ void CombineNearer(const TPaintJob& Job, const TPaintScratch& Second, size_t Fir
     const float* Later = Second.Depth.Depths.data();
     size_t I = First;
 #if defined(__SSE2__)
-    // The scalar test below, lane by lane: == is ordered as in C++.
-    const __m128i Below = _mm_set1_epi32(static_cast<int32_t>(BelowMark));
-    const __m128i Colour = _mm_set1_epi32(static_cast<int32_t>(ColorBits));
-    const __m128 Zero = _mm_setzero_ps();
-    for (; I + 4 <= Last; I += 4) {
-        const __m128 L = _mm_loadu_ps(Later + I);
-        const __m128 Drawn = _mm_cmpneq_ps(L, Zero);
-        if (_mm_movemask_ps(Drawn) == 0) continue;  // as in CombineDrawn
-        const __m128 E = _mm_loadu_ps(Earlier + I);
-        const __m128i Pixels = Load(Second.Pixels.data() + I);
-        const __m128 Marked =
-            _mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(Pixels, Below), Below));
-        const __m128 Wins =
-            _mm_or_ps(_mm_cmpeq_ps(E, Zero),
-                      _mm_or_ps(_mm_cmplt_ps(L, E), _mm_and_ps(_mm_cmpeq_ps(L, E), Marked)));
-        const __m128 Takes = _mm_and_ps(Drawn, Wins);
-        if (_mm_movemask_ps(Takes) == 0) continue;
-        const __m128i Take = _mm_castps_si128(Takes);
-        Store(Earlier + I, Select(Take, _mm_castps_si128(L), _mm_castps_si128(E)));
-        Store(P.Pixels + I, Select(Take, _mm_and_si128(Pixels, Colour), Load(P.Pixels + I)));
-        if (P.Indexes != nullptr)
-            Store(P.Indexes + I,
-                  Select(Take, Load(Second.Indexes.data() + I), Load(P.Indexes + I)));
+    for (; I + Line <= Last; I += Line) {
+        if (NoneEntered(Later + I)) continue;
+        for (size_t J = I; J < I + Line; J += 4)
+            TakeNearer(Job, Second, J);
     }
+    for (; I + 4 <= Last; I += 4)
+        TakeNearer(Job, Second, I);
 #endif
     for (; I < Last; ++I) {
         if (Later[I] == 0.0f || (Earlier[I] != 0.0f &&

@@ -160,19 +160,24 @@ void BM_RepaintCube(benchmark::State& State)
         return R;
     }();
     const bool UseDepth = State.range(0) != 0;
+    // Large: 1920 x 1080 on two cores, as the large view paints.
+    const bool Large = State.range(2) != 0;
+    const int32_t Width = Large ? 1920 : MainUnit::GraphWidth;
+    const int32_t Height = Large ? 1080 : MainUnit::GraphHeight;
     const MainUnit::TBoxMapping Box = MainUnit::MakeBoxMapping(Cube);
     const MainUnit::TPointStyle Style{State.range(1) != 0 ? &Box : nullptr,
                                       MainUnit::UndefinedColor};
     Proc3D::TPoint3D Camera{};
     Proc3D::TViewPlane View{};
-    Proc3D::CalcViewPlane(Camera, MainUnit::GraphWidth, MainUnit::GraphHeight, 0.5, 0.7, 250,
+    Proc3D::CalcViewPlane(Camera, Width, Height, 0.5, 0.7, 250,
                           1.5 * MainUnit::ViewRadius(Cube, true), View);
-    TBenchPicture P(MainUnit::GraphWidth, MainUnit::GraphHeight, UseDepth);
+    TBenchPicture P(Width, Height, UseDepth);
     const MainUnit::TPixelArray& Picture = P.Picture;
     for (auto _ : State) {
         MainUnit::FillPicture(Picture, 0);
-        MainUnit::PaintGraph(Cube, View, Picture, true, P.DepthOrNull(), MainUnit::TCores::One,
-                             Style);
+        MainUnit::PaintGraph(Cube, View, Picture, true, P.DepthOrNull(),
+                             Large ? MainUnit::TCores::Two : MainUnit::TCores::One, Style,
+                             &P.Scratch);
         benchmark::DoNotOptimize(P.Pixels.data());
     }
     State.SetItemsProcessed(State.iterations() * Cube.PointCount);
@@ -180,10 +185,11 @@ void BM_RepaintCube(benchmark::State& State)
 
 }  // namespace
 
-// Arguments: depth buffer (0 off, 1 on), box (0 off, 1 on); one core.
+// Arguments: depth buffer (0 off, 1 on), box (0 off, 1 on), size (0: 505 x 404
+// on one core, 1: 1920 x 1080 on two).
 BENCHMARK(BM_RepaintCube)
-    ->ArgsProduct({{0, 1}, {0, 1}})
-    ->ArgNames({"zbuffer", "box"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"zbuffer", "box", "large"})
     ->Apply(InMillisecondsOfWallAndProcessor);
 // Arguments: picture size (0: 505 x 404, 1: 1920 x 1080, 2: 3840 x 2160),
 // depth buffer, record of the points; always on two cores.

@@ -152,6 +152,23 @@ TEST(FastRepaint, SamePictureWhenSplitOverTwoCores)
     ExpectSamePictures(R, {{0.5, 0.7, 100}, {-0.3, 2.5, 30}, {0.0, 3.14159265358979, 200}}, 6.0);
 }
 
+// Points in the order of a grid, as a calculation leaves them: the halves
+// draw apart and meet along a line, so most of the picture takes nothing
+// from the second half and some pixels and cache lines take part of it.
+TEST(FastRepaint, SamePictureWhenTheHalvesDrawApart)
+{
+    TResultSet R;
+    R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = -1;
+    R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = 1;
+    for (int I = 0; I < 300; ++I) {
+        for (int J = 0; J < 300; ++J)
+            R.Points.push_back({I / 150.0 - 1, (I - J) * (I + J) / 90000.0, J / 150.0 - 1});
+    }
+    R.PointCount = static_cast<int32_t>(R.Points.size());
+    R.BoundingRadius = std::sqrt(3.0);
+    ExpectSamePictures(R, {{0.5, 0.7, 100}, {-0.3, 2.5, 300}, {1.2, -0.4, 60}}, 4.0);
+}
+
 TEST(FastRepaint, TiesBetweenTheHalvesOfTwoCoresDecideAsInOneOrder)
 {
     // The second half repeats the first half's places as undefined points:
@@ -280,8 +297,9 @@ TEST(FastRepaint, SamePictureAtOddPictureSizes)
         TPoint3D Camera{};
         Proc3D::TViewPlane View{};
         ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, Size[0], Size[1], 0.4, 0.9, 40.0, 8.0, View));
-        EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, true), 0)
-            << Size[0] << " x " << Size[1];
+        for (bool Depth : {false, true})
+            EXPECT_EQ(CountDifferences(R, View, Size[0], Size[1], true, Depth), 0)
+                << Size[0] << " x " << Size[1] << " " << Depth;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
+#include "MainUnit/Picture/Internal/SurfacePath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/EnclosedBackground.h"
 
@@ -68,21 +69,23 @@ struct TPainted {
 
 TPainted Paint(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W, int32_t H,
                const TSurfaceChoices& Choices, bool Reference, TCores Cores = TCores::One,
-               uint32_t Background = 0)
+               uint32_t Background = 0, TPaintPath Path = TPaintPath::Best)
 {
     TPainted P{std::vector<uint32_t>(static_cast<size_t>(W) * H, Background),
                std::vector<int32_t>(static_cast<size_t>(W) * H, 5),
                {}};
     EXPECT_TRUE(CreateDepthBuffer(W, H, P.Depth));
     const TPixelArray Picture{P.Pixels.data(), W, H, P.Indexes.data()};
-    EXPECT_TRUE(Reference ? PaintSurfaceReference(R, View, Picture, Choices, P.Depth)
-                          : PaintSurface(R, View, Picture, Choices, P.Depth, Cores));
+    EXPECT_TRUE(Reference
+                    ? PaintSurfaceReference(R, View, Picture, Choices, P.Depth)
+                    : PaintSurfaceOn(Path, R, View, Picture, Choices, P.Depth, Cores, nullptr));
     return P;
 }
 
-// The fast painter, on one core and on two, paints what the reference
-// paints: pixels, point record and depth entries; and the case draws more
-// than MinDrawn pixels, so that it tests something.
+// The fast painter, on one core and on two, with its corners projected in
+// vectors and one by one, paints what the reference paints: pixels, point
+// record and depth entries; and the case draws more than MinDrawn pixels,
+// so that it tests something.
 void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W,
                                   int32_t H, const TSurfaceChoices& Choices, size_t MinDrawn)
 {
@@ -90,11 +93,14 @@ void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane&
     EXPECT_GT(static_cast<size_t>(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
                                                 [](int32_t I) { return I != NoPoint; })),
               MinDrawn);
-    for (const TCores Cores : {TCores::One, TCores::Two}) {
-        const TPainted Got = Paint(R, View, W, H, Choices, false, Cores);
-        EXPECT_EQ(Got.Pixels, Expected.Pixels);
-        EXPECT_EQ(Got.Indexes, Expected.Indexes);
-        EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+    for (const TPaintPath Path : {TPaintPath::Best, TPaintPath::Baseline}) {
+        for (const TCores Cores : {TCores::One, TCores::Two}) {
+            SCOPED_TRACE(Path == TPaintPath::Best ? "best copy" : "baseline copy");
+            const TPainted Got = Paint(R, View, W, H, Choices, false, Cores, 0, Path);
+            EXPECT_EQ(Got.Pixels, Expected.Pixels);
+            EXPECT_EQ(Got.Indexes, Expected.Indexes);
+            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
+        }
     }
 }
 
@@ -138,6 +144,33 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
         ExpectFastPaintsTheReference(R, View, C.Width, C.Height, Choices,
                                      static_cast<size_t>(C.Width) * C.Height / 16);
+    }
+}
+
+TEST(SurfacePaint, FastPaintsTheReferenceNearAndFar)
+{
+    // A camera among the points (some beside or behind it), and a zoom that
+    // puts most corners far outside the picture; grids of an odd count, so
+    // that the last corners do not fill a block of four.
+    const struct {
+        const char* Name;
+        int32_t Cols, Rows;
+        double Hor, Ver, Zoom, Distance;
+        int Undefined;
+        bool Box;
+    } Cases[] = {{"camera among the points", 15, 13, 0.7, 0.4, 40, 2.2, 5, false},
+                 {"camera in the box", 13, 11, -0.9, 0.3, 40, 1.5, 0, true},
+                 {"far outside the picture", 15, 13, 0.5, 0.6, 400000, 9, 7, false},
+                 {"far outside the box", 17, 15, 2.5, 0.8, 300000, 9, 0, true}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TResultSet R = SetOf(C.Cols, C.Rows, false, C.Undefined, Waves);
+        const TBoxMapping Box = MakeBoxMapping(R);
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 64, 48, C.Ver, C.Hor, C.Zoom, C.Distance, View));
+        const TSurfaceChoices Choices{true, true, false, {C.Box ? &Box : nullptr, 0x808080}};
+        ExpectFastPaintsTheReference(R, View, 64, 48, Choices, 64 * 48 / 16);
     }
 }
 

@@ -174,6 +174,41 @@ TEST(SurfacePaint, FastPaintsTheReferenceNearAndFar)
     }
 }
 
+TEST(SurfacePaint, FastPaintsTheReferenceOnHalfPixels)
+{
+    // Points on the view plane half a pixel from the centre lines, so that
+    // the quick estimate of their pixels is too close to call and the exact
+    // projection must decide each; taken at random, they are drawn as squares.
+    for (const auto& [Hor, Ver] : {std::pair{0.7, 0.5}, std::pair{-2.1, 1.1}}) {
+        SCOPED_TRACE(Hor);
+        const auto View = ViewOf(64, 48, Hor, Ver, 12);
+        const auto Unit = [](const TPoint3D& A) {
+            const double L = std::sqrt(A.X * A.X + A.Y * A.Y + A.Z * A.Z);
+            return TPoint3D{A.X / L, A.Y / L, A.Z / L};
+        };
+        const TPoint3D H = Unit(View.Horizontal), U = Unit(View.Up), &C = View.Center;
+        TResultSet R;
+        R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = 1e300;
+        R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = -1e300;
+        for (int K = -20; K < 20; ++K) {
+            for (int J = -15; J < 15; ++J) {
+                const double A = K + 0.5, B = J + 0.5;
+                const TPoint3D P{C.X + A * H.X + B * U.X, C.Y + A * H.Y + B * U.Y,
+                                 C.Z + A * H.Z + B * U.Z};
+                R.Points.push_back(P);
+                R.XIntervalFrom = std::min(R.XIntervalFrom, P.X),
+                R.XIntervalTo = std::max(R.XIntervalTo, P.X);
+                R.YIntervalFrom = std::min(R.YIntervalFrom, P.Y),
+                R.YIntervalTo = std::max(R.YIntervalTo, P.Y);
+                R.ZIntervalFrom = std::min(R.ZIntervalFrom, P.Z),
+                R.ZIntervalTo = std::max(R.ZIntervalTo, P.Z);
+            }
+        }
+        R.PointCount = static_cast<int32_t>(R.Points.size());
+        ExpectFastPaintsTheReference(R, View, 64, 48, {}, 64 * 48 / 4);
+    }
+}
+
 TEST(SurfacePaint, FastPaintsTheReferenceOnFoldsAndEdgeOn)
 {
     // Steep ridges fold over themselves; a plane seen edge-on projects every

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 using namespace MainUnit;
@@ -93,14 +94,15 @@ void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane&
     EXPECT_GT(static_cast<size_t>(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
                                                 [](int32_t I) { return I != NoPoint; })),
               MinDrawn);
-    for (const TPaintPath Path : {TPaintPath::Best, TPaintPath::Baseline}) {
-        for (const TCores Cores : {TCores::One, TCores::Two}) {
-            SCOPED_TRACE(Path == TPaintPath::Best ? "best copy" : "baseline copy");
-            const TPainted Got = Paint(R, View, W, H, Choices, false, Cores, 0, Path);
-            EXPECT_EQ(Got.Pixels, Expected.Pixels);
-            EXPECT_EQ(Got.Indexes, Expected.Indexes);
-            EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
-        }
+    for (const auto& [Path, Cores] :
+         {std::pair{TPaintPath::Best, TCores::One}, std::pair{TPaintPath::Best, TCores::Two},
+          std::pair{TPaintPath::Baseline, TCores::One},
+          std::pair{TPaintPath::Baseline, TCores::Two}}) {
+        SCOPED_TRACE(Path == TPaintPath::Best ? "best copy" : "baseline copy");
+        const TPainted Got = Paint(R, View, W, H, Choices, false, Cores, 0, Path);
+        EXPECT_EQ(Got.Pixels, Expected.Pixels);
+        EXPECT_EQ(Got.Indexes, Expected.Indexes);
+        EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
     }
 }
 

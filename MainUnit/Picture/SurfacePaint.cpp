@@ -7,7 +7,9 @@
 #include "MainUnit/Internal/TwoCores.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
+#include "MainUnit/Picture/Internal/SurfaceCorners.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
+#include "MainUnit/Picture/Internal/SurfacePath.h"
 
 #include <algorithm>
 #include <array>
@@ -66,52 +68,6 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.DepthScreen = MakeDepthScreen(Job.Range);
     Job.Light = LightPlace(View);
     Job.OnGrid = FindSurfaceGrid(Job.Results, Job.Count, Job.Grid);
-}
-
-// What the projection notes for the split, one of each per half.
-struct TSplitNotes {
-    TRowTally* Rows = nullptr;
-    TReach* Reaches = nullptr;
-};
-
-// Entries First .. Last - 1 projected, each placed one noted in Notes (when
-// not null) by its row. On the grid only defined points are corners; a
-// point taken at random is drawn whenever the picture shows it. Returns
-// how many are neither.
-size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
-                      size_t Stretches)
-{
-    const size_t GridRows = Job.OnGrid ? static_cast<size_t>(Job.Grid.Rows) : 1;
-    size_t Column = First / GridRows, Row = First % GridRows;
-    size_t Unused = 0;
-    for (size_t K = First; K < Last; ++K, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
-        TCorner& Corner = Job.Corners[K];
-        Corner = {0, 0, -1, 0};
-        ++Unused;  // until it is placed
-        Proc3D::TPoint3D Place;
-        bool Undefined = false;
-        if (!SurfacePlace(Job, K, Place, Undefined) || (Undefined && Job.OnGrid)) continue;
-        const Proc3D::TScreenResult Estimate =
-            Job.Screen.Usable ? Proc3D::ScreenPoint(Job.Screen, Place, Corner.X, Corner.Y)
-                              : Proc3D::TScreenResult::Unsure;
-        if (Estimate == Proc3D::TScreenResult::Pixel) {
-            Corner.X -= CornerMargin;
-            Corner.Y -= CornerMargin;
-        } else if (!Proc3D::Project(Job.Projector, Place, Corner.X, Corner.Y) ||
-                   !CornerWithinReach(Corner.X, Corner.Y)) {
-            continue;
-        }
-        const double Depth = CornerDistance(Place, Job.Projector.Camera);
-        if (!(Depth >= 0)) continue;  // NaN
-        Corner.Depth = Depth;
-        Corner.Height = Job.Results.Points[K].Y;
-        --Unused;
-        if (Notes.Reaches != nullptr) ReachCorner(Notes.Reaches, Stretches, Column, Row, Corner.Y);
-        if (Notes.Rows != nullptr &&
-            static_cast<uint32_t>(Corner.Y) < static_cast<uint32_t>(Job.Picture.Height))
-            TallyCorner(Notes.Rows, Corner.X, Corner.Y, Job.Picture.Width);
-    }
-    return Unused;
 }
 
 // Whether a filled cell holds grid entry K.
@@ -213,6 +169,14 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
                   const TPixelArray& Picture, const TSurfaceChoices& Choices,
                   TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
 {
+    return PaintSurfaceOn(TPaintPath::Best, Results, View, Picture, Choices, DepthBuffer, Cores,
+                          Scratch);
+}
+
+bool PaintSurfaceOn(TPaintPath Path, const TResultSet& Results, const Proc3D::TViewPlane& View,
+                    const TPixelArray& Picture, const TSurfaceChoices& Choices,
+                    TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
+{
     if (!PaintArgumentsValid(Picture, &DepthBuffer)) return false;
     ClearPointRecord(Picture);
     ClearDepthBuffer(DepthBuffer);
@@ -221,6 +185,7 @@ bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
     if (!HoldCorners(Job, Scratch)) return false;
+    Job.Wide = Path == TPaintPath::Best && WidePaintPathAvailable();
     PrepareJob(View, Job);
     size_t Unused[2] = {0, 0};
     const bool Split = SplitOverTwoCores(Job.Count, Cores);

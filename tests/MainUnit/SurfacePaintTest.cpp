@@ -7,6 +7,7 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
+#include "MainUnit/Picture/Internal/SurfacePath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/EnclosedBackground.h"
 
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 using namespace MainUnit;
@@ -68,21 +70,23 @@ struct TPainted {
 
 TPainted Paint(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W, int32_t H,
                const TSurfaceChoices& Choices, bool Reference, TCores Cores = TCores::One,
-               uint32_t Background = 0)
+               uint32_t Background = 0, TPaintPath Path = TPaintPath::Best)
 {
     TPainted P{std::vector<uint32_t>(static_cast<size_t>(W) * H, Background),
                std::vector<int32_t>(static_cast<size_t>(W) * H, 5),
                {}};
     EXPECT_TRUE(CreateDepthBuffer(W, H, P.Depth));
     const TPixelArray Picture{P.Pixels.data(), W, H, P.Indexes.data()};
-    EXPECT_TRUE(Reference ? PaintSurfaceReference(R, View, Picture, Choices, P.Depth)
-                          : PaintSurface(R, View, Picture, Choices, P.Depth, Cores));
+    EXPECT_TRUE(Reference
+                    ? PaintSurfaceReference(R, View, Picture, Choices, P.Depth)
+                    : PaintSurfaceOn(Path, R, View, Picture, Choices, P.Depth, Cores, nullptr));
     return P;
 }
 
-// The fast painter, on one core and on two, paints what the reference
-// paints: pixels, point record and depth entries; and the case draws more
-// than MinDrawn pixels, so that it tests something.
+// The fast painter, on one core and on two, with its corners projected in
+// vectors and one by one, paints what the reference paints: pixels, point
+// record and depth entries; and the case draws more than MinDrawn pixels,
+// so that it tests something.
 void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane& View, int32_t W,
                                   int32_t H, const TSurfaceChoices& Choices, size_t MinDrawn)
 {
@@ -90,8 +94,12 @@ void ExpectFastPaintsTheReference(const TResultSet& R, const Proc3D::TViewPlane&
     EXPECT_GT(static_cast<size_t>(std::count_if(Expected.Indexes.begin(), Expected.Indexes.end(),
                                                 [](int32_t I) { return I != NoPoint; })),
               MinDrawn);
-    for (const TCores Cores : {TCores::One, TCores::Two}) {
-        const TPainted Got = Paint(R, View, W, H, Choices, false, Cores);
+    for (const auto& [Path, Cores] :
+         {std::pair{TPaintPath::Best, TCores::One}, std::pair{TPaintPath::Best, TCores::Two},
+          std::pair{TPaintPath::Baseline, TCores::One},
+          std::pair{TPaintPath::Baseline, TCores::Two}}) {
+        SCOPED_TRACE(Path == TPaintPath::Best ? "best copy" : "baseline copy");
+        const TPainted Got = Paint(R, View, W, H, Choices, false, Cores, 0, Path);
         EXPECT_EQ(Got.Pixels, Expected.Pixels);
         EXPECT_EQ(Got.Indexes, Expected.Indexes);
         EXPECT_EQ(Got.Depth.Depths, Expected.Depth.Depths);
@@ -138,6 +146,68 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
         ExpectFastPaintsTheReference(R, View, C.Width, C.Height, Choices,
                                      static_cast<size_t>(C.Width) * C.Height / 16);
+    }
+}
+
+TEST(SurfacePaint, FastPaintsTheReferenceNearAndFar)
+{
+    // A camera among the points (some beside or behind it), and a zoom that
+    // puts most corners far outside the picture; grids of an odd count, so
+    // that the last corners do not fill a block of four.
+    const struct {
+        const char* Name;
+        int32_t Cols, Rows;
+        double Hor, Ver, Zoom, Distance;
+        int Undefined;
+        bool Box;
+    } Cases[] = {{"camera among the points", 15, 13, 0.7, 0.4, 40, 2.2, 5, false},
+                 {"camera in the box", 13, 11, -0.9, 0.3, 40, 1.5, 0, true},
+                 {"far outside the picture", 15, 13, 0.5, 0.6, 400000, 9, 7, false},
+                 {"far outside the box", 17, 15, 2.5, 0.8, 300000, 9, 0, true}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TResultSet R = SetOf(C.Cols, C.Rows, false, C.Undefined, Waves);
+        const TBoxMapping Box = MakeBoxMapping(R);
+        TPoint3D Camera{};
+        Proc3D::TViewPlane View{};
+        ASSERT_TRUE(Proc3D::CalcViewPlane(Camera, 64, 48, C.Ver, C.Hor, C.Zoom, C.Distance, View));
+        const TSurfaceChoices Choices{true, true, false, {C.Box ? &Box : nullptr, 0x808080}};
+        ExpectFastPaintsTheReference(R, View, 64, 48, Choices, 64 * 48 / 16);
+    }
+}
+
+TEST(SurfacePaint, FastPaintsTheReferenceOnHalfPixels)
+{
+    // Points on the view plane half a pixel from the centre lines, so that
+    // the quick estimate of their pixels is too close to call and the exact
+    // projection must decide each; taken at random, they are drawn as squares.
+    for (const auto& [Hor, Ver] : {std::pair{0.7, 0.5}, std::pair{-2.1, 1.1}}) {
+        SCOPED_TRACE(Hor);
+        const auto View = ViewOf(64, 48, Hor, Ver, 12);
+        const auto Unit = [](const TPoint3D& A) {
+            const double L = std::sqrt(A.X * A.X + A.Y * A.Y + A.Z * A.Z);
+            return TPoint3D{A.X / L, A.Y / L, A.Z / L};
+        };
+        const TPoint3D H = Unit(View.Horizontal), U = Unit(View.Up), &C = View.Center;
+        TResultSet R;
+        R.XIntervalFrom = R.YIntervalFrom = R.ZIntervalFrom = 1e300;
+        R.XIntervalTo = R.YIntervalTo = R.ZIntervalTo = -1e300;
+        for (int K = -20; K < 20; ++K) {
+            for (int J = -15; J < 15; ++J) {
+                const double A = K + 0.5, B = J + 0.5;
+                const TPoint3D P{C.X + A * H.X + B * U.X, C.Y + A * H.Y + B * U.Y,
+                                 C.Z + A * H.Z + B * U.Z};
+                R.Points.push_back(P);
+                R.XIntervalFrom = std::min(R.XIntervalFrom, P.X),
+                R.XIntervalTo = std::max(R.XIntervalTo, P.X);
+                R.YIntervalFrom = std::min(R.YIntervalFrom, P.Y),
+                R.YIntervalTo = std::max(R.YIntervalTo, P.Y);
+                R.ZIntervalFrom = std::min(R.ZIntervalFrom, P.Z),
+                R.ZIntervalTo = std::max(R.ZIntervalTo, P.Z);
+            }
+        }
+        R.PointCount = static_cast<int32_t>(R.Points.size());
+        ExpectFastPaintsTheReference(R, View, 64, 48, {}, 64 * 48 / 4);
     }
 }
 

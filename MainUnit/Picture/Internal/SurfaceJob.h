@@ -57,6 +57,7 @@ struct TSurfaceJob {
     TSurfaceGrid Grid{};
     std::array<uint32_t, LargestHeightIndex + 1> Ramp{};
     bool OnGrid = false;
+    bool Wide = false;  // the corners projected in AVX2 vectors
 };
 
 // The rows Top .. Bottom - 1 of the job's picture, which one part of the

@@ -1,0 +1,71 @@
+// The projection of the surface's points into corners: one point at a time
+// (the baseline copy, and the exact way of any point the quick estimate
+// leaves unsure), or four at a time in AVX2 vectors where the processor has
+// them. Both copies give every corner the same bits.
+#pragma once
+
+#include "MainUnit/Picture/Internal/SurfaceJob.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace MainUnit {
+
+// What the projection notes for the split, one of each per half.
+struct TSplitNotes {
+    TRowTally* Rows = nullptr;
+    TReach* Reaches = nullptr;
+};
+
+// Entry K projected into its corner; false when it is left out (not drawn,
+// or on the grid undefined, or out of reach), its distance then negative.
+// A place the estimate leaves unsure, or puts outside the widened picture,
+// is projected exactly.
+inline bool ProjectCorner(const TSurfaceJob& Job, size_t K, TCorner& Corner)
+{
+    Corner = {0, 0, -1, 0};
+    Proc3D::TPoint3D Place;
+    bool Undefined = false;
+    if (!SurfacePlace(Job, K, Place, Undefined) || (Undefined && Job.OnGrid)) return false;
+    const Proc3D::TScreenResult Estimate =
+        Job.Screen.Usable ? Proc3D::ScreenPoint(Job.Screen, Place, Corner.X, Corner.Y)
+                          : Proc3D::TScreenResult::Unsure;
+    if (Estimate == Proc3D::TScreenResult::Pixel) {
+        Corner.X -= CornerMargin;
+        Corner.Y -= CornerMargin;
+    } else if (!Proc3D::Project(Job.Projector, Place, Corner.X, Corner.Y) ||
+               !CornerWithinReach(Corner.X, Corner.Y)) {
+        return false;
+    }
+    const double Depth = CornerDistance(Place, Job.Projector.Camera);
+    if (!(Depth >= 0)) return false;  // NaN
+    Corner.Depth = Depth;
+    Corner.Height = Job.Results.Points[K].Y;
+    return true;
+}
+
+// A placed corner of grid column Column, row Row noted for the split.
+inline void NoteCorner(const TSurfaceJob& Job, const TSplitNotes& Notes, size_t Stretches,
+                       size_t Column, size_t Row, const TCorner& Corner)
+{
+    if (Notes.Reaches != nullptr) ReachCorner(Notes.Reaches, Stretches, Column, Row, Corner.Y);
+    if (Notes.Rows != nullptr &&
+        static_cast<uint32_t>(Corner.Y) < static_cast<uint32_t>(Job.Picture.Height))
+        TallyCorner(Notes.Rows, Corner.X, Corner.Y, Job.Picture.Width);
+}
+
+// Entries First .. Last - 1 projected, each placed one noted in Notes (when
+// not null) by its row. On the grid only defined points are corners; a
+// point taken at random is drawn whenever the picture shows it. Returns
+// how many are neither. The job's Wide chooses the copy.
+size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
+                      size_t Stretches);
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define TESSEL_WIDE_SURFACE_CORNERS
+// ProjectCorners four entries at a time, for processors with AVX2.
+size_t ProjectCornersWide(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
+                          size_t Stretches);
+#endif
+
+}  // namespace MainUnit

@@ -8,8 +8,6 @@
 
 #ifdef TESSEL_WIDE_SURFACE_CORNERS
 
-// WideEstimate.h takes the point painter's job from here.
-#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
 #include "MainUnit/Picture/Internal/WideEstimate.h"
 
 #include <cstddef>

@@ -11,6 +11,7 @@
 
 #if defined(__GNUC__) && defined(__x86_64__)
 
+#include "MainUnit/Picture/Internal/GraphPaintHalves.h"
 #include "MainUnit/Picture/Internal/PaintContext.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/ScreenedShading.h"

@@ -38,6 +38,12 @@ Cases=(
   "none|$F X --pick 505,0"
   "none|$F X --pick -1,3 --size 64x64"
   "png|$F X --size 10x10"
+  "png|$F sin(X)*cos(Z) --surface"
+  "png|$F X*X-Z*Z --surface --light --box --fit --ticks"
+  "png|$F sqrt(25-X*X-Z*Z) --surface --zbuffer --size 1280x720 --background white"
+  "png|$F sin(X*Z) --surface --light --size 1920x1080 --hor-angle 0.7 --ver-angle 0.5"
+  "png|$F X*Z --surface --order random --points 20000 --seed 5"
+  "none|$F sin(X)*cos(Z) --surface --box --pick 252,202 --pick 100,150"
   "none|--help"
 )
 

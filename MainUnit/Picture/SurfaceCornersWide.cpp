@@ -23,33 +23,11 @@ template <TSight Sight> [[gnu::target("avx2")]] TWideView CornerView(const TSurf
 {
     const Proc3D::TScreen& S = Job.Screen;
     const TBoxMapping* Box = Job.Choices.Style.Box;
-    TWideView W{};
     const Proc3D::TPoint3D K = Box != nullptr ? Box->Scale : Proc3D::TPoint3D{1, 1, 1};
     const Proc3D::TPoint3D O = Box != nullptr ? Box->Shift : Proc3D::TPoint3D{0, 0, 0};
-    const double Scales[3] = {K.X, K.Y, K.Z}, Shifts[3] = {O.X, O.Y, O.Z};
-    const double Camera[3] = {S.Camera.X, S.Camera.Y, S.Camera.Z};
-    const double Normal[3] = {S.Normal.X, S.Normal.Y, S.Normal.Z};
-    const double Side[3] = {S.Side.X, S.Side.Y, S.Side.Z};
-    const double Up[3] = {S.UpUnit.X, S.UpUnit.Y, S.UpUnit.Z};
-    for (int A = 0; A < 3; ++A) {
-        W.Scale[A] = Broadcast(Scales[A]), W.Shift[A] = Broadcast(Shifts[A]);
-        W.Camera[A] = Broadcast(Camera[A]), W.Normal[A] = Broadcast(Normal[A]);
-        W.Side[A] = Broadcast(Side[A]), W.Up[A] = Broadcast(Up[A]);
-    }
     const double UndefinedY = Sight == TSight::Mapped ? Box->UndefinedY : 0.0;
-    W.UndefinedSightY = Broadcast(UndefinedY - S.Camera.Y);
-    W.YFrom = Broadcast(Job.Results.YIntervalFrom), W.YTo = Broadcast(Job.Results.YIntervalTo);
-    W.ShowUndefined = _mm256_castsi256_pd(Every(Job.Choices.ShowUndefined ? ~0ull : 0ull));
-    W.CutNumerator = Broadcast(S.CutNumerator);
-    W.Horizontal[0] = Broadcast(S.HorizontalUnit.X),
-    W.Horizontal[1] = Broadcast(S.HorizontalUnit.Z);
-    W.RightSign = Broadcast(S.RightSign);
-    W.RatioLimit = Broadcast(S.RatioLimit), W.InverseLimit = Broadcast(S.InverseLimit);
-    W.Margin = Broadcast(S.ViewMargin);
-    W.ReachX = Broadcast(S.ReachX), W.ReachY = Broadcast(S.ReachY);
-    W.HalfWidth = Broadcast(S.HalfWidth), W.HalfHeight = Broadcast(S.HalfHeight);
-    W.Width = Broadcast(S.Width), W.Height = Broadcast(S.Height);
-    return W;
+    return MakeWideScreenView(S, K, O, UndefinedY - S.Camera.Y, Job.Results,
+                              Job.Choices.ShowUndefined);
 }
 
 // Four entries' estimate: the lanes left out, those placed, their pixels

@@ -66,16 +66,15 @@ template <TSight Sight> double UndefinedSight(const TPaintJob& Job)
     return Job.Context.UndefinedSightY;
 }
 
-// The view's constants for sight lines made as Sight says.
-template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(const TPaintJob& Job)
+// The constants every estimate takes from the screen: the sight lines'
+// scale K and shift O (see TWideView), the kept points' Y interval and the
+// picture's estimate.
+// The point painter adds its shading's constants; the surface needs none.
+[[gnu::target("avx2")]] inline TWideView
+MakeWideScreenView(const Proc3D::TScreen& S, const Proc3D::TPoint3D& K, const Proc3D::TPoint3D& O,
+                   double UndefinedSightY, const TResultSet& Results, bool ShowUndefined)
 {
-    const TPaintContext& C = Job.Context;
-    const Proc3D::TScreen& S = C.Screen;
     TWideView W{};
-    Proc3D::TPoint3D K{1, 1, 1}, O{0, 0, 0};
-    if constexpr (Sight != TSight::Plain) K = C.BoxScale;
-    if constexpr (Sight == TSight::Mapped) O = Job.Style.Box->Shift;
-    if constexpr (Sight == TSight::Folded) O = C.FoldedShift;
     const double Scales[3] = {K.X, K.Y, K.Z}, Shifts[3] = {O.X, O.Y, O.Z};
     const double Camera[3] = {S.Camera.X, S.Camera.Y, S.Camera.Z};
     const double Normal[3] = {S.Normal.X, S.Normal.Y, S.Normal.Z};
@@ -89,10 +88,10 @@ template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(co
         W.Side[A] = Broadcast(Side[A]);
         W.Up[A] = Broadcast(Up[A]);
     }
-    W.UndefinedSightY = Broadcast(UndefinedSight<Sight>(Job));
-    W.YFrom = Broadcast(Job.Results.YIntervalFrom);
-    W.YTo = Broadcast(Job.Results.YIntervalTo);
-    W.ShowUndefined = _mm256_castsi256_pd(_mm256_set1_epi64x(Job.ShowUndefined ? -1 : 0));
+    W.UndefinedSightY = Broadcast(UndefinedSightY);
+    W.YFrom = Broadcast(Results.YIntervalFrom);
+    W.YTo = Broadcast(Results.YIntervalTo);
+    W.ShowUndefined = _mm256_castsi256_pd(_mm256_set1_epi64x(ShowUndefined ? -1 : 0));
     W.CutNumerator = Broadcast(S.CutNumerator);
     W.Horizontal[0] = Broadcast(S.HorizontalUnit.X);
     W.Horizontal[1] = Broadcast(S.HorizontalUnit.Z);
@@ -106,6 +105,20 @@ template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(co
     W.HalfHeight = Broadcast(S.HalfHeight);
     W.Width = Broadcast(S.Width);
     W.Height = Broadcast(S.Height);
+    return W;
+}
+
+// The view's constants for sight lines made as Sight says.
+template <TSight Sight> [[gnu::target("avx2")]] inline TWideView MakeWideView(const TPaintJob& Job)
+{
+    const TPaintContext& C = Job.Context;
+    const Proc3D::TScreen& S = C.Screen;
+    Proc3D::TPoint3D K{1, 1, 1}, O{0, 0, 0};
+    if constexpr (Sight != TSight::Plain) K = C.BoxScale;
+    if constexpr (Sight == TSight::Mapped) O = Job.Style.Box->Shift;
+    if constexpr (Sight == TSight::Folded) O = C.FoldedShift;
+    TWideView W =
+        MakeWideScreenView(S, K, O, UndefinedSight<Sight>(Job), Job.Results, Job.ShowUndefined);
     W.HeightScale = Broadcast(C.ScaleEstimate);
     W.DepthA = Broadcast(C.DepthScreen.A);
     W.DepthB = Broadcast(C.DepthScreen.B);

@@ -1,6 +1,8 @@
 #include "Platform/Picture.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -37,6 +39,7 @@ void TPicture::MatchSize()
     ImageValue = QImage(Device, QImage::Format_RGBX8888);
     ImageValue.setDevicePixelRatio(Ratio);
     ImageValue.fill(Qt::black);
+    OpaqueOwed = false;
     ShowChanges();
     if (OnResize) OnResize();
 }
@@ -79,10 +82,19 @@ uint32_t* TPicture::Pixels()
 void TPicture::PixelsWritten()
 {
     // Writers put 0 into the top byte; the format wants 0xFF there, and some
-    // targets would otherwise take it for transparency.
-    MakeOpaque(Pixels(), qsizetype(ImageValue.width()) * ImageValue.height());
+    // targets would otherwise take it for transparency. Showing the picture
+    // needs no pass of its own for it: the copy to the window sets it.
+    OpaqueOwed = true;
     ++GenerationValue;
     ShowChanges();
+}
+
+void TPicture::Settle() const
+{
+    if (!OpaqueOwed) return;
+    OpaqueOwed = false;
+    MakeOpaque(reinterpret_cast<uint32_t*>(ImageValue.bits()),
+               qsizetype(ImageValue.width()) * ImageValue.height());
 }
 
 void TPicture::ShowChanges()
@@ -91,10 +103,7 @@ void TPicture::ShowChanges()
     update();
 }
 
-namespace {
-
-// 0x00BBGGRR pixels (whatever their top byte) as the window's 0xFFRRGGBB;
-// four at a time, which the compiler makes vector operations.
+// Four at a time, which the compiler makes vector operations.
 void ToWindowPixels(const uint32_t* __restrict From, uint32_t* __restrict To, qsizetype Count)
 {
     const auto Convert = [](uint32_t P) {
@@ -111,8 +120,6 @@ void ToWindowPixels(const uint32_t* __restrict From, uint32_t* __restrict To, qs
         To[I] = Convert(From[I]);
 }
 
-}  // namespace
-
 const QImage& TPicture::WindowImage()
 {
     if (!ShownStale) return ShownValue;
@@ -120,7 +127,7 @@ const QImage& TPicture::WindowImage()
         ShownValue = QImage(ImageValue.size(), QImage::Format_RGB32);
     // Without the memory for it the picture is drawn as it is, converted
     // by the toolkit.
-    if (ShownValue.isNull()) return ImageValue;
+    if (ShownValue.isNull()) return Image();
     ShownValue.setDevicePixelRatio(ImageValue.devicePixelRatio());
     ToWindowPixels(reinterpret_cast<const uint32_t*>(ImageValue.constBits()),
                    reinterpret_cast<uint32_t*>(ShownValue.bits()),
@@ -129,12 +136,52 @@ const QImage& TPicture::WindowImage()
     return ShownValue;
 }
 
+bool TPicture::ShowInWindowImage(QPainter& Painter)
+{
+    // Only while the window's own image is being painted, as the toolkit
+    // paints it, and never for a grab or a render into another device.
+    QPaintEngine* const Engine = Painter.paintEngine();
+    QBackingStore* const Store = window()->backingStore();
+    if (Engine == nullptr || Store == nullptr || Engine->paintDevice() != Store->paintDevice() ||
+        Engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    auto* const Target = static_cast<QImage*>(Engine->paintDevice());
+    // Words 0xAARRGGBB, which an opaque pixel fills whatever the alpha
+    // means; written in place, never into a copy.
+    const QImage::Format Format = Target->format();
+    if ((Format != QImage::Format_RGB32 && Format != QImage::Format_ARGB32 &&
+         Format != QImage::Format_ARGB32_Premultiplied) ||
+        !Target->isDetached())
+        return false;
+    // Each picture pixel one window pixel: a move and the picture's own
+    // scale factor, in whole pixels.
+    const QTransform Device = Painter.deviceTransform();
+    const qreal Ratio = ImageValue.devicePixelRatio();
+    const QPoint Offset(qRound(Device.dx()), qRound(Device.dy()));
+    if (Device.type() > QTransform::TxScale || Device.m11() != Ratio || Device.m22() != Ratio ||
+        Device.dx() != Offset.x() || Device.dy() != Offset.y())
+        return false;
+    // What the toolkit lets this widget paint now, in the window's pixels.
+    QRegion Region = Engine->systemClip();
+    if (Region.isEmpty()) return false;
+    Region &= QRect(Offset, ImageValue.size()) & Target->rect();
+    for (const QRect& Rect : Region)
+        for (int Y = Rect.top(); Y <= Rect.bottom(); ++Y)
+            ToWindowPixels(
+                reinterpret_cast<const uint32_t*>(ImageValue.constScanLine(Y - Offset.y())) +
+                    (Rect.left() - Offset.x()),
+                reinterpret_cast<uint32_t*>(Target->scanLine(Y)) + Rect.left(), Rect.width());
+    return true;
+}
+
 void TPicture::paintEvent(QPaintEvent* Event)
 {
+    QPainter Painter(this);
+    // Straight from the picture into the window's image: no copy between.
+    if (ShowInWindowImage(Painter)) return;
     const QImage& Shown = WindowImage();
     // At a scale factor above 1 each image pixel covers several screen
     // pixels; it is repeated, never blended with its neighbours.
-    QPainter Painter(this);
     Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (FollowsSize) {
         // Drawn at the device pixels it was made for.

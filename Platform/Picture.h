@@ -10,11 +10,17 @@
 #include <cstdint>
 #include <functional>
 
+class QPainter;
+
 namespace Platform {
 
 // Sets the top byte of Count pixels, which the writers leave 0, to 0xFF as
 // the image formats want it.
 void MakeOpaque(uint32_t* Pixels, qsizetype Count);
+
+// Count pixels laid out 0x00BBGGRR (whatever their top byte) written to To
+// as the window's opaque 0xFFRRGGBB.
+void ToWindowPixels(const uint32_t* __restrict From, uint32_t* __restrict To, qsizetype Count);
 
 class TPicture : public QWidget {
 public:
@@ -29,15 +35,25 @@ public:
     int ImageWidth() const { return ImageValue.width(); }
     int ImageHeight() const { return ImageValue.height(); }
     // The picture as it is shown.
-    const QImage& Image() const { return ImageValue; }
-    TCanvas& Canvas() { return CanvasValue; }
+    const QImage& Image() const
+    {
+        Settle();
+        return ImageValue;
+    }
+    TCanvas& Canvas()
+    {
+        Settle();
+        return CanvasValue;
+    }
     const TCanvas& Canvas() const { return CanvasValue; }
 
     // The whole pixel buffer, row by row without gaps: pixel (x, y) is at
-    // y * ImageWidth() + x, laid out 0x00BBGGRR. Call PixelsWritten after
-    // writing through it.
+    // y * ImageWidth() + x, laid out 0x00BBGGRR; the top bytes are not the
+    // picture's. Call PixelsWritten after writing through it.
     uint32_t* Pixels();
-    // Makes the written pixels valid for the image format and shows them.
+    // Shows the written pixels. They are made valid for the image format
+    // (opaque) only when the image is next read or drawn on: a window shown
+    // on the screen copies them without it.
     void PixelsWritten();
     // How many times the pixels have been written.
     uint64_t Generation() const { return GenerationValue; }
@@ -70,15 +86,20 @@ protected:
     void showEvent(QShowEvent* Event) override;
 
 private:
-    QImage ImageValue;
+    // Settle makes the written pixels opaque when Image() is read, which
+    // leaves the picture as it is.
+    mutable QImage ImageValue;
+    mutable bool OpaqueOwed = false;
+    void Settle() const;
     TCanvas CanvasValue;
-    // What the paint event copies to the window: the picture in the pixel
-    // format of the window's own image, so that the copy needs no
-    // conversion; made again when the picture changed since.
+    // What the paint event draws when it cannot write into the window's own
+    // image (a grab, a scaled picture): the picture in the window's pixel
+    // format; made again when the picture changed since.
     QImage ShownValue;
     bool ShownStale = true;
     void ShowChanges();
     const QImage& WindowImage();
+    bool ShowInWindowImage(QPainter& Painter);
     uint64_t GenerationValue = 0;
     bool FollowsSize = false;
     void MatchSize();

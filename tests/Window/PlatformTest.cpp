@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -85,11 +86,57 @@ TEST(PictureShown, ShowsEveryPixelAsWrittenOrDrawn)
             Pixels[I] = Written(I);
         Picture->PixelsWritten();
         Expect(Written);
+        // Opaque, as the format wants, once the image is read.
+        const auto* const Read = reinterpret_cast<const uint32_t*>(Picture->Image().constBits());
         for (int I = 0; I < Size.width() * Size.height(); ++I)
-            EXPECT_EQ(Pixels[I], Written(I) | 0xFF000000u) << I;  // opaque, as the format wants
+            EXPECT_EQ(Read[I], Written(I) | 0xFF000000u) << I;
         Picture->Canvas().SetBrushColor(0x0080FF);
         Picture->Canvas().FillRect(0, 0, Size.width(), Size.height());
         Expect([](int) { return 0x0080FFu; });
+    }
+}
+
+// The window itself, as the toolkit paints it on the screen: every pixel at
+// the picture's place, and nothing around it.
+TEST(PictureShown, TheWindowShowsEachPixelAtItsPlaceAndNothingElse)
+{
+    const QRect Places[] = {{0, 0, 9, 5}, {7, 3, 13, 6}, {2, 11, 1, 1}};
+    for (const QRect& Place : Places) {
+        QWidget Window;
+        Window.resize(30, 20);
+        auto* const Picture =
+            new Platform::TPicture(&Window, Place.x(), Place.y(), Place.width(), Place.height());
+        Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        const auto Grab = [&] { return Window.screen()->grabWindow(Window.winId()).toImage(); };
+        const QImage Before = Grab();
+        const auto Colour = [&](int X, int Y) {
+            return 0x3F1F0Fu * uint32_t(Y * Place.width() + X + 1) & 0xFFFFFFu;
+        };
+        uint32_t* const Pixels = Picture->Pixels();
+        for (int Y = 0; Y < Place.height(); ++Y)
+            for (int X = 0; X < Place.width(); ++X)
+                Pixels[Y * Place.width() + X] = Colour(X, Y);
+        Picture->PixelsWritten();
+        Picture->repaint();
+        const QImage Shown = Grab();
+        ASSERT_EQ(Shown.size(), Before.size());
+        // Each picture pixel covers Ratio x Ratio screen pixels.
+        const int Ratio = qRound(Window.devicePixelRatio());
+        const QRect Covered(Place.topLeft() * Ratio, Place.size() * Ratio);
+        for (int Y = 0; Y < Shown.height(); ++Y)
+            for (int X = 0; X < Shown.width(); ++X) {
+                const QPoint At(X, Y);
+                if (!Covered.contains(At)) {
+                    ASSERT_EQ(Shown.pixel(At), Before.pixel(At)) << X << "," << Y;
+                    continue;
+                }
+                const uint32_t C =
+                    Colour((X - Covered.left()) / Ratio, (Y - Covered.top()) / Ratio);
+                ASSERT_EQ(Shown.pixelColor(At),
+                          QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int(C >> 16)))
+                    << X << "," << Y;
+            }
     }
 }
 

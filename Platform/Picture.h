@@ -21,6 +21,10 @@ void MakeOpaque(uint32_t* Pixels, qsizetype Count);
 // Count pixels laid out 0x00BBGGRR (whatever their top byte) written to To
 // as the window's opaque 0xFFRRGGBB.
 void ToWindowPixels(const uint32_t* __restrict From, uint32_t* __restrict To, qsizetype Count);
+// The same without vector instructions beyond the baseline, which
+// ToWindowPixels runs on processors without AVX2.
+void ToWindowPixelsBaseline(const uint32_t* __restrict From, uint32_t* __restrict To,
+                            qsizetype Count);
 
 class TPicture : public QWidget {
 public:

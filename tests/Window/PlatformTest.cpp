@@ -96,6 +96,26 @@ TEST(PictureShown, ShowsEveryPixelAsWrittenOrDrawn)
     }
 }
 
+// Both copies of the conversion, at every count around the vectors' widths,
+// whatever the top bytes hold.
+TEST(PictureShown, WindowPixelsSwapRedAndBlueAndAreOpaque)
+{
+    for (const auto Convert : {Platform::ToWindowPixels, Platform::ToWindowPixelsBaseline})
+        for (qsizetype Count = 0; Count <= 19; ++Count) {
+            SCOPED_TRACE(Count);
+            std::vector<uint32_t> From(size_t(Count) + 1), To(From.size(), 0x12345678u);
+            for (size_t I = 0; I < From.size(); ++I)
+                From[I] = (uint32_t(I) * 0x01030507u) ^ (I % 2 == 0 ? 0xFF000000u : 0u);
+            Convert(From.data(), To.data(), Count);
+            for (size_t I = 0; I < size_t(Count); ++I) {
+                const uint32_t P = From[I];
+                const uint32_t Red = P & 0xFF, Green = (P >> 8) & 0xFF, Blue = (P >> 16) & 0xFF;
+                EXPECT_EQ(To[I], 0xFF000000u | Red << 16 | Green << 8 | Blue) << I;
+            }
+            EXPECT_EQ(To[size_t(Count)], 0x12345678u);  // nothing beyond Count
+        }
+}
+
 // The window itself, as the toolkit paints it on the screen: every pixel at
 // the picture's place, and nothing around it.
 TEST(PictureShown, TheWindowShowsEachPixelAtItsPlaceAndNothingElse)

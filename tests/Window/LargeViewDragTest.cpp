@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <functional>
@@ -69,8 +70,38 @@ protected:
         return {Bits, Bits + qsizetype(Picture->ImageWidth()) * Picture->ImageHeight()};
     }
 
+    // The screen shows every pixel of Picture, each over as many screen
+    // pixels as the window's scale gives it.
+    static void ExpectOnTheScreen(const Platform::TPicture* Picture)
+    {
+        QWidget* const Window = Picture->window();
+        QCoreApplication::processEvents();
+        const QImage Shown = Window->screen()
+                                 ->grabWindow(Window->winId())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage& Image = Picture->Image();
+        const qreal Ratio = Window->devicePixelRatio();
+        // The offscreen platform grabs a scaled window at its size in
+        // units, not in pixels: nothing to compare there.
+        if (Shown.size() != Window->size() * Ratio) return;
+        const qreal Each = Ratio / Image.devicePixelRatio();
+        const QPoint Origin = Picture->mapTo(Window, QPoint(0, 0)) * Ratio;
+        int Wrong = 0;
+        for (int Y = 0; Y < Image.height(); ++Y)
+            for (int X = 0; X < Image.width(); ++X) {
+                const uint32_t P = reinterpret_cast<const uint32_t*>(Image.constScanLine(Y))[X];
+                const QPoint At = Origin + QPointF(X * Each, Y * Each).toPoint();
+                Wrong += Shown.pixel(At) !=
+                         qRgb(int(P & 0xFF), int((P >> 8) & 0xFF), int((P >> 16) & 0xFF));
+            }
+        EXPECT_EQ(Wrong, 0);
+    }
+
     void ExpectBothAsARepaintPaintsThem()
     {
+        ExpectOnTheScreen(Form->GraphImage);
+        ExpectOnTheScreen(View->Picture);
         const std::vector<uint32_t> MainShown = PixelsOf(Form->GraphImage);
         const std::vector<uint32_t> LargeShown = PixelsOf(View->Picture);
         Form->RepaintGraph();

@@ -8,6 +8,7 @@
 #include "MainUnit/Picture/Internal/SurfaceCellPut.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
+#include "MainUnit/Picture/Internal/SurfaceSmallCells.h"
 
 #include <algorithm>
 #include <bit>
@@ -179,46 +180,70 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
-// The corners I, J, K of a small cell whose pixels the triangle I, J, K
-// gives their own values, as bits: all three, or the ends of the segment a
-// triangle without area is (the first farthest pair), or I alone.
-[[gnu::always_inline]] inline uint32_t SmallTriangleCorners(const TCorner* const (&Corners)[4],
-                                                            uint32_t I, uint32_t J, uint32_t K)
+// The span of the pixels of two corners side by side on a row of the grid,
+// whether both are corners, and their columns and rows summed as Left + 4
+// Right (wrapping), from which a small cell's way is keyed; a cell is two
+// such pairs.
+struct TSpan {
+    bool Corners;
+    int32_t X0, X1, Y0, Y1;
+    uint32_t KeyX, KeyY;
+};
+
+[[gnu::always_inline]] inline TSpan PairSpan(const TCorner& Left, const TCorner& Right)
 {
-    const TVertex &A = *Corners[I], &B = *Corners[J], &C = *Corners[K];
-    const int64_t Area = (static_cast<int64_t>(B.X) - A.X) * (static_cast<int64_t>(C.Y) - A.Y) -
-                         (static_cast<int64_t>(B.Y) - A.Y) * (static_cast<int64_t>(C.X) - A.X);
-    if (Area != 0) return 1u << I | 1u << J | 1u << K;
-    int64_t Length = Distance2(A, B);
-    uint32_t Ends = 1u << I | 1u << J;
-    if (const int64_t BC = Distance2(B, C); BC > Length) Length = BC, Ends = 1u << J | 1u << K;
-    if (const int64_t CA = Distance2(C, A); CA > Length) Length = CA, Ends = 1u << K | 1u << I;
-    return Length == 0 ? 1u << I : Ends;
+    return {Left.Depth >= 0 && Right.Depth >= 0,
+            std::min(Left.X, Right.X),
+            std::max(Left.X, Right.X),
+            std::min(Left.Y, Right.Y),
+            std::max(Left.Y, Right.Y),
+            static_cast<uint32_t>(Left.X) + 4 * static_cast<uint32_t>(Right.X),
+            static_cast<uint32_t>(Left.Y) + 4 * static_cast<uint32_t>(Right.Y)};
 }
 
-// A small cell: the corners of its first triangle, then those of its
-// second that the first did not put, leaving out those in Done. A corner is
-// put with its own depth at its own pixel, so once put into a picture it
-// cannot be strictly nearer there again, whatever cell puts it. The light of
-// a triangle is worked out only when one of its pixels is painted. Returns
-// the corners put.
-uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
-                        uint32_t Done)
+[[gnu::always_inline]] inline TSpan CellSpan(const TSpan& Top, const TSpan& Bottom)
 {
-    const TCorner* const Corners[4] = {&Cell.Corner(0), &Cell.Corner(1), &Cell.Corner(2),
-                                       &Cell.Corner(3)};
-    // Corner 0 is only the first triangle's, corner 3 only the second's.
-    const uint32_t First = (Done & 7u) == 7u ? 0 : SmallTriangleCorners(Corners, 0, 1, 2);
-    const uint32_t Put =
-        (First | ((Done | First) == 15u ? 0 : SmallTriangleCorners(Corners, 3, 2, 1))) & ~Done;
+    return {true,
+            std::min(Top.X0, Bottom.X0),
+            std::max(Top.X1, Bottom.X1),
+            std::min(Top.Y0, Bottom.Y0),
+            std::max(Top.Y1, Bottom.Y1),
+            0,
+            0};
+}
+
+// The way of a small cell of pairs Top and Bottom spanning S: corner N's
+// column less S.X0 (0 or 1) in bit 2N, its row less S.Y0 in bit 2N + 1.
+// The corners are numbered in powers of 4, so the sum over them of
+// (X - X0) 4^N is the pairs' sums less X0 (1 + 4 + 16 + 64), each term a
+// bit of its own.
+[[gnu::always_inline]] inline uint32_t SmallCellKey(const TSpan& Top, const TSpan& Bottom,
+                                                    const TSpan& S)
+{
+    const uint32_t KeyX = Top.KeyX + 16 * Bottom.KeyX - 85 * static_cast<uint32_t>(S.X0);
+    const uint32_t KeyY = Top.KeyY + 16 * Bottom.KeyY - 85 * static_cast<uint32_t>(S.Y0);
+    return KeyX + 2 * KeyY;
+}
+
+// A small cell of the way Key: the corners of its first triangle, then
+// those of its second that the first did not put, leaving out those in
+// Done. A corner is put with its own depth at its own pixel, so once put
+// into a picture it cannot be strictly nearer there again, whatever cell
+// puts it. The light of a triangle is worked out only when one of its
+// pixels is painted. Returns the corners put.
+uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
+                        uint32_t Key, uint32_t Done)
+{
+    const TSmallCellWay Way = SmallCellWays[Key];
+    const uint32_t Put = (Way.First | Way.Second) & ~Done;
     uint32_t Shares[2] = {0, 0};
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
-        const TVertex& At = *Corners[I];
+        const TVertex& At = Cell.Corner(I);
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
             !Band.Holds(At.Y) || !Nearer(Job, At.X, At.Y, At.Depth))
             continue;
-        const uint32_t Which = (First >> I & 1u) != 0 ? 0 : 1;
+        const uint32_t Which = (Way.First >> I & 1u) != 0 ? 0 : 1;
         if (Shares[Which] == 0)
             Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
                                                             : CellLight(Job, Cell, 3, 2, 1))
@@ -227,44 +252,17 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const 
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
-        if (P.Indexes == nullptr) continue;
-        // The nearest corner to a corner's pixel: the first on that pixel.
-        uint32_t On = 0;
-        while (Corners[On]->X != At.X || Corners[On]->Y != At.Y)
-            ++On;
-        P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(On));
+        if (P.Indexes != nullptr)
+            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way.On >> 2 * I & 3u));
     }
     return Put;
 }
 
-// The span of the pixels of two corners side by side on a row of the grid,
-// and whether both are corners; a cell is two such pairs.
-struct TSpan {
-    bool Corners;
-    int32_t X0, X1, Y0, Y1;
-};
-
-[[gnu::always_inline]] inline TSpan PairSpan(const TCorner& Left, const TCorner& Right)
+// The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
+// block of pixels.
+void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
+                     const TSpan& S, TPutMarks& Marks, size_t Row)
 {
-    return {Left.Depth >= 0 && Right.Depth >= 0, std::min(Left.X, Right.X),
-            std::max(Left.X, Right.X), std::min(Left.Y, Right.Y), std::max(Left.Y, Right.Y)};
-}
-
-[[gnu::always_inline]] inline TSpan CellSpan(const TSpan& Top, const TSpan& Bottom)
-{
-    return {true, std::min(Top.X0, Bottom.X0), std::max(Top.X1, Bottom.X1),
-            std::min(Top.Y0, Bottom.Y0), std::max(Top.Y1, Bottom.Y1)};
-}
-
-// The cell of Cell.First spanning S, in the picture.
-void PaintCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
-               TPutMarks& Marks, size_t Row)
-{
-    if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
-        const uint32_t Done = Marks.Done(Row);
-        if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Band, Cell, Done));
-        return;
-    }
     const bool Lit = Job.Choices.Light;
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
@@ -295,14 +293,22 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
                 !StretchReaches(*Band.Reaches, Column, Stretch, Band.Top, Band.Bottom))
                 continue;
             TSpan Top = PairSpan(Left[From], Right[From]);
-            for (size_t Row = From; Row < std::min(From + StretchRows, Rows - 1); ++Row) {
+            const size_t End = std::min(From + StretchRows, Rows - 1);
+            for (size_t Row = From; Row < End; ++Row) {
                 const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
                 const TSpan Above = std::exchange(Top, Bottom);
                 if (!Above.Corners || !Bottom.Corners) continue;
                 const TSpan S = CellSpan(Above, Bottom);
                 if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
                 Cell.First = Column * Rows + Row;
-                PaintCell(Job, Band, Cell, S, Marks, Row);
+                if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
+                    const uint32_t Done = Marks.Done(Row);
+                    if (Done != 15u)
+                        Marks.Mark(Row, PaintSmallCell(Job, Band, Cell,
+                                                       SmallCellKey(Above, Bottom, S), Done));
+                } else {
+                    PaintLargerCell(Job, Band, Cell, S, Marks, Row);
+                }
             }
         }
     }

@@ -82,7 +82,8 @@ inline bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Pla
 }
 
 // Color darkened by Depth when asked.
-inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color, double Depth)
+[[gnu::always_inline]] inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color,
+                                                       double Depth)
 {
     if (!Job.Choices.Darken) return Color;
     uint8_t Factor = 0;
@@ -91,7 +92,7 @@ inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color, double D
 }
 
 // The height colour of a defined Y.
-inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
+[[gnu::always_inline]] inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
 {
     const double YFrom = Job.Results.YIntervalFrom;
     uint32_t Index = 0;
@@ -101,7 +102,8 @@ inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
 }
 
 // Height colour of Y, lit by Share 256ths and darkened by Depth when asked.
-inline uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth)
+[[gnu::always_inline]] inline uint32_t SurfaceColor(const TSurfaceJob& Job, double Y,
+                                                    uint32_t Share, double Depth)
 {
     const uint32_t Color = SurfaceRampColor(Job, Y);
     return SurfaceDarkened(Job, Share == FullLightShare ? Color : LitColor(Color, Share), Depth);

@@ -85,7 +85,7 @@ template <TSight Sight>
         }
         TCorner& Corner = Job.Corners[K];
         if ((Block.Skipped >> L & 1u) != 0) {
-            Corner = {0, 0, -1, 0};
+            Corner = UnusedCorner;
             ++Unused;
             continue;
         }

@@ -9,6 +9,7 @@
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
 #include "MainUnit/Picture/Internal/SurfaceSmallCells.h"
+#include "MainUnit/Picture/Internal/SurfaceStretch.h"
 
 #include <algorithm>
 #include <bit>
@@ -180,51 +181,6 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
-// The span of the pixels of two corners side by side on a row of the grid,
-// whether both are corners, and their columns and rows summed as Left + 4
-// Right (wrapping), from which a small cell's way is keyed; a cell is two
-// such pairs.
-struct TSpan {
-    bool Corners;
-    int32_t X0, X1, Y0, Y1;
-    uint32_t KeyX, KeyY;
-};
-
-[[gnu::always_inline]] inline TSpan PairSpan(const TCorner& Left, const TCorner& Right)
-{
-    return {Left.Depth >= 0 && Right.Depth >= 0,
-            std::min(Left.X, Right.X),
-            std::max(Left.X, Right.X),
-            std::min(Left.Y, Right.Y),
-            std::max(Left.Y, Right.Y),
-            static_cast<uint32_t>(Left.X) + 4 * static_cast<uint32_t>(Right.X),
-            static_cast<uint32_t>(Left.Y) + 4 * static_cast<uint32_t>(Right.Y)};
-}
-
-[[gnu::always_inline]] inline TSpan CellSpan(const TSpan& Top, const TSpan& Bottom)
-{
-    return {true,
-            std::min(Top.X0, Bottom.X0),
-            std::max(Top.X1, Bottom.X1),
-            std::min(Top.Y0, Bottom.Y0),
-            std::max(Top.Y1, Bottom.Y1),
-            0,
-            0};
-}
-
-// The way of a small cell of pairs Top and Bottom spanning S: corner N's
-// column less S.X0 (0 or 1) in bit 2N, its row less S.Y0 in bit 2N + 1.
-// The corners are numbered in powers of 4, so the sum over them of
-// (X - X0) 4^N is the pairs' sums less X0 (1 + 4 + 16 + 64), each term a
-// bit of its own.
-[[gnu::always_inline]] inline uint32_t SmallCellKey(const TSpan& Top, const TSpan& Bottom,
-                                                    const TSpan& S)
-{
-    const uint32_t KeyX = Top.KeyX + 16 * Bottom.KeyX - 85 * static_cast<uint32_t>(S.X0);
-    const uint32_t KeyY = Top.KeyY + 16 * Bottom.KeyY - 85 * static_cast<uint32_t>(S.Y0);
-    return KeyX + 2 * KeyY;
-}
-
 // A small cell of the way Key: the corners of its first triangle, then
 // those of its second that the first did not put, leaving out those in
 // Done. A corner is put with its own depth at its own pixel, so once put
@@ -276,6 +232,31 @@ void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCe
     Marks.Mark(Row, Done);
 }
 
+// The sorted cells of stretch From of the grid column Column, in order.
+void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
+                  size_t Column, size_t From, const TStretchCells& Cells)
+{
+    const TCorner* Left = Job.Corners + Column * Cell.Rows;
+    const TCorner* Right = Left + Cell.Rows;
+    for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {
+        const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
+        const size_t Row = From + Bit;
+        Cell.First = Column * Cell.Rows + Row;
+        if ((Cells.Small >> Bit & 1u) != 0) {
+            const uint32_t Done = Marks.Done(Row);
+            if (Done != 15u)
+                Marks.Mark(Row,
+                           PaintSmallCell(Job, Band, Cell,
+                                          static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done));
+            continue;
+        }
+        const TSpan Above = PairSpan(Left[Row], Right[Row]);
+        const TSpan Below = PairSpan(Left[Row + 1], Right[Row + 1]);
+        if (Above.Corners && Below.Corners)
+            PaintLargerCell(Job, Band, Cell, CellSpan(Above, Below), Marks, Row);
+    }
+}
+
 }  // namespace
 
 void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
@@ -285,6 +266,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
     TCell Cell{Job.Corners, 0, Rows};
+    TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
         const TCorner* Left = Job.Corners + Column * Rows;
         const TCorner* Right = Left + Rows;
@@ -292,24 +274,16 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
             if (Band.Reaches != nullptr &&
                 !StretchReaches(*Band.Reaches, Column, Stretch, Band.Top, Band.Bottom))
                 continue;
-            TSpan Top = PairSpan(Left[From], Right[From]);
             const size_t End = std::min(From + StretchRows, Rows - 1);
-            for (size_t Row = From; Row < End; ++Row) {
-                const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
-                const TSpan Above = std::exchange(Top, Bottom);
-                if (!Above.Corners || !Bottom.Corners) continue;
-                const TSpan S = CellSpan(Above, Bottom);
-                if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
-                Cell.First = Column * Rows + Row;
-                if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
-                    const uint32_t Done = Marks.Done(Row);
-                    if (Done != 15u)
-                        Marks.Mark(Row, PaintSmallCell(Job, Band, Cell,
-                                                       SmallCellKey(Above, Bottom, S), Done));
-                } else {
-                    PaintLargerCell(Job, Band, Cell, S, Marks, Row);
-                }
+#ifdef TESSEL_WIDE_SURFACE_CORNERS
+            if (Job.Wide) {
+                SortStretchWide(Left, Right, From, End, Width, Band, Cells);
+            } else
+#endif
+            {
+                SortStretch(Left, Right, From, End, Width, Band, Cells);
             }
+            PaintStretch(Job, Band, Cell, Marks, Column, From, Cells);
         }
     }
 }

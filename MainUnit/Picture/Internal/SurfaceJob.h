@@ -34,6 +34,12 @@ inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, f
 
 using TCorner = TSurfaceCorner;
 
+// A point that is not a corner: its distance negative, its pixel so far
+// outside the picture (beyond any placed corner's reach, yet the span of a
+// cell holding it still a 32-bit number) that no cell holding it is taken
+// for one within a 2 x 2 block of pixels.
+inline constexpr TCorner UnusedCorner{-(1 << 30), -(1 << 30), -1, 0};
+
 // How far round the picture corners are placed by the quick estimate: a
 // cell reaching into the picture from farther out is rare (a large zoom),
 // and its corner is projected exactly.

@@ -92,8 +92,10 @@ EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCor
         const size_t InStretch = Row % StretchRows;
         if (InStretch != 0 && InStretch + 4 <= StretchRows) {
             TReach& Reach = Notes.Reaches[Column * Stretches + Row / StretchRows];
-            Reach.Top = std::min({Reach.Top, Block.Y[0], Block.Y[1], Block.Y[2], Block.Y[3]});
-            Reach.Bottom = std::max({Reach.Bottom, Block.Y[0], Block.Y[1], Block.Y[2], Block.Y[3]});
+            const int32_t* Y = Block.Y;
+            Reach.Top = std::min(std::min(Reach.Top, std::min(Y[0], Y[1])), std::min(Y[2], Y[3]));
+            Reach.Bottom =
+                std::max(std::max(Reach.Bottom, std::max(Y[0], Y[1])), std::max(Y[2], Y[3]));
         } else {
             for (size_t L = 0; L < 4; ++L)
                 ReachCorner(Notes.Reaches, Stretches, Column, Row + L, Block.Y[L]);

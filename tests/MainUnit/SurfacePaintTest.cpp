@@ -283,7 +283,9 @@ TEST(SurfacePaint, TwoCoresPaintWhatOneCorePaints)
         double Hor, Ver, Zoom;
     } Cases[] = {{12, 130, 120, 400, 0.0, 1.1, 120},  // the split a row into the first's last cells
                  {12, 129, 120, 400, 0.02, 1.45, 95},
-                 {30, 200, 160, 300, 0.3, 1.2, 60}};
+                 {30, 200, 160, 300, 0.3, 1.2, 60},
+                 // rows a multiple of four: each stretch's first row starts a block of four
+                 {12, 128, 120, 400, 0.02, 1.0, 120}};
     for (const auto& C : Cases) {
         const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, Plane);
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);

@@ -190,26 +190,26 @@ namespace {
 uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
                         uint32_t Key, uint32_t Done)
 {
-    const TSmallCellWay Way = SmallCellWays[Key];
-    const uint32_t Put = (Way.First | Way.Second) & ~Done;
-    uint32_t Shares[2] = {0, 0};
+    const uint32_t Way = SmallCellWays[Key];
+    const uint32_t Put = Way & ~Done & 15u;
+    const bool Lit = Job.Choices.Light;
+    uint32_t Shares[2] = {Lit ? 0 : FullLightShare, Lit ? 0 : FullLightShare};
+    const TPixelArray& P = Job.Picture;
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
         const TVertex& At = Cell.Corner(I);
-        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
-            !Band.Holds(At.Y) || !Nearer(Job, At.X, At.Y, At.Depth))
+        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y) ||
+            !Nearer(Job, At.X, At.Y, At.Depth))
             continue;
-        const uint32_t Which = (Way.First >> I & 1u) != 0 ? 0 : 1;
+        const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
         if (Shares[Which] == 0)
-            Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
-                                                            : CellLight(Job, Cell, 3, 2, 1))
-                                              : FullLightShare;
-        const TPixelArray& P = Job.Picture;
+            Shares[Which] =
+                Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
         if (P.Indexes != nullptr)
-            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way.On >> 2 * I & 3u));
+            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }
     return Put;
 }
@@ -232,7 +232,9 @@ void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCe
     Marks.Mark(Row, Done);
 }
 
-// The sorted cells of stretch From of the grid column Column, in order.
+// The sorted cells of stretch From of the grid column Column, in order;
+// Marked when the marks have their memory.
+template <bool Marked>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   size_t Column, size_t From, const TStretchCells& Cells)
 {
@@ -243,11 +245,11 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         const size_t Row = From + Bit;
         Cell.First = Column * Cell.Rows + Row;
         if ((Cells.Small >> Bit & 1u) != 0) {
-            const uint32_t Done = Marks.Done(Row);
-            if (Done != 15u)
-                Marks.Mark(Row,
-                           PaintSmallCell(Job, Band, Cell,
-                                          static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done));
+            const uint32_t Done = Marked ? Marks.Held(Row) : 0;
+            if (Done == 15u) continue;
+            const uint32_t Put = PaintSmallCell(
+                Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
+            if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
         }
         const TSpan Above = PairSpan(Left[Row], Right[Row]);
@@ -265,7 +267,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
     const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
-    TCell Cell{Job.Corners, 0, Rows};
+    TCell Cell(Job.Corners, Rows);
     TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
         const TCorner* Left = Job.Corners + Column * Rows;
@@ -283,7 +285,11 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
             {
                 SortStretch(Left, Right, From, End, Width, Band, Cells);
             }
-            PaintStretch(Job, Band, Cell, Marks, Column, From, Cells);
+            if (Marks.Rows.empty()) {
+                PaintStretch<false>(Job, Band, Cell, Marks, Column, From, Cells);
+            } else {
+                PaintStretch<true>(Job, Band, Cell, Marks, Column, From, Cells);
+            }
         }
     }
 }

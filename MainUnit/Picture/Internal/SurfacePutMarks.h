@@ -26,14 +26,18 @@ struct TPutMarks {
             Rows.clear();
         }
     }
-    uint32_t Done(size_t Row) const
-    {
-        if (Rows.empty()) return 0;
-        return static_cast<uint32_t>(Rows[Row] | Rows[Row + 1] << 2);
-    }
+    uint32_t Done(size_t Row) const { return Rows.empty() ? 0 : Held(Row); }
     void Mark(size_t Row, uint32_t Put)
     {
-        if (Rows.empty()) return;
+        if (!Rows.empty()) Hold(Row, Put);
+    }
+    // The same where the memory is known to be there.
+    uint32_t Held(size_t Row) const
+    {
+        return static_cast<uint32_t>(Rows[Row] | Rows[Row + 1] << 2);
+    }
+    void Hold(size_t Row, uint32_t Put)
+    {
         Rows[Row] = static_cast<uint8_t>(Rows[Row] | (Put & 3u));
         Rows[Row + 1] = static_cast<uint8_t>(Rows[Row + 1] | (Put >> 2 & 3u));
     }

@@ -50,18 +50,13 @@ constexpr uint32_t SmallTriangleCorners(const TSmallCellPlaces& P, uint32_t I, u
     return Length == 0 ? 1u << I : Ends;
 }
 
-// One way of a small cell: the corners its first triangle (0, 1, 2) and its
-// second (3, 2, 1) put, and for each corner N in bits 2N, 2N + 1 the first
+// One way of a small cell, as bits: in 0 to 3 the corners either triangle
+// puts, in 4 to 7 those its first triangle (0, 1, 2) puts (the rest its
+// second, 3, 2, 1), and for each corner N in bits 8 + 2N, 9 + 2N the first
 // corner on its pixel, whose point the record gives that pixel.
-struct TSmallCellWay {
-    uint8_t First;
-    uint8_t Second;
-    uint8_t On;
-};
-
-consteval std::array<TSmallCellWay, 256> MakeSmallCellWays()
+consteval std::array<uint16_t, 256> MakeSmallCellWays()
 {
-    std::array<TSmallCellWay, 256> Ways{};
+    std::array<uint16_t, 256> Ways{};
     for (uint32_t Key = 0; Key < 256; ++Key) {
         const TSmallCellPlaces P = SmallCellPlaces(Key);
         uint32_t On = 0;
@@ -71,13 +66,13 @@ consteval std::array<TSmallCellWay, 256> MakeSmallCellWays()
                 ++First;
             On |= First << 2 * N;
         }
-        Ways[Key] = {static_cast<uint8_t>(SmallTriangleCorners(P, 0, 1, 2)),
-                     static_cast<uint8_t>(SmallTriangleCorners(P, 3, 2, 1)),
-                     static_cast<uint8_t>(On)};
+        const uint32_t First = SmallTriangleCorners(P, 0, 1, 2);
+        const uint32_t Second = SmallTriangleCorners(P, 3, 2, 1);
+        Ways[Key] = static_cast<uint16_t>((First | Second) | First << 4 | On << 8);
     }
     return Ways;
 }
 
-inline constexpr std::array<TSmallCellWay, 256> SmallCellWays = MakeSmallCellWays();
+inline constexpr std::array<uint16_t, 256> SmallCellWays = MakeSmallCellWays();
 
 }  // namespace MainUnit

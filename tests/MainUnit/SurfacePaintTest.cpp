@@ -385,6 +385,14 @@ TEST(SurfacePaint, FindsTheGridOfTheSquareOrderOnly)
         ASSERT_EQ(FindSurfaceGrid(R, R.Points.size(), Grid), C.Found) << C.Cols << "x" << C.Rows;
         EXPECT_TRUE(!C.Found || (Grid.Cols == C.Cols && Grid.Rows == C.Rows));
     }
+    // The fast painter checks the grid as it projects, each core its half:
+    // an entry off the grid in either half leaves points taken at random.
+    for (const size_t Moved : {size_t{8}, size_t{130}}) {
+        SCOPED_TRACE(Moved);
+        TResultSet R = SetOf(12, 12, false, 0, Waves);
+        R.Points[Moved].Z += 1e-9;
+        ExpectFastPaintsTheReference(R, ViewOf(64, 48, 0.7, 0.5, 12), 64, 48, {}, 64 * 48 / 16);
+    }
 }
 
 TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)

@@ -42,9 +42,12 @@ inline bool GridHolds(const TResultSet& Results, const TSurfaceGrid& Grid, size_
 {
     const Proc3D::TPoint3D* P = Results.Points.data();
     const size_t Rows = static_cast<size_t>(Grid.Rows);
-    size_t Column = First - First % Rows, Row = First % Rows;
-    for (size_t K = First; K < Last; ++K, Row + 1 < Rows ? ++Row : (Row = 0, Column += Rows))
-        if (!(P[K].X == P[Column].X && P[K].Z == P[Row].Z)) return false;
+    for (size_t K = First; K < Last;) {
+        const size_t Column = K - K % Rows, End = std::min(Last, Column + Rows);
+        const double X = P[Column].X;
+        for (; K < End; ++K)
+            if (!(P[K].X == X && P[K].Z == P[K - Column].Z)) return false;
+    }
     return true;
 }
 

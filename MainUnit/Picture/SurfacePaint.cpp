@@ -5,6 +5,7 @@
 #include "MainUnit/Picture/SurfacePaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCorners.h"
@@ -173,6 +174,17 @@ struct TProjected {
     size_t Unused = 0;
 };
 
+// Half Half of the point record and of the depth buffer cleared: on two
+// cores each clears one while it projects.
+void ClearHalf(const TSurfaceJob& Job, size_t Half)
+{
+    const size_t Size = Job.DepthBuffer.Depths.size(), From = Half == 0 ? 0 : Size / 2,
+                 To = Half == 0 ? Size / 2 : Size;
+    std::fill(Job.DepthBuffer.Depths.begin() + static_cast<ptrdiff_t>(From),
+              Job.DepthBuffer.Depths.begin() + static_cast<ptrdiff_t>(To), 0.0f);
+    if (Job.Picture.Indexes != nullptr) FillWords(Job.Picture.Indexes + From, To - From, NoPoint);
+}
+
 // Every entry projected, on two cores the halves apart, each noting its
 // corners for the split. On the grid each half first checks that its
 // entries lie on it (the check is as long as a projection's part, so it is
@@ -187,6 +199,7 @@ bool ProjectOnce(TSurfaceJob& Job, bool Split, TProjected& Out)
     bool OffGrid[2] = {false, false};
     RunInTwoHalves(Job.Count, Split, [&](size_t First, size_t Last, int Part) noexcept {
         const size_t Half = static_cast<size_t>(Part);
+        ClearHalf(Job, Half);
         if (Job.OnGrid && !GridHolds(Job.Results, Job.Grid, First, Last)) {
             OffGrid[Half] = true;
             return;
@@ -225,13 +238,15 @@ bool PaintSurfaceOn(TPaintPath Path, const TResultSet& Results, const Proc3D::TV
                     TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, &DepthBuffer)) return false;
-    ClearPointRecord(Picture);
-    ClearDepthBuffer(DepthBuffer);
     TSurfaceJob Job{
         .Results = Results, .Choices = Choices, .Picture = Picture, .DepthBuffer = DepthBuffer};
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    if (!HoldCorners(Job, Scratch)) return false;
+    if (!HoldCorners(Job, Scratch)) {
+        ClearPointRecord(Picture);
+        ClearDepthBuffer(DepthBuffer);
+        return false;
+    }
     Job.Wide = Path == TPaintPath::Best && WidePaintPathAvailable();
     PrepareJob(View, Job);
     TProjected Projected;

@@ -52,6 +52,38 @@ consteval std::array<uint16_t, 4096> MakeBlockTriangles()
 
 constexpr std::array<uint16_t, 4096> BlockTriangles = MakeBlockTriangles();
 
+// BlockEdge(U, V, P) by U + 16 V + 256 P, looked up where a cell is painted.
+consteval std::array<int8_t, 4096> MakeBlockEdges()
+{
+    std::array<int8_t, 4096> Edges{};
+    for (uint32_t Key = 0; Key < 4096; ++Key)
+        Edges[Key] = static_cast<int8_t>(BlockEdge(Key & 15u, Key >> 4 & 15u, Key >> 8));
+    return Edges;
+}
+
+constexpr std::array<int8_t, 4096> BlockEdges = MakeBlockEdges();
+
+int32_t Edge(uint32_t U, uint32_t V, uint32_t P) { return BlockEdges[U | V << 4 | P << 8]; }
+
+// The square of the distance between pixels U and V of a block.
+constexpr int32_t BlockDistance2(uint32_t U, uint32_t V)
+{
+    const int32_t DX = static_cast<int32_t>(V % 4) - static_cast<int32_t>(U % 4),
+                  DY = static_cast<int32_t>(V / 4) - static_cast<int32_t>(U / 4);
+    return DX * DX + DY * DY;
+}
+
+consteval std::array<uint8_t, 256> MakeBlockDistances()
+{
+    std::array<uint8_t, 256> Distances{};
+    for (uint32_t Key = 0; Key < 256; ++Key)
+        Distances[Key] = static_cast<uint8_t>(BlockDistance2(Key & 15u, Key >> 4));
+    return Distances;
+}
+
+// BlockDistance2(U, V) by U + 16 V.
+constexpr std::array<uint8_t, 256> BlockDistances = MakeBlockDistances();
+
 // A cell's corners and their pixels as numbers in the block whose top left
 // is (X0, Y0), and the block's pixels inside the picture and the band.
 struct TBlock {
@@ -82,12 +114,29 @@ TBlock BlockOf(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
     return Block;
 }
 
-// The square of the distance between pixels U and V of a block.
-int32_t BlockDistance2(uint32_t U, uint32_t V)
+// The corner of the cell nearest to pixel P of Block, the first among
+// equally near, as NearestCorner finds it.
+size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
 {
-    const int32_t DX = static_cast<int32_t>(V % 4) - static_cast<int32_t>(U % 4),
-                  DY = static_cast<int32_t>(V / 4) - static_cast<int32_t>(U / 4);
-    return DX * DX + DY * DY;
+    uint32_t Best = 0;
+    uint32_t BestDistance = BlockDistances[Block.Numbers[0] | P << 4];
+    for (uint32_t N = 1; N < 4; ++N) {
+        const uint32_t D = BlockDistances[Block.Numbers[N] | P << 4];
+        if (D < BestDistance) BestDistance = D, Best = N;
+    }
+    return Cell.Index(Best);
+}
+
+// One pixel P of the cell in Block, as PutPixel puts it.
+[[gnu::always_inline]] inline void PutBlockPixel(const TSurfaceJob& Job, const TCell& Cell,
+                                                 const TBlock& Block, uint32_t P, double Depth,
+                                                 double Height, uint32_t Share)
+{
+    const int32_t X = Block.X0 + static_cast<int32_t>(P % 4),
+                  Y = Block.Y0 + static_cast<int32_t>(P / 4);
+    if (!Nearer(Job, X, Y, Depth)) return;
+    Colour(Job, X, Y, Depth, Height, Share,
+           Job.Picture.Indexes != nullptr ? NearestInBlock(Cell, Block, P) : 0);
 }
 
 // A triangle without area within Block, as FillSegment paints it: the
@@ -116,14 +165,13 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
     const int32_t Steps = AX == 0 ? AY : (AY == 0 || AX == AY ? AX : 1);
     for (int32_t K = 1; K < Steps; ++K) {
         const int32_t X = P->X + K * (DX / Steps), Y = P->Y + K * (DY / Steps);
-        if ((Block.Shown >> static_cast<uint32_t>(X - Block.X0 + BlockSide * (Y - Block.Y0)) &
-             1u) == 0)
-            continue;
+        const uint32_t Number = static_cast<uint32_t>(X - Block.X0 + BlockSide * (Y - Block.Y0));
+        if ((Block.Shown >> Number & 1u) == 0) continue;
         const int64_t Dot =
             static_cast<int64_t>(X - P->X) * DX + static_cast<int64_t>(Y - P->Y) * DY;
         const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
-        PutPixel(Job, Cell, X, Y, P->Depth + (Q->Depth - P->Depth) * Along,
-                 P->Height + (Q->Height - P->Height) * Along, T.Share);
+        PutBlockPixel(Job, Cell, Block, Number, P->Depth + (Q->Depth - P->Depth) * Along,
+                      P->Height + (Q->Height - P->Height) * Along, T.Share);
     }
 }
 
@@ -135,7 +183,7 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
 {
     uint32_t A = Block.Numbers[T.NumberA], B = Block.Numbers[T.NumberB],
              C = Block.Numbers[T.NumberC];
-    int32_t Area = BlockEdge(A, B, C);
+    int32_t Area = Edge(A, B, C);
     if (Area == 0) {
         BlockSegment(Job, Cell, Block, T);
         return;
@@ -157,12 +205,10 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
     const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
     for (; Left != 0; Left &= Left - 1) {
         const uint32_t P = static_cast<uint32_t>(std::countr_zero(Left));
-        const double WB = static_cast<double>(BlockEdge(C, A, P)),
-                     WC = static_cast<double>(BlockEdge(A, B, P));
-        PutPixel(Job, Cell, Block.X0 + static_cast<int32_t>(P % 4),
-                 Block.Y0 + static_cast<int32_t>(P / 4),
-                 T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
-                 T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
+        const double WB = static_cast<double>(Edge(C, A, P)),
+                     WC = static_cast<double>(Edge(A, B, P));
+        PutBlockPixel(Job, Cell, Block, P, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
+                      T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
     }
 }
 

@@ -63,7 +63,10 @@ consteval std::array<int8_t, 4096> MakeBlockEdges()
 
 constexpr std::array<int8_t, 4096> BlockEdges = MakeBlockEdges();
 
-int32_t Edge(uint32_t U, uint32_t V, uint32_t P) { return BlockEdges[U | V << 4 | P << 8]; }
+[[gnu::always_inline]] inline int32_t Edge(uint32_t U, uint32_t V, uint32_t P)
+{
+    return BlockEdges[U | V << 4 | P << 8];
+}
 
 // The square of the distance between pixels U and V of a block.
 constexpr int32_t BlockDistance2(uint32_t U, uint32_t V)
@@ -97,6 +100,7 @@ TBlock BlockOf(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
                int32_t Y0)
 {
     TBlock Block{X0, Y0, {}, {}, 0xFFFFu};
+#pragma GCC unroll 4
     for (uint32_t N = 0; N < 4; ++N) {
         const TCorner& C = Cell.Corner(N);
         Block.Corners[N] = &C;
@@ -120,11 +124,29 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
 {
     uint32_t Best = 0;
     uint32_t BestDistance = BlockDistances[Block.Numbers[0] | P << 4];
+#pragma GCC unroll 3
     for (uint32_t N = 1; N < 4; ++N) {
         const uint32_t D = BlockDistances[Block.Numbers[N] | P << 4];
         if (D < BestDistance) BestDistance = D, Best = N;
     }
     return Cell.Index(Best);
+}
+
+// Corner Number of the cell in Block on its pixel, as PutCorner puts it;
+// the first corner on that pixel found by block numbers.
+[[gnu::always_inline]] inline void PutBlockCorner(const TSurfaceJob& Job, const TCell& Cell,
+                                                  const TBlock& Block, uint32_t Number,
+                                                  const TTriangle& T)
+{
+    if ((T.Done >> Number & 1u) != 0) return;
+    T.Done |= 1u << Number;
+    const TVertex& On = *Block.Corners[Number];
+    if (!Nearer(Job, On.X, On.Y, On.Depth)) return;
+    uint32_t First = 0;
+    while (Block.Numbers[First] != Block.Numbers[Number])
+        ++First;
+    Colour(Job, On.X, On.Y, On.Depth, On.Height, T.Share,
+           Job.Picture.Indexes != nullptr ? Cell.Index(First) : 0);
 }
 
 // One pixel P of the cell in Block, as PutPixel puts it.
@@ -155,9 +177,11 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
         Length = BC, P = T.B, Q = T.C, NumberP = T.NumberB, NumberQ = T.NumberC;
     if (const int32_t CA = BlockDistance2(C, A); CA > Length)
         Length = CA, P = T.C, Q = T.A, NumberP = T.NumberC, NumberQ = T.NumberA;
-    if ((Block.Shown >> Block.Numbers[NumberP] & 1u) != 0) PutCorner(Job, Cell, *P, NumberP, T);
+    if ((Block.Shown >> Block.Numbers[NumberP] & 1u) != 0)
+        PutBlockCorner(Job, Cell, Block, NumberP, T);
     if (Length == 0) return;
-    if ((Block.Shown >> Block.Numbers[NumberQ] & 1u) != 0) PutCorner(Job, Cell, *Q, NumberQ, T);
+    if ((Block.Shown >> Block.Numbers[NumberQ] & 1u) != 0)
+        PutBlockCorner(Job, Cell, Block, NumberQ, T);
     // The whole pixels between the ends: as many steps as the greatest
     // common divisor of the sides, which are at most 3 here.
     const int32_t DX = Q->X - P->X, DY = Q->Y - P->Y;
@@ -195,9 +219,9 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
         Area = -Area;
     }
     const uint32_t Inside = BlockTriangles[A | B << 4 | C << 8] & Block.Shown;
-    if ((Inside >> A & 1u) != 0) PutCorner(Job, Cell, *T.A, T.NumberA, T);
-    if ((Inside >> B & 1u) != 0) PutCorner(Job, Cell, *T.B, T.NumberB, T);
-    if ((Inside >> C & 1u) != 0) PutCorner(Job, Cell, *T.C, T.NumberC, T);
+    if ((Inside >> A & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberA, T);
+    if ((Inside >> B & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberB, T);
+    if ((Inside >> C & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberC, T);
     uint32_t Left = Inside & ~(1u << A | 1u << B | 1u << C);
     if (Left == 0) return;
     const double Inverse = 1.0 / static_cast<double>(Area);

@@ -216,20 +216,22 @@ uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const 
 
 // The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
 // block of pixels.
-void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
-                     const TSpan& S, TPutMarks& Marks, size_t Row)
+template <bool Marked>
+[[gnu::always_inline]] inline void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
+                                                   const TCell& Cell, const TSpan& S,
+                                                   TPutMarks& Marks, size_t Row)
 {
     const bool Lit = Job.Choices.Light;
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
-    uint32_t Done = Marks.Done(Row);
+    uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
         PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
         FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
     }
-    Marks.Mark(Row, Done);
+    if constexpr (Marked) Marks.Hold(Row, Done);
 }
 
 // The sorted cells of stretch From of the grid column Column, in order;
@@ -252,10 +254,14 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
             if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
         }
-        const TSpan Above = PairSpan(Left[Row], Right[Row]);
-        const TSpan Below = PairSpan(Left[Row + 1], Right[Row + 1]);
-        if (Above.Corners && Below.Corners)
-            PaintLargerCell(Job, Band, Cell, CellSpan(Above, Below), Marks, Row);
+        // The sorting may have taken a cell with an unused corner for a larger one.
+        if (!(Left[Row].Depth >= 0 && Right[Row].Depth >= 0 && Left[Row + 1].Depth >= 0 &&
+              Right[Row + 1].Depth >= 0))
+            continue;
+        const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
+        PaintLargerCell<Marked>(Job, Band, Cell,
+                                {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
+                                Marks, Row);
     }
 }
 

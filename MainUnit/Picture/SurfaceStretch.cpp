@@ -42,6 +42,8 @@ void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t 
             Cells.Ways[Row - From] = SmallCellKey(Above, Bottom, S);
         } else {
             Cells.Larger |= Bit;
+            Cells.Least[Row - From] = PixelPair(S.X0, S.Y0);
+            Cells.Most[Row - From] = PixelPair(S.X1, S.Y1);
         }
     }
 }

@@ -69,6 +69,10 @@ namespace {
         const unsigned Shift = static_cast<unsigned>(Row - From);
         Cells.Small |= static_cast<uint64_t>(Small) << Shift;
         Cells.Larger |= static_cast<uint64_t>(In & ~Small) << Shift;
+        if ((In & ~Small) != 0) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
+        }
         if (Small == 0) continue;
         // Corner N's offset from the least in bits 2N: X's way in the lower
         // half, Y's in the upper; the way is X's plus twice Y's.

@@ -13,8 +13,9 @@ namespace MainUnit {
 // The corners of the current column (bit 0 of each row's mark) and the
 // next (bit 1): the cell of row Row between them has corners (i, j),
 // (i + 1, j), (i, j + 1), (i + 1, j + 1) at bits 0 and 1 of row Row and
-// bits 0 and 1 of row Row + 1, bits 0 to 3 of Done and Mark. Without memory
-// for them every corner is offered by each cell holding it.
+// bits 0 and 1 of row Row + 1, bits 0 to 3 of Held and Hold. Without memory
+// for them (Rows empty: the painter then neither asks nor marks) every
+// corner is offered by each cell holding it.
 struct TPutMarks {
     std::vector<uint8_t> Rows;
 
@@ -26,12 +27,6 @@ struct TPutMarks {
             Rows.clear();
         }
     }
-    uint32_t Done(size_t Row) const { return Rows.empty() ? 0 : Held(Row); }
-    void Mark(size_t Row, uint32_t Put)
-    {
-        if (!Rows.empty()) Hold(Row, Put);
-    }
-    // The same where the memory is known to be there.
     uint32_t Held(size_t Row) const
     {
         return static_cast<uint32_t>(Rows[Row] | Rows[Row + 1] << 2);

@@ -53,7 +53,22 @@ struct TStretchCells {
     uint64_t Small = 0;          // within a 2 x 2 block, in the picture and the band
     uint64_t Larger = 0;         // reaching into both, wider; perhaps with a corner unused
     uint64_t Ways[StretchRows];  // of each small cell, its way (SmallCellWays) in the low byte
+    // Of each larger cell, the least and the greatest X and Y of its
+    // corners' pixels, X in the low half, Y in the high (PixelPair).
+    uint64_t Least[StretchRows], Most[StretchRows];
 };
+
+// X and Y as one word, as the vectors hold them: X in the low half.
+inline uint64_t PixelPair(int32_t X, int32_t Y)
+{
+    return static_cast<uint64_t>(static_cast<uint32_t>(X)) |
+           static_cast<uint64_t>(static_cast<uint32_t>(Y)) << 32;
+}
+inline int32_t PairX(uint64_t Pair) { return static_cast<int32_t>(static_cast<uint32_t>(Pair)); }
+inline int32_t PairY(uint64_t Pair)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(Pair >> 32));
+}
 
 // The cells of rows From .. End - 1 (at most a stretch) between the
 // corners Left and Right of two neighbouring columns, in the picture Width

@@ -133,7 +133,7 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
         {"zoomed past the picture", 10, 10, 50, 40, 0.5, 0.5, 60, false, 11, 0.8, false, true, true,
          true},
         {"box", 13, 17, 60, 60, 4.0, -0.5, 10, false, 9, 0.7, true, true, true, true},
-        {"holes below a pixel over the whole picture", 150, 150, 40, 30, 0.7, 0.5, 30, false, 7, 1,
+        {"holes below a pixel over the whole picture", 150, 150, 40, 30, 0.7, 0.5, 20, false, 7, 1,
          false, true, false, true},
         {"random squares", 20, 20, 64, 48, 0.7, 0.5, 12, true, 6, 0.9, false, true, true, false},
         {"random, few", 5, 4, 64, 48, 0.2, 1.2, 12, true, 0, 1, true, false, false, false},

@@ -187,8 +187,9 @@ namespace {
 // into a picture it cannot be strictly nearer there again, whatever cell
 // puts it. The light of a triangle is worked out only when one of its
 // pixels is painted. Returns the corners put.
-uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
-                        uint32_t Key, uint32_t Done)
+[[gnu::always_inline]] inline uint32_t PaintSmallCell(const TSurfaceJob& Job,
+                                                      const TSurfaceBand& Band, const TCell& Cell,
+                                                      uint32_t Key, uint32_t Done)
 {
     const uint32_t Way = SmallCellWays[Key];
     const uint32_t Put = Way & ~Done & 15u;

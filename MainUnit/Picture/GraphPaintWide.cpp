@@ -70,20 +70,65 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
     return true;
 }
 
+// How many blocks the estimate runs ahead of the drawing. At large pictures
+// most of a drawn point's time went in waiting for its pixel's cache line
+// (and its record's and depth entry's); estimated this far ahead, the lines
+// a block will draw into are on their way when it is drawn.
+inline constexpr size_t BlocksAhead = 2;
+inline constexpr size_t RingSize = 4;  // a power of two above BlocksAhead
+static_assert(BlocksAhead < RingSize && (RingSize & (RingSize - 1)) == 0);
+
+// Asks for the cache lines the lanes of Block that the estimate drew will
+// write: pixel, record and depth entry. Only a hint: nothing is read.
+template <bool UseDepth>
+[[gnu::target("avx2"), gnu::always_inline]] inline void
+FetchBlockLines(const TWideBlock& Block, const TPixelArray& Picture, const TDepthBuffer* Depth)
+{
+    unsigned Lanes = Block.Drawn;
+    while (Lanes != 0) {
+        const int L = __builtin_ctz(Lanes);
+        Lanes &= Lanes - 1;
+        const size_t Pixel = static_cast<size_t>(Block.Y[L]) * static_cast<size_t>(Picture.Width) +
+                             static_cast<size_t>(Block.X[L]);
+        __builtin_prefetch(Picture.Pixels + Pixel, 1);
+        if (Picture.Indexes != nullptr) __builtin_prefetch(Picture.Indexes + Pixel, 1);
+        if constexpr (UseDepth) __builtin_prefetch(Depth->Depths.data() + Pixel, 1);
+    }
+}
+
+// Block B of the points from Points on, estimated into its place in Ring,
+// and its lines asked for.
+template <TSight Sight, bool UseDepth>
+[[gnu::target("avx2"), gnu::always_inline]] inline void
+EstimateAhead(const TWideView& W, const Proc3D::TPoint3D* Points, size_t B,
+              const TPixelArray& Picture, const TDepthBuffer* Depth, TWideBlock* Ring)
+{
+    TWideBlock& Block = Ring[B & (RingSize - 1)];
+    EstimateBlock<Sight, UseDepth>(W, Points + 4 * B, Block);
+    FetchBlockLines<UseDepth>(Block, Picture, Depth);
+}
+
 // PaintRange with sight lines made as Sight says; Boxed as the scalar steps
-// of unsure points take it. UseDepth: Depth is not null.
+// of unsure points take it. UseDepth: Depth is not null. The blocks are
+// estimated BlocksAhead ahead of their drawing, which keeps the order of the
+// points.
 template <TSight Sight, bool Boxed, bool UseDepth>
 [[gnu::target("avx2")]] bool PaintBlocks(const TPaintJob& Job, size_t First, size_t Last,
                                          const TPixelArray& Picture, TDepthBuffer* Depth,
                                          THalfDuty Duty)
 {
     const TWideView W = MakeWideView<Sight>(Job);
-    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
+    const Proc3D::TPoint3D* Points = Job.Results.Points.data() + First;
+    const size_t Blocks = (Last - First) / 4;
+    TWideBlock Ring[RingSize];
+    for (size_t B = 0; B < BlocksAhead && B < Blocks; ++B)
+        EstimateAhead<Sight, UseDepth>(W, Points, B, Picture, Depth, Ring);
     bool Unmergeable = false;
-    size_t I = First;
-    for (; I + 4 <= Last; I += 4) {
-        TWideBlock Block;
-        EstimateBlock<Sight, UseDepth>(W, Points + I, Block);
+    for (size_t B = 0; B < Blocks; ++B) {
+        if (B + BlocksAhead < Blocks)
+            EstimateAhead<Sight, UseDepth>(W, Points, B + BlocksAhead, Picture, Depth, Ring);
+        const TWideBlock& Block = Ring[B & (RingSize - 1)];
+        const size_t I = First + 4 * B;
         unsigned Lanes = Block.Drawn | Block.Unsure;
         while (Lanes != 0) {
             const int L = __builtin_ctz(Lanes);
@@ -95,7 +140,7 @@ template <TSight Sight, bool Boxed, bool UseDepth>
             if (!Goes) return Unmergeable;
         }
     }
-    for (; I < Last; ++I) {
+    for (size_t I = First + 4 * Blocks; I < Last; ++I) {
         if (!PaintPoint<Boxed>(Job, I, Picture, Depth, Duty, Unmergeable)) break;
     }
     return Unmergeable;

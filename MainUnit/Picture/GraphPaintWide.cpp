@@ -96,6 +96,21 @@ FetchBlockLines(const TWideBlock& Block, const TPixelArray& Picture, const TDept
     }
 }
 
+// The points are read once per repaint, 24 bytes each: fetched ahead as
+// not to be kept, they evict less of the pixels, records and depth entries
+// from the caches (the processor's own stream prefetch would keep them).
+// Two lines from PointsAhead points on cover the 96 bytes of a block.
+inline constexpr size_t PointsAhead = 32;
+
+[[gnu::target("avx2"), gnu::always_inline]] inline void FetchPointsAhead(const Proc3D::TPoint3D* P)
+{
+    // As an address, not a pointer: near the end it lies past the points
+    // (a prefetch never faults).
+    const uintptr_t Ahead = reinterpret_cast<uintptr_t>(P) + PointsAhead * sizeof(*P);
+    _mm_prefetch(reinterpret_cast<const char*>(Ahead), _MM_HINT_NTA);
+    _mm_prefetch(reinterpret_cast<const char*>(Ahead + 64), _MM_HINT_NTA);
+}
+
 // Block B of the points from Points on, estimated into its place in Ring,
 // and its lines asked for.
 template <TSight Sight, bool UseDepth>
@@ -104,6 +119,7 @@ EstimateAhead(const TWideView& W, const Proc3D::TPoint3D* Points, size_t B,
               const TPixelArray& Picture, const TDepthBuffer* Depth, TWideBlock* Ring)
 {
     TWideBlock& Block = Ring[B & (RingSize - 1)];
+    FetchPointsAhead(Points + 4 * B);
     EstimateBlock<Sight, UseDepth>(W, Points + 4 * B, Block);
     FetchBlockLines<UseDepth>(Block, Picture, Depth);
 }

@@ -70,59 +70,13 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
     return true;
 }
 
-// How many blocks the estimate runs ahead of the drawing. At large pictures
-// most of a drawn point's time went in waiting for its pixel's cache line
-// (and its record's and depth entry's); estimated this far ahead, the lines
-// a block will draw into are on their way when it is drawn.
+// How many blocks the estimate runs ahead of the drawing: a block's lanes
+// are read back long after the vectors stored them, and the drawing of one
+// block overlaps the estimate of the next ones (drawn at once, most of a
+// point's time went in waiting for its estimate).
 inline constexpr size_t BlocksAhead = 2;
 inline constexpr size_t RingSize = 4;  // a power of two above BlocksAhead
 static_assert(BlocksAhead < RingSize && (RingSize & (RingSize - 1)) == 0);
-
-// Asks for the cache lines the lanes of Block that the estimate drew will
-// write: pixel, record and depth entry. Only a hint: nothing is read.
-template <bool UseDepth>
-[[gnu::target("avx2"), gnu::always_inline]] inline void
-FetchBlockLines(const TWideBlock& Block, const TPixelArray& Picture, const TDepthBuffer* Depth)
-{
-    unsigned Lanes = Block.Drawn;
-    while (Lanes != 0) {
-        const int L = __builtin_ctz(Lanes);
-        Lanes &= Lanes - 1;
-        const size_t Pixel = static_cast<size_t>(Block.Y[L]) * static_cast<size_t>(Picture.Width) +
-                             static_cast<size_t>(Block.X[L]);
-        __builtin_prefetch(Picture.Pixels + Pixel, 1);
-        if (Picture.Indexes != nullptr) __builtin_prefetch(Picture.Indexes + Pixel, 1);
-        if constexpr (UseDepth) __builtin_prefetch(Depth->Depths.data() + Pixel, 1);
-    }
-}
-
-// The points are read once per repaint, 24 bytes each: fetched ahead as
-// not to be kept, they evict less of the pixels, records and depth entries
-// from the caches (the processor's own stream prefetch would keep them).
-// Two lines from PointsAhead points on cover the 96 bytes of a block.
-inline constexpr size_t PointsAhead = 32;
-
-[[gnu::target("avx2"), gnu::always_inline]] inline void FetchPointsAhead(const Proc3D::TPoint3D* P)
-{
-    // As an address, not a pointer: near the end it lies past the points
-    // (a prefetch never faults).
-    const uintptr_t Ahead = reinterpret_cast<uintptr_t>(P) + PointsAhead * sizeof(*P);
-    _mm_prefetch(reinterpret_cast<const char*>(Ahead), _MM_HINT_NTA);
-    _mm_prefetch(reinterpret_cast<const char*>(Ahead + 64), _MM_HINT_NTA);
-}
-
-// Block B of the points from Points on, estimated into its place in Ring,
-// and its lines asked for.
-template <TSight Sight, bool UseDepth>
-[[gnu::target("avx2"), gnu::always_inline]] inline void
-EstimateAhead(const TWideView& W, const Proc3D::TPoint3D* Points, size_t B,
-              const TPixelArray& Picture, const TDepthBuffer* Depth, TWideBlock* Ring)
-{
-    TWideBlock& Block = Ring[B & (RingSize - 1)];
-    FetchPointsAhead(Points + 4 * B);
-    EstimateBlock<Sight, UseDepth>(W, Points + 4 * B, Block);
-    FetchBlockLines<UseDepth>(Block, Picture, Depth);
-}
 
 // PaintRange with sight lines made as Sight says; Boxed as the scalar steps
 // of unsure points take it. UseDepth: Depth is not null. The blocks are
@@ -138,11 +92,11 @@ template <TSight Sight, bool Boxed, bool UseDepth>
     const size_t Blocks = (Last - First) / 4;
     TWideBlock Ring[RingSize];
     for (size_t B = 0; B < BlocksAhead && B < Blocks; ++B)
-        EstimateAhead<Sight, UseDepth>(W, Points, B, Picture, Depth, Ring);
+        EstimateBlock<Sight, UseDepth>(W, Points + 4 * B, Ring[B]);
     bool Unmergeable = false;
     for (size_t B = 0; B < Blocks; ++B) {
-        if (B + BlocksAhead < Blocks)
-            EstimateAhead<Sight, UseDepth>(W, Points, B + BlocksAhead, Picture, Depth, Ring);
+        if (const size_t A = B + BlocksAhead; A < Blocks)
+            EstimateBlock<Sight, UseDepth>(W, Points + 4 * A, Ring[A & (RingSize - 1)]);
         const TWideBlock& Block = Ring[B & (RingSize - 1)];
         const size_t I = First + 4 * B;
         unsigned Lanes = Block.Drawn | Block.Unsure;

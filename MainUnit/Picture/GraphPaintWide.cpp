@@ -72,8 +72,8 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
 
 // How many blocks the estimate runs ahead of the drawing: a block's lanes
 // are read back long after the vectors stored them, and the drawing of one
-// block overlaps the estimate of the next ones (drawn at once, most of a
-// point's time went in waiting for its estimate).
+// block overlaps the estimate of the next ones (drawn at once, the drawing
+// waited on the lanes just stored).
 inline constexpr size_t BlocksAhead = 2;
 inline constexpr size_t RingSize = 4;  // a power of two above BlocksAhead
 static_assert(BlocksAhead < RingSize && (RingSize & (RingSize - 1)) == 0);

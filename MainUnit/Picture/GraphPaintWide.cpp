@@ -70,20 +70,35 @@ DrawLane(const TPaintJob& Job, const TWideBlock& Block, int L, size_t I, const T
     return true;
 }
 
+// How many blocks the estimate runs ahead of the drawing: a block's lanes
+// are read back long after the vectors stored them, and the drawing of one
+// block overlaps the estimate of the next ones (drawn at once, the drawing
+// waited on the lanes just stored).
+inline constexpr size_t BlocksAhead = 2;
+inline constexpr size_t RingSize = 4;  // a power of two above BlocksAhead
+static_assert(BlocksAhead < RingSize && (RingSize & (RingSize - 1)) == 0);
+
 // PaintRange with sight lines made as Sight says; Boxed as the scalar steps
-// of unsure points take it. UseDepth: Depth is not null.
+// of unsure points take it. UseDepth: Depth is not null. The blocks are
+// estimated BlocksAhead ahead of their drawing, which keeps the order of the
+// points.
 template <TSight Sight, bool Boxed, bool UseDepth>
 [[gnu::target("avx2")]] bool PaintBlocks(const TPaintJob& Job, size_t First, size_t Last,
                                          const TPixelArray& Picture, TDepthBuffer* Depth,
                                          THalfDuty Duty)
 {
     const TWideView W = MakeWideView<Sight>(Job);
-    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
+    const Proc3D::TPoint3D* Points = Job.Results.Points.data() + First;
+    const size_t Blocks = (Last - First) / 4;
+    TWideBlock Ring[RingSize];
+    for (size_t B = 0; B < BlocksAhead && B < Blocks; ++B)
+        EstimateBlock<Sight, UseDepth>(W, Points + 4 * B, Ring[B]);
     bool Unmergeable = false;
-    size_t I = First;
-    for (; I + 4 <= Last; I += 4) {
-        TWideBlock Block;
-        EstimateBlock<Sight, UseDepth>(W, Points + I, Block);
+    for (size_t B = 0; B < Blocks; ++B) {
+        if (const size_t A = B + BlocksAhead; A < Blocks)
+            EstimateBlock<Sight, UseDepth>(W, Points + 4 * A, Ring[A & (RingSize - 1)]);
+        const TWideBlock& Block = Ring[B & (RingSize - 1)];
+        const size_t I = First + 4 * B;
         unsigned Lanes = Block.Drawn | Block.Unsure;
         while (Lanes != 0) {
             const int L = __builtin_ctz(Lanes);
@@ -95,7 +110,7 @@ template <TSight Sight, bool Boxed, bool UseDepth>
             if (!Goes) return Unmergeable;
         }
     }
-    for (; I < Last; ++I) {
+    for (size_t I = First + 4 * Blocks; I < Last; ++I) {
         if (!PaintPoint<Boxed>(Job, I, Picture, Depth, Duty, Unmergeable)) break;
     }
     return Unmergeable;

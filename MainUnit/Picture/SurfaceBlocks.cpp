@@ -52,6 +52,41 @@ consteval std::array<uint16_t, 4096> MakeBlockTriangles()
 
 constexpr std::array<uint16_t, 4096> BlockTriangles = MakeBlockTriangles();
 
+// BlockEdge(U, V, P) by U + 16 V + 256 P, looked up where a cell is painted.
+consteval std::array<int8_t, 4096> MakeBlockEdges()
+{
+    std::array<int8_t, 4096> Edges{};
+    for (uint32_t Key = 0; Key < 4096; ++Key)
+        Edges[Key] = static_cast<int8_t>(BlockEdge(Key & 15u, Key >> 4 & 15u, Key >> 8));
+    return Edges;
+}
+
+constexpr std::array<int8_t, 4096> BlockEdges = MakeBlockEdges();
+
+[[gnu::always_inline]] inline int32_t Edge(uint32_t U, uint32_t V, uint32_t P)
+{
+    return BlockEdges[U | V << 4 | P << 8];
+}
+
+// The square of the distance between pixels U and V of a block.
+constexpr int32_t BlockDistance2(uint32_t U, uint32_t V)
+{
+    const int32_t DX = static_cast<int32_t>(V % 4) - static_cast<int32_t>(U % 4),
+                  DY = static_cast<int32_t>(V / 4) - static_cast<int32_t>(U / 4);
+    return DX * DX + DY * DY;
+}
+
+consteval std::array<uint8_t, 256> MakeBlockDistances()
+{
+    std::array<uint8_t, 256> Distances{};
+    for (uint32_t Key = 0; Key < 256; ++Key)
+        Distances[Key] = static_cast<uint8_t>(BlockDistance2(Key & 15u, Key >> 4));
+    return Distances;
+}
+
+// BlockDistance2(U, V) by U + 16 V.
+constexpr std::array<uint8_t, 256> BlockDistances = MakeBlockDistances();
+
 // A cell's corners and their pixels as numbers in the block whose top left
 // is (X0, Y0), and the block's pixels inside the picture and the band.
 struct TBlock {
@@ -65,6 +100,7 @@ TBlock BlockOf(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
                int32_t Y0)
 {
     TBlock Block{X0, Y0, {}, {}, 0xFFFFu};
+#pragma GCC unroll 4
     for (uint32_t N = 0; N < 4; ++N) {
         const TCorner& C = Cell.Corner(N);
         Block.Corners[N] = &C;
@@ -82,12 +118,47 @@ TBlock BlockOf(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
     return Block;
 }
 
-// The square of the distance between pixels U and V of a block.
-int32_t BlockDistance2(uint32_t U, uint32_t V)
+// The corner of the cell nearest to pixel P of Block, the first among
+// equally near, as NearestCorner finds it.
+size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
 {
-    const int32_t DX = static_cast<int32_t>(V % 4) - static_cast<int32_t>(U % 4),
-                  DY = static_cast<int32_t>(V / 4) - static_cast<int32_t>(U / 4);
-    return DX * DX + DY * DY;
+    uint32_t Best = 0;
+    uint32_t BestDistance = BlockDistances[Block.Numbers[0] | P << 4];
+#pragma GCC unroll 3
+    for (uint32_t N = 1; N < 4; ++N) {
+        const uint32_t D = BlockDistances[Block.Numbers[N] | P << 4];
+        if (D < BestDistance) BestDistance = D, Best = N;
+    }
+    return Cell.Index(Best);
+}
+
+// Corner Number of the cell in Block on its pixel, as PutCorner puts it;
+// the first corner on that pixel found by block numbers.
+[[gnu::always_inline]] inline void PutBlockCorner(const TSurfaceJob& Job, const TCell& Cell,
+                                                  const TBlock& Block, uint32_t Number,
+                                                  const TTriangle& T)
+{
+    if ((T.Done >> Number & 1u) != 0) return;
+    T.Done |= 1u << Number;
+    const TVertex& On = *Block.Corners[Number];
+    if (!Nearer(Job, On.X, On.Y, On.Depth)) return;
+    uint32_t First = 0;
+    while (Block.Numbers[First] != Block.Numbers[Number])
+        ++First;
+    Colour(Job, On.X, On.Y, On.Depth, On.Height, T.Share,
+           Job.Picture.Indexes != nullptr ? Cell.Index(First) : 0);
+}
+
+// One pixel P of the cell in Block, as PutPixel puts it.
+[[gnu::always_inline]] inline void PutBlockPixel(const TSurfaceJob& Job, const TCell& Cell,
+                                                 const TBlock& Block, uint32_t P, double Depth,
+                                                 double Height, uint32_t Share)
+{
+    const int32_t X = Block.X0 + static_cast<int32_t>(P % 4),
+                  Y = Block.Y0 + static_cast<int32_t>(P / 4);
+    if (!Nearer(Job, X, Y, Depth)) return;
+    Colour(Job, X, Y, Depth, Height, Share,
+           Job.Picture.Indexes != nullptr ? NearestInBlock(Cell, Block, P) : 0);
 }
 
 // A triangle without area within Block, as FillSegment paints it: the
@@ -106,9 +177,11 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
         Length = BC, P = T.B, Q = T.C, NumberP = T.NumberB, NumberQ = T.NumberC;
     if (const int32_t CA = BlockDistance2(C, A); CA > Length)
         Length = CA, P = T.C, Q = T.A, NumberP = T.NumberC, NumberQ = T.NumberA;
-    if ((Block.Shown >> Block.Numbers[NumberP] & 1u) != 0) PutCorner(Job, Cell, *P, NumberP, T);
+    if ((Block.Shown >> Block.Numbers[NumberP] & 1u) != 0)
+        PutBlockCorner(Job, Cell, Block, NumberP, T);
     if (Length == 0) return;
-    if ((Block.Shown >> Block.Numbers[NumberQ] & 1u) != 0) PutCorner(Job, Cell, *Q, NumberQ, T);
+    if ((Block.Shown >> Block.Numbers[NumberQ] & 1u) != 0)
+        PutBlockCorner(Job, Cell, Block, NumberQ, T);
     // The whole pixels between the ends: as many steps as the greatest
     // common divisor of the sides, which are at most 3 here.
     const int32_t DX = Q->X - P->X, DY = Q->Y - P->Y;
@@ -116,14 +189,13 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
     const int32_t Steps = AX == 0 ? AY : (AY == 0 || AX == AY ? AX : 1);
     for (int32_t K = 1; K < Steps; ++K) {
         const int32_t X = P->X + K * (DX / Steps), Y = P->Y + K * (DY / Steps);
-        if ((Block.Shown >> static_cast<uint32_t>(X - Block.X0 + BlockSide * (Y - Block.Y0)) &
-             1u) == 0)
-            continue;
+        const uint32_t Number = static_cast<uint32_t>(X - Block.X0 + BlockSide * (Y - Block.Y0));
+        if ((Block.Shown >> Number & 1u) == 0) continue;
         const int64_t Dot =
             static_cast<int64_t>(X - P->X) * DX + static_cast<int64_t>(Y - P->Y) * DY;
         const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
-        PutPixel(Job, Cell, X, Y, P->Depth + (Q->Depth - P->Depth) * Along,
-                 P->Height + (Q->Height - P->Height) * Along, T.Share);
+        PutBlockPixel(Job, Cell, Block, Number, P->Depth + (Q->Depth - P->Depth) * Along,
+                      P->Height + (Q->Height - P->Height) * Along, T.Share);
     }
 }
 
@@ -135,7 +207,7 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
 {
     uint32_t A = Block.Numbers[T.NumberA], B = Block.Numbers[T.NumberB],
              C = Block.Numbers[T.NumberC];
-    int32_t Area = BlockEdge(A, B, C);
+    int32_t Area = Edge(A, B, C);
     if (Area == 0) {
         BlockSegment(Job, Cell, Block, T);
         return;
@@ -147,9 +219,9 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
         Area = -Area;
     }
     const uint32_t Inside = BlockTriangles[A | B << 4 | C << 8] & Block.Shown;
-    if ((Inside >> A & 1u) != 0) PutCorner(Job, Cell, *T.A, T.NumberA, T);
-    if ((Inside >> B & 1u) != 0) PutCorner(Job, Cell, *T.B, T.NumberB, T);
-    if ((Inside >> C & 1u) != 0) PutCorner(Job, Cell, *T.C, T.NumberC, T);
+    if ((Inside >> A & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberA, T);
+    if ((Inside >> B & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberB, T);
+    if ((Inside >> C & 1u) != 0) PutBlockCorner(Job, Cell, Block, T.NumberC, T);
     uint32_t Left = Inside & ~(1u << A | 1u << B | 1u << C);
     if (Left == 0) return;
     const double Inverse = 1.0 / static_cast<double>(Area);
@@ -157,12 +229,10 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
     const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
     for (; Left != 0; Left &= Left - 1) {
         const uint32_t P = static_cast<uint32_t>(std::countr_zero(Left));
-        const double WB = static_cast<double>(BlockEdge(C, A, P)),
-                     WC = static_cast<double>(BlockEdge(A, B, P));
-        PutPixel(Job, Cell, Block.X0 + static_cast<int32_t>(P % 4),
-                 Block.Y0 + static_cast<int32_t>(P / 4),
-                 T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
-                 T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
+        const double WB = static_cast<double>(Edge(C, A, P)),
+                     WC = static_cast<double>(Edge(A, B, P));
+        PutBlockPixel(Job, Cell, Block, P, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
+                      T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
     }
 }
 

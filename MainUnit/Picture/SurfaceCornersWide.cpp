@@ -10,6 +10,7 @@
 
 #include "MainUnit/Picture/Internal/WideEstimate.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -40,7 +41,8 @@ struct TCornerBlock {
 
 template <TSight Sight>
 [[gnu::target("avx2"), gnu::always_inline]] inline void
-EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCornerBlock& Block)
+EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCornerBlock& Block,
+                TCorner* Out)
 {
     __m256d Point[3], Dir[3], Undefined, X, Y, Drawn, Unsure;
     LoadPoints(P, Point);
@@ -53,13 +55,57 @@ EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCor
                       _mm256_mul_pd(Dir[2], Dir[2])));
     Drawn = _mm256_and_pd(Drawn, AtLeast(Depth, _mm256_setzero_pd()));
     const __m256d Margin = Broadcast(static_cast<double>(CornerMargin));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.X),
-                     _mm256_cvttpd_epi32(_mm256_sub_pd(X, Margin)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Y),
-                     _mm256_cvttpd_epi32(_mm256_sub_pd(Y, Margin)));
+    const __m128i PixelX = _mm256_cvttpd_epi32(_mm256_sub_pd(X, Margin));
+    const __m128i PixelY = _mm256_cvttpd_epi32(_mm256_sub_pd(Y, Margin));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.X), PixelX);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Block.Y), PixelY);
     _mm256_storeu_pd(Block.Depth, Depth);
     Block.Skipped = static_cast<unsigned>(_mm256_movemask_pd(_mm256_xor_pd(Kept, AllLanes())));
     Block.Placed = static_cast<unsigned>(_mm256_movemask_pd(Drawn));
+    if (Block.Placed != 15u) return;
+    // All four placed: their corners {X, Y, Depth, Y of the point} stored
+    // from the lanes, pixel pairs then distance and height pairs.
+    static_assert(sizeof(TCorner) == 24 && offsetof(TCorner, Depth) == 8 &&
+                  offsetof(TCorner, Height) == 16);
+    const __m128i Pixels01 = _mm_unpacklo_epi32(PixelX, PixelY);
+    const __m128i Pixels23 = _mm_unpackhi_epi32(PixelX, PixelY);
+    const __m256d Values02 = _mm256_unpacklo_pd(Depth, Point[1]);
+    const __m256d Values13 = _mm256_unpackhi_pd(Depth, Point[1]);
+    const auto Store = [Out](size_t L, __m128i Pixel, __m128d Values) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&Out[L].X), Pixel);
+        _mm_storeu_pd(&Out[L].Depth, Values);
+    };
+    Store(0, Pixels01, _mm256_castpd256_pd128(Values02));
+    Store(1, _mm_srli_si128(Pixels01, 8), _mm256_castpd256_pd128(Values13));
+    Store(2, Pixels23, _mm256_extractf128_pd(Values02, 1));
+    Store(3, _mm_srli_si128(Pixels23, 8), _mm256_extractf128_pd(Values13, 1));
+}
+
+// Four corners of grid column Column, rows Row .. Row + 3, all placed,
+// noted for the split: their reach at once when one stretch holds them all
+// and none is its first row (which is also the last of the stretch before).
+[[gnu::always_inline]] inline void NoteBlock(const TSurfaceJob& Job, const TSplitNotes& Notes,
+                                             size_t Stretches, size_t Column, size_t Row,
+                                             const TCornerBlock& Block)
+{
+    if (Notes.Reaches != nullptr) {
+        const size_t InStretch = Row % StretchRows;
+        if (InStretch != 0 && InStretch + 4 <= StretchRows) {
+            TReach& Reach = Notes.Reaches[Column * Stretches + Row / StretchRows];
+            const int32_t* Y = Block.Y;
+            Reach.Top = std::min(std::min(Reach.Top, std::min(Y[0], Y[1])), std::min(Y[2], Y[3]));
+            Reach.Bottom =
+                std::max(std::max(Reach.Bottom, std::max(Y[0], Y[1])), std::max(Y[2], Y[3]));
+        } else {
+            for (size_t L = 0; L < 4; ++L)
+                ReachCorner(Notes.Reaches, Stretches, Column, Row + L, Block.Y[L]);
+        }
+    }
+    if (Notes.Rows == nullptr) return;
+    const uint32_t Height = static_cast<uint32_t>(Job.Picture.Height);
+    for (size_t L = 0; L < 4; ++L)
+        if (static_cast<uint32_t>(Block.Y[L]) < Height)
+            TallyCorner(Notes.Rows, Block.X[L], Block.Y[L], Job.Picture.Width);
 }
 
 // Estimated: the view has a margin, without which every lane would be
@@ -75,27 +121,34 @@ template <TSight Sight>
     size_t Column = First / GridRows, Row = First % GridRows;
     size_t Unused = 0;
     TCornerBlock Block{};
-    for (size_t K = First; K < Last; ++K, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
-        const size_t L = (K - First) % 4;
-        if (L == 0) {
-            // The last block of fewer than four: every lane the one-point way.
-            Block.Skipped = Block.Placed = 0;
-            if (Estimated && K + 4 <= Last)
-                EstimateCorners<Sight>(W, Points + K, Job.OnGrid, Block);
-        }
-        TCorner& Corner = Job.Corners[K];
-        if ((Block.Skipped >> L & 1u) != 0) {
-            Corner = {0, 0, -1, 0};
-            ++Unused;
+    for (size_t K = First; K < Last; K += 4) {
+        // The last block of fewer than four: every lane the one-point way.
+        const size_t Lanes = std::min<size_t>(4, Last - K);
+        Block.Skipped = Block.Placed = 0;
+        if (Estimated && Lanes == 4)
+            EstimateCorners<Sight>(W, Points + K, Job.OnGrid, Block, Job.Corners + K);
+        if (Block.Placed == 15u && Row + 4 <= GridRows) {
+            // The common block: four placed corners of one column, stored.
+            NoteBlock(Job, Notes, Stretches, Column, Row, Block);
+            Row += 4;
+            if (Row == GridRows) Row = 0, ++Column;
             continue;
         }
-        if ((Block.Placed >> L & 1u) != 0) {
-            Corner = {Block.X[L], Block.Y[L], Block.Depth[L], Points[K].Y};
-        } else if (!ProjectCorner(Job, K, Corner)) {
-            ++Unused;
-            continue;
+        for (size_t L = 0; L < Lanes; ++L, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
+            TCorner& Corner = Job.Corners[K + L];
+            if ((Block.Skipped >> L & 1u) != 0) {
+                Corner = UnusedCorner;
+                ++Unused;
+                continue;
+            }
+            if ((Block.Placed >> L & 1u) != 0) {
+                Corner = {Block.X[L], Block.Y[L], Block.Depth[L], Points[K + L].Y};
+            } else if (!ProjectCorner(Job, K + L, Corner)) {
+                ++Unused;
+                continue;
+            }
+            NoteCorner(Job, Notes, Stretches, Column, Row, Corner);
         }
-        NoteCorner(Job, Notes, Stretches, Column, Row, Corner);
     }
     return Unused;
 }

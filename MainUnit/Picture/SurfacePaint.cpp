@@ -5,6 +5,7 @@
 #include "MainUnit/Picture/SurfacePaint.h"
 
 #include "MainUnit/Internal/TwoCores.h"
+#include "MainUnit/Picture/Internal/FillWords.h"
 #include "MainUnit/Picture/Internal/PointPlace.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCorners.h"
@@ -67,7 +68,8 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.Range = CalcDepthRange(View.Camera, Box ? CubeCorners(*Box) : Job.Results);
     Job.DepthScreen = MakeDepthScreen(Job.Range);
     Job.Light = LightPlace(View);
-    Job.OnGrid = FindSurfaceGrid(Job.Results, Job.Count, Job.Grid);
+    // Whether the entries lie on the grid is checked as they are projected.
+    Job.OnGrid = SurfaceGridShape(Job.Results, Job.Count, Job.Grid);
 }
 
 // Whether a filled cell holds grid entry K.
@@ -163,6 +165,64 @@ int32_t SideOfSquares(const TSurfaceJob& Job)
     return Drawn == 0 ? 1 : SquareWidth(X1 - X0 + 1, Y1 - Y0 + 1, Drawn);
 }
 
+// What the projection leaves for the painting: its notes for the split
+// and how many entries are not corners.
+struct TProjected {
+    TRowTallies Tallies;
+    TGridReaches Reaches;
+    bool Reached = false;
+    size_t Unused = 0;
+};
+
+// Half Half of the point record and of the depth buffer cleared: on two
+// cores each clears one while it projects.
+void ClearHalf(const TSurfaceJob& Job, size_t Half)
+{
+    const size_t Size = Job.DepthBuffer.Depths.size(), From = Half == 0 ? 0 : Size / 2,
+                 To = Half == 0 ? Size / 2 : Size;
+    std::fill(Job.DepthBuffer.Depths.begin() + static_cast<ptrdiff_t>(From),
+              Job.DepthBuffer.Depths.begin() + static_cast<ptrdiff_t>(To), 0.0f);
+    if (Job.Picture.Indexes != nullptr) FillWords(Job.Picture.Indexes + From, To - From, NoPoint);
+}
+
+// Every entry projected, on two cores the halves apart, each noting its
+// corners for the split. On the grid each half first checks that its
+// entries lie on it (the check is as long as a projection's part, so it is
+// split too). False, the projection unfinished, where one does not.
+bool ProjectOnce(TSurfaceJob& Job, bool Split, TProjected& Out)
+{
+    const bool Tallied = Split && PrepareRowTallies(Job.Picture.Height, Out.Tallies);
+    Out.Reached = Tallied && Job.OnGrid &&
+                  PrepareGridReaches(static_cast<size_t>(Job.Grid.Cols),
+                                     static_cast<size_t>(Job.Grid.Rows), Out.Reaches);
+    size_t Unused[2] = {0, 0};
+    bool OffGrid[2] = {false, false};
+    RunInTwoHalves(Job.Count, Split, [&](size_t First, size_t Last, int Part) noexcept {
+        const size_t Half = static_cast<size_t>(Part);
+        ClearHalf(Job, Half);
+        if (Job.OnGrid && !GridHolds(Job.Results, Job.Grid, First, Last)) {
+            OffGrid[Half] = true;
+            return;
+        }
+        Unused[Half] = ProjectCorners(Job, First, Last,
+                                      {Tallied ? Out.Tallies[Half].data() : nullptr,
+                                       Out.Reached ? Out.Reaches.Halves[Half].data() : nullptr},
+                                      Out.Reaches.Stretches);
+    });
+    Out.Unused = Unused[0] + Unused[1];
+    return !OffGrid[0] && !OffGrid[1];
+}
+
+// The projection; where the entries turn out not to lie on the grid its
+// shape promised, there is none and they are projected again as points
+// taken at random.
+void ProjectAll(TSurfaceJob& Job, bool Split, TProjected& Out)
+{
+    if (ProjectOnce(Job, Split, Out)) return;
+    Job.OnGrid = false;
+    ProjectOnce(Job, Split, Out);
+}
+
 }  // namespace
 
 bool PaintSurface(const TResultSet& Results, const Proc3D::TViewPlane& View,
@@ -178,39 +238,29 @@ bool PaintSurfaceOn(TPaintPath Path, const TResultSet& Results, const Proc3D::TV
                     TDepthBuffer& DepthBuffer, TCores Cores, TSurfaceScratch* Scratch)
 {
     if (!PaintArgumentsValid(Picture, &DepthBuffer)) return false;
-    ClearPointRecord(Picture);
-    ClearDepthBuffer(DepthBuffer);
     TSurfaceJob Job{
         .Results = Results, .Choices = Choices, .Picture = Picture, .DepthBuffer = DepthBuffer};
     Job.Count =
         std::min(Results.Points.size(), static_cast<size_t>(std::max(Results.PointCount, 0)));
-    if (!HoldCorners(Job, Scratch)) return false;
+    if (!HoldCorners(Job, Scratch)) {
+        ClearPointRecord(Picture);
+        ClearDepthBuffer(DepthBuffer);
+        return false;
+    }
     Job.Wide = Path == TPaintPath::Best && WidePaintPathAvailable();
     PrepareJob(View, Job);
-    size_t Unused[2] = {0, 0};
-    const bool Split = SplitOverTwoCores(Job.Count, Cores);
-    TRowTallies Tallies;
-    TGridReaches Reaches;
-    const bool Tallied = Split && PrepareRowTallies(Picture.Height, Tallies);
-    const bool Reached = Tallied && Job.OnGrid &&
-                         PrepareGridReaches(static_cast<size_t>(Job.Grid.Cols),
-                                            static_cast<size_t>(Job.Grid.Rows), Reaches);
-    RunInTwoHalves(Job.Count, Split, [&](size_t First, size_t Last, int Part) noexcept {
-        const size_t Half = static_cast<size_t>(Part);
-        Unused[Part] = ProjectCorners(Job, First, Last,
-                                      {Tallied ? Tallies[Half].data() : nullptr,
-                                       Reached ? Reaches.Halves[Half].data() : nullptr},
-                                      Reaches.Stretches);
-    });
+    TProjected Projected;
+    ProjectAll(Job, SplitOverTwoCores(Job.Count, Cores), Projected);
+    const TGridReaches* Reaches = Projected.Reached ? &Projected.Reaches : nullptr;
     if (Job.OnGrid) {
-        PaintInBands(Job, Tallies, Reached ? &Reaches : nullptr,
+        PaintInBands(Job, Projected.Tallies, Reaches,
                      [&Job](const TSurfaceBand& Band) noexcept { PaintCells(Job, Band); });
         // Every point a corner: every one held by a filled cell.
-        if (Unused[0] + Unused[1] > 0) PaintLoosePoints(Job);
+        if (Projected.Unused > 0) PaintLoosePoints(Job);
     } else {
         const int32_t Side = SideOfSquares(Job);
         PaintInBands(
-            Job, Tallies, Reached ? &Reaches : nullptr,
+            Job, Projected.Tallies, Reaches,
             [&Job, Side](const TSurfaceBand& Band) noexcept { PaintSquares(Job, Side, Band); });
     }
     return true;

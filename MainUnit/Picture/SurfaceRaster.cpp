@@ -8,6 +8,8 @@
 #include "MainUnit/Picture/Internal/SurfaceCellPut.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
+#include "MainUnit/Picture/Internal/SurfaceSmallCells.h"
+#include "MainUnit/Picture/Internal/SurfaceStretch.h"
 
 #include <algorithm>
 #include <bit>
@@ -179,103 +181,89 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
-// The corners I, J, K of a small cell whose pixels the triangle I, J, K
-// gives their own values, as bits: all three, or the ends of the segment a
-// triangle without area is (the first farthest pair), or I alone.
-[[gnu::always_inline]] inline uint32_t SmallTriangleCorners(const TCorner* const (&Corners)[4],
-                                                            uint32_t I, uint32_t J, uint32_t K)
+// A small cell of the way Key: the corners of its first triangle, then
+// those of its second that the first did not put, leaving out those in
+// Done. A corner is put with its own depth at its own pixel, so once put
+// into a picture it cannot be strictly nearer there again, whatever cell
+// puts it. The light of a triangle is worked out only when one of its
+// pixels is painted. Returns the corners put.
+[[gnu::always_inline]] inline uint32_t PaintSmallCell(const TSurfaceJob& Job,
+                                                      const TSurfaceBand& Band, const TCell& Cell,
+                                                      uint32_t Key, uint32_t Done)
 {
-    const TVertex &A = *Corners[I], &B = *Corners[J], &C = *Corners[K];
-    const int64_t Area = (static_cast<int64_t>(B.X) - A.X) * (static_cast<int64_t>(C.Y) - A.Y) -
-                         (static_cast<int64_t>(B.Y) - A.Y) * (static_cast<int64_t>(C.X) - A.X);
-    if (Area != 0) return 1u << I | 1u << J | 1u << K;
-    int64_t Length = Distance2(A, B);
-    uint32_t Ends = 1u << I | 1u << J;
-    if (const int64_t BC = Distance2(B, C); BC > Length) Length = BC, Ends = 1u << J | 1u << K;
-    if (const int64_t CA = Distance2(C, A); CA > Length) Length = CA, Ends = 1u << K | 1u << I;
-    return Length == 0 ? 1u << I : Ends;
-}
-
-// A small cell: the corners of its first triangle, then those of its
-// second that the first did not put, leaving out those in Done. A corner is
-// put with its own depth at its own pixel, so once put into a picture it
-// cannot be strictly nearer there again, whatever cell puts it. The light of
-// a triangle is worked out only when one of its pixels is painted. Returns
-// the corners put.
-uint32_t PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
-                        uint32_t Done)
-{
-    const TCorner* const Corners[4] = {&Cell.Corner(0), &Cell.Corner(1), &Cell.Corner(2),
-                                       &Cell.Corner(3)};
-    // Corner 0 is only the first triangle's, corner 3 only the second's.
-    const uint32_t First = (Done & 7u) == 7u ? 0 : SmallTriangleCorners(Corners, 0, 1, 2);
-    const uint32_t Put =
-        (First | ((Done | First) == 15u ? 0 : SmallTriangleCorners(Corners, 3, 2, 1))) & ~Done;
-    uint32_t Shares[2] = {0, 0};
+    const uint32_t Way = SmallCellWays[Key];
+    const uint32_t Put = Way & ~Done & 15u;
+    const bool Lit = Job.Choices.Light;
+    uint32_t Shares[2] = {Lit ? 0 : FullLightShare, Lit ? 0 : FullLightShare};
+    const TPixelArray& P = Job.Picture;
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
-        const TVertex& At = *Corners[I];
-        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(Job.Picture.Width) ||
-            !Band.Holds(At.Y) || !Nearer(Job, At.X, At.Y, At.Depth))
+        const TVertex& At = Cell.Corner(I);
+        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y) ||
+            !Nearer(Job, At.X, At.Y, At.Depth))
             continue;
-        const uint32_t Which = (First >> I & 1u) != 0 ? 0 : 1;
+        const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
         if (Shares[Which] == 0)
-            Shares[Which] = Job.Choices.Light ? (Which == 0 ? CellLight(Job, Cell, 0, 1, 2)
-                                                            : CellLight(Job, Cell, 3, 2, 1))
-                                              : FullLightShare;
-        const TPixelArray& P = Job.Picture;
+            Shares[Which] =
+                Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
-        if (P.Indexes == nullptr) continue;
-        // The nearest corner to a corner's pixel: the first on that pixel.
-        uint32_t On = 0;
-        while (Corners[On]->X != At.X || Corners[On]->Y != At.Y)
-            ++On;
-        P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(On));
+        if (P.Indexes != nullptr)
+            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }
     return Put;
 }
 
-// The span of the pixels of two corners side by side on a row of the grid,
-// and whether both are corners; a cell is two such pairs.
-struct TSpan {
-    bool Corners;
-    int32_t X0, X1, Y0, Y1;
-};
-
-[[gnu::always_inline]] inline TSpan PairSpan(const TCorner& Left, const TCorner& Right)
+// The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
+// block of pixels.
+template <bool Marked>
+[[gnu::always_inline]] inline void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
+                                                   const TCell& Cell, const TSpan& S,
+                                                   TPutMarks& Marks, size_t Row)
 {
-    return {Left.Depth >= 0 && Right.Depth >= 0, std::min(Left.X, Right.X),
-            std::max(Left.X, Right.X), std::min(Left.Y, Right.Y), std::max(Left.Y, Right.Y)};
-}
-
-[[gnu::always_inline]] inline TSpan CellSpan(const TSpan& Top, const TSpan& Bottom)
-{
-    return {true, std::min(Top.X0, Bottom.X0), std::max(Top.X1, Bottom.X1),
-            std::min(Top.Y0, Bottom.Y0), std::max(Top.Y1, Bottom.Y1)};
-}
-
-// The cell of Cell.First spanning S, in the picture.
-void PaintCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
-               TPutMarks& Marks, size_t Row)
-{
-    if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
-        const uint32_t Done = Marks.Done(Row);
-        if (Done != 15u) Marks.Mark(Row, PaintSmallCell(Job, Band, Cell, Done));
-        return;
-    }
     const bool Lit = Job.Choices.Light;
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
-    uint32_t Done = Marks.Done(Row);
+    uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
         PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
         FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
     }
-    Marks.Mark(Row, Done);
+    if constexpr (Marked) Marks.Hold(Row, Done);
+}
+
+// The sorted cells of stretch From of the grid column Column, in order;
+// Marked when the marks have their memory.
+template <bool Marked>
+void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
+                  size_t Column, size_t From, const TStretchCells& Cells)
+{
+    const TCorner* Left = Job.Corners + Column * Cell.Rows;
+    const TCorner* Right = Left + Cell.Rows;
+    for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {
+        const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
+        const size_t Row = From + Bit;
+        Cell.First = Column * Cell.Rows + Row;
+        if ((Cells.Small >> Bit & 1u) != 0) {
+            const uint32_t Done = Marked ? Marks.Held(Row) : 0;
+            if (Done == 15u) continue;
+            const uint32_t Put = PaintSmallCell(
+                Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
+            if constexpr (Marked) Marks.Hold(Row, Put);
+            continue;
+        }
+        // The sorting may have taken a cell with an unused corner for a larger one.
+        if (!(Left[Row].Depth >= 0 && Right[Row].Depth >= 0 && Left[Row + 1].Depth >= 0 &&
+              Right[Row + 1].Depth >= 0))
+            continue;
+        const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
+        PaintLargerCell<Marked>(Job, Band, Cell,
+                                {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
+                                Marks, Row);
+    }
 }
 
 }  // namespace
@@ -286,7 +274,8 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
     const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
-    TCell Cell{Job.Corners, 0, Rows};
+    TCell Cell(Job.Corners, Rows);
+    TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
         const TCorner* Left = Job.Corners + Column * Rows;
         const TCorner* Right = Left + Rows;
@@ -294,15 +283,19 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
             if (Band.Reaches != nullptr &&
                 !StretchReaches(*Band.Reaches, Column, Stretch, Band.Top, Band.Bottom))
                 continue;
-            TSpan Top = PairSpan(Left[From], Right[From]);
-            for (size_t Row = From; Row < std::min(From + StretchRows, Rows - 1); ++Row) {
-                const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
-                const TSpan Above = std::exchange(Top, Bottom);
-                if (!Above.Corners || !Bottom.Corners) continue;
-                const TSpan S = CellSpan(Above, Bottom);
-                if (S.X1 < 0 || S.X0 >= Width || S.Y1 < Band.Top || S.Y0 >= Band.Bottom) continue;
-                Cell.First = Column * Rows + Row;
-                PaintCell(Job, Band, Cell, S, Marks, Row);
+            const size_t End = std::min(From + StretchRows, Rows - 1);
+#ifdef TESSEL_WIDE_SURFACE_CORNERS
+            if (Job.Wide) {
+                SortStretchWide(Left, Right, From, End, Width, Band, Cells);
+            } else
+#endif
+            {
+                SortStretch(Left, Right, From, End, Width, Band, Cells);
+            }
+            if (Marks.Rows.empty()) {
+                PaintStretch<false>(Job, Band, Cell, Marks, Column, From, Cells);
+            } else {
+                PaintStretch<true>(Job, Band, Cell, Marks, Column, From, Cells);
             }
         }
     }

@@ -233,12 +233,13 @@ TEST(FastRepaint, SamePictureScaledToABox)
 
 // Points beyond the box their result set declares (their sight lines lie
 // beyond the view's one margin), heights that are not numbers, and point
-// counts that do not fill the last block of the vector loop, with and
-// without the box, undefined points shown or not.
+// counts that do not fill the last block of the vector loop, or give a half
+// fewer blocks than the loop estimates ahead of drawing, with and without
+// the box, undefined points shown or not.
 TEST(FastRepaint, SamePictureWithPointsBeyondTheirBox)
 {
     std::mt19937_64 Random(11);
-    for (const int Count : {20003, 4097, 3}) {
+    for (const int Count : {20003, 4097, 12, 9, 5, 3}) {
         TResultSet R = RandomResults(Random, 2.0, Count);
         for (size_t I = 0; I < R.Points.size(); I += 7)
             R.Points[I] = {R.Points[I].X * 40.0, R.Points[I].Y, R.Points[I].Z * -25.0};

@@ -133,6 +133,8 @@ TEST(SurfacePaint, FastPaintsTheReferencePicture)
         {"zoomed past the picture", 10, 10, 50, 40, 0.5, 0.5, 60, false, 11, 0.8, false, true, true,
          true},
         {"box", 13, 17, 60, 60, 4.0, -0.5, 10, false, 9, 0.7, true, true, true, true},
+        {"holes below a pixel over the whole picture", 150, 150, 40, 30, 0.7, 0.5, 20, false, 7, 1,
+         false, true, false, true},
         {"random squares", 20, 20, 64, 48, 0.7, 0.5, 12, true, 6, 0.9, false, true, true, false},
         {"random, few", 5, 4, 64, 48, 0.2, 1.2, 12, true, 0, 1, true, false, false, false},
     };
@@ -281,7 +283,9 @@ TEST(SurfacePaint, TwoCoresPaintWhatOneCorePaints)
         double Hor, Ver, Zoom;
     } Cases[] = {{12, 130, 120, 400, 0.0, 1.1, 120},  // the split a row into the first's last cells
                  {12, 129, 120, 400, 0.02, 1.45, 95},
-                 {30, 200, 160, 300, 0.3, 1.2, 60}};
+                 {30, 200, 160, 300, 0.3, 1.2, 60},
+                 // rows a multiple of four: each stretch's first row starts a block of four
+                 {12, 128, 120, 400, 0.02, 1.0, 120}};
     for (const auto& C : Cases) {
         const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, Plane);
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
@@ -380,6 +384,14 @@ TEST(SurfacePaint, FindsTheGridOfTheSquareOrderOnly)
         TSurfaceGrid Grid;
         ASSERT_EQ(FindSurfaceGrid(R, R.Points.size(), Grid), C.Found) << C.Cols << "x" << C.Rows;
         EXPECT_TRUE(!C.Found || (Grid.Cols == C.Cols && Grid.Rows == C.Rows));
+    }
+    // The fast painter checks the grid as it projects, each core its half:
+    // an entry off the grid in either half leaves points taken at random.
+    for (const size_t Moved : {size_t{8}, size_t{130}}) {
+        SCOPED_TRACE(Moved);
+        TResultSet R = SetOf(12, 12, false, 0, Waves);
+        R.Points[Moved].Z += 1e-9;
+        ExpectFastPaintsTheReference(R, ViewOf(64, 48, 0.7, 0.5, 12), 64, 48, {}, 64 * 48 / 16);
     }
 }
 

@@ -18,8 +18,13 @@ struct TCell {
     const TCorner* Corners = nullptr;  // the job's
     size_t First = 0;
     size_t Rows = 0;
+    size_t Offsets[4] = {0, 0, 1, 1};  // of corner N from First
 
-    size_t Index(uint32_t N) const { return First + ((N & 1u) != 0 ? Rows : 0) + (N >> 1); }
+    TCell(const TCorner* Grid, size_t GridRows)
+        : Corners(Grid), Rows(GridRows), Offsets{0, GridRows, 1, GridRows + 1}
+    {
+    }
+    size_t Index(uint32_t N) const { return First + Offsets[N & 3u]; }
     const TCorner& Corner(uint32_t N) const { return Corners[Index(N)]; }
 };
 

@@ -19,11 +19,10 @@ struct TSurfaceGrid {
     int32_t Rows = 0;  // rows along Z: entry i x Rows + j is column i, row j
 };
 
-// The grid the square order wrote into entries 0 .. Count - 1: every entry
-// of a column has the X of the column's first, every entry of a row the Z of
-// the first column's. False for points taken at random, and for a grid of a
-// single column or row, which has no cell.
-inline bool FindSurfaceGrid(const TResultSet& Results, size_t Count, TSurfaceGrid& Grid)
+// The shape of the grid the square order would have written into entries
+// 0 .. Count - 1: its rows counted down the first column (the entries with
+// the first's X). False for a single column or row, which has no cell.
+inline bool SurfaceGridShape(const TResultSet& Results, size_t Count, TSurfaceGrid& Grid)
 {
     const Proc3D::TPoint3D* P = Results.Points.data();
     if (Count < 4 || Results.Points.size() < Count) return false;
@@ -31,10 +30,35 @@ inline bool FindSurfaceGrid(const TResultSet& Results, size_t Count, TSurfaceGri
     while (Rows < Count && P[Rows].X == P[0].X)
         ++Rows;
     if (Rows < 2 || Count % Rows != 0 || Count / Rows < 2 || Count / Rows > INT32_MAX) return false;
-    for (size_t Column = 0; Column < Count; Column += Rows)
-        for (size_t Row = 0; Row < Rows; ++Row)
-            if (!(P[Column + Row].X == P[Column].X && P[Column + Row].Z == P[Row].Z)) return false;
     Grid = {static_cast<int32_t>(Count / Rows), static_cast<int32_t>(Rows)};
+    return true;
+}
+
+// Whether entries First .. Last - 1 lie on Grid: every entry of a column
+// has the X of the column's first, every entry of a row the Z of the first
+// column's.
+inline bool GridHolds(const TResultSet& Results, const TSurfaceGrid& Grid, size_t First,
+                      size_t Last)
+{
+    const Proc3D::TPoint3D* P = Results.Points.data();
+    const size_t Rows = static_cast<size_t>(Grid.Rows);
+    for (size_t K = First; K < Last;) {
+        const size_t Column = K - K % Rows, End = std::min(Last, Column + Rows);
+        const double X = P[Column].X;
+        for (; K < End; ++K)
+            if (!(P[K].X == X && P[K].Z == P[K - Column].Z)) return false;
+    }
+    return true;
+}
+
+// The grid the square order wrote into entries 0 .. Count - 1. False for
+// points taken at random, and for a grid of a single column or row.
+inline bool FindSurfaceGrid(const TResultSet& Results, size_t Count, TSurfaceGrid& Grid)
+{
+    TSurfaceGrid Shape;
+    if (!SurfaceGridShape(Results, Count, Shape) || !GridHolds(Results, Shape, 0, Count))
+        return false;
+    Grid = Shape;
     return true;
 }
 

@@ -18,29 +18,28 @@ struct TSplitNotes {
 };
 
 // Entry K projected into its corner; false when it is left out (not drawn,
-// or on the grid undefined, or out of reach), its distance then negative.
+// or on the grid undefined, or out of reach), the corner then UnusedCorner.
 // A place the estimate leaves unsure, or puts outside the widened picture,
 // is projected exactly.
 inline bool ProjectCorner(const TSurfaceJob& Job, size_t K, TCorner& Corner)
 {
-    Corner = {0, 0, -1, 0};
+    Corner = UnusedCorner;
     Proc3D::TPoint3D Place;
     bool Undefined = false;
     if (!SurfacePlace(Job, K, Place, Undefined) || (Undefined && Job.OnGrid)) return false;
-    const Proc3D::TScreenResult Estimate =
-        Job.Screen.Usable ? Proc3D::ScreenPoint(Job.Screen, Place, Corner.X, Corner.Y)
-                          : Proc3D::TScreenResult::Unsure;
+    int32_t X = 0, Y = 0;
+    const Proc3D::TScreenResult Estimate = Job.Screen.Usable
+                                               ? Proc3D::ScreenPoint(Job.Screen, Place, X, Y)
+                                               : Proc3D::TScreenResult::Unsure;
     if (Estimate == Proc3D::TScreenResult::Pixel) {
-        Corner.X -= CornerMargin;
-        Corner.Y -= CornerMargin;
-    } else if (!Proc3D::Project(Job.Projector, Place, Corner.X, Corner.Y) ||
-               !CornerWithinReach(Corner.X, Corner.Y)) {
+        X -= CornerMargin;
+        Y -= CornerMargin;
+    } else if (!Proc3D::Project(Job.Projector, Place, X, Y) || !CornerWithinReach(X, Y)) {
         return false;
     }
     const double Depth = CornerDistance(Place, Job.Projector.Camera);
     if (!(Depth >= 0)) return false;  // NaN
-    Corner.Depth = Depth;
-    Corner.Height = Job.Results.Points[K].Y;
+    Corner = {X, Y, Depth, Job.Results.Points[K].Y};
     return true;
 }
 

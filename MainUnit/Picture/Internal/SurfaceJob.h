@@ -34,6 +34,12 @@ inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, f
 
 using TCorner = TSurfaceCorner;
 
+// A point that is not a corner: its distance negative, its pixel so far
+// outside the picture (beyond any placed corner's reach, yet the span of a
+// cell holding it still a 32-bit number) that no cell holding it is taken
+// for one within a 2 x 2 block of pixels.
+inline constexpr TCorner UnusedCorner{-(1 << 30), -(1 << 30), -1, 0};
+
 // How far round the picture corners are placed by the quick estimate: a
 // cell reaching into the picture from farther out is rare (a large zoom),
 // and its corner is projected exactly.
@@ -82,7 +88,8 @@ inline bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Pla
 }
 
 // Color darkened by Depth when asked.
-inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color, double Depth)
+[[gnu::always_inline]] inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color,
+                                                       double Depth)
 {
     if (!Job.Choices.Darken) return Color;
     uint8_t Factor = 0;
@@ -91,7 +98,7 @@ inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color, double D
 }
 
 // The height colour of a defined Y.
-inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
+[[gnu::always_inline]] inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
 {
     const double YFrom = Job.Results.YIntervalFrom;
     uint32_t Index = 0;
@@ -101,7 +108,8 @@ inline uint32_t SurfaceRampColor(const TSurfaceJob& Job, double Y)
 }
 
 // Height colour of Y, lit by Share 256ths and darkened by Depth when asked.
-inline uint32_t SurfaceColor(const TSurfaceJob& Job, double Y, uint32_t Share, double Depth)
+[[gnu::always_inline]] inline uint32_t SurfaceColor(const TSurfaceJob& Job, double Y,
+                                                    uint32_t Share, double Depth)
 {
     const uint32_t Color = SurfaceRampColor(Job, Y);
     return SurfaceDarkened(Job, Share == FullLightShare ? Color : LitColor(Color, Share), Depth);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace MainUnit {
@@ -12,8 +13,9 @@ namespace MainUnit {
 // The corners of the current column (bit 0 of each row's mark) and the
 // next (bit 1): the cell of row Row between them has corners (i, j),
 // (i + 1, j), (i, j + 1), (i + 1, j + 1) at bits 0 and 1 of row Row and
-// bits 0 and 1 of row Row + 1, bits 0 to 3 of Done and Mark. Without memory
-// for them every corner is offered by each cell holding it.
+// bits 0 and 1 of row Row + 1, bits 0 to 3 of Held and Hold. Without memory
+// for them (Rows empty: the painter then neither asks nor marks) every
+// corner is offered by each cell holding it.
 struct TPutMarks {
     std::vector<uint8_t> Rows;
 
@@ -25,22 +27,28 @@ struct TPutMarks {
             Rows.clear();
         }
     }
-    uint32_t Done(size_t Row) const
+    uint32_t Held(size_t Row) const
     {
-        if (Rows.empty()) return 0;
         return static_cast<uint32_t>(Rows[Row] | Rows[Row + 1] << 2);
     }
-    void Mark(size_t Row, uint32_t Put)
+    void Hold(size_t Row, uint32_t Put)
     {
-        if (Rows.empty()) return;
         Rows[Row] = static_cast<uint8_t>(Rows[Row] | (Put & 3u));
         Rows[Row + 1] = static_cast<uint8_t>(Rows[Row + 1] | (Put >> 2 & 3u));
     }
-    // On to the next column: its left corners are this one's right.
+    // On to the next column: its left corners are this one's right. Eight
+    // rows a word: each row's bit 1 down to bit 0, its bit 0 dropped.
     void Next()
     {
-        for (uint8_t& Row : Rows)
-            Row = static_cast<uint8_t>(Row >> 1);
+        const size_t Words = Rows.size() / 8;
+        for (size_t W = 0; W < Words; ++W) {
+            uint64_t Word = 0;
+            std::memcpy(&Word, Rows.data() + 8 * W, 8);
+            Word = Word >> 1 & 0x0101010101010101u;
+            std::memcpy(Rows.data() + 8 * W, &Word, 8);
+        }
+        for (size_t Row = 8 * Words; Row < Rows.size(); ++Row)
+            Rows[Row] = static_cast<uint8_t>(Rows[Row] >> 1);
     }
 };
 

@@ -1,0 +1,91 @@
+// The cells of a stretch sorted four at a time in AVX2 vectors: the pixels
+// of their corners gathered as pairs of 32-bit lanes (X below, Y above),
+// their spans and the picture's and band's bounds compared lane by lane. A
+// cell with an unused corner is never small (UnusedCorner lies far from
+// every placed one), and is left to the painting to drop.
+#include "MainUnit/Picture/Internal/SurfaceStretch.h"
+
+#ifdef TESSEL_WIDE_SURFACE_CORNERS
+
+#include <cstddef>
+#include <cstdint>
+#include <immintrin.h>
+
+namespace MainUnit {
+
+namespace {
+
+// The pixels of corners First[Lanes[0]] .. First[Lanes[3]]: a corner is
+// three 8-byte words, its pixel the first.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i PixelsOf(const TCorner* First,
+                                                                    __m128i Lanes)
+{
+    static_assert(sizeof(TCorner) == 24 && offsetof(TCorner, Y) == 4);
+    return _mm256_i32gather_epi64(reinterpret_cast<const long long*>(First),
+                                  _mm_mullo_epi32(Lanes, _mm_set1_epi32(3)), 8);
+}
+
+// Lanes where both halves of a 64-bit lane are set.
+[[gnu::target("avx2"), gnu::always_inline]] inline unsigned BothHalves(__m256i V)
+{
+    return static_cast<unsigned>(
+        _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_and_si256(V, _mm256_slli_epi64(V, 32)))));
+}
+
+}  // namespace
+
+[[gnu::target("avx2")]] void SortStretchWide(const TCorner* Left, const TCorner* Right, size_t From,
+                                             size_t End, int32_t Width, const TSurfaceBand& Band,
+                                             TStretchCells& Cells)
+{
+    Cells.Small = Cells.Larger = 0;
+    // Inside: the span's greatest X, Y above Low and least below High.
+    const __m256i Low =
+        _mm256_setr_epi32(-1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1);
+    const __m256i High = _mm256_setr_epi32(Width, Band.Bottom, Width, Band.Bottom, Width,
+                                           Band.Bottom, Width, Band.Bottom);
+    const __m256i One = _mm256_set1_epi32(1);
+    const __m128i Steps = _mm_setr_epi32(0, 1, 2, 3);
+    for (size_t Row = From; Row < End; Row += 4) {
+        // Cells past End read the corners of row End instead; they are
+        // dropped below.
+        const int32_t Rows = static_cast<int32_t>(End - Row);
+        const __m128i Last = _mm_set1_epi32(Rows);
+        const __m128i Upper = _mm_min_epi32(Steps, Last);
+        const __m128i Lower = _mm_min_epi32(_mm_add_epi32(Steps, _mm_set1_epi32(1)), Last);
+        // Corners 0 to 3 of the four cells: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
+        const __m256i C0 = PixelsOf(Left + Row, Upper), C1 = PixelsOf(Right + Row, Upper);
+        const __m256i C2 = PixelsOf(Left + Row, Lower), C3 = PixelsOf(Right + Row, Lower);
+        const __m256i Least = _mm256_min_epi32(_mm256_min_epi32(C0, C1), _mm256_min_epi32(C2, C3));
+        const __m256i Most = _mm256_max_epi32(_mm256_max_epi32(C0, C1), _mm256_max_epi32(C2, C3));
+        // Spans stay 32-bit: placed corners lie within CornerReach, unused
+        // ones at twice that.
+        const __m256i Wide = _mm256_cmpgt_epi32(_mm256_sub_epi32(Most, Least), One);
+        const __m256i Inside =
+            _mm256_and_si256(_mm256_cmpgt_epi32(Most, Low), _mm256_cmpgt_epi32(High, Least));
+        const unsigned Cells4 = Rows >= 4 ? 15u : (1u << Rows) - 1;
+        const unsigned In = BothHalves(Inside) & Cells4;
+        const unsigned Small = BothHalves(_mm256_andnot_si256(Wide, Inside)) & Cells4;
+        const unsigned Shift = static_cast<unsigned>(Row - From);
+        Cells.Small |= static_cast<uint64_t>(Small) << Shift;
+        Cells.Larger |= static_cast<uint64_t>(In & ~Small) << Shift;
+        if ((In & ~Small) != 0) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
+        }
+        if (Small == 0) continue;
+        // Corner N's offset from the least in bits 2N: X's way in the lower
+        // half, Y's in the upper; the way is X's plus twice Y's.
+        const __m256i Way =
+            _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
+                                              _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 2)),
+                             _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 4),
+                                              _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 6)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Ways + Shift),
+                            _mm256_add_epi64(Way, _mm256_srli_epi64(Way, 31)));
+    }
+}
+
+}  // namespace MainUnit
+
+#endif

@@ -141,12 +141,12 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
     if ((T.Done >> Number & 1u) != 0) return;
     T.Done |= 1u << Number;
     const TVertex& On = *Block.Corners[Number];
-    if (!Nearer(Job, On.X, On.Y, On.Depth)) return;
+    if (!NearerStored(Job, On.X, On.Y, On.Stored)) return;
     uint32_t First = 0;
     while (Block.Numbers[First] != Block.Numbers[Number])
         ++First;
-    Colour(Job, On.X, On.Y, On.Depth, On.Height, T.Share,
-           Job.Picture.Indexes != nullptr ? Cell.Index(First) : 0);
+    Paint(Job, On.X, On.Y, CornerColour(Job, On, T.Share),
+          Job.Picture.Indexes != nullptr ? Cell.Index(First) : 0);
 }
 
 // One pixel P of the cell in Block, as PutPixel puts it.
@@ -194,8 +194,9 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
         const int64_t Dot =
             static_cast<int64_t>(X - P->X) * DX + static_cast<int64_t>(Y - P->Y) * DY;
         const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
+        const double HeightP = CornerHeight(Job, *P), HeightQ = CornerHeight(Job, *Q);
         PutBlockPixel(Job, Cell, Block, Number, P->Depth + (Q->Depth - P->Depth) * Along,
-                      P->Height + (Q->Height - P->Height) * Along, T.Share);
+                      HeightP + (HeightQ - HeightP) * Along, T.Share);
     }
 }
 
@@ -226,13 +227,15 @@ void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block
     if (Left == 0) return;
     const double Inverse = 1.0 / static_cast<double>(Area);
     const double DepthB = T.B->Depth - T.A->Depth, DepthC = T.C->Depth - T.A->Depth;
-    const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
+    const double HeightA = CornerHeight(Job, *T.A);
+    const double HeightB = CornerHeight(Job, *T.B) - HeightA,
+                 HeightC = CornerHeight(Job, *T.C) - HeightA;
     for (; Left != 0; Left &= Left - 1) {
         const uint32_t P = static_cast<uint32_t>(std::countr_zero(Left));
         const double WB = static_cast<double>(Edge(C, A, P)),
                      WC = static_cast<double>(Edge(A, B, P));
         PutBlockPixel(Job, Cell, Block, P, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
-                      T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
+                      HeightA + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
     }
 }
 

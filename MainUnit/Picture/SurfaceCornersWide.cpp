@@ -27,8 +27,15 @@ template <TSight Sight> [[gnu::target("avx2")]] TWideView CornerView(const TSurf
     const Proc3D::TPoint3D K = Box != nullptr ? Box->Scale : Proc3D::TPoint3D{1, 1, 1};
     const Proc3D::TPoint3D O = Box != nullptr ? Box->Shift : Proc3D::TPoint3D{0, 0, 0};
     const double UndefinedY = Sight == TSight::Mapped ? Box->UndefinedY : 0.0;
-    return MakeWideScreenView(S, K, O, UndefinedY - S.Camera.Y, Job.Results,
-                              Job.Choices.ShowUndefined);
+    TWideView W = MakeWideScreenView(S, K, O, UndefinedY - S.Camera.Y, Job.Results,
+                                     Job.Choices.ShowUndefined);
+    // The corners' colours, estimated as SurfaceRampColor and
+    // SurfaceDepthFactor estimate them.
+    W.HeightScale = Broadcast(Job.ScaleEstimate);
+    W.DepthA = Broadcast(Job.DepthScreen.A);
+    W.DepthB = Broadcast(Job.DepthScreen.B);
+    W.FactorMargin = Broadcast(FactorMargin);
+    return W;
 }
 
 // Four entries' estimate: the lanes left out, those placed, their pixels
@@ -39,10 +46,60 @@ struct TCornerBlock {
     unsigned Skipped, Placed;
 };
 
+// Proc3D::ShadeColor of four colours by four factors.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m128i WideShade(__m128i Color, __m128i Factor)
+{
+    const __m128i K = _mm_sub_epi32(_mm_set1_epi32(255), Factor), Byte = _mm_set1_epi32(0xFF);
+    // Each channel times K, shifted down by 8 from where it stands.
+    const __m128i Red = _mm_srli_epi32(_mm_mullo_epi32(_mm_and_si128(Color, Byte), K), 8);
+    const __m128i Green = _mm_mullo_epi32(_mm_and_si128(_mm_srli_epi32(Color, 8), Byte), K);
+    const __m128i Blue = _mm_mullo_epi32(_mm_and_si128(_mm_srli_epi32(Color, 16), Byte), K);
+    return _mm_or_si128(_mm_or_si128(Red, _mm_and_si128(Green, _mm_set1_epi32(0xFF00))),
+                        _mm_slli_epi32(_mm_srli_epi32(Blue, 8), 16));
+}
+
+// The colours (CornerField) of four placed corners of the grid at Y and
+// Depth, from their ramp indexes and darkening factors where the vectors
+// decide them; a lane they leave unsure is worked out the one-point way.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m128i
+CornerFields(const TSurfaceJob& Job, const TWideView& W, __m256d Y, __m256d Depth)
+{
+    __m256d Index;
+    const __m256d Doubt = WideIndex(W, Y, Index);
+    unsigned Unsure = static_cast<unsigned>(_mm256_movemask_pd(Doubt));
+    // A lane left unsure has an index of no meaning: read step 0 for it.
+    const __m128i Steps = _mm256_cvttpd_epi32(_mm256_andnot_pd(Doubt, Index));
+    __m128i Color = _mm_i32gather_epi32(reinterpret_cast<const int*>(Job.Ramp.data()), Steps, 4);
+    if (Job.Choices.Darken) {
+        __m256d Factor;
+        Unsure |= static_cast<unsigned>(_mm256_movemask_pd(WideDepthFactor(W, Depth, Factor)));
+        const __m128i Factors = _mm256_cvttpd_epi32(Factor);
+        Color = Job.Choices.Light ? _mm_or_si128(Color, _mm_slli_epi32(Factors, 24))
+                                  : WideShade(Color, Factors);
+    }
+    if (Unsure == 0) return Color;
+    alignas(16) uint32_t Fields[4];
+    alignas(32) double Ys[4], Depths[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(Fields), Color);
+    _mm256_store_pd(Ys, Y);
+    _mm256_store_pd(Depths, Depth);
+    for (int L = 0; L < 4; ++L)
+        if ((Unsure >> L & 1u) != 0) Fields[L] = CornerField(Job, Ys[L], Depths[L]);
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(Fields));
+}
+
+// The depth entries (SurfaceStored) of four distances: 0 where not
+// positive, the clamp above it, elsewhere the float nearest.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m128 StoredEntries(__m256d Depth)
+{
+    const __m256d Clamped = _mm256_min_pd(Depth, Broadcast(static_cast<double>(MaxStoredDepth)));
+    return _mm256_cvtpd_ps(_mm256_and_pd(Clamped, Greater(Depth, _mm256_setzero_pd())));
+}
+
 template <TSight Sight>
 [[gnu::target("avx2"), gnu::always_inline]] inline void
-EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCornerBlock& Block,
-                TCorner* Out)
+EstimateCorners(const TSurfaceJob& Job, const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid,
+                TCornerBlock& Block, TCorner* Out)
 {
     __m256d Point[3], Dir[3], Undefined, X, Y, Drawn, Unsure;
     LoadPoints(P, Point);
@@ -63,22 +120,29 @@ EstimateCorners(const TWideView& W, const Proc3D::TPoint3D* P, bool OnGrid, TCor
     Block.Skipped = static_cast<unsigned>(_mm256_movemask_pd(_mm256_xor_pd(Kept, AllLanes())));
     Block.Placed = static_cast<unsigned>(_mm256_movemask_pd(Drawn));
     if (Block.Placed != 15u) return;
-    // All four placed: their corners {X, Y, Depth, Y of the point} stored
-    // from the lanes, pixel pairs then distance and height pairs.
+    // All four placed: their corners {X, Y, Depth, Stored, Colour} stored
+    // from the lanes, pixel pairs, distances, then entry and colour pairs.
     static_assert(sizeof(TCorner) == 24 && offsetof(TCorner, Depth) == 8 &&
-                  offsetof(TCorner, Height) == 16);
+                  offsetof(TCorner, Stored) == 16 && offsetof(TCorner, Colour) == 20);
+    const __m128i Fields = OnGrid ? CornerFields(Job, W, Point[1], Depth) : _mm_setzero_si128();
+    const __m128i Stored = _mm_castps_si128(StoredEntries(Depth));
     const __m128i Pixels01 = _mm_unpacklo_epi32(PixelX, PixelY);
     const __m128i Pixels23 = _mm_unpackhi_epi32(PixelX, PixelY);
-    const __m256d Values02 = _mm256_unpacklo_pd(Depth, Point[1]);
-    const __m256d Values13 = _mm256_unpackhi_pd(Depth, Point[1]);
-    const auto Store = [Out](size_t L, __m128i Pixel, __m128d Values) {
+    const __m128i Entries01 = _mm_unpacklo_epi32(Stored, Fields);
+    const __m128i Entries23 = _mm_unpackhi_epi32(Stored, Fields);
+    const auto Store = [Out](size_t L, __m128i Pixel, __m128d Distance, __m128i Entry) {
         _mm_storel_epi64(reinterpret_cast<__m128i*>(&Out[L].X), Pixel);
-        _mm_storeu_pd(&Out[L].Depth, Values);
+        _mm_storel_pd(&Out[L].Depth, Distance);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&Out[L].Stored), Entry);
     };
-    Store(0, Pixels01, _mm256_castpd256_pd128(Values02));
-    Store(1, _mm_srli_si128(Pixels01, 8), _mm256_castpd256_pd128(Values13));
-    Store(2, Pixels23, _mm256_extractf128_pd(Values02, 1));
-    Store(3, _mm_srli_si128(Pixels23, 8), _mm256_extractf128_pd(Values13, 1));
+    const __m128d Depth01 = _mm256_castpd256_pd128(Depth),
+                  Depth23 = _mm256_extractf128_pd(Depth, 1);
+    Store(0, Pixels01, Depth01, Entries01);
+    Store(1, _mm_srli_si128(Pixels01, 8), _mm_unpackhi_pd(Depth01, Depth01),
+          _mm_srli_si128(Entries01, 8));
+    Store(2, Pixels23, Depth23, Entries23);
+    Store(3, _mm_srli_si128(Pixels23, 8), _mm_unpackhi_pd(Depth23, Depth23),
+          _mm_srli_si128(Entries23, 8));
 }
 
 // Four corners of grid column Column, rows Row .. Row + 3, all placed,
@@ -126,7 +190,7 @@ template <TSight Sight>
         const size_t Lanes = std::min<size_t>(4, Last - K);
         Block.Skipped = Block.Placed = 0;
         if (Estimated && Lanes == 4)
-            EstimateCorners<Sight>(W, Points + K, Job.OnGrid, Block, Job.Corners + K);
+            EstimateCorners<Sight>(Job, W, Points + K, Job.OnGrid, Block, Job.Corners + K);
         if (Block.Placed == 15u && Row + 4 <= GridRows) {
             // The common block: four placed corners of one column, stored.
             NoteBlock(Job, Notes, Stretches, Column, Row, Block);
@@ -142,7 +206,7 @@ template <TSight Sight>
                 continue;
             }
             if ((Block.Placed >> L & 1u) != 0) {
-                Corner = {Block.X[L], Block.Y[L], Block.Depth[L], Points[K + L].Y};
+                Corner = PlacedCorner(Job, K + L, Block.X[L], Block.Y[L], Block.Depth[L]);
             } else if (!ProjectCorner(Job, K + L, Corner)) {
                 ++Unused;
                 continue;

@@ -98,9 +98,10 @@ void FillSegment(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& 
             continue;
         }
         const double Along = static_cast<double>(Dot) / static_cast<double>(Length);
+        const double HeightP = CornerHeight(Job, *P), HeightQ = CornerHeight(Job, *Q);
         PutPixel(Job, Cell, static_cast<int32_t>(X), static_cast<int32_t>(Y),
-                 P->Depth + (Q->Depth - P->Depth) * Along,
-                 P->Height + (Q->Height - P->Height) * Along, T.Share);
+                 P->Depth + (Q->Depth - P->Depth) * Along, HeightP + (HeightQ - HeightP) * Along,
+                 T.Share);
     }
 }
 
@@ -150,7 +151,9 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell&
     const TEdge WeightA(*T.B, *T.C), WeightB(*T.C, *T.A), WeightC(*T.A, *T.B);
     double Inverse = 0;  // worked out at the first pixel inside: most small triangles have none
     const double DepthB = T.B->Depth - T.A->Depth, DepthC = T.C->Depth - T.A->Depth;
-    const double HeightB = T.B->Height - T.A->Height, HeightC = T.C->Height - T.A->Height;
+    const double HeightA = CornerHeight(Job, *T.A);
+    const double HeightB = CornerHeight(Job, *T.B) - HeightA,
+                 HeightC = CornerHeight(Job, *T.C) - HeightA;
     int64_t RowA = WeightA.At(X0, Y0), RowB = WeightB.At(X0, Y0), RowC = WeightC.At(X0, Y0);
     for (int32_t Y = Y0; Y <= Y1;
          ++Y, RowA += WeightA.StepY, RowB += WeightB.StepY, RowC += WeightC.StepY) {
@@ -162,7 +165,7 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell&
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
             const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);
             PutPixel(Job, Cell, X, Y, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
-                     T.A->Height + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
+                     HeightA + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
         }
     }
 }
@@ -200,7 +203,7 @@ namespace {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
         const TVertex& At = Cell.Corner(I);
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y) ||
-            !Nearer(Job, At.X, At.Y, At.Depth))
+            !NearerStored(Job, At.X, At.Y, At.Stored))
             continue;
         const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
         if (Shares[Which] == 0)
@@ -208,7 +211,7 @@ namespace {
                 Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
-        P.Pixels[Pixel] = SurfaceColor(Job, At.Height, Shares[Which], At.Depth);
+        P.Pixels[Pixel] = CornerColour(Job, At, Shares[Which]);
         if (P.Indexes != nullptr)
             P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }

@@ -7,13 +7,17 @@
 
 namespace MainUnit {
 
-// A point where it lands: its pixel, its distance and its Y; a negative
-// distance when it is not drawn (or, on the grid, cannot be a corner).
+// A point where it lands: its pixel, its distance, the depth entry its own
+// pixel is offered with and, on the grid, the colour of that pixel (see
+// CornerColour); a negative distance when it is not drawn (or, on the grid,
+// cannot be a corner). Its Y stays in the result set: only the pixels
+// between corners need it.
 struct TSurfaceCorner {
     int32_t X;
     int32_t Y;
     double Depth;
-    double Height;
+    float Stored;
+    uint32_t Colour;
 };
 
 // Fresh memory for a million points costs a page fault every few

@@ -26,7 +26,7 @@ void PaintSquares(const TSurfaceJob& Job, int32_t Side, const TSurfaceBand& Band
             for (int32_t X = X0; X <= X1; ++X) {
                 if (!DepthTestAndStoreValue(Job.DepthBuffer, X, Y, Stored)) continue;
                 if (!Colored) {
-                    Color = PointColor(Job, C.Height, C.Depth);
+                    Color = PointColor(Job, Job.Results.Points[K].Y, C.Depth);
                     Colored = true;
                 }
                 const size_t Pixel =

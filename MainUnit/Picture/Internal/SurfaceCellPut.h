@@ -70,17 +70,31 @@ struct TTriangle {
     uint32_t& Done;
 };
 
-// The depth test of a pixel of the cell inside the picture: true, with
-// Depth recorded, unless something at least as near is there.
+// The depth test of a pixel of the cell inside the picture offered with
+// entry Stored: true, with it recorded, unless something at least as near is
+// there (or the entry is 0: never drawn).
+[[gnu::always_inline]] inline bool NearerStored(const TSurfaceJob& Job, int32_t X, int32_t Y,
+                                                float Stored)
+{
+    return Stored != 0.0f && DepthTestAndStoreValue(Job.DepthBuffer, X, Y, Stored);
+}
+
+// The same at Depth.
 [[gnu::always_inline]] inline bool Nearer(const TSurfaceJob& Job, int32_t X, int32_t Y,
                                           double Depth)
 {
-    if (!(Depth > 0)) return false;
-    // DepthEntryValue without extended precision: the double compares and
-    // converts exactly as it would.
-    const float Stored =
-        Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
-    return Stored != 0.0f && DepthTestAndStoreValue(Job.DepthBuffer, X, Y, Stored);
+    return NearerStored(Job, X, Y, SurfaceStored(Depth));
+}
+
+// Color and the point Recorded given to a pixel that won.
+[[gnu::always_inline]] inline void Paint(const TSurfaceJob& Job, int32_t X, int32_t Y,
+                                         uint32_t Color, size_t Recorded)
+{
+    const TPixelArray& P = Job.Picture;
+    const size_t Pixel =
+        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
+    P.Pixels[Pixel] = Color;
+    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(Recorded);
 }
 
 // The colour of Height and the point Recorded given to a pixel that won.
@@ -88,11 +102,7 @@ struct TTriangle {
                                           double Depth, double Height, uint32_t Share,
                                           size_t Recorded)
 {
-    const TPixelArray& P = Job.Picture;
-    const size_t Pixel =
-        static_cast<size_t>(Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(X);
-    P.Pixels[Pixel] = SurfaceColor(Job, Height, Share, Depth);
-    if (P.Indexes != nullptr) P.Indexes[Pixel] = static_cast<int32_t>(Recorded);
+    Paint(Job, X, Y, SurfaceColor(Job, Height, Share, Depth), Recorded);
 }
 
 // One pixel of the cell inside the picture, at Depth and of the colour of
@@ -112,9 +122,9 @@ struct TTriangle {
 {
     if ((T.Done >> Number & 1u) != 0) return;
     T.Done |= 1u << Number;
-    if (!Nearer(Job, On.X, On.Y, On.Depth)) return;
-    Colour(Job, On.X, On.Y, On.Depth, On.Height, T.Share,
-           Job.Picture.Indexes != nullptr ? CornerOnPixel(Cell, Number) : 0);
+    if (!NearerStored(Job, On.X, On.Y, On.Stored)) return;
+    Paint(Job, On.X, On.Y, CornerColour(Job, On, T.Share),
+          Job.Picture.Indexes != nullptr ? CornerOnPixel(Cell, Number) : 0);
 }
 
 // The square of the distance between the pixels of U and V.

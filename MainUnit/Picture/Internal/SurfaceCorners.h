@@ -17,6 +17,15 @@ struct TSplitNotes {
     TReach* Reaches = nullptr;
 };
 
+// The corner of entry K placed on pixel (X, Y) at Depth: its depth entry
+// and, on the grid, its colour worked out here once.
+[[gnu::always_inline]] inline TCorner PlacedCorner(const TSurfaceJob& Job, size_t K, int32_t X,
+                                                   int32_t Y, double Depth)
+{
+    return {X, Y, Depth, SurfaceStored(Depth),
+            Job.OnGrid ? CornerField(Job, Job.Results.Points[K].Y, Depth) : 0u};
+}
+
 // Entry K projected into its corner; false when it is left out (not drawn,
 // or on the grid undefined, or out of reach), the corner then UnusedCorner.
 // A place the estimate leaves unsure, or puts outside the widened picture,
@@ -39,7 +48,7 @@ inline bool ProjectCorner(const TSurfaceJob& Job, size_t K, TCorner& Corner)
     }
     const double Depth = CornerDistance(Place, Job.Projector.Camera);
     if (!(Depth >= 0)) return false;  // NaN
-    Corner = {X, Y, Depth, Job.Results.Points[K].Y};
+    Corner = PlacedCorner(Job, K, X, Y, Depth);
     return true;
 }
 

@@ -38,7 +38,7 @@ using TCorner = TSurfaceCorner;
 // outside the picture (beyond any placed corner's reach, yet the span of a
 // cell holding it still a 32-bit number) that no cell holding it is taken
 // for one within a 2 x 2 block of pixels.
-inline constexpr TCorner UnusedCorner{-(1 << 30), -(1 << 30), -1, 0};
+inline constexpr TCorner UnusedCorner{-(1 << 30), -(1 << 30), -1, 0.0f, 0};
 
 // How far round the picture corners are placed by the quick estimate: a
 // cell reaching into the picture from farther out is rare (a large zoom),
@@ -87,14 +87,20 @@ inline bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Pla
                           : PlaceOfPoint(P, Job.Results, Shown, Place, Undefined);
 }
 
+// The depth buffer's darkening of a pixel at Depth.
+[[gnu::always_inline]] inline uint8_t SurfaceDepthFactor(const TSurfaceJob& Job, double Depth)
+{
+    uint8_t Factor = 0;
+    if (!ScreenDepthFactor(Job.DepthScreen, Depth, Factor)) Factor = DepthFactor(Job.Range, Depth);
+    return Factor;
+}
+
 // Color darkened by Depth when asked.
 [[gnu::always_inline]] inline uint32_t SurfaceDarkened(const TSurfaceJob& Job, uint32_t Color,
                                                        double Depth)
 {
     if (!Job.Choices.Darken) return Color;
-    uint8_t Factor = 0;
-    if (!ScreenDepthFactor(Job.DepthScreen, Depth, Factor)) Factor = DepthFactor(Job.Range, Depth);
-    return Proc3D::ShadeColor(Color, Factor);
+    return Proc3D::ShadeColor(Color, SurfaceDepthFactor(Job, Depth));
 }
 
 // The height colour of a defined Y.
@@ -113,6 +119,46 @@ inline bool SurfacePlace(const TSurfaceJob& Job, size_t K, Proc3D::TPoint3D& Pla
 {
     const uint32_t Color = SurfaceRampColor(Job, Y);
     return SurfaceDarkened(Job, Share == FullLightShare ? Color : LitColor(Color, Share), Depth);
+}
+
+// The depth entry a pixel at Depth is offered with, 0 when it is never
+// drawn (not in front of the camera, or too near to tell from it): the
+// entry DepthEntryValue gives, without extended precision, as the double
+// compares and converts exactly as it would.
+[[gnu::always_inline]] inline float SurfaceStored(double Depth)
+{
+    if (!(Depth > 0)) return 0.0f;
+    return Depth > static_cast<double>(MaxStoredDepth) ? MaxStoredDepth : static_cast<float>(Depth);
+}
+
+// What a corner's own pixel is painted with, worked out once as it is
+// projected: the ramp colour of its Y, and darkened by its depth when
+// asked; with the light (whose share belongs to each triangle, not to the
+// corner) the ramp colour with the darkening factor in the top byte, which
+// the ramp's colours leave free.
+[[gnu::always_inline]] inline uint32_t CornerField(const TSurfaceJob& Job, double Y, double Depth)
+{
+    const uint32_t Color = SurfaceRampColor(Job, Y);
+    if (!Job.Choices.Light) return SurfaceDarkened(Job, Color, Depth);
+    return Job.Choices.Darken ? Color | static_cast<uint32_t>(SurfaceDepthFactor(Job, Depth)) << 24
+                              : Color;
+}
+
+// The colour of corner C's own pixel in a triangle lit by Share: what
+// SurfaceColor gives for its Y and depth.
+[[gnu::always_inline]] inline uint32_t CornerColour(const TSurfaceJob& Job, const TCorner& C,
+                                                    uint32_t Share)
+{
+    if (!Job.Choices.Light) return C.Colour;
+    const uint32_t Color = C.Colour & 0xFFFFFFu;
+    const uint32_t Lit = Share == FullLightShare ? Color : LitColor(Color, Share);
+    return Job.Choices.Darken ? Proc3D::ShadeColor(Lit, static_cast<uint8_t>(C.Colour >> 24)) : Lit;
+}
+
+// The Y of corner C, which the pixels between corners are coloured from.
+[[gnu::always_inline]] inline double CornerHeight(const TSurfaceJob& Job, const TCorner& C)
+{
+    return Job.Results.Points[static_cast<size_t>(&C - Job.Corners)].Y;
 }
 
 // The colour of a single point: by height, or the undefined colour, and

@@ -165,11 +165,11 @@ EstimateCorners(const TSurfaceJob& Job, const TWideView& W, const Proc3D::TPoint
                 ReachCorner(Notes.Reaches, Stretches, Column, Row + L, Block.Y[L]);
         }
     }
-    if (Notes.Rows == nullptr) return;
-    const uint32_t Height = static_cast<uint32_t>(Job.Picture.Height);
-    for (size_t L = 0; L < 4; ++L)
-        if (static_cast<uint32_t>(Block.Y[L]) < Height)
-            TallyCorner(Notes.Rows, Block.X[L], Block.Y[L], Job.Picture.Width);
+    // The tallies only balance the bands' work: the four neighbours are
+    // tallied where the first lies, which is near enough for that.
+    if (Notes.Rows != nullptr &&
+        static_cast<uint32_t>(Block.Y[0]) < static_cast<uint32_t>(Job.Picture.Height))
+        TallyCorner(Notes.Rows, Block.X[0], Block.Y[0], Job.Picture.Width, 4);
 }
 
 // Estimated: the view has a margin, without which every lane would be
@@ -217,7 +217,51 @@ template <TSight Sight>
     return Unused;
 }
 
+// Whether the four entries from P on have X and the Z of the four from
+// Column on (each entry's Y ignored): their twelve doubles compared at
+// once, X against X, Z against Z, as == compares them.
+[[gnu::target("avx2"), gnu::always_inline]] inline bool
+FourOnGrid(const Proc3D::TPoint3D* P, const Proc3D::TPoint3D* Column, __m256d X)
+{
+    const double* D = &P->X;
+    const double* E = &Column->X;
+    // Three loads of four doubles: x0 y0 z0 x1, y1 z1 x2 y2, z2 x3 y3 z3;
+    // where each holds an X, and where a Y, lane by lane.
+    const __m256d Ys[3] = {_mm256_castsi256_pd(_mm256_setr_epi64x(0, -1, 0, 0)),
+                           _mm256_castsi256_pd(_mm256_setr_epi64x(-1, 0, 0, -1)),
+                           _mm256_castsi256_pd(_mm256_setr_epi64x(0, 0, -1, 0))};
+    const __m256d Same[3] = {
+        _mm256_cmp_pd(_mm256_loadu_pd(D), _mm256_blend_pd(_mm256_loadu_pd(E), X, 0b1001),
+                      _CMP_EQ_OQ),
+        _mm256_cmp_pd(_mm256_loadu_pd(D + 4), _mm256_blend_pd(_mm256_loadu_pd(E + 4), X, 0b0100),
+                      _CMP_EQ_OQ),
+        _mm256_cmp_pd(_mm256_loadu_pd(D + 8), _mm256_blend_pd(_mm256_loadu_pd(E + 8), X, 0b0010),
+                      _CMP_EQ_OQ)};
+    const __m256d All =
+        _mm256_and_pd(_mm256_and_pd(_mm256_or_pd(Same[0], Ys[0]), _mm256_or_pd(Same[1], Ys[1])),
+                      _mm256_or_pd(Same[2], Ys[2]));
+    return _mm256_movemask_pd(All) == 15;
+}
+
 }  // namespace
+
+[[gnu::target("avx2")]] bool GridHoldsWide(const TResultSet& Results, const TSurfaceGrid& Grid,
+                                           size_t First, size_t Last)
+{
+    const Proc3D::TPoint3D* P = Results.Points.data();
+    const size_t Rows = static_cast<size_t>(Grid.Rows);
+    for (size_t K = First; K < Last;) {
+        const size_t Column = K - K % Rows, End = std::min(Last, Column + Rows);
+        const double X = P[Column].X;
+        const __m256d Xs = Broadcast(X);
+        for (; K + 4 <= End; K += 4)
+            if (!FourOnGrid(P + K, P + (K - Column), Xs)) return false;
+        // The column's last few, one at a time.
+        for (; K < End; ++K)
+            if (!(P[K].X == X && P[K].Z == P[K - Column].Z)) return false;
+    }
+    return true;
+}
 
 [[gnu::target("avx2")]] size_t ProjectCornersWide(TSurfaceJob& Job, size_t First, size_t Last,
                                                   const TSplitNotes& Notes, size_t Stretches)

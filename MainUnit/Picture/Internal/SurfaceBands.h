@@ -99,12 +99,13 @@ inline bool StretchReaches(const TGridReaches& Reaches, size_t Column, size_t S,
     return Lowest >= Top && Highest < Bottom;
 }
 
-// A corner at pixel (X, Y), Y a row of the picture, X held within it.
-inline void TallyCorner(TRowTally* Rows, int32_t X, int32_t Y, int32_t Width)
+// A corner at pixel (X, Y), Y a row of the picture, X held within it;
+// with Weight, that many corners near it taken as lying on it.
+inline void TallyCorner(TRowTally* Rows, int32_t X, int32_t Y, int32_t Width, uint32_t Weight = 1)
 {
     TRowTally& Row = Rows[Y];
     X = std::clamp(X, 0, Width - 1);
-    ++Row.Corners;
+    Row.Corners += Weight;
     Row.Left = std::min(Row.Left, X);
     Row.Right = std::max(Row.Right, X);
 }

@@ -74,6 +74,9 @@ size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitN
 // ProjectCorners four entries at a time, for processors with AVX2.
 size_t ProjectCornersWide(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
                           size_t Stretches);
+
+// GridHolds four entries at a time, for processors with AVX2.
+bool GridHoldsWide(const TResultSet& Results, const TSurfaceGrid& Grid, size_t First, size_t Last);
 #endif
 
 }  // namespace MainUnit

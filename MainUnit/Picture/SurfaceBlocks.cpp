@@ -165,8 +165,8 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
 // segment between its two corners farthest apart (the first such pair), or
 // the pixel of its first; the pixels on it from the first end to the
 // second, the ends with their own values.
-void BlockSegment(const TSurfaceJob& Job, const TCell& Cell, const TBlock& Block,
-                  const TTriangle& T)
+[[gnu::always_inline]] inline void BlockSegment(const TSurfaceJob& Job, const TCell& Cell,
+                                                const TBlock& Block, const TTriangle& T)
 {
     const TVertex *P = T.A, *Q = T.B;
     uint32_t NumberP = T.NumberA, NumberQ = T.NumberB;
@@ -246,8 +246,12 @@ void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCel
 {
     const TBlock Block = BlockOf(Job, Band, Cell, X0, Y0);
     const TCorner* const* K = Block.Corners;
-    BlockTriangle(Job, Cell, Block, {K[0], K[1], K[2], 0, 1, 2, Shares[0], Done});
-    BlockTriangle(Job, Cell, Block, {K[3], K[2], K[1], 3, 2, 1, Shares[1], Done});
+    // The corners put kept here, where no pixel written can be taken to
+    // change them.
+    uint32_t Put = Done;
+    BlockTriangle(Job, Cell, Block, {K[0], K[1], K[2], 0, 1, 2, Shares[0], Put});
+    BlockTriangle(Job, Cell, Block, {K[3], K[2], K[1], 3, 2, 1, Shares[1], Put});
+    Done = Put;
 }
 
 }  // namespace MainUnit

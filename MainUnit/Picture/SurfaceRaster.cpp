@@ -189,14 +189,14 @@ namespace {
 // Done. A corner is put with its own depth at its own pixel, so once put
 // into a picture it cannot be strictly nearer there again, whatever cell
 // puts it. The light of a triangle is worked out only when one of its
-// pixels is painted. Returns the corners put.
+// pixels is painted (Lit: the job has the light). Returns the corners put.
+template <bool Lit>
 [[gnu::always_inline]] inline uint32_t PaintSmallCell(const TSurfaceJob& Job,
                                                       const TSurfaceBand& Band, const TCell& Cell,
                                                       uint32_t Key, uint32_t Done)
 {
     const uint32_t Way = SmallCellWays[Key];
     const uint32_t Put = Way & ~Done & 15u;
-    const bool Lit = Job.Choices.Light;
     uint32_t Shares[2] = {Lit ? 0 : FullLightShare, Lit ? 0 : FullLightShare};
     const TPixelArray& P = Job.Picture;
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
@@ -205,13 +205,17 @@ namespace {
         if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y) ||
             !NearerStored(Job, At.X, At.Y, At.Stored))
             continue;
-        const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
-        if (Shares[Which] == 0)
-            Shares[Which] =
-                Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
+        uint32_t Share = FullLightShare;
+        if constexpr (Lit) {
+            const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
+            if (Shares[Which] == 0)
+                Shares[Which] =
+                    Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
+            Share = Shares[Which];
+        }
         const size_t Pixel =
             static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
-        P.Pixels[Pixel] = CornerColour(Job, At, Shares[Which]);
+        P.Pixels[Pixel] = CornerColour(Job, At, Share);
         if (P.Indexes != nullptr)
             P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }
@@ -219,13 +223,12 @@ namespace {
 }
 
 // The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
-// block of pixels.
-template <bool Marked>
+// block of pixels; Lit when the job has the light.
+template <bool Marked, bool Lit>
 [[gnu::always_inline]] inline void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
                                                    const TCell& Cell, const TSpan& S,
                                                    TPutMarks& Marks, size_t Row)
 {
-    const bool Lit = Job.Choices.Light;
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
@@ -239,8 +242,8 @@ template <bool Marked>
 }
 
 // The sorted cells of stretch From of the grid column Column, in order;
-// Marked when the marks have their memory.
-template <bool Marked>
+// Marked when the marks have their memory, Lit when the job has the light.
+template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   size_t Column, size_t From, const TStretchCells& Cells)
 {
@@ -253,7 +256,7 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         if ((Cells.Small >> Bit & 1u) != 0) {
             const uint32_t Done = Marked ? Marks.Held(Row) : 0;
             if (Done == 15u) continue;
-            const uint32_t Put = PaintSmallCell(
+            const uint32_t Put = PaintSmallCell<Lit>(
                 Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
             if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
@@ -263,9 +266,25 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
               Right[Row + 1].Depth >= 0))
             continue;
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
-        PaintLargerCell<Marked>(Job, Band, Cell,
-                                {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
-                                Marks, Row);
+        PaintLargerCell<Marked, Lit>(
+            Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
+            Marks, Row);
+    }
+}
+
+// PaintStretch as the marks and the light have it.
+void PaintSortedStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
+                        TPutMarks& Marks, size_t Column, size_t From, const TStretchCells& Cells)
+{
+    const bool Marked = !Marks.Rows.empty(), Lit = Job.Choices.Light;
+    if (Marked && Lit) {
+        PaintStretch<true, true>(Job, Band, Cell, Marks, Column, From, Cells);
+    } else if (Marked) {
+        PaintStretch<true, false>(Job, Band, Cell, Marks, Column, From, Cells);
+    } else if (Lit) {
+        PaintStretch<false, true>(Job, Band, Cell, Marks, Column, From, Cells);
+    } else {
+        PaintStretch<false, false>(Job, Band, Cell, Marks, Column, From, Cells);
     }
 }
 
@@ -295,11 +314,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
             {
                 SortStretch(Left, Right, From, End, Width, Band, Cells);
             }
-            if (Marks.Rows.empty()) {
-                PaintStretch<false>(Job, Band, Cell, Marks, Column, From, Cells);
-            } else {
-                PaintStretch<true>(Job, Band, Cell, Marks, Column, From, Cells);
-            }
+            PaintSortedStretch(Job, Band, Cell, Marks, Column, From, Cells);
         }
     }
 }

@@ -247,8 +247,6 @@ template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   size_t Column, size_t From, const TStretchCells& Cells)
 {
-    const TCorner* Left = Job.Corners + Column * Cell.Rows;
-    const TCorner* Right = Left + Cell.Rows;
     for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {
         const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
         const size_t Row = From + Bit;
@@ -261,10 +259,6 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
             if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
         }
-        // The sorting may have taken a cell with an unused corner for a larger one.
-        if (!(Left[Row].Depth >= 0 && Right[Row].Depth >= 0 && Left[Row + 1].Depth >= 0 &&
-              Right[Row + 1].Depth >= 0))
-            continue;
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
         PaintLargerCell<Marked, Lit>(
             Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},

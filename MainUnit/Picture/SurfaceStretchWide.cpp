@@ -1,8 +1,8 @@
 // The cells of a stretch sorted four at a time in AVX2 vectors: the pixels
 // of their corners gathered as pairs of 32-bit lanes (X below, Y above),
 // their spans and the picture's and band's bounds compared lane by lane. A
-// cell with an unused corner is never small (UnusedCorner lies far from
-// every placed one), and is left to the painting to drop.
+// cell with an unused corner is neither small nor larger: UnusedCorner lies
+// farther out than any placed corner can.
 #include "MainUnit/Picture/Internal/SurfaceStretch.h"
 
 #ifdef TESSEL_WIDE_SURFACE_CORNERS
@@ -45,6 +45,8 @@ namespace {
     const __m256i High = _mm256_setr_epi32(Width, Band.Bottom, Width, Band.Bottom, Width,
                                            Band.Bottom, Width, Band.Bottom);
     const __m256i One = _mm256_set1_epi32(1);
+    // Placed corners lie within CornerReach, unused ones beyond it.
+    const __m256i Unreached = _mm256_set1_epi32(-CornerReach);
     const __m128i Steps = _mm_setr_epi32(0, 1, 2, 3);
     for (size_t Row = From; Row < End; Row += 4) {
         // Cells past End read the corners of row End instead; they are
@@ -64,7 +66,8 @@ namespace {
         const __m256i Inside =
             _mm256_and_si256(_mm256_cmpgt_epi32(Most, Low), _mm256_cmpgt_epi32(High, Least));
         const unsigned Cells4 = Rows >= 4 ? 15u : (1u << Rows) - 1;
-        const unsigned In = BothHalves(Inside) & Cells4;
+        const unsigned In =
+            BothHalves(_mm256_and_si256(Inside, _mm256_cmpgt_epi32(Least, Unreached))) & Cells4;
         const unsigned Small = BothHalves(_mm256_andnot_si256(Wide, Inside)) & Cells4;
         const unsigned Shift = static_cast<unsigned>(Row - From);
         Cells.Small |= static_cast<uint64_t>(Small) << Shift;

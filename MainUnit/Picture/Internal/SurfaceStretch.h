@@ -51,7 +51,7 @@ struct TSpan {
 // grid, bit R for row From + R.
 struct TStretchCells {
     uint64_t Small = 0;          // within a 2 x 2 block, in the picture and the band
-    uint64_t Larger = 0;         // reaching into both, wider; perhaps with a corner unused
+    uint64_t Larger = 0;         // reaching into both, wider; all four corners used
     uint64_t Ways[StretchRows];  // of each small cell, its way (SmallCellWays) in the low byte
     // Of each larger cell, the least and the greatest X and Y of its
     // corners' pixels, X in the low half, Y in the high (PixelPair).

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace MainUnit {
 
@@ -239,12 +240,178 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
     }
 }
 
+// The steps of a cell whose corners lie on pixels Numbers of a block wholly
+// shown, appended to Steps by the functions below: BlockTriangle and
+// BlockSegment followed step by step, each put recorded instead of made.
+struct TStepWriting {
+    const uint32_t (&Numbers)[4];
+    std::vector<TBlockStep>& Steps;
+    uint32_t Written = 0;  // the corners already put: put again, they are passed over
+};
+
+// Corner N put with its own values, by triangle Which.
+void WriteCorner(TStepWriting& W, uint32_t Which, uint32_t N)
+{
+    if ((W.Written >> N & 1u) != 0) return;
+    W.Written |= 1u << N;
+    uint32_t First = 0;
+    while (W.Numbers[First] != W.Numbers[N])
+        ++First;
+    W.Steps.push_back({bsCorner, static_cast<uint8_t>(W.Numbers[N]), static_cast<uint8_t>(N),
+                       static_cast<uint8_t>(Which), static_cast<uint8_t>(First), 0, 0, 0});
+}
+
+// The corner nearest to pixel P, as NearestInBlock finds it.
+uint8_t NearestOf(const TStepWriting& W, uint32_t P)
+{
+    uint32_t Best = 0;
+    int32_t BestDistance = BlockDistance2(W.Numbers[0], P);
+    for (uint32_t N = 1; N < 4; ++N)
+        if (const int32_t D = BlockDistance2(W.Numbers[N], P); D < BestDistance)
+            BestDistance = D, Best = N;
+    return static_cast<uint8_t>(Best);
+}
+
+// Triangle I, J, K without area, as BlockSegment paints it.
+void WriteSegment(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint32_t K)
+{
+    const uint32_t(&Numbers)[4] = W.Numbers;
+    uint32_t P = I, Q = J;
+    int32_t Length = BlockDistance2(Numbers[I], Numbers[J]);
+    if (const int32_t JK = BlockDistance2(Numbers[J], Numbers[K]); JK > Length)
+        Length = JK, P = J, Q = K;
+    if (const int32_t KI = BlockDistance2(Numbers[K], Numbers[I]); KI > Length)
+        Length = KI, P = K, Q = I;
+    WriteCorner(W, Which, P);
+    if (Length == 0) return;
+    WriteCorner(W, Which, Q);
+    const int32_t PX = static_cast<int32_t>(Numbers[P] % 4),
+                  PY = static_cast<int32_t>(Numbers[P] / 4);
+    const int32_t DX = static_cast<int32_t>(Numbers[Q] % 4) - PX,
+                  DY = static_cast<int32_t>(Numbers[Q] / 4) - PY;
+    const int32_t AX = DX < 0 ? -DX : DX, AY = DY < 0 ? -DY : DY;
+    const int32_t Count = AX == 0 ? AY : (AY == 0 || AX == AY ? AX : 1);
+    for (int32_t Step = 1; Step < Count; ++Step) {
+        const int32_t X = PX + Step * (DX / Count), Y = PY + Step * (DY / Count);
+        const uint32_t Pixel = static_cast<uint32_t>(X + BlockSide * Y);
+        const int32_t Dot = (X - PX) * DX + (Y - PY) * DY;
+        W.Steps.push_back({bsSegment, static_cast<uint8_t>(Pixel), static_cast<uint8_t>(P | Q << 2),
+                           static_cast<uint8_t>(Which), NearestOf(W, Pixel),
+                           static_cast<int8_t>(Dot), 0, static_cast<uint8_t>(Length)});
+    }
+}
+
+// Triangle I, J, K (triangle Which of the cell), as BlockTriangle paints it.
+void WriteTriangle(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint32_t K)
+{
+    uint32_t A = W.Numbers[I], B = W.Numbers[J], C = W.Numbers[K];
+    int32_t Area = BlockEdge(A, B, C);
+    if (Area == 0) {
+        WriteSegment(W, Which, I, J, K);
+        return;
+    }
+    if (Area < 0) {
+        std::swap(J, K);
+        std::swap(B, C);
+        Area = -Area;
+    }
+    // Every corner of a triangle with an area lies in it.
+    WriteCorner(W, Which, I);
+    WriteCorner(W, Which, J);
+    WriteCorner(W, Which, K);
+    const uint32_t Corners = I | J << 2 | K << 4;
+    for (uint32_t Left = BlockTriangles[A | B << 4 | C << 8] & ~(1u << A | 1u << B | 1u << C);
+         Left != 0; Left &= Left - 1) {
+        const uint32_t P = static_cast<uint32_t>(std::countr_zero(Left));
+        W.Steps.push_back({bsTriangle, static_cast<uint8_t>(P), static_cast<uint8_t>(Corners),
+                           static_cast<uint8_t>(Which), NearestOf(W, P),
+                           static_cast<int8_t>(BlockEdge(C, A, P)),
+                           static_cast<int8_t>(BlockEdge(A, B, P)), static_cast<uint8_t>(Area)});
+    }
+}
+
+// The first step of the cell whose corners lie on pixels Numbers of a
+// block, its steps worked out if they are not yet; null when there was no
+// memory for them.
+const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept
+{
+    const uint32_t Way = Numbers[0] | Numbers[1] << 4 | Numbers[2] << 8 | Numbers[3] << 12;
+    uint32_t& Start = Programs.Start[Way];
+    if (Start == 0) {
+        const size_t First = Programs.Steps.size();
+        try {
+            TStepWriting W{Numbers, Programs.Steps};
+            WriteTriangle(W, 0, 0, 1, 2);
+            WriteTriangle(W, 1, 3, 2, 1);
+            Programs.Steps.push_back({bsEnd, 0, 0, 0, 0, 0, 0, 0});
+        } catch (...) {
+            Programs.Steps.resize(First);
+            return nullptr;
+        }
+        Start = static_cast<uint32_t>(First + 1);
+    }
+    return Programs.Steps.data() + (Start - 1);
+}
+
+// The cell of Block by its steps, as BlockTriangle paints its two triangles.
+[[gnu::always_inline]] inline void RunSteps(const TSurfaceJob& Job, const TCell& Cell,
+                                            const TBlock& Block, const TBlockStep* Step,
+                                            const uint32_t (&Shares)[2], uint32_t& Done)
+{
+    uint32_t Put = Done;
+    const bool Recorded = Job.Picture.Indexes != nullptr;
+    for (; Step->Kind != bsEnd; ++Step) {
+        const uint32_t Share = Shares[Step->Triangle];
+        const int32_t X = Block.X0 + Step->Pixel % 4, Y = Block.Y0 + Step->Pixel / 4;
+        if (Step->Kind == bsCorner) {
+            const uint32_t N = Step->Corners;
+            if ((Put >> N & 1u) != 0) continue;
+            Put |= 1u << N;
+            const TCorner& On = *Block.Corners[N];
+            if (!NearerStored(Job, X, Y, On.Stored)) continue;
+            Paint(Job, X, Y, CornerColour(Job, On, Share),
+                  Recorded ? Cell.Index(Step->Recorded) : 0);
+            continue;
+        }
+        const TCorner& A = *Block.Corners[Step->Corners & 3u];
+        const TCorner& B = *Block.Corners[Step->Corners >> 2 & 3u];
+        double Depth = 0, Height = 0;
+        if (Step->Kind == bsTriangle) {
+            // As BlockTriangle interpolates: from A by the weights of B and C.
+            const TCorner& C = *Block.Corners[Step->Corners >> 4 & 3u];
+            const double Inverse = 1.0 / static_cast<double>(Step->Divisor);
+            const double WB = static_cast<double>(Step->WB), WC = static_cast<double>(Step->WC);
+            const double HeightA = CornerHeight(Job, A);
+            Depth = A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
+            Height = HeightA + (WB * (CornerHeight(Job, B) - HeightA) +
+                                WC * (CornerHeight(Job, C) - HeightA)) *
+                                   Inverse;
+        } else {
+            // As BlockSegment interpolates: along from A (its P) to B (its Q).
+            const double Along = static_cast<double>(Step->WB) / static_cast<double>(Step->Divisor);
+            const double HeightA = CornerHeight(Job, A), HeightB = CornerHeight(Job, B);
+            Depth = A.Depth + (B.Depth - A.Depth) * Along;
+            Height = HeightA + (HeightB - HeightA) * Along;
+        }
+        if (!Nearer(Job, X, Y, Depth)) continue;
+        Colour(Job, X, Y, Depth, Height, Share, Recorded ? Cell.Index(Step->Recorded) : 0);
+    }
+    Done = Put;
+}
+
 }  // namespace
 
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
-                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done)
+                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done,
+                    TBlockPrograms& Programs)
 {
     const TBlock Block = BlockOf(Job, Band, Cell, X0, Y0);
+    if (Block.Shown == 0xFFFFu && !Programs.Start.empty()) {
+        if (const TBlockStep* Steps = StepsOf(Programs, Block.Numbers)) {
+            RunSteps(Job, Cell, Block, Steps, Shares, Done);
+            return;
+        }
+    }
     const TCorner* const* K = Block.Corners;
     // The corners put kept here, where no pixel written can be taken to
     // change them.

@@ -225,15 +225,15 @@ template <bool Lit>
 // The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
 // block of pixels; Lit when the job has the light.
 template <bool Marked, bool Lit>
-[[gnu::always_inline]] inline void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
-                                                   const TCell& Cell, const TSpan& S,
-                                                   TPutMarks& Marks, size_t Row)
+[[gnu::always_inline]] inline void
+PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
+                TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
 {
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
+        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done, Programs);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
         FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
@@ -245,7 +245,7 @@ template <bool Marked, bool Lit>
 // Marked when the marks have their memory, Lit when the job has the light.
 template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
-                  size_t Column, size_t From, const TStretchCells& Cells)
+                  TBlockPrograms& Programs, size_t Column, size_t From, const TStretchCells& Cells)
 {
     for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {
         const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
@@ -262,23 +262,24 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
         PaintLargerCell<Marked, Lit>(
             Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
-            Marks, Row);
+            Marks, Row, Programs);
     }
 }
 
 // PaintStretch as the marks and the light have it.
 void PaintSortedStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
-                        TPutMarks& Marks, size_t Column, size_t From, const TStretchCells& Cells)
+                        TPutMarks& Marks, TBlockPrograms& Programs, size_t Column, size_t From,
+                        const TStretchCells& Cells)
 {
     const bool Marked = !Marks.Rows.empty(), Lit = Job.Choices.Light;
     if (Marked && Lit) {
-        PaintStretch<true, true>(Job, Band, Cell, Marks, Column, From, Cells);
+        PaintStretch<true, true>(Job, Band, Cell, Marks, Programs, Column, From, Cells);
     } else if (Marked) {
-        PaintStretch<true, false>(Job, Band, Cell, Marks, Column, From, Cells);
+        PaintStretch<true, false>(Job, Band, Cell, Marks, Programs, Column, From, Cells);
     } else if (Lit) {
-        PaintStretch<false, true>(Job, Band, Cell, Marks, Column, From, Cells);
+        PaintStretch<false, true>(Job, Band, Cell, Marks, Programs, Column, From, Cells);
     } else {
-        PaintStretch<false, false>(Job, Band, Cell, Marks, Column, From, Cells);
+        PaintStretch<false, false>(Job, Band, Cell, Marks, Programs, Column, From, Cells);
     }
 }
 
@@ -290,6 +291,9 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     const size_t Columns = static_cast<size_t>(Job.Grid.Cols);
     const int32_t Width = Job.Picture.Width;
     TPutMarks Marks(Rows);
+    // The blocks' steps with the vectors' copy: the other keeps the long
+    // way, and the two are checked against each other.
+    TBlockPrograms Programs(Job.Wide);
     TCell Cell(Job.Corners, Rows);
     TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {
@@ -308,7 +312,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
             {
                 SortStretch(Left, Right, From, End, Width, Band, Cells);
             }
-            PaintSortedStretch(Job, Band, Cell, Marks, Column, From, Cells);
+            PaintSortedStretch(Job, Band, Cell, Marks, Programs, Column, From, Cells);
         }
     }
 }

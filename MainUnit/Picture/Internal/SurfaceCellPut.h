@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace MainUnit {
 
@@ -146,9 +147,46 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 // PaintBlockCell takes.
 inline constexpr int32_t LargestBlockSpan = 3;
 
+// One step of the painting of a cell within a 4 x 4 block of pixels (see
+// TBlockPrograms): a corner put with its own values, or a pixel of a
+// triangle or of a segment interpolated between corners.
+struct TBlockStep {
+    uint8_t Kind;      // TBlockStepKind
+    uint8_t Pixel;     // of the block, column Pixel % 4, row Pixel / 4
+    uint8_t Corners;   // corner numbers: the put one, or A | B << 2 | C << 4 (P | Q << 2)
+    uint8_t Triangle;  // 0 or 1, whose light it takes
+    uint8_t Recorded;  // the corner number the point record gives the pixel
+    int8_t WB, WC;     // the weights of B and C (the segment's Dot in WB)
+    uint8_t Divisor;   // twice the area, or the segment's squared length
+};
+
+enum TBlockStepKind : uint8_t { bsEnd, bsCorner, bsTriangle, bsSegment };
+
+// The steps a cell within a 4 x 4 block of pixels takes when the whole
+// block lies in the picture and the band, worked out once for each way its
+// four corners lie in the block (4 bits each, 65536 ways) the first time a
+// painting meets it: the steps in the order PaintBlockCell takes them, so
+// that a cell painted by them gets exactly the same pixels. Start is empty
+// when there was no memory for it (every cell then goes the long way).
+struct TBlockPrograms {
+    std::vector<uint32_t> Start;  // per way: 0 not yet worked out, else 1 + its first step
+    std::vector<TBlockStep> Steps;
+
+    explicit TBlockPrograms(bool Wanted) noexcept
+    {
+        try {
+            if (Wanted) Start.assign(size_t{1} << 16, 0);
+        } catch (...) {
+            Start.clear();
+        }
+    }
+};
+
 // A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
-// triangles lit by Shares, adding the corners it puts to Done.
+// triangles lit by Shares, adding the corners it puts to Done. With
+// Programs (not empty) a block wholly shown goes by its steps.
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
-                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done);
+                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done,
+                    TBlockPrograms& Programs);
 
 }  // namespace MainUnit

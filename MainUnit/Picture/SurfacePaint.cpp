@@ -65,7 +65,10 @@ void PrepareJob(const Proc3D::TViewPlane& View, TSurfaceJob& Job)
     Job.Scale = HeightScale(Job.Results.YIntervalFrom, Job.Results.YIntervalTo);
     Job.ScaleEstimate = static_cast<double>(Job.Scale);
     const TBoxMapping* Box = Job.Choices.Style.Box;
-    Job.Range = CalcDepthRange(View.Camera, Box ? CubeCorners(*Box) : Job.Results);
+    // Two calls, not one on a conditional: the conditional's common type
+    // would copy the whole result set.
+    Job.Range = Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Box))
+                               : CalcDepthRange(View.Camera, Job.Results);
     Job.DepthScreen = MakeDepthScreen(Job.Range);
     Job.Light = LightPlace(View);
     // Whether the entries lie on the grid is checked as they are projected.

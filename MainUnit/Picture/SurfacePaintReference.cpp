@@ -288,7 +288,8 @@ bool PaintSurfaceReference(const TResultSet& Results, const Proc3D::TViewPlane& 
     TRefPaint R{Results,
                 Choices,
                 {},
-                CalcDepthRange(View.Camera, Box ? CubeCorners(*Box) : Results),
+                Box != nullptr ? CalcDepthRange(View.Camera, CubeCorners(*Box))
+                               : CalcDepthRange(View.Camera, Results),
                 HeightScale(Results.YIntervalFrom, Results.YIntervalTo),
                 {}};
     const size_t Count =

@@ -1,5 +1,5 @@
 // The cells of a stretch sorted four at a time in AVX2 vectors: the pixels
-// of their corners gathered as pairs of 32-bit lanes (X below, Y above),
+// of their corners loaded as pairs of 32-bit lanes (X below, Y above),
 // their spans and the picture's and band's bounds compared lane by lane. A
 // cell with an unused corner is neither small nor larger: UnusedCorner lies
 // farther out than any placed corner can.
@@ -7,22 +7,32 @@
 
 #ifdef TESSEL_WIDE_SURFACE_CORNERS
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <immintrin.h>
 
 namespace MainUnit {
 
 namespace {
 
-// The pixels of corners First[Lanes[0]] .. First[Lanes[3]]: a corner is
-// three 8-byte words, its pixel the first.
-[[gnu::target("avx2"), gnu::always_inline]] inline __m256i PixelsOf(const TCorner* First,
-                                                                    __m128i Lanes)
+// The pixel of corner C as one word, X in the low half.
+[[gnu::always_inline]] inline long long PixelWord(const TCorner& C)
 {
-    static_assert(sizeof(TCorner) == 24 && offsetof(TCorner, Y) == 4);
-    return _mm256_i32gather_epi64(reinterpret_cast<const long long*>(First),
-                                  _mm_mullo_epi32(Lanes, _mm_set1_epi32(3)), 8);
+    static_assert(offsetof(TCorner, X) == 0 && offsetof(TCorner, Y) == 4);
+    long long Word = 0;
+    std::memcpy(&Word, &C.X, sizeof Word);
+    return Word;
+}
+
+// The pixels of corners First[Rows[0]] .. First[Rows[3]], one lane each:
+// four loads, not a gather, which is slow on some processors.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i PixelsOf(const TCorner* First,
+                                                                    const size_t (&Rows)[4])
+{
+    return _mm256_setr_epi64x(PixelWord(First[Rows[0]]), PixelWord(First[Rows[1]]),
+                              PixelWord(First[Rows[2]]), PixelWord(First[Rows[3]]));
 }
 
 // Lanes where both halves of a 64-bit lane are set.
@@ -47,14 +57,14 @@ namespace {
     const __m256i One = _mm256_set1_epi32(1);
     // Placed corners lie within CornerReach, unused ones beyond it.
     const __m256i Unreached = _mm256_set1_epi32(-CornerReach);
-    const __m128i Steps = _mm_setr_epi32(0, 1, 2, 3);
     for (size_t Row = From; Row < End; Row += 4) {
         // Cells past End read the corners of row End instead; they are
         // dropped below.
         const int32_t Rows = static_cast<int32_t>(End - Row);
-        const __m128i Last = _mm_set1_epi32(Rows);
-        const __m128i Upper = _mm_min_epi32(Steps, Last);
-        const __m128i Lower = _mm_min_epi32(_mm_add_epi32(Steps, _mm_set1_epi32(1)), Last);
+        const size_t Last = End - Row;
+        const size_t Upper[4] = {0, std::min<size_t>(1, Last), std::min<size_t>(2, Last),
+                                 std::min<size_t>(3, Last)};
+        const size_t Lower[4] = {Upper[1], Upper[2], Upper[3], std::min<size_t>(4, Last)};
         // Corners 0 to 3 of the four cells: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
         const __m256i C0 = PixelsOf(Left + Row, Upper), C1 = PixelsOf(Right + Row, Upper);
         const __m256i C2 = PixelsOf(Left + Row, Lower), C3 = PixelsOf(Right + Row, Lower);

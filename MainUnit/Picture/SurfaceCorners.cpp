@@ -27,11 +27,17 @@ size_t ProjectCornersOneByOne(TSurfaceJob& Job, size_t First, size_t Last, const
 }  // namespace
 
 size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
-                      size_t Stretches)
+                      size_t Stretches, bool& OffGrid)
 {
 #ifdef TESSEL_WIDE_SURFACE_CORNERS
-    if (Job.Wide) return ProjectCornersWide(Job, First, Last, Notes, Stretches);
+    if (Job.Wide) return ProjectCornersWide(Job, First, Last, Notes, Stretches, OffGrid);
 #endif
+    // The check is as long as a projection's part: on two cores each half
+    // checks its own entries.
+    if (Job.OnGrid && !GridHolds(Job.Results, Job.Grid, First, Last)) {
+        OffGrid = true;
+        return 0;
+    }
     return ProjectCornersOneByOne(Job, First, Last, Notes, Stretches);
 }
 

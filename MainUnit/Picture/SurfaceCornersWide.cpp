@@ -172,51 +172,6 @@ EstimateCorners(const TSurfaceJob& Job, const TWideView& W, const Proc3D::TPoint
         TallyCorner(Notes.Rows, Block.X[0], Block.Y[0], Job.Picture.Width, 4);
 }
 
-// Estimated: the view has a margin, without which every lane would be
-// unsure and each entry goes the one-point way.
-template <TSight Sight>
-[[gnu::target("avx2")]] size_t ProjectBlocks(TSurfaceJob& Job, size_t First, size_t Last,
-                                             const TSplitNotes& Notes, size_t Stretches,
-                                             bool Estimated)
-{
-    const TWideView W = CornerView<Sight>(Job);
-    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
-    const size_t GridRows = Job.OnGrid ? static_cast<size_t>(Job.Grid.Rows) : 1;
-    size_t Column = First / GridRows, Row = First % GridRows;
-    size_t Unused = 0;
-    TCornerBlock Block{};
-    for (size_t K = First; K < Last; K += 4) {
-        // The last block of fewer than four: every lane the one-point way.
-        const size_t Lanes = std::min<size_t>(4, Last - K);
-        Block.Skipped = Block.Placed = 0;
-        if (Estimated && Lanes == 4)
-            EstimateCorners<Sight>(Job, W, Points + K, Job.OnGrid, Block, Job.Corners + K);
-        if (Block.Placed == 15u && Row + 4 <= GridRows) {
-            // The common block: four placed corners of one column, stored.
-            NoteBlock(Job, Notes, Stretches, Column, Row, Block);
-            Row += 4;
-            if (Row == GridRows) Row = 0, ++Column;
-            continue;
-        }
-        for (size_t L = 0; L < Lanes; ++L, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
-            TCorner& Corner = Job.Corners[K + L];
-            if ((Block.Skipped >> L & 1u) != 0) {
-                Corner = UnusedCorner;
-                ++Unused;
-                continue;
-            }
-            if ((Block.Placed >> L & 1u) != 0) {
-                Corner = PlacedCorner(Job, K + L, Block.X[L], Block.Y[L], Block.Depth[L]);
-            } else if (!ProjectCorner(Job, K + L, Corner)) {
-                ++Unused;
-                continue;
-            }
-            NoteCorner(Job, Notes, Stretches, Column, Row, Corner);
-        }
-    }
-    return Unused;
-}
-
 // Whether the four entries from P on have X and the Z of the four from
 // Column on (each entry's Y ignored): their twelve doubles compared at
 // once, X against X, Z against Z, as == compares them.
@@ -243,33 +198,77 @@ FourOnGrid(const Proc3D::TPoint3D* P, const Proc3D::TPoint3D* Column, __m256d X)
     return _mm256_movemask_pd(All) == 15;
 }
 
-}  // namespace
-
-[[gnu::target("avx2")]] bool GridHoldsWide(const TResultSet& Results, const TSurfaceGrid& Grid,
-                                           size_t First, size_t Last)
+// Estimated: the view has a margin, without which every lane would be
+// unsure and each entry goes the one-point way.
+template <TSight Sight>
+[[gnu::target("avx2")]] size_t ProjectBlocks(TSurfaceJob& Job, size_t First, size_t Last,
+                                             const TSplitNotes& Notes, size_t Stretches,
+                                             bool Estimated, bool& OffGrid)
 {
-    const Proc3D::TPoint3D* P = Results.Points.data();
-    const size_t Rows = static_cast<size_t>(Grid.Rows);
-    for (size_t K = First; K < Last;) {
-        const size_t Column = K - K % Rows, End = std::min(Last, Column + Rows);
-        const double X = P[Column].X;
-        const __m256d Xs = Broadcast(X);
-        for (; K + 4 <= End; K += 4)
-            if (!FourOnGrid(P + K, P + (K - Column), Xs)) return false;
-        // The column's last few, one at a time.
-        for (; K < End; ++K)
-            if (!(P[K].X == X && P[K].Z == P[K - Column].Z)) return false;
+    const TWideView W = CornerView<Sight>(Job);
+    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
+    const size_t GridRows = Job.OnGrid ? static_cast<size_t>(Job.Grid.Rows) : 1;
+    size_t Column = First / GridRows, Row = First % GridRows;
+    size_t Unused = 0;
+    TCornerBlock Block{};
+    for (size_t K = First; K < Last; K += 4) {
+        // The last block of fewer than four: every lane the one-point way.
+        const size_t Lanes = std::min<size_t>(4, Last - K);
+        // On the grid the block is checked to lie on it as it is read: four
+        // entries of one column at once, any other lane by lane below.
+        const bool Checked = Job.OnGrid && Lanes == 4 && Row + 4 <= GridRows;
+        if (Checked &&
+            !FourOnGrid(Points + K, Points + Row, Broadcast(Points[Column * GridRows].X))) {
+            OffGrid = true;
+            return Unused;
+        }
+        Block.Skipped = Block.Placed = 0;
+        if (Estimated && Lanes == 4)
+            EstimateCorners<Sight>(Job, W, Points + K, Job.OnGrid, Block, Job.Corners + K);
+        if (Block.Placed == 15u && Row + 4 <= GridRows) {
+            // The common block: four placed corners of one column, stored.
+            NoteBlock(Job, Notes, Stretches, Column, Row, Block);
+            Row += 4;
+            if (Row == GridRows) Row = 0, ++Column;
+            continue;
+        }
+        for (size_t L = 0; L < Lanes; ++L, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
+            if (Job.OnGrid && !Checked &&
+                !(Points[K + L].X == Points[Column * GridRows].X &&
+                  Points[K + L].Z == Points[Row].Z)) {
+                OffGrid = true;
+                return Unused;
+            }
+            TCorner& Corner = Job.Corners[K + L];
+            if ((Block.Skipped >> L & 1u) != 0) {
+                Corner = UnusedCorner;
+                ++Unused;
+                continue;
+            }
+            if ((Block.Placed >> L & 1u) != 0) {
+                Corner = PlacedCorner(Job, K + L, Block.X[L], Block.Y[L], Block.Depth[L]);
+            } else if (!ProjectCorner(Job, K + L, Corner)) {
+                ++Unused;
+                continue;
+            }
+            NoteCorner(Job, Notes, Stretches, Column, Row, Corner);
+        }
     }
-    return true;
+    return Unused;
 }
 
+}  // namespace
+
 [[gnu::target("avx2")]] size_t ProjectCornersWide(TSurfaceJob& Job, size_t First, size_t Last,
-                                                  const TSplitNotes& Notes, size_t Stretches)
+                                                  const TSplitNotes& Notes, size_t Stretches,
+                                                  bool& OffGrid)
 {
     const bool Estimated = Job.Screen.Usable && Job.Screen.ViewMargin > 0.0;
     return Job.Choices.Style.Box != nullptr
-               ? ProjectBlocks<TSight::Mapped>(Job, First, Last, Notes, Stretches, Estimated)
-               : ProjectBlocks<TSight::Plain>(Job, First, Last, Notes, Stretches, Estimated);
+               ? ProjectBlocks<TSight::Mapped>(Job, First, Last, Notes, Stretches, Estimated,
+                                               OffGrid)
+               : ProjectBlocks<TSight::Plain>(Job, First, Last, Notes, Stretches, Estimated,
+                                              OffGrid);
 }
 
 }  // namespace MainUnit

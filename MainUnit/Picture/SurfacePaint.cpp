@@ -188,20 +188,9 @@ void ClearHalf(const TSurfaceJob& Job, size_t Half)
     if (Job.Picture.Indexes != nullptr) FillWords(Job.Picture.Indexes + From, To - From, NoPoint);
 }
 
-// Whether the job's entries First .. Last - 1 lie on its grid, by the copy
-// its Wide chooses.
-bool GridHoldsOn(const TSurfaceJob& Job, size_t First, size_t Last)
-{
-#ifdef TESSEL_WIDE_SURFACE_CORNERS
-    if (Job.Wide) return GridHoldsWide(Job.Results, Job.Grid, First, Last);
-#endif
-    return GridHolds(Job.Results, Job.Grid, First, Last);
-}
-
 // Every entry projected, on two cores the halves apart, each noting its
-// corners for the split. On the grid each half first checks that its
-// entries lie on it (the check is as long as a projection's part, so it is
-// split too). False, the projection unfinished, where one does not.
+// corners for the split. On the grid each half checks that its entries
+// lie on it. False, the projection unfinished, where one does not.
 bool ProjectOnce(TSurfaceJob& Job, bool Split, TProjected& Out)
 {
     const bool Tallied = Split && PrepareRowTallies(Job.Picture.Height, Out.Tallies);
@@ -213,14 +202,10 @@ bool ProjectOnce(TSurfaceJob& Job, bool Split, TProjected& Out)
     RunInTwoHalves(Job.Count, Split, [&](size_t First, size_t Last, int Part) noexcept {
         const size_t Half = static_cast<size_t>(Part);
         ClearHalf(Job, Half);
-        if (Job.OnGrid && !GridHoldsOn(Job, First, Last)) {
-            OffGrid[Half] = true;
-            return;
-        }
         Unused[Half] = ProjectCorners(Job, First, Last,
                                       {Tallied ? Out.Tallies[Half].data() : nullptr,
                                        Out.Reached ? Out.Reaches.Halves[Half].data() : nullptr},
-                                      Out.Reaches.Stretches);
+                                      Out.Reaches.Stretches, OffGrid[Half]);
     });
     Out.Unused = Unused[0] + Unused[1];
     return !OffGrid[0] && !OffGrid[1];

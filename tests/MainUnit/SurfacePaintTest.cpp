@@ -7,7 +7,6 @@
 #include "MainUnit/Picture/BoxMapping.h"
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
 #include "MainUnit/Picture/Internal/SurfaceCells.h"
-#include "MainUnit/Picture/Internal/SurfaceCorners.h"
 #include "MainUnit/Picture/Internal/SurfacePath.h"
 #include "SolveExp/SolveExp.h"
 #include "tests/Support/EnclosedBackground.h"
@@ -396,53 +395,36 @@ TEST(SurfacePaint, FindsTheGridOfTheSquareOrderOnly)
     }
 }
 
-#ifdef TESSEL_WIDE_SURFACE_CORNERS
-// The vectors' check of the grid, four entries at a time with the last few
-// of a column one by one, finds what the one-by-one check finds, wherever
-// the entry that leaves the grid lies and whatever part is checked.
-TEST(SurfacePaint, WideGridCheckFindsWhatTheOneByOneFinds)
+// The projection checks that the entries lie on the grid as it reads them,
+// the vectors four entries of a column at once and the last few of a
+// column one by one: wherever the entry that leaves the grid lies, the
+// fast painter paints the reference's picture (points taken at random),
+// and where nothing leaves it, the surface.
+TEST(SurfacePaint, EveryEntryOffTheGridIsFound)
 {
-    if (!WidePaintPathAvailable()) GTEST_SKIP() << "no AVX2";
-    const double NaN = std::nan("");
     const struct {
         const char* Name;
         size_t Entry;
         int Axis;  // 0 X, 1 Y, 2 Z
         double Value;
-        bool Holds;
     } Cases[] = {
-        {"X of a column's first row", 11, 0, 9, false},
-        {"X in a block of four", 25, 0, 9, false},
-        {"X of a column's last row", 21, 0, 9, false},
-        {"Z in a block of four", 37, 2, 9, false},
-        {"Z of the first column", 2, 2, 9, false},
-        {"Z of a column's last few", 76, 2, 9, false},
-        {"Y is free", 26, 1, 9, true},
-        {"NaN X", 48, 0, NaN, false},
-        {"nothing moved", 0, 1, 0.5, true},
+        {"X of a column's first row", 11, 0, 0.25},  {"X in a block of four", 25, 0, 0.25},
+        {"X of a column's last row", 21, 0, 0.25},   {"Z in a block of four", 37, 2, 0.25},
+        {"Z of the first column", 2, 2, 0.25},       {"Z of a column's last few", 76, 2, 0.25},
+        {"Z in the last block", 73, 2, 0.25},        {"X not a number", 48, 0, std::nan("")},
+        {"Y moved: still on the grid", 26, 1, 0.25},
     };
-    const TSurfaceGrid Grid{7, 11};
+    const TSurfaceGrid Shape{7, 11};
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Name);
-        TResultSet R = SetOf(Grid.Cols, Grid.Rows, false, 0, Waves);
+        TResultSet R = SetOf(Shape.Cols, Shape.Rows, false, 0, Waves);
         double* Axes[3] = {&R.Points[C.Entry].X, &R.Points[C.Entry].Y, &R.Points[C.Entry].Z};
         *Axes[C.Axis] = C.Value;
-        EXPECT_EQ(GridHoldsWide(R, Grid, 0, 77), C.Holds);
-        // Parts: a moved first entry of a column fails the rest of it, one
-        // of the first column the same row of every column.
-        for (const auto& [First, Last] :
-             {std::pair<size_t, size_t>{0, 38}, {38, 77}, {13, 30}, {22, 26}, {12, 22}})
-            EXPECT_EQ(GridHoldsWide(R, Grid, First, Last), GridHolds(R, Grid, First, Last))
-                << First << ".." << Last;
+        TSurfaceGrid Grid;
+        EXPECT_EQ(FindSurfaceGrid(R, R.Points.size(), Grid), C.Axis == 1);
+        ExpectFastPaintsTheReference(R, ViewOf(64, 48, 0.7, 0.5, 12), 64, 48, {}, 64 * 48 / 16);
     }
-    // Zeros of either sign are equal, as == has them: the second column at X 0.
-    TResultSet R = SetOf(4, 8, false, 0, Waves);
-    for (size_t K = 8; K < 16; ++K)
-        R.Points[K].X = K % 2 == 0 ? 0.0 : -0.0;
-    EXPECT_TRUE(GridHoldsWide(R, {4, 8}, 0, 32));
-    EXPECT_TRUE(GridHolds(R, {4, 8}, 0, 32));
 }
-#endif
 
 TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)
 {

@@ -65,18 +65,18 @@ inline void NoteCorner(const TSurfaceJob& Job, const TSplitNotes& Notes, size_t 
 // Entries First .. Last - 1 projected, each placed one noted in Notes (when
 // not null) by its row. On the grid only defined points are corners; a
 // point taken at random is drawn whenever the picture shows it. Returns
-// how many are neither. The job's Wide chooses the copy.
+// how many are neither. On the grid the entries are checked to lie on it
+// (GridHolds); where one does not, OffGrid is set and the projection left
+// unfinished. The job's Wide chooses the copy.
 size_t ProjectCorners(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
-                      size_t Stretches);
+                      size_t Stretches, bool& OffGrid);
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #define TESSEL_WIDE_SURFACE_CORNERS
-// ProjectCorners four entries at a time, for processors with AVX2.
+// ProjectCorners four entries at a time, for processors with AVX2, the grid
+// checked as the entries are read.
 size_t ProjectCornersWide(TSurfaceJob& Job, size_t First, size_t Last, const TSplitNotes& Notes,
-                          size_t Stretches);
-
-// GridHolds four entries at a time, for processors with AVX2.
-bool GridHoldsWide(const TResultSet& Results, const TSurfaceGrid& Grid, size_t First, size_t Last);
+                          size_t Stretches, bool& OffGrid);
 #endif
 
 }  // namespace MainUnit

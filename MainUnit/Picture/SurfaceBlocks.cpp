@@ -4,6 +4,7 @@
 // values and only the few pixels left are interpolated, by the same integer
 // edge functions as the walk, so every pixel gets the values the walk would
 // give it. A triangle without area is the same few pixels of its segment.
+#include "MainUnit/Picture/Internal/SurfaceBlockTables.h"
 #include "MainUnit/Picture/Internal/SurfaceCellPut.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 
@@ -17,76 +18,6 @@
 namespace MainUnit {
 
 namespace {
-
-// A pixel of a 4 x 4 block by its number: column N % 4, row N / 4.
-constexpr int32_t BlockSide = 4;
-
-// The edge function from U to V at P, pixels of a block by their numbers:
-// twice the signed area of U, V, P.
-constexpr int32_t BlockEdge(uint32_t U, uint32_t V, uint32_t P)
-{
-    const int32_t UX = static_cast<int32_t>(U % 4), UY = static_cast<int32_t>(U / 4);
-    const int32_t VX = static_cast<int32_t>(V % 4), VY = static_cast<int32_t>(V / 4);
-    const int32_t PX = static_cast<int32_t>(P % 4), PY = static_cast<int32_t>(P / 4);
-    return (VX - UX) * (PY - UY) - (VY - UY) * (PX - UX);
-}
-
-// For each triangle of three pixels of a block, A + 16 B + 256 C, the
-// pixels of the block inside it or on its edges as bits; none for a
-// triangle without area.
-consteval std::array<uint16_t, 4096> MakeBlockTriangles()
-{
-    std::array<uint16_t, 4096> Inside{};
-    for (uint32_t Key = 0; Key < 4096; ++Key) {
-        const uint32_t A = Key & 15u, B = Key >> 4 & 15u, C = Key >> 8;
-        const int32_t Area = BlockEdge(A, B, C);
-        uint32_t Bits = 0;
-        for (uint32_t P = 0; P < 16 && Area != 0; ++P) {
-            const int32_t EA = BlockEdge(B, C, P), EB = BlockEdge(C, A, P), EC = BlockEdge(A, B, P);
-            if (Area > 0 ? (EA >= 0 && EB >= 0 && EC >= 0) : (EA <= 0 && EB <= 0 && EC <= 0))
-                Bits |= 1u << P;
-        }
-        Inside[Key] = static_cast<uint16_t>(Bits);
-    }
-    return Inside;
-}
-
-constexpr std::array<uint16_t, 4096> BlockTriangles = MakeBlockTriangles();
-
-// BlockEdge(U, V, P) by U + 16 V + 256 P, looked up where a cell is painted.
-consteval std::array<int8_t, 4096> MakeBlockEdges()
-{
-    std::array<int8_t, 4096> Edges{};
-    for (uint32_t Key = 0; Key < 4096; ++Key)
-        Edges[Key] = static_cast<int8_t>(BlockEdge(Key & 15u, Key >> 4 & 15u, Key >> 8));
-    return Edges;
-}
-
-constexpr std::array<int8_t, 4096> BlockEdges = MakeBlockEdges();
-
-[[gnu::always_inline]] inline int32_t Edge(uint32_t U, uint32_t V, uint32_t P)
-{
-    return BlockEdges[U | V << 4 | P << 8];
-}
-
-// The square of the distance between pixels U and V of a block.
-constexpr int32_t BlockDistance2(uint32_t U, uint32_t V)
-{
-    const int32_t DX = static_cast<int32_t>(V % 4) - static_cast<int32_t>(U % 4),
-                  DY = static_cast<int32_t>(V / 4) - static_cast<int32_t>(U / 4);
-    return DX * DX + DY * DY;
-}
-
-consteval std::array<uint8_t, 256> MakeBlockDistances()
-{
-    std::array<uint8_t, 256> Distances{};
-    for (uint32_t Key = 0; Key < 256; ++Key)
-        Distances[Key] = static_cast<uint8_t>(BlockDistance2(Key & 15u, Key >> 4));
-    return Distances;
-}
-
-// BlockDistance2(U, V) by U + 16 V.
-constexpr std::array<uint8_t, 256> BlockDistances = MakeBlockDistances();
 
 // A cell's corners and their pixels as numbers in the block whose top left
 // is (X0, Y0), and the block's pixels inside the picture and the band.
@@ -238,119 +169,6 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
         PutBlockPixel(Job, Cell, Block, P, T.A->Depth + (WB * DepthB + WC * DepthC) * Inverse,
                       HeightA + (WB * HeightB + WC * HeightC) * Inverse, T.Share);
     }
-}
-
-// The steps of a cell whose corners lie on pixels Numbers of a block wholly
-// shown, appended to Steps by the functions below: BlockTriangle and
-// BlockSegment followed step by step, each put recorded instead of made.
-struct TStepWriting {
-    const uint32_t (&Numbers)[4];
-    std::vector<TBlockStep>& Steps;
-    uint32_t Written = 0;  // the corners already put: put again, they are passed over
-};
-
-// Corner N put with its own values, by triangle Which.
-void WriteCorner(TStepWriting& W, uint32_t Which, uint32_t N)
-{
-    if ((W.Written >> N & 1u) != 0) return;
-    W.Written |= 1u << N;
-    uint32_t First = 0;
-    while (W.Numbers[First] != W.Numbers[N])
-        ++First;
-    W.Steps.push_back({bsCorner, static_cast<uint8_t>(W.Numbers[N]), static_cast<uint8_t>(N),
-                       static_cast<uint8_t>(Which), static_cast<uint8_t>(First), 0, 0, 0});
-}
-
-// The corner nearest to pixel P, as NearestInBlock finds it.
-uint8_t NearestOf(const TStepWriting& W, uint32_t P)
-{
-    uint32_t Best = 0;
-    int32_t BestDistance = BlockDistance2(W.Numbers[0], P);
-    for (uint32_t N = 1; N < 4; ++N)
-        if (const int32_t D = BlockDistance2(W.Numbers[N], P); D < BestDistance)
-            BestDistance = D, Best = N;
-    return static_cast<uint8_t>(Best);
-}
-
-// Triangle I, J, K without area, as BlockSegment paints it.
-void WriteSegment(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint32_t K)
-{
-    const uint32_t(&Numbers)[4] = W.Numbers;
-    uint32_t P = I, Q = J;
-    int32_t Length = BlockDistance2(Numbers[I], Numbers[J]);
-    if (const int32_t JK = BlockDistance2(Numbers[J], Numbers[K]); JK > Length)
-        Length = JK, P = J, Q = K;
-    if (const int32_t KI = BlockDistance2(Numbers[K], Numbers[I]); KI > Length)
-        Length = KI, P = K, Q = I;
-    WriteCorner(W, Which, P);
-    if (Length == 0) return;
-    WriteCorner(W, Which, Q);
-    const int32_t PX = static_cast<int32_t>(Numbers[P] % 4),
-                  PY = static_cast<int32_t>(Numbers[P] / 4);
-    const int32_t DX = static_cast<int32_t>(Numbers[Q] % 4) - PX,
-                  DY = static_cast<int32_t>(Numbers[Q] / 4) - PY;
-    const int32_t AX = DX < 0 ? -DX : DX, AY = DY < 0 ? -DY : DY;
-    const int32_t Count = AX == 0 ? AY : (AY == 0 || AX == AY ? AX : 1);
-    for (int32_t Step = 1; Step < Count; ++Step) {
-        const int32_t X = PX + Step * (DX / Count), Y = PY + Step * (DY / Count);
-        const uint32_t Pixel = static_cast<uint32_t>(X + BlockSide * Y);
-        const int32_t Dot = (X - PX) * DX + (Y - PY) * DY;
-        W.Steps.push_back({bsSegment, static_cast<uint8_t>(Pixel), static_cast<uint8_t>(P | Q << 2),
-                           static_cast<uint8_t>(Which), NearestOf(W, Pixel),
-                           static_cast<int8_t>(Dot), 0, static_cast<uint8_t>(Length)});
-    }
-}
-
-// Triangle I, J, K (triangle Which of the cell), as BlockTriangle paints it.
-void WriteTriangle(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint32_t K)
-{
-    uint32_t A = W.Numbers[I], B = W.Numbers[J], C = W.Numbers[K];
-    int32_t Area = BlockEdge(A, B, C);
-    if (Area == 0) {
-        WriteSegment(W, Which, I, J, K);
-        return;
-    }
-    if (Area < 0) {
-        std::swap(J, K);
-        std::swap(B, C);
-        Area = -Area;
-    }
-    // Every corner of a triangle with an area lies in it.
-    WriteCorner(W, Which, I);
-    WriteCorner(W, Which, J);
-    WriteCorner(W, Which, K);
-    const uint32_t Corners = I | J << 2 | K << 4;
-    for (uint32_t Left = BlockTriangles[A | B << 4 | C << 8] & ~(1u << A | 1u << B | 1u << C);
-         Left != 0; Left &= Left - 1) {
-        const uint32_t P = static_cast<uint32_t>(std::countr_zero(Left));
-        W.Steps.push_back({bsTriangle, static_cast<uint8_t>(P), static_cast<uint8_t>(Corners),
-                           static_cast<uint8_t>(Which), NearestOf(W, P),
-                           static_cast<int8_t>(BlockEdge(C, A, P)),
-                           static_cast<int8_t>(BlockEdge(A, B, P)), static_cast<uint8_t>(Area)});
-    }
-}
-
-// The first step of the cell whose corners lie on pixels Numbers of a
-// block, its steps worked out if they are not yet; null when there was no
-// memory for them.
-const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept
-{
-    const uint32_t Way = Numbers[0] | Numbers[1] << 4 | Numbers[2] << 8 | Numbers[3] << 12;
-    uint32_t& Start = Programs.Start[Way];
-    if (Start == 0) {
-        const size_t First = Programs.Steps.size();
-        try {
-            TStepWriting W{Numbers, Programs.Steps};
-            WriteTriangle(W, 0, 0, 1, 2);
-            WriteTriangle(W, 1, 3, 2, 1);
-            Programs.Steps.push_back({bsEnd, 0, 0, 0, 0, 0, 0, 0});
-        } catch (...) {
-            Programs.Steps.resize(First);
-            return nullptr;
-        }
-        Start = static_cast<uint32_t>(First + 1);
-    }
-    return Programs.Steps.data() + (Start - 1);
 }
 
 // The cell of Block by its steps, as BlockTriangle paints its two triangles.

@@ -182,6 +182,11 @@ struct TBlockPrograms {
     }
 };
 
+// The first step of the cell whose corners lie on pixels Numbers of a
+// block (column N % 4, row N / 4 of it), its steps worked out if they are
+// not yet; null when there was no memory for them.
+const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept;
+
 // A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
 // triangles lit by Shares, adding the corners it puts to Done. With
 // Programs (not empty) a block wholly shown goes by its steps.

@@ -198,6 +198,45 @@ FourOnGrid(const Proc3D::TPoint3D* P, const Proc3D::TPoint3D* Column, __m256d X)
     return _mm256_movemask_pd(All) == 15;
 }
 
+// Where an entry lies on the grid (of Rows rows; 1 off the grid).
+struct TGridPlace {
+    size_t Column, Row, Rows;
+
+    void Next() { Row + 1 < Rows ? ++Row : (Row = 0, ++Column); }
+};
+
+// Lanes entries from K on, one at a time: their corners from Block where it
+// placed them, the one-point way where it left them unsure; on the grid
+// each checked to lie on it unless the block was (Checked). False, at the
+// first entry off the grid.
+[[gnu::always_inline]] inline bool PlaceLanes(TSurfaceJob& Job, const TSplitNotes& Notes,
+                                              size_t Stretches, size_t K, size_t Lanes,
+                                              const TCornerBlock& Block, bool Checked,
+                                              TGridPlace& At, size_t& Unused)
+{
+    const Proc3D::TPoint3D* Points = Job.Results.Points.data();
+    for (size_t L = 0; L < Lanes; ++L, At.Next()) {
+        if (Job.OnGrid && !Checked &&
+            !(Points[K + L].X == Points[At.Column * At.Rows].X &&
+              Points[K + L].Z == Points[At.Row].Z))
+            return false;
+        TCorner& Corner = Job.Corners[K + L];
+        if ((Block.Skipped >> L & 1u) != 0) {
+            Corner = UnusedCorner;
+            ++Unused;
+            continue;
+        }
+        if ((Block.Placed >> L & 1u) != 0) {
+            Corner = PlacedCorner(Job, K + L, Block.X[L], Block.Y[L], Block.Depth[L]);
+        } else if (!ProjectCorner(Job, K + L, Corner)) {
+            ++Unused;
+            continue;
+        }
+        NoteCorner(Job, Notes, Stretches, At.Column, At.Row, Corner);
+    }
+    return true;
+}
+
 // Estimated: the view has a margin, without which every lane would be
 // unsure and each entry goes the one-point way.
 template <TSight Sight>
@@ -208,50 +247,31 @@ template <TSight Sight>
     const TWideView W = CornerView<Sight>(Job);
     const Proc3D::TPoint3D* Points = Job.Results.Points.data();
     const size_t GridRows = Job.OnGrid ? static_cast<size_t>(Job.Grid.Rows) : 1;
-    size_t Column = First / GridRows, Row = First % GridRows;
+    TGridPlace At{First / GridRows, First % GridRows, GridRows};
     size_t Unused = 0;
     TCornerBlock Block{};
     for (size_t K = First; K < Last; K += 4) {
         // The last block of fewer than four: every lane the one-point way.
         const size_t Lanes = std::min<size_t>(4, Last - K);
         // On the grid the block is checked to lie on it as it is read: four
-        // entries of one column at once, any other lane by lane below.
-        const bool Checked = Job.OnGrid && Lanes == 4 && Row + 4 <= GridRows;
+        // entries of one column at once, any other lane by lane.
+        const bool Whole = Lanes == 4 && At.Row + 4 <= GridRows, Checked = Job.OnGrid && Whole;
         if (Checked &&
-            !FourOnGrid(Points + K, Points + Row, Broadcast(Points[Column * GridRows].X))) {
+            !FourOnGrid(Points + K, Points + At.Row, Broadcast(Points[At.Column * GridRows].X))) {
             OffGrid = true;
             return Unused;
         }
         Block.Skipped = Block.Placed = 0;
         if (Estimated && Lanes == 4)
             EstimateCorners<Sight>(Job, W, Points + K, Job.OnGrid, Block, Job.Corners + K);
-        if (Block.Placed == 15u && Row + 4 <= GridRows) {
+        if (Block.Placed == 15u && Whole) {
             // The common block: four placed corners of one column, stored.
-            NoteBlock(Job, Notes, Stretches, Column, Row, Block);
-            Row += 4;
-            if (Row == GridRows) Row = 0, ++Column;
-            continue;
-        }
-        for (size_t L = 0; L < Lanes; ++L, Row + 1 < GridRows ? ++Row : (Row = 0, ++Column)) {
-            if (Job.OnGrid && !Checked &&
-                !(Points[K + L].X == Points[Column * GridRows].X &&
-                  Points[K + L].Z == Points[Row].Z)) {
-                OffGrid = true;
-                return Unused;
-            }
-            TCorner& Corner = Job.Corners[K + L];
-            if ((Block.Skipped >> L & 1u) != 0) {
-                Corner = UnusedCorner;
-                ++Unused;
-                continue;
-            }
-            if ((Block.Placed >> L & 1u) != 0) {
-                Corner = PlacedCorner(Job, K + L, Block.X[L], Block.Y[L], Block.Depth[L]);
-            } else if (!ProjectCorner(Job, K + L, Corner)) {
-                ++Unused;
-                continue;
-            }
-            NoteCorner(Job, Notes, Stretches, Column, Row, Corner);
+            NoteBlock(Job, Notes, Stretches, At.Column, At.Row, Block);
+            At.Row += 4;
+            if (At.Row == GridRows) At.Row = 0, ++At.Column;
+        } else if (!PlaceLanes(Job, Notes, Stretches, K, Lanes, Block, Checked, At, Unused)) {
+            OffGrid = true;
+            return Unused;
         }
     }
     return Unused;

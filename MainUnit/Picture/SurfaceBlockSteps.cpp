@@ -110,6 +110,14 @@ void WriteTriangle(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint
 const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept
 {
     const uint32_t Way = Numbers[0] | Numbers[1] << 4 | Numbers[2] << 8 | Numbers[3] << 12;
+    if (Programs.Start.empty()) {
+        try {
+            Programs.Start.assign(size_t{1} << 16, 0);
+        } catch (...) {
+            Programs.Wanted = false;
+            return nullptr;
+        }
+    }
     uint32_t& Start = Programs.Start[Way];
     if (Start == 0) {
         const size_t First = Programs.Steps.size();

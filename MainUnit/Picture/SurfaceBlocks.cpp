@@ -224,7 +224,7 @@ void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCel
                     TBlockPrograms& Programs)
 {
     const TBlock Block = BlockOf(Job, Band, Cell, X0, Y0);
-    if (Block.Shown == 0xFFFFu && !Programs.Start.empty()) {
+    if (Block.Shown == 0xFFFFu && Programs.Wanted) {
         if (const TBlockStep* Steps = StepsOf(Programs, Block.Numbers)) {
             RunSteps(Job, Cell, Block, Steps, Shares, Done);
             return;

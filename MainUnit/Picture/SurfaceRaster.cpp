@@ -293,7 +293,8 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     TPutMarks Marks(Rows);
     // The blocks' steps with the vectors' copy: the other keeps the long
     // way, and the two are checked against each other.
-    TBlockPrograms Programs(Job.Wide);
+    TBlockPrograms Programs;
+    Programs.Wanted = Job.Wide;
     TCell Cell(Job.Corners, Rows);
     TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {

@@ -166,20 +166,13 @@ enum TBlockStepKind : uint8_t { bsEnd, bsCorner, bsTriangle, bsSegment };
 // block lies in the picture and the band, worked out once for each way its
 // four corners lie in the block (4 bits each, 65536 ways) the first time a
 // painting meets it: the steps in the order PaintBlockCell takes them, so
-// that a cell painted by them gets exactly the same pixels. Start is empty
-// when there was no memory for it (every cell then goes the long way).
+// that a cell painted by them gets exactly the same pixels. Their memory is
+// taken when the first such cell comes; without it (or not Wanted) every
+// cell goes the long way.
 struct TBlockPrograms {
+    bool Wanted = false;
     std::vector<uint32_t> Start;  // per way: 0 not yet worked out, else 1 + its first step
     std::vector<TBlockStep> Steps;
-
-    explicit TBlockPrograms(bool Wanted) noexcept
-    {
-        try {
-            if (Wanted) Start.assign(size_t{1} << 16, 0);
-        } catch (...) {
-            Start.clear();
-        }
-    }
 };
 
 // The first step of the cell whose corners lie on pixels Numbers of a
@@ -189,7 +182,7 @@ const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]
 
 // A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
 // triangles lit by Shares, adding the corners it puts to Done. With
-// Programs (not empty) a block wholly shown goes by its steps.
+// Programs wanted a block wholly shown goes by its steps.
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
                     int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done,
                     TBlockPrograms& Programs);

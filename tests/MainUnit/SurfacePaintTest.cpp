@@ -426,6 +426,29 @@ TEST(SurfacePaint, EveryEntryOffTheGridIsFound)
     }
 }
 
+// Corners whose Y falls exactly on a step of the ramp, or on either end of
+// the Y interval, are the ones whose colour the projection's vectors cannot
+// decide: every one of them is worked out the one-point way, plain,
+// darkened, lit and both, and the picture is still the reference's.
+TEST(SurfacePaint, CornersOnTheRampsStepsTakeTheirExactColours)
+{
+    const double Steps = Proc3D::HighestYStep, Step = 0x1p-10;
+    // Y whole steps of the ramp (a power of two each, so that every index
+    // is a whole number exactly), the lowest and highest points on the
+    // interval's ends.
+    TResultSet R = SetOf(24, 20, false, 0, [Steps, Step](double X, double Z) {
+        return Step * std::clamp(std::round((X * X + Z) * Steps / 6), 0.0, Steps);
+    });
+    R.YIntervalFrom = 0, R.YIntervalTo = Step * Steps;
+    const auto View = ViewOf(40, 30, 0.8, 0.6, 5);
+    for (const auto& [Darken, Light] : {std::pair{false, false}, std::pair{true, false},
+                                        std::pair{false, true}, std::pair{true, true}}) {
+        SCOPED_TRACE(Darken ? (Light ? "darkened and lit" : "darkened")
+                            : (Light ? "lit" : "plain"));
+        ExpectFastPaintsTheReference(R, View, 40, 30, {true, Darken, Light, {}}, 40 * 30 / 8);
+    }
+}
+
 TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)
 {
     // Rows First .. Last - 1 each hold Count corners at column X, tallied by

@@ -249,6 +249,9 @@ TEST(SurfacePaint, FastPaintsTheReferenceOnCellsAFewPixelsAcross)
     // holes, on one core and on two (cut by the band's edge).
     const auto Ridges = [](double X, double Z) { return 2 * std::sin(3 * X) * std::cos(2 * Z); };
     const auto Plane = [](double, double) { return 0.5; };
+    // Heights with no order between neighbours: the corners of a cell lie
+    // in its block in every way, most of them only here.
+    const auto Rough = [](double X, double Z) { return 0.6 * std::sin(37 * X * X + 91 * Z); };
     const struct {
         const char* Name;
         std::function<double(double, double)> F;
@@ -260,7 +263,9 @@ TEST(SurfacePaint, FastPaintsTheReferenceOnCellsAFewPixelsAcross)
                  {"folds", Ridges, 36, 96, 72, 2.3, 0.25, 14, 0, true},
                  {"edge-on", Plane, 30, 96, 72, 0.4, 0.0, 14, 0, false},
                  {"cut by the edges", Waves, 50, 64, 48, -1.2, 0.6, 30, 0, true},
-                 {"holes", Ridges, 34, 90, 70, 0.9, 0.8, 15, 5, false}};
+                 {"holes", Ridges, 34, 90, 70, 0.9, 0.8, 15, 5, false},
+                 {"rough", Rough, 44, 96, 72, 0.6, 0.7, 14, 0, false},
+                 {"rough and lit", Rough, 40, 96, 72, -2.1, 0.4, 14, 0, true}};
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Name);
         TResultSet R = SetOf(C.Cells, C.Cells, false, C.Undefined, C.F);

@@ -107,9 +107,9 @@ void WriteTriangle(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint
 
 }  // namespace
 
-const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept
+const TBlockStep* WriteSteps(TBlockPrograms& Programs, uint32_t Way) noexcept
 {
-    const uint32_t Way = Numbers[0] | Numbers[1] << 4 | Numbers[2] << 8 | Numbers[3] << 12;
+    const uint32_t Numbers[4] = {Way & 15u, Way >> 4 & 15u, Way >> 8 & 15u, Way >> 12 & 15u};
     if (Programs.Start.empty()) {
         try {
             Programs.Start.assign(size_t{1} << 16, 0);

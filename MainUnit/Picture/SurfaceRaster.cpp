@@ -223,17 +223,18 @@ template <bool Lit>
 }
 
 // The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
-// block of pixels; Lit when the job has the light.
+// block of pixels, its corners lying in the block of its least X and Y the
+// way Way when it is within one; Lit when the job has the light.
 template <bool Marked, bool Lit>
 [[gnu::always_inline]] inline void
 PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
-                TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
+                uint32_t Way, TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
 {
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done, Programs);
+        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Way, Shares, Done, Programs);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
         FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);
@@ -262,7 +263,7 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
         PaintLargerCell<Marked, Lit>(
             Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
-            Marks, Row, Programs);
+            static_cast<uint32_t>(Cells.Blocks[Bit] & 0xFFFFu), Marks, Row, Programs);
     }
 }
 
@@ -293,8 +294,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     TPutMarks Marks(Rows);
     // The blocks' steps with the vectors' copy: the other keeps the long
     // way, and the two are checked against each other.
-    TBlockPrograms Programs;
-    Programs.Wanted = Job.Wide;
+    TBlockPrograms Programs(Job.Wide, Width);
     TCell Cell(Job.Corners, Rows);
     TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {

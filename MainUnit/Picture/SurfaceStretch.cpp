@@ -44,6 +44,8 @@ void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t 
             Cells.Larger |= Bit;
             Cells.Least[Row - From] = PixelPair(S.X0, S.Y0);
             Cells.Most[Row - From] = PixelPair(S.X1, S.Y1);
+            Cells.Blocks[Row - From] =
+                BlockWay(Left[Row], Right[Row], Left[Row + 1], Right[Row + 1], S.X0, S.Y0);
         }
     }
 }

@@ -85,6 +85,16 @@ namespace {
         if ((In & ~Small) != 0) {
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
+            // Corner N's offset from the least in bits 4N, X's in the lower
+            // half and Y's in the upper; within a block each is at most 3,
+            // and its pixel there is X's plus 4 times Y's.
+            const __m256i Offsets = _mm256_add_epi32(
+                _mm256_add_epi32(_mm256_sub_epi32(C0, Least),
+                                 _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 4)),
+                _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 8),
+                                 _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 12)));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Blocks + Shift),
+                                _mm256_add_epi64(Offsets, _mm256_srli_epi64(Offsets, 30)));
         }
         if (Small == 0) continue;
         // Corner N's offset from the least in bits 2N: X's way in the lower

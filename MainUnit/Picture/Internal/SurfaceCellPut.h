@@ -173,18 +173,39 @@ struct TBlockPrograms {
     bool Wanted = false;
     std::vector<uint32_t> Start;  // per way: 0 not yet worked out, else 1 + its first step
     std::vector<TBlockStep> Steps;
+    // Of each pixel of a block, its entry in the picture (and the depth
+    // buffer, as wide) less that of the block's top left, for the painting's
+    // width.
+    size_t Offsets[16] = {};
+
+    explicit TBlockPrograms(bool Wide, int32_t Width) : Wanted(Wide)
+    {
+        for (uint32_t P = 0; P < 16; ++P)
+            Offsets[P] = P / 4 * static_cast<size_t>(Width) + P % 4;
+    }
 };
 
-// The first step of the cell whose corners lie on pixels Numbers of a
-// block (column N % 4, row N / 4 of it), its steps worked out if they are
-// not yet; null when there was no memory for them.
-const TBlockStep* StepsOf(TBlockPrograms& Programs, const uint32_t (&Numbers)[4]) noexcept;
+// The steps of the cell whose corners lie in a block the way Way (corner
+// N on pixel Way >> 4N & 15 of it, column % 4, row / 4), worked out;
+// null when there was no memory for them.
+const TBlockStep* WriteSteps(TBlockPrograms& Programs, uint32_t Way) noexcept;
+
+// The first step of the cell whose corners lie in a block the way Way, its
+// steps worked out if they are not yet; null when there was no memory.
+inline const TBlockStep* StepsOf(TBlockPrograms& Programs, uint32_t Way) noexcept
+{
+    if (!Programs.Start.empty())
+        if (const uint32_t Start = Programs.Start[Way]; Start != 0)
+            return Programs.Steps.data() + (Start - 1);
+    return WriteSteps(Programs, Way);
+}
 
 // A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
-// triangles lit by Shares, adding the corners it puts to Done. With
-// Programs wanted a block wholly shown goes by its steps.
+// corners lying in it the way Way, its triangles lit by Shares, adding the
+// corners it puts to Done. With Programs wanted a block wholly shown goes
+// by its steps.
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
-                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done,
+                    int32_t Y0, uint32_t Way, const uint32_t (&Shares)[2], uint32_t& Done,
                     TBlockPrograms& Programs);
 
 }  // namespace MainUnit

@@ -24,12 +24,18 @@ namespace MainUnit {
 // The surface's own depth test, on entries already rounded to 32 bits: a
 // pixel of a cell is decided by its interpolated depth, which has no
 // unrounded distance to compare, so both painters compare what they store.
-inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+// The test on the entry itself, for painters that find it by an offset of
+// their own.
+[[gnu::always_inline]] inline bool NearerEntry(float& Entry, float Stored)
 {
-    float& Entry = DepthEntry(Buffer, X, Y);
     if (Entry != 0.0f && Stored >= Entry) return false;
     Entry = Stored;
     return true;
+}
+
+inline bool DepthTestAndStoreValue(TDepthBuffer& Buffer, int32_t X, int32_t Y, float Stored)
+{
+    return NearerEntry(DepthEntry(Buffer, X, Y), Stored);
 }
 
 using TCorner = TSurfaceCorner;

@@ -56,6 +56,11 @@ struct TStretchCells {
     // Of each larger cell, the least and the greatest X and Y of its
     // corners' pixels, X in the low half, Y in the high (PixelPair).
     uint64_t Least[StretchRows], Most[StretchRows];
+    // Of each larger cell within a 4 x 4 block of pixels, the way its
+    // corners lie in the block whose top left is its least X and Y: corner
+    // N's pixel of the block (column + 4 row) in bits 4N to 4N + 3 of the
+    // low half (TBlockPrograms).
+    uint64_t Blocks[StretchRows];
 };
 
 // X and Y as one word, as the vectors hold them: X in the low half.
@@ -68,6 +73,17 @@ inline int32_t PairX(uint64_t Pair) { return static_cast<int32_t>(static_cast<ui
 inline int32_t PairY(uint64_t Pair)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(Pair >> 32));
+}
+
+// The way of a cell whose corners are A, B, C and D in a 4 x 4 block of
+// pixels whose top left is (X0, Y0).
+inline uint32_t BlockWay(const TCorner& A, const TCorner& B, const TCorner& C, const TCorner& D,
+                         int32_t X0, int32_t Y0)
+{
+    const auto Number = [X0, Y0](const TCorner& E) {
+        return static_cast<uint32_t>(E.X - X0 + 4 * (E.Y - Y0));
+    };
+    return Number(A) | Number(B) << 4 | Number(C) << 8 | Number(D) << 12;
 }
 
 // The cells of rows From .. End - 1 (at most a stretch) between the

@@ -105,6 +105,36 @@ void WriteTriangle(TStepWriting& W, uint32_t Which, uint32_t I, uint32_t J, uint
     }
 }
 
+// The steps from First on gathered, where they allow it, into one bsCorners
+// step followed by the others in their order: when no two corners share a
+// pixel and no other step puts a corner's pixel, the order of the corners'
+// puts changes no pixel, and each corner's pixel records that corner.
+void GatherCorners(std::vector<TBlockStep>& Steps, size_t First)
+{
+    uint32_t CornerPixels = 0, OtherPixels = 0, Corners = 0, Second = 0;
+    for (size_t K = First; K < Steps.size(); ++K) {
+        const TBlockStep& S = Steps[K];
+        const uint32_t Bit = 1u << S.Pixel;
+        if (S.Kind != bsCorner) {
+            OtherPixels |= Bit;
+            continue;
+        }
+        // A corner on another's pixel records the first of them.
+        if ((CornerPixels & Bit) != 0 || S.Recorded != S.Corners) return;
+        CornerPixels |= Bit;
+        Corners |= 1u << S.Corners;
+        Second |= static_cast<uint32_t>(S.Triangle) << S.Corners;
+    }
+    if ((CornerPixels & OtherPixels) != 0) return;
+    std::vector<TBlockStep> Others;
+    for (size_t K = First; K < Steps.size(); ++K)
+        if (Steps[K].Kind != bsCorner) Others.push_back(Steps[K]);
+    Steps.resize(First);
+    Steps.push_back(
+        {bsCorners, 0, static_cast<uint8_t>(Corners), static_cast<uint8_t>(Second), 0, 0, 0, 0});
+    Steps.insert(Steps.end(), Others.begin(), Others.end());
+}
+
 }  // namespace
 
 const TBlockStep* WriteSteps(TBlockPrograms& Programs, uint32_t Way) noexcept
@@ -125,6 +155,7 @@ const TBlockStep* WriteSteps(TBlockPrograms& Programs, uint32_t Way) noexcept
             TStepWriting W{Numbers, Programs.Steps};
             WriteTriangle(W, 0, 0, 1, 2);
             WriteTriangle(W, 1, 3, 2, 1);
+            GatherCorners(Programs.Steps, First);
             Programs.Steps.push_back({bsEnd, 0, 0, 0, 0, 0, 0, 0});
         } catch (...) {
             Programs.Steps.resize(First);

@@ -193,9 +193,10 @@ constexpr std::array<double, 256> Reciprocals = MakeReciprocals();
 // steps, as BlockTriangle paints its two triangles; Lit when the job has
 // the light.
 template <bool Lit>
-[[gnu::always_inline]] inline void
-RunSteps(const TSurfaceJob& Job, const TCell& Cell, int32_t X0, int32_t Y0, const TBlockStep* Step,
-         const TBlockPrograms& Programs, const uint32_t (&Shares)[2], uint32_t& Done)
+[[gnu::always_inline]] inline void RunSteps(const TSurfaceJob& Job, const TCell& Cell, int32_t X0,
+                                            int32_t Y0, uint32_t Way, const TBlockStep* Step,
+                                            const TBlockPrograms& Programs,
+                                            const uint32_t (&Shares)[2], uint32_t& Done)
 {
     uint32_t Put = Done;
     const TPixelArray& P = Job.Picture;
@@ -205,6 +206,20 @@ RunSteps(const TSurfaceJob& Job, const TCell& Cell, int32_t X0, int32_t Y0, cons
     float* const Depths = Job.DepthBuffer.Depths.data() + Origin;
     uint32_t* const Pixels = P.Pixels + Origin;
     int32_t* const Indexes = Recorded ? P.Indexes + Origin : nullptr;
+    if (Step->Kind == bsCorners) {
+        const uint32_t Fresh = Step->Corners & ~Put;
+        Put |= Step->Corners;
+        for (uint32_t Left = Fresh; Left != 0; Left &= Left - 1) {
+            const uint32_t N = static_cast<uint32_t>(std::countr_zero(Left));
+            const TCorner& On = Cell.Corner(N);
+            const size_t At = Programs.Offsets[Way >> 4 * N & 15u];
+            if (On.Stored == 0.0f || !NearerEntry(Depths[At], On.Stored)) continue;
+            Pixels[At] =
+                CornerColour(Job, On, Lit ? Shares[Step->Triangle >> N & 1u] : FullLightShare);
+            if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(N));
+        }
+        ++Step;
+    }
     for (; Step->Kind != bsEnd; ++Step) {
         const uint32_t Share = Lit ? Shares[Step->Triangle] : FullLightShare;
         const size_t At = Programs.Offsets[Step->Pixel];
@@ -261,9 +276,9 @@ void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCel
         Y0 + BlockSide <= Band.Bottom) {
         if (const TBlockStep* Steps = StepsOf(Programs, Way)) {
             if (Job.Choices.Light)
-                RunSteps<true>(Job, Cell, X0, Y0, Steps, Programs, Shares, Done);
+                RunSteps<true>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);
             else
-                RunSteps<false>(Job, Cell, X0, Y0, Steps, Programs, Shares, Done);
+                RunSteps<false>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);
             return;
         }
     }

@@ -160,7 +160,11 @@ struct TBlockStep {
     uint8_t Divisor;   // twice the area, or the segment's squared length
 };
 
-enum TBlockStepKind : uint8_t { bsEnd, bsCorner, bsTriangle, bsSegment };
+// bsCorners, only ever a cell's first step: its corners in Corners as bits,
+// in Triangle bit N set when the second triangle puts corner N; each on a
+// pixel of its own where no other step puts anything, so that they are put
+// at once, in any order.
+enum TBlockStepKind : uint8_t { bsEnd, bsCorner, bsTriangle, bsSegment, bsCorners };
 
 // The steps a cell within a 4 x 4 block of pixels takes when the whole
 // block lies in the picture and the band, worked out once for each way its

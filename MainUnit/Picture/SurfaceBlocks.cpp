@@ -171,117 +171,11 @@ size_t NearestInBlock(const TCell& Cell, const TBlock& Block, uint32_t P)
     }
 }
 
-// 1 / D for each divisor a step can have, as the division gives it: a
-// multiplication instead of a division for every pixel.
-consteval std::array<double, 256> MakeReciprocals()
-{
-    std::array<double, 256> Reciprocals{};
-    for (size_t D = 1; D < Reciprocals.size(); ++D)
-        Reciprocals[D] = 1.0 / static_cast<double>(D);
-    return Reciprocals;
-}
-
-constexpr std::array<double, 256> Reciprocals = MakeReciprocals();
-
-// The Y of corner N of Cell.
-[[gnu::always_inline]] inline double HeightOf(const TSurfaceJob& Job, const TCell& Cell, uint32_t N)
-{
-    return Job.Results.Points[Cell.Index(N)].Y;
-}
-
-// The cell in the block whose top left is (X0, Y0), wholly shown, by its
-// steps, as BlockTriangle paints its two triangles; Lit when the job has
-// the light.
-template <bool Lit>
-[[gnu::always_inline]] inline void RunSteps(const TSurfaceJob& Job, const TCell& Cell, int32_t X0,
-                                            int32_t Y0, uint32_t Way, const TBlockStep* Step,
-                                            const TBlockPrograms& Programs,
-                                            const uint32_t (&Shares)[2], uint32_t& Done)
-{
-    uint32_t Put = Done;
-    const TPixelArray& P = Job.Picture;
-    const bool Recorded = P.Indexes != nullptr;
-    const size_t Origin =
-        static_cast<size_t>(Y0) * static_cast<size_t>(P.Width) + static_cast<size_t>(X0);
-    float* const Depths = Job.DepthBuffer.Depths.data() + Origin;
-    uint32_t* const Pixels = P.Pixels + Origin;
-    int32_t* const Indexes = Recorded ? P.Indexes + Origin : nullptr;
-    if (Step->Kind == bsCorners) {
-        const uint32_t Fresh = Step->Corners & ~Put;
-        Put |= Step->Corners;
-        for (uint32_t Left = Fresh; Left != 0; Left &= Left - 1) {
-            const uint32_t N = static_cast<uint32_t>(std::countr_zero(Left));
-            const TCorner& On = Cell.Corner(N);
-            const size_t At = Programs.Offsets[Way >> 4 * N & 15u];
-            if (On.Stored == 0.0f || !NearerEntry(Depths[At], On.Stored)) continue;
-            Pixels[At] =
-                CornerColour(Job, On, Lit ? Shares[Step->Triangle >> N & 1u] : FullLightShare);
-            if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(N));
-        }
-        ++Step;
-    }
-    for (; Step->Kind != bsEnd; ++Step) {
-        const uint32_t Share = Lit ? Shares[Step->Triangle] : FullLightShare;
-        const size_t At = Programs.Offsets[Step->Pixel];
-        float Stored = 0;
-        uint32_t Color = 0;
-        if (Step->Kind == bsCorner) {
-            const uint32_t N = Step->Corners;
-            if ((Put >> N & 1u) != 0) continue;
-            Put |= 1u << N;
-            const TCorner& On = Cell.Corner(N);
-            Stored = On.Stored;
-            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
-            Color = CornerColour(Job, On, Share);
-        } else {
-            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u;
-            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB);
-            const double HeightA = HeightOf(Job, Cell, NA);
-            double Depth = 0, Height = 0;
-            if (Step->Kind == bsTriangle) {
-                // As BlockTriangle interpolates: from A by the weights of B and C.
-                const uint32_t NC = Step->Corners >> 4 & 3u;
-                const TCorner& C = Cell.Corner(NC);
-                const double Inverse = Reciprocals[Step->Divisor];
-                const double WB = static_cast<double>(Step->WB), WC = static_cast<double>(Step->WC);
-                Depth = A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
-                Height = HeightA + (WB * (HeightOf(Job, Cell, NB) - HeightA) +
-                                    WC * (HeightOf(Job, Cell, NC) - HeightA)) *
-                                       Inverse;
-            } else {
-                // As BlockSegment interpolates: along from A (its P) to B (its Q).
-                const double Along =
-                    static_cast<double>(Step->WB) / static_cast<double>(Step->Divisor);
-                const double HeightB = HeightOf(Job, Cell, NB);
-                Depth = A.Depth + (B.Depth - A.Depth) * Along;
-                Height = HeightA + (HeightB - HeightA) * Along;
-            }
-            Stored = SurfaceStored(Depth);
-            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
-            Color = SurfaceColor(Job, Height, Share, Depth);
-        }
-        Pixels[At] = Color;
-        if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(Step->Recorded));
-    }
-    Done = Put;
-}
-
 }  // namespace
 
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
-                    int32_t Y0, uint32_t Way, const uint32_t (&Shares)[2], uint32_t& Done,
-                    TBlockPrograms& Programs)
+                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done)
 {
-    if (Programs.Wanted && X0 >= 0 && X0 + BlockSide <= Job.Picture.Width && Y0 >= Band.Top &&
-        Y0 + BlockSide <= Band.Bottom) {
-        if (const TBlockStep* Steps = StepsOf(Programs, Way)) {
-            if (Job.Choices.Light)
-                RunSteps<true>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);
-            else
-                RunSteps<false>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);
-            return;
-        }
-    }
     const TBlock Block = BlockOf(Job, Band, Cell, X0, Y0);
     const TCorner* const* K = Block.Corners;
     // The corners put kept here, where no pixel written can be taken to

@@ -5,6 +5,7 @@
 // reference computes for it from scratch. A corner's own pixel is offered
 // to a picture once, by the first cell that puts it.
 #include "MainUnit/Picture/Internal/PointPlace.h"
+#include "MainUnit/Picture/Internal/SurfaceBlockRun.h"
 #include "MainUnit/Picture/Internal/SurfaceCellPut.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 #include "MainUnit/Picture/Internal/SurfacePutMarks.h"
@@ -234,7 +235,8 @@ PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& C
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-        PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Way, Shares, Done, Programs);
+        if (!RunBlockCell<Lit>(Job, Band, Cell, S.X0, S.Y0, Way, Shares, Done, Programs))
+            PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
         FillTriangle(Job, Band, Cell, 3, 2, 1, Shares[1], Done);

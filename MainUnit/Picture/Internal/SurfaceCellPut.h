@@ -205,11 +205,9 @@ inline const TBlockStep* StepsOf(TBlockPrograms& Programs, uint32_t Way) noexcep
 }
 
 // A cell within the 4 x 4 block of pixels whose top left is (X0, Y0), its
-// corners lying in it the way Way, its triangles lit by Shares, adding the
-// corners it puts to Done. With Programs wanted a block wholly shown goes
-// by its steps.
+// triangles lit by Shares, adding the corners it puts to Done: the long
+// way, which the steps (RunBlockCell) follow.
 void PaintBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, int32_t X0,
-                    int32_t Y0, uint32_t Way, const uint32_t (&Shares)[2], uint32_t& Done,
-                    TBlockPrograms& Programs);
+                    int32_t Y0, const uint32_t (&Shares)[2], uint32_t& Done);
 
 }  // namespace MainUnit

@@ -225,17 +225,18 @@ template <bool Lit>
 
 // The cell of Cell.First spanning S, in the picture, larger than a 2 x 2
 // block of pixels, its corners lying in the block of its least X and Y the
-// way Way when it is within one; Lit when the job has the light.
+// way Way when it is within one (Whole: one wholly in the picture and the
+// band); Lit when the job has the light.
 template <bool Marked, bool Lit>
 [[gnu::always_inline]] inline void
 PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
-                uint32_t Way, TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
+                uint32_t Way, bool Whole, TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
 {
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-        if (!RunBlockCell<Lit>(Job, Band, Cell, S.X0, S.Y0, Way, Shares, Done, Programs))
+        if (!RunBlockCell<Lit>(Job, Cell, S.X0, S.Y0, Way, Whole, Shares, Done, Programs))
             PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
@@ -250,6 +251,21 @@ template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   TBlockPrograms& Programs, size_t Column, size_t From, const TStretchCells& Cells)
 {
+    if (Cells.Larger == 0) {
+        // Small cells alone, the most of a small picture: a loop of their own
+        // keeps the larger cells' work from crowding it.
+        for (uint64_t Each = Cells.Small; Each != 0; Each &= Each - 1) {
+            const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
+            const size_t Row = From + Bit;
+            Cell.First = Column * Cell.Rows + Row;
+            const uint32_t Done = Marked ? Marks.Held(Row) : 0;
+            if (Done == 15u) continue;
+            const uint32_t Put = PaintSmallCell<Lit>(
+                Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
+            if constexpr (Marked) Marks.Hold(Row, Put);
+        }
+        return;
+    }
     for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {
         const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
         const size_t Row = From + Bit;
@@ -265,7 +281,8 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
         PaintLargerCell<Marked, Lit>(
             Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
-            static_cast<uint32_t>(Cells.Blocks[Bit] & 0xFFFFu), Marks, Row, Programs);
+            static_cast<uint32_t>(Cells.Blocks[Bit] & 0xFFFFu), (Cells.Whole >> Bit & 1u) != 0,
+            Marks, Row, Programs);
     }
 }
 
@@ -296,7 +313,7 @@ void PaintCells(const TSurfaceJob& Job, const TSurfaceBand& Band)
     TPutMarks Marks(Rows);
     // The blocks' steps with the vectors' copy: the other keeps the long
     // way, and the two are checked against each other.
-    TBlockPrograms Programs(Job.Wide, Width);
+    TBlockPrograms Programs(Job);
     TCell Cell(Job.Corners, Rows);
     TStretchCells Cells;
     for (size_t Column = 0; Column + 1 < Columns; ++Column, Marks.Next()) {

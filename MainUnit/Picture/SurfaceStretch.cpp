@@ -28,7 +28,7 @@ namespace {
 void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t End, int32_t Width,
                  const TSurfaceBand& Band, TStretchCells& Cells)
 {
-    Cells.Small = Cells.Larger = 0;
+    Cells.Small = Cells.Larger = Cells.Whole = 0;
     TSpan Top = PairSpan(Left[From], Right[From]);
     for (size_t Row = From; Row < End; ++Row) {
         const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
@@ -42,6 +42,9 @@ void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t 
             Cells.Ways[Row - From] = SmallCellKey(Above, Bottom, S);
         } else {
             Cells.Larger |= Bit;
+            if (S.X0 >= 0 && S.X0 + BlockSide <= Width && S.Y0 >= Band.Top &&
+                S.Y0 + BlockSide <= Band.Bottom)
+                Cells.Whole |= Bit;
             Cells.Least[Row - From] = PixelPair(S.X0, S.Y0);
             Cells.Most[Row - From] = PixelPair(S.X1, S.Y1);
             Cells.Blocks[Row - From] =

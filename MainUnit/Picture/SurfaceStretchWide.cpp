@@ -48,13 +48,16 @@ namespace {
                                              size_t End, int32_t Width, const TSurfaceBand& Band,
                                              TStretchCells& Cells)
 {
-    Cells.Small = Cells.Larger = 0;
+    Cells.Small = Cells.Larger = Cells.Whole = 0;
     // Inside: the span's greatest X, Y above Low and least below High.
     const __m256i Low =
         _mm256_setr_epi32(-1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1);
     const __m256i High = _mm256_setr_epi32(Width, Band.Bottom, Width, Band.Bottom, Width,
                                            Band.Bottom, Width, Band.Bottom);
     const __m256i One = _mm256_set1_epi32(1);
+    // A block from the least X and Y wholly inside: its X and Y above Low,
+    // and below High less the block's side less 1.
+    const __m256i BlockHigh = _mm256_sub_epi32(High, _mm256_set1_epi32(BlockSide - 1));
     // Placed corners lie within CornerReach, unused ones beyond it.
     const __m256i Unreached = _mm256_set1_epi32(-CornerReach);
     for (size_t Row = From; Row < End; Row += 4) {
@@ -83,6 +86,11 @@ namespace {
         Cells.Small |= static_cast<uint64_t>(Small) << Shift;
         Cells.Larger |= static_cast<uint64_t>(In & ~Small) << Shift;
         if ((In & ~Small) != 0) {
+            Cells.Whole |= static_cast<uint64_t>(
+                               BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
+                                                           _mm256_cmpgt_epi32(BlockHigh, Least))) &
+                               In & ~Small)
+                           << Shift;
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
             // Corner N's offset from the least in bits 4N, X's in the lower

@@ -42,13 +42,11 @@ template <bool Lit>
                                             const uint32_t (&Shares)[2], uint32_t& Done)
 {
     uint32_t Put = Done;
-    const TPixelArray& P = Job.Picture;
-    const bool Recorded = P.Indexes != nullptr;
-    const size_t Origin =
-        static_cast<size_t>(Y0) * static_cast<size_t>(P.Width) + static_cast<size_t>(X0);
-    float* const Depths = Job.DepthBuffer.Depths.data() + Origin;
-    uint32_t* const Pixels = P.Pixels + Origin;
-    int32_t* const Indexes = Recorded ? P.Indexes + Origin : nullptr;
+    const bool Recorded = Programs.Indexes != nullptr;
+    const size_t Origin = static_cast<size_t>(Y0) * Programs.Width + static_cast<size_t>(X0);
+    float* const Depths = Programs.Depths + Origin;
+    uint32_t* const Pixels = Programs.Pixels + Origin;
+    int32_t* const Indexes = Programs.Indexes + (Recorded ? Origin : 0);
     if (Step->Kind == bsCorners) {
         const uint32_t Fresh = Step->Corners & ~Put;
         Put |= Step->Corners;
@@ -111,17 +109,14 @@ template <bool Lit>
 
 // The cell of Cell.First in the block whose top left is (X0, Y0), its
 // corners lying in it the way Way, by its steps when the block is wholly
-// in the picture and the band and the steps are wanted and at hand; false,
-// painting nothing, otherwise.
+// in the picture and the band (Whole) and the steps are wanted and at hand;
+// false, painting nothing, otherwise.
 template <bool Lit>
-[[gnu::always_inline]] inline bool RunBlockCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
-                                                const TCell& Cell, int32_t X0, int32_t Y0,
-                                                uint32_t Way, const uint32_t (&Shares)[2],
-                                                uint32_t& Done, TBlockPrograms& Programs)
+[[gnu::always_inline]] inline bool
+RunBlockCell(const TSurfaceJob& Job, const TCell& Cell, int32_t X0, int32_t Y0, uint32_t Way,
+             bool Whole, const uint32_t (&Shares)[2], uint32_t& Done, TBlockPrograms& Programs)
 {
-    if (!Programs.Wanted || X0 < 0 || X0 + BlockSide > Job.Picture.Width || Y0 < Band.Top ||
-        Y0 + BlockSide > Band.Bottom)
-        return false;
+    if (!Programs.Wanted || !Whole) return false;
     const TBlockStep* Steps = StepsOf(Programs, Way);
     if (Steps == nullptr) return false;
     RunSteps<Lit>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);

@@ -181,11 +181,18 @@ struct TBlockPrograms {
     // buffer, as wide) less that of the block's top left, for the painting's
     // width.
     size_t Offsets[16] = {};
+    // The painting's picture, point record (or null) and depth entries.
+    uint32_t* Pixels = nullptr;
+    int32_t* Indexes = nullptr;
+    float* Depths = nullptr;
+    size_t Width = 0;
 
-    explicit TBlockPrograms(bool Wide, int32_t Width) : Wanted(Wide)
+    explicit TBlockPrograms(const TSurfaceJob& Job)
+        : Wanted(Job.Wide), Pixels(Job.Picture.Pixels), Indexes(Job.Picture.Indexes),
+          Depths(Job.DepthBuffer.Depths.data()), Width(static_cast<size_t>(Job.Picture.Width))
     {
         for (uint32_t P = 0; P < 16; ++P)
-            Offsets[P] = P / 4 * static_cast<size_t>(Width) + P % 4;
+            Offsets[P] = P / 4 * Width + P % 4;
     }
 };
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "MainUnit/Picture/Internal/SurfaceBands.h"
+#include "MainUnit/Picture/Internal/SurfaceBlockTables.h"
 #include "MainUnit/Picture/Internal/SurfaceCorners.h"
 #include "MainUnit/Picture/Internal/SurfaceJob.h"
 
@@ -50,8 +51,10 @@ struct TSpan {
 // The cells of rows From .. From + 63 at most between two columns of the
 // grid, bit R for row From + R.
 struct TStretchCells {
-    uint64_t Small = 0;          // within a 2 x 2 block, in the picture and the band
-    uint64_t Larger = 0;         // reaching into both, wider; all four corners used
+    uint64_t Small = 0;   // within a 2 x 2 block, in the picture and the band
+    uint64_t Larger = 0;  // reaching into both, wider; all four corners used
+    uint64_t Whole =
+        0;  // of the larger, those whose 4 x 4 block from their least X and Y is in both
     uint64_t Ways[StretchRows];  // of each small cell, its way (SmallCellWays) in the low byte
     // Of each larger cell, the least and the greatest X and Y of its
     // corners' pixels, X in the low half, Y in the high (PixelPair).

@@ -111,13 +111,18 @@ inline void TallyCorner(TRowTally* Rows, int32_t X, int32_t Y, int32_t Width, ui
 }
 
 // What painting row Y costs, roughly: each corner starts a cell, and each
-// pixel between the leftmost and rightmost corner is likely covered.
+// pixel between the leftmost and rightmost corner is likely covered. A
+// covered pixel weighs twice a corner: where cells are a few pixels across
+// the pixels between corners are most of the work, and with the weights
+// the other way round the lower band of a large picture got a third more
+// than the upper; where cells are smaller than a pixel the corners
+// outnumber the pixels many times over whatever their weight.
 inline uint64_t RowWork(const TRowTallies& Tallies, size_t Y)
 {
     const TRowTally &A = Tallies[0][Y], &B = Tallies[1][Y];
     const int32_t Left = std::min(A.Left, B.Left), Right = std::max(A.Right, B.Right);
     const uint64_t Corners = static_cast<uint64_t>(A.Corners) + B.Corners;
-    return Corners == 0 ? 0 : 2 * Corners + static_cast<uint64_t>(Right - Left + 1);
+    return Corners == 0 ? 0 : Corners + 2 * static_cast<uint64_t>(Right - Left + 1);
 }
 
 // The first row of the lower band: the rows above it hold half the work.

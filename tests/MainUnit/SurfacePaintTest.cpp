@@ -458,7 +458,8 @@ TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)
 {
     // Rows First .. Last - 1 each hold Count corners at column X, tallied by
     // half Half of the projection. A row costs its corners and the width
-    // they span, both halves' together.
+    // they span, both halves' together, weighed by which the picture has
+    // more of.
     struct TRows {
         int32_t First, Last, Half, X, Count;
     };
@@ -466,14 +467,24 @@ TEST(SurfacePaint, BandsSplitWhereHalfTheWorkLies)
         const char* Name;
         std::vector<TRows> Rows;
         int32_t Least, Most;  // where the split may fall
-    } Cases[] = {{"even", {{0, 100, 0, 10, 1}, {0, 100, 1, 20, 1}}, 48, 52},
-                 {"at the bottom", {{80, 100, 0, 5, 1}, {80, 100, 1, 5, 1}}, 88, 92},
-                 {"wide below",
-                  {{0, 50, 0, 0, 1}, {0, 50, 1, 0, 1}, {50, 100, 0, 0, 1}, {50, 100, 1, 199, 1}},
-                  70,
-                  80},
-                 {"dense above", {{0, 50, 1, 0, 8}, {50, 100, 0, 0, 1}}, 25, 35},
-                 {"nothing", {}, 0, 0}};
+    } Cases[] = {
+        {"even", {{0, 100, 0, 10, 1}, {0, 100, 1, 20, 1}}, 48, 52},
+        {"at the bottom", {{80, 100, 0, 5, 1}, {80, 100, 1, 5, 1}}, 88, 92},
+        {"wide below",
+         {{0, 50, 0, 0, 1}, {0, 50, 1, 0, 1}, {50, 100, 0, 0, 1}, {50, 100, 1, 199, 1}},
+         70,
+         80},
+        {"dense above", {{0, 50, 1, 0, 8}, {50, 100, 0, 0, 1}}, 25, 35},
+        // Many more corners than pixels: a corner weighs four pixels
+        // (a pixel twice a corner would split at 54).
+        {"corners to a pixel", {{0, 50, 0, 0, 20}, {50, 100, 0, 0, 3}, {50, 100, 1, 9, 2}}, 33, 37},
+        // Fewer corners than pixels: a pixel weighs two corners (a
+        // corner four pixels would split at 64).
+        {"pixels to a corner",
+         {{0, 50, 0, 0, 2}, {0, 50, 1, 99, 2}, {50, 100, 0, 0, 20}, {50, 100, 1, 99, 20}},
+         52,
+         57},
+        {"nothing", {}, 0, 0}};
     for (const auto& C : Cases) {
         TRowTallies Tallies;
         ASSERT_TRUE(PrepareRowTallies(100, Tallies));

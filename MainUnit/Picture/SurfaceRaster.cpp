@@ -185,7 +185,8 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
-// A small cell of the way Key: the corners of its first triangle, then
+// A small cell of the way Key (Inside: its 2 x 2 block wholly in the picture
+// and the band): the corners of its first triangle, then
 // those of its second that the first did not put, leaving out those in
 // Done. A corner is put with its own depth at its own pixel, so once put
 // into a picture it cannot be strictly nearer there again, whatever cell
@@ -194,7 +195,7 @@ namespace {
 template <bool Lit>
 [[gnu::always_inline]] inline uint32_t PaintSmallCell(const TSurfaceJob& Job,
                                                       const TSurfaceBand& Band, const TCell& Cell,
-                                                      uint32_t Key, uint32_t Done)
+                                                      uint32_t Key, bool Inside, uint32_t Done)
 {
     const uint32_t Way = SmallCellWays[Key];
     const uint32_t Put = Way & ~Done & 15u;
@@ -203,9 +204,13 @@ template <bool Lit>
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
         const TVertex& At = Cell.Corner(I);
-        if (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y) ||
-            !NearerStored(Job, At.X, At.Y, At.Stored))
+        if (!Inside &&
+            (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y)))
             continue;
+        // The depth buffer is as wide as the picture: one entry for both.
+        const size_t Pixel =
+            static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
+        if (At.Stored == 0.0f || !NearerEntry(Job.DepthBuffer.Depths[Pixel], At.Stored)) continue;
         uint32_t Share = FullLightShare;
         if constexpr (Lit) {
             const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
@@ -214,8 +219,6 @@ template <bool Lit>
                     Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
             Share = Shares[Which];
         }
-        const size_t Pixel =
-            static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
         P.Pixels[Pixel] = CornerColour(Job, At, Share);
         if (P.Indexes != nullptr)
             P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
@@ -260,8 +263,9 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
             Cell.First = Column * Cell.Rows + Row;
             const uint32_t Done = Marked ? Marks.Held(Row) : 0;
             if (Done == 15u) continue;
-            const uint32_t Put = PaintSmallCell<Lit>(
-                Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
+            const uint32_t Put =
+                PaintSmallCell<Lit>(Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                                    (Cells.Inside >> Bit & 1u) != 0, Done);
             if constexpr (Marked) Marks.Hold(Row, Put);
         }
         return;
@@ -273,8 +277,9 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         if ((Cells.Small >> Bit & 1u) != 0) {
             const uint32_t Done = Marked ? Marks.Held(Row) : 0;
             if (Done == 15u) continue;
-            const uint32_t Put = PaintSmallCell<Lit>(
-                Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u), Done);
+            const uint32_t Put =
+                PaintSmallCell<Lit>(Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                                    (Cells.Inside >> Bit & 1u) != 0, Done);
             if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
         }

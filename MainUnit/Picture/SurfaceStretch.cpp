@@ -28,7 +28,7 @@ namespace {
 void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t End, int32_t Width,
                  const TSurfaceBand& Band, TStretchCells& Cells)
 {
-    Cells.Small = Cells.Larger = Cells.Whole = 0;
+    Cells.Small = Cells.Larger = Cells.Inside = Cells.Whole = 0;
     TSpan Top = PairSpan(Left[From], Right[From]);
     for (size_t Row = From; Row < End; ++Row) {
         const TSpan Bottom = PairSpan(Left[Row + 1], Right[Row + 1]);
@@ -39,6 +39,8 @@ void SortStretch(const TCorner* Left, const TCorner* Right, size_t From, size_t 
         const uint64_t Bit = uint64_t{1} << (Row - From);
         if (S.X1 - S.X0 <= 1 && S.Y1 - S.Y0 <= 1) {
             Cells.Small |= Bit;
+            if (S.X0 >= 0 && S.X1 < Width && S.Y0 >= Band.Top && S.Y1 < Band.Bottom)
+                Cells.Inside |= Bit;
             Cells.Ways[Row - From] = SmallCellKey(Above, Bottom, S);
         } else {
             Cells.Larger |= Bit;

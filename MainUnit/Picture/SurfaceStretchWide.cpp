@@ -48,7 +48,7 @@ namespace {
                                              size_t End, int32_t Width, const TSurfaceBand& Band,
                                              TStretchCells& Cells)
 {
-    Cells.Small = Cells.Larger = Cells.Whole = 0;
+    Cells.Small = Cells.Larger = Cells.Inside = Cells.Whole = 0;
     // Inside: the span's greatest X, Y above Low and least below High.
     const __m256i Low =
         _mm256_setr_epi32(-1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1);
@@ -105,6 +105,11 @@ namespace {
                                 _mm256_add_epi64(Offsets, _mm256_srli_epi64(Offsets, 30)));
         }
         if (Small == 0) continue;
+        Cells.Inside |=
+            static_cast<uint64_t>(BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
+                                                              _mm256_cmpgt_epi32(High, Most))) &
+                                  Small)
+            << Shift;
         // Corner N's offset from the least in bits 2N: X's way in the lower
         // half, Y's in the upper; the way is X's plus twice Y's.
         const __m256i Way =

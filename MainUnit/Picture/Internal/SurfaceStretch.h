@@ -53,8 +53,10 @@ struct TSpan {
 struct TStretchCells {
     uint64_t Small = 0;   // within a 2 x 2 block, in the picture and the band
     uint64_t Larger = 0;  // reaching into both, wider; all four corners used
-    uint64_t Whole =
-        0;  // of the larger, those whose 4 x 4 block from their least X and Y is in both
+    uint64_t Inside = 0;  // of the small, those whose corners all lie in both
+    // Of the larger, those whose 4 x 4 block from their least X and Y lies
+    // in both.
+    uint64_t Whole = 0;
     uint64_t Ways[StretchRows];  // of each small cell, its way (SmallCellWays) in the low byte
     // Of each larger cell, the least and the greatest X and Y of its
     // corners' pixels, X in the low half, Y in the high (PixelPair).

@@ -44,6 +44,77 @@ namespace {
 
 }  // namespace
 
+// The bounds the cells of a stretch are sorted by, lane by lane.
+struct TSortBounds {
+    __m256i Low, High, BlockHigh, Unreached;
+};
+
+// Four cells of rows From + Shift on whose corners 0 to 3 ((i, j),
+// (i + 1, j), (i, j + 1), (i + 1, j + 1)) are C0 to C3, those of Cells4
+// counted.
+[[gnu::target("avx2"), gnu::always_inline]] inline void
+SortFour(__m256i C0, __m256i C1, __m256i C2, __m256i C3, unsigned Cells4, unsigned Shift,
+         const TSortBounds& B, TStretchCells& Cells)
+{
+    const __m256i Low = B.Low, High = B.High, BlockHigh = B.BlockHigh, Unreached = B.Unreached;
+    const __m256i One = _mm256_set1_epi32(1);
+    const __m256i Least = _mm256_min_epi32(_mm256_min_epi32(C0, C1), _mm256_min_epi32(C2, C3));
+    const __m256i Most = _mm256_max_epi32(_mm256_max_epi32(C0, C1), _mm256_max_epi32(C2, C3));
+    // Spans stay 32-bit: placed corners lie within CornerReach, unused
+    // ones at twice that.
+    const __m256i Wide = _mm256_cmpgt_epi32(_mm256_sub_epi32(Most, Least), One);
+    const __m256i Inside =
+        _mm256_and_si256(_mm256_cmpgt_epi32(Most, Low), _mm256_cmpgt_epi32(High, Least));
+    const unsigned In =
+        BothHalves(_mm256_and_si256(Inside, _mm256_cmpgt_epi32(Least, Unreached))) & Cells4;
+    const unsigned Small = BothHalves(_mm256_andnot_si256(Wide, Inside)) & Cells4;
+    Cells.Small |= static_cast<uint64_t>(Small) << Shift;
+    Cells.Larger |= static_cast<uint64_t>(In & ~Small) << Shift;
+    if ((In & ~Small) != 0) {
+        Cells.Whole |= static_cast<uint64_t>(
+                           BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
+                                                       _mm256_cmpgt_epi32(BlockHigh, Least))) &
+                           In & ~Small)
+                       << Shift;
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
+        // Corner N's offset from the least in bits 4N, X's in the lower
+        // half and Y's in the upper; within a block each is at most 3,
+        // and its pixel there is X's plus 4 times Y's.
+        const __m256i Offsets =
+            _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
+                                              _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 4)),
+                             _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 8),
+                                              _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 12)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Blocks + Shift),
+                            _mm256_add_epi64(Offsets, _mm256_srli_epi64(Offsets, 30)));
+    }
+    if (Small == 0) return;
+    Cells.Inside |=
+        static_cast<uint64_t>(BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
+                                                          _mm256_cmpgt_epi32(High, Most))) &
+                              Small)
+        << Shift;
+    // Corner N's offset from the least in bits 2N: X's way in the lower
+    // half, Y's in the upper; the way is X's plus twice Y's.
+    const __m256i Way =
+        _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
+                                          _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 2)),
+                         _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 4),
+                                          _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 6)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Ways + Shift),
+                        _mm256_add_epi64(Way, _mm256_srli_epi64(Way, 31)));
+}
+
+// The pixels of the corners one row on from those of Pixels (First's rows
+// R .. R + 3): its last three and that of First[4].
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i RowOn(__m256i Pixels,
+                                                                 const TCorner* First)
+{
+    return _mm256_blend_epi32(_mm256_permute4x64_epi64(Pixels, 0b00111001),
+                              _mm256_set1_epi64x(PixelWord(First[4])), 0xC0);
+}
+
 [[gnu::target("avx2")]] void SortStretchWide(const TCorner* Left, const TCorner* Right, size_t From,
                                              size_t End, int32_t Width, const TSurfaceBand& Band,
                                              TStretchCells& Cells)
@@ -54,71 +125,29 @@ namespace {
         _mm256_setr_epi32(-1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1, -1, Band.Top - 1);
     const __m256i High = _mm256_setr_epi32(Width, Band.Bottom, Width, Band.Bottom, Width,
                                            Band.Bottom, Width, Band.Bottom);
-    const __m256i One = _mm256_set1_epi32(1);
     // A block from the least X and Y wholly inside: its X and Y above Low,
     // and below High less the block's side less 1.
     const __m256i BlockHigh = _mm256_sub_epi32(High, _mm256_set1_epi32(BlockSide - 1));
     // Placed corners lie within CornerReach, unused ones beyond it.
     const __m256i Unreached = _mm256_set1_epi32(-CornerReach);
-    for (size_t Row = From; Row < End; Row += 4) {
+    const TSortBounds Bounds{Low, High, BlockHigh, Unreached};
+    size_t Row = From;
+    for (; Row + 4 <= End; Row += 4) {
+        constexpr size_t Rows[4] = {0, 1, 2, 3};
+        const __m256i C0 = PixelsOf(Left + Row, Rows), C1 = PixelsOf(Right + Row, Rows);
+        SortFour(C0, C1, RowOn(C0, Left + Row), RowOn(C1, Right + Row), 15u,
+                 static_cast<unsigned>(Row - From), Bounds, Cells);
+    }
+    if (Row < End) {
         // Cells past End read the corners of row End instead; they are
-        // dropped below.
-        const int32_t Rows = static_cast<int32_t>(End - Row);
+        // dropped.
         const size_t Last = End - Row;
         const size_t Upper[4] = {0, std::min<size_t>(1, Last), std::min<size_t>(2, Last),
                                  std::min<size_t>(3, Last)};
         const size_t Lower[4] = {Upper[1], Upper[2], Upper[3], std::min<size_t>(4, Last)};
-        // Corners 0 to 3 of the four cells: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
-        const __m256i C0 = PixelsOf(Left + Row, Upper), C1 = PixelsOf(Right + Row, Upper);
-        const __m256i C2 = PixelsOf(Left + Row, Lower), C3 = PixelsOf(Right + Row, Lower);
-        const __m256i Least = _mm256_min_epi32(_mm256_min_epi32(C0, C1), _mm256_min_epi32(C2, C3));
-        const __m256i Most = _mm256_max_epi32(_mm256_max_epi32(C0, C1), _mm256_max_epi32(C2, C3));
-        // Spans stay 32-bit: placed corners lie within CornerReach, unused
-        // ones at twice that.
-        const __m256i Wide = _mm256_cmpgt_epi32(_mm256_sub_epi32(Most, Least), One);
-        const __m256i Inside =
-            _mm256_and_si256(_mm256_cmpgt_epi32(Most, Low), _mm256_cmpgt_epi32(High, Least));
-        const unsigned Cells4 = Rows >= 4 ? 15u : (1u << Rows) - 1;
-        const unsigned In =
-            BothHalves(_mm256_and_si256(Inside, _mm256_cmpgt_epi32(Least, Unreached))) & Cells4;
-        const unsigned Small = BothHalves(_mm256_andnot_si256(Wide, Inside)) & Cells4;
-        const unsigned Shift = static_cast<unsigned>(Row - From);
-        Cells.Small |= static_cast<uint64_t>(Small) << Shift;
-        Cells.Larger |= static_cast<uint64_t>(In & ~Small) << Shift;
-        if ((In & ~Small) != 0) {
-            Cells.Whole |= static_cast<uint64_t>(
-                               BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
-                                                           _mm256_cmpgt_epi32(BlockHigh, Least))) &
-                               In & ~Small)
-                           << Shift;
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
-            // Corner N's offset from the least in bits 4N, X's in the lower
-            // half and Y's in the upper; within a block each is at most 3,
-            // and its pixel there is X's plus 4 times Y's.
-            const __m256i Offsets = _mm256_add_epi32(
-                _mm256_add_epi32(_mm256_sub_epi32(C0, Least),
-                                 _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 4)),
-                _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 8),
-                                 _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 12)));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Blocks + Shift),
-                                _mm256_add_epi64(Offsets, _mm256_srli_epi64(Offsets, 30)));
-        }
-        if (Small == 0) continue;
-        Cells.Inside |=
-            static_cast<uint64_t>(BothHalves(_mm256_and_si256(_mm256_cmpgt_epi32(Least, Low),
-                                                              _mm256_cmpgt_epi32(High, Most))) &
-                                  Small)
-            << Shift;
-        // Corner N's offset from the least in bits 2N: X's way in the lower
-        // half, Y's in the upper; the way is X's plus twice Y's.
-        const __m256i Way =
-            _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
-                                              _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 2)),
-                             _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 4),
-                                              _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 6)));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Ways + Shift),
-                            _mm256_add_epi64(Way, _mm256_srli_epi64(Way, 31)));
+        SortFour(PixelsOf(Left + Row, Upper), PixelsOf(Right + Row, Upper),
+                 PixelsOf(Left + Row, Lower), PixelsOf(Right + Row, Lower), (1u << Last) - 1,
+                 static_cast<unsigned>(Row - From), Bounds, Cells);
     }
 }
 

@@ -74,32 +74,33 @@ template <bool Lit>
             Stored = On.Stored;
             if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
             Color = CornerColour(Job, On, Share);
-        } else {
-            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u;
-            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB);
-            const double HeightA = HeightOf(Job, Cell, NA);
-            double Depth = 0, Height = 0;
-            if (Step->Kind == bsTriangle) {
-                // As BlockTriangle interpolates: from A by the weights of B and C.
-                const uint32_t NC = Step->Corners >> 4 & 3u;
-                const TCorner& C = Cell.Corner(NC);
-                const double Inverse = Reciprocals[Step->Divisor];
-                const double WB = static_cast<double>(Step->WB), WC = static_cast<double>(Step->WC);
-                Depth = A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
-                Height = HeightA + (WB * (HeightOf(Job, Cell, NB) - HeightA) +
-                                    WC * (HeightOf(Job, Cell, NC) - HeightA)) *
-                                       Inverse;
-            } else {
-                // As BlockSegment interpolates: along from A (its P) to B (its Q).
-                const double Along =
-                    static_cast<double>(Step->WB) / static_cast<double>(Step->Divisor);
-                const double HeightB = HeightOf(Job, Cell, NB);
-                Depth = A.Depth + (B.Depth - A.Depth) * Along;
-                Height = HeightA + (HeightB - HeightA) * Along;
-            }
+        } else if (Step->Kind == bsTriangle) {
+            // As BlockTriangle interpolates: from A by the weights of B and C;
+            // the height only for a pixel that is drawn.
+            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u,
+                           NC = Step->Corners >> 4 & 3u;
+            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB), &C = Cell.Corner(NC);
+            const double Inverse = Reciprocals[Step->Divisor];
+            const double WB = static_cast<double>(Step->WB), WC = static_cast<double>(Step->WC);
+            const double Depth =
+                A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
             Stored = SurfaceStored(Depth);
             if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
+            const double HeightA = HeightOf(Job, Cell, NA);
+            const double Height = HeightA + (WB * (HeightOf(Job, Cell, NB) - HeightA) +
+                                             WC * (HeightOf(Job, Cell, NC) - HeightA)) *
+                                                Inverse;
             Color = SurfaceColor(Job, Height, Share, Depth);
+        } else {
+            // As BlockSegment interpolates: along from A (its P) to B (its Q).
+            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u;
+            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB);
+            const double Along = static_cast<double>(Step->WB) / static_cast<double>(Step->Divisor);
+            const double Depth = A.Depth + (B.Depth - A.Depth) * Along;
+            Stored = SurfaceStored(Depth);
+            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
+            const double HeightA = HeightOf(Job, Cell, NA), HeightB = HeightOf(Job, Cell, NB);
+            Color = SurfaceColor(Job, HeightA + (HeightB - HeightA) * Along, Share, Depth);
         }
         Pixels[At] = Color;
         if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(Step->Recorded));

@@ -159,9 +159,16 @@ void FillTriangle(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell&
     for (int32_t Y = Y0; Y <= Y1;
          ++Y, RowA += WeightA.StepY, RowB += WeightB.StepY, RowC += WeightC.StepY) {
         int64_t EA = RowA, EB = RowB, EC = RowC;
+        // The triangle is convex: its pixels on a row are side by side, and
+        // the first outside after them ends the row.
+        bool Entered = false;
         for (int32_t X = X0; X <= X1;
              ++X, EA += WeightA.StepX, EB += WeightB.StepX, EC += WeightC.StepX) {
-            if ((EA | EB | EC) < 0) continue;
+            if ((EA | EB | EC) < 0) {
+                if (Entered) break;
+                continue;
+            }
+            Entered = true;
             if (PutIfCorner(Job, Cell, T, Area, EA, EB, EC)) continue;
             if (Inverse == 0) Inverse = 1.0 / static_cast<double>(Area);
             const double WB = static_cast<double>(EB), WC = static_cast<double>(EC);

@@ -192,6 +192,15 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
+// What the small cells are painted into, kept apart from the job: a copy
+// the compiler holds in registers, not read again after every mark.
+struct TTargets {
+    uint32_t* Pixels;
+    int32_t* Indexes;  // null without a point record
+    float* Depths;
+    size_t Width;
+};
+
 // A small cell of the way Key (Inside: its 2 x 2 block wholly in the picture
 // and the band): the corners of its first triangle, then
 // those of its second that the first did not put, leaving out those in
@@ -200,24 +209,20 @@ namespace {
 // puts it. The light of a triangle is worked out only when one of its
 // pixels is painted (Lit: the job has the light). Returns the corners put.
 template <bool Lit>
-[[gnu::always_inline]] inline uint32_t PaintSmallCell(const TSurfaceJob& Job,
-                                                      const TSurfaceBand& Band, const TCell& Cell,
-                                                      uint32_t Key, bool Inside, uint32_t Done)
+[[gnu::always_inline]] inline uint32_t
+PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
+               const TTargets& To, uint32_t Key, bool Inside, uint32_t Done)
 {
     const uint32_t Way = SmallCellWays[Key];
     const uint32_t Put = Way & ~Done & 15u;
     uint32_t Shares[2] = {Lit ? 0 : FullLightShare, Lit ? 0 : FullLightShare};
-    const TPixelArray& P = Job.Picture;
     for (uint32_t Left = Put; Left != 0; Left &= Left - 1) {
         const uint32_t I = static_cast<uint32_t>(std::countr_zero(Left));
         const TVertex& At = Cell.Corner(I);
-        if (!Inside &&
-            (static_cast<uint32_t>(At.X) >= static_cast<uint32_t>(P.Width) || !Band.Holds(At.Y)))
-            continue;
+        if (!Inside && (static_cast<uint32_t>(At.X) >= To.Width || !Band.Holds(At.Y))) continue;
         // The depth buffer is as wide as the picture: one entry for both.
-        const size_t Pixel =
-            static_cast<size_t>(At.Y) * static_cast<size_t>(P.Width) + static_cast<size_t>(At.X);
-        if (At.Stored == 0.0f || !NearerEntry(Job.DepthBuffer.Depths[Pixel], At.Stored)) continue;
+        const size_t Pixel = static_cast<size_t>(At.Y) * To.Width + static_cast<size_t>(At.X);
+        if (At.Stored == 0.0f || !NearerEntry(To.Depths[Pixel], At.Stored)) continue;
         uint32_t Share = FullLightShare;
         if constexpr (Lit) {
             const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
@@ -226,9 +231,9 @@ template <bool Lit>
                     Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
             Share = Shares[Which];
         }
-        P.Pixels[Pixel] = CornerColour(Job, At, Share);
-        if (P.Indexes != nullptr)
-            P.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
+        To.Pixels[Pixel] = Lit ? CornerColour(Job, At, Share) : At.Colour;
+        if (To.Indexes != nullptr)
+            To.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }
     return Put;
 }
@@ -261,6 +266,7 @@ template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   TBlockPrograms& Programs, size_t Column, size_t From, const TStretchCells& Cells)
 {
+    const TTargets To{Programs.Pixels, Programs.Indexes, Programs.Depths, Programs.Width};
     if (Cells.Larger == 0) {
         // Small cells alone, the most of a small picture: a loop of their own
         // keeps the larger cells' work from crowding it.
@@ -270,9 +276,9 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
             Cell.First = Column * Cell.Rows + Row;
             const uint32_t Done = Marked ? Marks.Held(Row) : 0;
             if (Done == 15u) continue;
-            const uint32_t Put =
-                PaintSmallCell<Lit>(Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
-                                    (Cells.Inside >> Bit & 1u) != 0, Done);
+            const uint32_t Put = PaintSmallCell<Lit>(Job, Band, Cell, To,
+                                                     static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                                                     (Cells.Inside >> Bit & 1u) != 0, Done);
             if constexpr (Marked) Marks.Hold(Row, Put);
         }
         return;
@@ -284,9 +290,9 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         if ((Cells.Small >> Bit & 1u) != 0) {
             const uint32_t Done = Marked ? Marks.Held(Row) : 0;
             if (Done == 15u) continue;
-            const uint32_t Put =
-                PaintSmallCell<Lit>(Job, Band, Cell, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
-                                    (Cells.Inside >> Bit & 1u) != 0, Done);
+            const uint32_t Put = PaintSmallCell<Lit>(Job, Band, Cell, To,
+                                                     static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                                                     (Cells.Inside >> Bit & 1u) != 0, Done);
             if constexpr (Marked) Marks.Hold(Row, Put);
             continue;
         }

@@ -55,8 +55,8 @@ template <bool Lit>
             const TCorner& On = Cell.Corner(N);
             const size_t At = Programs.Offsets[Way >> 4 * N & 15u];
             if (On.Stored == 0.0f || !NearerEntry(Depths[At], On.Stored)) continue;
-            Pixels[At] =
-                CornerColour(Job, On, Lit ? Shares[Step->Triangle >> N & 1u] : FullLightShare);
+            // Without the light a corner's colour is its own.
+            Pixels[At] = Lit ? CornerColour(Job, On, Shares[Step->Triangle >> N & 1u]) : On.Colour;
             if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(N));
         }
         ++Step;
@@ -73,7 +73,7 @@ template <bool Lit>
             const TCorner& On = Cell.Corner(N);
             Stored = On.Stored;
             if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
-            Color = CornerColour(Job, On, Share);
+            Color = Lit ? CornerColour(Job, On, Share) : On.Colour;
         } else if (Step->Kind == bsTriangle) {
             // As BlockTriangle interpolates: from A by the weights of B and C;
             // the height only for a pixel that is drawn.

@@ -192,15 +192,6 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
-// What the small cells are painted into, kept apart from the job: a copy
-// the compiler holds in registers, not read again after every mark.
-struct TTargets {
-    uint32_t* Pixels;
-    int32_t* Indexes;  // null without a point record
-    float* Depths;
-    size_t Width;
-};
-
 // A small cell of the way Key (Inside: its 2 x 2 block wholly in the picture
 // and the band): the corners of its first triangle, then
 // those of its second that the first did not put, leaving out those in
@@ -243,15 +234,16 @@ PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
 // way Way when it is within one (Whole: one wholly in the picture and the
 // band); Lit when the job has the light.
 template <bool Marked, bool Lit>
-[[gnu::always_inline]] inline void
-PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell, const TSpan& S,
-                uint32_t Way, bool Whole, TPutMarks& Marks, size_t Row, TBlockPrograms& Programs)
+[[gnu::always_inline]] inline void PaintLargerCell(const TSurfaceJob& Job, const TSurfaceBand& Band,
+                                                   const TCell& Cell, const TSpan& S, uint32_t Way,
+                                                   bool Whole, TPutMarks& Marks, size_t Row,
+                                                   TBlockPrograms& Programs, const TTargets& To)
 {
     const uint32_t Shares[2] = {Lit ? CellLight(Job, Cell, 0, 1, 2) : FullLightShare,
                                 Lit ? CellLight(Job, Cell, 3, 2, 1) : FullLightShare};
     uint32_t Done = Marked ? Marks.Held(Row) : 0;
     if (S.X1 - S.X0 <= LargestBlockSpan && S.Y1 - S.Y0 <= LargestBlockSpan) {
-        if (!RunBlockCell<Lit>(Job, Cell, S.X0, S.Y0, Way, Whole, Shares, Done, Programs))
+        if (!RunBlockCell<Lit>(Job, Cell, S.X0, S.Y0, Way, Whole, Shares, Done, Programs, To))
             PaintBlockCell(Job, Band, Cell, S.X0, S.Y0, Shares, Done);
     } else {
         FillTriangle(Job, Band, Cell, 0, 1, 2, Shares[0], Done);
@@ -266,7 +258,8 @@ template <bool Marked, bool Lit>
 void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell, TPutMarks& Marks,
                   TBlockPrograms& Programs, size_t Column, size_t From, const TStretchCells& Cells)
 {
-    const TTargets To{Programs.Pixels, Programs.Indexes, Programs.Depths, Programs.Width};
+    const TTargets To{Job.Picture.Pixels, Job.Picture.Indexes, Job.DepthBuffer.Depths.data(),
+                      static_cast<size_t>(Job.Picture.Width)};
     if (Cells.Larger == 0) {
         // Small cells alone, the most of a small picture: a loop of their own
         // keeps the larger cells' work from crowding it.
@@ -300,7 +293,7 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         PaintLargerCell<Marked, Lit>(
             Job, Band, Cell, {true, PairX(Least), PairX(Most), PairY(Least), PairY(Most), 0, 0},
             static_cast<uint32_t>(Cells.Blocks[Bit] & 0xFFFFu), (Cells.Whole >> Bit & 1u) != 0,
-            Marks, Row, Programs);
+            Marks, Row, Programs, To);
     }
 }
 

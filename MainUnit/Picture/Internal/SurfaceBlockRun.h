@@ -38,15 +38,15 @@ inline constexpr std::array<double, 256> Reciprocals = MakeReciprocals();
 template <bool Lit>
 [[gnu::always_inline]] inline void RunSteps(const TSurfaceJob& Job, const TCell& Cell, int32_t X0,
                                             int32_t Y0, uint32_t Way, const TBlockStep* Step,
-                                            const TBlockPrograms& Programs,
+                                            const TBlockPrograms& Programs, const TTargets& To,
                                             const uint32_t (&Shares)[2], uint32_t& Done)
 {
     uint32_t Put = Done;
-    const bool Recorded = Programs.Indexes != nullptr;
-    const size_t Origin = static_cast<size_t>(Y0) * Programs.Width + static_cast<size_t>(X0);
-    float* const Depths = Programs.Depths + Origin;
-    uint32_t* const Pixels = Programs.Pixels + Origin;
-    int32_t* const Indexes = Programs.Indexes + (Recorded ? Origin : 0);
+    const bool Recorded = To.Indexes != nullptr;
+    const size_t Origin = static_cast<size_t>(Y0) * To.Width + static_cast<size_t>(X0);
+    float* const Depths = To.Depths + Origin;
+    uint32_t* const Pixels = To.Pixels + Origin;
+    int32_t* const Indexes = To.Indexes + (Recorded ? Origin : 0);
     if (Step->Kind == bsCorners) {
         const uint32_t Fresh = Step->Corners & ~Put;
         Put |= Step->Corners;
@@ -113,14 +113,15 @@ template <bool Lit>
 // in the picture and the band (Whole) and the steps are wanted and at hand;
 // false, painting nothing, otherwise.
 template <bool Lit>
-[[gnu::always_inline]] inline bool
-RunBlockCell(const TSurfaceJob& Job, const TCell& Cell, int32_t X0, int32_t Y0, uint32_t Way,
-             bool Whole, const uint32_t (&Shares)[2], uint32_t& Done, TBlockPrograms& Programs)
+[[gnu::always_inline]] inline bool RunBlockCell(const TSurfaceJob& Job, const TCell& Cell,
+                                                int32_t X0, int32_t Y0, uint32_t Way, bool Whole,
+                                                const uint32_t (&Shares)[2], uint32_t& Done,
+                                                TBlockPrograms& Programs, const TTargets& To)
 {
     if (!Programs.Wanted || !Whole) return false;
     const TBlockStep* Steps = StepsOf(Programs, Way);
     if (Steps == nullptr) return false;
-    RunSteps<Lit>(Job, Cell, X0, Y0, Way, Steps, Programs, Shares, Done);
+    RunSteps<Lit>(Job, Cell, X0, Y0, Way, Steps, Programs, To, Shares, Done);
     return true;
 }
 

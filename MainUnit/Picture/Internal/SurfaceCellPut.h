@@ -181,19 +181,22 @@ struct TBlockPrograms {
     // buffer, as wide) less that of the block's top left, for the painting's
     // width.
     size_t Offsets[16] = {};
-    // The painting's picture, point record (or null) and depth entries.
-    uint32_t* Pixels = nullptr;
-    int32_t* Indexes = nullptr;
-    float* Depths = nullptr;
-    size_t Width = 0;
 
-    explicit TBlockPrograms(const TSurfaceJob& Job)
-        : Wanted(Job.Wide), Pixels(Job.Picture.Pixels), Indexes(Job.Picture.Indexes),
-          Depths(Job.DepthBuffer.Depths.data()), Width(static_cast<size_t>(Job.Picture.Width))
+    explicit TBlockPrograms(const TSurfaceJob& Job) : Wanted(Job.Wide)
     {
+        const auto Width = static_cast<size_t>(Job.Picture.Width);
         for (uint32_t P = 0; P < 16; ++P)
             Offsets[P] = P / 4 * Width + P % 4;
     }
+};
+
+// What the cells are painted into, kept apart from the job: a copy the
+// compiler holds in registers, not read again after every mark.
+struct TTargets {
+    uint32_t* Pixels;
+    int32_t* Indexes;  // null without a point record
+    float* Depths;
+    size_t Width;
 };
 
 // The steps of the cell whose corners lie in a block the way Way (corner

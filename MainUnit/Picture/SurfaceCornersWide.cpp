@@ -145,21 +145,48 @@ EstimateCorners(const TSurfaceJob& Job, const TWideView& W, const Proc3D::TPoint
           _mm_srli_si128(Entries23, 8));
 }
 
+// The reach of the stretch the last common blocks lay in, gathered in
+// vectors and written to the notes only when the blocks move on to another
+// stretch (or the projection ends): min and max over four rows at a time.
+struct TRunningReach {
+    TReach* Reach = nullptr;  // the stretch's, or null when none is gathered
+    __m128i Top{}, Bottom{};  // lane by lane
+};
+
+// The reach gathered so far written to its stretch's, none gathered after.
+[[gnu::target("avx2"), gnu::always_inline]] inline void FlushReach(TRunningReach& Running)
+{
+    if (Running.Reach == nullptr) return;
+    // The least and the greatest of the four lanes: halves, then quarters.
+    __m128i Top = _mm_min_epi32(Running.Top, _mm_shuffle_epi32(Running.Top, 0b01001110));
+    Top = _mm_min_epi32(Top, _mm_shuffle_epi32(Top, 0b10110001));
+    __m128i Bottom = _mm_max_epi32(Running.Bottom, _mm_shuffle_epi32(Running.Bottom, 0b01001110));
+    Bottom = _mm_max_epi32(Bottom, _mm_shuffle_epi32(Bottom, 0b10110001));
+    Running.Reach->Top = std::min(Running.Reach->Top, _mm_cvtsi128_si32(Top));
+    Running.Reach->Bottom = std::max(Running.Reach->Bottom, _mm_cvtsi128_si32(Bottom));
+    Running.Reach = nullptr;
+}
+
 // Four corners of grid column Column, rows Row .. Row + 3, all placed,
-// noted for the split: their reach at once when one stretch holds them all
-// and none is its first row (which is also the last of the stretch before).
-[[gnu::always_inline]] inline void NoteBlock(const TSurfaceJob& Job, const TSplitNotes& Notes,
-                                             size_t Stretches, size_t Column, size_t Row,
-                                             const TCornerBlock& Block)
+// noted for the split: their reach gathered in Running when one stretch
+// holds them all and none is its first row (which is also the last of the
+// stretch before), otherwise at once.
+[[gnu::target("avx2"), gnu::always_inline]] inline void
+NoteBlock(const TSurfaceJob& Job, const TSplitNotes& Notes, size_t Stretches, size_t Column,
+          size_t Row, const TCornerBlock& Block, TRunningReach& Running)
 {
     if (Notes.Reaches != nullptr) {
         const size_t InStretch = Row % StretchRows;
         if (InStretch != 0 && InStretch + 4 <= StretchRows) {
-            TReach& Reach = Notes.Reaches[Column * Stretches + Row / StretchRows];
-            const int32_t* Y = Block.Y;
-            Reach.Top = std::min(std::min(Reach.Top, std::min(Y[0], Y[1])), std::min(Y[2], Y[3]));
-            Reach.Bottom =
-                std::max(std::max(Reach.Bottom, std::max(Y[0], Y[1])), std::max(Y[2], Y[3]));
+            TReach* Reach = Notes.Reaches + Column * Stretches + Row / StretchRows;
+            const __m128i Y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Block.Y));
+            if (Reach != Running.Reach) {
+                FlushReach(Running);
+                Running = {Reach, Y, Y};
+            } else {
+                Running.Top = _mm_min_epi32(Running.Top, Y);
+                Running.Bottom = _mm_max_epi32(Running.Bottom, Y);
+            }
         } else {
             for (size_t L = 0; L < 4; ++L)
                 ReachCorner(Notes.Reaches, Stretches, Column, Row + L, Block.Y[L]);
@@ -250,6 +277,7 @@ template <TSight Sight>
     TGridPlace At{First / GridRows, First % GridRows, GridRows};
     size_t Unused = 0;
     TCornerBlock Block{};
+    TRunningReach Running;
     for (size_t K = First; K < Last; K += 4) {
         // The last block of fewer than four: every lane the one-point way.
         const size_t Lanes = std::min<size_t>(4, Last - K);
@@ -259,21 +287,22 @@ template <TSight Sight>
         if (Checked &&
             !FourOnGrid(Points + K, Points + At.Row, Broadcast(Points[At.Column * GridRows].X))) {
             OffGrid = true;
-            return Unused;
+            break;
         }
         Block.Skipped = Block.Placed = 0;
         if (Estimated && Lanes == 4)
             EstimateCorners<Sight>(Job, W, Points + K, Job.OnGrid, Block, Job.Corners + K);
         if (Block.Placed == 15u && Whole) {
             // The common block: four placed corners of one column, stored.
-            NoteBlock(Job, Notes, Stretches, At.Column, At.Row, Block);
+            NoteBlock(Job, Notes, Stretches, At.Column, At.Row, Block, Running);
             At.Row += 4;
             if (At.Row == GridRows) At.Row = 0, ++At.Column;
         } else if (!PlaceLanes(Job, Notes, Stretches, K, Lanes, Block, Checked, At, Unused)) {
             OffGrid = true;
-            return Unused;
+            break;
         }
     }
+    FlushReach(Running);
     return Unused;
 }
 

@@ -192,6 +192,18 @@ uint32_t CellLight(const TSurfaceJob& Job, const TCell& Cell, uint32_t A, uint32
 
 namespace {
 
+// The light of the triangle of a small cell of the way Way that puts its
+// corner I, worked out the first time one of its pixels is painted (0 in
+// Shares until then).
+inline uint32_t SmallCellShare(const TSurfaceJob& Job, const TCell& Cell, uint32_t Way, uint32_t I,
+                               uint32_t (&Shares)[2])
+{
+    const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
+    if (Shares[Which] == 0)
+        Shares[Which] = Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
+    return Shares[Which];
+}
+
 // A small cell of the way Key (Inside: its 2 x 2 block wholly in the picture
 // and the band): the corners of its first triangle, then
 // those of its second that the first did not put, leaving out those in
@@ -214,15 +226,9 @@ PaintSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Ce
         // The depth buffer is as wide as the picture: one entry for both.
         const size_t Pixel = static_cast<size_t>(At.Y) * To.Width + static_cast<size_t>(At.X);
         if (At.Stored == 0.0f || !NearerEntry(To.Depths[Pixel], At.Stored)) continue;
-        uint32_t Share = FullLightShare;
-        if constexpr (Lit) {
-            const uint32_t Which = (Way >> (4 + I) & 1u) != 0 ? 0 : 1;
-            if (Shares[Which] == 0)
-                Shares[Which] =
-                    Which == 0 ? CellLight(Job, Cell, 0, 1, 2) : CellLight(Job, Cell, 3, 2, 1);
-            Share = Shares[Which];
-        }
-        To.Pixels[Pixel] = Lit ? CornerColour(Job, At, Share) : At.Colour;
+        // Without the light a corner's colour is its own.
+        To.Pixels[Pixel] =
+            Lit ? CornerColour(Job, At, SmallCellShare(Job, Cell, Way, I, Shares)) : At.Colour;
         if (To.Indexes != nullptr)
             To.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Way >> (8 + 2 * I)));
     }

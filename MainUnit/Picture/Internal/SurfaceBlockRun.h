@@ -32,6 +32,74 @@ inline constexpr std::array<double, 256> Reciprocals = MakeReciprocals();
     return Job.Results.Points[Cell.Index(N)].Y;
 }
 
+// A block's entries in the picture, the point record (null without one)
+// and the depth buffer, from its top left on.
+struct TBlockTargets {
+    uint32_t* Pixels;
+    int32_t* Indexes;
+    float* Depths;
+};
+
+// The corners of a cell's bsCorners step not yet put (see Put, which gets
+// them), each on its own pixel.
+template <bool Lit>
+[[gnu::always_inline]] inline void
+PutGatheredCorners(const TSurfaceJob& Job, const TCell& Cell, uint32_t Way, const TBlockStep& Step,
+                   const TBlockPrograms& Programs, const TBlockTargets& At,
+                   const uint32_t (&Shares)[2], uint32_t& Put)
+{
+    const uint32_t Fresh = Step.Corners & ~Put;
+    Put |= Step.Corners;
+    for (uint32_t Left = Fresh; Left != 0; Left &= Left - 1) {
+        const uint32_t N = static_cast<uint32_t>(std::countr_zero(Left));
+        const TCorner& On = Cell.Corner(N);
+        const size_t Pixel = Programs.Offsets[Way >> 4 * N & 15u];
+        if (On.Stored == 0.0f || !NearerEntry(At.Depths[Pixel], On.Stored)) continue;
+        // Without the light a corner's colour is its own.
+        At.Pixels[Pixel] = Lit ? CornerColour(Job, On, Shares[Step.Triangle >> N & 1u]) : On.Colour;
+        if (At.Indexes != nullptr) At.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(N));
+    }
+}
+
+// A bsTriangle step offered to Entry, as BlockTriangle interpolates it: from
+// A by the weights of B and C, the height only for a pixel that is drawn.
+// False when something at least as near is there; otherwise Color is set.
+[[gnu::always_inline]] inline bool TriangleStep(const TSurfaceJob& Job, const TCell& Cell,
+                                                const TBlockStep& Step, uint32_t Share,
+                                                float& Entry, uint32_t& Color)
+{
+    const uint32_t NA = Step.Corners & 3u, NB = Step.Corners >> 2 & 3u, NC = Step.Corners >> 4 & 3u;
+    const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB), &C = Cell.Corner(NC);
+    const double Inverse = Reciprocals[Step.Divisor];
+    const double WB = static_cast<double>(Step.WB), WC = static_cast<double>(Step.WC);
+    const double Depth = A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
+    const float Stored = SurfaceStored(Depth);
+    if (Stored == 0.0f || !NearerEntry(Entry, Stored)) return false;
+    const double HeightA = HeightOf(Job, Cell, NA);
+    const double Height = HeightA + (WB * (HeightOf(Job, Cell, NB) - HeightA) +
+                                     WC * (HeightOf(Job, Cell, NC) - HeightA)) *
+                                        Inverse;
+    Color = SurfaceColor(Job, Height, Share, Depth);
+    return true;
+}
+
+// A bsSegment step the same way, as BlockSegment interpolates it: along
+// from A (its P) to B (its Q).
+[[gnu::always_inline]] inline bool SegmentStep(const TSurfaceJob& Job, const TCell& Cell,
+                                               const TBlockStep& Step, uint32_t Share, float& Entry,
+                                               uint32_t& Color)
+{
+    const uint32_t NA = Step.Corners & 3u, NB = Step.Corners >> 2 & 3u;
+    const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB);
+    const double Along = static_cast<double>(Step.WB) / static_cast<double>(Step.Divisor);
+    const double Depth = A.Depth + (B.Depth - A.Depth) * Along;
+    const float Stored = SurfaceStored(Depth);
+    if (Stored == 0.0f || !NearerEntry(Entry, Stored)) return false;
+    const double HeightA = HeightOf(Job, Cell, NA), HeightB = HeightOf(Job, Cell, NB);
+    Color = SurfaceColor(Job, HeightA + (HeightB - HeightA) * Along, Share, Depth);
+    return true;
+}
+
 // The cell in the block whose top left is (X0, Y0), wholly shown, by its
 // steps, as BlockTriangle paints its two triangles; Lit when the job has
 // the light.
@@ -42,68 +110,31 @@ template <bool Lit>
                                             const uint32_t (&Shares)[2], uint32_t& Done)
 {
     uint32_t Put = Done;
-    const bool Recorded = To.Indexes != nullptr;
     const size_t Origin = static_cast<size_t>(Y0) * To.Width + static_cast<size_t>(X0);
-    float* const Depths = To.Depths + Origin;
-    uint32_t* const Pixels = To.Pixels + Origin;
-    int32_t* const Indexes = To.Indexes + (Recorded ? Origin : 0);
-    if (Step->Kind == bsCorners) {
-        const uint32_t Fresh = Step->Corners & ~Put;
-        Put |= Step->Corners;
-        for (uint32_t Left = Fresh; Left != 0; Left &= Left - 1) {
-            const uint32_t N = static_cast<uint32_t>(std::countr_zero(Left));
-            const TCorner& On = Cell.Corner(N);
-            const size_t At = Programs.Offsets[Way >> 4 * N & 15u];
-            if (On.Stored == 0.0f || !NearerEntry(Depths[At], On.Stored)) continue;
-            // Without the light a corner's colour is its own.
-            Pixels[At] = Lit ? CornerColour(Job, On, Shares[Step->Triangle >> N & 1u]) : On.Colour;
-            if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(N));
-        }
-        ++Step;
-    }
+    const TBlockTargets At{To.Pixels + Origin,
+                           To.Indexes == nullptr ? nullptr : To.Indexes + Origin,
+                           To.Depths + Origin};
+    if (Step->Kind == bsCorners)
+        PutGatheredCorners<Lit>(Job, Cell, Way, *Step++, Programs, At, Shares, Put);
     for (; Step->Kind != bsEnd; ++Step) {
         const uint32_t Share = Lit ? Shares[Step->Triangle] : FullLightShare;
-        const size_t At = Programs.Offsets[Step->Pixel];
-        float Stored = 0;
+        const size_t Pixel = Programs.Offsets[Step->Pixel];
         uint32_t Color = 0;
         if (Step->Kind == bsCorner) {
             const uint32_t N = Step->Corners;
             if ((Put >> N & 1u) != 0) continue;
             Put |= 1u << N;
             const TCorner& On = Cell.Corner(N);
-            Stored = On.Stored;
-            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
+            if (On.Stored == 0.0f || !NearerEntry(At.Depths[Pixel], On.Stored)) continue;
             Color = Lit ? CornerColour(Job, On, Share) : On.Colour;
-        } else if (Step->Kind == bsTriangle) {
-            // As BlockTriangle interpolates: from A by the weights of B and C;
-            // the height only for a pixel that is drawn.
-            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u,
-                           NC = Step->Corners >> 4 & 3u;
-            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB), &C = Cell.Corner(NC);
-            const double Inverse = Reciprocals[Step->Divisor];
-            const double WB = static_cast<double>(Step->WB), WC = static_cast<double>(Step->WC);
-            const double Depth =
-                A.Depth + (WB * (B.Depth - A.Depth) + WC * (C.Depth - A.Depth)) * Inverse;
-            Stored = SurfaceStored(Depth);
-            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
-            const double HeightA = HeightOf(Job, Cell, NA);
-            const double Height = HeightA + (WB * (HeightOf(Job, Cell, NB) - HeightA) +
-                                             WC * (HeightOf(Job, Cell, NC) - HeightA)) *
-                                                Inverse;
-            Color = SurfaceColor(Job, Height, Share, Depth);
-        } else {
-            // As BlockSegment interpolates: along from A (its P) to B (its Q).
-            const uint32_t NA = Step->Corners & 3u, NB = Step->Corners >> 2 & 3u;
-            const TCorner &A = Cell.Corner(NA), &B = Cell.Corner(NB);
-            const double Along = static_cast<double>(Step->WB) / static_cast<double>(Step->Divisor);
-            const double Depth = A.Depth + (B.Depth - A.Depth) * Along;
-            Stored = SurfaceStored(Depth);
-            if (Stored == 0.0f || !NearerEntry(Depths[At], Stored)) continue;
-            const double HeightA = HeightOf(Job, Cell, NA), HeightB = HeightOf(Job, Cell, NB);
-            Color = SurfaceColor(Job, HeightA + (HeightB - HeightA) * Along, Share, Depth);
+        } else if (!(Step->Kind == bsTriangle
+                         ? TriangleStep(Job, Cell, *Step, Share, At.Depths[Pixel], Color)
+                         : SegmentStep(Job, Cell, *Step, Share, At.Depths[Pixel], Color))) {
+            continue;
         }
-        Pixels[At] = Color;
-        if (Recorded) Indexes[At] = static_cast<int32_t>(Cell.Index(Step->Recorded));
+        At.Pixels[Pixel] = Color;
+        if (At.Indexes != nullptr)
+            At.Indexes[Pixel] = static_cast<int32_t>(Cell.Index(Step->Recorded));
     }
     Done = Put;
 }

@@ -278,7 +278,10 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
             const uint32_t Put = PaintSmallCell<Lit>(Job, Band, Cell, To,
                                                      static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
                                                      (Cells.Inside >> Bit & 1u) != 0, Done);
-            if constexpr (Marked) Marks.Hold(Row, Put);
+            // Where the cell's corners were all put by the cells before, it
+            // marks nothing new.
+            if constexpr (Marked)
+                if (Put != 0) Marks.Hold(Row, Put);
         }
         return;
     }

@@ -258,6 +258,30 @@ template <bool Marked, bool Lit>
     if constexpr (Marked) Marks.Hold(Row, Done);
 }
 
+// The cells of a stretch of small cells alone, the most of a small
+// picture, as PaintStretch paints them: a loop of their own keeps the
+// larger cells' work from crowding it.
+template <bool Marked, bool Lit>
+void PaintSmallStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
+                       TPutMarks& Marks, const TTargets& To, size_t Column, size_t From,
+                       const TStretchCells& Cells)
+{
+    for (uint64_t Each = Cells.Small; Each != 0; Each &= Each - 1) {
+        const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
+        const size_t Row = From + Bit;
+        Cell.First = Column * Cell.Rows + Row;
+        const uint32_t Done = Marked ? Marks.Held(Row) : 0;
+        if (Done == 15u) continue;
+        const uint32_t Put =
+            PaintSmallCell<Lit>(Job, Band, Cell, To, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                                (Cells.Inside >> Bit & 1u) != 0, Done);
+        // Where the cell's corners were all put by the cells before, it
+        // marks nothing new.
+        if constexpr (Marked)
+            if (Put != 0) Marks.Hold(Row, Put);
+    }
+}
+
 // The sorted cells of stretch From of the grid column Column, in order;
 // Marked when the marks have their memory, Lit when the job has the light.
 template <bool Marked, bool Lit>
@@ -267,22 +291,7 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
     const TTargets To{Job.Picture.Pixels, Job.Picture.Indexes, Job.DepthBuffer.Depths.data(),
                       static_cast<size_t>(Job.Picture.Width)};
     if (Cells.Larger == 0) {
-        // Small cells alone, the most of a small picture: a loop of their own
-        // keeps the larger cells' work from crowding it.
-        for (uint64_t Each = Cells.Small; Each != 0; Each &= Each - 1) {
-            const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
-            const size_t Row = From + Bit;
-            Cell.First = Column * Cell.Rows + Row;
-            const uint32_t Done = Marked ? Marks.Held(Row) : 0;
-            if (Done == 15u) continue;
-            const uint32_t Put = PaintSmallCell<Lit>(Job, Band, Cell, To,
-                                                     static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
-                                                     (Cells.Inside >> Bit & 1u) != 0, Done);
-            // Where the cell's corners were all put by the cells before, it
-            // marks nothing new.
-            if constexpr (Marked)
-                if (Put != 0) Marks.Hold(Row, Put);
-        }
+        PaintSmallStretch<Marked, Lit>(Job, Band, Cell, Marks, To, Column, From, Cells);
         return;
     }
     for (uint64_t Each = Cells.Small | Cells.Larger; Each != 0; Each &= Each - 1) {

@@ -4,6 +4,7 @@
 // The camera stands where every point of either set of places is in the
 // picture, so that each option paints the same kind of picture.
 #include "MainUnit/Picture/BoxMapping.h"
+#include "MainUnit/Picture/PictureOptions.h"
 #include "MainUnit/Picture/PicturePaint.h"
 #include "MillionPoints.h"
 #include "Timing.h"
@@ -59,10 +60,17 @@ void BM_PictureOptions(benchmark::State& State)
         benchmark::DoNotOptimize(Pixels.data());
     }
     // How many pixels the points cover: an option that frames them larger
-    // paints a different picture, with more memory to touch.
-    if (Request.UseDepthBuffer)
-        State.counters["covered"] = static_cast<double>(std::count_if(
-            Depth.Depths.begin(), Depth.Depths.end(), [](float D) { return D != 0; }));
+    // paints a different picture, with more memory to touch. Without the
+    // depth buffer only the pixels off the background tell it, the box's
+    // edges and values among them. Set in every run: a report in columns
+    // refuses a counter that some runs lack.
+    const uint32_t Background = MainUnit::BackgroundColor(Request.Options);
+    State.counters["covered"] = static_cast<double>(
+        Request.UseDepthBuffer
+            ? std::count_if(Depth.Depths.begin(), Depth.Depths.end(),
+                            [](float D) { return D != 0; })
+            : std::count_if(Pixels.begin(), Pixels.end(),
+                            [Background](uint32_t P) { return P != Background; }));
 }
 
 }  // namespace

@@ -42,6 +42,22 @@ namespace {
         _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_and_si256(V, _mm256_slli_epi64(V, 32)))));
 }
 
+// The offsets of corners 0 to 3 from Least, corner N's in bits Bits x N of
+// each word: X's in the lower half, Y's in the upper. Folded into one
+// number per cell, corner N's field holds X's offset plus 2^(Bits / 2)
+// times Y's: its pixel within a block of that width.
+template <int Bits>
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i
+CornerOffsets(__m256i C0, __m256i C1, __m256i C2, __m256i C3, __m256i Least)
+{
+    const __m256i Packed = _mm256_add_epi32(
+        _mm256_add_epi32(_mm256_sub_epi32(C0, Least),
+                         _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), Bits)),
+        _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 2 * Bits),
+                         _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 3 * Bits)));
+    return _mm256_add_epi64(Packed, _mm256_srli_epi64(Packed, 32 - Bits / 2));
+}
+
 }  // namespace
 
 // The bounds the cells of a stretch are sorted by, lane by lane.
@@ -78,16 +94,10 @@ SortFour(__m256i C0, __m256i C1, __m256i C2, __m256i C3, unsigned Cells4, unsign
                        << Shift;
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Least + Shift), Least);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Most + Shift), Most);
-        // Corner N's offset from the least in bits 4N, X's in the lower
-        // half and Y's in the upper; within a block each is at most 3,
-        // and its pixel there is X's plus 4 times Y's.
-        const __m256i Offsets =
-            _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
-                                              _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 4)),
-                             _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 8),
-                                              _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 12)));
+        // Within a block each offset is at most 3: four bits a corner,
+        // its pixel there X's plus 4 times Y's.
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Blocks + Shift),
-                            _mm256_add_epi64(Offsets, _mm256_srli_epi64(Offsets, 30)));
+                            CornerOffsets<4>(C0, C1, C2, C3, Least));
     }
     if (Small == 0) return;
     Cells.Inside |=
@@ -95,15 +105,10 @@ SortFour(__m256i C0, __m256i C1, __m256i C2, __m256i C3, unsigned Cells4, unsign
                                                           _mm256_cmpgt_epi32(High, Most))) &
                               Small)
         << Shift;
-    // Corner N's offset from the least in bits 2N: X's way in the lower
-    // half, Y's in the upper; the way is X's plus twice Y's.
-    const __m256i Way =
-        _mm256_add_epi32(_mm256_add_epi32(_mm256_sub_epi32(C0, Least),
-                                          _mm256_slli_epi32(_mm256_sub_epi32(C1, Least), 2)),
-                         _mm256_add_epi32(_mm256_slli_epi32(_mm256_sub_epi32(C2, Least), 4),
-                                          _mm256_slli_epi32(_mm256_sub_epi32(C3, Least), 6)));
+    // A small cell's offsets are 0 or 1: two bits a corner, its way X's
+    // plus twice Y's.
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells.Ways + Shift),
-                        _mm256_add_epi64(Way, _mm256_srli_epi64(Way, 31)));
+                        CornerOffsets<2>(C0, C1, C2, C3, Least));
 }
 
 // The pixels of the corners one row on from those of Pixels (First's rows

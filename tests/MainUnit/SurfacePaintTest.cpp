@@ -283,16 +283,26 @@ TEST(SurfacePaint, TwoCoresPaintWhatOneCorePaints)
     // rows of the grid that lie wholly in the other band: grids of more
     // than a stretch, seen so that the split falls between the stretches.
     const auto Plane = [](double X, double Z) { return 0.1 * X + 0.05 * Z; };
+    // Of 12 x 128 points, the first core's last column (X = -2 + 5 x 4 / 11)
+    // rises where Z > 0 and its neighbours stay flat: only that column's
+    // last stretch, the last the first core notes, tells that its cells
+    // reach the upper band.
+    const auto Spike = [](double X, double Z) {
+        return std::abs(X - (-2 + 20.0 / 11)) < 0.09 && Z > 0 ? 3 * Z * Z : 0.0;
+    };
     const struct {
+        std::function<double(double, double)> F;
         int32_t Cols, Rows, Width, Height;
         double Hor, Ver, Zoom;
-    } Cases[] = {{12, 130, 120, 400, 0.0, 1.1, 120},  // the split a row into the first's last cells
-                 {12, 129, 120, 400, 0.02, 1.45, 95},
-                 {30, 200, 160, 300, 0.3, 1.2, 60},
-                 // rows a multiple of four: each stretch's first row starts a block of four
-                 {12, 128, 120, 400, 0.02, 1.0, 120}};
+    } Cases[] = {
+        {Plane, 12, 130, 120, 400, 0.0, 1.1, 120},  // the split a row into the first's last cells
+        {Plane, 12, 129, 120, 400, 0.02, 1.45, 95},
+        {Plane, 30, 200, 160, 300, 0.3, 1.2, 60},
+        // rows a multiple of four: each stretch's first row starts a block of four
+        {Plane, 12, 128, 120, 400, 0.02, 1.0, 120},
+        {Spike, 12, 128, 160, 200, 0.0, 0.3, 60}};
     for (const auto& C : Cases) {
-        const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, Plane);
+        const TResultSet R = SetOf(C.Cols, C.Rows, false, 0, C.F);
         const auto View = ViewOf(C.Width, C.Height, C.Hor, C.Ver, C.Zoom);
         const TPainted One = Paint(R, View, C.Width, C.Height, {}, false, TCores::One);
         const TPainted Two = Paint(R, View, C.Width, C.Height, {}, false, TCores::Two);

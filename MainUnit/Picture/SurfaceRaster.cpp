@@ -258,6 +258,26 @@ template <bool Marked, bool Lit>
     if constexpr (Marked) Marks.Hold(Row, Done);
 }
 
+// The small cell of bit Bit of the sorted cells of stretch From, Cell.First
+// on it, unless the cells before put all its corners.
+template <bool Marked, bool Lit>
+[[gnu::always_inline]] inline void
+PaintSortedSmallCell(const TSurfaceJob& Job, const TSurfaceBand& Band, const TCell& Cell,
+                     TPutMarks& Marks, const TTargets& To, size_t From, unsigned Bit,
+                     const TStretchCells& Cells)
+{
+    const size_t Row = From + Bit;
+    const uint32_t Done = Marked ? Marks.Held(Row) : 0;
+    if (Done == 15u) return;
+    const uint32_t Put =
+        PaintSmallCell<Lit>(Job, Band, Cell, To, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
+                            (Cells.Inside >> Bit & 1u) != 0, Done);
+    // Where the cell's corners were all put by the cells before, it marks
+    // nothing new.
+    if constexpr (Marked)
+        if (Put != 0) Marks.Hold(Row, Put);
+}
+
 // The cells of a stretch of small cells alone, the most of a small
 // picture, as PaintStretch paints them: a loop of their own keeps the
 // larger cells' work from crowding it.
@@ -268,17 +288,8 @@ void PaintSmallStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& 
 {
     for (uint64_t Each = Cells.Small; Each != 0; Each &= Each - 1) {
         const unsigned Bit = static_cast<unsigned>(std::countr_zero(Each));
-        const size_t Row = From + Bit;
-        Cell.First = Column * Cell.Rows + Row;
-        const uint32_t Done = Marked ? Marks.Held(Row) : 0;
-        if (Done == 15u) continue;
-        const uint32_t Put =
-            PaintSmallCell<Lit>(Job, Band, Cell, To, static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
-                                (Cells.Inside >> Bit & 1u) != 0, Done);
-        // Where the cell's corners were all put by the cells before, it
-        // marks nothing new.
-        if constexpr (Marked)
-            if (Put != 0) Marks.Hold(Row, Put);
+        Cell.First = Column * Cell.Rows + From + Bit;
+        PaintSortedSmallCell<Marked, Lit>(Job, Band, Cell, Marks, To, From, Bit, Cells);
     }
 }
 
@@ -299,12 +310,7 @@ void PaintStretch(const TSurfaceJob& Job, const TSurfaceBand& Band, TCell& Cell,
         const size_t Row = From + Bit;
         Cell.First = Column * Cell.Rows + Row;
         if ((Cells.Small >> Bit & 1u) != 0) {
-            const uint32_t Done = Marked ? Marks.Held(Row) : 0;
-            if (Done == 15u) continue;
-            const uint32_t Put = PaintSmallCell<Lit>(Job, Band, Cell, To,
-                                                     static_cast<uint32_t>(Cells.Ways[Bit] & 255u),
-                                                     (Cells.Inside >> Bit & 1u) != 0, Done);
-            if constexpr (Marked) Marks.Hold(Row, Put);
+            PaintSortedSmallCell<Marked, Lit>(Job, Band, Cell, Marks, To, From, Bit, Cells);
             continue;
         }
         const uint64_t Least = Cells.Least[Bit], Most = Cells.Most[Bit];
